@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// A station's log as it stands on disk: one raw line per QSO, in file order.
+// Lines are kept as bytes so that a rewrite puts back every line it did not
+// change exactly as it was, even one edited by hand.
+class LogFile
+{
+public:
+    struct Content {
+        QList<QByteArray> lines;
+        bool exists = false;
+        QString error; // set when the file exists but cannot be read
+    };
+
+    static Content read(const QString &path);
+
+    // A line written by this program is exactly 138 characters long.
+    static bool isWellFormed(const QByteArray &line);
+    // 1-based numbers of the lines that are not 138-character QSO lines.
+    static QList<int> malformedLines(const QList<QByteArray> &lines);
+
+    static QString fileName(const QString &callsign) { return callsign + QStringLiteral("_ZEL.log"); }
+};

@@ -1,0 +1,66 @@
+#include "logstore/QsoRecord.h"
+
+const QsoRecord::Layout &QsoRecord::logLayout()
+{
+    static const Layout layout{{
+        {1, 12}, {14, 4}, {19, 15}, {35, 6}, {42, 8}, {51, 5},
+        {57, 3}, {61, 7}, {69, 3}, {73, 3}, {77, 60}, {138, 1},
+    }};
+    return layout;
+}
+
+const QsoRecord::Layout &QsoRecord::listLayout()
+{
+    static const Layout layout{{
+        {8, 12}, {22, 4}, {27, 15}, {43, 6}, {51, 8}, {61, 5},
+        {68, 3}, {73, 7}, {82, 3}, {87, 3}, {91, 60}, {153, 1},
+    }};
+    return layout;
+}
+
+QsoRecord QsoRecord::cut(const QString &line, const Layout &layout)
+{
+    QsoRecord r;
+    for (int f = 0; f < FieldCount; ++f) {
+        const Column c = layout[f];
+        r.m_fields[f] = line.mid(c.start - 1, c.width);
+    }
+    return r;
+}
+
+QsoRecord QsoRecord::fromLogLine(const QString &line) { return cut(line, logLayout()); }
+QsoRecord QsoRecord::fromListLine(const QString &line) { return cut(line, listLayout()); }
+
+QString QsoRecord::place(const Layout &layout, int length) const
+{
+    QString out(length, QLatin1Char(' '));
+    QChar *d = out.data();
+    for (int f = 0; f < FieldCount; ++f) {
+        const Column c = layout[f];
+        const QString &v = m_fields[f];
+        const int n = qMin<int>(v.size(), c.width);
+        for (int i = 0; i < n; ++i)
+            d[c.start - 1 + i] = v.at(i);
+    }
+    return out;
+}
+
+QString QsoRecord::toLogLine() const { return place(logLayout(), LogLineLength); }
+
+QString QsoRecord::toListLine(int n) const
+{
+    QString line = place(listLayout(), ListLineLength);
+    const QString counter = QString::number(n).rightJustified(CounterWidth, QLatin1Char(' '));
+    line.replace(0, CounterWidth, counter.right(CounterWidth));
+    return line;
+}
+
+QString QsoRecord::logLineFromListLine(const QString &listLine)
+{
+    return fromListLine(listLine).toLogLine();
+}
+
+QString QsoRecord::listLineFromLogLine(const QString &logLine, int n)
+{
+    return fromLogLine(logLine).toListLine(n);
+}

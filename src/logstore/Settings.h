@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QSettings;
+
+// The per-user settings of application "ZEL": a common section "Setup " and one
+// section per station, "Setup " followed by its callsign. Every value is text; a
+// missing key reads as the caller's default.
+class Settings
+{
+public:
+    static inline const QString CommonSection = QStringLiteral("Setup ");
+    static inline const QString DefaultCallsign = QStringLiteral("FXXXX");
+    static inline const QString KeyCallsign = QStringLiteral("Indicatif Station");
+    static inline const QString KeyDirectory = QStringLiteral("Chemin Repertoire");
+    static inline const QString KeyBand = QStringLiteral("bande Utilisee");
+    static inline const QString KeyMode = QStringLiteral("Mode Utilise");
+    static inline const QString KeyUpdate = QStringLiteral("Mise a jour Prog");
+    static inline const QString KeyRevision = QStringLiteral("Revision");
+    static inline const QString KeyDateAuto = QStringLiteral("Date Auto");
+
+    // The user's real store (application "ZEL").
+    Settings();
+    // A store in an INI file, for tests and portable use.
+    explicit Settings(const QString &iniPath);
+    ~Settings();
+    Settings(const Settings &) = delete;
+    Settings &operator=(const Settings &) = delete;
+
+    QString read(const QString &section, const QString &key, const QString &defaultValue) const;
+    void write(const QString &section, const QString &key, const QString &value);
+
+    static QString stationSection(const QString &callsign) { return CommonSection + callsign; }
+
+    QString stationCallsign() const;
+    // A stored list position; "-1" selects nothing, text that is not a number reads as 0.
+    int position(const QString &callsign, const QString &key) const;
+    void writePosition(const QString &callsign, const QString &key, int position);
+
+    QString fileName() const;
+
+private:
+    std::unique_ptr<QSettings> m_store;
+};
