@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Prepares (packages, build) and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/preparer.sh
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300

@@ -1,0 +1,135 @@
+#include "app/EntryChecks.h"
+
+namespace EntryChecks {
+
+namespace {
+
+bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+int twoDigits(const QString &t, int at) { return (t.at(at).unicode() - '0') * 10 + (t.at(at + 1).unicode() - '0'); }
+
+} // namespace
+
+QString callsign(const QString &text)
+{
+    if (text.isEmpty())
+        return QStringLiteral("Entrez un indicatif");
+    if (text.size() >= 13)
+        return QStringLiteral("12 caracteres maxi pour l'indicatif");
+    return {};
+}
+
+QString firstName(const QString &text)
+{
+    if (text.size() > 15)
+        return QStringLiteral("15 caracteres maxi pour le Prenom");
+    return {};
+}
+
+QString reference(const QString &text)
+{
+    if (text.isEmpty())
+        return QStringLiteral("Entrez une Reference");
+    if (text.size() != 6)
+        return QStringLiteral("6 caracteres pour la reference");
+    return {};
+}
+
+QString locator(const QString &text)
+{
+    // The idle entry leaves two blanks in the field: blanks alone mean no locator.
+    if (!text.trimmed().isEmpty() && text.size() != 4)
+        return QStringLiteral("4 caracteres pour le Locator ou rien");
+    return {};
+}
+
+bool isValidDate(const QString &t)
+{
+    if (t.size() != 8)
+        return false;
+    for (int i : {0, 1, 3, 4, 6, 7}) {
+        if (!isDigit(t.at(i)))
+            return false;
+    }
+    if (t.at(2) != QLatin1Char('/') || t.at(5) != QLatin1Char('/'))
+        return false;
+    return twoDigits(t, 0) <= 31 && twoDigits(t, 3) <= 12;
+}
+
+bool isValidTime(const QString &t)
+{
+    if (t.size() != 5)
+        return false;
+    for (int i : {0, 1, 3, 4}) {
+        if (!isDigit(t.at(i)))
+            return false;
+    }
+    if (t.at(2) != QLatin1Char(':'))
+        return false;
+    return twoDigits(t, 0) <= 23 && twoDigits(t, 3) <= 59;
+}
+
+QString date(const QString &text)
+{
+    if (text.isEmpty())
+        return QStringLiteral("Entrez une date");
+    if (!isValidDate(text))
+        return QStringLiteral("Le format de la date doit etre JJ/MM/AA");
+    return {};
+}
+
+QString time(const QString &text)
+{
+    if (text.isEmpty())
+        return QStringLiteral("Entrez une Heure");
+    if (!isValidTime(text))
+        return QStringLiteral("Le format de l'heure doit etre HH:MM");
+    return {};
+}
+
+QString mode(const QString &text)
+{
+    if (text.isEmpty())
+        return QStringLiteral("Entrez un Mode");
+    if (text.size() >= 7)
+        return QStringLiteral("6 caracteres maxi pour le Mode");
+    return modeFitsLog(text);
+}
+
+QString modeFitsLog(const QString &text)
+{
+    if (text.size() > 3)
+        return QStringLiteral("Le journal ne garde que 3 caracteres pour le Mode : "
+                              "utilisez SSB, CW, FM ou une abreviation de 3 caracteres");
+    return {};
+}
+
+QString band(const QString &text)
+{
+    if (text.isEmpty())
+        return QStringLiteral("Entrez une QRG");
+    if (text.size() >= 8)
+        return QStringLiteral("7 caracteres maxi pour la QRG");
+    return {};
+}
+
+QString report(const QString &text)
+{
+    if (text.isEmpty())
+        return QStringLiteral("Entrez un Report");
+    if (text.size() > 3)
+        return QStringLiteral("3 caracteres maxi pour le Report");
+    const QChar c = text.at(0);
+    if (c < QLatin1Char('0') || c > QLatin1Char('5'))
+        return QStringLiteral("R (de RST)doit etre compris entre 0 et 5");
+    return {};
+}
+
+QString abbeyName(const QString &text)
+{
+    if (text.size() > 60)
+        return QStringLiteral("60 caracteres maxi pour le nom de l'Abbaye");
+    return {};
+}
+
+} // namespace EntryChecks

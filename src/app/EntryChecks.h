@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// The checks each entry field of the main window runs when Enter closes it.
+// Each returns the message to show, or an empty string when the value passes.
+namespace EntryChecks {
+
+QString callsign(const QString &text);
+QString firstName(const QString &text);
+QString reference(const QString &text);
+QString locator(const QString &text);
+QString date(const QString &text);
+QString time(const QString &text);
+QString mode(const QString &text);
+QString band(const QString &text);
+QString report(const QString &text);
+QString abbeyName(const QString &text);
+
+// "JJ/MM/AA": digits, "/" in places 3 and 6, day at most 31, month at most 12.
+bool isValidDate(const QString &text);
+// "HH:MM": digits, ":" in place 3, hours at most 23, minutes at most 59.
+bool isValidTime(const QString &text);
+
+// A mode longer than the log's three columns would be cut or move the columns.
+QString modeFitsLog(const QString &text);
+
+inline const QString FirstInstallation = QStringLiteral(
+    "\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
+    "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif.");
+
+} // namespace EntryChecks

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The directory that holds the logs and the reference lists.
+//
+// A folder beside the executable that already holds "Liste_Abbayes.txt" is a
+// portable install and is used as it is. Otherwise the logs live in the user's
+// data directory, created and seeded with the files the program ships, so that
+// removing a build or install folder never takes a log with it.
+class ProgramDir
+{
+public:
+    static QString resolve(const QString &executableDir, const QString &userDataDir);
+    // Copies the shipped files that are missing into dir; existing files are kept.
+    static bool seed(const QString &dir);
+
+    static QString abbeyListName() { return QStringLiteral("Liste_Abbayes.txt"); }
+    static QString firstNameListName() { return QStringLiteral("Liste_Prenom.txt"); }
+    static QString templateName() { return QStringLiteral("FXXXX.txt"); }
+};

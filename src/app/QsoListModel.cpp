@@ -1,0 +1,106 @@
+#include "app/QsoListModel.h"
+
+#include "logstore/Cp1252.h"
+#include "logstore/LogFile.h"
+#include "logstore/QsoRecord.h"
+
+#include <QBrush>
+#include <QColor>
+
+namespace {
+
+// Titles are the words of the list's column header.
+const char *const kTitles[QsoListModel::ColumnCount] = {
+    "N°", "Indicatif", "Locator", "Prenom", "Ref", "Date", "QTR",
+    "Mode", "QRG", "RSTR", "RSTE", "Mom de l'Abbaye", "QSL",
+};
+
+QString visible(QString text)
+{
+    // Control characters of a hand-edited line would garble the row.
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20)
+            c = QChar(0x00B7);
+    }
+    return text;
+}
+
+} // namespace
+
+QsoListModel::QsoListModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+void QsoListModel::setLines(QList<QByteArray> lines)
+{
+    beginResetModel();
+    m_lines = std::move(lines);
+    m_malformed.clear();
+    for (int n : LogFile::malformedLines(m_lines))
+        m_malformed.insert(n - 1);
+    endResetModel();
+}
+
+int QsoListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_lines.size());
+}
+
+int QsoListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString QsoListModel::listLine(int row) const
+{
+    if (row < 0 || row >= m_lines.size())
+        return {};
+    return QsoRecord::listLineFromLogLine(Cp1252::decode(m_lines.at(row)), row + 1);
+}
+
+int QsoListModel::columnChars(int column)
+{
+    if (column == ColNumero)
+        return QsoRecord::CounterWidth;
+    const int width = QsoRecord::logLayout()[column - 1].width;
+    return qMax(width, int(qstrlen(kTitles[column])));
+}
+
+QVariant QsoListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_lines.size())
+        return {};
+    const int row = index.row();
+    const bool bad = m_malformed.contains(row);
+    switch (role) {
+    case Qt::DisplayRole: {
+        if (index.column() == ColNumero)
+            return QString::number(row + 1);
+        const QString line = Cp1252::decode(m_lines.at(row));
+        const QsoRecord::Column c = QsoRecord::logLayout()[index.column() - 1];
+        if (bad && index.column() == ColIndicatif && line.size() <= c.width)
+            return visible(line);
+        return visible(line.mid(c.start - 1, c.width)).trimmed();
+    }
+    case Qt::TextAlignmentRole:
+        if (index.column() == ColNumero)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+        if (bad)
+            return QBrush(QColor(0xFF, 0xD0, 0xD0));
+        return {};
+    case Qt::ToolTipRole:
+        if (bad)
+            return QStringLiteral("Ligne %1 du journal mal formée : elle est conservée telle quelle.")
+                .arg(row + 1);
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant QsoListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
+        return QString::fromUtf8(kTitles[section]);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QByteArray>
+#include <QList>
+#include <QSet>
+
+// The QSOs of the station's log, in file order, as the main window's list shows
+// them. The raw log lines are kept as read; each row's text is cut out of its
+// line only when the view asks for it, so a long log loads quickly.
+class QsoListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column {
+        ColNumero, ColIndicatif, ColLocator, ColPrenom, ColRef, ColDate, ColHeure,
+        ColMode, ColBande, ColRstRecu, ColRstEnvoye, ColNom, ColQsl, ColumnCount
+    };
+
+    explicit QsoListModel(QObject *parent = nullptr);
+
+    void setLines(QList<QByteArray> lines);
+    const QList<QByteArray> &lines() const { return m_lines; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The 153-column list line of a row: counter, then the log fields.
+    QString listLine(int row) const;
+    QByteArray rawLine(int row) const { return m_lines.value(row); }
+    // How many characters of the list line a column shows (for its width).
+    static int columnChars(int column);
+
+private:
+    QList<QByteArray> m_lines;
+    QSet<int> m_malformed;
+};
