@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/preparer.sh
 cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
+ctest --output-on-failure --timeout 300

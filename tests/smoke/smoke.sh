@@ -5,6 +5,7 @@ set -u
 exe="$1"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=xcb
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_CONFIG_HOME/ZEL" "$XDG_DATA_HOME/ZEL" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The award's abbey list, "Liste_Abbayes.txt", one abbey per line in fixed columns:
+// 1-6 reference, 8-67 name, 69-72 locator (Windows-1252). A line may stop early.
+class AbbeyList
+{
+public:
+    static inline const QString FileName = QStringLiteral("Liste_Abbayes.txt");
+    // Shown by the main window when a reference is not in the list.
+    static inline const QString NotReferencedMessage =
+        QStringLiteral("ATTENTION cette Abbaye n'est pas referencée");
+
+    static constexpr int NameWidth = 60;
+    static constexpr int LocatorWidth = 4;
+
+    struct Lookup {
+        bool found = false;
+        QString name;    // in capitals, at most 60 characters
+        QString locator; // columns 69-72 as they stand
+    };
+
+    struct Entry {
+        QString reference; // trimmed
+        QString name;      // columns 8-67 as written, trailing blanks removed
+        QString locator;   // columns 69-72 as they stand
+    };
+
+    // Looks up a reference (trimmed columns 1-6, case-sensitive). Every line is read
+    // and the last match wins, as the list may hold an abbey twice. A match whose
+    // locator is just two blanks gives an empty name.
+    static Lookup Cherche_Abbaye(const QString &path, const QString &reference);
+
+    // Every line with a reference, in file order. A missing file gives no entry.
+    static QList<Entry> load(const QString &path);
+};

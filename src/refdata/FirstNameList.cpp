@@ -1,0 +1,65 @@
+#include "refdata/FirstNameList.h"
+
+#include "logstore/Cp1252.h"
+#include "logstore/LogFile.h"
+
+#include <QFileInfo>
+
+FirstNameList::FirstNameList(QString path) : m_path(std::move(path)) {}
+
+FirstNameList::Lookup FirstNameList::Cherche_Prenom(const QString &callsign)
+{
+    Lookup result;
+    m_prenomAAjouter = true;
+    const QList<QByteArray> lines = LogFile::read(m_path).lines;
+    for (const QByteArray &raw : lines) {
+        const QString line = Cp1252::decode(raw);
+        if (line.mid(0, CallsignWidth).trimmed() != callsign)
+            continue;
+        result.found = true;
+        result.firstName = line.mid(FirstNameStart - 1).toUpper();
+        m_prenomAAjouter = false;
+    }
+    return result;
+}
+
+LogRewriter::Result FirstNameList::Maj_Liste_Prenom(const QString &record)
+{
+    const LogFile::Content content = LogFile::read(m_path);
+    if (!content.error.isEmpty()) {
+        // Never rewrite a list that could not be read: its stations would be lost.
+        return {false, QStringLiteral("Impossible de lire la liste des prénoms %1 :\r\n%2")
+                           .arg(QFileInfo(m_path).fileName(), content.error)};
+    }
+    const QString key = record.left(CallsignWidth);
+    const QByteArray encoded = Cp1252::encode(record);
+    QList<QByteArray> lines;
+    lines.reserve(content.lines.size() + 1);
+    bool matched = false;
+    for (const QByteArray &raw : content.lines) {
+        if (Cp1252::decode(raw).left(CallsignWidth) == key) {
+            lines.append(encoded);
+            matched = true;
+        } else {
+            lines.append(raw);
+        }
+    }
+    // The flag says the last lookup missed this callsign; but a QSO opened for
+    // editing is committed without a lookup, so the list itself has the last word:
+    // a callsign is appended only when no line holds it yet, and never twice.
+    if (!matched)
+        lines.append(encoded);
+    const LogRewriter::Result r = LogRewriter::writeAtomically(m_path, Cp1252::joinLines(lines));
+    if (!r.ok) {
+        return {false, QStringLiteral("Impossible d'enregistrer la liste des prénoms %1 :\r\n%2")
+                           .arg(QFileInfo(m_path).fileName(), r.error)};
+    }
+    m_prenomAAjouter = false;
+    return r;
+}
+
+QString FirstNameList::record(const QString &callsign, const QString &firstName)
+{
+    return callsign.leftJustified(CallsignWidth, QLatin1Char(' '), true) + QStringLiteral("    ")
+         + firstName.toUpper();
+}

@@ -1,0 +1,191 @@
+#include "refdata/AbbeyList.h"
+
+#include "logstore/Cp1252.h"
+#include "refdata/RegionTable.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// One list line in the file's layout, from cp1252 bytes.
+QByteArray abbeyLine(const QByteArray &reference, const QByteArray &name, const QByteArray &locator)
+{
+    return reference.leftJustified(6, ' ', true) + ' ' + name.leftJustified(60, ' ', true) + ' '
+         + locator;
+}
+
+} // namespace
+
+class TestAbbeyList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void lookup_data();
+    void lookup();
+    void missingFile();
+    void upperCasedNameStaysWithinItsColumns();
+    void loadKeepsEveryReferencedLine();
+    void exampleList();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_list;
+};
+
+void TestAbbeyList::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_list = m_dir.filePath(QStringLiteral("Liste_Abbayes.txt"));
+    const QByteArray content =
+        abbeyLine("LZ0001", "Abbazia di Montecassino", "JN61") + "\r\n"
+        // LF-only line end, accented name
+        + abbeyLine("SC0004", "Monastero dei Benedettini di San Nicol\xF2 l'Arena", "JM77") + "\n"
+        // reference written with blanks around it
+        + abbeyLine(" TC01", "Abbazia di San Galgano", "JN53") + "\r\n"
+        // the same abbey twice: the second line wins
+        + abbeyLine("PM0001", "Sacra di San Michele (ancienne)", "JN34") + "\r\n"
+        + abbeyLine("PM0001", "Sacra di San Michele", "JN35") + "\r\n"
+        // a known abbey whose last line stops after the name
+        + abbeyLine("EM0001", "Abbazia di Pomposa", "JN64") + "\r\n"
+        + abbeyLine("EM0001", "Abbazia di Pomposa", "  ") + "\r\n"
+        // the other way round: a line without locator, then a full one
+        + abbeyLine("UM0001", "Abbazia di San Pietro", "  ") + "\r\n"
+        + abbeyLine("UM0001", "Abbazia di San Pietro in Valle", "JN62") + "\r\n"
+        + abbeyLine("KL0001", "Abbazia Florense", "  ") + "\r\n"
+        // lines that end early
+        + "AZ0001 Abbazia breve\r\n"
+        + "BC01\r\n"
+        + abbeyLine("ML0001", "Abbazia di San Vincenzo al Volturno", "JN7") + "\r\n"
+        + "\r\n"
+        + abbeyLine("VN0001", "Abbazia di Santa Maria di Follina", "JN65"); // no line end
+    QFile f(m_list);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+
+void TestAbbeyList::lookup_data()
+{
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("locator");
+
+    const QString pad60 = QString(60, QLatin1Char(' '));
+    auto upper = [&](const char *utf8) { return (QString::fromUtf8(utf8) + pad60).left(60); };
+
+    QTest::newRow("present") << "LZ0001" << true << upper("ABBAZIA DI MONTECASSINO") << "JN61";
+    QTest::newRow("accents in capitals, LF line end")
+        << "SC0004" << true << upper("MONASTERO DEI BENEDETTINI DI SAN NICOLÒ L'ARENA") << "JM77";
+    QTest::newRow("reference trimmed in the list") << "TC01" << true << upper("ABBAZIA DI SAN GALGANO")
+                                                   << "JN53";
+    QTest::newRow("reference given with blanks") << " TC01" << false << "" << "";
+    QTest::newRow("case-sensitive") << "lz0001" << false << "" << "";
+    QTest::newRow("absent") << "LZ9999" << false << "" << "";
+    QTest::newRow("prefix of a reference") << "LZ000" << false << "" << "";
+    QTest::newRow("twice: last wins") << "PM0001" << true << upper("SACRA DI SAN MICHELE") << "JN35";
+    QTest::newRow("last line has no locator") << "EM0001" << true << "" << "  ";
+    QTest::newRow("last line has a locator") << "UM0001" << true
+                                             << upper("ABBAZIA DI SAN PIETRO IN VALLE") << "JN62";
+    QTest::newRow("line ends at column 70") << "KL0001" << true << "" << "  ";
+    QTest::newRow("line ends in the name") << "AZ0001" << true << "ABBAZIA BREVE" << "";
+    QTest::newRow("reference only") << "BC01" << true << "" << "";
+    QTest::newRow("line ends in the locator") << "ML0001" << true
+                                              << upper("ABBAZIA DI SAN VINCENZO AL VOLTURNO") << "JN7";
+    QTest::newRow("last line without line end") << "VN0001" << true
+                                                << upper("ABBAZIA DI SANTA MARIA DI FOLLINA") << "JN65";
+}
+
+void TestAbbeyList::lookup()
+{
+    QFETCH(QString, reference);
+    QFETCH(bool, found);
+    QFETCH(QString, name);
+    QFETCH(QString, locator);
+    const AbbeyList::Lookup r = AbbeyList::Cherche_Abbaye(m_list, reference);
+    QCOMPARE(r.found, found);
+    QCOMPARE(r.name, name);
+    QCOMPARE(r.locator, locator);
+}
+
+void TestAbbeyList::missingFile()
+{
+    const AbbeyList::Lookup r = AbbeyList::Cherche_Abbaye(m_dir.filePath(QStringLiteral("none.txt")),
+                                                          QStringLiteral("LZ0001"));
+    QVERIFY(!r.found);
+    QVERIFY(AbbeyList::load(m_dir.filePath(QStringLiteral("none.txt"))).isEmpty());
+}
+
+void TestAbbeyList::upperCasedNameStaysWithinItsColumns()
+{
+    // "ß" becomes "SS": the name must still be 60 characters at most.
+    const QString path = m_dir.filePath(QStringLiteral("sharp-s.txt"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(abbeyLine("BB0003", QByteArray(59, 'a') + "\xDF", "JN56") + "\r\n");
+    f.close();
+    const AbbeyList::Lookup r = AbbeyList::Cherche_Abbaye(path, QStringLiteral("BB0003"));
+    QVERIFY(r.found);
+    QCOMPARE(r.name, QString(59, QLatin1Char('A')) + QLatin1Char('S'));
+    QCOMPARE(r.locator, QStringLiteral("JN56"));
+}
+
+void TestAbbeyList::loadKeepsEveryReferencedLine()
+{
+    const QList<AbbeyList::Entry> all = AbbeyList::load(m_list);
+    QCOMPARE(all.size(), 14); // every line but the blank one
+    QCOMPARE(all.first().reference, QStringLiteral("LZ0001"));
+    QCOMPARE(all.first().name, QStringLiteral("Abbazia di Montecassino"));
+    QCOMPARE(all.first().locator, QStringLiteral("JN61"));
+    QCOMPARE(all.at(1).name, QString::fromUtf8("Monastero dei Benedettini di San Nicolò l'Arena"));
+    QCOMPARE(all.at(2).reference, QStringLiteral("TC01"));
+    QCOMPARE(all.last().reference, QStringLiteral("VN0001"));
+}
+
+void TestAbbeyList::exampleList()
+{
+    const QString path = QStringLiteral(ZEL_FIXTURES "/../../data/Liste_Abbayes.txt");
+    QFile f(path);
+    QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(path));
+    const QByteArray content = f.readAll();
+    QVERIFY(content.endsWith("\r\n"));
+    const QList<QByteArray> raw = content.split('\n');
+    QVERIFY(raw.last().isEmpty()); // after the last CR LF
+
+    static const QRegularExpression locator(QStringLiteral("^[A-R]{2}[0-9]{2}$"));
+    QSet<QString> references;
+    QSet<int> covered;
+    for (int i = 0; i < raw.size() - 1; ++i) {
+        const QByteArray &line = raw.at(i);
+        QVERIFY2(line.endsWith('\r'), qPrintable(QStringLiteral("line %1").arg(i + 1)));
+        QVERIFY2(line.size() == 73, qPrintable(QStringLiteral("line %1: %2 bytes").arg(i + 1).arg(line.size() - 1)));
+        // A byte that is not Windows-1252 text would come back different.
+        const QString text = Cp1252::decode(line.chopped(1));
+        QCOMPARE(Cp1252::encode(text), line.chopped(1));
+        QCOMPARE(text.at(6), QLatin1Char(' '));
+        QCOMPARE(text.at(67), QLatin1Char(' '));
+        const QString reference = text.left(6);
+        QVERIFY2(!reference.contains(QLatin1Char(' ')), qPrintable(reference));
+        QVERIFY2(!references.contains(reference), qPrintable(reference));
+        references.insert(reference);
+        const int slot = RegionTable::slotOfCode(reference.left(2));
+        QVERIFY2(slot != 0, qPrintable(reference));
+        covered.insert(slot);
+        QVERIFY2(locator.match(text.mid(68)).hasMatch(), qPrintable(text));
+    }
+    QVERIFY(references.size() >= 40);
+    QCOMPARE(covered.size(), RegionTable::SlotCount);
+
+    const AbbeyList::Lookup r = AbbeyList::Cherche_Abbaye(path, QStringLiteral("LZ0001"));
+    QVERIFY(r.found);
+    QCOMPARE(r.name.trimmed(), QStringLiteral("ABBAZIA DI MONTECASSINO"));
+    QCOMPARE(r.locator, QStringLiteral("JN61"));
+}
+
+QTEST_APPLESS_MAIN(TestAbbeyList)
+#include "tst_abbeylist.moc"
