@@ -1,0 +1,74 @@
+#include "logstore/Settings.h"
+
+#include <QtTest>
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void defaultsOnAnEmptyStore();
+    void sectionsAndKeysAreKeptApart();
+    void positions_data();
+    void positions();
+};
+
+void TestSettings::defaultsOnAnEmptyStore()
+{
+    QTemporaryDir dir;
+    Settings s(dir.filePath(QStringLiteral("zel.ini")));
+    QCOMPARE(s.stationCallsign(), QStringLiteral("FXXXX"));
+    QCOMPARE(s.position(QStringLiteral("FXXXX"), Settings::KeyBand), 0);
+    QCOMPARE(s.read(QStringLiteral("Setup "), QStringLiteral("Chemin Repertoire"), QStringLiteral("-")),
+             QStringLiteral("-"));
+}
+
+void TestSettings::sectionsAndKeysAreKeptApart()
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("zel.ini"));
+    {
+        Settings s(ini);
+        s.write(QStringLiteral("Setup "), QStringLiteral("Indicatif Station"), QStringLiteral("TEST1_P"));
+        s.write(QStringLiteral("Setup TEST1_P"), QStringLiteral("bande Utilisee"), QStringLiteral("11"));
+        s.write(QStringLiteral("Setup TEST2"), QStringLiteral("bande Utilisee"), QStringLiteral("3"));
+        s.write(QStringLiteral("Setup TEST1_P"), QStringLiteral("Revision"), QStringLiteral(" 1.0.9"));
+    }
+    Settings again(ini);
+    QCOMPARE(again.stationCallsign(), QStringLiteral("TEST1_P"));
+    QCOMPARE(again.position(QStringLiteral("TEST1_P"), Settings::KeyBand), 11);
+    QCOMPARE(again.position(QStringLiteral("TEST2"), Settings::KeyBand), 3);
+    // Key names are case-sensitive: "Mode Utilise" was never written.
+    QCOMPARE(again.position(QStringLiteral("TEST1_P"), Settings::KeyMode), 0);
+    // The leading blank of the revision is kept.
+    QCOMPARE(again.read(QStringLiteral("Setup TEST1_P"), QStringLiteral("Revision"), QString()),
+             QStringLiteral(" 1.0.9"));
+    // The common section is "Setup " with its blank, not "Setup".
+    QCOMPARE(again.read(QStringLiteral("Setup"), QStringLiteral("Indicatif Station"), QStringLiteral("none")),
+             QStringLiteral("none"));
+}
+
+void TestSettings::positions_data()
+{
+    QTest::addColumn<int>("written");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("band 10") << 10 << "10";
+    QTest::newRow("nothing selected") << -1 << "-1";
+    QTest::newRow("zero") << 0 << "0";
+}
+
+void TestSettings::positions()
+{
+    QFETCH(int, written);
+    QFETCH(QString, stored);
+    QTemporaryDir dir;
+    Settings s(dir.filePath(QStringLiteral("zel.ini")));
+    s.writePosition(QStringLiteral("TEST1"), Settings::KeyMode, written);
+    QCOMPARE(s.read(QStringLiteral("Setup TEST1"), QStringLiteral("Mode Utilise"), QString()), stored);
+    QCOMPARE(s.position(QStringLiteral("TEST1"), Settings::KeyMode), written);
+    // A hand-edited value that is not a number falls back to the first item.
+    s.write(QStringLiteral("Setup TEST1"), QStringLiteral("Mode Utilise"), QStringLiteral("abc"));
+    QCOMPARE(s.position(QStringLiteral("TEST1"), Settings::KeyMode), 0);
+}
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
