@@ -99,8 +99,8 @@ QString mode(const QString &text)
 QString modeFitsLog(const QString &text)
 {
     if (text.size() > 3)
-        return QStringLiteral("Le journal ne garde que 3 caracteres pour le Mode : "
-                              "utilisez SSB, CW, FM ou une abreviation de 3 caracteres");
+        return QStringLiteral("Le log ne garde que 3 caractères pour le Mode : "
+                              "choisissez SSB, CW ou FM, ou un mode de 3 caractères au plus");
     return {};
 }
 
