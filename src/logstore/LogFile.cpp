@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 LogFile::Content LogFile::read(const QString &path)
 {
     Content c;
@@ -24,11 +26,12 @@ bool LogFile::isWellFormed(const QByteArray &line)
 {
     if (line.size() != QsoRecord::LogLineLength)
         return false;
-    for (char ch : line) {
-        if (static_cast<unsigned char>(ch) < 0x20)
-            return false;
-    }
-    return true;
+    // No control character: the smallest byte of the line, taken without an early
+    // exit so the loop stays cheap on long logs.
+    unsigned char smallest = 0xFF;
+    for (char ch : line)
+        smallest = std::min(smallest, static_cast<unsigned char>(ch));
+    return smallest >= 0x20;
 }
 
 QList<int> LogFile::malformedLines(const QList<QByteArray> &lines)

@@ -1,8 +1,6 @@
 #include "logstore/LogRewriter.h"
 
-#include "logstore/Cp1252.h"
 
-#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -20,7 +18,7 @@ QString failure(const QString &path, const QString &why)
         .arg(QFileInfo(path).fileName(), why);
 }
 
-int digits(const QByteArray &line, int from, int count, bool *ok)
+int digits(QByteArrayView line, int from, int count, bool *ok)
 {
     int v = 0;
     for (int i = from; i < from + count; ++i) {
@@ -33,11 +31,78 @@ int digits(const QByteArray &line, int from, int count, bool *ok)
     return v;
 }
 
+// Days from 01/01/1970 of a date of the proleptic Gregorian calendar.
+qint64 daysFromCivil(int y, int m, int d)
+{
+    y -= m <= 2;
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yoe = y - era * 400;
+    const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return qint64(era) * 146097 + doe - 719468;
+}
+
+// Every line of the log as a view into its bytes: LF or CR LF ends a line, and a
+// last line without a line end still counts.
+LogRewriter::Lines viewLines(const QByteArray &content)
+{
+    LogRewriter::Lines lines;
+    lines.reserve(content.size() / 140 + 1);
+    const char *data = content.constData();
+    const qsizetype size = content.size();
+    qsizetype start = 0;
+    while (start < size) {
+        const void *hit = memchr(data + start, '\n', size_t(size - start));
+        const qsizetype end = hit ? static_cast<const char *>(hit) - data : size;
+        qsizetype len = end - start;
+        if (hit && len > 0 && data[end - 1] == '\r')
+            --len;
+        lines.append(QByteArrayView(data + start, len));
+        start = end + 1;
+    }
+    return lines;
+}
+
+// Writes the lines, each followed by CR LF. Runs of lines that already stand in
+// the old log with their CR LF are written in one piece.
+bool writeLines(QSaveFile &out, const QByteArray &old, const LogRewriter::Lines &lines)
+{
+    const char *begin = old.constData();
+    const char *end = begin + old.size();
+    const char *run = nullptr;
+    qsizetype runSize = 0;
+    auto flush = [&] {
+        if (runSize > 0 && out.write(run, runSize) != runSize)
+            return false;
+        run = nullptr;
+        runSize = 0;
+        return true;
+    };
+    for (const QByteArrayView l : lines) {
+        const char *p = l.data();
+        const bool inOld = p >= begin && p + l.size() + 2 <= end && p[l.size()] == '\r'
+            && p[l.size() + 1] == '\n';
+        if (inOld && run && p == run + runSize) {
+            runSize += l.size() + 2;
+            continue;
+        }
+        if (!flush())
+            return false;
+        if (inOld) {
+            run = p;
+            runSize = l.size() + 2;
+        } else if (out.write(l.data(), l.size()) != l.size() || out.write("\r\n", 2) != 2) {
+            return false;
+        }
+    }
+    return flush();
+}
+
 } // namespace
 
 LogRewriter::LogRewriter(QString logPath) : m_path(std::move(logPath)) {}
 
-QList<QByteArray> LogRewriter::appended(QList<QByteArray> lines, const QByteArray &newLine)
+LogRewriter::Lines LogRewriter::appended(Lines lines, QByteArrayView newLine)
 {
     // A plain-entry QSO carries the clock's date and time, so it belongs after
     // every QSO already logged: always at the end.
@@ -45,35 +110,36 @@ QList<QByteArray> LogRewriter::appended(QList<QByteArray> lines, const QByteArra
     return lines;
 }
 
-QList<QByteArray> LogRewriter::replaced(QList<QByteArray> lines, const QByteArray &newLine,
-                                        const QByteArray &oldLine)
+LogRewriter::Lines LogRewriter::replaced(Lines lines, QByteArrayView newLine, QByteArrayView oldLine)
 {
-    const qsizetype at = lines.indexOf(oldLine);
-    if (at >= 0)
-        lines[at] = newLine;
-    else
-        lines.append(newLine);
+    for (QByteArrayView &l : lines) {
+        if (l == oldLine) {
+            l = newLine;
+            return lines;
+        }
+    }
+    lines.append(newLine);
     return lines;
 }
 
-QList<QByteArray> LogRewriter::removed(const QList<QByteArray> &lines, const QByteArray &line)
+LogRewriter::Lines LogRewriter::removed(const Lines &lines, QByteArrayView line)
 {
-    QList<QByteArray> out;
+    Lines out;
     out.reserve(lines.size());
-    for (const QByteArray &l : lines) {
+    for (const QByteArrayView l : lines) {
         if (l != line)
             out.append(l);
     }
     return out;
 }
 
-QList<QByteArray> LogRewriter::inserted(const QList<QByteArray> &lines, const QByteArray &newLine)
+LogRewriter::Lines LogRewriter::inserted(const Lines &lines, QByteArrayView newLine)
 {
     const qint64 when = timestamp(newLine);
-    QList<QByteArray> out;
+    Lines out;
     out.reserve(lines.size() + 1);
     bool written = false;
-    for (const QByteArray &l : lines) {
+    for (const QByteArrayView l : lines) {
         if (!written && timestamp(l) >= when) {
             out.append(newLine);
             written = true;
@@ -85,7 +151,7 @@ QList<QByteArray> LogRewriter::inserted(const QList<QByteArray> &lines, const QB
     return out;
 }
 
-qint64 LogRewriter::timestamp(const QByteArray &line)
+qint64 LogRewriter::timestamp(QByteArrayView line)
 {
     bool ok = true;
     const int day = digits(line, 41, 2, &ok);
@@ -98,8 +164,8 @@ qint64 LogRewriter::timestamp(const QByteArray &line)
     const int year = yy >= 50 ? 1900 + yy : 2000 + yy;
     // Dates such as 31/02/07 pass the entry check; count them from the first of
     // the month so they still order sensibly.
-    const QDate first(year, qBound(1, month, 12), 1);
-    const qint64 days = QDate(1950, 1, 1).daysTo(first) + qMax(day, 1) - 1;
+    const qint64 days = daysFromCivil(year, qBound(1, month, 12), 1) - daysFromCivil(1950, 1, 1)
+        + qMax(day, 1) - 1;
     return days * 1440 + hour * 60 + minute;
 }
 
@@ -119,7 +185,7 @@ LogRewriter::Result LogRewriter::writeAtomically(const QString &path, const QByt
     return {};
 }
 
-LogRewriter::Result LogRewriter::rewrite(const std::function<QList<QByteArray>(QList<QByteArray>)> &change)
+LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines)> &change)
 {
     QLockFile lock(m_path + QStringLiteral(".lock"));
     lock.setStaleLockTime(30000);
@@ -127,38 +193,50 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<QList<QByteArray>(Q
         return {false, failure(m_path, QStringLiteral("le journal est en cours de modification "
                                                       "par une autre copie de KVR_ZEL."))};
     }
-    QList<QByteArray> lines;
+    QByteArray old;
     QFile in(m_path);
     if (in.exists()) {
         if (!in.open(QIODevice::ReadOnly))
             return {false, failure(m_path, in.errorString())};
-        lines = Cp1252::splitLines(in.readAll());
+        old = in.readAll();
         in.close();
     }
-    const Result r = writeAtomically(m_path, Cp1252::joinLines(change(std::move(lines))));
-    if (!r.ok) {
-        qCWarning(lcLogStore) << "rewrite of" << m_path << "failed:" << r.error;
-        return {false, failure(m_path, r.error)};
+    const Lines lines = change(viewLines(old));
+
+    QSaveFile out(m_path);
+    out.setDirectWriteFallback(false);
+    QString why;
+    if (!out.open(QIODevice::WriteOnly)) {
+        why = out.errorString();
+    } else if (!writeLines(out, old, lines)) {
+        why = out.errorString();
+        out.cancelWriting();
+    } else if (!out.commit()) {
+        why = out.errorString();
     }
-    return r;
+    if (!why.isEmpty()) {
+        qCWarning(lcLogStore) << "rewrite of" << m_path << "failed:" << why;
+        return {false, failure(m_path, why)};
+    }
+    return {};
 }
 
 LogRewriter::Result LogRewriter::Ajoute_QSO_Log(const QByteArray &newLine)
 {
-    return rewrite([&](QList<QByteArray> l) { return appended(std::move(l), newLine); });
+    return rewrite([&](Lines l) { return appended(std::move(l), newLine); });
 }
 
 LogRewriter::Result LogRewriter::Remplace_QSO_Log(const QByteArray &newLine, const QByteArray &oldLine)
 {
-    return rewrite([&](QList<QByteArray> l) { return replaced(std::move(l), newLine, oldLine); });
+    return rewrite([&](Lines l) { return replaced(std::move(l), newLine, oldLine); });
 }
 
 LogRewriter::Result LogRewriter::Supprime_QSO_Log(const QByteArray &line)
 {
-    return rewrite([&](QList<QByteArray> l) { return removed(l, line); });
+    return rewrite([&](Lines l) { return removed(l, line); });
 }
 
 LogRewriter::Result LogRewriter::Insere_QSO_Log(const QByteArray &newLine)
 {
-    return rewrite([&](QList<QByteArray> l) { return inserted(l, newLine); });
+    return rewrite([&](Lines l) { return inserted(l, newLine); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -26,23 +27,24 @@ public:
     Result Supprime_QSO_Log(const QByteArray &line);
     Result Insere_QSO_Log(const QByteArray &newLine);
 
-    // The same rules on lines in memory.
-    static QList<QByteArray> appended(QList<QByteArray> lines, const QByteArray &newLine);
-    static QList<QByteArray> replaced(QList<QByteArray> lines, const QByteArray &newLine,
-                                      const QByteArray &oldLine);
-    static QList<QByteArray> removed(const QList<QByteArray> &lines, const QByteArray &line);
-    static QList<QByteArray> inserted(const QList<QByteArray> &lines, const QByteArray &newLine);
+    // The same rules on lines in memory. Lines are views into the log's bytes (or
+    // into the new line), so a long log is not copied line by line.
+    using Lines = QList<QByteArrayView>;
+    static Lines appended(Lines lines, QByteArrayView newLine);
+    static Lines replaced(Lines lines, QByteArrayView newLine, QByteArrayView oldLine);
+    static Lines removed(const Lines &lines, QByteArrayView line);
+    static Lines inserted(const Lines &lines, QByteArrayView newLine);
 
     // Minutes since 01/01/1950 00:00 of a log line's date (columns 42-49) and
     // time (51-55); years 50-99 are 1950-1999, 00-49 are 2000-2049.
-    // A date or time that cannot be read gives -1, which sorts first.
-    static qint64 timestamp(const QByteArray &line);
+    // A line whose date or time cannot be read gives -1: the insert passes over it.
+    static qint64 timestamp(QByteArrayView line);
 
     // Writes a whole file atomically (used for new logs and for the first-name list).
     static Result writeAtomically(const QString &path, const QByteArray &content);
 
 private:
-    Result rewrite(const std::function<QList<QByteArray>(QList<QByteArray>)> &change);
+    Result rewrite(const std::function<Lines(Lines)> &change);
 
     QString m_path;
 };

@@ -1,0 +1,55 @@
+#!/bin/sh
+# Builds zel_bench in Release, runs it (under a minute on 2 cores) and prints
+# every timing against its baseline from the same run. Extra arguments go to
+# zel_bench, e.g. --benchmark_filter=Load. BUILD_DIR overrides the build folder.
+# Exits with 1 when a ratio is over its target.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build-bench}
+
+cmake -S "$root" -B "$build" -DZEL_BUILD_BENCH=ON -DZEL_BUILD_TESTS=OFF \
+      -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j2 --target zel_bench >/dev/null
+
+json=$build/zel_bench.json
+# The disk's fsync time drifts over tens of seconds; interleaving the
+# repetitions of all benchmarks at random lets every one see the same drift.
+"$build/bench/zel_bench" --benchmark_min_time=0.2 --benchmark_repetitions=9 \
+    --benchmark_enable_random_interleaving=true --benchmark_display_aggregates_only=true \
+    --benchmark_out="$json" --benchmark_out_format=json "$@"
+
+python3 - "$json" <<'PY'
+import json, sys
+
+# Each measurement, its baseline and the largest acceptable ratio.
+TARGETS = {
+    "BM_Load": ("BM_Baseline_ReadSplit", 2.0),
+    "BM_Append": ("BM_Baseline_CopyFsyncRename", 1.5),
+    "BM_Replace": ("BM_Baseline_CopyFsyncRename", 1.5),
+    "BM_Delete": ("BM_Baseline_CopyFsyncRename", 1.5),
+    "BM_Insert": ("BM_Baseline_CopyFsyncRename", 1.5),
+}
+
+median = {}
+for b in json.load(open(sys.argv[1]))["benchmarks"]:
+    if b.get("error_occurred"):
+        sys.exit("%s: %s" % (b["name"], b.get("error_message", "error")))
+    if b.get("aggregate_name") == "median":
+        name, size = b["run_name"].split("/")[:2]
+        median[(name, int(size))] = b["real_time"]
+
+missed = False
+print("\n%-11s %6s %10s %10s %6s %6s" % ("", "QSO", "ms", "base ms", "ratio", "cible"))
+for (name, size), t in sorted(median.items(), key=lambda kv: (kv[0][1], kv[0][0])):
+    if name not in TARGETS:
+        continue
+    base_name, target = TARGETS[name]
+    base = median.get((base_name, size))
+    if base is None:
+        continue
+    ratio = t / base
+    missed |= ratio > target
+    print("%-11s %6d %10.2f %10.2f %6.2f %6.1f%s" % (name[3:], size, t, base, ratio, target,
+                                                     "" if ratio <= target else "  DEPASSE"))
+sys.exit(1 if missed else 0)
+PY
