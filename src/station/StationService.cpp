@@ -20,6 +20,19 @@ QString StationService::Indicatif_Affiche(const QString &callsign)
     return shown;
 }
 
+bool StationService::isValidCallsign(const QString &callsign)
+{
+    if (callsign.isEmpty() || callsign.size() > 12)
+        return false;
+    for (const QChar c : callsign) {
+        const bool allowed = (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_');
+        if (!allowed)
+            return false;
+    }
+    return true;
+}
+
 bool StationService::Cree_Log_Station(const QString &callsign, QString *error)
 {
     QByteArray content;
@@ -46,15 +59,11 @@ StationService::Result StationService::validate(const QString &typed)
         return result;
     }
     // Only these characters ever reach a file name.
-    for (const QChar c : candidate) {
-        const bool allowed = (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_');
-        if (!allowed) {
-            result.message = QStringLiteral(
-                "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
-            result.clearField = true;
-            return result;
-        }
+    if (!isValidCallsign(candidate)) {
+        result.message = QStringLiteral(
+            "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
+        result.clearField = true;
+        return result;
     }
 
     const QString logPath = QDir(m_dir).filePath(LogFile::fileName(candidate));

@@ -16,6 +16,7 @@
 #include "refdata/AbbeyList.h"
 #include "refdata/FirstNameList.h"
 #include "refdata/LogLookups.h"
+#include "station/StationService.h"
 #include "station/ui/StationWindow.h"
 
 #include <QAction>
@@ -68,6 +69,14 @@ void paint(QWidget *w, const QColor &colour)
     p.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
     p.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::black);
     w->setPalette(p);
+}
+
+// The station callsign names the log file: a hand-edited value that is not a
+// callsign the station window could have made is never used as a file name.
+QString storedCallsign(const Settings &settings)
+{
+    const QString callsign = settings.stationCallsign();
+    return StationService::isValidCallsign(callsign) ? callsign : Settings::DefaultCallsign;
 }
 
 QString padded(const QString &text, int width) { return text.leftJustified(width, QLatin1Char(' '), true); }
@@ -397,7 +406,7 @@ void MainWindow::startUp()
     m_ui.Bande_A->addItems(kBands);
     m_ui.Mode_A->addItems(kModes);
 
-    m_callsign = m_settings.stationCallsign();
+    m_callsign = storedCallsign(m_settings);
     m_ui.I_Station->setText(m_callsign);
     m_ui.Bande_A->setCurrentIndex(m_settings.position(m_callsign, Settings::KeyBand));
     m_ui.Mode_A->setCurrentIndex(m_settings.position(m_callsign, Settings::KeyMode));
@@ -940,7 +949,7 @@ void MainWindow::openStation()
 
 void MainWindow::applyStation()
 {
-    m_callsign = m_settings.stationCallsign();
+    m_callsign = storedCallsign(m_settings);
     QString shown = m_callsign;
     shown.replace(QLatin1Char('_'), QLatin1Char('/'));
     m_ui.I_Station->setText(shown);
