@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 StationService::StationService(Settings &settings, QString programDir)
     : m_settings(settings), m_dir(std::move(programDir))
@@ -67,7 +68,8 @@ StationService::Result StationService::validate(const QString &typed)
     }
 
     const QString logPath = QDir(m_dir).filePath(LogFile::fileName(candidate));
-    if (!QFile::exists(logPath)) {
+    // Anything but a file there (a directory) is no log: creating one reports why.
+    if (!QFileInfo(logPath).isFile()) {
         QString why;
         if (!Cree_Log_Station(candidate, &why)) {
             result.message = QStringLiteral("Impossible de créer le journal %1 :\r\n%2\r\n\r\n"

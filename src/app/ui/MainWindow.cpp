@@ -439,6 +439,9 @@ void MainWindow::startUp()
         selectLastLine();
     }
     Raz_Saisie();
+    // Showing the last QSO put its band and mode in the fields: the entry starts
+    // on the station's own.
+    restoreBandAndMode();
 }
 
 void MainWindow::refreshClock()
@@ -953,8 +956,13 @@ void MainWindow::applyStation()
     QString shown = m_callsign;
     shown.replace(QLatin1Char('_'), QLatin1Char('/'));
     m_ui.I_Station->setText(shown);
-    restoreBandAndMode();
+    // A QSO being edited or selected belongs to the previous station's log: the
+    // entry starts afresh, as at start-up.
+    m_editionEnCours = false;
     Charge_Liste_QSO();
+    selectLastLine();
+    Raz_Saisie();
+    restoreBandAndMode();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
