@@ -22,22 +22,32 @@ QByteArray encode(QStringView text)
     return encoder.encode(text);
 }
 
-QList<QByteArray> splitLines(const QByteArray &content)
+QList<QByteArrayView> lineViews(const QByteArray &content)
 {
-    QList<QByteArray> lines;
+    QList<QByteArrayView> lines;
     lines.reserve(content.size() / 140 + 1);
     const char *data = content.constData();
     const qsizetype size = content.size();
     qsizetype start = 0;
     while (start < size) {
         const void *hit = memchr(data + start, '\n', size_t(size - start));
-        qsizetype end = hit ? static_cast<const char *>(hit) - data : size;
+        const qsizetype end = hit ? static_cast<const char *>(hit) - data : size;
         qsizetype len = end - start;
         if (hit && len > 0 && data[end - 1] == '\r')
             --len;
-        lines.append(QByteArray(data + start, len));
+        lines.append(QByteArrayView(data + start, len));
         start = end + 1;
     }
+    return lines;
+}
+
+QList<QByteArray> splitLines(const QByteArray &content)
+{
+    const QList<QByteArrayView> views = lineViews(content);
+    QList<QByteArray> lines;
+    lines.reserve(views.size());
+    for (const QByteArrayView v : views)
+        lines.append(v.toByteArray());
     return lines;
 }
 

@@ -11,6 +11,8 @@ QByteArray encode(QStringView text);
 // Splits a file's bytes into lines: LF or CR LF ends a line (one CR before the LF is
 // dropped), and a last line without a line end still counts.
 QList<QByteArray> splitLines(const QByteArray &content);
+// The same lines as views into content, without copying them.
+QList<QByteArrayView> lineViews(const QByteArray &content);
 // Joins lines, each followed by CR LF.
 QByteArray joinLines(const QList<QByteArray> &lines);
 }

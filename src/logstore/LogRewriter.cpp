@@ -1,5 +1,7 @@
 #include "logstore/LogRewriter.h"
 
+#include "logstore/Cp1252.h"
+
 
 #include <QFile>
 #include <QFileInfo>
@@ -40,27 +42,6 @@ qint64 daysFromCivil(int y, int m, int d)
     const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
     const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return qint64(era) * 146097 + doe - 719468;
-}
-
-// Every line of the log as a view into its bytes: LF or CR LF ends a line, and a
-// last line without a line end still counts.
-LogRewriter::Lines viewLines(const QByteArray &content)
-{
-    LogRewriter::Lines lines;
-    lines.reserve(content.size() / 140 + 1);
-    const char *data = content.constData();
-    const qsizetype size = content.size();
-    qsizetype start = 0;
-    while (start < size) {
-        const void *hit = memchr(data + start, '\n', size_t(size - start));
-        const qsizetype end = hit ? static_cast<const char *>(hit) - data : size;
-        qsizetype len = end - start;
-        if (hit && len > 0 && data[end - 1] == '\r')
-            --len;
-        lines.append(QByteArrayView(data + start, len));
-        start = end + 1;
-    }
-    return lines;
 }
 
 // Writes the lines, each followed by CR LF. Runs of lines that already stand in
@@ -201,7 +182,7 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines)> &chan
         old = in.readAll();
         in.close();
     }
-    const Lines lines = change(viewLines(old));
+    const Lines lines = change(Cp1252::lineViews(old));
 
     QSaveFile out(m_path);
     out.setDirectWriteFallback(false);

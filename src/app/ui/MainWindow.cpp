@@ -677,7 +677,12 @@ void MainWindow::referenceSteps()
         m_ui.Loc_A->setEnabled(true);
         m_ui.Loc_A->setText(abbey.locator);
         m_ui.Rem_A->setEnabled(true);
-        m_ui.Rem_A->setText(abbey.name);
+        // The list pads names to 60 columns; the log pads them again, so the
+        // field shows the name alone and the operator can still add to it.
+        QString name = abbey.name;
+        while (name.endsWith(QLatin1Char(' ')))
+            name.chop(1);
+        m_ui.Rem_A->setText(name);
     } else {
         m_messages.notice(AbbeyList::NotReferencedMessage);
         m_ui.Loc_A->setEnabled(true);
