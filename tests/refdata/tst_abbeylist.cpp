@@ -149,7 +149,7 @@ void TestAbbeyList::loadKeepsEveryReferencedLine()
 
 void TestAbbeyList::exampleList()
 {
-    const QString path = QStringLiteral(ZEL_FIXTURES "/../../data/Liste_Abbayes.txt");
+    const QString path = QStringLiteral(ZEL_DATA "/Liste_Abbayes.txt");
     QFile f(path);
     QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(path));
     const QByteArray content = f.readAll();
