@@ -267,7 +267,10 @@ void MainWindow::buildWindow()
         m_ui.Liste_QSO->setColumnWidth(c, fm.horizontalAdvance(QLatin1Char('M'))
                                               * QsoListModel::columnChars(c) + 12);
     }
-    m_ui.Liste_QSO->horizontalHeader()->setStretchLastSection(true);
+    // The abbey name takes the room left, so the QSL column stays in sight.
+    m_ui.Liste_QSO->horizontalHeader()->setStretchLastSection(false);
+    m_ui.Liste_QSO->horizontalHeader()->setSectionResizeMode(QsoListModel::ColNom, QHeaderView::Stretch);
+    m_ui.Liste_QSO->horizontalHeader()->setMinimumSectionSize(fm.horizontalAdvance(QLatin1Char('M')) * 3);
     QPalette listPalette = m_ui.Liste_QSO->palette();
     listPalette.setColor(QPalette::Base, kWaiting);
     m_ui.Liste_QSO->setPalette(listPalette);
