@@ -868,26 +868,9 @@ void MainWindow::onValide()
     m_editionEnCours = false;
     m_ui.Valide_A->setEnabled(false);
 
-    m_ui.Loc_A->setText(QStringLiteral("  "));
-    for (QLineEdit *e : {m_ui.Prenom_A, m_ui.Ref_A, m_ui.Date_A, m_ui.Heure_A, m_ui.Rem_A})
-        e->clear();
-    m_ui.RST_A->setText(QStringLiteral("59"));
-    m_ui.RSTE_A->setText(QStringLiteral("59"));
-    for (QWidget *w : {static_cast<QWidget *>(m_ui.Loc_A), static_cast<QWidget *>(m_ui.Prenom_A),
-                       static_cast<QWidget *>(m_ui.Ref_A), static_cast<QWidget *>(m_ui.Date_A),
-                       static_cast<QWidget *>(m_ui.Heure_A), static_cast<QWidget *>(m_ui.Rem_A),
-                       static_cast<QWidget *>(m_ui.RST_A), static_cast<QWidget *>(m_ui.RSTE_A),
-                       static_cast<QWidget *>(m_ui.Mode_A), static_cast<QWidget *>(m_ui.Bande_A)}) {
-        w->setEnabled(false);
-        setWaiting(w);
-    }
-    m_ui.QSL_A->setChecked(false);
+    clearFields();
     m_ui.QSL_A->setEnabled(false);
-
-    m_ui.Ind_A->clear();
-    m_ui.Ind_A->setEnabled(true);
-    setActive(m_ui.Ind_A);
-    m_ui.Ind_A->setFocus();
+    openCallsign();
 
     restoreBandAndMode();
 }
@@ -918,28 +901,35 @@ void MainWindow::onSupprime()
     Raz_Saisie();
 }
 
-void MainWindow::Raz_Saisie()
+void MainWindow::clearFields()
 {
     m_ui.Loc_A->setText(QStringLiteral("  "));
-    for (QLineEdit *e : {m_ui.Prenom_A, m_ui.Ref_A, m_ui.Date_A, m_ui.Heure_A})
+    for (QLineEdit *e : {m_ui.Prenom_A, m_ui.Ref_A, m_ui.Date_A, m_ui.Heure_A, m_ui.Rem_A})
         e->clear();
-    for (QWidget *w : {static_cast<QWidget *>(m_ui.Loc_A), static_cast<QWidget *>(m_ui.Prenom_A),
-                       static_cast<QWidget *>(m_ui.Ref_A), static_cast<QWidget *>(m_ui.Date_A),
-                       static_cast<QWidget *>(m_ui.Heure_A), static_cast<QWidget *>(m_ui.Mode_A),
-                       static_cast<QWidget *>(m_ui.Bande_A), static_cast<QWidget *>(m_ui.RST_A),
-                       static_cast<QWidget *>(m_ui.RSTE_A), static_cast<QWidget *>(m_ui.Rem_A)}) {
+    m_ui.RST_A->setText(QStringLiteral("59"));
+    m_ui.RSTE_A->setText(QStringLiteral("59"));
+    for (QWidget *w : chain()) {
+        if (w == m_ui.Ind_A || w == m_ui.QSL_A)
+            continue;
         w->setEnabled(false);
         setWaiting(w);
     }
-    m_ui.RST_A->setText(QStringLiteral("59"));
-    m_ui.RSTE_A->setText(QStringLiteral("59"));
-    m_ui.Rem_A->clear();
     m_ui.QSL_A->setChecked(false);
-    m_editionEnCours = false;
+}
+
+void MainWindow::openCallsign()
+{
     m_ui.Ind_A->clear();
     m_ui.Ind_A->setEnabled(true);
     setActive(m_ui.Ind_A);
     m_ui.Ind_A->setFocus();
+}
+
+void MainWindow::Raz_Saisie()
+{
+    clearFields();
+    m_editionEnCours = false;
+    openCallsign();
     m_modeModification = false;
     m_modeInsertion = false;
     m_ui.Annule_Saisie->setEnabled(false);

@@ -108,6 +108,10 @@ private:
     QString recheckAll(QWidget **failing) const;
     QString buildLogLine() const;
     void restoreBandAndMode();
+    // The fields after the callsign back to waiting, empty, reports at "59".
+    void clearFields();
+    // The callsign field empty and open, with the cursor.
+    void openCallsign();
     bool writeLog(const QByteArray &line);
 
     void openStation();
