@@ -43,6 +43,7 @@ private slots:
     void insertion();
     void clickShowsQsoReadOnly();
     void qslOnlyEdit();
+    void keyboardOnlyEdit();
     void editedDateKeepsPosition();
     void editedFirstNameUpdatesList();
     void editRefusedAtCommit_data();
@@ -166,6 +167,34 @@ void LogEditTest::qslOnlyEdit()
     QCOMPARE(h.modeShown(), QStringLiteral("Saisie QSO"));
     QVERIFY(!h.window->editionEnCours());
     QVERIFY(!h.button("Valide_A")->isEnabled());
+}
+
+void LogEditTest::keyboardOnlyEdit()
+{
+    // Arrows walk the list showing each QSO; Enter opens the one shown for editing.
+    MainHarness h;
+    const QByteArray first = jean().line();
+    const QByteArray second = marco().line();
+    QVERIFY(h.prepare({first, second}));
+    QVERIFY(h.start());
+
+    h.list()->setFocus();
+    QTest::keyClick(h.list(), Qt::Key_Up);
+    QCOMPARE(h.edit("Ind_A")->text(), QStringLiteral("F1ABC"));
+    QCOMPARE(h.modeShown(), QStringLiteral("Modification QSO"));
+    QVERIFY(!h.window->editionEnCours());
+    QTest::keyClick(h.list(), Qt::Key_Return);
+    QVERIFY(h.window->editionEnCours());
+    QVERIFY(h.edit("Ind_A")->hasFocus());
+    QVERIFY(h.walkTo(h.get<QCheckBox>("QSL_A")));
+    QTest::keyClick(h.get<QCheckBox>("QSL_A"), Qt::Key_Space);
+    MainHarness::enter(h.get<QCheckBox>("QSL_A"));
+    QVERIFY(h.button("Valide_A")->hasFocus());
+    QTest::keyClick(h.button("Valide_A"), Qt::Key_Return);
+
+    QByteArray confirmed = first;
+    confirmed[137] = '*';
+    QCOMPARE(h.log(), crlf({confirmed, second}));
 }
 
 void LogEditTest::editedDateKeepsPosition()

@@ -304,6 +304,7 @@ void MainWindow::buildWindow()
         if (auto *combo = qobject_cast<QComboBox *>(f))
             combo->lineEdit()->installEventFilter(this);
     }
+    m_ui.Liste_QSO->installEventFilter(this);
 
     m_ui.Timer1 = new QTimer(this);
     m_ui.Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -554,6 +555,15 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
+    if (watched == m_ui.Liste_QSO) {
+        // Enter on a line opens it for editing, as a double-click does.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            onListDoubleClicked(m_ui.Liste_QSO->currentIndex().row());
+            return true;
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
     QWidget *field = nullptr;
     for (QWidget *f : chain()) {
         auto *combo = qobject_cast<QComboBox *>(f);
