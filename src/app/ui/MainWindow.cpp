@@ -524,7 +524,18 @@ void MainWindow::moveOn(QWidget *from, QWidget *to)
     to->setEnabled(true);
     if (to != m_ui.Valide_A)
         setActive(to);
-    to->setFocus();
+    focusField(to);
+}
+
+void MainWindow::focusField(QWidget *field)
+{
+    field->setFocus();
+    // What the field holds (a default report, a name from a list) is selected, so
+    // typing replaces it and Enter keeps it.
+    if (auto *edit = qobject_cast<QLineEdit *>(field))
+        edit->selectAll();
+    else if (auto *combo = qobject_cast<QComboBox *>(field))
+        combo->lineEdit()->selectAll();
 }
 
 int MainWindow::positionOf(const QComboBox *combo)
@@ -709,7 +720,7 @@ void MainWindow::referenceSteps()
         setActive(m_ui.Mode_A);
         m_ui.Date_A->setText(m_ui.Label33->text());
         m_ui.Heure_A->setText(m_ui.Label37->text().left(5));
-        m_ui.Mode_A->setFocus();
+        focusField(m_ui.Mode_A);
     }
     if (newRegion)
         showMiniCarte();

@@ -90,6 +90,7 @@ private:
     bool onEnter(QWidget *field);
     void referenceSteps();
     void moveOn(QWidget *from, QWidget *to);
+    void focusField(QWidget *field);
     void setActive(QWidget *field);
     void setWaiting(QWidget *field);
     void rememberPosition(QComboBox *combo, int position);
