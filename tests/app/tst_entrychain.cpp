@@ -19,6 +19,7 @@ private slots:
     void alreadyContacted();
     void unlistedAbbey();
     void modeTypedInCapitals();
+    void typingReplacesWhatTheFieldHolds();
     void bandAndModeRemembered_data();
     void bandAndModeRemembered();
     void refusedEnterStoresNothing();
@@ -257,6 +258,24 @@ void EntryChainTest::modeTypedInCapitals()
     QCOMPARE(mode->currentText(), QStringLiteral("SSB"));
     MainHarness::enter(mode);
     QCOMPARE(h.focused(), h.combo("Bande_A"));
+}
+
+void EntryChainTest::typingReplacesWhatTheFieldHolds()
+{
+    // The default report and the listed first name are selected on arrival.
+    MainHarness h;
+    QVERIFY(h.prepare({}));
+    QVERIFY(h.start());
+    MainHarness::type(h.edit("Ind_A"), QStringLiteral("f1abc"));
+    MainHarness::enter(h.edit("Ind_A"));
+    MainHarness::type(h.edit("Prenom_A"), QStringLiteral("luc"));
+    QCOMPARE(h.edit("Prenom_A")->text(), QStringLiteral("LUC"));
+    QVERIFY(h.walkTo(h.edit("RST_A")));
+    MainHarness::type(h.edit("RST_A"), QStringLiteral("57"));
+    QCOMPARE(h.edit("RST_A")->text(), QStringLiteral("57"));
+    MainHarness::enter(h.edit("RST_A"));
+    QVERIFY(h.messages.shown.isEmpty());
+    QCOMPARE(h.focused(), h.get("RSTE_A"));
 }
 
 void EntryChainTest::bandAndModeRemembered_data()
