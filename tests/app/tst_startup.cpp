@@ -35,6 +35,7 @@ private slots:
     void everyKeyInCallsignReminds();
     void storedCallsignThatNamesNoFile();
     void stationLogListed();
+    void helpMessages();
 };
 
 void StartUpTest::firstInstallation()
@@ -295,6 +296,31 @@ void StartUpTest::stationLogListed()
     // Typing a callsign no longer reminds of the first installation.
     MainHarness::type(h.edit("Ind_A"), QStringLiteral("f"));
     QVERIFY(h.messages.shown.isEmpty());
+}
+
+void StartUpTest::helpMessages()
+{
+    MainHarness h;
+    QVERIFY(h.start());
+    h.messages.shown.clear();
+
+    h.window->findChild<QAction *>(QStringLiteral("Mnu_Historique"))->trigger();
+    h.window->findChild<QAction *>(QStringLiteral("Mnu_Apropos"))->trigger();
+    h.window->findChild<QAction *>(QStringLiteral("Mnu_Mode_Emploi"))->trigger();
+    QCOMPARE(h.messages.shown.size(), 2);
+
+    const QStringList history = h.messages.shown.at(0).split(QStringLiteral("\r\n"));
+    QCOMPARE(history.size(), 11); // ten versions, then the break after the last
+    QCOMPARE(history.first(), QStringLiteral("V1.0.0  le 11/01/2007 creation"));
+    QCOMPARE(history.at(2), QString::fromUtf8("V1.0.2  le 27/01/07 Si date manuelle insertion du QSO + sécurité premiere installation"));
+    QCOMPARE(history.at(9), QStringLiteral("V1.0.9  le 30/11/08 Ajouté gestion du diplome ZEL"));
+    QVERIFY(history.last().isEmpty());
+
+    const QStringList about = h.messages.shown.at(1).split(QStringLiteral("\r\n"));
+    QCOMPARE(about.size(), 3);
+    QCOMPARE(about.at(0), QStringLiteral("KVR_ZEL Revision  1.0.9"));
+    QVERIFY(about.at(1).isEmpty());
+    QVERIFY(about.at(2).contains(QStringLiteral("CC BY 4.0")));
 }
 
 QTEST_MAIN(StartUpTest)
