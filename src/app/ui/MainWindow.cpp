@@ -615,68 +615,54 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+QString MainWindow::checkField(QWidget *field) const
+{
+    if (field == m_ui.Ind_A)
+        return EntryChecks::callsign(m_ui.Ind_A->text());
+    if (field == m_ui.Prenom_A)
+        return EntryChecks::firstName(m_ui.Prenom_A->text());
+    if (field == m_ui.Ref_A)
+        return EntryChecks::reference(m_ui.Ref_A->text());
+    if (field == m_ui.Loc_A)
+        return EntryChecks::locator(m_ui.Loc_A->text());
+    if (field == m_ui.Date_A)
+        return EntryChecks::date(m_ui.Date_A->text());
+    if (field == m_ui.Heure_A)
+        return EntryChecks::time(m_ui.Heure_A->text());
+    if (field == m_ui.Mode_A)
+        return EntryChecks::mode(m_ui.Mode_A->currentText());
+    if (field == m_ui.Bande_A)
+        return EntryChecks::band(m_ui.Bande_A->currentText());
+    if (field == m_ui.RST_A || field == m_ui.RSTE_A)
+        return EntryChecks::report(static_cast<QLineEdit *>(field)->text());
+    if (field == m_ui.Rem_A)
+        return EntryChecks::abbeyName(m_ui.Rem_A->text());
+    return {};
+}
+
 bool MainWindow::onEnter(QWidget *field)
 {
-    auto refuse = [this](const QString &message) {
-        if (message.isEmpty())
-            return false;
-        m_messages.notice(message);
+    const QString problem = checkField(field);
+    if (!problem.isEmpty()) {
+        m_messages.notice(problem);
+        return false;
+    }
+    if (field == m_ui.Ref_A) {
+        referenceSteps();
         return true;
-    };
+    }
     if (field == m_ui.Ind_A) {
-        if (refuse(EntryChecks::callsign(m_ui.Ind_A->text())))
-            return false;
         const FirstNameList::Lookup found = m_firstNames->Cherche_Prenom(m_ui.Ind_A->text());
         if (found.found) {
             m_ui.Prenom_A->setEnabled(true);
             m_ui.Prenom_A->setText(found.firstName);
         }
-        moveOn(m_ui.Ind_A, m_ui.Prenom_A);
-    } else if (field == m_ui.Prenom_A) {
-        if (refuse(EntryChecks::firstName(m_ui.Prenom_A->text())))
-            return false;
-        moveOn(m_ui.Prenom_A, m_ui.Ref_A);
-    } else if (field == m_ui.Ref_A) {
-        if (refuse(EntryChecks::reference(m_ui.Ref_A->text())))
-            return false;
-        referenceSteps();
-    } else if (field == m_ui.Loc_A) {
-        if (refuse(EntryChecks::locator(m_ui.Loc_A->text())))
-            return false;
-        moveOn(m_ui.Loc_A, m_ui.Date_A);
-    } else if (field == m_ui.Date_A) {
-        if (refuse(EntryChecks::date(m_ui.Date_A->text())))
-            return false;
-        closeMiniCarte();
-        moveOn(m_ui.Date_A, m_ui.Heure_A);
-    } else if (field == m_ui.Heure_A) {
-        if (refuse(EntryChecks::time(m_ui.Heure_A->text())))
-            return false;
-        moveOn(m_ui.Heure_A, m_ui.Mode_A);
-    } else if (field == m_ui.Mode_A) {
-        if (refuse(EntryChecks::mode(m_ui.Mode_A->currentText())))
-            return false;
-        closeMiniCarte();
-        moveOn(m_ui.Mode_A, m_ui.Bande_A);
-    } else if (field == m_ui.Bande_A) {
-        if (refuse(EntryChecks::band(m_ui.Bande_A->currentText())))
-            return false;
-        moveOn(m_ui.Bande_A, m_ui.RST_A);
-    } else if (field == m_ui.RST_A) {
-        if (refuse(EntryChecks::report(m_ui.RST_A->text())))
-            return false;
-        moveOn(m_ui.RST_A, m_ui.RSTE_A);
-    } else if (field == m_ui.RSTE_A) {
-        if (refuse(EntryChecks::report(m_ui.RSTE_A->text())))
-            return false;
-        moveOn(m_ui.RSTE_A, m_ui.Rem_A);
-    } else if (field == m_ui.Rem_A) {
-        if (refuse(EntryChecks::abbeyName(m_ui.Rem_A->text())))
-            return false;
-        moveOn(m_ui.Rem_A, m_ui.QSL_A);
-    } else if (field == m_ui.QSL_A) {
-        moveOn(m_ui.QSL_A, m_ui.Valide_A);
     }
+    if (field == m_ui.Date_A || field == m_ui.Mode_A)
+        closeMiniCarte();
+    const QList<QWidget *> fields = chain();
+    const qsizetype at = fields.indexOf(field);
+    moveOn(field, at + 1 < fields.size() ? fields.at(at + 1) : m_ui.Valide_A);
     return true;
 }
 
@@ -800,20 +786,8 @@ QString MainWindow::recheckAll(QWidget **failing) const
 {
     // A QSO opened for editing can reach the commit without passing the chain:
     // every value must still fit the log's columns.
-    const QList<QPair<QWidget *, QString>> checks{
-        {m_ui.Ind_A, EntryChecks::callsign(m_ui.Ind_A->text())},
-        {m_ui.Prenom_A, EntryChecks::firstName(m_ui.Prenom_A->text())},
-        {m_ui.Ref_A, EntryChecks::reference(m_ui.Ref_A->text())},
-        {m_ui.Loc_A, EntryChecks::locator(m_ui.Loc_A->text())},
-        {m_ui.Date_A, EntryChecks::date(m_ui.Date_A->text())},
-        {m_ui.Heure_A, EntryChecks::time(m_ui.Heure_A->text())},
-        {m_ui.Mode_A, EntryChecks::mode(m_ui.Mode_A->currentText())},
-        {m_ui.Bande_A, EntryChecks::band(m_ui.Bande_A->currentText())},
-        {m_ui.RST_A, EntryChecks::report(m_ui.RST_A->text())},
-        {m_ui.RSTE_A, EntryChecks::report(m_ui.RSTE_A->text())},
-        {m_ui.Rem_A, EntryChecks::abbeyName(m_ui.Rem_A->text())},
-    };
-    for (const auto &[field, message] : checks) {
+    for (QWidget *field : chain()) {
+        const QString message = checkField(field);
         if (!message.isEmpty()) {
             *failing = field;
             return message;

@@ -87,6 +87,8 @@ private:
     QList<QWidget *> chain() const;
 
     // Entry chain.
+    // The check Enter runs in a field: the message to show, or empty.
+    QString checkField(QWidget *field) const;
     bool onEnter(QWidget *field);
     void referenceSteps();
     void moveOn(QWidget *from, QWidget *to);
