@@ -1,12 +1,16 @@
 #include "app/Clock.h"
 #include "app/ProgramDir.h"
+#include "app/QsoEntry.h"
+#include "app/ui/AppContext.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
+#include "logstore/LogSession.h"
 #include "logstore/Settings.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -28,8 +32,13 @@ int main(int argc, char *argv[])
     Settings settings;
     QtMessages messages;
     SystemClock clock;
-    MainWindow window(settings, messages, clock, dir);
+    LogSession session(settings, dir);
+    QsoEntry entry;
+    // The printer chosen in the printer dialog stays chosen for the whole run.
+    QPrinter printer;
+    MainWindow window(settings, messages, clock, session, entry);
     messages.setParent(&window);
+    installWindows(AppContext{session, entry, messages, clock, settings, printer, &window});
     window.startUp();
     return QApplication::exec();
 }

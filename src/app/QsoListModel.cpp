@@ -1,7 +1,7 @@
 #include "app/QsoListModel.h"
 
 #include "logstore/Cp1252.h"
-#include "logstore/LogFile.h"
+#include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
 
 #include <QBrush>
@@ -27,21 +27,32 @@ QString visible(QString text)
 
 } // namespace
 
-QsoListModel::QsoListModel(QObject *parent) : QAbstractTableModel(parent) {}
+QsoListModel::QsoListModel(const LogSession &session, QObject *parent)
+    : QAbstractTableModel(parent), m_session(session)
+{
+    connect(&session, &LogSession::logChanged, this, &QsoListModel::refresh);
+    refresh();
+}
 
-void QsoListModel::setLines(QList<QByteArray> lines)
+void QsoListModel::refresh()
 {
     beginResetModel();
-    m_lines = std::move(lines);
-    m_malformed.clear();
-    for (int n : LogFile::malformedLines(m_lines))
-        m_malformed.insert(n - 1);
+    m_malformed = QList<bool>(m_session.lineCount(), false);
+    for (int n : m_session.malformedLines())
+        m_malformed[n - 1] = true;
     endResetModel();
+}
+
+QByteArray QsoListModel::rawLine(int row) const
+{
+    if (row < 0 || row >= m_session.lineCount())
+        return {};
+    return m_session.line(row).toByteArray();
 }
 
 int QsoListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_lines.size());
+    return parent.isValid() ? 0 : int(m_malformed.size());
 }
 
 int QsoListModel::columnCount(const QModelIndex &parent) const
@@ -51,9 +62,7 @@ int QsoListModel::columnCount(const QModelIndex &parent) const
 
 QString QsoListModel::listLine(int row) const
 {
-    if (row < 0 || row >= m_lines.size())
-        return {};
-    return QsoRecord::listLineFromLogLine(Cp1252::decode(m_lines.at(row)), row + 1);
+    return m_session.listLine(row);
 }
 
 int QsoListModel::columnChars(int column)
@@ -66,15 +75,15 @@ int QsoListModel::columnChars(int column)
 
 QVariant QsoListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_lines.size())
+    if (!index.isValid() || index.row() >= m_malformed.size())
         return {};
     const int row = index.row();
-    const bool bad = m_malformed.contains(row);
+    const bool bad = m_malformed.at(row);
     switch (role) {
     case Qt::DisplayRole: {
         if (index.column() == ColNumero)
             return QString::number(row + 1);
-        const QString line = Cp1252::decode(m_lines.at(row));
+        const QString line = m_session.text(row);
         const QsoRecord::Column c = QsoRecord::logLayout()[index.column() - 1];
         if (bad && index.column() == ColIndicatif && line.size() <= c.width)
             return visible(line);

@@ -3,10 +3,11 @@
 #include <QAbstractTableModel>
 #include <QByteArray>
 #include <QList>
-#include <QSet>
+
+class LogSession;
 
 // The QSOs of the station's log, in file order, as the main window's list shows
-// them. The raw log lines are kept as read; each row's text is cut out of its
+// them. The lines stay in the log session; each row's text is cut out of its
 // line only when the view asks for it, so a long log loads quickly.
 class QsoListModel : public QAbstractTableModel
 {
@@ -17,10 +18,7 @@ public:
         ColMode, ColBande, ColRstRecu, ColRstEnvoye, ColNom, ColQsl, ColumnCount
     };
 
-    explicit QsoListModel(QObject *parent = nullptr);
-
-    void setLines(QList<QByteArray> lines);
-    const QList<QByteArray> &lines() const { return m_lines; }
+    explicit QsoListModel(const LogSession &session, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -29,11 +27,13 @@ public:
 
     // The 153-column list line of a row: counter, then the log fields.
     QString listLine(int row) const;
-    QByteArray rawLine(int row) const { return m_lines.value(row); }
+    QByteArray rawLine(int row) const;
     // How many characters of the list line a column shows (for its width).
     static int columnChars(int column);
 
 private:
-    QList<QByteArray> m_lines;
-    QSet<int> m_malformed;
+    void refresh();
+
+    const LogSession &m_session;
+    QList<bool> m_malformed;
 };

@@ -22,7 +22,7 @@ LogFile::Content LogFile::read(const QString &path)
     return c;
 }
 
-bool LogFile::isWellFormed(const QByteArray &line)
+bool LogFile::isWellFormed(QByteArrayView line)
 {
     if (line.size() != QsoRecord::LogLineLength)
         return false;
@@ -42,4 +42,24 @@ QList<int> LogFile::malformedLines(const QList<QByteArray> &lines)
             bad.append(i + 1);
     }
     return bad;
+}
+
+bool LogFile::isValidCallsign(const QString &callsign)
+{
+    if (callsign.isEmpty() || callsign.size() > 12)
+        return false;
+    for (const QChar c : callsign) {
+        const bool allowed = (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_');
+        if (!allowed)
+            return false;
+    }
+    return true;
+}
+
+QString LogFile::Indicatif_Affiche(const QString &callsign)
+{
+    QString shown = callsign;
+    shown.replace(QLatin1Char('_'), QLatin1Char('/'));
+    return shown;
 }

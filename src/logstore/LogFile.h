@@ -19,9 +19,14 @@ public:
     static Content read(const QString &path);
 
     // A line written by this program is exactly 138 characters long.
-    static bool isWellFormed(const QByteArray &line);
+    static bool isWellFormed(QByteArrayView line);
     // 1-based numbers of the lines that are not 138-character QSO lines.
     static QList<int> malformedLines(const QList<QByteArray> &lines);
 
     static QString fileName(const QString &callsign) { return callsign + QStringLiteral("_ZEL.log"); }
+
+    // 1 to 12 characters among A-Z, 0-9 and "_": the only callsigns that may name a file.
+    static bool isValidCallsign(const QString &callsign);
+    // "_" stands for "/" in a callsign that names a file: "F6ABC_P" is shown "F6ABC/P".
+    static QString Indicatif_Affiche(const QString &callsign);
 };

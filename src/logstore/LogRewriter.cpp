@@ -1,13 +1,13 @@
 #include "logstore/LogRewriter.h"
 
 #include "logstore/Cp1252.h"
+#include "logstore/QsoRecord.h"
 
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QLoggingCategory>
-#include <QSaveFile>
 
 Q_LOGGING_CATEGORY(lcLogStore, "zel.logstore")
 
@@ -44,39 +44,45 @@ qint64 daysFromCivil(int y, int m, int d)
     return qint64(era) * 146097 + doe - 719468;
 }
 
-// Writes the lines, each followed by CR LF. Runs of lines that already stand in
-// the old log with their CR LF are written in one piece.
-bool writeLines(QSaveFile &out, const QByteArray &old, const LogRewriter::Lines &lines)
+// The new copy of the log: every line followed by CR LF. Runs of lines that
+// already stand in the old log with their CR LF are copied in one piece.
+QByteArray joined(const QByteArray &old, const LogRewriter::Lines &lines)
 {
     const char *begin = old.constData();
     const char *end = begin + old.size();
+    // Pointers into unrelated buffers are compared through std::less, which is
+    // the only ordering the language defines for them.
+    const std::less<const char *> before;
+    qsizetype total = 0;
+    for (const QByteArrayView l : lines)
+        total += l.size() + 2;
+    QByteArray out;
+    out.reserve(total);
     const char *run = nullptr;
     qsizetype runSize = 0;
-    auto flush = [&] {
-        if (runSize > 0 && out.write(run, runSize) != runSize)
-            return false;
-        run = nullptr;
-        runSize = 0;
-        return true;
-    };
     for (const QByteArrayView l : lines) {
         const char *p = l.data();
-        const bool inOld = p >= begin && p + l.size() + 2 <= end && p[l.size()] == '\r'
-            && p[l.size() + 1] == '\n';
+        const bool inOld = !before(p, begin) && !before(end, p) && l.size() + 2 <= end - p
+            && p[l.size()] == '\r' && p[l.size() + 1] == '\n';
         if (inOld && run && p == run + runSize) {
             runSize += l.size() + 2;
             continue;
         }
-        if (!flush())
-            return false;
+        if (runSize > 0)
+            out.append(run, runSize);
+        run = nullptr;
+        runSize = 0;
         if (inOld) {
             run = p;
             runSize = l.size() + 2;
-        } else if (out.write(l.data(), l.size()) != l.size() || out.write("\r\n", 2) != 2) {
-            return false;
+        } else {
+            out.append(l.data(), l.size());
+            out.append("\r\n", 2);
         }
     }
-    return flush();
+    if (runSize > 0)
+        out.append(run, runSize);
+    return out;
 }
 
 } // namespace
@@ -150,74 +156,79 @@ qint64 LogRewriter::timestamp(QByteArrayView line)
     return days * 1440 + hour * 60 + minute;
 }
 
-LogRewriter::Result LogRewriter::writeAtomically(const QString &path, const QByteArray &content)
-{
-    QSaveFile out(path);
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly))
-        return {false, out.errorString()};
-    if (out.write(content) != content.size()) {
-        const QString why = out.errorString();
-        out.cancelWriting();
-        return {false, why};
-    }
-    if (!out.commit())
-        return {false, out.errorString()};
-    return {};
-}
-
-LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines)> &change)
+LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QString *)> &change)
 {
     QLockFile lock(m_path + QStringLiteral(".lock"));
     lock.setStaleLockTime(30000);
-    if (!lock.tryLock(5000)) {
+    if (!lock.tryLock(m_lockTimeout)) {
         return {false, failure(m_path, QStringLiteral("le journal est en cours de modification "
                                                       "par une autre copie de KVR_ZEL."))};
     }
+    // The file on disk is the truth: another copy of the program may have written it.
     QByteArray old;
     QFile in(m_path);
     if (in.exists()) {
         if (!in.open(QIODevice::ReadOnly))
             return {false, failure(m_path, in.errorString())};
         old = in.readAll();
+        if (in.error() != QFileDevice::NoError)
+            return {false, failure(m_path, in.errorString())};
         in.close();
     }
-    const Lines lines = change(Cp1252::lineViews(old));
-
-    QSaveFile out(m_path);
-    out.setDirectWriteFallback(false);
-    QString why;
-    if (!out.open(QIODevice::WriteOnly)) {
-        why = out.errorString();
-    } else if (!writeLines(out, old, lines)) {
-        why = out.errorString();
-        out.cancelWriting();
-    } else if (!out.commit()) {
-        why = out.errorString();
+    QString refused;
+    const Lines lines = change(Cp1252::lineViews(old), &refused);
+    if (!refused.isEmpty())
+        return {false, failure(m_path, refused)};
+    QByteArray content = joined(old, lines);
+    const Result r = AtomicFile::write(m_path, content);
+    if (!r.ok) {
+        qCWarning(lcLogStore) << "rewrite of" << m_path << "failed:" << r.error;
+        return {false, failure(m_path, r.error)};
     }
-    if (!why.isEmpty()) {
-        qCWarning(lcLogStore) << "rewrite of" << m_path << "failed:" << why;
-        return {false, failure(m_path, why)};
-    }
+    m_written = std::move(content);
     return {};
 }
 
 LogRewriter::Result LogRewriter::Ajoute_QSO_Log(const QByteArray &newLine)
 {
-    return rewrite([&](Lines l) { return appended(std::move(l), newLine); });
+    return rewrite([&](Lines l, QString *) { return appended(std::move(l), newLine); });
 }
 
 LogRewriter::Result LogRewriter::Remplace_QSO_Log(const QByteArray &newLine, const QByteArray &oldLine)
 {
-    return rewrite([&](Lines l) { return replaced(std::move(l), newLine, oldLine); });
+    return rewrite([&](Lines l, QString *) { return replaced(std::move(l), newLine, oldLine); });
 }
 
 LogRewriter::Result LogRewriter::Supprime_QSO_Log(const QByteArray &line)
 {
-    return rewrite([&](Lines l) { return removed(l, line); });
+    return rewrite([&](Lines l, QString *) { return removed(l, line); });
 }
 
 LogRewriter::Result LogRewriter::Insere_QSO_Log(const QByteArray &newLine)
 {
-    return rewrite([&](Lines l) { return inserted(l, newLine); });
+    return rewrite([&](Lines l, QString *) { return inserted(l, newLine); });
+}
+
+LogRewriter::Result LogRewriter::Marque_QSL(const QList<int> &lineNumbers, const QList<QByteArray> &expected)
+{
+    QList<QByteArray> marked;
+    marked.reserve(lineNumbers.size());
+    return rewrite([&](Lines l, QString *refused) {
+        for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
+            const int at = lineNumbers.at(i) - 1;
+            if (at < 0 || at >= l.size() || (i < expected.size() && l.at(at) != expected.at(i))) {
+                *refused = QStringLiteral("le journal a été modifié entre-temps ; "
+                                          "relancez la recherche.");
+                return l;
+            }
+            // Only a QSO line has a QSL column; a line edited by hand is kept as it is.
+            if (l.at(at).size() != QsoRecord::LogLineLength)
+                continue;
+            QByteArray line = l.at(at).toByteArray();
+            line[QsoRecord::LogLineLength - 1] = '*';
+            marked.append(line);
+            l[at] = marked.last();
+        }
+        return l;
+    });
 }

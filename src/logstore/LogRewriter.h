@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logstore/AtomicFile.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -15,17 +17,23 @@
 class LogRewriter
 {
 public:
-    struct Result {
-        bool ok = true;
-        QString error; // French, for the operator
-    };
+    using Result = AtomicFile::Result;
 
     explicit LogRewriter(QString logPath);
+    // How long a rewrite waits for another copy of the program to finish its own.
+    void setLockTimeout(int milliseconds) { m_lockTimeout = milliseconds; }
 
     Result Ajoute_QSO_Log(const QByteArray &newLine);
     Result Remplace_QSO_Log(const QByteArray &newLine, const QByteArray &oldLine);
     Result Supprime_QSO_Log(const QByteArray &line);
     Result Insere_QSO_Log(const QByteArray &newLine);
+    // Puts the confirmation mark "*" in the last column of the given lines (1-based
+    // numbers). Each line must still be the one the caller saw (expected), or the
+    // log changed under it and nothing is written.
+    Result Marque_QSL(const QList<int> &lineNumbers, const QList<QByteArray> &expected);
+
+    // The whole log as the last successful rewrite wrote it.
+    const QByteArray &written() const { return m_written; }
 
     // The same rules on lines in memory. Lines are views into the log's bytes (or
     // into the new line), so a long log is not copied line by line.
@@ -40,11 +48,11 @@ public:
     // A line whose date or time cannot be read gives -1: the insert passes over it.
     static qint64 timestamp(QByteArrayView line);
 
-    // Writes a whole file atomically (used for new logs and for the first-name list).
-    static Result writeAtomically(const QString &path, const QByteArray &content);
-
 private:
-    Result rewrite(const std::function<Lines(Lines)> &change);
+    // change returns false (and sets its error) to leave the log untouched.
+    Result rewrite(const std::function<Lines(Lines, QString *)> &change);
 
     QString m_path;
+    int m_lockTimeout = 5000;
+    QByteArray m_written;
 };

@@ -23,7 +23,7 @@ FirstNameList::Lookup FirstNameList::Cherche_Prenom(const QString &callsign)
     return result;
 }
 
-LogRewriter::Result FirstNameList::Maj_Liste_Prenom(const QString &record)
+AtomicFile::Result FirstNameList::Maj_Liste_Prenom(const QString &record)
 {
     const LogFile::Content content = LogFile::read(m_path);
     if (!content.error.isEmpty()) {
@@ -36,10 +36,12 @@ LogRewriter::Result FirstNameList::Maj_Liste_Prenom(const QString &record)
     QList<QByteArray> lines;
     lines.reserve(content.lines.size() + 1);
     bool matched = false;
+    bool changed = false;
     for (const QByteArray &raw : content.lines) {
         if (Cp1252::decode(raw).left(CallsignWidth) == key) {
             lines.append(encoded);
             matched = true;
+            changed = changed || raw != encoded;
         } else {
             lines.append(raw);
         }
@@ -49,7 +51,12 @@ LogRewriter::Result FirstNameList::Maj_Liste_Prenom(const QString &record)
     // a callsign is appended only when no line holds it yet, and never twice.
     if (!matched)
         lines.append(encoded);
-    const LogRewriter::Result r = LogRewriter::writeAtomically(m_path, Cp1252::joinLines(lines));
+    // A station whose first name is already listed as typed costs no rewrite.
+    if (matched && !changed) {
+        m_prenomAAjouter = false;
+        return {};
+    }
+    const AtomicFile::Result r = AtomicFile::write(m_path, Cp1252::joinLines(lines));
     if (!r.ok) {
         return {false, QStringLiteral("Impossible d'enregistrer la liste des prénoms %1 :\r\n%2")
                            .arg(QFileInfo(m_path).fileName(), r.error)};

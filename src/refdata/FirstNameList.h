@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logstore/LogRewriter.h"
+#include "logstore/AtomicFile.h"
 
 #include <QString>
 
@@ -29,7 +29,7 @@ public:
     // Replaces every line whose first 12 characters are those of the record, keeps
     // every other line byte for byte, and appends the record when Prenom_A_Ajouter
     // is set. The whole list is rewritten in one step.
-    LogRewriter::Result Maj_Liste_Prenom(const QString &record);
+    AtomicFile::Result Maj_Liste_Prenom(const QString &record);
 
     // Callsign padded to 12, four blanks, first name in capitals.
     static QString record(const QString &callsign, const QString &firstName);

@@ -2,7 +2,7 @@
 
 #include "app/ProgramDir.h"
 #include "logstore/LogFile.h"
-#include "logstore/LogRewriter.h"
+#include "logstore/AtomicFile.h"
 #include "logstore/Settings.h"
 
 #include <QDir>
@@ -14,34 +14,14 @@ StationService::StationService(Settings &settings, QString programDir)
 {
 }
 
-QString StationService::Indicatif_Affiche(const QString &callsign)
-{
-    QString shown = callsign;
-    shown.replace(QLatin1Char('_'), QLatin1Char('/'));
-    return shown;
-}
-
-bool StationService::isValidCallsign(const QString &callsign)
-{
-    if (callsign.isEmpty() || callsign.size() > 12)
-        return false;
-    for (const QChar c : callsign) {
-        const bool allowed = (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_');
-        if (!allowed)
-            return false;
-    }
-    return true;
-}
-
 bool StationService::Cree_Log_Station(const QString &callsign, QString *error)
 {
     QByteArray content;
     QFile templ(QDir(m_dir).filePath(ProgramDir::templateName()));
     if (templ.open(QIODevice::ReadOnly))
         content = templ.readAll();
-    const LogRewriter::Result r =
-        LogRewriter::writeAtomically(QDir(m_dir).filePath(LogFile::fileName(callsign)), content);
+    const AtomicFile::Result r =
+        AtomicFile::write(QDir(m_dir).filePath(LogFile::fileName(callsign)), content);
     if (!r.ok && error)
         *error = r.error;
     return r.ok;
@@ -60,7 +40,7 @@ StationService::Result StationService::validate(const QString &typed)
         return result;
     }
     // Only these characters ever reach a file name.
-    if (!isValidCallsign(candidate)) {
+    if (!LogFile::isValidCallsign(candidate)) {
         result.message = QStringLiteral(
             "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
         result.clearField = true;

@@ -24,11 +24,6 @@ public:
     // log when the template is missing). Written in one step: a failure leaves no file.
     bool Cree_Log_Station(const QString &callsign, QString *error);
 
-    // 1 to 12 characters among A-Z, 0-9 and "_": the only callsigns that may name a file.
-    static bool isValidCallsign(const QString &callsign);
-
-    // "_" stands for "/" in a callsign that names a file.
-    static QString Indicatif_Affiche(const QString &callsign);
 
 private:
     Settings &m_settings;

@@ -6,8 +6,11 @@
 
 #include "Fakes.h"
 
+#include "app/QsoEntry.h"
 #include "app/QsoListModel.h"
+#include "app/ui/AppContext.h"
 #include "app/ui/MainWindow.h"
+#include "logstore/LogSession.h"
 #include "logstore/Settings.h"
 
 #include <QAbstractItemModel>
@@ -17,6 +20,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -107,6 +111,7 @@ public:
     ~MainHarness()
     {
         window.reset();
+        session.reset();
         // Windows the main window opened without a parent are closed with it.
         for (QWidget *w : QApplication::topLevelWidgets())
             w->close();
@@ -134,7 +139,10 @@ public:
 
     bool start()
     {
-        window = std::make_unique<MainWindow>(*settings, messages, clock, dir.path());
+        session = std::make_unique<LogSession>(*settings, dir.path());
+        session->setLockTimeout(200);
+        window = std::make_unique<MainWindow>(*settings, messages, clock, *session, entry);
+        installWindows(AppContext{*session, entry, messages, clock, *settings, printer, window.get()});
         window->startUp();
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());
@@ -262,6 +270,9 @@ public:
     FakeMessages messages;
     FakeClock clock;
     std::unique_ptr<Settings> settings;
+    QsoEntry entry;
+    QPrinter printer;
+    std::unique_ptr<LogSession> session;
     std::unique_ptr<MainWindow> window;
 
 private:

@@ -1,9 +1,11 @@
 #include "app/QsoListModel.h"
 #include "logstore/Cp1252.h"
-#include "logstore/LogFile.h"
+#include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
+#include "logstore/Settings.h"
 
 #include <QAbstractItemModelTester>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestQsoListModel : public QObject
@@ -12,6 +14,26 @@ class TestQsoListModel : public QObject
 private slots:
     void tenThousandAndOneQsosKeepFileOrder();
     void malformedLinesAreShownAndFlagged();
+};
+
+// A session over a station log holding these lines.
+struct LoadedLog
+{
+    explicit LoadedLog(const QList<QByteArray> &lines)
+        : settings(dir.filePath(QStringLiteral("zel.ini"))), session(settings, dir.path())
+    {
+        settings.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST1"));
+        QFile f(dir.filePath(QStringLiteral("TEST1_ZEL.log")));
+        if (f.open(QIODevice::WriteOnly)) {
+            for (const QByteArray &l : lines)
+                f.write(l + "\r\n");
+        }
+        f.close();
+        session.openStation();
+    }
+    QTemporaryDir dir;
+    Settings settings;
+    LogSession session;
 };
 
 static QByteArray line(int i)
@@ -34,9 +56,9 @@ void TestQsoListModel::tenThousandAndOneQsosKeepFileOrder()
     QList<QByteArray> lines;
     for (int i = 0; i < 10001; ++i)
         lines << line(i);
-    QsoListModel model;
+    LoadedLog log(lines);
+    QsoListModel model(log.session);
     QAbstractItemModelTester tester(&model);
-    model.setLines(lines);
     QCOMPARE(model.rowCount(), 10001);
     for (int row : {0, 8, 9, 999, 9998, 9999, 10000}) {
         const QString listLine = model.listLine(row);
@@ -56,9 +78,9 @@ void TestQsoListModel::tenThousandAndOneQsosKeepFileOrder()
 
 void TestQsoListModel::malformedLinesAreShownAndFlagged()
 {
-    QsoListModel model;
+    LoadedLog log({line(1), "I2SHORT", "\r", line(2) + "zz"});
+    QsoListModel model(log.session);
     QAbstractItemModelTester tester(&model);
-    model.setLines({line(1), "I2SHORT", "\r", line(2) + "zz"});
     QCOMPARE(model.rowCount(), 4);
     QCOMPARE(model.data(model.index(1, QsoListModel::ColIndicatif)).toString(), QStringLiteral("I2SHORT"));
     QVERIFY(!model.data(model.index(2, QsoListModel::ColIndicatif)).toString().contains(QLatin1Char('\r')));

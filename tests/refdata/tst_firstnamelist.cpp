@@ -139,7 +139,7 @@ void TestFirstNameList::updateKnownStation()
 {
     FirstNameList list(m_path);
     QVERIFY(list.Cherche_Prenom(QStringLiteral("F6ABC")).found);
-    const LogRewriter::Result r =
+    const AtomicFile::Result r =
         list.Maj_Liste_Prenom(FirstNameList::record(QStringLiteral("F6ABC"), QString::fromUtf8("Jérôme")));
     QVERIFY2(r.ok, qPrintable(r.error));
     // Replaced in place (F6ABCD left alone), nothing appended, the other lines byte for byte.
@@ -188,7 +188,7 @@ void TestFirstNameList::writeFailureIsReported()
 {
     FirstNameList list(m_dir.filePath(QStringLiteral("no/such/dir/Liste_Prenom.txt")));
     list.setPrenom_A_Ajouter(true);
-    const LogRewriter::Result r =
+    const AtomicFile::Result r =
         list.Maj_Liste_Prenom(FirstNameList::record(QStringLiteral("F6ABC"), QStringLiteral("Jean")));
     QVERIFY(!r.ok);
     QVERIFY(!r.error.isEmpty());

@@ -103,7 +103,7 @@ void StationWindowTest::newStationFromTemplate()
     QCOMPARE(h.stored(QStringLiteral("Setup TEST1_P"), QStringLiteral("Mode Utilise")), QStringLiteral("0"));
     QCOMPARE(h.stored(QStringLiteral("Setup TEST1_P"), QStringLiteral("Date Auto")), QStringLiteral("Oui"));
     QCOMPARE(h.label("I_Station")->text(), QStringLiteral("TEST1/P"));
-    QCOMPARE(h.window->stationCallsign(), QStringLiteral("TEST1_P"));
+    QCOMPARE(h.session->callsign(), QStringLiteral("TEST1_P"));
     QCOMPARE(h.window->listModel()->rowCount(), 2);
     QTRY_VERIFY(!ui.window);
     QCOMPARE(h.messages.questions, QStringList());
@@ -181,7 +181,7 @@ void StationWindowTest::refusals()
     QCOMPARE(files(h), before);
     QCOMPARE(readBytes(h.iniPath()), ini);
     QCOMPARE(h.label("I_Station")->text(), QStringLiteral("TEST1"));
-    QCOMPARE(h.window->stationCallsign(), QStringLiteral("TEST1"));
+    QCOMPARE(h.session->callsign(), QStringLiteral("TEST1"));
 }
 
 void StationWindowTest::existingStation()
@@ -266,7 +266,7 @@ void StationWindowTest::logPathIsADirectory()
              qPrintable(h.messages.shown.first()));
     QCOMPARE(readBytes(h.iniPath()), ini);
     QCOMPARE(h.label("I_Station")->text(), QStringLiteral("TEST1"));
-    QCOMPARE(h.window->stationCallsign(), QStringLiteral("TEST1"));
+    QCOMPARE(h.session->callsign(), QStringLiteral("TEST1"));
 }
 
 void StationWindowTest::switchingEndsTheEditOfTheOtherLog()

@@ -5,18 +5,19 @@
 #include "app/EntryChecks.h"
 #include "app/Messages.h"
 #include "app/ProgramDir.h"
+#include "app/QsoEntry.h"
 #include "app/QsoListModel.h"
 #include "app/Revision.h"
 #include "app/ui/Centre.h"
 #include "logstore/Cp1252.h"
 #include "logstore/LogFile.h"
-#include "logstore/LogRewriter.h"
+#include "logstore/LogSession.h"
+#include "logstore/QsoLabels.h"
 #include "logstore/QsoRecord.h"
 #include "logstore/Settings.h"
 #include "refdata/AbbeyList.h"
 #include "refdata/FirstNameList.h"
 #include "refdata/LogLookups.h"
-#include "station/StationService.h"
 #include "station/ui/StationWindow.h"
 
 #include <QAction>
@@ -44,14 +45,6 @@ namespace {
 const QColor kActive(0xC0, 0xFF, 0xC0);  // &HC0FFC0: the field accepting input
 const QColor kWaiting(0xFF, 0xFF, 0xC0); // &HC0FFFF: a field done or waiting its turn
 
-const QStringList kBands{
-    QStringLiteral("1.8 Mhz"), QStringLiteral("3.5 Mhz"), QStringLiteral("7.0 Mhz"),
-    QStringLiteral("10 Mhz"),  QStringLiteral("14 Mhz"),  QStringLiteral("18 Mhz"),
-    QStringLiteral("21 Mhz"),  QStringLiteral("24 Mhz"),  QStringLiteral("28 Mhz"),
-    QStringLiteral("50 Mhz"),  QStringLiteral("144 Mhz"), QStringLiteral("432 Mhz"),
-};
-const QStringList kModes{QStringLiteral("SSB"), QStringLiteral("CW"), QStringLiteral("FM")};
-
 const QString kHeader = QStringLiteral(
     "     N°   Indicatif    Locator Prenom                  Ref       Date       QTR  Mode   QRG  "
     "RSTR RSTE                   Mom de l'Abbaye                                                    QSL");
@@ -71,35 +64,24 @@ void paint(QWidget *w, const QColor &colour)
     w->setPalette(p);
 }
 
-// The station callsign names the log file: a hand-edited value that is not a
-// callsign the station window could have made is never used as a file name.
-QString storedCallsign(const Settings &settings)
-{
-    const QString callsign = settings.stationCallsign();
-    return StationService::isValidCallsign(callsign) ? callsign : Settings::DefaultCallsign;
-}
-
 QString padded(const QString &text, int width) { return text.leftJustified(width, QLatin1Char(' '), true); }
 
 } // namespace
 
-MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, QString programDir,
-                       QWidget *parent)
+MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, LogSession &session,
+                       QsoEntry &entry, QWidget *parent)
     : QMainWindow(parent), m_settings(settings), m_messages(messages), m_clock(clock),
-      m_dir(std::move(programDir)),
-      m_firstNames(std::make_unique<FirstNameList>(QDir(m_dir).filePath(ProgramDir::firstNameListName())))
+      m_session(session), m_entry(entry),
+      m_firstNames(std::make_unique<FirstNameList>(session.filePath(ProgramDir::firstNameListName())))
 {
     setObjectName(QStringLiteral("Main"));
     buildWindow();
     buildMenus();
+    // Another window (the search) asks for a QSO as if the operator had clicked it.
+    connect(&m_session, &LogSession::selectionRequested, this, &MainWindow::selectLine);
 }
 
 MainWindow::~MainWindow() = default;
-
-QString MainWindow::logPath() const
-{
-    return QDir(m_dir).filePath(LogFile::fileName(m_callsign));
-}
 
 QList<QWidget *> MainWindow::chain() const
 {
@@ -247,7 +229,7 @@ void MainWindow::buildWindow()
     // columns whatever the font; the one-line header itself is not shown.
     m_ui.Label_Liste_QSO->setVisible(false);
     listLayout->addWidget(m_ui.Label_Liste_QSO);
-    m_model = new QsoListModel(this);
+    m_model = new QsoListModel(m_session, this);
     m_ui.Liste_QSO = new QTableView;
     m_ui.Liste_QSO->setObjectName(QStringLiteral("Liste_QSO"));
     m_ui.Liste_QSO->setAccessibleName(QStringLiteral("Liste des QSO"));
@@ -325,9 +307,6 @@ void MainWindow::buildWindow()
     connect(m_ui.Efface_A, &QPushButton::clicked, this, &MainWindow::Raz_Saisie);
     connect(m_ui.Annule_Saisie, &QPushButton::clicked, this, &MainWindow::onSupprime);
     connect(m_ui.Ajout_QSO, &QPushButton::clicked, this, &MainWindow::onInsere);
-    // The search and QSL windows come with their own subsystems.
-    connect(m_ui.Recherche, &QPushButton::clicked, this, [] {});
-    connect(m_ui.QSL, &QPushButton::clicked, this, [] {});
 }
 
 void MainWindow::buildMenus()
@@ -374,12 +353,7 @@ void MainWindow::buildMenus()
     m_ui.Mnu_Quitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(m_ui.Mnu_Quitter, &QAction::triggered, this, &QWidget::close);
     connect(m_ui.Mnu_New_Indicatif, &QAction::triggered, this, &MainWindow::openStation);
-    connect(m_ui.Mnu_Historique, &QAction::triggered, this,
-            [this] { m_messages.notice(Revision::history()); });
-    connect(m_ui.Mnu_Apropos, &QAction::triggered, this,
-            [this] { m_messages.notice(Revision::about()); });
-    // "Mode d'emploi" has no action; the report, map, export and rules windows
-    // are wired as their subsystems arrive.
+    // The other windows are wired by src/app from their own subsystems.
 }
 
 void MainWindow::Init_Libelles()
@@ -407,21 +381,23 @@ void MainWindow::Init_Libelles()
 void MainWindow::startUp()
 {
     centreOnScreen(this);
-    m_ui.Bande_A->addItems(kBands);
-    m_ui.Mode_A->addItems(kModes);
+    m_ui.Bande_A->addItems(QsoLabels::bands());
+    m_ui.Mode_A->addItems(QsoLabels::modes());
 
-    m_callsign = storedCallsign(m_settings);
-    m_ui.I_Station->setText(m_callsign);
-    m_ui.Bande_A->setCurrentIndex(m_settings.position(m_callsign, Settings::KeyBand));
-    m_ui.Mode_A->setCurrentIndex(m_settings.position(m_callsign, Settings::KeyMode));
+    m_session.openStation();
+    const QString callsign = m_session.callsign();
+    m_ui.I_Station->setText(callsign);
+    m_ui.Bande_A->setCurrentIndex(m_settings.position(callsign, Settings::KeyBand));
+    m_ui.Mode_A->setCurrentIndex(m_settings.position(callsign, Settings::KeyMode));
 
     Init_Libelles();
 
-    const QString section = Settings::stationSection(m_callsign);
-    m_settings.write(Settings::CommonSection, Settings::KeyDirectory, QDir::toNativeSeparators(m_dir));
+    const QString section = Settings::stationSection(callsign);
+    m_settings.write(Settings::CommonSection, Settings::KeyDirectory,
+                     QDir::toNativeSeparators(m_session.programDir()));
     m_settings.write(section, Settings::KeyUpdate, QStringLiteral("Oui"));
 
-    if (m_callsign == Settings::DefaultCallsign)
+    if (!m_session.hasStation())
         m_messages.notice(EntryChecks::FirstInstallation);
 
     m_modeModification = false;
@@ -438,8 +414,9 @@ void MainWindow::startUp()
     refreshClock();
     m_ui.Timer1->start();
 
-    if (m_callsign != Settings::DefaultCallsign) {
-        Charge_Liste_QSO();
+    if (m_session.hasStation()) {
+        // The session read the log when it took the station.
+        reportLogProblems();
         selectLastLine();
     }
     Raz_Saisie();
@@ -460,17 +437,20 @@ void MainWindow::refreshClock()
 
 void MainWindow::Charge_Liste_QSO()
 {
-    const LogFile::Content content = LogFile::read(logPath());
-    m_model->setLines(content.lines);
-    m_ui.Ind_A->setEnabled(true);
+    m_session.reload();
+    reportLogProblems();
+}
 
-    const QString name = LogFile::fileName(m_callsign);
-    if (!content.error.isEmpty()) {
-        m_messages.notice(QStringLiteral("Le journal %1 ne peut pas être lu :\r\n%2").arg(name, content.error));
+void MainWindow::reportLogProblems()
+{
+    m_ui.Ind_A->setEnabled(true);
+    const QString name = m_session.logFileName();
+    if (!m_session.loadError().isEmpty()) {
+        m_messages.notice(QStringLiteral("Le journal %1 ne peut pas être lu :\r\n%2").arg(name, m_session.loadError()));
         return;
     }
     // Lines of another length come from a hand edit: say which, once, and keep them as they are.
-    const QList<int> bad = LogFile::malformedLines(content.lines);
+    const QList<int> bad = m_session.malformedLines();
     QString notice;
     if (!bad.isEmpty()) {
         QStringList numbers;
@@ -508,6 +488,7 @@ void MainWindow::selectLastLine()
         // Nothing left to point at (the log is empty).
         m_ligneSelectionnee.clear();
         m_selectedLogLine.clear();
+        m_session.setSelectedRow(-1);
         return;
     }
     selectLine(m_model->rowCount() - 1);
@@ -558,7 +539,7 @@ void MainWindow::rememberPosition(QComboBox *combo, int position)
 {
     if (m_modeModification)
         return;
-    m_settings.writePosition(m_callsign, combo == m_ui.Bande_A ? Settings::KeyBand : Settings::KeyMode,
+    m_settings.writePosition(m_session.callsign(), combo == m_ui.Bande_A ? Settings::KeyBand : Settings::KeyMode,
                              position);
 }
 
@@ -587,7 +568,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     auto *key = static_cast<QKeyEvent *>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 
-    if (field == m_ui.Ind_A && m_callsign == Settings::DefaultCallsign)
+    if (field == m_ui.Ind_A && !m_session.hasStation())
         m_messages.notice(EntryChecks::FirstInstallation);
 
     auto *combo = qobject_cast<QComboBox *>(field);
@@ -670,19 +651,19 @@ void MainWindow::referenceSteps()
 {
     const QString reference = m_ui.Ref_A->text();
     if (!m_modeModification) {
-        const LogLookups::Contact done = LogLookups::Deja_Contacte(logPath(), reference);
+        const LogLookups::Contact done = LogLookups::Deja_Contacte(m_session.logPath(), reference);
         if (done.found) {
             m_messages.notice(reference + QStringLiteral(" Abbaye deja contacté le ") + done.date);
             Raz_Saisie();
             return;
         }
     }
-    const bool newRegion = !LogLookups::Cherche_Region(logPath(), reference.left(2));
+    const bool newRegion = !LogLookups::Cherche_Region(m_session.logPath(), reference.left(2));
     if (newRegion)
         showMiniCarte();
 
     const AbbeyList::Lookup abbey =
-        AbbeyList::Cherche_Abbaye(QDir(m_dir).filePath(ProgramDir::abbeyListName()), reference);
+        AbbeyList::Cherche_Abbaye(m_session.filePath(ProgramDir::abbeyListName()), reference);
     if (abbey.found) {
         m_ui.Loc_A->setEnabled(true);
         m_ui.Loc_A->setText(abbey.locator);
@@ -712,12 +693,9 @@ void MainWindow::referenceSteps()
         showMiniCarte();
 }
 
-void MainWindow::showMiniCarte()
-{
-    // The new-region map window comes with the regions subsystem.
-}
+void MainWindow::showMiniCarte() { emit m_entry.newRegion(m_ui.Ref_A->text()); }
 
-void MainWindow::closeMiniCarte() {}
+void MainWindow::closeMiniCarte() { emit m_entry.newRegionDone(); }
 
 // ----------------------------------------------------- view, edit, commit, delete
 
@@ -744,6 +722,7 @@ void MainWindow::onListClicked(int row)
         return;
     m_ligneSelectionnee = m_model->listLine(row);
     m_selectedLogLine = m_model->rawLine(row);
+    m_session.setSelectedRow(row);
     m_modeModification = true;
     m_ui.Mode_Aff->setText(kModification);
     showLine(m_ligneSelectionnee);
@@ -816,19 +795,18 @@ QString MainWindow::buildLogLine() const
 
 bool MainWindow::writeLog(const QByteArray &line)
 {
-    LogRewriter log(logPath());
-    LogRewriter::Result r;
+    AtomicFile::Result r;
     if (m_modeModification)
-        r = log.Remplace_QSO_Log(line, m_selectedLogLine);
+        r = m_session.replace(line, m_selectedLogLine);
     else if (m_modeInsertion)
-        r = log.Insere_QSO_Log(line);
+        r = m_session.insert(line);
     else
-        r = log.Ajoute_QSO_Log(line);
+        r = m_session.append(line);
     if (!r.ok) {
         m_messages.notice(r.error);
         return false;
     }
-    Charge_Liste_QSO();
+    reportLogProblems();
     selectLastLine();
     return true;
 }
@@ -846,7 +824,7 @@ void MainWindow::onValide()
     if (m_messages.question(QStringLiteral("Voulez vous enregistrer ces données ?"))) {
         m_ui.Prenom_A->setText(m_ui.Prenom_A->text().toUpper());
         const QString record = padded(m_ui.Ind_A->text(), 12) + QStringLiteral("    ") + m_ui.Prenom_A->text();
-        const LogRewriter::Result names = m_firstNames->Maj_Liste_Prenom(record);
+        const AtomicFile::Result names = m_firstNames->Maj_Liste_Prenom(record);
         if (!names.ok) {
             m_messages.notice(QStringLiteral("La liste des prénoms n'a pas pu être mise à jour :\r\n")
                               + names.error);
@@ -872,8 +850,8 @@ void MainWindow::onValide()
 
 void MainWindow::restoreBandAndMode()
 {
-    m_ui.Bande_A->setCurrentIndex(m_settings.position(m_callsign, Settings::KeyBand));
-    m_ui.Mode_A->setCurrentIndex(m_settings.position(m_callsign, Settings::KeyMode));
+    m_ui.Bande_A->setCurrentIndex(m_settings.position(m_session.callsign(), Settings::KeyBand));
+    m_ui.Mode_A->setCurrentIndex(m_settings.position(m_session.callsign(), Settings::KeyMode));
 }
 
 void MainWindow::onSupprime()
@@ -884,11 +862,11 @@ void MainWindow::onSupprime()
     }
     const QByteArray line = m_selectedLogLine;
     if (m_messages.question(QStringLiteral("Voulez vous Supprimer ce QSO ?"))) {
-        const LogRewriter::Result r = LogRewriter(logPath()).Supprime_QSO_Log(line);
+        const AtomicFile::Result r = m_session.remove(line);
         if (!r.ok) {
             m_messages.notice(r.error);
         } else {
-            Charge_Liste_QSO();
+            reportLogProblems();
             selectLastLine();
         }
     }
@@ -937,7 +915,7 @@ void MainWindow::Raz_Saisie()
 void MainWindow::openStation()
 {
     if (!m_station) {
-        m_station = new StationWindow(m_settings, m_messages, m_dir, this);
+        m_station = new StationWindow(m_settings, m_messages, m_session.programDir(), this);
         connect(m_station, &StationWindow::stationChosen, this, &MainWindow::applyStation);
     }
     m_station->open();
@@ -945,14 +923,12 @@ void MainWindow::openStation()
 
 void MainWindow::applyStation()
 {
-    m_callsign = storedCallsign(m_settings);
-    QString shown = m_callsign;
-    shown.replace(QLatin1Char('_'), QLatin1Char('/'));
-    m_ui.I_Station->setText(shown);
+    m_session.openStation();
+    m_ui.I_Station->setText(m_session.displayCallsign());
     // A QSO being edited or selected belongs to the previous station's log: the
     // entry starts afresh, as at start-up.
     m_editionEnCours = false;
-    Charge_Liste_QSO();
+    reportLogProblems();
     selectLastLine();
     Raz_Saisie();
     restoreBandAndMode();

@@ -19,7 +19,9 @@ class QTimer;
 
 class Clock;
 class FirstNameList;
+class LogSession;
 class Messages;
+class QsoEntry;
 class QsoListModel;
 class Settings;
 class StationWindow;
@@ -31,16 +33,12 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    MainWindow(Settings &settings, Messages &messages, Clock &clock, QString programDir,
-               QWidget *parent = nullptr);
+    MainWindow(Settings &settings, Messages &messages, Clock &clock, LogSession &session,
+               QsoEntry &entry, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Start-up: settings, lists, first-installation notice, the log, idle entry.
     void startUp();
-
-    QString stationCallsign() const { return m_callsign; }
-    QString logPath() const;
-    QString programDir() const { return m_dir; }
 
     // Fills the list from the current station's log.
     void Charge_Liste_QSO();
@@ -56,7 +54,7 @@ public:
     bool editionEnCours() const { return m_editionEnCours; }
     QsoListModel *listModel() const { return m_model; }
 
-    // The station window has made a station current: show it and its log.
+    // The session has a new station: show it and its log.
     void applyStation();
     void refreshClock();
 
@@ -118,12 +116,14 @@ private:
     bool writeLog(const QByteArray &line);
 
     void openStation();
+    // Tells the operator, once, of a log that cannot be read or holds hand-edited lines.
+    void reportLogProblems();
 
     Settings &m_settings;
     Messages &m_messages;
     Clock &m_clock;
-    QString m_dir;
-    QString m_callsign;
+    LogSession &m_session;
+    QsoEntry &m_entry;
 
     Controls m_ui{};
     QsoListModel *m_model = nullptr;

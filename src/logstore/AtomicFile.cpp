@@ -1,0 +1,60 @@
+#include "logstore/AtomicFile.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+QString AtomicFile::reason(const QString &systemError)
+{
+    // Qt gives the C library's English text; the operator reads French.
+    if (systemError.contains(QLatin1String("No space left"), Qt::CaseInsensitive)
+        || systemError.contains(QLatin1String("File too large"), Qt::CaseInsensitive)
+        || systemError.contains(QLatin1String("Disk quota"), Qt::CaseInsensitive))
+        return QStringLiteral("le disque est plein (%1).").arg(systemError);
+    if (systemError.contains(QLatin1String("Permission denied"), Qt::CaseInsensitive)
+        || systemError.contains(QLatin1String("Read-only"), Qt::CaseInsensitive))
+        return QStringLiteral("le dossier ou le fichier est protégé en écriture (%1).").arg(systemError);
+    if (systemError.isEmpty())
+        return QStringLiteral("erreur d'écriture inconnue.");
+    return systemError;
+}
+
+void AtomicFile::syncDirectory(const QString &dir)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(dir);
+#endif
+}
+
+AtomicFile::Result AtomicFile::write(const QString &path, const QByteArray &content)
+{
+    QSaveFile out(path);
+    // Never write in place: a failure would leave half a file.
+    out.setDirectWriteFallback(false);
+    if (!out.open(QIODevice::WriteOnly))
+        return {false, reason(out.errorString())};
+    // QSaveFile::commit() can report success after its own last write failed (a full
+    // disk), so every byte is flushed and checked before the rename is allowed.
+    if (out.write(content) != content.size() || !out.flush() || out.error() != QFileDevice::NoError) {
+        const QString why = reason(out.errorString());
+        out.cancelWriting();
+        return {false, why};
+    }
+    if (!out.commit())
+        return {false, reason(out.errorString())};
+    syncDirectory(QFileInfo(path).absolutePath());
+    return {};
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The one way the program writes a file: a complete copy is written beside it,
+// flushed and checked, synced, then renamed over the old file in one step. The old
+// file stays byte for byte as it was unless the new copy is complete on disk.
+class AtomicFile
+{
+public:
+    struct Result {
+        bool ok = true;
+        QString error; // French, for the operator
+    };
+
+    static Result write(const QString &path, const QByteArray &content);
+
+    // The reason a write failed, in French, from the writer's error text.
+    static QString reason(const QString &systemError);
+    // Makes the rename of a file in dir durable (a no-op where it does not apply).
+    static void syncDirectory(const QString &dir);
+};

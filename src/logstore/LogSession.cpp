@@ -1,0 +1,135 @@
+#include "logstore/LogSession.h"
+
+#include "logstore/Cp1252.h"
+#include "logstore/LogFile.h"
+#include "logstore/LogRewriter.h"
+#include "logstore/QsoRecord.h"
+#include "logstore/Settings.h"
+
+#include <QDir>
+#include <QFile>
+
+LogSession::LogSession(Settings &settings, QString programDir, QObject *parent)
+    : QObject(parent), m_settings(settings), m_dir(std::move(programDir)),
+      m_callsign(Settings::DefaultCallsign)
+{
+}
+
+LogSession::~LogSession() = default;
+
+QString LogSession::filePath(const QString &name) const { return QDir(m_dir).filePath(name); }
+
+QString LogSession::displayCallsign() const
+{
+    return LogFile::Indicatif_Affiche(m_callsign);
+}
+
+bool LogSession::hasStation() const { return m_callsign != Settings::DefaultCallsign; }
+
+QString LogSession::logFileName() const { return LogFile::fileName(m_callsign); }
+
+QString LogSession::logPath() const { return filePath(logFileName()); }
+
+void LogSession::openStation()
+{
+    const QString stored = m_settings.stationCallsign();
+    // A hand-edited callsign that the station window could not have made never names a file.
+    m_callsign = LogFile::isValidCallsign(stored) ? stored : Settings::DefaultCallsign;
+    m_selected = -1;
+    emit stationChanged();
+    if (hasStation()) {
+        reload();
+    } else {
+        // No station yet: nothing is loaded (its log is never shown).
+        m_loadError.clear();
+        take({});
+    }
+}
+
+bool LogSession::reload()
+{
+    m_loadError.clear();
+    QByteArray content;
+    QFile f(logPath());
+    if (f.exists()) {
+        if (!f.open(QIODevice::ReadOnly)) {
+            m_loadError = f.errorString();
+        } else {
+            content = f.readAll();
+            if (f.error() != QFileDevice::NoError) {
+                m_loadError = f.errorString();
+                content.clear();
+            }
+        }
+    }
+    take(std::move(content));
+    return m_loadError.isEmpty();
+}
+
+void LogSession::take(QByteArray content)
+{
+    m_content = std::move(content);
+    m_lines = Cp1252::lineViews(m_content);
+    m_malformed.clear();
+    for (int i = 0; i < m_lines.size(); ++i) {
+        if (!LogFile::isWellFormed(m_lines.at(i)))
+            m_malformed.append(i + 1);
+    }
+    if (m_selected >= m_lines.size())
+        m_selected = -1;
+    emit logChanged();
+}
+
+QString LogSession::text(int row) const { return Cp1252::decode(m_lines.at(row)); }
+
+QString LogSession::listLine(int row) const
+{
+    if (row < 0 || row >= m_lines.size())
+        return {};
+    return QsoRecord::listLineFromLogLine(text(row), row + 1);
+}
+
+void LogSession::setSelectedRow(int row) { m_selected = (row >= 0 && row < m_lines.size()) ? row : -1; }
+
+template <typename Change> AtomicFile::Result LogSession::change(Change &&apply)
+{
+    LogRewriter rewriter(logPath());
+    rewriter.setLockTimeout(m_lockTimeout);
+    const AtomicFile::Result r = apply(rewriter);
+    if (r.ok)
+        take(rewriter.written());
+    return r;
+}
+
+AtomicFile::Result LogSession::append(const QByteArray &line)
+{
+    return change([&](LogRewriter &w) { return w.Ajoute_QSO_Log(line); });
+}
+
+AtomicFile::Result LogSession::replace(const QByteArray &newLine, const QByteArray &oldLine)
+{
+    return change([&](LogRewriter &w) { return w.Remplace_QSO_Log(newLine, oldLine); });
+}
+
+AtomicFile::Result LogSession::remove(const QByteArray &line)
+{
+    return change([&](LogRewriter &w) { return w.Supprime_QSO_Log(line); });
+}
+
+AtomicFile::Result LogSession::insert(const QByteArray &line)
+{
+    return change([&](LogRewriter &w) { return w.Insere_QSO_Log(line); });
+}
+
+AtomicFile::Result LogSession::markConfirmed(const QList<int> &rows)
+{
+    QList<int> numbers;
+    QList<QByteArray> expected;
+    for (int row : rows) {
+        if (row < 0 || row >= m_lines.size())
+            continue;
+        numbers.append(row + 1);
+        expected.append(m_lines.at(row).toByteArray());
+    }
+    return change([&](LogRewriter &w) { return w.Marque_QSL(numbers, expected); });
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "logstore/AtomicFile.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class Settings;
+
+// The log the operator works on, shared by every window: the program directory,
+// the current station, the log's lines exactly as read (bytes kept), the selected
+// QSO, and every change to the log. Each change goes through the locked, checked
+// atomic rewrite; afterwards the session holds the log as written and says so with
+// logChanged(), so every open window refreshes from one place.
+class LogSession : public QObject
+{
+    Q_OBJECT
+public:
+    LogSession(Settings &settings, QString programDir, QObject *parent = nullptr);
+    ~LogSession() override;
+
+    QString programDir() const { return m_dir; }
+    // A file of the program directory (reference lists, reports, exports).
+    QString filePath(const QString &name) const;
+
+    // The station callsign as it names files ("F6ABC_P") and as it is shown ("F6ABC/P").
+    QString callsign() const { return m_callsign; }
+    QString displayCallsign() const;
+    // False while the station is still the first installation's "FXXXX".
+    bool hasStation() const;
+    QString logFileName() const;
+    QString logPath() const;
+
+    // Takes the station from the settings and loads its log.
+    void openStation();
+    // Reads the log again from disk. False (and loadError() says why) when it cannot be read.
+    bool reload();
+    QString loadError() const { return m_loadError; }
+
+    int lineCount() const { return int(m_lines.size()); }
+    // A line exactly as in the file, without its line end; valid until the log changes.
+    QByteArrayView line(int row) const { return m_lines.at(row); }
+    // The same line decoded from the log's code page.
+    QString text(int row) const;
+    // The 153-column line of the main window's list (counter = row + 1).
+    QString listLine(int row) const;
+    // 1-based numbers of the lines that are not 138-character QSO lines.
+    QList<int> malformedLines() const { return m_malformed; }
+
+    // The QSO the main window shows (-1: none).
+    int selectedRow() const { return m_selected; }
+    void setSelectedRow(int row);
+    // Another window asks for a QSO to be selected as if the operator had clicked it.
+    void requestSelect(int row) { emit selectionRequested(row); }
+
+    // The changes to the log. On failure nothing is changed and error says why in French.
+    AtomicFile::Result append(const QByteArray &line);
+    AtomicFile::Result replace(const QByteArray &newLine, const QByteArray &oldLine);
+    AtomicFile::Result remove(const QByteArray &line);
+    AtomicFile::Result insert(const QByteArray &line);
+    // Marks the QSOs of these rows (0-based) as confirmed, in one rewrite.
+    AtomicFile::Result markConfirmed(const QList<int> &rows);
+
+    // How long a change waits for another copy of the program (tests shorten it).
+    void setLockTimeout(int milliseconds) { m_lockTimeout = milliseconds; }
+
+signals:
+    void stationChanged();
+    // The lines changed: a reload, a station change or a rewrite.
+    void logChanged();
+    void selectionRequested(int row);
+
+private:
+    template <typename Change> AtomicFile::Result change(Change &&apply);
+    void take(QByteArray content);
+
+    Settings &m_settings;
+    QString m_dir;
+    QString m_callsign;
+    QByteArray m_content;
+    QList<QByteArrayView> m_lines;
+    QList<int> m_malformed;
+    QString m_loadError;
+    int m_selected = -1;
+    int m_lockTimeout = 5000;
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+struct AppContext;
+
+// Wires 'Statistiques > des Regions contactées', 'Carte > des regions contactées' and the new-region mini map to their windows.
+void installRegionWindows(const AppContext &context);

@@ -1,0 +1,6 @@
+#pragma once
+
+struct AppContext;
+
+// Wires the 'Rechercher un QSO' button to their windows.
+void installSearchWindows(const AppContext &context);
