@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
     QtMessages messages;
     SystemClock clock;
     LogSession session(settings, dir);
-    QsoEntry entry;
+    QsoEntry entry(session, settings, messages, clock);
     // The printer chosen in the printer dialog stays chosen for the whole run.
     QPrinter printer;
     MainWindow window(settings, messages, clock, session, entry);

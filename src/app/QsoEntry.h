@@ -1,14 +1,101 @@
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
+#include <QList>
 #include <QObject>
 #include <QString>
 
-// The entry of one QSO, field by field, as the operator types it in the main window.
+#include <array>
+#include <memory>
+
+class Clock;
+class FirstNameList;
+class LogSession;
+class Messages;
+class Settings;
+
+// The entry of one QSO as the operator types it in the main window, field by field:
+// the check Enter runs in each field, the look-ups that fill other fields, the
+// field that comes next, and the commit, edit, insert and delete of a QSO. It
+// knows no widget: the window hands it the fields' texts and shows its answer.
 class QsoEntry : public QObject
 {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    // The entry fields in the order Enter walks them; Valide is the commit button.
+    enum Field { Ind, Prenom, Ref, Loc, Date, Heure, Mode, Bande, RstR, RstE, Nom, Qsl, Valide, None };
+    static constexpr int FieldCount = Qsl + 1;
+    // What the fields hold; Qsl holds "*" when ticked.
+    using Values = std::array<QString, FieldCount>;
+
+    // How the entry stands: typing a new QSO, editing one of the list, or inserting
+    // a QSO at its date. Shown in the window as "Saisie QSO" and so on.
+    enum class State { Saisie, Modification, Insertion };
+
+    // What the window does after Enter or a button: put texts in fields, then open
+    // and focus `next` (None: the focus stays), or go back to the idle entry.
+    struct Answer
+    {
+        bool accepted = false;
+        QHash<Field, QString> fill;
+        Field next = None;
+        // The cursor jumps over the fields filled by the clock and the lists.
+        // Fields that open, filled or not (the next one always opens).
+        QList<Field> open;
+        // The reference opens a new region: say so again once the cursor has moved.
+        bool newRegion = false;
+        bool restart = false;
+    };
+
+    enum class Removal { NothingSelected, Kept, Removed };
+
+    QsoEntry(LogSession &session, Settings &settings, Messages &messages, Clock &clock,
+             QObject *parent = nullptr);
+    ~QsoEntry() override;
+
+    State state() const;
+    QString stateText() const;
+    bool editing() const { return m_editing; }
+    // The QSO of the list shown in the fields (-1: none).
+    int selectedRow() const { return m_selectedRow; }
+    QString selectedListLine() const { return m_selectedListLine; }
+
+    // Enter in a field: its check, then its look-ups. A refused value shows its message.
+    Answer enter(Field field, const Values &values);
+    // The check Enter runs in a field: the message to show, or empty.
+    static QString check(Field field, const Values &values);
+    static Field next(Field field) { return field >= Qsl ? Valide : Field(field + 1); }
+
+    // The list position a band or mode text stands for (-1: a text of no list item).
+    static int position(Field field, const QString &text);
+    // Remembers the band or mode shown for the station, except while editing a QSO.
+    void rememberPosition(Field field, const QString &text);
+    // The station's band and mode positions for a new QSO (-1: the field stays empty).
+    int storedPosition(Field field) const;
+
+    // A click on a list line shows that QSO; a double click opens it for editing.
+    // Each returns false when the entry cannot take it (a QSO is being edited).
+    bool select(int row);
+    bool edit(int row);
+    // The list is empty: nothing is shown any more.
+    void clearSelection();
+    void startInsert();
+    // The values of the selected QSO, as the fields show them.
+    Values selectedValues() const;
+
+    // "Valider le QSO": checks every field again, asks, writes the log, then the
+    // first-name list. `failing` is the field to reopen when a check refuses.
+    Answer commit(Values values, Field *failing);
+    // After a commit the list shows its last QSO again; the entry starts a new QSO.
+    void endCommit();
+    // "Supprimer un QSO": asks, then removes the selected QSO from the log.
+    Removal removeSelected();
+    // Back to the idle entry: nothing selected, nothing edited.
+    void reset();
+
+    // Says again that the reference opens a new region, once the cursor has moved on.
+    void announceNewRegion(const QString &reference) { emit newRegion(reference); }
 
 signals:
     // The reference just accepted opens a region of which the log holds no QSO yet.
@@ -17,4 +104,21 @@ signals:
     void newRegion(const QString &reference);
     // The QSO's date or mode was accepted: the announcement has done its work.
     void newRegionDone();
+
+private:
+    Answer referenceSteps(const Values &values);
+    QByteArray logLine(const Values &values) const;
+
+    LogSession &m_session;
+    Settings &m_settings;
+    Messages &m_messages;
+    Clock &m_clock;
+    std::unique_ptr<FirstNameList> m_firstNames;
+
+    int m_selectedRow = -1;
+    QString m_selectedListLine;
+    QByteArray m_selectedLogLine; // the selected QSO's line exactly as in the file
+    bool m_modification = false;
+    bool m_insertion = false;
+    bool m_editing = false;
 };

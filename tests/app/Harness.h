@@ -111,6 +111,7 @@ public:
     ~MainHarness()
     {
         window.reset();
+        entry.reset();
         session.reset();
         // Windows the main window opened without a parent are closed with it.
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -141,8 +142,9 @@ public:
     {
         session = std::make_unique<LogSession>(*settings, dir.path());
         session->setLockTimeout(200);
-        window = std::make_unique<MainWindow>(*settings, messages, clock, *session, entry);
-        installWindows(AppContext{*session, entry, messages, clock, *settings, printer, window.get()});
+        entry = std::make_unique<QsoEntry>(*session, *settings, messages, clock);
+        window = std::make_unique<MainWindow>(*settings, messages, clock, *session, *entry);
+        installWindows(AppContext{*session, *entry, messages, clock, *settings, printer, window.get()});
         window->startUp();
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());
@@ -270,9 +272,9 @@ public:
     FakeMessages messages;
     FakeClock clock;
     std::unique_ptr<Settings> settings;
-    QsoEntry entry;
     QPrinter printer;
     std::unique_ptr<LogSession> session;
+    std::unique_ptr<QsoEntry> entry;
     std::unique_ptr<MainWindow> window;
 
 private:

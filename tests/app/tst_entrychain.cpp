@@ -79,7 +79,7 @@ void EntryChainTest::plainEntryWithEnterOnly()
 
     QCOMPARE(h.modeShown(), QStringLiteral("Saisie QSO"));
     QCOMPARE(h.list()->currentIndex().row(), 1);
-    QCOMPARE(h.window->Ligne_Selectionnee().mid(7, 12), QStringLiteral("F1ABC       "));
+    QCOMPARE(h.entry->selectedListLine().mid(7, 12), QStringLiteral("F1ABC       "));
     QVERIFY(h.button("Annule_Saisie")->isEnabled());
     QVERIFY(!h.button("Valide_A")->isEnabled());
     QVERIFY(ind->isEnabled());
@@ -333,7 +333,7 @@ void EntryChainTest::modificationStoresNothing()
     QVERIFY(h.prepare({qso("F1ABC", "AZ0001", "05/01/07", "10:00").line()}));
     QVERIFY(h.start());
     h.doubleClickRow(0);
-    QVERIFY(h.window->editionEnCours());
+    QVERIFY(h.entry->editing());
     QComboBox *band = h.combo("Bande_A");
     QVERIFY(h.walkTo(band));
     band->setCurrentIndex(10);

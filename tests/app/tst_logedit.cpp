@@ -136,7 +136,7 @@ void LogEditTest::clickShowsQsoReadOnly()
         QVERIFY(!h.edit("Ref_A")->isEnabled());
         QVERIFY(!h.button("Valide_A")->isEnabled());
         QVERIFY(h.button("Annule_Saisie")->isEnabled());
-        QVERIFY(!h.window->editionEnCours());
+        QVERIFY(!h.entry->editing());
     }
     QVERIFY(h.messages.shown.isEmpty());
 }
@@ -150,7 +150,7 @@ void LogEditTest::qslOnlyEdit()
     QVERIFY(h.start());
 
     h.doubleClickRow(0);
-    QVERIFY(h.window->editionEnCours());
+    QVERIFY(h.entry->editing());
     QVERIFY(h.edit("Ind_A")->isEnabled());
     QVERIFY(h.edit("Ind_A")->hasFocus());
     QVERIFY(h.button("Valide_A")->isEnabled());
@@ -165,7 +165,7 @@ void LogEditTest::qslOnlyEdit()
     QCOMPARE(h.log(), expected);
     QCOMPARE(readBytes(h.path("Liste_Prenom.txt")), firstNameList());
     QCOMPARE(h.modeShown(), QStringLiteral("Saisie QSO"));
-    QVERIFY(!h.window->editionEnCours());
+    QVERIFY(!h.entry->editing());
     QVERIFY(!h.button("Valide_A")->isEnabled());
 }
 
@@ -182,9 +182,9 @@ void LogEditTest::keyboardOnlyEdit()
     QTest::keyClick(h.list(), Qt::Key_Up);
     QCOMPARE(h.edit("Ind_A")->text(), QStringLiteral("F1ABC"));
     QCOMPARE(h.modeShown(), QStringLiteral("Modification QSO"));
-    QVERIFY(!h.window->editionEnCours());
+    QVERIFY(!h.entry->editing());
     QTest::keyClick(h.list(), Qt::Key_Return);
-    QVERIFY(h.window->editionEnCours());
+    QVERIFY(h.entry->editing());
     QVERIFY(h.edit("Ind_A")->hasFocus());
     QVERIFY(h.walkTo(h.get<QCheckBox>("QSL_A")));
     QTest::keyClick(h.get<QCheckBox>("QSL_A"), Qt::Key_Space);
@@ -264,7 +264,7 @@ void LogEditTest::editRefusedAtCommit()
     QCOMPARE(h.messages.shown, QStringList{message});
     QCOMPARE(h.log(), before);
     QCOMPARE(h.focused(), target);
-    QVERIFY(h.window->editionEnCours());
+    QVERIFY(h.entry->editing());
     QVERIFY(h.button("Valide_A")->isEnabled());
 }
 
@@ -287,7 +287,7 @@ void LogEditTest::answerNo()
     QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("14 Mhz"));
     QCOMPARE(h.combo("Mode_A")->currentText(), QStringLiteral("SSB"));
     QCOMPARE(h.modeShown(), QStringLiteral("Saisie QSO"));
-    QVERIFY(!h.window->editionEnCours());
+    QVERIFY(!h.entry->editing());
 }
 
 void LogEditTest::deleteEveryCopy_data()
@@ -312,7 +312,7 @@ void LogEditTest::deleteEveryCopy()
 
     QCOMPARE(h.messages.shown, QStringList{QStringLiteral("Voulez vous Supprimer ce QSO ?")});
     QCOMPARE(h.log(), yes ? crlf({marco().line()}) : before);
-    QCOMPARE(h.window->listModel()->rowCount(), yes ? 1 : 3);
+    QCOMPARE(h.list()->model()->rowCount(), yes ? 1 : 3);
     QCOMPARE(h.modeShown(), QStringLiteral("Saisie QSO"));
     QVERIFY(!h.button("Annule_Saisie")->isEnabled());
     QVERIFY(h.edit("Ind_A")->isEnabled());
@@ -329,7 +329,7 @@ void LogEditTest::effacerDuringEdit()
     QVERIFY(h.button("Valide_A")->isEnabled());
     QTest::mouseClick(h.button("Efface_A"), Qt::LeftButton);
     QVERIFY(!h.button("Valide_A")->isEnabled());
-    QVERIFY(!h.window->editionEnCours());
+    QVERIFY(!h.entry->editing());
     QCOMPARE(h.modeShown(), QStringLiteral("Saisie QSO"));
     QVERIFY(h.edit("Ind_A")->isEnabled());
     QVERIFY(h.edit("Ind_A")->text().isEmpty());
@@ -350,7 +350,7 @@ void LogEditTest::clickAnotherLineWhileEditing()
     QVERIFY(!h.get<QCheckBox>("QSL_A")->isChecked());
     QCOMPARE(h.modeShown(), QStringLiteral("Modification QSO"));
     QVERIFY(h.button("Valide_A")->isEnabled());
-    QVERIFY(h.window->editionEnCours());
+    QVERIFY(h.entry->editing());
 
     // The commit still replaces the QSO being edited.
     QTest::keyClick(h.get<QCheckBox>("QSL_A"), Qt::Key_Space);
@@ -371,8 +371,8 @@ void LogEditTest::emptyListClicks()
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, viewport->rect().center());
     QVERIFY(h.messages.shown.isEmpty());
     QCOMPARE(h.modeShown(), QStringLiteral("Saisie QSO"));
-    QVERIFY(!h.window->editionEnCours());
-    QVERIFY(!h.window->modeModification());
+    QVERIFY(!h.entry->editing());
+    QVERIFY(!(h.entry->state() == QsoEntry::State::Modification));
     QVERIFY(h.edit("Ind_A")->isEnabled());
     QVERIFY(!h.edit("Prenom_A")->isEnabled());
     QVERIFY(!h.button("Valide_A")->isEnabled());
@@ -395,7 +395,7 @@ void LogEditTest::malformedLinesKept()
     const QByteArray before = h.log();
     QVERIFY(h.start());
 
-    QCOMPARE(h.window->listModel()->rowCount(), 5);
+    QCOMPARE(h.list()->model()->rowCount(), 5);
     QCOMPARE(h.messages.notices.size(), 1);
     const QString notice = h.messages.notices.first();
     QVERIFY2(notice.contains(QStringLiteral("TEST1_ZEL.log")), qPrintable(notice));
@@ -411,7 +411,7 @@ void LogEditTest::malformedLinesKept()
     added.loc = "JN63";
     added.abbey = "ABBAZIA DI SANTA MARIA A PI\xC8 DI CHIENTI";
     QCOMPARE(h.log(), before + added.line() + "\r\n");
-    QCOMPARE(h.window->listModel()->rowCount(), 6);
+    QCOMPARE(h.list()->model()->rowCount(), 6);
     // Said once: the same lines are not reported again after the commit.
     QCOMPARE(h.messages.notices.size(), 1);
 }

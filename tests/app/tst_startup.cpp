@@ -68,7 +68,7 @@ void StartUpTest::firstInstallation()
              QStringLiteral("     N°   Indicatif    Locator Prenom                  Ref       Date       QTR  Mode"
                             "   QRG  RSTR RSTE                   Mom de l'Abbaye                           "
                             "                         QSL"));
-    QCOMPARE(w.listModel()->rowCount(), 0);
+    QCOMPARE(h.list()->model()->rowCount(), 0);
 }
 
 void StartUpTest::idleEntry()
@@ -267,7 +267,7 @@ void StartUpTest::storedCallsignThatNamesNoFile()
     QVERIFY(h.start());
     QCOMPARE(h.label("I_Station")->text(), QStringLiteral("FXXXX"));
     QCOMPARE(h.messages.notices, QStringList{EntryChecks::FirstInstallation});
-    QCOMPARE(h.window->listModel()->rowCount(), 0);
+    QCOMPARE(h.list()->model()->rowCount(), 0);
 }
 
 void StartUpTest::stationLogListed()
@@ -283,10 +283,10 @@ void StartUpTest::stationLogListed()
 
     QVERIFY(h.messages.shown.isEmpty());
     QCOMPARE(h.label("I_Station")->text(), QStringLiteral("TEST1"));
-    QCOMPARE(h.window->listModel()->rowCount(), 2);
-    QCOMPARE(h.window->listModel()->index(1, 1).data().toString(), QStringLiteral("IK0AAA"));
+    QCOMPARE(h.list()->model()->rowCount(), 2);
+    QCOMPARE(h.list()->model()->index(1, 1).data().toString(), QStringLiteral("IK0AAA"));
     // The last QSO is the one selected; the entry itself is idle.
-    QCOMPARE(h.window->Ligne_Selectionnee().mid(7, 6), QStringLiteral("IK0AAA"));
+    QCOMPARE(h.entry->selectedListLine().mid(7, 6), QStringLiteral("IK0AAA"));
     QCOMPARE(h.modeShown(), QStringLiteral("Saisie QSO"));
     QVERIFY(h.edit("Ind_A")->text().isEmpty());
     QVERIFY(h.edit("Ind_A")->hasFocus());

@@ -104,7 +104,7 @@ void StationWindowTest::newStationFromTemplate()
     QCOMPARE(h.stored(QStringLiteral("Setup TEST1_P"), QStringLiteral("Date Auto")), QStringLiteral("Oui"));
     QCOMPARE(h.label("I_Station")->text(), QStringLiteral("TEST1/P"));
     QCOMPARE(h.session->callsign(), QStringLiteral("TEST1_P"));
-    QCOMPARE(h.window->listModel()->rowCount(), 2);
+    QCOMPARE(h.list()->model()->rowCount(), 2);
     QTRY_VERIFY(!ui.window);
     QCOMPARE(h.messages.questions, QStringList());
 
@@ -207,8 +207,8 @@ void StationWindowTest::existingStation()
     QCOMPARE(h.label("I_Station")->text(), QStringLiteral("TEST2"));
     QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("144 Mhz"));
     QCOMPARE(h.combo("Mode_A")->currentText(), QStringLiteral("FM"));
-    QCOMPARE(h.window->listModel()->rowCount(), 2);
-    QCOMPARE(h.window->listModel()->index(1, 1).data().toString(), QStringLiteral("G3ZZZ"));
+    QCOMPARE(h.list()->model()->rowCount(), 2);
+    QCOMPARE(h.list()->model()->index(1, 1).data().toString(), QStringLiteral("G3ZZZ"));
 }
 
 void StationWindowTest::missingTemplate()
@@ -221,7 +221,7 @@ void StationWindowTest::missingTemplate()
     QFileInfo log(h.logPath(QStringLiteral("TEST3")));
     QVERIFY(log.isFile());
     QCOMPARE(log.size(), 0);
-    QCOMPARE(h.window->listModel()->rowCount(), 0);
+    QCOMPARE(h.list()->model()->rowCount(), 0);
 }
 
 void StationWindowTest::unwritableDirectory()
@@ -278,16 +278,16 @@ void StationWindowTest::switchingEndsTheEditOfTheOtherLog()
     QVERIFY(h.start());
 
     h.doubleClickRow(0);
-    QVERIFY(h.window->editionEnCours());
+    QVERIFY(h.entry->editing());
     QVERIFY(chooseStation(h, QStringLiteral("test2")));
 
     // The QSO being edited belongs to TEST1: nothing of it may reach TEST2's log.
-    QVERIFY(!h.window->editionEnCours());
+    QVERIFY(!h.entry->editing());
     QCOMPARE(h.modeShown(), QStringLiteral("Saisie QSO"));
     QVERIFY(!h.button("Valide_A")->isEnabled());
     QVERIFY(!h.button("Annule_Saisie")->isEnabled());
     QVERIFY(h.edit("Ind_A")->text().isEmpty());
-    QCOMPARE(h.window->Ligne_Selectionnee().mid(7, 5), QStringLiteral("DL1AA"));
+    QCOMPARE(h.entry->selectedListLine().mid(7, 5), QStringLiteral("DL1AA"));
     QTest::mouseClick(h.button("Valide_A"), Qt::LeftButton);
     QCOMPARE(readBytes(h.logPath(QStringLiteral("TEST2"))), other);
     QVERIFY(h.messages.shown.isEmpty());

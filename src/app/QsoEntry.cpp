@@ -1,0 +1,326 @@
+#include "app/QsoEntry.h"
+
+#include "app/Clock.h"
+#include "app/ClockText.h"
+#include "app/EntryChecks.h"
+#include "app/Messages.h"
+#include "app/ProgramDir.h"
+#include "logstore/Cp1252.h"
+#include "logstore/LogSession.h"
+#include "logstore/QsoLabels.h"
+#include "logstore/QsoRecord.h"
+#include "logstore/Settings.h"
+#include "refdata/AbbeyList.h"
+#include "refdata/FirstNameList.h"
+#include "refdata/LogLookups.h"
+
+namespace {
+
+// The log field each entry field fills, in the same order.
+constexpr QsoRecord::Field kRecordField[QsoEntry::FieldCount] = {
+    QsoRecord::Indicatif, QsoRecord::Prenom, QsoRecord::Reference, QsoRecord::Locator,
+    QsoRecord::Date,      QsoRecord::Heure,  QsoRecord::Mode,      QsoRecord::Bande,
+    QsoRecord::RstRecu,   QsoRecord::RstEnvoye, QsoRecord::NomAbbaye, QsoRecord::Qsl,
+};
+
+const QString kNoStation = QStringLiteral(
+    "Aucune station n'est encore choisie : le QSO ne serait enregistré dans aucun log.\r\n\r\n"
+    "Créez d'abord votre indicatif : menu Station puis Nouvel Indicatif.");
+
+} // namespace
+
+QsoEntry::QsoEntry(LogSession &session, Settings &settings, Messages &messages, Clock &clock,
+                   QObject *parent)
+    : QObject(parent), m_session(session), m_settings(settings), m_messages(messages), m_clock(clock),
+      m_firstNames(std::make_unique<FirstNameList>(session.filePath(ProgramDir::firstNameListName())))
+{
+    // A new station's log is another log: nothing of the previous one stays selected.
+    connect(&session, &LogSession::stationChanged, this, [this] {
+        clearSelection();
+        reset();
+    });
+}
+
+QsoEntry::~QsoEntry() = default;
+
+QsoEntry::State QsoEntry::state() const
+{
+    if (m_modification)
+        return State::Modification;
+    return m_insertion ? State::Insertion : State::Saisie;
+}
+
+QString QsoEntry::stateText() const
+{
+    switch (state()) {
+    case State::Modification:
+        return QStringLiteral("Modification QSO");
+    case State::Insertion:
+        return QStringLiteral("Insertion QSO");
+    case State::Saisie:
+        break;
+    }
+    return QStringLiteral("Saisie QSO");
+}
+
+QString QsoEntry::check(Field field, const Values &v)
+{
+    switch (field) {
+    case Ind:
+        return EntryChecks::callsign(v[Ind]);
+    case Prenom:
+        return EntryChecks::firstName(v[Prenom]);
+    case Ref:
+        return EntryChecks::reference(v[Ref]);
+    case Loc:
+        return EntryChecks::locator(v[Loc]);
+    case Date:
+        return EntryChecks::date(v[Date]);
+    case Heure:
+        return EntryChecks::time(v[Heure]);
+    case Mode:
+        return EntryChecks::mode(v[Mode]);
+    case Bande:
+        return EntryChecks::band(v[Bande]);
+    case RstR:
+    case RstE:
+        return EntryChecks::report(v[field]);
+    case Nom:
+        return EntryChecks::abbeyName(v[Nom]);
+    default:
+        return {};
+    }
+}
+
+QsoEntry::Answer QsoEntry::enter(Field field, const Values &values)
+{
+    Answer a;
+    const QString problem = check(field, values);
+    if (!problem.isEmpty()) {
+        m_messages.notice(problem);
+        return a;
+    }
+    if (field == Ref)
+        return referenceSteps(values);
+    a.accepted = true;
+    if (field == Ind) {
+        const FirstNameList::Lookup found = m_firstNames->Cherche_Prenom(values[Ind]);
+        if (found.found)
+            a.fill.insert(Prenom, found.firstName);
+    }
+    if (field == Date || field == Mode)
+        emit newRegionDone();
+    a.next = next(field);
+    return a;
+}
+
+QsoEntry::Answer QsoEntry::referenceSteps(const Values &values)
+{
+    Answer a;
+    const QString reference = values[Ref];
+    if (!m_modification) {
+        const LogLookups::Contact done = LogLookups::Deja_Contacte(m_session.logPath(), reference);
+        if (done.found) {
+            m_messages.notice(reference + QStringLiteral(" Abbaye deja contacté le ") + done.date);
+            reset();
+            a.restart = true;
+            return a;
+        }
+    }
+    a.accepted = true;
+    a.newRegion = !LogLookups::Cherche_Region(m_session.logPath(), reference.left(2));
+    if (a.newRegion)
+        emit newRegion(reference);
+
+    const AbbeyList::Lookup abbey =
+        AbbeyList::Cherche_Abbaye(m_session.filePath(ProgramDir::abbeyListName()), reference);
+    if (abbey.found) {
+        // The list pads names to 60 columns; the log pads them again, so the
+        // field shows the name alone and the operator can still add to it.
+        QString name = abbey.name;
+        while (name.endsWith(QLatin1Char(' ')))
+            name.chop(1);
+        a.fill.insert(Loc, abbey.locator);
+        a.fill.insert(Nom, name);
+        a.open << Loc << Nom;
+    } else {
+        m_messages.notice(AbbeyList::NotReferencedMessage);
+        a.open << Loc;
+    }
+
+    if (m_modification || m_insertion) {
+        a.next = Loc;
+    } else {
+        // A QSO typed as it happens takes the clock's date and time; the cursor
+        // goes straight to the mode.
+        const QDateTime utc = m_clock.utcNow();
+        a.fill.insert(Date, ClockText::utcDate(utc));
+        a.fill.insert(Heure, ClockText::utcTime(utc).left(5));
+        a.next = Mode;
+    }
+    return a;
+}
+
+int QsoEntry::position(Field field, const QString &text)
+{
+    if (field == Bande)
+        return int(QsoLabels::bands().indexOf(text));
+    if (field == Mode)
+        return int(QsoLabels::modes().indexOf(text));
+    return -1;
+}
+
+void QsoEntry::rememberPosition(Field field, const QString &text)
+{
+    if (m_modification || (field != Bande && field != Mode))
+        return;
+    m_settings.writePosition(m_session.callsign(), field == Bande ? Settings::KeyBand : Settings::KeyMode,
+                             position(field, text));
+}
+
+int QsoEntry::storedPosition(Field field) const
+{
+    const int count = int(field == Bande ? QsoLabels::bands().size() : QsoLabels::modes().size());
+    const int stored =
+        m_settings.position(m_session.callsign(), field == Bande ? Settings::KeyBand : Settings::KeyMode);
+    // -1 is a text typed by hand that no item holds: the field starts empty. Any
+    // other number outside the list (a hand-edited settings file) picks the first item.
+    if (stored == -1)
+        return -1;
+    return stored >= 0 && stored < count ? stored : 0;
+}
+
+bool QsoEntry::select(int row)
+{
+    if (m_editing || row < 0 || row >= m_session.lineCount())
+        return false;
+    m_selectedRow = row;
+    m_selectedListLine = m_session.listLine(row);
+    m_selectedLogLine = m_session.line(row).toByteArray();
+    m_session.setSelectedRow(row);
+    m_modification = true;
+    return true;
+}
+
+bool QsoEntry::edit(int row)
+{
+    if (m_editing || row < 0 || row >= m_session.lineCount())
+        return false;
+    m_editing = true;
+    if (m_selectedListLine.isEmpty()) {
+        m_messages.notice(QStringLiteral("Cliquez sur une ligne pour l'editer"));
+        return false;
+    }
+    return true;
+}
+
+void QsoEntry::clearSelection()
+{
+    m_selectedRow = -1;
+    m_selectedListLine.clear();
+    m_selectedLogLine.clear();
+    m_session.setSelectedRow(-1);
+}
+
+void QsoEntry::startInsert()
+{
+    m_insertion = true;
+    m_modification = false;
+}
+
+QsoEntry::Values QsoEntry::selectedValues() const
+{
+    const QsoRecord r = QsoRecord::fromListLine(m_selectedListLine);
+    Values v;
+    for (int f = 0; f < FieldCount; ++f) {
+        const QString text = r.field(kRecordField[f]);
+        v[f] = (f == Date || f == Heure) ? text : text.trimmed();
+    }
+    v[Qsl] = r.confirmed() ? QStringLiteral("*") : QString();
+    return v;
+}
+
+QByteArray QsoEntry::logLine(const Values &values) const
+{
+    QsoRecord r;
+    for (int f = 0; f < FieldCount; ++f)
+        r.setField(kRecordField[f], values[f]);
+    r.setField(QsoRecord::Qsl, values[Qsl] == QLatin1String("*") ? QStringLiteral("*") : QStringLiteral(" "));
+    return Cp1252::encode(r.toLogLine());
+}
+
+QsoEntry::Answer QsoEntry::commit(Values values, Field *failing)
+{
+    Answer a;
+    *failing = None;
+    // A QSO typed before any station exists would go to a log that is never shown.
+    if (!m_session.hasStation()) {
+        m_messages.notice(kNoStation);
+        return a;
+    }
+    // A QSO opened for editing can reach the commit without passing the chain:
+    // every value must still fit the log's columns.
+    for (int f = 0; f < FieldCount; ++f) {
+        const QString message = check(Field(f), values);
+        if (!message.isEmpty()) {
+            m_messages.notice(message);
+            *failing = Field(f);
+            return a;
+        }
+    }
+    if (m_messages.question(QStringLiteral("Voulez vous enregistrer ces données ?"))) {
+        values[Prenom] = values[Prenom].toUpper();
+        const QByteArray line = logLine(values);
+        AtomicFile::Result r;
+        if (m_modification)
+            r = m_session.replace(line, m_selectedLogLine);
+        else if (m_insertion)
+            r = m_session.insert(line);
+        else
+            r = m_session.append(line);
+        if (!r.ok) {
+            // The entry stays as typed, so nothing is lost.
+            m_messages.notice(r.error);
+            return a;
+        }
+        // The first name is learnt only once its QSO is in the log.
+        const AtomicFile::Result names =
+            m_firstNames->Maj_Liste_Prenom(FirstNameList::record(values[Ind], values[Prenom]));
+        if (!names.ok) {
+            m_messages.notice(QStringLiteral("La liste des prénoms n'a pas pu être mise à jour :\r\n")
+                              + names.error);
+        }
+    }
+    a.accepted = true;
+    return a;
+}
+
+void QsoEntry::endCommit()
+{
+    m_modification = false;
+    m_insertion = false;
+    m_editing = false;
+}
+
+QsoEntry::Removal QsoEntry::removeSelected()
+{
+    if (m_selectedListLine.isEmpty()) {
+        m_messages.notice(QStringLiteral("Cliquez sur une ligne pour l'effacerer"));
+        return Removal::NothingSelected;
+    }
+    if (!m_messages.question(QStringLiteral("Voulez vous Supprimer ce QSO ?")))
+        return Removal::Kept;
+    const AtomicFile::Result r = m_session.remove(m_selectedLogLine);
+    if (!r.ok) {
+        m_messages.notice(r.error);
+        return Removal::Kept;
+    }
+    return Removal::Removed;
+}
+
+void QsoEntry::reset()
+{
+    m_editing = false;
+    m_modification = false;
+    m_insertion = false;
+}

@@ -1,0 +1,309 @@
+#include "app/ui/MainForm.h"
+
+#include "app/QsoListModel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kHeader = QStringLiteral(
+    "     N°   Indicatif    Locator Prenom                  Ref       Date       QTR  Mode   QRG  "
+    "RSTR RSTE                   Mom de l'Abbaye                                                    QSL");
+
+} // namespace
+// &HC0FFC0: the field accepting input; &HC0FFFF: a field done or waiting its turn.
+const QColor MainForm::Active(0xC0, 0xFF, 0xC0);
+const QColor MainForm::Waiting(0xFF, 0xFF, 0xC0);
+
+void MainForm::paint(QWidget *w, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, colour);
+    p.setColor(QPalette::Button, colour);
+    // Values shown read-only stay black so they can be read.
+    p.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::black);
+    w->setPalette(p);
+}
+
+QList<QWidget *> MainForm::chain() const
+{
+    return {Ind_A, Prenom_A, Ref_A, Loc_A, Date_A, Heure_A, Mode_A, Bande_A, RST_A, RSTE_A, Rem_A, QSL_A};
+}
+
+void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
+{
+    auto *central = new QWidget(window);
+    auto *outer = new QVBoxLayout(central);
+
+    // Station and clock.
+    auto *top = new QHBoxLayout;
+    auto *stationCaption = new QLabel(QStringLiteral("INDICATIF DE LA STATION  : "));
+    I_Station = new QLabel;
+    I_Station->setObjectName(QStringLiteral("I_Station"));
+    QFont big = I_Station->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    I_Station->setFont(big);
+    stationCaption->setBuddy(I_Station);
+    I_Station->setAccessibleName(QStringLiteral("Indicatif de la station"));
+    top->addWidget(stationCaption);
+    top->addWidget(I_Station);
+    top->addStretch(1);
+    auto *modeCaption = new QLabel(QStringLiteral("Mode de saisie"));
+    Mode_Aff = new QLabel;
+    Mode_Aff->setObjectName(QStringLiteral("Mode_Aff"));
+    Mode_Aff->setFont(big);
+    Mode_Aff->setAccessibleName(QStringLiteral("Mode de saisie"));
+    top->addWidget(modeCaption);
+    top->addWidget(Mode_Aff);
+    top->addSpacing(30);
+    Label33 = new QLabel;
+    Label37 = new QLabel;
+    Label34 = new QLabel;
+    Label33->setObjectName(QStringLiteral("Label33"));
+    Label37->setObjectName(QStringLiteral("Label37"));
+    Label34->setObjectName(QStringLiteral("Label34"));
+    Label33->setAccessibleName(QStringLiteral("Date UTC"));
+    Label37->setAccessibleName(QStringLiteral("Heure UTC"));
+    Label34->setAccessibleName(QStringLiteral("Heure locale"));
+    for (QLabel *l : {Label33, Label37, Label34}) {
+        l->setFont(big);
+        top->addWidget(l);
+        top->addSpacing(12);
+    }
+    outer->addLayout(top);
+
+    // Entry fields.
+    auto *entry = new QGroupBox(QStringLiteral("Saisie ou modification d'un QSO"));
+    entry->setObjectName(QStringLiteral("Frame_Saisie"));
+    auto *grid = new QGridLayout(entry);
+    auto makeEdit = [](const char *name, int chars) {
+        auto *e = new QLineEdit;
+        e->setObjectName(QLatin1String(name));
+        const int w = e->fontMetrics().horizontalAdvance(QLatin1Char('W')) * chars + 16;
+        e->setMinimumWidth(w);
+        return e;
+    };
+    Ind_A = makeEdit("Ind_A", 12);
+    Prenom_A = makeEdit("Prenom_A", 12);
+    Ref_A = makeEdit("Ref_A", 6);
+    Loc_A = makeEdit("Loc_A", 4);
+    Date_A = makeEdit("Date_A", 6);
+    Heure_A = makeEdit("Heure_A", 4);
+    RST_A = makeEdit("RST_A", 3);
+    RSTE_A = makeEdit("RSTE_A", 3);
+    Rem_A = makeEdit("Rem_A", 40);
+    auto makeCombo = [](const char *name) {
+        auto *c = new QComboBox;
+        c->setObjectName(QLatin1String(name));
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setCompleter(nullptr);
+        c->setMinimumWidth(c->fontMetrics().horizontalAdvance(QStringLiteral("432 MhzWW")) + 24);
+        return c;
+    };
+    Mode_A = makeCombo("Mode_A");
+    Bande_A = makeCombo("Bande_A");
+    QSL_A = new QCheckBox(QStringLiteral("QSL"));
+    QSL_A->setObjectName(QStringLiteral("QSL_A"));
+
+    const QList<QPair<QString, QWidget *>> firstRow{
+        {QStringLiteral("Indicatif"), Ind_A},
+        {QStringLiteral("Prenom (optionel)"), Prenom_A},
+        {QStringLiteral("Ref Abbaye "), Ref_A},
+        {QStringLiteral("Locator"), Loc_A},
+        {QStringLiteral("Date"), Date_A},
+        {QStringLiteral("Heure UTC"), Heure_A},
+        {QStringLiteral("Mode"), Mode_A},
+        {QStringLiteral("QRG"), Bande_A},
+        {QStringLiteral("RST R"), RST_A},
+        {QStringLiteral("RST E"), RSTE_A},
+    };
+    int col = 0;
+    for (const auto &[caption, field] : firstRow) {
+        auto *label = new QLabel(caption);
+        label->setBuddy(field);
+        field->setAccessibleName(caption.trimmed());
+        grid->addWidget(label, 0, col);
+        grid->addWidget(field, 1, col);
+        ++col;
+    }
+    auto *nameLabel = new QLabel(QStringLiteral("Mom de l'Abbaye"));
+    nameLabel->setBuddy(Rem_A);
+    Rem_A->setAccessibleName(QStringLiteral("Nom de l'Abbaye"));
+    QSL_A->setAccessibleName(QStringLiteral("QSL reçue"));
+    grid->addWidget(nameLabel, 2, 0);
+    grid->addWidget(Rem_A, 3, 0, 1, 8);
+    grid->addWidget(QSL_A, 3, 8);
+
+    auto *buttons = new QHBoxLayout;
+    auto makeButton = [&](const char *name, const QString &caption, const QString &tip) {
+        auto *b = new QPushButton(caption);
+        b->setObjectName(QLatin1String(name));
+        b->setToolTip(tip);
+        b->setAutoDefault(true); // Enter on a focused button presses it
+        buttons->addWidget(b);
+        return b;
+    };
+    Valide_A = makeButton("Valide_A", QStringLiteral("Valider le QSO"),
+                               QStringLiteral("Validation de la saisie en cours"));
+    Efface_A = makeButton("Efface_A", QStringLiteral("Effacer saisie en cours"),
+                               QStringLiteral("Annulation de la saisie en cours"));
+    Annule_Saisie = makeButton("Annule_Saisie", QStringLiteral("Supprimer un QSO"),
+                                    QStringLiteral("Permet de supprimer un QSO"));
+    Ajout_QSO = makeButton("Ajout_QSO", QStringLiteral("Inserer un QSO"),
+                                QStringLiteral("Permet d'insérer un QSO"));
+    Recherche = makeButton("Recherche", QStringLiteral("Rechercher un QSO"),
+                                QStringLiteral("Permet la recherche d'un QSO"));
+    QSL = makeButton("QSL", QStringLiteral("Gestion des QSL"), QString());
+    grid->addLayout(buttons, 4, 0, 1, 10);
+    outer->addWidget(entry);
+
+    // The list of QSOs.
+    auto *listFrame = new QGroupBox(QStringLiteral(
+        "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer"));
+    listFrame->setObjectName(QStringLiteral("Frame_Liste"));
+    auto *listLayout = new QVBoxLayout(listFrame);
+    Label_Liste_QSO = new QLabel;
+    Label_Liste_QSO->setObjectName(QStringLiteral("Label_Liste_QSO"));
+    // The header's words are the list's column titles, which line up with the
+    // columns whatever the font; the one-line header itself is not shown.
+    Label_Liste_QSO->setVisible(false);
+    listLayout->addWidget(Label_Liste_QSO);
+    Liste_QSO = new QTableView;
+    Liste_QSO->setObjectName(QStringLiteral("Liste_QSO"));
+    Liste_QSO->setAccessibleName(QStringLiteral("Liste des QSO"));
+    Liste_QSO->setModel(model);
+    Liste_QSO->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Liste_QSO->setSelectionMode(QAbstractItemView::SingleSelection);
+    Liste_QSO->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Liste_QSO->setAlternatingRowColors(false);
+    Liste_QSO->setWordWrap(false);
+    Liste_QSO->verticalHeader()->setVisible(false);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    Liste_QSO->setFont(fixed);
+    const QFontMetrics fm(fixed);
+    Liste_QSO->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Liste_QSO->verticalHeader()->setDefaultSectionSize(fm.height() + 4);
+    for (int c = 0; c < QsoListModel::ColumnCount; ++c) {
+        Liste_QSO->setColumnWidth(c, fm.horizontalAdvance(QLatin1Char('M'))
+                                              * QsoListModel::columnChars(c) + 12);
+    }
+    // The abbey name takes the room left, so the QSL column stays in sight.
+    Liste_QSO->horizontalHeader()->setStretchLastSection(false);
+    Liste_QSO->horizontalHeader()->setSectionResizeMode(QsoListModel::ColNom, QHeaderView::Stretch);
+    Liste_QSO->horizontalHeader()->setMinimumSectionSize(fm.horizontalAdvance(QLatin1Char('M')) * 3);
+    QPalette listPalette = Liste_QSO->palette();
+    listPalette.setColor(QPalette::Base, Waiting);
+    Liste_QSO->setPalette(listPalette);
+    listLayout->addWidget(Liste_QSO);
+    outer->addWidget(listFrame, 1);
+
+    window->setCentralWidget(central);
+    window->resize(1180, 720);
+
+    // Colours and enabled states at creation: only the callsign field is open.
+    for (QWidget *f : chain()) {
+        f->setEnabled(false);
+        paint(f, Waiting);
+    }
+    Ind_A->setEnabled(true);
+    paint(Ind_A, Active);
+    Valide_A->setEnabled(false);
+    Annule_Saisie->setEnabled(false);
+
+    // Tab follows the chain.
+    QWidget *previous = nullptr;
+    for (QWidget *f : chain()) {
+        if (previous)
+            QWidget::setTabOrder(previous, f);
+        previous = f;
+    }
+    QWidget::setTabOrder(QSL_A, Valide_A);
+
+    Timer1 = new QTimer(window);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    buildMenus(window);
+}
+
+void MainForm::buildMenus(QMainWindow *window)
+{
+    auto menu = [window](const char *name) {
+        QMenu *m = window->menuBar()->addMenu(QString());
+        m->setObjectName(QLatin1String(name));
+        m->menuAction()->setObjectName(QLatin1String(name));
+        return m;
+    };
+    auto item = [](QMenu *parent, const char *name) {
+        QAction *a = parent->addAction(QString());
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+    Mnu_Fichier = menu("Mnu_Fichier");
+    Mnu_Quitter = item(Mnu_Fichier, "Mnu_Quitter");
+    Mnu_ADIF = item(Mnu_Fichier, "Mnu_ADIF");
+    Mnu_Station = menu("Mnu_Station");
+    Mnu_New_Indicatif = item(Mnu_Station, "Mnu_New_Indicatif");
+    Mnu_Affichage = menu("Mnu_Affichage");
+    Mnu_C_Contacte = item(Mnu_Affichage, "Mnu_C_Contacte");
+    Mnu_Carte = menu("Mnu_Carte");
+    Mnu_Carte_HB = item(Mnu_Carte, "Mnu_Carte_HB");
+    Mnu_Statistiques = menu("Mnu_Statistiques");
+    Mnu_Region_Contact = item(Mnu_Statistiques, "Mnu_Region_Contact");
+    Mnu_Diplome_ZEL = menu("Mnu_Diplome_ZEL");
+    Mnu_Reglement = item(Mnu_Diplome_ZEL, "Mnu_Reglement");
+    Mnu_Abbayes_Contactees = item(Mnu_Diplome_ZEL, "Mnu_Abbayes_Contactees");
+    Mnu_Scores_ZEL = item(Mnu_Diplome_ZEL, "Mnu_Scores_ZEL");
+    Mnu_Aide = menu("Mnu_Aide");
+    Mnu_Historique = item(Mnu_Aide, "Mnu_Historique");
+    Mnu_Mode_Emploi = item(Mnu_Aide, "Mnu_Mode_Emploi");
+    Mnu_Apropos = item(Mnu_Aide, "Mnu_Apropos");
+
+    // Captions given when the window is made; the others come with Init_Libelles.
+    Mnu_Statistiques->setTitle(QStringLiteral("Statistiques"));
+    Mnu_Region_Contact->setText(QStringLiteral("des Regions contactées"));
+    Mnu_Diplome_ZEL->setTitle(QStringLiteral("Diplome ZEL"));
+    Mnu_Reglement->setText(QStringLiteral("Reglement"));
+    Mnu_Abbayes_Contactees->setText(QStringLiteral("Liste des Abbayes contactées"));
+    Mnu_Scores_ZEL->setText(QStringLiteral("Scores ZEL"));
+}
+
+void MainForm::Init_Libelles()
+{
+    Label_Liste_QSO->setText(kHeader);
+    Liste_QSO->setToolTip(QStringLiteral(
+        "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer"));
+    RST_A->setText(QStringLiteral("59"));
+    RSTE_A->setText(QStringLiteral("59"));
+    Mnu_Fichier->setTitle(QStringLiteral("Fichier"));
+    Mnu_Quitter->setText(QStringLiteral("Quitter KVR_ZEL"));
+    Mnu_ADIF->setText(QStringLiteral("Exporter le log au format ADIF"));
+    Mnu_Station->setTitle(QStringLiteral("Station"));
+    Mnu_New_Indicatif->setText(QStringLiteral("Nouvel Indicatif"));
+    Mnu_Affichage->setTitle(QStringLiteral("Afficher"));
+    Mnu_C_Contacte->setText(QStringLiteral("les Abbayes contactées"));
+    Mnu_Aide->setTitle(QStringLiteral("Aide"));
+    Mnu_Apropos->setText(QStringLiteral("A propos"));
+    Mnu_Mode_Emploi->setText(QStringLiteral("Mode d'emploi"));
+    Mnu_Historique->setText(QStringLiteral("Historique"));
+    Mnu_Carte->setTitle(QStringLiteral("Carte"));
+    Mnu_Carte_HB->setText(QStringLiteral("des regions contactées"));
+}
+
