@@ -1,5 +1,9 @@
 #pragma once
 
+#include "logstore/LogFile.h"
+#include "refdata/AbbeyList.h"
+#include "refdata/FirstNameList.h"
+
 #include <QString>
 
 // The directory that holds the logs and the reference lists.
@@ -15,7 +19,7 @@ public:
     // Copies the shipped files that are missing into dir; existing files are kept.
     static bool seed(const QString &dir);
 
-    static QString abbeyListName() { return QStringLiteral("Liste_Abbayes.txt"); }
-    static QString firstNameListName() { return QStringLiteral("Liste_Prenom.txt"); }
-    static QString templateName() { return QStringLiteral("FXXXX.txt"); }
+    static QString abbeyListName() { return AbbeyList::FileName; }
+    static QString firstNameListName() { return FirstNameList::FileName; }
+    static QString templateName() { return LogFile::TemplateName; }
 };

@@ -23,6 +23,9 @@ public:
     // 1-based numbers of the lines that are not 138-character QSO lines.
     static QList<int> malformedLines(const QList<QByteArray> &lines);
 
+    // The empty log copied for a new station.
+    static inline const QString TemplateName = QStringLiteral("FXXXX.txt");
+
     static QString fileName(const QString &callsign) { return callsign + QStringLiteral("_ZEL.log"); }
 
     // 1 to 12 characters among A-Z, 0-9 and "_": the only callsigns that may name a file.

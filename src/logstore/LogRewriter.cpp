@@ -140,12 +140,15 @@ LogRewriter::Lines LogRewriter::inserted(const Lines &lines, QByteArrayView newL
 
 qint64 LogRewriter::timestamp(QByteArrayView line)
 {
+    // "JJ/MM/AA" and "HH:MM" where the log's column table puts them.
+    const int date = QsoRecord::logLayout()[QsoRecord::Date].start - 1;
+    const int time = QsoRecord::logLayout()[QsoRecord::Heure].start - 1;
     bool ok = true;
-    const int day = digits(line, 41, 2, &ok);
-    const int month = digits(line, 44, 2, &ok);
-    const int yy = digits(line, 47, 2, &ok);
-    const int hour = digits(line, 50, 2, &ok);
-    const int minute = digits(line, 53, 2, &ok);
+    const int day = digits(line, date, 2, &ok);
+    const int month = digits(line, date + 3, 2, &ok);
+    const int yy = digits(line, date + 6, 2, &ok);
+    const int hour = digits(line, time, 2, &ok);
+    const int minute = digits(line, time + 3, 2, &ok);
     if (!ok)
         return -1;
     const int year = yy >= 50 ? 1900 + yy : 2000 + yy;

@@ -43,8 +43,7 @@ public:
     static Lines removed(const Lines &lines, QByteArrayView line);
     static Lines inserted(const Lines &lines, QByteArrayView newLine);
 
-    // Minutes since 01/01/1950 00:00 of a log line's date (columns 42-49) and
-    // time (51-55); years 50-99 are 1950-1999, 00-49 are 2000-2049.
+    // Minutes since 01/01/1950 00:00 of a log line's date and time; years 50-99 are 1950-1999, 00-49 are 2000-2049.
     // A line whose date or time cannot be read gives -1: the insert passes over it.
     static qint64 timestamp(QByteArrayView line);
 

@@ -4,6 +4,8 @@
 #include "logstore/QsoRecord.h"
 #include "logstore/Settings.h"
 
+#include "common/LogLines.h"
+
 #include <QAbstractItemModelTester>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,12 +25,7 @@ struct LoadedLog
         : settings(dir.filePath(QStringLiteral("zel.ini"))), session(settings, dir.path())
     {
         settings.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST1"));
-        QFile f(dir.filePath(QStringLiteral("TEST1_ZEL.log")));
-        if (f.open(QIODevice::WriteOnly)) {
-            for (const QByteArray &l : lines)
-                f.write(l + "\r\n");
-        }
-        f.close();
+        zeltest::writeBytes(dir.filePath(QStringLiteral("TEST1_ZEL.log")), zeltest::crlf(lines));
         session.openStation();
     }
     QTemporaryDir dir;
@@ -38,17 +35,12 @@ struct LoadedLog
 
 static QByteArray line(int i)
 {
-    QByteArray l(138, ' ');
-    const QByteArray call = "I" + QByteArray::number(i % 10) + "X" + QByteArray::number(i);
-    l.replace(0, call.size(), call);
-    l.replace(34, 6, "LZ" + QByteArray::number(i % 10000).rightJustified(4, '0'));
-    l.replace(41, 8, "01/01/07");
-    l.replace(50, 5, "10:00");
-    l.replace(56, 3, "CW ");
-    const QByteArray name("ABBAZIA N\xB0 \xC9T\xC9");
-    l.replace(76, name.size(), name);
-    l[137] = (i % 2) ? '*' : ' ';
-    return l;
+    zeltest::Qso q = zeltest::qso("I" + QByteArray::number(i % 10) + "X" + QByteArray::number(i),
+                                  "LZ" + QByteArray::number(i % 10000).rightJustified(4, '0'), "01/01/07", "10:00");
+    q.mode = "CW";
+    q.abbey = "ABBAZIA N\xB0 \xC9T\xC9";
+    q.qsl = i % 2;
+    return q.line();
 }
 
 void TestQsoListModel::tenThousandAndOneQsosKeepFileOrder()

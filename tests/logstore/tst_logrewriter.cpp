@@ -1,50 +1,25 @@
 #include "logstore/Cp1252.h"
 #include "logstore/LogRewriter.h"
 
+#include "common/LogLines.h"
+
 #include <QtTest>
 
 namespace {
 
-// A 138-byte log line: callsign, reference, date and time where they belong.
+using zeltest::crlf;
+
 QByteArray qso(const char *call, const char *ref, const char *date, const char *time, char qsl = ' ')
 {
-    QByteArray l(138, ' ');
-    const QByteArray c(call);
-    l.replace(0, c.size(), c);
-    l.replace(34, 6, ref);
-    l.replace(41, 8, date);
-    l.replace(50, 5, time);
-    l.replace(56, 3, "SSB");
-    l.replace(60, 6, "14 Mhz");
-    l.replace(68, 2, "59");
-    l.replace(72, 2, "59");
-    l.replace(76, 13, "ABBAZIA \xC9GLISE");
-    l[137] = qsl;
-    return l;
+    zeltest::Qso q = zeltest::qso(call, ref, date, time);
+    q.abbey = "ABBAZIA \xC9GLISE";
+    q.qsl = qsl == '*';
+    return q.line();
 }
 
-QByteArray crlf(const QList<QByteArray> &lines)
-{
-    QByteArray out;
-    for (const QByteArray &l : lines)
-        out += l + "\r\n";
-    return out;
-}
+QByteArray readAll(const QString &path) { return zeltest::readBytes(path); }
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return f.readAll();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+void writeAll(const QString &path, const QByteArray &bytes) { QVERIFY(zeltest::writeBytes(path, bytes)); }
 
 } // namespace
 
@@ -64,6 +39,8 @@ private slots:
     void tenThousandAndOneLines();
     void failedWriteLeavesLogAsItWas();
     void lockHeldByAnotherCopyRefuses();
+    void lineEndsBecomeCrLf_data();
+    void lineEndsBecomeCrLf();
     void noTemporaryFileLeftBehind();
 
 private:
@@ -210,14 +187,41 @@ void TestLogRewriter::lockHeldByAnotherCopyRefuses()
     QLockFile other(m_log + QStringLiteral(".lock"));
     QVERIFY(other.tryLock());
     const QElapsedTimer started = [] { QElapsedTimer t; t.start(); return t; }();
-    const LogRewriter::Result r = LogRewriter(m_log).Ajoute_QSO_Log(b);
+    LogRewriter waiting(m_log);
+    waiting.setLockTimeout(300);
+    const LogRewriter::Result r = waiting.Ajoute_QSO_Log(b);
     QVERIFY(!r.ok);
     QVERIFY(r.error.contains(QStringLiteral("autre copie de KVR_ZEL")));
-    QVERIFY(started.elapsed() >= 4000);
+    QVERIFY(started.elapsed() >= 250);
     QCOMPARE(readAll(m_log), crlf({a}));
     other.unlock();
     QVERIFY(LogRewriter(m_log).Ajoute_QSO_Log(b).ok);
     QCOMPARE(readAll(m_log), crlf({a, b}));
+}
+
+void TestLogRewriter::lineEndsBecomeCrLf_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::newRow("LF only") << QByteArray(a + "\n" + b + "\n" + c + "\n");
+    QTest::newRow("mixed") << QByteArray(a + "\r\n" + b + "\n" + c + "\r\n");
+    QTest::newRow("no last line end") << QByteArray(a + "\n" + b + "\r\n" + c);
+}
+
+void TestLogRewriter::lineEndsBecomeCrLf()
+{
+    // A log saved by another editor: every rewrite writes CR LF after every line
+    // and keeps each line's own bytes.
+    QFETCH(QByteArray, before);
+    const QByteArray d = qso("I4DDD", "SD0001", "21/02/07", "08:00");
+    writeAll(m_log, before);
+    QVERIFY(LogRewriter(m_log).Ajoute_QSO_Log(d).ok);
+    QCOMPARE(readAll(m_log), crlf({a, b, c, d}));
+    writeAll(m_log, before);
+    QVERIFY(LogRewriter(m_log).Supprime_QSO_Log(b).ok);
+    QCOMPARE(readAll(m_log), crlf({a, c}));
+    writeAll(m_log, before);
+    QVERIFY(LogRewriter(m_log).Remplace_QSO_Log(d, b).ok);
+    QCOMPARE(readAll(m_log), crlf({a, d, c}));
 }
 
 void TestLogRewriter::noTemporaryFileLeftBehind()

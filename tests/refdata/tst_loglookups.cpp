@@ -3,6 +3,8 @@
 #include "logstore/Cp1252.h"
 #include "logstore/QsoRecord.h"
 
+#include "common/LogLines.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -11,13 +13,9 @@ namespace {
 
 QByteArray qso(const char *callsign, const char *reference, const char *date)
 {
-    QsoRecord r;
-    r.setField(QsoRecord::Indicatif, QString::fromLatin1(callsign));
-    r.setField(QsoRecord::Reference, QString::fromLatin1(reference));
-    r.setField(QsoRecord::Date, QString::fromLatin1(date));
-    r.setField(QsoRecord::Heure, QStringLiteral("10:00"));
-    r.setField(QsoRecord::NomAbbaye, QString::fromUtf8("ABBAZIA DI SAN NICOLÒ"));
-    return Cp1252::encode(r.toLogLine());
+    zeltest::Qso q = zeltest::qso(callsign, reference, date, "10:00");
+    q.abbey = "ABBAZIA DI SAN NICOL\xD2";
+    return q.line();
 }
 
 } // namespace

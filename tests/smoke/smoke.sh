@@ -37,4 +37,4 @@ echo "exit code $rc"
 exit $rc
 INNER
 chmod +x "$work/drive.sh"
-xvfb-run -a -s "-screen 0 1400x900x24" "$work/drive.sh" "$exe"
+"$(dirname "$0")/../withx.sh" 1024x768 "$work/drive.sh" "$exe"

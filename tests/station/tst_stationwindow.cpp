@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDir>
 #include <QPointer>
+#include <QProcess>
 
 #include <unistd.h>
 
@@ -231,17 +232,22 @@ void StationWindowTest::unwritableDirectory()
     QVERIFY(h.start());
     const QByteArray ini = readBytes(h.iniPath());
 
+    // Root ignores permissions, so for root the folder is made immutable instead.
     QFile dir(h.dir.path());
     const QFileDevice::Permissions was = dir.permissions();
-    QVERIFY(dir.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
-                               | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther));
-    auto restore = qScopeGuard([&] { dir.setPermissions(was); });
-    QFile probe(h.path("probe"));
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.close();
-        probe.remove();
-        QSKIP("this user writes in a read-only directory (root): see logPathIsADirectory");
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        QCOMPARE(QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), h.dir.path()}), 0);
+    } else {
+        QVERIFY(dir.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                                   | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther));
     }
+    auto restore = qScopeGuard([&] {
+        if (root)
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), h.dir.path()});
+        dir.setPermissions(was);
+    });
+    QVERIFY(!QFile(h.path("probe")).open(QIODevice::WriteOnly));
 
     QVERIFY(chooseStation(h, QStringLiteral("test4")));
     QCOMPARE(h.messages.shown.size(), 1);

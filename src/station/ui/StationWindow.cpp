@@ -2,10 +2,10 @@
 
 #include "app/Messages.h"
 #include "app/ui/Centre.h"
+#include "app/ui/FieldKeys.h"
 #include "station/StationService.h"
 
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,7 +53,14 @@ StationWindow::StationWindow(Settings &settings, Messages &messages, QString pro
     grid->addWidget(Validation, 3, 0, 1, 2, Qt::AlignHCenter);
     setMinimumWidth(380);
 
-    New_Indicatif->installEventFilter(this);
+    auto *keys = new FieldKeys(this);
+    keys->setSlashAsUnderscore(true);
+    keys->watch(New_Indicatif);
+    connect(keys, &FieldKeys::enterPressed, this, [this] {
+        // Enter only moves on to "Validez"; it does not validate by itself.
+        setBackground(New_Indicatif, Qt::white);
+        Validation->setFocus();
+    });
     connect(Validation, &QPushButton::clicked, this, &StationWindow::onValidation);
 }
 
@@ -69,32 +76,6 @@ void StationWindow::open()
     raise();
     activateWindow();
     New_Indicatif->setFocus();
-}
-
-bool StationWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != New_Indicatif || event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    auto *key = static_cast<QKeyEvent *>(event);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        // Enter only moves on to "Validez"; it does not validate by itself.
-        setBackground(New_Indicatif, Qt::white);
-        Validation->setFocus();
-        return true;
-    }
-    const QString text = key->text();
-    if (text.size() == 1 && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        const QChar c = text.at(0);
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
-            New_Indicatif->insert(text.toUpper());
-            return true;
-        }
-        if (c == QLatin1Char('/')) {
-            New_Indicatif->insert(QStringLiteral("_"));
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void StationWindow::onValidation()

@@ -22,9 +22,6 @@ signals:
     // A station is now current; the main window shows it and its log.
     void stationChosen();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void onValidation();
 
