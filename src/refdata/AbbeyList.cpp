@@ -32,26 +32,3 @@ AbbeyList::Lookup AbbeyList::Cherche_Abbaye(const QString &path, const QString &
         result.name.clear();
     return result;
 }
-
-QList<AbbeyList::Entry> AbbeyList::load(const QString &path)
-{
-    QList<Entry> entries;
-    const QList<QByteArray> lines = LogFile::read(path).lines;
-    entries.reserve(lines.size());
-    for (const QByteArray &raw : lines) {
-        const QString line = Cp1252::decode(raw);
-        Entry e;
-        e.reference = referenceOf(line);
-        if (e.reference.isEmpty())
-            continue;
-        QString name = line.mid(NameStart, NameWidth);
-        qsizetype end = name.size();
-        while (end > 0 && name.at(end - 1).isSpace())
-            --end;
-        name.truncate(end);
-        e.name = name;
-        e.locator = line.mid(LocatorStart, LocatorWidth);
-        entries.append(e);
-    }
-    return entries;
-}

@@ -22,17 +22,9 @@ public:
         QString locator; // columns 69-72 as they stand
     };
 
-    struct Entry {
-        QString reference; // trimmed
-        QString name;      // columns 8-67 as written, trailing blanks removed
-        QString locator;   // columns 69-72 as they stand
-    };
 
     // Looks up a reference (trimmed columns 1-6, case-sensitive). Every line is read
     // and the last match wins, as the list may hold an abbey twice. A match whose
     // locator is just two blanks gives an empty name.
     static Lookup Cherche_Abbaye(const QString &path, const QString &reference);
-
-    // Every line with a reference, in file order. A missing file gives no entry.
-    static QList<Entry> load(const QString &path);
 };

@@ -7,6 +7,9 @@
 
 using namespace zeltest;
 
+static const QString kModeTooLong = QStringLiteral(
+    "Le log ne garde que 3 caractères pour le Mode : choisissez SSB, CW ou FM, ou un mode de 3 caractères au plus");
+
 class EntryChainTest : public QObject
 {
     Q_OBJECT
@@ -147,8 +150,8 @@ void EntryChainTest::refusals_data()
     QTest::newRow("time 1200") << "Heure_A" << "1200" << badTime;
     QTest::newRow("time 23:59") << "Heure_A" << "23:59" << "";
     QTest::newRow("mode empty") << "Mode_A" << "" << "Entrez un Mode";
-    QTest::newRow("mode 4") << "Mode_A" << "rtty" << EntryChecks::modeFitsLog(QStringLiteral("RTTY"));
-    QTest::newRow("mode 6") << "Mode_A" << "olivia" << EntryChecks::modeFitsLog(QStringLiteral("OLIVIA"));
+    QTest::newRow("mode 4") << "Mode_A" << "rtty" << kModeTooLong;
+    QTest::newRow("mode 6") << "Mode_A" << "olivia" << kModeTooLong;
     QTest::newRow("mode 7") << "Mode_A" << "pactor3" << "6 caracteres maxi pour le Mode";
     QTest::newRow("mode 3") << "Mode_A" << "psk" << "";
     QTest::newRow("band empty") << "Bande_A" << "" << "Entrez une QRG";

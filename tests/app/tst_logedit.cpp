@@ -7,6 +7,9 @@
 
 using namespace zeltest;
 
+static const QString kModeTooLong = QStringLiteral(
+    "Le log ne garde que 3 caractères pour le Mode : choisissez SSB, CW ou FM, ou un mode de 3 caractères au plus");
+
 namespace {
 
 Qso jean()
@@ -238,7 +241,7 @@ void LogEditTest::editRefusedAtCommit_data()
     QTest::newRow("date emptied") << "Date_A" << "" << "Entrez une date";
     QTest::newRow("callsign 13") << "Ind_A" << "ABCDEFGHIJKLM" << "12 caracteres maxi pour l'indicatif";
     QTest::newRow("time 25:00") << "Heure_A" << "25:00" << "Le format de l'heure doit etre HH:MM";
-    QTest::newRow("mode 4") << "Mode_A" << "RTTY" << EntryChecks::modeFitsLog(QStringLiteral("RTTY"));
+    QTest::newRow("mode 4") << "Mode_A" << "RTTY" << kModeTooLong;
 }
 
 void LogEditTest::editRefusedAtCommit()

@@ -30,7 +30,6 @@ private slots:
     void lookup();
     void missingFile();
     void upperCasedNameStaysWithinItsColumns();
-    void loadKeepsEveryReferencedLine();
     void exampleList();
 
 private:
@@ -118,7 +117,6 @@ void TestAbbeyList::missingFile()
     const AbbeyList::Lookup r = AbbeyList::Cherche_Abbaye(m_dir.filePath(QStringLiteral("none.txt")),
                                                           QStringLiteral("LZ0001"));
     QVERIFY(!r.found);
-    QVERIFY(AbbeyList::load(m_dir.filePath(QStringLiteral("none.txt"))).isEmpty());
 }
 
 void TestAbbeyList::upperCasedNameStaysWithinItsColumns()
@@ -133,18 +131,6 @@ void TestAbbeyList::upperCasedNameStaysWithinItsColumns()
     QVERIFY(r.found);
     QCOMPARE(r.name, QString(59, QLatin1Char('A')) + QLatin1Char('S'));
     QCOMPARE(r.locator, QStringLiteral("JN56"));
-}
-
-void TestAbbeyList::loadKeepsEveryReferencedLine()
-{
-    const QList<AbbeyList::Entry> all = AbbeyList::load(m_list);
-    QCOMPARE(all.size(), 14); // every line but the blank one
-    QCOMPARE(all.first().reference, QStringLiteral("LZ0001"));
-    QCOMPARE(all.first().name, QStringLiteral("Abbazia di Montecassino"));
-    QCOMPARE(all.first().locator, QStringLiteral("JN61"));
-    QCOMPARE(all.at(1).name, QString::fromUtf8("Monastero dei Benedettini di San Nicolò l'Arena"));
-    QCOMPARE(all.at(2).reference, QStringLiteral("TC01"));
-    QCOMPARE(all.last().reference, QStringLiteral("VN0001"));
 }
 
 void TestAbbeyList::exampleList()

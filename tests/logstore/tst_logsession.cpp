@@ -1,0 +1,155 @@
+// The log session every window shares: which log it opens, the lines it holds after
+// each change, the confirmation marks, and what it says when the log cannot be read.
+
+#include "logstore/LogSession.h"
+#include "logstore/Settings.h"
+
+#include "common/LogLines.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace zeltest;
+
+class TestLogSession : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void callsignNamesTheLog_data();
+    void callsignNamesTheLog();
+    void changesKeepTheLinesAsWritten();
+    void confirmationMarksOnlyColumn138();
+    void confirmationRefusedWhenTheLogChangedUnderIt();
+    void unreadableLogSaysWhy();
+
+private:
+    QByteArray line(int i, bool qsl = false) const
+    {
+        Qso q = qso("I" + QByteArray::number(i) + "AB", "LZ" + QByteArray::number(1000 + i), "1" + QByteArray::number(i % 10) + "/01/07", "10:00");
+        q.abbey = "ABBAZIA \xC9GLISE";
+        q.qsl = qsl;
+        return q.line();
+    }
+    QString logPath() const { return m_dir->filePath(QStringLiteral("TEST1_ZEL.log")); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<LogSession> m_session;
+};
+
+void TestLogSession::init()
+{
+    m_session.reset();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_settings = std::make_unique<Settings>(m_dir->filePath(QStringLiteral("zel.ini")));
+    m_settings->write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST1"));
+    m_session = std::make_unique<LogSession>(*m_settings, m_dir->path());
+}
+
+void TestLogSession::callsignNamesTheLog_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("callsign");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("station");
+    QTest::newRow("portable") << "F6ABC_P" << "F6ABC_P" << "F6ABC/P" << true;
+    QTest::newRow("first installation") << "FXXXX" << "FXXXX" << "FXXXX" << false;
+    // Values a hand edit may leave: none of them may name a file.
+    QTest::newRow("path") << "../../etc/x" << "FXXXX" << "FXXXX" << false;
+    QTest::newRow("small letters") << "f6abc" << "FXXXX" << "FXXXX" << false;
+    QTest::newRow("13 characters") << "ABCDEFGHIJKLM" << "FXXXX" << "FXXXX" << false;
+    QTest::newRow("empty") << "" << "FXXXX" << "FXXXX" << false;
+}
+
+void TestLogSession::callsignNamesTheLog()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, callsign);
+    QFETCH(QString, shown);
+    QFETCH(bool, station);
+    m_settings->write(Settings::CommonSection, Settings::KeyCallsign, stored);
+    m_session->openStation();
+    QCOMPARE(m_session->callsign(), callsign);
+    QCOMPARE(m_session->displayCallsign(), shown);
+    QCOMPARE(m_session->hasStation(), station);
+    QCOMPARE(m_session->logPath(), m_dir->filePath(callsign + QStringLiteral("_ZEL.log")));
+}
+
+void TestLogSession::changesKeepTheLinesAsWritten()
+{
+    QVERIFY(writeBytes(logPath(), line(1) + "\r\n" + line(2) + "\n" + "HAND EDITED\r\n"));
+    m_session->openStation();
+    QCOMPARE(m_session->lineCount(), 3);
+    QCOMPARE(m_session->malformedLines(), QList<int>{3});
+
+    QSignalSpy changed(m_session.get(), &LogSession::logChanged);
+    QVERIFY(m_session->append(line(3)).ok);
+    QCOMPARE(changed.count(), 1);
+    // What the session holds is what the file holds, line for line.
+    const QByteArray file = readBytes(logPath());
+    QCOMPARE(file, crlf({line(1), line(2), "HAND EDITED", line(3)}));
+    QCOMPARE(m_session->lineCount(), 4);
+    QCOMPARE(m_session->line(3).toByteArray(), line(3));
+    QCOMPARE(m_session->line(2).toByteArray(), QByteArray("HAND EDITED"));
+    QCOMPARE(m_session->malformedLines(), QList<int>{3});
+    QCOMPARE(m_session->listLine(3).left(5), QStringLiteral("    4"));
+
+    QVERIFY(m_session->remove("HAND EDITED").ok);
+    QVERIFY(m_session->replace(line(5), line(1)).ok);
+    QCOMPARE(readBytes(logPath()), crlf({line(5), line(2), line(3)}));
+    QCOMPARE(m_session->lineCount(), 3);
+    QCOMPARE(m_session->line(0).toByteArray(), line(5));
+    QVERIFY(m_session->malformedLines().isEmpty());
+    QCOMPARE(changed.count(), 3);
+}
+
+void TestLogSession::confirmationMarksOnlyColumn138()
+{
+    QList<QByteArray> lines;
+    for (int i = 1; i <= 8; ++i)
+        lines << line(i);
+    lines[4] = "NOT A QSO";
+    QVERIFY(writeBytes(logPath(), crlf(lines)));
+    m_session->openStation();
+    QSignalSpy changed(m_session.get(), &LogSession::logChanged);
+
+    // Lines 3 and 7 (rows 2 and 6) are ticked, and the hand-edited line 5 too.
+    QVERIFY(m_session->markConfirmed({2, 4, 6}).ok);
+    QCOMPARE(changed.count(), 1);
+    QList<QByteArray> expected = lines;
+    expected[2] = line(3, true);
+    expected[6] = line(7, true);
+    QCOMPARE(readBytes(logPath()), crlf(expected));
+    QVERIFY(m_session->text(2).endsWith(QLatin1Char('*')));
+    QCOMPARE(m_session->listLine(6).right(1), QStringLiteral("*"));
+}
+
+void TestLogSession::confirmationRefusedWhenTheLogChangedUnderIt()
+{
+    QVERIFY(writeBytes(logPath(), crlf({line(1), line(2), line(3)})));
+    m_session->openStation();
+    // Another copy of the program deletes the first QSO: row 1 is now another QSO.
+    const QByteArray changed = crlf({line(2), line(3)});
+    QVERIFY(writeBytes(logPath(), changed));
+    const AtomicFile::Result r = m_session->markConfirmed({1});
+    QVERIFY(!r.ok);
+    QVERIFY2(r.error.contains(QStringLiteral("modifié")), qPrintable(r.error));
+    QCOMPARE(readBytes(logPath()), changed);
+}
+
+void TestLogSession::unreadableLogSaysWhy()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("TEST1_ZEL.log")));
+    m_session->openStation();
+    QVERIFY(!m_session->loadError().isEmpty());
+    QCOMPARE(m_session->lineCount(), 0);
+    // Nothing is written over what could not be read.
+    QVERIFY(!m_session->append(line(1)).ok);
+    QVERIFY(QFileInfo(logPath()).isDir());
+}
+
+QTEST_GUILESS_MAIN(TestLogSession)
+#include "tst_logsession.moc"
