@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QMenu>
 #include <QMenuBar>
 
 using namespace zeltest;
@@ -33,6 +34,8 @@ private slots:
     void clock();
     void clockTicks();
     void everyKeyInCallsignReminds();
+    void shortcutsWorkBeforeAnyStation();
+    void fitsASmallScreen();
     void storedCallsignThatNamesNoFile();
     void stationLogListed();
     void helpMessages();
@@ -160,13 +163,15 @@ void StartUpTest::menuCaptions()
     QVERIFY(h.start());
     auto *action = h.window->findChild<QAction *>(name);
     QVERIFY(action);
-    QCOMPARE(action->text(), caption);
+    // The caption as shown; one letter of it is underlined for Alt + letter.
+    QCOMPARE(QString(action->text()).remove(QLatin1Char('&')), caption);
+    QCOMPARE(action->text().count(QLatin1Char('&')), 1);
 
     if (name == QLatin1String("Mnu_Fichier")) {
         // The menu bar in its order.
         QStringList bar;
         for (QAction *a : h.window->menuBar()->actions())
-            bar << a->text();
+            bar << QString(a->text()).remove(QLatin1Char('&'));
         QCOMPARE(bar, (QStringList{"Fichier", "Station", "Afficher", "Carte", "Statistiques",
                                    "Diplome ZEL", "Aide"}));
     }
@@ -257,6 +262,48 @@ void StartUpTest::everyKeyInCallsignReminds()
     QCOMPARE(h.messages.notices, QStringList(2, EntryChecks::FirstInstallation));
     // The keys still reach the field.
     QCOMPARE(h.edit("Ind_A")->text(), QStringLiteral("F6"));
+}
+
+void StartUpTest::shortcutsWorkBeforeAnyStation()
+{
+    MainHarness h;
+    QVERIFY(h.start());
+    h.messages.clear();
+    QLineEdit *ind = h.edit("Ind_A");
+    QWindow *window = h.window->windowHandle();
+    // Keys that type nothing do not bring the reminder back.
+    for (Qt::Key key : {Qt::Key_Control, Qt::Key_Shift, Qt::Key_Tab})
+        QTest::keyClick(ind, key);
+    ind->setFocus();
+    QVERIFY(h.messages.notices.isEmpty());
+    // Alt + F opens the "Fichier" menu and types nothing.
+    QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
+    auto *fichier = h.window->findChild<QMenu *>(QStringLiteral("Mnu_Fichier"));
+    QTRY_VERIFY(fichier->isVisible());
+    QTest::keyClick(fichier, Qt::Key_Escape);
+    QTest::keyClick(window, Qt::Key_Escape);
+    QTRY_VERIFY(!fichier->isVisible());
+    QCOMPARE(ind->text(), QString());
+    QVERIFY(h.messages.notices.isEmpty());
+    ind->setFocus();
+    MainHarness::enter(ind);
+    QCOMPARE(h.messages.notices.first(), EntryChecks::FirstInstallation);
+    // Ctrl+Q still quits.
+    QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+    QTRY_VERIFY(!h.window->isVisible());
+}
+
+void StartUpTest::fitsASmallScreen()
+{
+    // Every control of the main window fits a 1024 x 768 screen (less a task bar).
+    MainHarness h;
+    QVERIFY(h.prepare({qso("F1ABC", "AZ0001", "10/01/07", "12:00").line()}));
+    QVERIFY(h.start());
+    const QSize least = h.window->minimumSizeHint();
+    QVERIFY2(least.width() <= 1024 && least.height() <= 700,
+             qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+    const QRect area = h.window->screen()->availableGeometry();
+    QVERIFY(area.contains(h.window->geometry().topLeft()));
 }
 
 void StartUpTest::storedCallsignThatNamesNoFile()

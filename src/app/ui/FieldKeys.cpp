@@ -40,6 +40,10 @@ bool FieldKeys::eventFilter(QObject *watched, QEvent *event)
     emit keyPressed(field);
     const QString text = key->text();
     const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    // Alt + a letter that opened no menu types nothing either.
+    if ((key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier) && !text.isEmpty()
+        && text.at(0).isPrint())
+        return true;
     if (shortcut || text.isEmpty() || !text.at(0).isPrint())
         return false;
     emit typing(field);

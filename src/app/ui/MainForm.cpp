@@ -58,10 +58,9 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
     I_Station->setObjectName(QStringLiteral("I_Station"));
     QFont big = I_Station->font();
     big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setPointSizeF(big.pointSizeF() * 1.25);
     I_Station->setFont(big);
     stationCaption->setBuddy(I_Station);
-    I_Station->setAccessibleName(QStringLiteral("Indicatif de la station"));
     top->addWidget(stationCaption);
     top->addWidget(I_Station);
     top->addStretch(1);
@@ -69,19 +68,21 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
     Mode_Aff = new QLabel;
     Mode_Aff->setObjectName(QStringLiteral("Mode_Aff"));
     Mode_Aff->setFont(big);
-    Mode_Aff->setAccessibleName(QStringLiteral("Mode de saisie"));
+    modeCaption->setBuddy(Mode_Aff);
     top->addWidget(modeCaption);
     top->addWidget(Mode_Aff);
-    top->addSpacing(30);
+    top->addSpacing(16);
     Label33 = new QLabel;
     Label37 = new QLabel;
     Label34 = new QLabel;
     Label33->setObjectName(QStringLiteral("Label33"));
     Label37->setObjectName(QStringLiteral("Label37"));
     Label34->setObjectName(QStringLiteral("Label34"));
-    Label33->setAccessibleName(QStringLiteral("Date UTC"));
-    Label37->setAccessibleName(QStringLiteral("Heure UTC"));
-    Label34->setAccessibleName(QStringLiteral("Heure locale"));
+    // Labels that show a value keep it as what a screen reader reads; what the
+    // value is goes in the description.
+    Label33->setAccessibleDescription(QStringLiteral("Date UTC"));
+    Label37->setAccessibleDescription(QStringLiteral("Heure UTC"));
+    Label34->setAccessibleDescription(QStringLiteral("Heure locale"));
     for (QLabel *l : {Label33, Label37, Label34}) {
         l->setFont(big);
         top->addWidget(l);
@@ -96,7 +97,8 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
     auto makeEdit = [](const char *name, int chars) {
         auto *e = new QLineEdit;
         e->setObjectName(QLatin1String(name));
-        const int w = e->fontMetrics().horizontalAdvance(QLatin1Char('W')) * chars + 16;
+        // Sized for capitals and digits, so the row fits a 1024-pixel screen.
+        const int w = e->fontMetrics().horizontalAdvance(QLatin1Char('N')) * chars + 12;
         e->setMinimumWidth(w);
         return e;
     };
@@ -109,17 +111,17 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
     RST_A = makeEdit("RST_A", 3);
     RSTE_A = makeEdit("RSTE_A", 3);
     Rem_A = makeEdit("Rem_A", 40);
-    auto makeCombo = [](const char *name) {
+    auto makeCombo = [](const char *name, const QString &widest) {
         auto *c = new QComboBox;
         c->setObjectName(QLatin1String(name));
         c->setEditable(true);
         c->setInsertPolicy(QComboBox::NoInsert);
         c->setCompleter(nullptr);
-        c->setMinimumWidth(c->fontMetrics().horizontalAdvance(QStringLiteral("432 MhzWW")) + 24);
+        c->setMinimumWidth(c->fontMetrics().horizontalAdvance(widest) + 36);
         return c;
     };
-    Mode_A = makeCombo("Mode_A");
-    Bande_A = makeCombo("Bande_A");
+    Mode_A = makeCombo("Mode_A", QStringLiteral("SSBW"));
+    Bande_A = makeCombo("Bande_A", QStringLiteral("432 Mhz"));
     QSL_A = new QCheckBox(QStringLiteral("QSL"));
     QSL_A->setObjectName(QStringLiteral("QSL_A"));
 
@@ -216,6 +218,7 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
     outer->addWidget(listFrame, 1);
 
     window->setCentralWidget(central);
+    // As large as the log deserves, but never larger than the screen (see centreOnScreen).
     window->resize(1180, 720);
 
     // Colours and enabled states at creation: only the callsign field is open.
@@ -277,14 +280,15 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_Apropos = item(Mnu_Aide, "Mnu_Apropos");
 
     // Captions given when the window is made; the others come with Init_Libelles.
-    Mnu_Statistiques->setTitle(QStringLiteral("Statistiques"));
-    Mnu_Region_Contact->setText(QStringLiteral("des Regions contactées"));
-    Mnu_Diplome_ZEL->setTitle(QStringLiteral("Diplome ZEL"));
-    Mnu_Reglement->setText(QStringLiteral("Reglement"));
-    Mnu_Abbayes_Contactees->setText(QStringLiteral("Liste des Abbayes contactées"));
-    Mnu_Scores_ZEL->setText(QStringLiteral("Scores ZEL"));
+    Mnu_Statistiques->setTitle(QStringLiteral("S&tatistiques"));
+    Mnu_Region_Contact->setText(QStringLiteral("des &Regions contactées"));
+    Mnu_Diplome_ZEL->setTitle(QStringLiteral("&Diplome ZEL"));
+    Mnu_Reglement->setText(QStringLiteral("R&eglement"));
+    Mnu_Abbayes_Contactees->setText(QStringLiteral("&Liste des Abbayes contactées"));
+    Mnu_Scores_ZEL->setText(QStringLiteral("&Scores ZEL"));
 }
 
+// Captions carry a mnemonic (Alt + the underlined letter); the text shown is unchanged.
 void MainForm::Init_Libelles()
 {
     Label_Liste_QSO->setText(kHeader);
@@ -292,18 +296,18 @@ void MainForm::Init_Libelles()
         "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer"));
     RST_A->setText(QStringLiteral("59"));
     RSTE_A->setText(QStringLiteral("59"));
-    Mnu_Fichier->setTitle(QStringLiteral("Fichier"));
-    Mnu_Quitter->setText(QStringLiteral("Quitter KVR_ZEL"));
-    Mnu_ADIF->setText(QStringLiteral("Exporter le log au format ADIF"));
-    Mnu_Station->setTitle(QStringLiteral("Station"));
-    Mnu_New_Indicatif->setText(QStringLiteral("Nouvel Indicatif"));
-    Mnu_Affichage->setTitle(QStringLiteral("Afficher"));
-    Mnu_C_Contacte->setText(QStringLiteral("les Abbayes contactées"));
-    Mnu_Aide->setTitle(QStringLiteral("Aide"));
-    Mnu_Apropos->setText(QStringLiteral("A propos"));
-    Mnu_Mode_Emploi->setText(QStringLiteral("Mode d'emploi"));
-    Mnu_Historique->setText(QStringLiteral("Historique"));
-    Mnu_Carte->setTitle(QStringLiteral("Carte"));
-    Mnu_Carte_HB->setText(QStringLiteral("des regions contactées"));
+    Mnu_Fichier->setTitle(QStringLiteral("&Fichier"));
+    Mnu_Quitter->setText(QStringLiteral("&Quitter KVR_ZEL"));
+    Mnu_ADIF->setText(QStringLiteral("&Exporter le log au format ADIF"));
+    Mnu_Station->setTitle(QStringLiteral("&Station"));
+    Mnu_New_Indicatif->setText(QStringLiteral("&Nouvel Indicatif"));
+    Mnu_Affichage->setTitle(QStringLiteral("Affic&her"));
+    Mnu_C_Contacte->setText(QStringLiteral("les &Abbayes contactées"));
+    Mnu_Aide->setTitle(QStringLiteral("&Aide"));
+    Mnu_Apropos->setText(QStringLiteral("A &propos"));
+    Mnu_Mode_Emploi->setText(QStringLiteral("&Mode d'emploi"));
+    Mnu_Historique->setText(QStringLiteral("&Historique"));
+    Mnu_Carte->setTitle(QStringLiteral("&Carte"));
+    Mnu_Carte_HB->setText(QStringLiteral("des &regions contactées"));
 }
 

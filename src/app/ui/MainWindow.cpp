@@ -22,7 +22,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QTimer>
 
@@ -59,10 +62,20 @@ MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, Log
     connect(m_ui.Ajout_QSO, &QPushButton::clicked, this, &MainWindow::onInsere);
 
     m_ui.Mnu_Quitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // F10 opens the menu bar from the keyboard, as on other desktops.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(m_ui.Mnu_Fichier->menuAction()); });
     connect(m_ui.Mnu_Quitter, &QAction::triggered, this, &QWidget::close);
     connect(m_ui.Mnu_New_Indicatif, &QAction::triggered, this, &MainWindow::openStation);
     // The other windows are wired by src/app from their own subsystems.
 
+    // The N° column widens with the log, so a six- or seven-digit number is never cut.
+    connect(&m_session, &LogSession::logChanged, this, [this] {
+        const int digits = qMax(5, int(QString::number(m_session.lineCount()).size()));
+        const QFontMetrics fm(m_ui.Liste_QSO->font());
+        m_ui.Liste_QSO->setColumnWidth(QsoListModel::ColNumero, fm.horizontalAdvance(QLatin1Char('0')) * digits + 12);
+    });
     // Another window (the search) asks for a QSO as if the operator had clicked it.
     connect(&m_session, &LogSession::selectionRequested, this, &MainWindow::selectLine);
 }
