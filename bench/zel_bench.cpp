@@ -1,173 +1,37 @@
-// Timings of opening the log and of the four rewrites, each next to the plain
-// file operation it is built on (read + split, copy + fsync + rename), on logs of
-// 9,999 and 99,999 QSOs. bench/run.sh prints the ratios.
+// Timings of what the operator waits for on a log of 1,000 to 1,000,000 QSOs,
+// each next to the plain file operation it is built on: opening the log (against
+// a read and a memchr line scan), each rewrite and a whole commit (against copy +
+// fsync + rename of the same file), and the look-ups Enter runs on a reference.
+// bench/run.sh prints the ratios.
 
+#include "BenchLog.h"
+
+#include "app/Clock.h"
+#include "app/Messages.h"
+#include "app/QsoEntry.h"
 #include "logstore/Cp1252.h"
 #include "logstore/LogFile.h"
 #include "logstore/LogRewriter.h"
+#include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
+#include "logstore/Settings.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <map>
-#include <memory>
-#include <random>
+#include <cstring>
 
 namespace {
 
 constexpr int VisibleRows = 40;
 constexpr qsizetype LineBytes = QsoRecord::LogLineLength + 2; // CR LF
 
-struct Log {
-    QTemporaryDir dir;
-    QString path;
-    QByteArray content;  // the file as generated, restored between iterations
-    int count = 0;
-    QByteArray middle;   // a line near the middle of the log
-    QByteArray edited;   // the same QSO with its QSL mark changed
-    QByteArray between;  // a QSO timed one minute after `middle`
-};
-
-template<typename T, std::size_t N>
-const T &pick(std::mt19937 &rng, const T (&from)[N])
-{
-    return from[std::uniform_int_distribution<std::size_t>(0, N - 1)(rng)];
-}
-
-QByteArray makeLine(std::mt19937 &rng, const QDateTime &when)
-{
-    static const char *const prefixes[] = {"F", "F4", "F5", "F6", "F8", "TM", "ON4", "ON7",
-                                           "DL1", "DK5", "G3", "EA3", "I2", "HB9", "LX1"};
-    static const QString firstNames[] = {
-        QStringLiteral("Jean-François"), QStringLiteral("Hélène"), QStringLiteral("Gérard"),
-        QStringLiteral("Cécile"), QStringLiteral("Benoît"), QStringLiteral("Zoé"),
-        QStringLiteral("Jérôme"), QStringLiteral("Noël"), QStringLiteral("André"),
-        QStringLiteral("Michel"), QStringLiteral("Françoise"), QStringLiteral("Raphaël")};
-    // Blank reference and name: a QSO with no abbey on the air.
-    static const QString abbeys[] = {
-        QString(), QString(), QString(),
-        QStringLiteral("Abbaye Notre-Dame de Sénanque"), QStringLiteral("Abbaye de Cîteaux"),
-        QStringLiteral("Abbaye de Saint-Benoît-sur-Loire"), QStringLiteral("Abbaye de Fontenay"),
-        QStringLiteral("Prieuré de Ganagobie"), QStringLiteral("Abbaye de Sainte-Marie-du-Désert"),
-        QStringLiteral("Abbaye d'Hautecombe"), QStringLiteral("Abbaye Notre-Dame de Lérins"),
-        QStringLiteral("Abbaye Saint-Étienne de Caen (Abbaye aux Hommes), Calvados"),
-        QStringLiteral("Abbaye de Noirlac"), QStringLiteral("Abbaye de Sylvanès")};
-    static const char *const modes[] = {"SSB", "CW", "FM", "FT8", "RTY"};
-    static const char *const bands[] = {"80m", "40m", "20m", "17m", "15m", "10m", "2m", "70cm"};
-
-    std::uniform_int_distribution<int> letter('A', 'Z');
-    QString call = QString::fromLatin1(pick(rng, prefixes));
-    for (int i = 0, n = 2 + int(rng() % 2); i < n; ++i)
-        call += QChar(letter(rng));
-    if (rng() % 20 == 0)
-        call += QStringLiteral("/P");
-
-    const QString locator = QString(QChar('A' + int(rng() % 18))) + QChar('A' + int(rng() % 18))
-                            + QString::number(rng() % 100).rightJustified(2, QLatin1Char('0'));
-    const std::size_t abbey = rng() % std::size(abbeys);
-    const QString reference = abbeys[abbey].isEmpty()
-        ? QString() : QStringLiteral("FA-%1").arg(abbey * 37, 3, 10, QLatin1Char('0'));
-    const bool cw = rng() % 4 == 0;
-
-    QsoRecord r;
-    r.setField(QsoRecord::Indicatif, call);
-    r.setField(QsoRecord::Locator, locator);
-    r.setField(QsoRecord::Prenom, pick(rng, firstNames));
-    r.setField(QsoRecord::Reference, reference);
-    r.setField(QsoRecord::Date, when.toString(QStringLiteral("dd/MM/yy")));
-    r.setField(QsoRecord::Heure, when.toString(QStringLiteral("HH:mm")));
-    r.setField(QsoRecord::Mode, QString::fromLatin1(cw ? "CW" : pick(rng, modes)));
-    r.setField(QsoRecord::Bande, QString::fromLatin1(pick(rng, bands)));
-    r.setField(QsoRecord::RstRecu, QString::fromLatin1(cw ? "599" : "59"));
-    r.setField(QsoRecord::RstEnvoye, QString::fromLatin1(cw ? "579" : "57"));
-    r.setField(QsoRecord::NomAbbaye, abbeys[abbey]);
-    r.setField(QsoRecord::Qsl, QString::fromLatin1(rng() % 3 ? "*" : " "));
-
-    const QByteArray line = Cp1252::encode(r.toLogLine());
-    if (line.size() != QsoRecord::LogLineLength) {
-        std::fprintf(stderr, "generated line is %lld bytes long\n", qlonglong(line.size()));
-        std::abort();
-    }
-    return line;
-}
-
-// Writes the file beside `path`, syncs it and renames it over `path`: the plain
-// version of what every rewrite does.
-bool writeSynced(const QString &path, const QByteArray &content)
-{
-    const QByteArray target = QFile::encodeName(path);
-    const QByteArray tmp = target + ".copy";
-    const int fd = ::open(tmp.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0)
-        return false;
-    const char *p = content.constData();
-    qsizetype left = content.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, size_t(left));
-        if (n <= 0) {
-            ::close(fd);
-            return false;
-        }
-        p += n;
-        left -= n;
-    }
-    const bool synced = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && synced && ::rename(tmp.constData(), target.constData()) == 0;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// One chronological log per size, generated once and shared by every benchmark.
-Log &logOf(int count)
-{
-    static std::map<int, std::unique_ptr<Log>> logs;
-    std::unique_ptr<Log> &log = logs[count];
-    if (log)
-        return *log;
-    log = std::make_unique<Log>();
-    log->count = count;
-    log->path = log->dir.filePath(LogFile::fileName(QStringLiteral("F4ZEL")));
-
-    std::mt19937 rng(count);
-    std::uniform_int_distribution<int> gap(3, 240); // minutes; never two QSOs in the same minute
-    QDateTime when(QDate(1996, 3, 1), QTime(8, 0), Qt::UTC);
-    QList<QByteArray> lines;
-    lines.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        lines.append(makeLine(rng, when));
-        if (i == count / 2) {
-            log->middle = lines.last();
-            log->between = makeLine(rng, when.addSecs(60));
-        }
-        when = when.addSecs(60 * gap(rng));
-    }
-    log->edited = log->middle;
-    log->edited[QsoRecord::LogLineLength - 1] = log->middle.endsWith('*') ? ' ' : '*';
-    log->content = Cp1252::joinLines(lines);
-    if (!writeSynced(log->path, log->content)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(log->path));
-        std::abort();
-    }
-    return *log;
-}
-
 // Puts the log back as generated (outside the timed part) and checks that the
 // change just timed left the expected number of lines.
-bool restore(benchmark::State &state, const Log &log, int linesAdded)
+bool restore(benchmark::State &state, const BenchLog &log, int linesAdded)
 {
     state.PauseTiming();
     const bool sizeOk = QFileInfo(log.path).size() == log.content.size() + linesAdded * LineBytes;
@@ -180,34 +44,140 @@ bool restore(benchmark::State &state, const Log &log, int linesAdded)
     return sizeOk && restored;
 }
 
-void checkUnchanged(benchmark::State &state, const Log &log)
+void checkUnchanged(benchmark::State &state, const BenchLog &log)
 {
     if (readAll(log.path) != log.content)
         state.SkipWithError("the log was not left as generated");
 }
 
-void BM_Baseline_ReadSplit(benchmark::State &state)
+// The least a load can do: read the file and find its line ends.
+void BM_Baseline_ReadScan(benchmark::State &state)
 {
-    const Log &log = logOf(int(state.range(0)));
+    const BenchLog &log = benchLog(int(state.range(0)));
     for (auto _ : state) {
-        const QList<QByteArray> lines = readAll(log.path).split('\n');
-        benchmark::DoNotOptimize(lines.constData());
+        const QByteArray bytes = readAll(log.path);
+        qsizetype lines = 0;
+        for (const char *p = bytes.constData(), *end = p + bytes.size();
+             (p = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)))) != nullptr; ++p)
+            ++lines;
+        benchmark::DoNotOptimize(lines);
     }
 }
 
+// A station's settings and the reference lists beside the log.
+struct Station {
+    explicit Station(const BenchLog &log)
+        : settings(QFileInfo(log.path).absolutePath() + QStringLiteral("/zel.ini"))
+    {
+        settings.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("F4ZEL"));
+        const QString dir = QFileInfo(log.path).absolutePath();
+        QFile names(dir + QStringLiteral("/Liste_Prenom.txt"));
+        if (names.open(QIODevice::WriteOnly))
+            names.write("IK0AAA          MARCO\r\n");
+        QFile abbeys(dir + QStringLiteral("/Liste_Abbayes.txt"));
+        if (abbeys.open(QIODevice::WriteOnly))
+            abbeys.write("LZ0001 Abbazia di Montecassino                                       JN61\r\n");
+    }
+    Settings settings;
+};
+
+// Opening the log as the main window does: the session reads and checks it, and
+// the rows in sight are cut out of their lines.
 void BM_Load(benchmark::State &state)
 {
-    const Log &log = logOf(int(state.range(0)));
+    const BenchLog &log = benchLog(int(state.range(0)));
+    Station station(log);
     for (auto _ : state) {
-        const LogFile::Content c = LogFile::read(log.path);
-        const QList<int> bad = LogFile::malformedLines(c.lines);
-        const qsizetype n = c.lines.size();
-        for (qsizetype i = qMax<qsizetype>(0, n - VisibleRows); i < n; ++i) {
-            const QString row = QsoRecord::listLineFromLogLine(Cp1252::decode(c.lines.at(i)), int(i + 1));
+        LogSession session(station.settings, QFileInfo(log.path).absolutePath());
+        session.openStation();
+        const int n = session.lineCount();
+        for (int i = qMax(0, n - VisibleRows); i < n; ++i) {
+            const QString row = session.listLine(i);
             benchmark::DoNotOptimize(row.constData());
         }
-        if (n != log.count || !bad.isEmpty()) {
+        if (n != log.count || !session.malformedLines().isEmpty()) {
             state.SkipWithError("the generated log did not load as written");
+            break;
+        }
+    }
+}
+
+class YesMessages : public Messages
+{
+public:
+    void notice(const QString &) override { ++notices; }
+    bool question(const QString &) override { return true; }
+    int notices = 0;
+};
+
+class FixedClock : public Clock
+{
+public:
+    QDateTime utcNow() const override { return QDateTime(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC); }
+    QDateTime localNow() const override { return utcNow(); }
+};
+
+// A whole commit as the operator does it after "Oui": the checks, the log
+// rewritten, the first-name list (unchanged: the station is already listed) and
+// the session holding the new log, ready for the list to show it.
+void BM_Commit(benchmark::State &state)
+{
+    const BenchLog &log = benchLog(int(state.range(0)));
+    Station station(log);
+    YesMessages messages;
+    FixedClock clock;
+    LogSession session(station.settings, QFileInfo(log.path).absolutePath());
+    session.openStation();
+    QsoEntry entry(session, station.settings, messages, clock);
+    QsoEntry::Values v;
+    v[QsoEntry::Ind] = QStringLiteral("IK0AAA");
+    v[QsoEntry::Prenom] = QStringLiteral("MARCO");
+    v[QsoEntry::Ref] = QStringLiteral("LZ0001");
+    v[QsoEntry::Loc] = QStringLiteral("JN61");
+    v[QsoEntry::Date] = QStringLiteral("07/12/26");
+    v[QsoEntry::Heure] = QStringLiteral("09:00");
+    v[QsoEntry::Mode] = QStringLiteral("SSB");
+    v[QsoEntry::Bande] = QStringLiteral("14 Mhz");
+    v[QsoEntry::RstR] = QStringLiteral("59");
+    v[QsoEntry::RstE] = QStringLiteral("59");
+    v[QsoEntry::Nom] = QStringLiteral("ABBAZIA DI MONTECASSINO");
+    for (auto _ : state) {
+        QsoEntry::Field failing;
+        if (!entry.commit(v, &failing).accepted || messages.notices) {
+            state.SkipWithError("commit failed");
+            break;
+        }
+        entry.endCommit();
+        if (session.lineCount() != log.count + 1) {
+            state.SkipWithError("the session does not hold the new QSO");
+            break;
+        }
+        if (!restore(state, log, +1))
+            break;
+        state.PauseTiming();
+        session.reload();
+        state.ResumeTiming();
+    }
+}
+
+// Enter on a reference: already contacted, new region and the abbey list, on the
+// log held in memory. Measured in absolute time (no baseline).
+void BM_ReferenceLookups(benchmark::State &state)
+{
+    const BenchLog &log = benchLog(int(state.range(0)));
+    Station station(log);
+    YesMessages messages;
+    FixedClock clock;
+    LogSession session(station.settings, QFileInfo(log.path).absolutePath());
+    session.openStation();
+    QsoEntry entry(session, station.settings, messages, clock);
+    QsoEntry::Values v;
+    // Not in the log: every line is looked at.
+    v[QsoEntry::Ref] = QStringLiteral("LZ0001");
+    for (auto _ : state) {
+        const QsoEntry::Answer a = entry.enter(QsoEntry::Ref, v);
+        if (!a.accepted) {
+            state.SkipWithError("the reference was refused");
             break;
         }
     }
@@ -215,7 +185,7 @@ void BM_Load(benchmark::State &state)
 
 void BM_Baseline_CopyFsyncRename(benchmark::State &state)
 {
-    const Log &log = logOf(int(state.range(0)));
+    const BenchLog &log = benchLog(int(state.range(0)));
     for (auto _ : state) {
         if (!writeSynced(log.path, readAll(log.path))) {
             state.SkipWithError("copy failed");
@@ -227,7 +197,7 @@ void BM_Baseline_CopyFsyncRename(benchmark::State &state)
 
 void BM_Append(benchmark::State &state)
 {
-    const Log &log = logOf(int(state.range(0)));
+    const BenchLog &log = benchLog(int(state.range(0)));
     LogRewriter rw(log.path);
     for (auto _ : state) {
         if (!rw.Ajoute_QSO_Log(log.between).ok) {
@@ -241,7 +211,7 @@ void BM_Append(benchmark::State &state)
 
 void BM_Replace(benchmark::State &state)
 {
-    const Log &log = logOf(int(state.range(0)));
+    const BenchLog &log = benchLog(int(state.range(0)));
     LogRewriter rw(log.path);
     bool isEdited = false; // edit the middle QSO, then put it back, and so on
     for (auto _ : state) {
@@ -260,7 +230,7 @@ void BM_Replace(benchmark::State &state)
 
 void BM_Delete(benchmark::State &state)
 {
-    const Log &log = logOf(int(state.range(0)));
+    const BenchLog &log = benchLog(int(state.range(0)));
     LogRewriter rw(log.path);
     for (auto _ : state) {
         if (!rw.Supprime_QSO_Log(log.middle).ok) {
@@ -274,7 +244,7 @@ void BM_Delete(benchmark::State &state)
 
 void BM_Insert(benchmark::State &state)
 {
-    const Log &log = logOf(int(state.range(0)));
+    const BenchLog &log = benchLog(int(state.range(0)));
     LogRewriter rw(log.path);
     for (auto _ : state) {
         if (!rw.Insere_QSO_Log(log.between).ok) {
@@ -292,11 +262,14 @@ void BM_Insert(benchmark::State &state)
 }
 
 #define ZEL_BENCH(fn) \
-    BENCHMARK(fn)->Arg(9999)->Arg(99999)->Unit(benchmark::kMillisecond)->UseRealTime()
+    BENCHMARK(fn)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()
+#define ZEL_BENCH_1M(fn) ZEL_BENCH(fn)->Arg(1000000)
 
-ZEL_BENCH(BM_Baseline_ReadSplit);
-ZEL_BENCH(BM_Load);
-ZEL_BENCH(BM_Baseline_CopyFsyncRename);
+ZEL_BENCH_1M(BM_Baseline_ReadScan);
+ZEL_BENCH_1M(BM_Load);
+ZEL_BENCH_1M(BM_Commit);
+ZEL_BENCH_1M(BM_ReferenceLookups);
+ZEL_BENCH_1M(BM_Baseline_CopyFsyncRename);
 ZEL_BENCH(BM_Append);
 ZEL_BENCH(BM_Replace);
 ZEL_BENCH(BM_Delete);

@@ -3,6 +3,8 @@
 #include "app/QsoEntry.h"
 #include "app/ui/AppContext.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/SharedPrinter.h"
+#include "app/ui/StartupProbe.h"
 #include "app/ui/QtMessages.h"
 #include "logstore/LogSession.h"
 #include "logstore/Settings.h"
@@ -10,7 +12,6 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QPrinter>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -35,10 +36,11 @@ int main(int argc, char *argv[])
     LogSession session(settings, dir);
     QsoEntry entry(session, settings, messages, clock);
     // The printer chosen in the printer dialog stays chosen for the whole run.
-    QPrinter printer;
+    SharedPrinter printer;
     MainWindow window(settings, messages, clock, session, entry);
     messages.setParent(&window);
     installWindows(AppContext{session, entry, messages, clock, settings, printer, &window});
+    installStartupProbe(&window);
     window.startUp();
     return QApplication::exec();
 }

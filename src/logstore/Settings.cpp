@@ -22,7 +22,12 @@ QString Settings::read(const QString &section, const QString &key, const QString
 
 void Settings::write(const QString &section, const QString &key, const QString &value)
 {
-    m_store->setValue(section + QLatin1Char('/') + key, value);
+    const QString name = section + QLatin1Char('/') + key;
+    // Start-up writes the same values every time: an unchanged value costs no disk sync.
+    const QVariant stored = m_store->value(name);
+    if (stored.isValid() && stored.toString() == value)
+        return;
+    m_store->setValue(name, value);
     m_store->sync();
 }
 

@@ -11,6 +11,7 @@
 #include "app/QsoListModel.h"
 #include "app/ui/AppContext.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/SharedPrinter.h"
 #include "logstore/LogSession.h"
 #include "logstore/Settings.h"
 
@@ -21,7 +22,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -225,7 +225,7 @@ public:
     FakeMessages messages;
     FakeClock clock;
     std::unique_ptr<Settings> settings;
-    QPrinter printer;
+    SharedPrinter printer;
     std::unique_ptr<LogSession> session;
     std::unique_ptr<QsoEntry> entry;
     std::unique_ptr<MainWindow> window;

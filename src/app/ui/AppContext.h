@@ -4,11 +4,11 @@ class Clock;
 class LogSession;
 class Messages;
 class QAction;
-class QPrinter;
 class QPushButton;
 class QWidget;
 class QsoEntry;
 class Settings;
+class SharedPrinter;
 
 // What every window of the logbook is given when src/app wires it in: the shared
 // log session and entry, the message boxes, the clock, the settings, the printer
@@ -21,7 +21,7 @@ struct AppContext
     Messages &messages;
     Clock &clock;
     Settings &settings;
-    QPrinter &printer;
+    SharedPrinter &printer; // printer.get(): made on first use
     QWidget *mainWindow = nullptr;
 
     // A menu item or button of the main window, by its object name ("Mnu_ADIF", "QSL").
