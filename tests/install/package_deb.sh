@@ -23,7 +23,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 names=$(tr ',' '\n' <<< "$depends" | sed 's/(.*//; s/[[:space:]]//g')
 grep -q -- '-dev$' <<< "$names" && fail "depends on a -dev package"
-for p in qt6-qpa-plugins qt6-translations-l10n fonts-liberation libqt6svg6 libqt6printsupport6; do
+for p in qt6-qpa-plugins qt6-translations-l10n fonts-liberation fonts-dejavu-core libqt6svg6 libqt6printsupport6; do
   grep -qx "$p" <<< "$names" || fail "does not depend on $p"
 done
 
