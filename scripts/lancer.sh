@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Prepares (packages, build) and starts the logbook.
+# Starts the logbook. Installs the missing packages and builds first, only when needed:
+# a second start goes straight to the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/preparer.sh

@@ -1,21 +1,62 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that are missing, then configures and builds KVR_ZEL
-# in ./build. Run as root (or with sudo) on Debian 12.
+# Installs the Debian packages that are missing, then configures and builds KVR_ZEL in
+# ./build. Run as root (or with sudo) on Debian 12.
+#   bash scripts/preparer.sh          what building and running the program need; builds
+#                                     the program, and only when it is missing or older
+#                                     than its sources
+#   bash scripts/preparer.sh --tests  also what the tests use; builds everything
+# Further arguments name extra packages to install.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Building and running. The Qt -dev packages bring the runtime libraries and the xcb
+# platform plugin; qt6-translations-l10n gives Qt's own buttons in French (Oui / Non);
+# fonts-liberation stands in for Courier New and Arial; without fonts-dejavu-core a
+# machine with no desktop would draw every window in Liberation Mono.
 paquets=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation
-         xvfb xauth xdotool imagemagick poppler-utils "$@")
+         fonts-dejavu-core)
+# The tests: a real X server and a robot to drive the program (xvfb, xauth, xdotool),
+# screenshots and images (imagemagick), PDF pages (poppler-utils), the menu-entry
+# checker (desktop-file-utils).
+paquets_tests=(xvfb xauth xdotool imagemagick poppler-utils desktop-file-utils)
+
+tests=0
+if [ "${1:-}" = --tests ]; then tests=1; shift; paquets+=("${paquets_tests[@]}"); fi
+paquets+=("$@")
+
+# One query for every package; apt only when one is missing.
+installes=$(dpkg-query -W -f='${db:Status-Abbrev}${Package}\n' "${paquets[@]}" 2>/dev/null || true)
 manquants=()
 for p in "${paquets[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
+  grep -qxF "ii $p" <<< "$installes" || manquants+=("$p")
 done
 if [ ${#manquants[@]} -gt 0 ]; then
   echo "Installation des paquets manquants : ${manquants[*]}"
   SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
   $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${manquants[@]}"
+  $SUDO env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${manquants[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+# The program is up to date when it exists and nothing it is built from changed since
+# its last build began (a folder's date changes when a file is added or removed).
+programme=build/src/kvr_zel
+marque=build/.kvr_zel.construit
+a_jour() {
+  [ -x "$programme" ] && [ -f "$marque" ] &&
+    [ -z "$(find CMakeLists.txt src data dist -newer "$marque" -print -quit 2>/dev/null)" ]
+}
+if [ $tests -eq 0 ] && a_jour; then
+  exit 0
+fi
+
+mkdir -p build
+touch "$marque.debut"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > build/configuration.log \
+  || { cat build/configuration.log; exit 1; }
+if [ $tests -eq 1 ]; then
+  cmake --build build -j"$(nproc)"
+else
+  cmake --build build -j"$(nproc)" --target kvr_zel
+fi
+mv "$marque.debut" "$marque"

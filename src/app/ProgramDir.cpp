@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcApp, "zel.app")
@@ -11,7 +12,10 @@ static void initSeedResources() { Q_INIT_RESOURCE(seed); }
 
 QString ProgramDir::resolve(const QString &executableDir, const QString &userDataDir)
 {
-    if (QFile::exists(QDir(executableDir).filePath(abbeyListName())))
+    // Only a real list file makes a portable folder: an installed executable sits in
+    // /usr/bin or /usr/local/bin, its shipped lists under share/, and must not take a
+    // stray folder of that name for a portable install.
+    if (QFileInfo(QDir(executableDir).filePath(abbeyListName())).isFile())
         return QDir(executableDir).absolutePath();
     QDir().mkpath(userDataDir);
     seed(userDataDir);

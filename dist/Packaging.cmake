@@ -1,0 +1,36 @@
+# The Debian package: `cpack -G DEB` in the build folder gives kvr-zel_<version>_<arch>.deb,
+# installed under /usr. It depends on the Qt runtime, never on the -dev packages.
+
+set(CPACK_PACKAGE_NAME kvr-zel)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "KVR_ZEL")
+set(ZEL_PACKAGE_MAINTAINER "KVR_ZEL <kvr-zel@example.org>"
+    CACHE STRING "Maintainer written into the Debian package")
+set(CPACK_PACKAGE_CONTACT "${ZEL_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "carnet de trafic du diplôme des Abbayes italiennes (ZEL)")
+set(CPACK_PACKAGE_DESCRIPTION
+    "KVR_ZEL tient le carnet de trafic des radioamateurs qui chassent le diplôme des\n"
+    "contacts avec les stations opérant depuis des abbayes italiennes : saisie des QSO,\n"
+    "listes des abbayes contactées et confirmées, score, régions, recherche et export ADIF.\n"
+    "Les logs et les listes de chaque utilisateur sont dans ~/.local/share/ZEL.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The libraries the executable links, the xcb platform plugin (only recommended by
+# libqt6gui6, so absent after an install without recommends), Qt's French texts (Oui/Non)
+# and the fonts: Liberation for Courier New and Arial, DejaVu for the windows (with
+# Liberation alone, fontconfig gives Liberation Mono for every window's text).
+string(REGEX MATCH "^[0-9]+\\.[0-9]+\\.[0-9]+" ZEL_QT_VERSION "${Qt6_VERSION}")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libc6, libstdc++6, libgcc-s1, libqt6core6 (>= ${ZEL_QT_VERSION}), libqt6gui6 (>= ${ZEL_QT_VERSION}), libqt6widgets6 (>= ${ZEL_QT_VERSION}), libqt6printsupport6 (>= ${ZEL_QT_VERSION}), libqt6svg6 (>= ${ZEL_QT_VERSION}), qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core")
+
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git" "/build[^/]*/" "\\\\.user$")
+
+include(CPack)
