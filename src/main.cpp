@@ -10,6 +10,7 @@
 #include "logstore/Settings.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
@@ -19,6 +20,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEL"));
+    // The desktop's menu entry and task bar know the program by this name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kvr-zel"));
 
     // Qt's own buttons speak French too (Oui / Non).
     QTranslator qtFrench;
@@ -29,6 +32,9 @@ int main(int argc, char *argv[])
     const QString dir = ProgramDir::resolve(
         QApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+
+    // After the program directory: the shipped files' resources are loaded by then.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kvr-zel"), QIcon(QStringLiteral(":/icons/kvr-zel.svg"))));
 
     Settings settings;
     QtMessages messages;
