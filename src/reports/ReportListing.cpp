@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
+#include <vector>
 
 namespace {
 
@@ -65,10 +66,10 @@ const ReportListing::Layout &ReportListing::layout(Kind kind)
     // time 51-55, abbey name 77-136, QSL flag 138.
     static const Layout alphanumeric{{{{0, 2}, {35, 6}, {0, 2}, {1, 10}, {0, 1}, {42, 8},
                                        {0, 1}, {51, 5}, {0, 1}, {77, 60}, {0, 2}, {QslColumn, 1}}},
-                                     12, 99};
+                                     12, 99, 10};
     static const Layout award{{{{0, 1}, {35, 6}, {0, 1}, {77, 60}, {0, 2}, {42, 8},
                                 {0, 2}, {1, 12}, {0, 2}, {QslColumn, 1}}},
-                              10, 95};
+                              10, 95, 68};
     return kind == Kind::Alphanumeric ? alphanumeric : award;
 }
 
@@ -96,6 +97,105 @@ int place(const Layout &l, QByteArrayView line, char *out)
         p += n;
     }
     return int(p - out);
+}
+
+quint64 hashBytes(const char *p, int length)
+{
+    quint64 h = 0x9E3779B97F4A7C15ull ^ quint64(length);
+    int i = 0;
+    for (; i + 8 <= length; i += 8) {
+        quint64 w;
+        std::memcpy(&w, p + i, 8);
+        h = (h ^ w) * 0xFF51AFD7ED558CCDull;
+        h ^= h >> 29;
+    }
+    for (; i < length; ++i)
+        h = (h ^ quint64(uchar(p[i]))) * 0x100000001B3ull;
+    h ^= h >> 32;
+    return h * 0xC4CEB9FE1A85EC53ull;
+}
+
+// The order of n sort keys of `stride` bytes each, ties kept in their first order.
+// Entries of one abbey share a long beginning (blanks, reference, and in the award
+// list the name): each distinct beginning of `head` bytes is ranked once, and the
+// entries are then sorted on their rank and the rest of their key, most of them
+// told apart by the first eight bytes of that alone.
+QList<int> sortedOrder(const QByteArray &keys, int n, int stride, int head)
+{
+    const char *base = keys.constData();
+    // Distinct beginnings, found through a small open-addressing table.
+    QList<QByteArrayView> heads;
+    QList<quint64> headHash;
+    QList<int> headOf(n);
+    qsizetype capacity = 64;
+    while (capacity < 2 * qsizetype(n))
+        capacity *= 2;
+    std::vector<int> table(static_cast<size_t>(capacity), -1);
+    for (int i = 0; i < n; ++i) {
+        const char *h = base + qsizetype(i) * stride;
+        const quint64 hash = hashBytes(h, head);
+        size_t slot = size_t(hash) & size_t(capacity - 1);
+        while (table[slot] >= 0) {
+            const int id = table[slot];
+            if (headHash.at(id) == hash && std::memcmp(heads.at(id).data(), h, size_t(head)) == 0)
+                break;
+            slot = (slot + 1) & size_t(capacity - 1);
+        }
+        if (table[slot] < 0) {
+            table[slot] = int(heads.size());
+            heads.append(QByteArrayView(h, head));
+            headHash.append(hash);
+        }
+        headOf[i] = table[slot];
+    }
+    QList<int> byHead(heads.size());
+    std::iota(byHead.begin(), byHead.end(), 0);
+    std::sort(byHead.begin(), byHead.end(), [&heads](int a, int b) {
+        return std::memcmp(heads.at(a).data(), heads.at(b).data(), size_t(heads.at(a).size())) < 0;
+    });
+    QList<quint32> rank(heads.size());
+    for (int r = 0; r < byHead.size(); ++r)
+        rank[byHead.at(r)] = quint32(r);
+
+    // Compact keys: the rank (big-endian) then the rest of the key.
+    const int tail = stride - head;
+    const int compact = 4 + tail;
+    QByteArray packed(qsizetype(n) * compact, Qt::Uninitialized);
+    struct Item {
+        quint64 prefix; // the compact key's first eight bytes, as one number
+        int index;
+    };
+    std::vector<Item> items(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        auto *p = reinterpret_cast<unsigned char *>(packed.data()) + qsizetype(i) * compact;
+        const quint32 r = rank.at(headOf.at(i));
+        p[0] = uchar(r >> 24);
+        p[1] = uchar(r >> 16);
+        p[2] = uchar(r >> 8);
+        p[3] = uchar(r);
+        std::memcpy(p + 4, base + qsizetype(i) * stride + head, size_t(tail));
+        quint64 prefix = 0;
+        for (int k = 0; k < 8; ++k)
+            prefix = (prefix << 8) | (k < compact ? p[k] : 0);
+        items[size_t(i)] = {prefix, i};
+    }
+    const char *pk = packed.constData();
+    const size_t rest = compact > 8 ? size_t(compact - 8) : 0;
+    std::sort(items.begin(), items.end(), [pk, compact, rest](const Item &a, const Item &b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        if (rest) {
+            const int c = std::memcmp(pk + qsizetype(a.index) * compact + 8,
+                                      pk + qsizetype(b.index) * compact + 8, rest);
+            if (c != 0)
+                return c < 0;
+        }
+        return a.index < b.index;
+    });
+    QList<int> order(n);
+    for (int i = 0; i < n; ++i)
+        order[i] = items[size_t(i)].index;
+    return order;
 }
 
 } // namespace
@@ -138,14 +238,7 @@ ReportListing ReportListing::build(Kind kind, int lineCount, LineAt lineAt)
     }
     r.m_entries.truncate(qsizetype(n) * l.length);
 
-    r.m_order.resize(n);
-    std::iota(r.m_order.begin(), r.m_order.end(), 0);
-    const char *base = keys.constData();
-    const size_t stride = size_t(l.length);
-    // Entries equal but for case keep the order of the log.
-    std::stable_sort(r.m_order.begin(), r.m_order.end(), [base, stride](int a, int b) {
-        return std::memcmp(base + a * stride, base + b * stride, stride) < 0;
-    });
+    r.m_order = sortedOrder(keys, n, l.length, l.head);
     return r;
 }
 

@@ -11,6 +11,7 @@
 #include "reports/ReportText.h"
 
 #include <QAbstractItemModelTester>
+#include <QRandomGenerator>
 #include <QtTest>
 
 using zeltest::Qso;
@@ -69,6 +70,7 @@ private slots:
     void entry();
     void order_data();
     void order();
+    void orderMatchesPlainSort();
     void savedFile_data();
     void savedFile();
     void emptyLog_data();
@@ -146,6 +148,12 @@ void TestReportListing::order_data()
                                   make("F1ABC", "AZ0002", "01/01/08", "10:00", "x", false).line()};
     QTest::newRow("case ignored") << Kind::Alphanumeric << cases << QList<int>{2, 1, 3, 0};
 
+    // Accented capitals and small letters weigh the same too.
+    const QList<QByteArray> accents{make("F1ABC", "AZ0001", "01/01/08", "10:00", "Abbazia \xC9", false).line(),
+                                    make("F1ABC", "AZ0001", "01/01/08", "10:00", "Abbazia F", false).line(),
+                                    make("F1ABC", "AZ0001", "01/01/08", "10:00", "Abbazia \xE9", false).line()};
+    QTest::newRow("accents, case ignored") << Kind::AwardContacted << accents << QList<int>{1, 0, 2};
+
     // A line cut short sorts before the longer lines it begins.
     const QByteArray whole = make("F1ABC", "AZ0001", "01/01/08", "10:00", "x", false).line();
     QTest::newRow("short before long") << Kind::AwardContacted
@@ -159,6 +167,36 @@ void TestReportListing::order()
     QFETCH(QList<QByteArray>, log);
     QFETCH(QList<int>, rows);
     QCOMPARE(sourceRows(ReportListing::fromLines(kind, views(log))), rows);
+}
+
+void TestReportListing::orderMatchesPlainSort()
+{
+    // Many QSOs of few abbeys and callsigns, some lines cut short, letters of both
+    // cases: the list order is the plain case-blind order of the entries, ties in
+    // log order.
+    QRandomGenerator rng(1234);
+    auto pick = [&rng](const char *letters) { return letters[rng.bounded(int(qstrlen(letters)))]; };
+    QList<QByteArray> log;
+    for (int i = 0; i < 3000; ++i) {
+        QByteArray ref = QByteArray("Az") + pick("01") + pick("0aA") + "0" + pick("12");
+        QByteArray call = QByteArray("F") + pick("15") + pick("aAbB") + pick("cC");
+        QByteArray line = make(call, ref, QByteArray("0") + pick("12") + "/01/0" + pick("78"), "10:00",
+                               QByteArray("Abbazia ") + pick("xXyY"), rng.bounded(2) == 0).line();
+        if (rng.bounded(10) == 0)
+            line.truncate(rng.bounded(int(line.size())));
+        log << line;
+    }
+    for (Kind kind : {Kind::Alphanumeric, Kind::AwardContacted, Kind::AwardConfirmed}) {
+        QList<int> expected;
+        for (int row = 0; row < log.size(); ++row) {
+            if (ReportListing::isListed(kind, log.at(row)))
+                expected << row;
+        }
+        std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+            return ReportListing::entry(kind, log.at(a)).toLower() < ReportListing::entry(kind, log.at(b)).toLower();
+        });
+        QCOMPARE(sourceRows(ReportListing::fromLines(kind, views(log))), expected);
+    }
 }
 
 void TestReportListing::savedFile_data()
