@@ -42,9 +42,10 @@ ListingPrinter::Result ListingPrinter::render(QPagedPaintDevice &device, const Q
     const QFontMetricsF metrics(f, &device);
     const qreal lineHeight = metrics.lineSpacing();
 
-    // Lines up to 106 characters of 9-point type are wider than an A4 page inside
-    // its margins: rather than lose the QSL column off the edge, such a page is
-    // drawn a little narrower (never lower, never in another font).
+    // A line of 106 characters of 9-point type just fits across an A4 sheet with
+    // margins of 10 points; a printer with wider margins would cut the QSL column
+    // off. Such pages are drawn a little narrower instead (never lower, never in
+    // another font).
     qsizetype longest = 0;
     for (const QString &line : lines)
         longest = qMax(longest, line.size());

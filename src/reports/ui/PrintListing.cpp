@@ -3,6 +3,7 @@
 #include "app/Messages.h"
 #include "reports/ListingPrinter.h"
 
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -18,7 +19,10 @@ bool printListing(QWidget *parent, QPrinter &printer, Messages &messages,
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (dialog.exec() != QDialog::Accepted)
         return false;
+    // A long log takes a moment to lay out page by page.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const ListingPrinter::Result r = ListingPrinter::render(printer, lines());
+    QGuiApplication::restoreOverrideCursor();
     if (!r.ok) {
         messages.notice(r.error);
         return false;
