@@ -5,6 +5,7 @@
 #include "logstore/QsoRecord.h"
 
 #include <QChar>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstring>
@@ -115,88 +116,143 @@ quint64 hashBytes(const char *p, int length)
     return h * 0xC4CEB9FE1A85EC53ull;
 }
 
-// The order of n sort keys of `stride` bytes each, ties kept in their first order.
-// Entries of one abbey share a long beginning (blanks, reference, and in the award
-// list the name): each distinct beginning of `head` bytes is ranked once, and the
-// entries are then sorted on their rank and the rest of their key, most of them
-// told apart by the first eight bytes of that alone.
-QList<int> sortedOrder(const QByteArray &keys, int n, int stride, int head)
+// Takes the entries one by one and gives their list order: the whole entry
+// compared byte weight by byte weight, a shorter entry before a longer one it
+// begins, ties in the order given. Entries of one abbey share a long beginning
+// (blanks, reference, and in the award list the name): each distinct beginning of
+// `head` bytes is kept and ranked once, and the entries are then sorted on that
+// rank and the rest of their key, mostly told apart by its first bytes alone.
+class KeySorter
 {
-    const char *base = keys.constData();
-    // Distinct beginnings, found through a small open-addressing table.
-    QList<QByteArrayView> heads;
-    QList<quint64> headHash;
-    QList<int> headOf(n);
-    qsizetype capacity = 64;
-    while (capacity < 2 * qsizetype(n))
-        capacity *= 2;
-    std::vector<int> table(static_cast<size_t>(capacity), -1);
-    for (int i = 0; i < n; ++i) {
-        const char *h = base + qsizetype(i) * stride;
-        const quint64 hash = hashBytes(h, head);
-        size_t slot = size_t(hash) & size_t(capacity - 1);
-        while (table[slot] >= 0) {
-            const int id = table[slot];
-            if (headHash.at(id) == hash && std::memcmp(heads.at(id).data(), h, size_t(head)) == 0)
-                break;
-            slot = (slot + 1) & size_t(capacity - 1);
-        }
-        if (table[slot] < 0) {
-            table[slot] = int(heads.size());
-            heads.append(QByteArrayView(h, head));
-            headHash.append(hash);
-        }
-        headOf[i] = table[slot];
+public:
+    KeySorter(int length, int head, int expected)
+        : m_head(head), m_tail(length - head), m_table(1024, -1)
+    {
+        Q_ASSERT(length <= KeyRoom && head <= length);
+        m_tails.reserve(qsizetype(expected) * m_tail);
+        m_headOf.reserve(expected);
     }
-    QList<int> byHead(heads.size());
-    std::iota(byHead.begin(), byHead.end(), 0);
-    std::sort(byHead.begin(), byHead.end(), [&heads](int a, int b) {
-        return std::memcmp(heads.at(a).data(), heads.at(b).data(), size_t(heads.at(a).size())) < 0;
-    });
-    QList<quint32> rank(heads.size());
-    for (int r = 0; r < byHead.size(); ++r)
-        rank[byHead.at(r)] = quint32(r);
 
-    // Compact keys: the rank (big-endian) then the rest of the key.
-    const int tail = stride - head;
-    const int compact = 4 + tail;
-    QByteArray packed(qsizetype(n) * compact, Qt::Uninitialized);
-    struct Item {
-        quint64 prefix; // the compact key's first eight bytes, as one number
-        int index;
-    };
-    std::vector<Item> items(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        auto *p = reinterpret_cast<unsigned char *>(packed.data()) + qsizetype(i) * compact;
-        const quint32 r = rank.at(headOf.at(i));
-        p[0] = uchar(r >> 24);
-        p[1] = uchar(r >> 16);
-        p[2] = uchar(r >> 8);
-        p[3] = uchar(r);
-        std::memcpy(p + 4, base + qsizetype(i) * stride + head, size_t(tail));
-        quint64 prefix = 0;
-        for (int k = 0; k < 8; ++k)
-            prefix = (prefix << 8) | (k < compact ? p[k] : 0);
-        items[size_t(i)] = {prefix, i};
-    }
-    const char *pk = packed.constData();
-    const size_t rest = compact > 8 ? size_t(compact - 8) : 0;
-    std::sort(items.begin(), items.end(), [pk, compact, rest](const Item &a, const Item &b) {
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix;
-        if (rest) {
-            const int c = std::memcmp(pk + qsizetype(a.index) * compact + 8,
-                                      pk + qsizetype(b.index) * compact + 8, rest);
-            if (c != 0)
-                return c < 0;
+    void add(const char *entry, int entryLength)
+    {
+        const unsigned char *weight = weights().of;
+        unsigned char key[KeyRoom] = {};
+        const auto *e = reinterpret_cast<const unsigned char *>(entry);
+        // Eight weights at a time, stored as one word.
+        int i = 0;
+        for (; i + 8 <= entryLength; i += 8) {
+            quint64 word = 0;
+            for (int k = 0; k < 8; ++k)
+                word |= quint64(weight[e[i + k]]) << (8 * k);
+            qToLittleEndian(word, key + i);
         }
-        return a.index < b.index;
-    });
-    QList<int> order(n);
-    for (int i = 0; i < n; ++i)
-        order[i] = items[size_t(i)].index;
-    return order;
-}
+        for (; i < entryLength; ++i)
+            key[i] = weight[e[i]];
+        m_headOf.append(headId(key));
+        m_tails.append(reinterpret_cast<const char *>(key) + m_head, m_tail);
+    }
+
+    QList<int> order() const
+    {
+        const int distinct = int(m_headHash.size());
+        QList<int> byHead(distinct);
+        std::iota(byHead.begin(), byHead.end(), 0);
+        const char *heads = m_heads.constData();
+        const size_t h = size_t(m_head);
+        std::sort(byHead.begin(), byHead.end(), [heads, h](int a, int b) {
+            return std::memcmp(heads + a * h, heads + b * h, h) < 0;
+        });
+        QList<quint32> rank(distinct);
+        for (int r = 0; r < distinct; ++r)
+            rank[byHead.at(r)] = quint32(r);
+        int rankBytes = 1;
+        while (rankBytes < 4 && (quint64(distinct) >> (8 * rankBytes)) > 0)
+            ++rankBytes;
+
+        // Each entry's rank, then the first bytes of the rest of its key, as two numbers.
+        struct Item {
+            quint64 first, second;
+            int index;
+        };
+        const int n = int(m_headOf.size());
+        const auto *tails = reinterpret_cast<const unsigned char *>(m_tails.constData());
+        std::vector<Item> items(static_cast<size_t>(n));
+        const int inWords = qMin(m_tail, 16 - rankBytes);
+        for (int i = 0; i < n; ++i) {
+            unsigned char words[16] = {};
+            const quint32 r = rank.at(m_headOf.at(i));
+            for (int k = 0; k < rankBytes; ++k)
+                words[k] = uchar(r >> (8 * (rankBytes - 1 - k)));
+            std::memcpy(words + rankBytes, tails + qsizetype(i) * m_tail, size_t(inWords));
+            items[size_t(i)] = {qFromBigEndian<quint64>(words), qFromBigEndian<quint64>(words + 8), i};
+        }
+        const size_t rest = size_t(m_tail - inWords);
+        const int tail = m_tail;
+        std::sort(items.begin(), items.end(), [tails, tail, inWords, rest](const Item &a, const Item &b) {
+            if (a.first != b.first)
+                return a.first < b.first;
+            if (a.second != b.second)
+                return a.second < b.second;
+            if (rest) {
+                const int c = std::memcmp(tails + qsizetype(a.index) * tail + inWords,
+                                          tails + qsizetype(b.index) * tail + inWords, rest);
+                if (c != 0)
+                    return c < 0;
+            }
+            return a.index < b.index;
+        });
+        QList<int> out(n);
+        for (int i = 0; i < n; ++i)
+            out[i] = items[size_t(i)].index;
+        return out;
+    }
+
+private:
+    // The number of this beginning among the distinct ones (a small open-addressing table).
+    int headId(const unsigned char *key)
+    {
+        const char *h = reinterpret_cast<const char *>(key);
+        const quint64 hash = hashBytes(h, m_head);
+        size_t mask = m_table.size() - 1;
+        size_t slot = size_t(hash) & mask;
+        while (m_table[slot] >= 0) {
+            const int id = m_table[slot];
+            if (m_headHash.at(id) == hash
+                && std::memcmp(m_heads.constData() + qsizetype(id) * m_head, h, size_t(m_head)) == 0)
+                return id;
+            slot = (slot + 1) & mask;
+        }
+        const int id = int(m_headHash.size());
+        m_heads.append(h, m_head);
+        m_headHash.append(hash);
+        m_table[slot] = id;
+        if (2 * m_headHash.size() > qsizetype(m_table.size()))
+            grow();
+        return id;
+    }
+
+    void grow()
+    {
+        m_table.assign(m_table.size() * 2, -1);
+        const size_t mask = m_table.size() - 1;
+        for (int id = 0; id < m_headHash.size(); ++id) {
+            size_t slot = size_t(m_headHash.at(id)) & mask;
+            while (m_table[slot] >= 0)
+                slot = (slot + 1) & mask;
+            m_table[slot] = id;
+        }
+    }
+
+    static constexpr int KeyRoom = 128; // longer than any entry
+
+    int m_head;
+    int m_tail;
+    QByteArray m_heads; // the distinct beginnings, m_head bytes each
+    QList<quint64> m_headHash;
+    std::vector<int> m_table;
+    QByteArray m_tails; // the rest of every key, m_tail bytes each
+    QList<int> m_headOf;
+};
 
 } // namespace
 
@@ -218,9 +274,7 @@ ReportListing ReportListing::build(Kind kind, int lineCount, LineAt lineAt)
     r.m_rows.reserve(lineCount);
     r.m_lineLengths.reserve(lineCount);
     r.m_entries.resize(qsizetype(lineCount) * l.length);
-    // The sort keys: each entry's bytes turned into their weights, padded with 0.
-    QByteArray keys(qsizetype(lineCount) * l.length, '\0');
-    const unsigned char *weight = weights().of;
+    KeySorter sorter(l.length, l.head, lineCount);
 
     int n = 0;
     for (int row = 0; row < lineCount; ++row) {
@@ -228,17 +282,13 @@ ReportListing ReportListing::build(Kind kind, int lineCount, LineAt lineAt)
         if (!isListed(kind, line))
             continue;
         char *e = r.m_entries.data() + qsizetype(n) * l.length;
-        const int length = place(l, line, e);
-        auto *k = reinterpret_cast<unsigned char *>(keys.data()) + qsizetype(n) * l.length;
-        for (int i = 0; i < length; ++i)
-            k[i] = weight[static_cast<unsigned char>(e[i])];
+        sorter.add(e, place(l, line, e));
         r.m_rows.append(row);
         r.m_lineLengths.append(int(line.size()));
         ++n;
     }
     r.m_entries.truncate(qsizetype(n) * l.length);
-
-    r.m_order = sortedOrder(keys, n, l.length, l.head);
+    r.m_order = sorter.order();
     return r;
 }
 
