@@ -122,6 +122,7 @@ private slots:
     void save_data();
     void save();
     void saveFails();
+    void unreadableLog();
     void print_data();
     void print();
     void printCancelled();
@@ -376,6 +377,27 @@ void TestReportWindows::saveFails()
                  QStringLiteral("La liste n'a pas pu être enregistrée sous le nom : ") + name),
              qPrintable(h.messages.notices.first()));
     QCOMPARE(zeltest::readBytes(h.path(name + QStringLiteral("/garder.txt"))), QByteArray("x"));
+}
+
+void TestReportWindows::unreadableLog()
+{
+    // A log that cannot be read is not saved or printed as an empty list.
+    MainHarness h;
+    QVERIFY(h.prepare({}));
+    QFile::remove(h.logPath(QStringLiteral("TEST1")));
+    QVERIFY(QDir(h.dir.path()).mkdir(QStringLiteral("TEST1_ZEL.log")));
+    QVERIFY(h.start());
+    QVERIFY(!h.session->loadError().isEmpty());
+    QWidget *w = open(h, "Mnu_C_Contacte", "Aff_Contacte");
+    h.messages.clear();
+    QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("Enregistrer")), Qt::LeftButton);
+    QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("Imprimer")), Qt::LeftButton);
+    QCOMPARE(h.messages.notices.size(), 2);
+    QVERIFY(h.messages.notices.at(0).startsWith(
+        QStringLiteral("Le journal TEST1_ZEL.log ne peut pas être lu, la liste n'est pas enregistrée")));
+    QVERIFY(h.messages.notices.at(1).startsWith(
+        QStringLiteral("Le journal TEST1_ZEL.log ne peut pas être lu, la liste n'est pas imprimée")));
+    QVERIFY(!QFile::exists(h.path(QStringLiteral("TEST1_Liste_alaphanumerique_Abbayes_14_03_07.txt"))));
 }
 
 void TestReportWindows::print_data()
