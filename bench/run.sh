@@ -29,6 +29,10 @@ TARGETS = {
     "BM_Replace": ("BM_Baseline_CopyFsyncRename", 1.5),
     "BM_Delete": ("BM_Baseline_CopyFsyncRename", 1.5),
     "BM_Insert": ("BM_Baseline_CopyFsyncRename", 1.5),
+    "BM_ListeContactees": ("BM_Baseline_ReportsReadSplit", 3.0),
+    "BM_ListeZel": ("BM_Baseline_ReportsReadSplit", 3.0),
+    "BM_ListeZelConfirmees": ("BM_Baseline_ReportsReadSplit", 3.0),
+    "BM_Scores": ("BM_Baseline_ReportsReadSplit", 3.0),
 }
 
 median = {}

@@ -1,10 +1,42 @@
 #include "reports/ui/ReportWindows.h"
 
 #include "app/ui/AppContext.h"
+#include "reports/ui/ListingWindow.h"
+#include "reports/ui/ScoreWindow.h"
 
-#include <QtGlobal>
+#include <QAction>
+#include <QPointer>
+
+#include <memory>
+
+namespace {
+
+// Opens the window behind a menu item: made on first use, brought to the front
+// while it is open, made afresh once it has been closed.
+template <typename Window, typename Make>
+void wire(const AppContext &context, const char *item, Make make)
+{
+    QAction *action = context.action(item);
+    if (!action)
+        return;
+    auto window = std::make_shared<QPointer<Window>>();
+    QObject::connect(action, &QAction::triggered, context.mainWindow, [window, make] {
+        if (!*window)
+            *window = make();
+        (*window)->open();
+    });
+}
+
+} // namespace
 
 void installReportWindows(const AppContext &context)
 {
-    Q_UNUSED(context);
+    QWidget *parent = context.mainWindow;
+    wire<ListingWindow>(context, "Mnu_C_Contacte", [context, parent] {
+        return new ListingWindow(context, ListingWindow::Type::Contacte, parent);
+    });
+    wire<ListingWindow>(context, "Mnu_Abbayes_Contactees", [context, parent] {
+        return new ListingWindow(context, ListingWindow::Type::ContacteZel, parent);
+    });
+    wire<ScoreWindow>(context, "Mnu_Scores_ZEL", [context, parent] { return new ScoreWindow(context, parent); });
 }

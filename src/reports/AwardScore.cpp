@@ -1,0 +1,46 @@
+#include "reports/AwardScore.h"
+
+#include "logstore/LogSession.h"
+#include "logstore/QsoRecord.h"
+
+void AwardScore::add(QByteArrayView line)
+{
+    ++m_contacted;
+    if (line.size() >= QsoRecord::LogLineLength && line.at(QsoRecord::LogLineLength - 1) == '*')
+        ++m_confirmed;
+}
+
+AwardScore AwardScore::fromLines(const QList<QByteArrayView> &lines)
+{
+    AwardScore s;
+    for (const QByteArrayView line : lines)
+        s.add(line);
+    return s;
+}
+
+AwardScore AwardScore::fromSession(const LogSession &session)
+{
+    AwardScore s;
+    for (int row = 0; row < session.lineCount(); ++row)
+        s.add(session.line(row));
+    return s;
+}
+
+QString AwardScore::verdict(bool reached)
+{
+    return reached ? QStringLiteral("Bravo, vous pouvez obtenir")
+                   : QStringLiteral("Vous ne pouvez pas encore obtenir");
+}
+
+QColor AwardScore::colour(bool reached) { return reached ? QColor(0, 128, 0) : QColor(255, 0, 0); }
+
+QStringList AwardScore::rules()
+{
+    QStringList lines{QStringLiteral("Pour obtenir les diplomes des Abbayes"),
+                      QStringLiteral("Italiennes il vous faut la confirmation de"),
+                      QStringLiteral("10 Abbayes pour le diplome de base"),
+                      QStringLiteral("12 niveaux pour le diplome Excellence")};
+    for (int level = 1; level <= 12; ++level)
+        lines << QStringLiteral("%1 Abbayes contactées et confirmées").arg(level * ExcellenceLevel);
+    return lines;
+}

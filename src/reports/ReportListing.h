@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+class LogSession;
+
+// The entries of a report list, one per QSO of the log, each built column for column
+// from its log line and kept in the list's order: the whole entry compared without
+// regard to case, so QSOs with one abbey stand together. Entries are Windows-1252
+// bytes exactly as they are saved; the list's empty first entry is not held here.
+class ReportListing
+{
+public:
+    enum class Kind {
+        Alphanumeric,   // every QSO: reference, callsign cut to 10, date, time, abbey, QSL
+        AwardContacted, // every QSO: reference, abbey, date, callsign, QSL
+        AwardConfirmed, // the same entries, confirmed QSOs only
+    };
+
+    // One piece of an entry: logStart == 0 is `width` blanks, otherwise the log line's
+    // columns logStart (1-based) to logStart + width - 1, or what the line has of them.
+    struct Segment {
+        int logStart;
+        int width;
+    };
+    struct Layout {
+        std::array<Segment, 12> segments;
+        int count;
+        int length; // of the entry from a complete log line
+        int head;   // leading characters shared by many entries (sorted as one block)
+    };
+    static const Layout &layout(Kind kind);
+
+    // The entry of one log line, copied column for column, trailing blanks and all.
+    static QByteArray entry(Kind kind, QByteArrayView logLine);
+    // Whether a log line is listed in this kind of list.
+    static bool isListed(Kind kind, QByteArrayView logLine);
+
+    ReportListing() = default;
+    static ReportListing fromLines(Kind kind, const QList<QByteArrayView> &lines);
+    static ReportListing fromSession(Kind kind, const LogSession &session);
+
+    Kind kind() const { return m_kind; }
+    // Listed QSOs (the empty entry is not counted).
+    int count() const { return int(m_order.size()); }
+    // The i-th entry in list order, 0-based.
+    QByteArray entry(int i) const;
+    QString text(int i) const;
+    // A segment of the i-th entry, as the log line gave it (shorter or empty for a short line).
+    QByteArrayView segment(int i, int segmentIndex) const;
+    // The log row (0-based) the i-th entry comes from.
+    int sourceRow(int i) const { return m_rows.at(m_order.at(i)); }
+
+private:
+    template <typename LineAt> static ReportListing build(Kind kind, int lineCount, LineAt lineAt);
+
+    Kind m_kind = Kind::Alphanumeric;
+    int m_stride = 0;
+    QByteArray m_entries;      // entry n at n * m_stride, m_lengths[n] bytes long
+    QList<int> m_lineLengths;  // length of the log line each entry was built from
+    QList<int> m_rows;         // log row of each entry
+    QList<int> m_order;        // entries in list order
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "reports/ReportListing.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+// The words around a report list: the header shown above it, the saved file (its
+// name and its Windows-1252 text) and the printed lines. The saved and printed
+// titles and column headers differ on purpose; both are kept as they are.
+namespace ReportText {
+
+// The column header of the window's list.
+QString screenHeader(ReportListing::Kind kind);
+
+// "<callsign>_Liste_alaphanumerique_Abbayes_JJ_MM_AA.txt",
+// "<callsign>_Abbayes_contactees_au JJ_MM_AA.txt" or "<callsign>_Abbayes_confirmees_au JJ_MM_AA.txt".
+QString fileName(ReportListing::Kind kind, const QString &callsign, const QDate &today);
+
+// A row number right-aligned in 5 characters, then one blank.
+QString rowNumber(int n);
+
+// The saved listing: title, blank line, column header, blank line, numbered
+// entries, blank line, credit; every line ended by CR LF.
+QByteArray savedFile(const ReportListing &listing, const QString &callsign, const QDate &today);
+
+// The printed listing, one string per printed line.
+QStringList printedLines(const ReportListing &listing, const QString &callsign, const QDate &today);
+
+// The line at the foot of every saved or printed listing (without its indent).
+QString credit();
+
+// What the operator is told once a listing is saved.
+QString savedMessage(const QString &fileName);
+
+} // namespace ReportText

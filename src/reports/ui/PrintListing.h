@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+#include <functional>
+
+class Messages;
+class QPrinter;
+class QWidget;
+
+// Prints a listing as the operator asks: the printer dialog (`CommonDialog1`) on the
+// program's shared printer, then every line, page after page. Cancelling the dialog
+// prints nothing. The lines are made once the dialog is accepted, so they are those
+// of the log at that moment. Returns whether the listing was printed.
+bool printListing(QWidget *parent, QPrinter &printer, Messages &messages,
+                  const std::function<QStringList()> &lines);
