@@ -433,8 +433,8 @@ void TestReportWindows::print()
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("liste.pdf"));
     // The operator picks "print to a PDF file" in the printer dialog.
-    h.printer.setOutputFormat(QPrinter::PdfFormat);
-    h.printer.setOutputFileName(pdf);
+    h.printer.get().setOutputFormat(QPrinter::PdfFormat);
+    h.printer.get().setOutputFileName(pdf);
     QWidget *w = open(h, item.toLatin1(), name.toLatin1());
     answerPrintDialog(true);
     QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("Imprimer")), Qt::LeftButton);
@@ -452,8 +452,8 @@ void TestReportWindows::printCancelled()
     QVERIFY(h.start());
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("liste.pdf"));
-    h.printer.setOutputFormat(QPrinter::PdfFormat);
-    h.printer.setOutputFileName(pdf);
+    h.printer.get().setOutputFormat(QPrinter::PdfFormat);
+    h.printer.get().setOutputFileName(pdf);
     QWidget *w = open(h, "Mnu_C_Contacte", "Aff_Contacte");
     answerPrintDialog(false);
     QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("Imprimer")), Qt::LeftButton);

@@ -3,6 +3,7 @@
 #include "app/Clock.h"
 #include "app/Messages.h"
 #include "app/ui/Centre.h"
+#include "app/ui/SharedPrinter.h"
 #include "logstore/LogSession.h"
 #include "reports/ListingModel.h"
 #include "reports/ReportFile.h"
@@ -185,7 +186,7 @@ void ListingWindow::print()
         return;
     }
     const ReportListing::Kind k = kind();
-    printListing(this, m_context.printer, m_context.messages, [this, k, &session] {
+    printListing(this, m_context.printer.get(), m_context.messages, [this, k, &session] {
         return ReportText::printedLines(ReportListing::fromSession(k, session), session.callsign(),
                                         m_context.clock.localNow().date());
     });
