@@ -21,14 +21,14 @@ struct Place {
 // the border, Aosta's over the top of Piedmont, Bolzano's along the Alps.
 const Place Places[RegionTable::SlotCount] = {
     {"abruzzo", {372, 344}, {375, 340}, 0.5},
-    {"basilicata", {484, 462}, {490, 470}, 0.5},
+    {"basilicata", {484, 462}, {480, 468}, 0.5},
     {"calabria", {500, 562}, {505, 560}, 0.5},
-    {"campania", {418, 452}, {410, 445}, 0.5},
-    {"emilia-romagna", {222, 196}, {228, 192}, 0.5},
+    {"campania", {418, 452}, {428, 440}, 0.5},
+    {"emilia-romagna", {222, 196}, {244, 192}, 0.5},
     {"friuli-venezia-giulia", {336, 72}, {300, 62}, 0.0},
     {"lazio", {310, 378}, {305, 375}, 0.5},
-    {"liguria", {108, 212}, {115, 214}, 0.5},
-    {"lombardy", {168, 112}, {165, 115}, 0.5},
+    {"liguria", {88, 200}, {114, 200}, 0.5},
+    {"lombardy", {168, 112}, {168, 120}, 0.5},
     {"marche", {330, 272}, {335, 268}, 0.5},
     {"molise", {405, 385}, {408, 386}, 0.5},
     {"umbria", {306, 298}, {302, 305}, 0.5},
@@ -37,9 +37,9 @@ const Place Places[RegionTable::SlotCount] = {
     {"sardinia", {120, 495}, {121, 490}, 0.5},
     {"sicily", {368, 684}, {360, 680}, 0.5},
     {"tuscany", {226, 272}, {228, 270}, 0.5},
-    {"trentino-south-tyrol", {244, 84}, {240, 75}, 0.5},
+    {"trentino-south-tyrol", {226, 74}, {240, 75}, 0.5},
     {"veneto", {278, 126}, {278, 125}, 0.5},
-    {"aosta-valley", {38, 102}, {4, 92}, 0.0},
+    {"aosta-valley", {38, 102}, {4, 90}, 0.0},
     {"trentino-south-tyrol", {252, 30}, {250, 28}, 0.5},
 };
 
@@ -142,7 +142,8 @@ QByteArray ItalyMap::styled(const QByteArray &svg, const QHash<QString, QColor> 
     for (const QString &id : elementIds()) {
         const QByteArray tag = "id=\"" + id.toLatin1() + "\"";
         const QColor fill = fills.value(id, others);
-        out.replace(tag, tag + " fill=\"" + fill.name().toLatin1() + "\"" + outline);
+        const QByteArray paint = fill.isValid() ? fill.name().toLatin1() : QByteArrayLiteral("none");
+        out.replace(tag, tag + " fill=\"" + paint + "\"" + outline);
     }
     return out;
 }

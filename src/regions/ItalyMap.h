@@ -46,8 +46,8 @@ public:
     // The status of each shape: the better of the slots drawn on it (Trento and
     // Bolzano share theirs).
     static QHash<QString, QColor> fillsFor(const RegionTally &tally);
-    // The picture with every shape filled (fills by id, the rest in `others`) and
-    // outlined, ready for the renderer.
+    // The picture with every shape filled (fills by id, the rest in `others`, left
+    // unpainted when `others` is invalid) and outlined, ready for the renderer.
     static QByteArray styled(const QByteArray &svg, const QHash<QString, QColor> &fills,
                              const QColor &others);
 };

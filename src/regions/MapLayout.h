@@ -18,7 +18,7 @@ class QFont;
 struct MapLayout
 {
     // Box font height in pixels for each pixel per picture unit.
-    static constexpr qreal FontPerScale = 12.5;
+    static constexpr qreal FontPerScale = 14.5;
 
     // Width of each box's text (slot order) for a font one pixel high.
     using TextWidths = std::array<qreal, RegionTable::SlotCount>;

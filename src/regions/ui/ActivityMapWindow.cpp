@@ -39,13 +39,13 @@ QString legendText(RegionStatus s, int n)
 {
     switch (s) {
     case RegionStatus::Confirmed:
-        return QStringLiteral("QSL reçue : %1").arg(n);
+        return QStringLiteral("Confirmées (QSL) : %1").arg(n);
     case RegionStatus::Worked:
-        return QStringLiteral("Contactée, QSL attendue : %1").arg(n);
+        return QStringLiteral("Contactées sans QSL : %1").arg(n);
     case RegionStatus::NotWorked:
         break;
     }
-    return QStringLiteral("Pas encore contactée : %1").arg(n);
+    return QStringLiteral("Non contactées : %1").arg(n);
 }
 
 } // namespace
@@ -106,6 +106,7 @@ ActivityMapWindow::ActivityMapWindow(Settings &settings, const LogSession &sessi
         swatch->setPalette(p);
         auto *count = new QLabel(legend);
         count->setObjectName(QStringLiteral("LegendeCompte%1").arg(row));
+        count->setWordWrap(true);
         legendGrid->addWidget(swatch, row, 0);
         legendGrid->addWidget(count, row, 1);
         m_legendCounts << count;
@@ -142,7 +143,7 @@ ActivityMapWindow::ActivityMapWindow(Settings &settings, const LogSession &sessi
     panelLayout->addSpacing(12);
     panelLayout->addWidget(legend);
     panelLayout->addStretch(1);
-    m_panel->setFixedWidth(qMax(m_panel->sizeHint().width(), 200));
+    m_panel->setFixedWidth(QFontMetrics(font()).horizontalAdvance(QLatin1Char('M')) * 20);
 
     Picture1 = new ItalyMapView(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -203,9 +204,9 @@ void ActivityMapWindow::showTally(const RegionTally &tally)
         setBoxColour(slot, tally.marked(slot));
         const RegionStatus s = tally.status(slot);
         Dep.at(slot - 1)->setAccessibleDescription(
-            s == RegionStatus::Confirmed ? QStringLiteral("contactée, QSL reçue")
-            : s == RegionStatus::Worked  ? QStringLiteral("contactée, QSL attendue")
-                                         : QStringLiteral("pas encore contactée"));
+            s == RegionStatus::Confirmed ? QStringLiteral("contactée, confirmée (QSL)")
+            : s == RegionStatus::Worked  ? QStringLiteral("contactée sans QSL")
+                                         : QStringLiteral("non contactée"));
     }
     Picture1->setFills(ItalyMap::fillsFor(tally), ItalyMap::statusColour(RegionStatus::NotWorked));
     m_legendBand->setText(QStringLiteral("Régions sur : %1").arg(tally.band));

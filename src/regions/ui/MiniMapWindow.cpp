@@ -32,7 +32,7 @@ public:
         update();
     }
 
-    static constexpr int Diameter = 12;
+    static constexpr int Diameter = 14;
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -112,7 +112,8 @@ void MiniMapWindow::Marque_Region(const QString &reference)
         marker->setColour(ItalyMap::contactedColour());
         marker->show();
         N_Pro->setText(RegionTable::mapName(slot));
-        Picture1->setFills({{ItalyMap::elementId(slot), ItalyMap::contactedColour()}},
+        // The region itself in a deeper green, so the light marker stands out on it.
+        Picture1->setFills({{ItalyMap::elementId(slot), ItalyMap::contactedColour().darker(140)}},
                            ItalyMap::statusColour(RegionStatus::NotWorked));
     }
     Suite->setFocus();

@@ -51,7 +51,7 @@ RegionsWindow::RegionsWindow(Messages &messages, TallyRequest tally, QWidget *pa
     pal.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xC0));
     Regions->setPalette(pal);
     Regions->setMinimumSize(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M')) * 34,
-                            QFontMetrics(fixed).height() * 14);
+                            QFontMetrics(fixed).height() * 22);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(label2, 0, 0, 1, 3, Qt::AlignHCenter);
