@@ -28,6 +28,7 @@ TARGETS = {
     "BM_Replace": ("BM_Baseline_CopyFsyncRename", 1.5),
     "BM_Delete": ("BM_Baseline_CopyFsyncRename", 1.5),
     "BM_Insert": ("BM_Baseline_CopyFsyncRename", 1.5),
+    "BM_RegionTally": ("BM_Baseline_ReadTallyLog", 2.0),
 }
 
 median = {}

@@ -7,6 +7,8 @@
 
 #include <QByteArrayView>
 
+#include <cstring>
+
 namespace {
 
 // Slot of every pair of capitals, so a line's code is looked up without decoding it.
@@ -71,6 +73,48 @@ QByteArrayView trimmedColumns(QByteArrayView line, const QsoRecord::Column &c)
     return v;
 }
 
+// Whether a line's band column, blanks trimmed, holds the band asked for.
+class BandFilter
+{
+public:
+    BandFilter(const QsoRecord::Column &column, bool allBands, const QByteArray &wanted)
+        : m_column(column), m_at(column.start - 1), m_allBands(allBands), m_wanted(wanted)
+    {
+        // The writer puts the band at the start of its column, padded with blanks:
+        // such a column is checked with one masked 8-byte comparison. Any other
+        // (leading blanks, a line ending in the column) is trimmed first.
+        m_fast = column.width <= 8 && !wanted.isEmpty() && wanted.size() <= column.width
+            && wanted.front() != ' ' && wanted.back() != ' ';
+        const int kept = column.width <= 8 ? column.width : 8;
+        const QByteArray mask = QByteArray(kept, char(0xFF)) + QByteArray(8 - kept, '\0');
+        std::memcpy(&m_mask, mask.constData(), sizeof m_mask);
+        std::memcpy(&m_padded, wanted.leftJustified(8, ' ').constData(), sizeof m_padded);
+        m_padded &= m_mask;
+    }
+
+    bool matches(QByteArrayView line) const
+    {
+        if (m_allBands)
+            return true;
+        // Eight bytes from the column's start: the byte after it must exist.
+        if (m_fast && line.size() >= m_at + 8 && line[m_at] != ' ') {
+            quint64 field;
+            std::memcpy(&field, line.data() + m_at, sizeof field);
+            return (field & m_mask) == m_padded;
+        }
+        return trimmedColumns(line, m_column) == QByteArrayView(m_wanted);
+    }
+
+private:
+    QsoRecord::Column m_column;
+    qsizetype m_at;
+    bool m_allBands;
+    QByteArray m_wanted;
+    bool m_fast = false;
+    quint64 m_mask = 0;
+    quint64 m_padded = 0;
+};
+
 } // namespace
 
 RegionStatus RegionTally::status(int slot) const
@@ -104,14 +148,13 @@ RegionTally Compte_Regions(const LogSession &session, const QString &band, const
     const qsizetype codeAt = layout[QsoRecord::Reference].start - 1;
     const qsizetype qslAt = layout[QsoRecord::Qsl].start - 1;
     const CodeIndex &codes = codeIndex();
+    const BandFilter onBand(layout[QsoRecord::Bande], allBands, wanted);
 
     if (comparable) {
         for (int row = 0, n = session.lineCount(); row < n; ++row) {
             const QByteArrayView line = session.line(row);
-            if (line.size() < codeAt + 2)
-                continue; // no code, whatever the band
-            if (!allBands && trimmedColumns(line, layout[QsoRecord::Bande]) != QByteArrayView(wanted))
-                continue;
+            if (line.size() < codeAt + 2 || !onBand.matches(line))
+                continue; // too short for a code, or another band
             const int slot = codes.slotOf(line[codeAt], line[codeAt + 1]);
             if (slot == 0)
                 continue;

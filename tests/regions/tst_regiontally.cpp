@@ -104,6 +104,12 @@ void RegionTallyTest::marks_data()
     QTest::newRow("band compared exactly")
         << crlf({on("AZ0001", "14 MHz").line(), on("BC0001", "14 Mhz").line()}) << "14 Mhz" << "SSB"
         << QList<int>{2};
+    QTest::newRow("band filling its column")
+        << crlf({on("AZ0001", "432 Mhz").line(), on("KL0001", "432").line()})
+        << "432 Mhz" << "SSB" << QList<int>{1};
+    QTest::newRow("band after a blank in its column")
+        << crlf({on("AZ0001", " 14 Mhz").line(), on("BC0001", "  14").line()}) << "14 Mhz" << "SSB"
+        << QList<int>{1};
     QTest::newRow("band chosen with blanks")
         << crlf({on("AZ0001", "14 Mhz").line()}) << " 14 Mhz" << "SSB" << QList<int>{};
     QTest::newRow("band typed that is no label")

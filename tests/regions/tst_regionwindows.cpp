@@ -190,7 +190,10 @@ void RegionWindowsTest::secondAfficherReplacesTheFirst()
     w.afficher(w.regions(), QStringLiteral("14 Mhz"));
     QCOMPARE(w.lines(), QStringList({QStringLiteral("    AE Region Vallee d aoste"),
                                      QStringLiteral("    LZ Region Latium")}));
-    w.afficher(w.regions(), QStringLiteral("7.0 Mhz"));
+    // Enter in the band field does what "Afficher" does.
+    auto *band = w.in<QComboBox>(w.regions(), "Bande_A");
+    band->setEditText(QStringLiteral("7.0 Mhz"));
+    QTest::keyClick(band->lineEdit(), Qt::Key_Return);
     QCOMPARE(w.lines(), QStringList{QStringLiteral("    SC Region Sicile")});
 }
 

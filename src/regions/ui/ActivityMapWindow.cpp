@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -169,6 +170,9 @@ ActivityMapWindow::ActivityMapWindow(Settings &settings, const LogSession &sessi
     layout->addWidget(Picture1, 1);
 
     connect(Afficher, &QPushButton::clicked, this, &ActivityMapWindow::Affiche_Carte);
+    // Enter in either selector shows the band as "Afficher" does.
+    for (QComboBox *selector : {Bande_A, Mode_AX})
+        connect(selector->lineEdit(), &QLineEdit::returnPressed, Afficher, &QPushButton::click);
 }
 
 void ActivityMapWindow::startUp()

@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -64,6 +65,9 @@ RegionsWindow::RegionsWindow(Messages &messages, TallyRequest tally, QWidget *pa
     grid->setRowStretch(3, 1);
 
     connect(Afficher, &QPushButton::clicked, this, &RegionsWindow::onAfficher);
+    // Enter in either selector shows the band as "Afficher" does.
+    for (QComboBox *selector : {Bande_A, Mode_AX})
+        connect(selector->lineEdit(), &QLineEdit::returnPressed, Afficher, &QPushButton::click);
 }
 
 void RegionsWindow::startUp()
