@@ -33,6 +33,7 @@ TARGETS = {
     "BM_ListeZel": ("BM_Baseline_ReportsReadSplit", 3.0),
     "BM_ListeZelConfirmees": ("BM_Baseline_ReportsReadSplit", 3.0),
     "BM_Scores": ("BM_Baseline_ReportsReadSplit", 3.0),
+    "BM_RegionTally": ("BM_Baseline_ReadTallyLog", 2.0),
 }
 
 median = {}

@@ -1,10 +1,19 @@
 #include "regions/ui/RegionWindows.h"
 
+#include "app/QsoEntry.h"
 #include "app/ui/AppContext.h"
+#include "regions/ui/RegionCoordinator.h"
 
-#include <QtGlobal>
+#include <QAction>
 
 void installRegionWindows(const AppContext &context)
 {
-    Q_UNUSED(context);
+    auto *regions = new RegionCoordinator(context);
+    QObject::connect(context.action("Mnu_Region_Contact"), &QAction::triggered, regions,
+                     &RegionCoordinator::openRegions);
+    QObject::connect(context.action("Mnu_Carte_HB"), &QAction::triggered, regions,
+                     &RegionCoordinator::openMap);
+    QObject::connect(&context.entry, &QsoEntry::newRegion, regions, &RegionCoordinator::newRegion);
+    QObject::connect(&context.entry, &QsoEntry::newRegionDone, regions,
+                     &RegionCoordinator::newRegionDone);
 }

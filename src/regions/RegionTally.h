@@ -1,0 +1,39 @@
+#pragma once
+
+#include "refdata/RegionTable.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+class LogSession;
+
+// Where a region stands on the band tallied: a QSO with a returned card ("*"),
+// QSOs without a card yet, or no QSO at all.
+enum class RegionStatus { NotWorked, Worked, Confirmed };
+
+// The regions contacted on one band: one status per slot, the number of slots
+// with at least one QSO and the line of each such slot for the regions list.
+struct RegionTally
+{
+    QString band;
+    QString mode;
+    std::array<RegionStatus, RegionTable::SlotCount> statuses{};
+    int count = 0;
+    // "    LZ Region Latium", in slot order.
+    QStringList lines;
+
+    RegionStatus status(int slot) const;
+    // At least one QSO in the region on the band (the box is green).
+    bool marked(int slot) const { return status(slot) != RegionStatus::NotWorked; }
+    // Number of slots in a status.
+    int countOf(RegionStatus status) const;
+};
+
+// Tallies the regions of the session's log on a band label, or "Toutes" for every
+// band. The band is compared exactly with the log's band column, the region code
+// (first two characters of the reference) without blanks and in capitals. Every
+// mode counts: the selectors offer SSB and CW only, and an FM QSO still opens its
+// region.
+RegionTally Compte_Regions(const LogSession &session, const QString &band, const QString &mode);

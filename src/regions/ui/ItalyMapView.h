@@ -1,0 +1,43 @@
+#pragma once
+
+#include "regions/MapLayout.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QHash>
+#include <QSvgRenderer>
+#include <QWidget>
+
+// The map of Italy drawn as large as the widget allows, proportions kept, over the
+// sea colour, each region's shape filled in the colour it is given. Drawn as
+// vectors at every paint, so it stays sharp at any size and screen density. The
+// boxes or markers laid over it follow laidOut().
+class ItalyMapView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ItalyMapView(QWidget *parent = nullptr);
+
+    // Fills by shape id; every other shape in `others`.
+    void setFills(const QHash<QString, QColor> &fills, const QColor &others);
+    // Widths of the texts of the boxes laid over the map (none: no boxes).
+    void setTextWidths(const MapLayout::TextWidths &widths);
+    MapLayout currentLayout() const { return m_layout; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void laidOut(const MapLayout &layout);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void relayout();
+
+    QByteArray m_svg;
+    QSvgRenderer m_renderer;
+    MapLayout::TextWidths m_widths{};
+    MapLayout m_layout;
+};

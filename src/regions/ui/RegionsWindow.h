@@ -1,0 +1,34 @@
+#pragma once
+
+#include "regions/ui/TallyRequest.h"
+
+#include <QWidget>
+
+class Messages;
+class QComboBox;
+class QListWidget;
+class QPushButton;
+
+// "Regions contactées": the regions with at least one QSO on the band chosen,
+// one line each, in code order.
+class RegionsWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    RegionsWindow(Messages &messages, TallyRequest tally, QWidget *parent = nullptr);
+
+    // Selectors filled, "SSB" and "Toutes" selected, the list empty; no tally.
+    void startUp();
+    // Lists the lines of a tally, whichever window asked for it.
+    void showTally(const RegionTally &tally);
+
+private:
+    void onAfficher();
+
+    Messages &m_messages;
+    TallyRequest m_tally;
+    QComboBox *Bande_A;
+    QComboBox *Mode_AX;
+    QPushButton *Afficher;
+    QListWidget *Regions;
+};

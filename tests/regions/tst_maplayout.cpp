@@ -1,0 +1,141 @@
+// Where the map and its region boxes go at a given size, checked against the
+// picture itself: boxes readable, apart, inside the area and on their regions;
+// markers inside their regions.
+
+#include "regions/ItalyMap.h"
+#include "regions/MapLayout.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QtTest>
+
+namespace {
+
+QFont boxFont()
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setBold(true);
+    return f;
+}
+
+// The picture with one shape painted pure red and nothing else filled.
+QImage shapeAt(const MapLayout &l, const QSize &area, const QString &id)
+{
+    static const QByteArray svg = ItalyMap::svg();
+    QSvgRenderer r(ItalyMap::styled(svg, {{id, Qt::red}}, QColor()));
+    QImage img(area, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    r.render(&p, l.map);
+    return img;
+}
+
+bool red(QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60 && qAlpha(c) > 200; }
+
+} // namespace
+
+class MapLayoutTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void boxesReadableAndApart_data();
+    void boxesReadableAndApart();
+    void onTheirRegions_data();
+    void onTheirRegions();
+    void growsWithTheArea();
+};
+
+void MapLayoutTest::boxesReadableAndApart_data()
+{
+    QTest::addColumn<QSize>("area");
+    // The smallest the window allows, the sizes it opens at on 1024x768 and
+    // 1920x1080 screens, and areas far from the map's proportions.
+    for (const QSize s : {QSize(400, 520), QSize(437, 563), QSize(516, 671), QSize(600, 780),
+                          QSize(732, 952), QSize(1000, 1300), QSize(1600, 900), QSize(420, 1400),
+                          QSize(2200, 2800)})
+        QTest::addRow("%dx%d", s.width(), s.height()) << s;
+}
+
+void MapLayoutTest::boxesReadableAndApart()
+{
+    QFETCH(QSize, area);
+    const MapLayout l = MapLayout::compute(QSizeF(area), MapLayout::measure(boxFont()));
+
+    QVERIFY(QRectF(QPointF(0, 0), QSizeF(area)).contains(l.map));
+    QVERIFY(l.fontPixels >= 8);
+    QFont f = boxFont();
+    f.setPixelSize(int(l.fontPixels));
+    const QFontMetricsF m(f);
+    const QStringList texts = MapLayout::boxTexts();
+    for (int a = 1; a <= RegionTable::SlotCount; ++a) {
+        const QRectF box = l.box(a);
+        QVERIFY2(l.map.contains(box), qPrintable(texts.at(a - 1)));
+        // The text and a one-pixel frame on each side fit.
+        QVERIFY2(m.horizontalAdvance(texts.at(a - 1)) + 2 <= box.width(), qPrintable(texts.at(a - 1)));
+        QVERIFY(m.height() + 2 <= box.height());
+        for (int b = a + 1; b <= RegionTable::SlotCount; ++b)
+            QVERIFY2(!box.intersects(l.box(b)),
+                     qPrintable(texts.at(a - 1) + QStringLiteral(" / ") + texts.at(b - 1)));
+    }
+    // Bolzano is the northern half of the shape the two provinces share.
+    QVERIFY(l.box(21).center().y() < l.box(18).center().y());
+}
+
+void MapLayoutTest::onTheirRegions_data()
+{
+    QTest::addColumn<QSize>("area");
+    QTest::newRow("small") << QSize(400, 520);
+    QTest::newRow("1024x768") << QSize(516, 671);
+    QTest::newRow("mini map") << QSize(290, 343);
+    QTest::newRow("large") << QSize(1000, 1300);
+}
+
+void MapLayoutTest::onTheirRegions()
+{
+    QFETCH(QSize, area);
+    const MapLayout l = MapLayout::compute(QSizeF(area), MapLayout::measure(boxFont()));
+    QHash<QString, QImage> shapes;
+    for (const QString &id : ItalyMap::elementIds())
+        shapes.insert(id, shapeAt(l, area, id));
+    QCOMPARE(shapes.size(), 20);
+
+    for (int slot = 1; slot <= RegionTable::SlotCount; ++slot) {
+        const QString name = RegionTable::activityLabel(slot);
+        const QImage &shape = shapes[ItalyMap::elementId(slot)];
+        // The marker sits inside its region.
+        const QPoint marker = l.marker(slot).toPoint();
+        QVERIFY2(red(shape.pixel(marker)), qPrintable(name));
+        // A good part of the box lies over its region, the point it hangs from included.
+        const QRect box = l.box(slot).toRect();
+        QVERIFY2(box.contains(l.toArea(ItalyMap::boxAnchor(slot).point).toPoint()), qPrintable(name));
+        int covered = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                covered += red(shape.pixel(x, y)) ? 1 : 0;
+        const double share = double(covered) / (box.width() * box.height());
+        QVERIFY2(share >= 0.2, qPrintable(name + QStringLiteral(": %1").arg(share)));
+    }
+}
+
+void MapLayoutTest::growsWithTheArea()
+{
+    const MapLayout::TextWidths w = MapLayout::measure(boxFont());
+    const MapLayout small = MapLayout::compute(QSizeF(516, 671), w);
+    const MapLayout large = MapLayout::compute(QSizeF(1032, 1342), w);
+    QCOMPARE(large.scale, small.scale * 2);
+    QVERIFY(large.fontPixels >= small.fontPixels * 2 - 1);
+    // The picture keeps its proportions and is centred in a wide area.
+    const MapLayout wide = MapLayout::compute(QSizeF(1600, 671), w);
+    QCOMPARE(wide.map.height(), 671.0);
+    QCOMPARE(wide.map.width(), 671.0 * 610 / 793);
+    QCOMPARE(wide.map.center().x(), 800.0);
+    QVERIFY(MapLayout::compute(QSizeF(0, 0), w).boxes.at(0).isNull());
+}
+
+QTEST_MAIN(MapLayoutTest)
+#include "tst_maplayout.moc"
