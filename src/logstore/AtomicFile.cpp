@@ -1,5 +1,6 @@
 #include "logstore/AtomicFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -57,4 +58,47 @@ AtomicFile::Result AtomicFile::write(const QString &path, const QByteArray &cont
         return {false, reason(out.errorString())};
     syncDirectory(QFileInfo(path).absolutePath());
     return {};
+}
+
+QStringList AtomicFile::leftovers(const QString &path)
+{
+    const QFileInfo target(path);
+    const QString prefix = target.fileName() + QLatin1Char('.');
+    QStringList found;
+    const QStringList names = target.absoluteDir().entryList(
+        {prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+            continue;
+        bool upper = false;
+        bool lower = false;
+        bool letters = true;
+        for (const QChar c : QStringView(name).mid(prefix.size())) {
+            upper = upper || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+            lower = lower || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+            letters = letters && ((c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+                                  || (c >= QLatin1Char('a') && c <= QLatin1Char('z')));
+        }
+        // Six random letters are almost never of one case; a name such as
+        // "TEST1_ZEL.log.backup" is the operator's own copy and is left alone.
+        if (!letters || !upper || !lower)
+            continue;
+        const QFileInfo info(target.absoluteDir().filePath(name));
+        if (info.isSymLink() || !info.isFile())
+            continue;
+        found.append(info.absoluteFilePath());
+    }
+    return found;
+}
+
+int AtomicFile::removeLeftovers(const QString &path)
+{
+    int removed = 0;
+    for (const QString &file : leftovers(path)) {
+        if (QFile::remove(file))
+            ++removed;
+    }
+    if (removed > 0)
+        syncDirectory(QFileInfo(path).absolutePath());
+    return removed;
 }

@@ -18,7 +18,7 @@ QByteArray qso(const char *call, const char *ref, const char *date, const char *
     l.replace(60, 6, "14 Mhz");
     l.replace(68, 2, "59");
     l.replace(72, 2, "59");
-    l.replace(76, 13, "ABBAZIA \xC9GLISE");
+    l.replace(76, 14, "ABBAZIA \xC9GLISE");
     l[137] = qsl;
     return l;
 }
