@@ -77,6 +77,12 @@ bool StationWindow::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        // A character no file of the program can hold is named at once.
+        const QString refused = StationService::checkTyped(New_Indicatif->text());
+        if (!refused.isEmpty()) {
+            m_messages.notice(refused);
+            return true;
+        }
         // Enter only moves on to "Validez"; it does not validate by itself.
         setBackground(New_Indicatif, Qt::white);
         Validation->setFocus();
