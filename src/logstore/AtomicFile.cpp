@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -42,22 +43,50 @@ void AtomicFile::syncDirectory(const QString &dir)
 
 AtomicFile::Result AtomicFile::write(const QString &path, const QByteArray &content)
 {
+    const QString dir = QFileInfo(path).absolutePath();
     QSaveFile out(path);
     // Never write in place: a failure would leave half a file.
     out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly))
-        return {false, reason(out.errorString())};
+    // Unbuffered, so that a failed write reports the system's own reason at once.
+    errno = 0;
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, reason(out.errorString(), errno, dir, content.size())};
     // QSaveFile::commit() can report success after its own last write failed (a full
-    // disk), so every byte is flushed and checked before the rename is allowed.
-    if (out.write(content) != content.size() || !out.flush() || out.error() != QFileDevice::NoError) {
-        const QString why = reason(out.errorString());
+    // disk), so every byte is written, flushed and checked before the rename is allowed.
+    errno = 0;
+    const qint64 written = out.write(content);
+    const int writeErrno = errno;
+    if (written != content.size() || !out.flush() || out.error() != QFileDevice::NoError) {
+        const QString why = reason(out.errorString(), writeErrno, dir, content.size());
         out.cancelWriting();
         return {false, why};
     }
+    errno = 0;
     if (!out.commit())
-        return {false, reason(out.errorString())};
-    syncDirectory(QFileInfo(path).absolutePath());
+        return {false, reason(out.errorString(), errno, dir, content.size())};
+    syncDirectory(dir);
     return {};
+}
+
+QString AtomicFile::reason(const QString &systemError, int errnoValue, const QString &dir, qint64 needed)
+{
+#ifdef Q_OS_UNIX
+    const QString text = qt_error_string(errnoValue);
+    if (errnoValue == ENOSPC || errnoValue == EDQUOT || errnoValue == EFBIG)
+        return QStringLiteral("le disque est plein (%1).").arg(text);
+    if (errnoValue == EACCES || errnoValue == EROFS || errnoValue == EPERM)
+        return QStringLiteral("le dossier ou le fichier est protégé en écriture (%1).").arg(text);
+#else
+    Q_UNUSED(errnoValue);
+#endif
+    const QString known = reason(systemError);
+    if (!systemError.isEmpty() && systemError != QLatin1String("Unknown error"))
+        return known;
+    // No reason given: a disk with less room than the copy needs is the likely one.
+    const QStorageInfo disk(dir);
+    if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < needed + 4096)
+        return QStringLiteral("le disque est plein (%1 octets libres).").arg(disk.bytesAvailable());
+    return QStringLiteral("erreur d'écriture inconnue.");
 }
 
 QStringList AtomicFile::leftovers(const QString &path)

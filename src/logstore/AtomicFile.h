@@ -19,6 +19,9 @@ public:
 
     // The reason a write failed, in French, from the writer's error text.
     static QString reason(const QString &systemError);
+    // The same from the system's error number where there is one, else from the
+    // room left on the disk of dir for a copy of needed bytes.
+    static QString reason(const QString &systemError, int errnoValue, const QString &dir, qint64 needed);
     // Makes the rename of a file in dir durable (a no-op where it does not apply).
     static void syncDirectory(const QString &dir);
 
