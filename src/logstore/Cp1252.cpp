@@ -77,7 +77,9 @@ QString firstControl(QStringView text)
 
 QString describe(const QString &character)
 {
-    const char32_t code = character.isEmpty() ? 0 : character.toUcs4().value(0);
+    const char32_t code = character.size() == 2 && character.at(0).isHighSurrogate()
+        ? QChar::surrogateToUcs4(character.at(0), character.at(1))
+        : (character.isEmpty() ? 0 : character.at(0).unicode());
     const QString number = QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
     if (character.size() == 1 && (isControl(character.at(0).unicode()) || character.at(0).isSurrogate()))
         return number;

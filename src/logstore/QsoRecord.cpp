@@ -67,6 +67,19 @@ QString QsoRecord::listLineFromLogLine(const QString &logLine, int n)
     return fromLogLine(logLine).toListLine(n);
 }
 
+QsoRecord::Encoded QsoRecord::toLogBytes() const
+{
+    // Each field whole, before any is cut to its width: a character cut in half
+    // by the column would be named by half.
+    for (const QString &value : m_fields) {
+        Encoded refused;
+        refused.error = Cp1252::refusal(value);
+        if (!refused.error.isEmpty())
+            return refused;
+    }
+    return encodeLogLine(toLogLine());
+}
+
 QsoRecord::Encoded QsoRecord::encodeLogLine(const QString &logLine)
 {
     Encoded e;

@@ -52,7 +52,7 @@ public:
         QString error;
         bool ok() const { return error.isEmpty(); }
     };
-    Encoded toLogBytes() const { return encodeLogLine(toLogLine()); }
+    Encoded toLogBytes() const;
     static Encoded encodeLogLine(const QString &logLine);
     // Why bytes are not a line the program may write (French), or empty: every
     // line written is 138 bytes without control characters.
