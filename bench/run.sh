@@ -28,6 +28,7 @@ TARGETS = {
     "BM_Replace": ("BM_Baseline_CopyFsyncRename", 1.5),
     "BM_Delete": ("BM_Baseline_CopyFsyncRename", 1.5),
     "BM_Insert": ("BM_Baseline_CopyFsyncRename", 1.5),
+    "BM_Lookups": ("BM_Baseline_ReadDecodeLookups", 0.25),
 }
 
 median = {}

@@ -241,6 +241,8 @@ LogRewriter::Result LogRewriter::Marque_QSL(const QList<int> &lineNumbers, const
     QList<QByteArray> marked;
     marked.reserve(lineNumbers.size());
     return rewrite([&](Lines l, QString *refused) {
+        // Every line is checked before any is marked, so a line named twice is
+        // compared with the log as it was read.
         for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
             const int at = lineNumbers.at(i) - 1;
             if (at < 0 || at >= l.size() || (i < expected.size() && l.at(at) != expected.at(i))) {
@@ -248,6 +250,9 @@ LogRewriter::Result LogRewriter::Marque_QSL(const QList<int> &lineNumbers, const
                                           "relancez la recherche.");
                 return l;
             }
+        }
+        for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
+            const int at = lineNumbers.at(i) - 1;
             // Only a QSO line has a QSL column; a line edited by hand is kept as it is.
             if (l.at(at).size() != QsoRecord::LogLineLength)
                 continue;
