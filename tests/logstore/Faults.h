@@ -75,15 +75,19 @@ inline std::function<void()> fileSizeLimit(rlim_t limit)
 }
 
 // A child that is not root (root writes through any permission): user nobody.
+// Where root may not change its identity, the child ends at once with this status.
+constexpr int CannotDropRoot = 3;
 inline std::function<void()> notRoot()
 {
     return [] {
         if (::geteuid() == 0) {
             if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-                ::_exit(3);
+                ::_exit(CannotDropRoot);
         }
     };
 }
+
+inline bool couldNotDropRoot(int status) { return WIFEXITED(status) && WEXITSTATUS(status) == CannotDropRoot; }
 
 // Lets user nobody reach dir (a QTemporaryDir is for its owner only).
 inline void openToAll(const QString &dir)

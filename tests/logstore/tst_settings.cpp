@@ -83,11 +83,14 @@ void TestSettings::readOnlyStoreSaysSo()
     QVERIFY(QFile::setPermissions(ini, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     zeltest::openToAll(dir.path());
     // Root writes through any permission: the write is made by a child that is not root.
+    int status = 0;
     const QString error = QString::fromUtf8(zeltest::inChild(zeltest::notRoot(), [&] {
         Settings s(ini);
         const AtomicFile::Result r = s.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST2"));
         return r.ok ? QByteArray("ok") : r.error.toUtf8();
-    }));
+    }, &status));
+    if (zeltest::couldNotDropRoot(status))
+        QSKIP("root cannot become another user here");
     QVERIFY2(error.startsWith(QStringLiteral("Les réglages n'ont pas pu être enregistrés dans ")), qPrintable(error));
     QVERIFY(error.contains(QStringLiteral("protégé en écriture")));
     QFile f(ini);
