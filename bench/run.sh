@@ -34,6 +34,7 @@ TARGETS = {
     "BM_ListeZelConfirmees": ("BM_Baseline_ReportsReadSplit", 3.0),
     "BM_Scores": ("BM_Baseline_ReportsReadSplit", 3.0),
     "BM_RegionTally": ("BM_Baseline_ReadTallyLog", 2.0),
+    "BM_Lookups": ("BM_Baseline_ReadDecodeLookups", 0.25),
 }
 
 median = {}

@@ -1,5 +1,7 @@
 #include "app/ProgramDir.h"
 
+#include "logstore/AtomicFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,36 +12,52 @@ Q_LOGGING_CATEGORY(lcApp, "zel.app")
 // The shipped files live in the core library's resources.
 static void initSeedResources() { Q_INIT_RESOURCE(seed); }
 
-QString ProgramDir::resolve(const QString &executableDir, const QString &userDataDir)
+QString ProgramDir::resolve(const QString &executableDir, const QString &userDataDir, QString *error)
 {
     // Only a real list file makes a portable folder: an installed executable sits in
     // /usr/bin or /usr/local/bin, its shipped lists under share/, and must not take a
     // stray folder of that name for a portable install.
     if (QFileInfo(QDir(executableDir).filePath(abbeyListName())).isFile())
         return QDir(executableDir).absolutePath();
-    QDir().mkpath(userDataDir);
-    seed(userDataDir);
+    if (!QDir().mkpath(userDataDir)) {
+        const QString where = QDir::toNativeSeparators(QDir(userDataDir).absolutePath());
+        qCWarning(lcApp) << "cannot create" << where;
+        if (error) {
+            *error = QStringLiteral("Le dossier des journaux %1 ne peut pas être créé.\r\n\r\n"
+                                    "Vérifiez que le dossier parent existe et n'est pas protégé en "
+                                    "écriture, et que le disque n'est pas plein ; aucun QSO ne pourra "
+                                    "être enregistré d'ici là.")
+                         .arg(where);
+        }
+        return QDir(userDataDir).absolutePath();
+    }
+    seed(userDataDir, error);
     return QDir(userDataDir).absolutePath();
 }
 
-bool ProgramDir::seed(const QString &dir)
+bool ProgramDir::seed(const QString &dir, QString *error)
 {
     initSeedResources();
-    bool ok = true;
+    QStringList failed;
     const QStringList shipped{templateName(), firstNameListName(), abbeyListName()};
     for (const QString &name : shipped) {
-        const QString source = QStringLiteral(":/seed/") + name;
         const QString target = QDir(dir).filePath(name);
-        if (!QFile::exists(source) || QFile::exists(target))
+        QFile source(QStringLiteral(":/seed/") + name);
+        if (!source.exists() || QFileInfo::exists(target))
             continue;
-        if (!QFile::copy(source, target)) {
-            qCWarning(lcApp) << "cannot seed" << target;
-            ok = false;
-            continue;
+        // The one checked writer: a full disk leaves no half list behind.
+        AtomicFile::Result r{false, QString()};
+        if (source.open(QIODevice::ReadOnly))
+            r = AtomicFile::write(target, source.readAll());
+        if (!r.ok) {
+            qCWarning(lcApp) << "cannot seed" << target << r.error;
+            failed << QStringLiteral("%1 : %2").arg(name, r.error.isEmpty() ? source.errorString() : r.error);
         }
-        // Files copied out of the resources are read-only; the operator owns them.
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                          | QFile::ReadOther);
     }
-    return ok;
+    if (!failed.isEmpty() && error) {
+        *error = QStringLiteral("Les fichiers fournis avec KVR_ZEL n'ont pas pu être copiés dans %1 :\r\n%2")
+                     .arg(QDir::toNativeSeparators(QDir(dir).absolutePath()),
+                          failed.join(QStringLiteral("\r\n")));
+    }
+    return failed.isEmpty();
 }

@@ -15,9 +15,13 @@
 class ProgramDir
 {
 public:
-    static QString resolve(const QString &executableDir, const QString &userDataDir);
+    // When the data directory cannot be made or seeded, error (if given) says so
+    // in French, for the operator at start-up; the directory is returned all the same.
+    static QString resolve(const QString &executableDir, const QString &userDataDir,
+                           QString *error = nullptr);
     // Copies the shipped files that are missing into dir; existing files are kept.
-    static bool seed(const QString &dir);
+    // False, and error (if given) in French, when one could not be written.
+    static bool seed(const QString &dir, QString *error = nullptr);
 
     static QString abbeyListName() { return AbbeyList::FileName; }
     static QString firstNameListName() { return FirstNameList::FileName; }

@@ -1,7 +1,9 @@
 #include "logstore/AtomicFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -41,20 +43,91 @@ void AtomicFile::syncDirectory(const QString &dir)
 
 AtomicFile::Result AtomicFile::write(const QString &path, const QByteArray &content)
 {
+    const QString dir = QFileInfo(path).absolutePath();
     QSaveFile out(path);
     // Never write in place: a failure would leave half a file.
     out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly))
-        return {false, reason(out.errorString())};
+    // Unbuffered, so that a failed write reports the system's own reason at once.
+    errno = 0;
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, reason(out.errorString(), errno, dir, content.size())};
     // QSaveFile::commit() can report success after its own last write failed (a full
-    // disk), so every byte is flushed and checked before the rename is allowed.
-    if (out.write(content) != content.size() || !out.flush() || out.error() != QFileDevice::NoError) {
-        const QString why = reason(out.errorString());
+    // disk), so every byte is written, flushed and checked before the rename is allowed.
+    errno = 0;
+    const qint64 written = out.write(content);
+    const int writeErrno = errno;
+    if (written != content.size() || !out.flush() || out.error() != QFileDevice::NoError) {
+        const QString why = reason(out.errorString(), writeErrno, dir, content.size());
         out.cancelWriting();
         return {false, why};
     }
+    errno = 0;
     if (!out.commit())
-        return {false, reason(out.errorString())};
-    syncDirectory(QFileInfo(path).absolutePath());
+        return {false, reason(out.errorString(), errno, dir, content.size())};
+    syncDirectory(dir);
     return {};
+}
+
+QString AtomicFile::reason(const QString &systemError, int errnoValue, const QString &dir, qint64 needed)
+{
+#ifdef Q_OS_UNIX
+    const QString text = qt_error_string(errnoValue);
+    if (errnoValue == ENOSPC || errnoValue == EDQUOT || errnoValue == EFBIG)
+        return QStringLiteral("le disque est plein (%1).").arg(text);
+    if (errnoValue == EACCES || errnoValue == EROFS || errnoValue == EPERM)
+        return QStringLiteral("le dossier ou le fichier est protégé en écriture (%1).").arg(text);
+#else
+    Q_UNUSED(errnoValue);
+#endif
+    const QString known = reason(systemError);
+    if (!systemError.isEmpty() && systemError != QLatin1String("Unknown error"))
+        return known;
+    // No reason given: a disk with less room than the copy needs is the likely one.
+    const QStorageInfo disk(dir);
+    if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < needed + 4096)
+        return QStringLiteral("le disque est plein (%1 octets libres).").arg(disk.bytesAvailable());
+    return QStringLiteral("erreur d'écriture inconnue.");
+}
+
+QStringList AtomicFile::leftovers(const QString &path)
+{
+    const QFileInfo target(path);
+    const QString prefix = target.fileName() + QLatin1Char('.');
+    QStringList found;
+    const QStringList names = target.absoluteDir().entryList(
+        {prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+            continue;
+        bool upper = false;
+        bool lower = false;
+        bool letters = true;
+        for (const QChar c : QStringView(name).mid(prefix.size())) {
+            upper = upper || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+            lower = lower || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+            letters = letters && ((c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+                                  || (c >= QLatin1Char('a') && c <= QLatin1Char('z')));
+        }
+        // Six random letters are almost never of one case; a name such as
+        // "TEST1_ZEL.log.backup" is the operator's own copy and is left alone.
+        if (!letters || !upper || !lower)
+            continue;
+        const QFileInfo info(target.absoluteDir().filePath(name));
+        if (info.isSymLink() || !info.isFile())
+            continue;
+        found.append(info.absoluteFilePath());
+    }
+    return found;
+}
+
+int AtomicFile::removeLeftovers(const QString &path)
+{
+    int removed = 0;
+    for (const QString &file : leftovers(path)) {
+        if (QFile::remove(file))
+            ++removed;
+    }
+    if (removed > 0)
+        syncDirectory(QFileInfo(path).absolutePath());
+    return removed;
 }

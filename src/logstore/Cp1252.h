@@ -8,6 +8,20 @@
 namespace Cp1252 {
 QString decode(QByteArrayView bytes);
 QByteArray encode(QStringView text);
+
+// The first character of text that Windows-1252 cannot hold (one character, which
+// may be two UTF-16 units), or an empty string when every character fits. Such a
+// character would be written as the substitute byte 0x1A, and one outside the
+// basic plane would shorten a fixed-column line by one byte.
+QString firstUnencodable(QStringView text);
+// The first control character of text (code below 32, DEL or 128-159), or an empty string.
+QString firstControl(QStringView text);
+// How a character is named to the operator: « Ł » (U+0141); a control character
+// by its code only.
+QString describe(const QString &character);
+// The French refusal for a text holding a character the files cannot hold (one
+// Windows-1252 cannot hold, or a control character); empty when the text can be stored.
+QString refusal(QStringView text);
 // Splits a file's bytes into lines: LF or CR LF ends a line (one CR before the LF is
 // dropped), and a last line without a line end still counts.
 QList<QByteArray> splitLines(const QByteArray &content);

@@ -18,7 +18,12 @@ LogFile::Content LogFile::read(const QString &path)
         c.error = f.errorString();
         return c;
     }
-    c.lines = Cp1252::splitLines(f.readAll());
+    const QByteArray content = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        c.error = f.errorString();
+        return c;
+    }
+    c.lines = Cp1252::splitLines(content);
     return c;
 }
 

@@ -1,12 +1,11 @@
 #include "logstore/LogRewriter.h"
 
 #include "logstore/Cp1252.h"
+#include "logstore/FileLock.h"
 #include "logstore/QsoRecord.h"
-
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcLogStore, "zel.logstore")
@@ -161,11 +160,15 @@ qint64 LogRewriter::timestamp(QByteArrayView line)
 
 LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QString *)> &change)
 {
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(30000);
-    if (!lock.tryLock(m_lockTimeout)) {
+    FileLock lock(FileLock::lockPathFor(m_path));
+    switch (lock.lock(m_lockTimeout)) {
+    case FileLock::Status::Locked:
+        break;
+    case FileLock::Status::HeldByOther:
         return {false, failure(m_path, QStringLiteral("le journal est en cours de modification "
                                                       "par une autre copie de KVR_ZEL."))};
+    default:
+        return {false, failure(m_path, lock.reason())};
     }
     // The file on disk is the truth: another copy of the program may have written it.
     QByteArray old;
@@ -192,13 +195,35 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QStrin
     return {};
 }
 
+int LogRewriter::cleanLeftovers(const QString &logPath)
+{
+    FileLock lock(FileLock::lockPathFor(logPath));
+    // A copy busy writing this log may own what lies beside it: leave it be.
+    if (lock.lock(0) != FileLock::Status::Locked)
+        return 0;
+    return AtomicFile::removeLeftovers(logPath);
+}
+
+LogRewriter::Result LogRewriter::refuse(QByteArrayView newLine) const
+{
+    // Whatever the caller built, only a 138-byte QSO line goes into the log.
+    const QString problem = QsoRecord::lineProblem(newLine);
+    if (problem.isEmpty())
+        return {};
+    return {false, failure(m_path, problem)};
+}
+
 LogRewriter::Result LogRewriter::Ajoute_QSO_Log(const QByteArray &newLine)
 {
+    if (const Result bad = refuse(newLine); !bad.ok)
+        return bad;
     return rewrite([&](Lines l, QString *) { return appended(std::move(l), newLine); });
 }
 
 LogRewriter::Result LogRewriter::Remplace_QSO_Log(const QByteArray &newLine, const QByteArray &oldLine)
 {
+    if (const Result bad = refuse(newLine); !bad.ok)
+        return bad;
     return rewrite([&](Lines l, QString *) { return replaced(std::move(l), newLine, oldLine); });
 }
 
@@ -209,6 +234,8 @@ LogRewriter::Result LogRewriter::Supprime_QSO_Log(const QByteArray &line)
 
 LogRewriter::Result LogRewriter::Insere_QSO_Log(const QByteArray &newLine)
 {
+    if (const Result bad = refuse(newLine); !bad.ok)
+        return bad;
     return rewrite([&](Lines l, QString *) { return inserted(l, newLine); });
 }
 
@@ -217,6 +244,8 @@ LogRewriter::Result LogRewriter::Marque_QSL(const QList<int> &lineNumbers, const
     QList<QByteArray> marked;
     marked.reserve(lineNumbers.size());
     return rewrite([&](Lines l, QString *refused) {
+        // Every line is checked before any is marked, so a line named twice is
+        // compared with the log as it was read.
         for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
             const int at = lineNumbers.at(i) - 1;
             if (at < 0 || at >= l.size() || (i < expected.size() && l.at(at) != expected.at(i))) {
@@ -224,6 +253,9 @@ LogRewriter::Result LogRewriter::Marque_QSL(const QList<int> &lineNumbers, const
                                           "relancez la recherche.");
                 return l;
             }
+        }
+        for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
+            const int at = lineNumbers.at(i) - 1;
             // Only a QSO line has a QSL column; a line edited by hand is kept as it is.
             if (l.at(at).size() != QsoRecord::LogLineLength)
                 continue;

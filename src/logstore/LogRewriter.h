@@ -12,8 +12,9 @@
 // The four ways the log changes: append, replace, delete and chronological insert.
 // Each one rereads the whole log, builds the new copy in memory, writes it beside
 // the log and renames it over the log in one step, so the log on disk is always
-// either the old copy or the new one. A lock file beside the log keeps two running
-// copies of the program from losing each other's QSOs.
+// either the old copy or the new one. A lock beside the log keeps two running
+// copies of the program from losing each other's QSOs. Only a 138-byte QSO line
+// without control characters is ever added.
 class LogRewriter
 {
 public:
@@ -31,6 +32,10 @@ public:
     // numbers). Each line must still be the one the caller saw (expected), or the
     // log changed under it and nothing is written.
     Result Marque_QSL(const QList<int> &lineNumbers, const QList<QByteArray> &expected);
+
+    // Removes the temporary copies a stopped rewrite left beside the log, unless a
+    // running copy of the program holds the log's lock. Returns how many.
+    static int cleanLeftovers(const QString &logPath);
 
     // The whole log as the last successful rewrite wrote it.
     const QByteArray &written() const { return m_written; }
@@ -50,6 +55,7 @@ public:
 private:
     // change returns false (and sets its error) to leave the log untouched.
     Result rewrite(const std::function<Lines(Lines, QString *)> &change);
+    Result refuse(QByteArrayView newLine) const;
 
     QString m_path;
     int m_lockTimeout = 5000;

@@ -49,6 +49,10 @@ void LogSession::openStation()
 bool LogSession::reload()
 {
     m_loadError.clear();
+    // A rewrite stopped between writing its copy and renaming it (a kill, a power
+    // cut) leaves that copy beside the log: the log itself is whole, the copy goes.
+    if (hasStation())
+        LogRewriter::cleanLeftovers(logPath());
     QByteArray content;
     QFile f(logPath());
     if (f.exists()) {
@@ -91,8 +95,18 @@ QString LogSession::listLine(int row) const
 
 void LogSession::setSelectedRow(int row) { m_selected = (row >= 0 && row < m_lines.size()) ? row : -1; }
 
+QString LogSession::noStationMessage()
+{
+    return QStringLiteral("Aucune station n'est encore choisie : le QSO n'a pas été enregistré.\r\n\r\n"
+                          "Créez d'abord la station (menu Station, Nouvel Indicatif).");
+}
+
 template <typename Change> AtomicFile::Result LogSession::change(Change &&apply)
 {
+    // The placeholder station's log is never loaded: a QSO written there would
+    // never be seen again.
+    if (!hasStation())
+        return {false, noStationMessage()};
     LogRewriter rewriter(logPath());
     rewriter.setLockTimeout(m_lockTimeout);
     const AtomicFile::Result r = apply(rewriter);

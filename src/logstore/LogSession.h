@@ -37,6 +37,7 @@ public:
     // Takes the station from the settings and loads its log.
     void openStation();
     // Reads the log again from disk. False (and loadError() says why) when it cannot be read.
+    // Temporary copies left beside the log by a stopped rewrite are removed first.
     bool reload();
     QString loadError() const { return m_loadError; }
 
@@ -57,12 +58,17 @@ public:
     void requestSelect(int row) { emit selectionRequested(row); }
 
     // The changes to the log. On failure nothing is changed and error says why in French.
+    // Each refuses a new line that is not a 138-byte QSO line (QsoRecord::toLogBytes
+    // builds one, or names the character that cannot be stored), and every change
+    // is refused while no station is chosen (noStationMessage()).
     AtomicFile::Result append(const QByteArray &line);
     AtomicFile::Result replace(const QByteArray &newLine, const QByteArray &oldLine);
     AtomicFile::Result remove(const QByteArray &line);
     AtomicFile::Result insert(const QByteArray &line);
     // Marks the QSOs of these rows (0-based) as confirmed, in one rewrite.
     AtomicFile::Result markConfirmed(const QList<int> &rows);
+
+    static QString noStationMessage();
 
     // How long a change waits for another copy of the program (tests shorten it).
     void setLockTimeout(int milliseconds) { m_lockTimeout = milliseconds; }

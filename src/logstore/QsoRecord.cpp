@@ -1,5 +1,7 @@
 #include "logstore/QsoRecord.h"
 
+#include "logstore/Cp1252.h"
+
 const QsoRecord::Layout &QsoRecord::logLayout()
 {
     static const Layout layout{{
@@ -63,4 +65,49 @@ QString QsoRecord::logLineFromListLine(const QString &listLine)
 QString QsoRecord::listLineFromLogLine(const QString &logLine, int n)
 {
     return fromLogLine(logLine).toListLine(n);
+}
+
+QsoRecord::Encoded QsoRecord::toLogBytes() const
+{
+    // Each field whole, before any is cut to its width: a character cut in half
+    // by the column would be named by half.
+    for (const QString &value : m_fields) {
+        Encoded refused;
+        refused.error = Cp1252::refusal(value);
+        if (!refused.error.isEmpty())
+            return refused;
+    }
+    return encodeLogLine(toLogLine());
+}
+
+QsoRecord::Encoded QsoRecord::encodeLogLine(const QString &logLine)
+{
+    Encoded e;
+    e.error = Cp1252::refusal(logLine);
+    if (!e.error.isEmpty())
+        return e;
+    const QByteArray bytes = Cp1252::encode(logLine);
+    e.error = lineProblem(bytes);
+    if (e.error.isEmpty())
+        e.bytes = bytes;
+    return e;
+}
+
+QString QsoRecord::lineProblem(QByteArrayView line)
+{
+    if (line.size() != LogLineLength) {
+        return QStringLiteral("la ligne du QSO compte %1 caractères au lieu de %2.")
+            .arg(line.size())
+            .arg(LogLineLength);
+    }
+    for (const char ch : line) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b == 0x1A) {
+            return QStringLiteral("la ligne du QSO contient un caractère que le journal "
+                                  "(Windows-1252) ne peut pas contenir.");
+        }
+        if (b < 0x20)
+            return QStringLiteral("la ligne du QSO contient un caractère de contrôle (code %1).").arg(b);
+    }
+    return {};
 }

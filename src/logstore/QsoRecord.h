@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <array>
@@ -41,6 +43,20 @@ public:
 
     // Every field padded to its width (cut if longer, so the columns never move).
     QString toLogLine() const;
+
+    // A log line as the file holds it: exactly 138 Windows-1252 bytes, or, when a
+    // character cannot be stored (one the code page lacks, a control character),
+    // no bytes and the French refusal naming that character.
+    struct Encoded {
+        QByteArray bytes;
+        QString error;
+        bool ok() const { return error.isEmpty(); }
+    };
+    Encoded toLogBytes() const;
+    static Encoded encodeLogLine(const QString &logLine);
+    // Why bytes are not a line the program may write (French), or empty: every
+    // line written is 138 bytes without control characters.
+    static QString lineProblem(QByteArrayView line);
     // The list line of the n-th QSO: counter right-aligned in five columns.
     QString toListLine(int n) const;
 

@@ -1,16 +1,18 @@
 #include "logstore/Settings.h"
 
+#include <QDir>
 #include <QSettings>
 
-Settings::Settings()
-    : m_store(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                          QStringLiteral("ZEL"), QStringLiteral("ZEL")))
-{
-}
+Settings::Settings() : m_store(makeStore()) {}
 
-Settings::Settings(const QString &iniPath)
-    : m_store(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+Settings::Settings(const QString &iniPath) : m_iniPath(iniPath), m_store(makeStore()) {}
+
+std::unique_ptr<QSettings> Settings::makeStore() const
 {
+    if (m_iniPath.isEmpty())
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           QStringLiteral("ZEL"), QStringLiteral("ZEL"));
+    return std::make_unique<QSettings>(m_iniPath, QSettings::IniFormat);
 }
 
 Settings::~Settings() = default;
@@ -20,15 +22,26 @@ QString Settings::read(const QString &section, const QString &key, const QString
     return m_store->value(section + QLatin1Char('/') + key, defaultValue).toString();
 }
 
-void Settings::write(const QString &section, const QString &key, const QString &value)
+AtomicFile::Result Settings::write(const QString &section, const QString &key, const QString &value)
 {
+    // The store's status keeps its first error for good: start from a fresh one
+    // so that each write is judged on its own.
+    if (m_store->status() != QSettings::NoError)
+        m_store = makeStore();
     const QString name = section + QLatin1Char('/') + key;
     // Start-up writes the same values every time: an unchanged value costs no disk sync.
     const QVariant stored = m_store->value(name);
     if (stored.isValid() && stored.toString() == value)
-        return;
+        return {};
     m_store->setValue(name, value);
     m_store->sync();
+    // A format error only says that part of the file could not be read back;
+    // the write itself went through.
+    if (m_store->status() != QSettings::AccessError)
+        return {};
+    return {false, QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1 : le fichier ou "
+                                  "son dossier est protégé en écriture.")
+                       .arg(QDir::toNativeSeparators(m_store->fileName()))};
 }
 
 QString Settings::stationCallsign() const
@@ -43,9 +56,9 @@ int Settings::position(const QString &callsign, const QString &key) const
     return ok ? v : 0;
 }
 
-void Settings::writePosition(const QString &callsign, const QString &key, int position)
+AtomicFile::Result Settings::writePosition(const QString &callsign, const QString &key, int position)
 {
-    write(stationSection(callsign), key, QString::number(qint16(position)));
+    return write(stationSection(callsign), key, QString::number(qint16(position)));
 }
 
 QString Settings::fileName() const { return m_store->fileName(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logstore/AtomicFile.h"
+
 #include <QString>
 
 #include <memory>
@@ -31,17 +33,23 @@ public:
     Settings &operator=(const Settings &) = delete;
 
     QString read(const QString &section, const QString &key, const QString &defaultValue) const;
-    void write(const QString &section, const QString &key, const QString &value);
+    // Stores the value on disk at once. When the store cannot be written (a
+    // read-only file or folder), ok is false and error says so in French; the
+    // value is then kept for this run only.
+    AtomicFile::Result write(const QString &section, const QString &key, const QString &value);
 
     static QString stationSection(const QString &callsign) { return CommonSection + callsign; }
 
     QString stationCallsign() const;
     // A stored list position; "-1" selects nothing, text that is not a number reads as 0.
     int position(const QString &callsign, const QString &key) const;
-    void writePosition(const QString &callsign, const QString &key, int position);
+    AtomicFile::Result writePosition(const QString &callsign, const QString &key, int position);
 
     QString fileName() const;
 
 private:
+    std::unique_ptr<QSettings> makeStore() const;
+
+    QString m_iniPath; // empty: the user's real store
     std::unique_ptr<QSettings> m_store;
 };

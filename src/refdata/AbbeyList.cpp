@@ -3,6 +3,9 @@
 #include "logstore/Cp1252.h"
 #include "logstore/LogFile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 constexpr int ReferenceWidth = 6;
@@ -16,7 +19,19 @@ QString referenceOf(const QString &line) { return line.mid(0, ReferenceWidth).tr
 AbbeyList::Lookup AbbeyList::Cherche_Abbaye(const QString &path, const QString &reference)
 {
     Lookup result;
-    const QList<QByteArray> lines = LogFile::read(path).lines;
+    const LogFile::Content list = LogFile::read(path);
+    if (!list.exists) {
+        result.error = missingListMessage(path);
+        return result;
+    }
+    if (!list.error.isEmpty()) {
+        result.error = QStringLiteral("ATTENTION la liste des abbayes %1 ne peut pas être lue :\r\n%2\r\n\r\n"
+                                      "La référence n'a pas pu être vérifiée ; entrez vous-même le "
+                                      "locator et le nom de l'abbaye.")
+                           .arg(QFileInfo(path).fileName(), list.error);
+        return result;
+    }
+    const QList<QByteArray> &lines = list.lines;
     for (const QByteArray &raw : lines) {
         const QString line = Cp1252::decode(raw);
         if (referenceOf(line) != reference)
@@ -31,4 +46,13 @@ AbbeyList::Lookup AbbeyList::Cherche_Abbaye(const QString &path, const QString &
     if (result.found && result.locator == QLatin1String("  "))
         result.name.clear();
     return result;
+}
+
+QString AbbeyList::missingListMessage(const QString &path)
+{
+    return QStringLiteral("ATTENTION la liste des abbayes %1 est introuvable dans le dossier %2 : "
+                          "la référence n'a pas pu être vérifiée.\r\n\r\n"
+                          "La liste sera recréée au prochain démarrage de KVR_ZEL. En attendant, "
+                          "entrez vous-même le locator et le nom de l'abbaye.")
+        .arg(QFileInfo(path).fileName(), QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
 }

@@ -13,6 +13,9 @@ public:
     static inline const QString NotReferencedMessage =
         QStringLiteral("ATTENTION cette Abbaye n'est pas referencée");
 
+    // The list has gone from the program directory while the program runs.
+    static QString missingListMessage(const QString &path);
+
     static constexpr int NameWidth = 60;
     static constexpr int LocatorWidth = 4;
 
@@ -20,6 +23,9 @@ public:
         bool found = false;
         QString name;    // in capitals, at most 60 characters
         QString locator; // columns 69-72 as they stand
+        // Set (French) when the list itself is missing or unreadable: the
+        // reference could not be looked up, which is not "not referenced".
+        QString error;
     };
 
 

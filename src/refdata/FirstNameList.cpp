@@ -1,6 +1,7 @@
 #include "refdata/FirstNameList.h"
 
 #include "logstore/Cp1252.h"
+#include "logstore/FileLock.h"
 #include "logstore/LogFile.h"
 
 #include <QFileInfo>
@@ -25,6 +26,22 @@ FirstNameList::Lookup FirstNameList::Cherche_Prenom(const QString &callsign)
 
 AtomicFile::Result FirstNameList::Maj_Liste_Prenom(const QString &record)
 {
+    // A name the list cannot hold would come back as another name (or break the
+    // line): say which character, and keep the list as it is.
+    const QString refused = Cp1252::refusal(record);
+    if (!refused.isEmpty())
+        return {false, refused};
+    FileLock lock(FileLock::lockPathFor(m_path));
+    if (lock.lock(m_lockTimeout) != FileLock::Status::Locked) {
+        const QString why = lock.status() == FileLock::Status::HeldByOther
+            ? QStringLiteral("la liste est en cours de modification par une autre copie de KVR_ZEL.")
+            : lock.reason();
+        return {false, QStringLiteral("Impossible d'enregistrer la liste des prénoms %1 :\r\n%2")
+                           .arg(QFileInfo(m_path).fileName(), why)};
+    }
+    // Under the lock no copy is writing the list: a copy of it lying beside it was
+    // left by a write that was stopped.
+    AtomicFile::removeLeftovers(m_path);
     const LogFile::Content content = LogFile::read(m_path);
     if (!content.error.isEmpty()) {
         // Never rewrite a list that could not be read: its stations would be lost.

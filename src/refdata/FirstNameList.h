@@ -28,7 +28,9 @@ public:
 
     // Replaces every line whose first 12 characters are those of the record, keeps
     // every other line byte for byte, and appends the record when Prenom_A_Ajouter
-    // is set. The whole list is rewritten in one step.
+    // is set. The whole list is rewritten in one step, under a lock beside it. A
+    // record holding a character the list cannot hold (see Cp1252::refusal) is
+    // refused with a message naming it, and the list is left as it is.
     AtomicFile::Result Maj_Liste_Prenom(const QString &record);
 
     // Callsign padded to 12, four blanks, first name in capitals.
@@ -38,8 +40,11 @@ public:
     void setPrenom_A_Ajouter(bool toAdd) { m_prenomAAjouter = toAdd; }
 
     QString path() const { return m_path; }
+    // How long an update waits for another copy of the program.
+    void setLockTimeout(int milliseconds) { m_lockTimeout = milliseconds; }
 
 private:
     QString m_path;
     bool m_prenomAAjouter = false;
+    int m_lockTimeout = 5000;
 };

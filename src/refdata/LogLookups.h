@@ -1,22 +1,57 @@
 #pragma once
 
+#include <QByteArrayView>
+#include <QList>
 #include <QString>
+
+#include <functional>
+
+class LogSession;
 
 // Questions asked of the current station's log while a QSO is being entered.
 // Log lines are 138 columns: reference in 35-40 (region code in 35-36), date
 // "JJ/MM/AA" in 42-49. A missing log reads as empty.
+//
+// A line that is not a 138-byte QSO line still counts when its reference can be
+// recognised: at its columns as they stand, at its columns once the line is read
+// as UTF-8 (a log converted by another program), or by the fields around it
+// (reference, blank, "JJ/MM/AA", blank, "HH:MM"). So an abbey logged on such a
+// line is never taken for a new one.
 class LogLookups
 {
 public:
     struct Contact {
         bool found = false;
-        QString date; // "JJ/MM/AA" of the first QSO with the abbey
+        QString date;  // "JJ/MM/AA" of the first QSO with the abbey
+        QString error; // French: the log could not be read, nothing can be said
+    };
+    struct Region {
+        bool found = false;
+        QString error;
     };
 
-    // First QSO, in file order, whose reference is exactly the one given.
-    static Contact Deja_Contacte(const QString &logPath, const QString &reference);
+    // On the log the session holds in memory: no file is read. When the session
+    // could not read the log, error says so and found is false: the entry must
+    // stop, as "not contacted" would be a guess.
+    static Contact Deja_Contacte(const LogSession &session, const QString &reference);
+    static Region Cherche_Region(const LogSession &session, const QString &code);
 
+    // The same on a log file read afresh.
+    static Contact Deja_Contacte(const QString &logPath, const QString &reference);
     // True when some QSO of the log is in the region of the code ("VN" and "VE"
-    // count as one region); false for an empty log, so the region is new.
+    // count as one region); false for an empty or unreadable log, so the region is new.
     static bool Cherche_Region(const QString &logPath, const QString &code);
+
+    // A reference and its date found on a line that is not a 138-byte QSO line
+    // (see above); nothing when none can be recognised.
+    struct Recognised {
+        QString reference;
+        QString date;
+    };
+    static QList<Recognised> recognise(QByteArrayView line);
+
+private:
+    using LineAt = std::function<QByteArrayView(int)>;
+    static Contact contacted(int count, const LineAt &line, const QString &reference);
+    static bool inRegion(int count, const LineAt &line, const QString &code);
 };

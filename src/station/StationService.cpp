@@ -3,6 +3,7 @@
 #include "app/ProgramDir.h"
 #include "logstore/LogFile.h"
 #include "logstore/AtomicFile.h"
+#include "logstore/Cp1252.h"
 #include "logstore/Settings.h"
 
 #include <QDir>
@@ -43,13 +44,18 @@ StationService::Result StationService::validate(const QString &typed)
     if (!LogFile::isValidCallsign(candidate)) {
         result.message = QStringLiteral(
             "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
+        const QString named = checkTyped(candidate);
+        if (!named.isEmpty())
+            result.message = named + QStringLiteral("\r\n\r\n") + result.message;
         result.clearField = true;
         return result;
     }
 
     const QString logPath = QDir(m_dir).filePath(LogFile::fileName(candidate));
+    const QString previous = m_settings.stationCallsign();
     // Anything but a file there (a directory) is no log: creating one reports why.
-    if (!QFileInfo(logPath).isFile()) {
+    const bool isNew = !QFileInfo(logPath).isFile();
+    if (isNew) {
         QString why;
         if (!Cree_Log_Station(candidate, &why)) {
             result.message = QStringLiteral("Impossible de créer le journal %1 :\r\n%2\r\n\r\n"
@@ -57,15 +63,37 @@ StationService::Result StationService::validate(const QString &typed)
                                  .arg(LogFile::fileName(candidate), why);
             return result;
         }
+    }
+    const AtomicFile::Result stored = m_settings.write(Settings::CommonSection, Settings::KeyCallsign, candidate);
+    if (!stored.ok) {
+        // The next start would not know this station: nothing is changed now either.
+        m_settings.write(Settings::CommonSection, Settings::KeyCallsign, previous);
+        if (isNew)
+            QFile::remove(logPath);
+        result.message = QStringLiteral("L'indicatif %1 n'a pas pu être enregistré :\r\n%2\r\n\r\n"
+                                        "La station courante reste inchangée.")
+                             .arg(LogFile::Indicatif_Affiche(candidate), stored.error);
+        return result;
+    }
+    if (isNew) {
         result.created = true;
-        m_settings.write(Settings::CommonSection, Settings::KeyCallsign, candidate);
         const QString section = Settings::stationSection(candidate);
+        // Band and mode read as position 0 when missing, so these cannot go wrong
+        // once the callsign itself was stored.
         m_settings.write(section, Settings::KeyBand, QStringLiteral("0"));
         m_settings.write(section, Settings::KeyMode, QStringLiteral("0"));
         m_settings.write(section, Settings::KeyDateAuto, QStringLiteral("Oui"));
-    } else {
-        m_settings.write(Settings::CommonSection, Settings::KeyCallsign, candidate);
     }
     result.ok = true;
     return result;
+}
+
+QString StationService::checkTyped(const QString &typed)
+{
+    const QString bad = Cp1252::firstUnencodable(typed);
+    if (bad.isEmpty())
+        return {};
+    return QStringLiteral("Le caractère %1 ne peut pas figurer dans un indicatif : le journal et les "
+                          "réglages sont en Windows-1252, qui ne connaît pas ce caractère.")
+        .arg(Cp1252::describe(bad));
 }

@@ -18,7 +18,14 @@ public:
 
     StationService(Settings &settings, QString programDir);
 
+    // Checks, creates when new, and records the station. Not ok (and message says
+    // why, in French) when the callsign is refused, its log cannot be created, or
+    // the settings cannot store it: then the current station is unchanged.
     Result validate(const QString &typed);
+
+    // The refusal for a field holding a character the program's files cannot hold,
+    // naming it; empty when there is none. For Enter in the station field.
+    static QString checkTyped(const QString &typed);
 
     // The log of a new station, as a copy of the template "FXXXX.txt" (an empty
     // log when the template is missing). Written in one step: a failure leaves no file.

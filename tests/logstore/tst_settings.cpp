@@ -1,5 +1,7 @@
 #include "logstore/Settings.h"
 
+#include "logstore/Faults.h"
+
 #include <QtTest>
 
 class TestSettings : public QObject
@@ -10,6 +12,8 @@ private slots:
     void sectionsAndKeysAreKeptApart();
     void positions_data();
     void positions();
+    void readOnlyStoreSaysSo();
+    void aFailedWriteDoesNotSpoilTheNext();
 };
 
 void TestSettings::defaultsOnAnEmptyStore()
@@ -68,6 +72,47 @@ void TestSettings::positions()
     // A hand-edited value that is not a number falls back to the first item.
     s.write(QStringLiteral("Setup TEST1"), QStringLiteral("Mode Utilise"), QStringLiteral("abc"));
     QCOMPARE(s.position(QStringLiteral("TEST1"), Settings::KeyMode), 0);
+}
+
+void TestSettings::readOnlyStoreSaysSo()
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("zel.ini"));
+    Settings(ini).write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST1"));
+    const QByteArray before = [&] { QFile f(ini); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    QVERIFY(QFile::setPermissions(ini, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    zeltest::openToAll(dir.path());
+    // Root writes through any permission: the write is made by a child that is not root.
+    int status = 0;
+    const QString error = QString::fromUtf8(zeltest::inChild(zeltest::notRoot(), [&] {
+        Settings s(ini);
+        const AtomicFile::Result r = s.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST2"));
+        return r.ok ? QByteArray("ok") : r.error.toUtf8();
+    }, &status));
+    if (zeltest::couldNotDropRoot(status))
+        QSKIP("root cannot become another user here");
+    QVERIFY2(error.startsWith(QStringLiteral("Les réglages n'ont pas pu être enregistrés dans ")), qPrintable(error));
+    QVERIFY(error.contains(QStringLiteral("protégé en écriture")));
+    QFile f(ini);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+}
+
+void TestSettings::aFailedWriteDoesNotSpoilTheNext()
+{
+    // A store that cannot be written (its folder is a file), then can be: each
+    // write is judged on its own.
+    QTemporaryDir dir;
+    const QString blocker = dir.filePath(QStringLiteral("conf"));
+    QFile b(blocker);
+    QVERIFY(b.open(QIODevice::WriteOnly));
+    b.close();
+    Settings s(blocker + QStringLiteral("/zel.ini"));
+    QVERIFY(!s.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST1")).ok);
+    QVERIFY(!s.writePosition(QStringLiteral("TEST1"), Settings::KeyBand, 3).ok);
+    QVERIFY(QFile::remove(blocker));
+    QVERIFY(s.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST2")).ok);
+    QCOMPARE(Settings(blocker + QStringLiteral("/zel.ini")).stationCallsign(), QStringLiteral("TEST2"));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -114,9 +114,14 @@ void TestAbbeyList::lookup()
 
 void TestAbbeyList::missingFile()
 {
+    // The list gone while the program runs is not "not referenced": say it is missing.
     const AbbeyList::Lookup r = AbbeyList::Cherche_Abbaye(m_dir.filePath(QStringLiteral("none.txt")),
                                                           QStringLiteral("LZ0001"));
     QVERIFY(!r.found);
+    QVERIFY2(r.error.startsWith(QStringLiteral("ATTENTION la liste des abbayes none.txt est introuvable")),
+             qPrintable(r.error));
+    QVERIFY(r.error.contains(QStringLiteral("sera recréée au prochain démarrage")));
+    QCOMPARE(AbbeyList::Cherche_Abbaye(m_list, QStringLiteral("ZZ9999")).error, QString());
 }
 
 void TestAbbeyList::upperCasedNameStaysWithinItsColumns()

@@ -1,10 +1,13 @@
 #include "refdata/LogLookups.h"
 
 #include "logstore/Cp1252.h"
+#include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
+#include "logstore/Settings.h"
 
 #include "common/LogLines.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,6 +33,9 @@ private slots:
     void alreadyContacted();
     void region_data();
     void region();
+    void malformedLinesStillCount_data();
+    void malformedLinesStillCount();
+    void unreadableLogStopsTheEntry();
 
 private:
     QString write(const QString &name, const QByteArray &content);
@@ -38,6 +44,7 @@ private:
     QString m_log;
     QString m_empty;
     QString m_missing;
+    QString m_odd;
 };
 
 QString TestLogLookups::write(const QString &name, const QByteArray &content)
@@ -63,6 +70,24 @@ void TestLogLookups::initTestCase()
     m_log = write(QStringLiteral("F6ZZZ_ZEL.log"), content);
     m_empty = write(QStringLiteral("empty_ZEL.log"), QByteArray());
     m_missing = m_dir.filePath(QStringLiteral("missing_ZEL.log"));
+
+    // Lines that are not QSO lines as the program writes them, each still holding
+    // its abbey: converted to UTF-8 (accented first name and abbey name), shifted by
+    // a hand edit, and a 138-byte line with a control character.
+    QsoRecord accented;
+    accented.setField(QsoRecord::Indicatif, QStringLiteral("I2BBB"));
+    accented.setField(QsoRecord::Prenom, QString::fromUtf8("JÉRÔME"));
+    accented.setField(QsoRecord::Reference, QStringLiteral("LB0001"));
+    accented.setField(QsoRecord::Date, QStringLiteral("14/01/07"));
+    accented.setField(QsoRecord::Heure, QStringLiteral("09:05"));
+    accented.setField(QsoRecord::NomAbbaye, QString::fromUtf8("ABBAZIA DI SAN NICOLÒ"));
+    QByteArray control = qso("I3CCC", "TO0007", "02/02/07");
+    control[100] = '\x01';
+    const QByteArray odd = qso("F6ABC", "PM0001", "10/01/07") + "\r\n"
+        + accented.toLogLine().toUtf8() + "\r\n"
+        + " " + qso("I4DDD", "VN0004", "01/04/07") + "\r\n"
+        + control + "\r\n";
+    m_odd = write(QStringLiteral("ODD_ZEL.log"), odd);
 }
 
 void TestLogLookups::alreadyContacted_data()
@@ -117,5 +142,60 @@ void TestLogLookups::region()
     QCOMPARE(LogLookups::Cherche_Region(log, code), found);
 }
 
-QTEST_APPLESS_MAIN(TestLogLookups)
+void TestLogLookups::malformedLinesStillCount_data()
+{
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("date");
+    QTest::newRow("a QSO line") << "PM0001" << true << "10/01/07";
+    QTest::newRow("a line converted to UTF-8") << "LB0001" << true << "14/01/07";
+    QTest::newRow("a line shifted by a hand edit") << "VN0004" << true << "01/04/07";
+    QTest::newRow("a line with a control character") << "TO0007" << true << "02/02/07";
+    QTest::newRow("an abbey not logged") << "AZ0001" << false << "";
+}
+
+void TestLogLookups::malformedLinesStillCount()
+{
+    QFETCH(QString, reference);
+    QFETCH(bool, found);
+    QFETCH(QString, date);
+    Settings settings(m_dir.filePath(QStringLiteral("odd.ini")));
+    settings.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("ODD"));
+    LogSession session(settings, m_dir.path());
+    session.openStation();
+    QCOMPARE(session.lineCount(), 4);
+    // On the session's lines and on the file read afresh: the same answers.
+    for (const LogLookups::Contact &c : {LogLookups::Deja_Contacte(session, reference),
+                                         LogLookups::Deja_Contacte(m_odd, reference)}) {
+        QCOMPARE(c.error, QString());
+        QCOMPARE(c.found, found);
+        QCOMPARE(c.date, date);
+    }
+    const QString code = reference.left(2);
+    QCOMPARE(LogLookups::Cherche_Region(session, code).found, found);
+    QCOMPARE(LogLookups::Cherche_Region(m_odd, code), found);
+    if (code == QLatin1String("VN"))
+        QVERIFY(LogLookups::Cherche_Region(session, QStringLiteral("VE")).found);
+}
+
+void TestLogLookups::unreadableLogStopsTheEntry()
+{
+    // A folder where the log should be: it cannot be read, and "not contacted"
+    // would be a guess.
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("BAD_ZEL.log"))));
+    Settings settings(dir.filePath(QStringLiteral("bad.ini")));
+    settings.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("BAD"));
+    LogSession session(settings, dir.path());
+    session.openStation();
+    const LogLookups::Contact c = LogLookups::Deja_Contacte(session, QStringLiteral("PM0001"));
+    QVERIFY(!c.found);
+    QVERIFY2(c.error.startsWith(QStringLiteral("Le journal BAD_ZEL.log n'a pas pu être lu")), qPrintable(c.error));
+    QVERIFY(c.error.contains(QStringLiteral("la saisie est arrêtée")));
+    QVERIFY(!LogLookups::Cherche_Region(session, QStringLiteral("PM")).error.isEmpty());
+    QVERIFY(!LogLookups::Deja_Contacte(dir.filePath(QStringLiteral("BAD_ZEL.log")), QStringLiteral("PM0001"))
+                 .error.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestLogLookups)
 #include "tst_loglookups.moc"

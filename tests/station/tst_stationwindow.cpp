@@ -68,6 +68,7 @@ private slots:
     void accepted();
     void refusals_data();
     void refusals();
+    void characterTheFilesCannotHold();
     void existingStation();
     void missingTemplate();
     void unwritableDirectory();
@@ -183,6 +184,33 @@ void StationWindowTest::refusals()
     QCOMPARE(readBytes(h.iniPath()), ini);
     QCOMPARE(h.label("I_Station")->text(), QStringLiteral("TEST1"));
     QCOMPARE(h.session->callsign(), QStringLiteral("TEST1"));
+}
+
+void StationWindowTest::characterTheFilesCannotHold()
+{
+    MainHarness h;
+    QVERIFY(h.prepare({}));
+    QVERIFY(h.start());
+    const QStringList before = files(h);
+    StationUi ui;
+    QVERIFY(openStation(h, &ui));
+    h.messages.clear();
+    MainHarness::type(ui.callsign, QString::fromUtf8("sp5ł"));
+    // Enter names the character and keeps the cursor in the field.
+    QTest::keyClick(ui.callsign, Qt::Key_Return);
+    QCOMPARE(h.messages.notices.size(), 1);
+    QVERIFY2(h.messages.notices.first().contains(QString::fromUtf8("« ł » (U+0142)")),
+             qPrintable(h.messages.notices.first()));
+    QVERIFY(!ui.validate->hasFocus());
+    // Validating anyway: named again, then the rule; nothing is created.
+    h.messages.clear();
+    QTest::mouseClick(ui.validate, Qt::LeftButton);
+    QCOMPARE(h.messages.notices.size(), 1);
+    QVERIFY(h.messages.notices.first().contains(QString::fromUtf8("« Ł » (U+0141)")));
+    QVERIFY(h.messages.notices.first().endsWith(
+        QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ")));
+    QCOMPARE(ui.callsign->text(), QString());
+    QCOMPARE(files(h), before);
 }
 
 void StationWindowTest::existingStation()

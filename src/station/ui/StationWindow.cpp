@@ -57,6 +57,12 @@ StationWindow::StationWindow(Settings &settings, Messages &messages, QString pro
     keys->setSlashAsUnderscore(true);
     keys->watch(New_Indicatif);
     connect(keys, &FieldKeys::enterPressed, this, [this] {
+        // A character no file of the program can hold is named at once.
+        const QString refused = StationService::checkTyped(New_Indicatif->text());
+        if (!refused.isEmpty()) {
+            m_messages.notice(refused);
+            return;
+        }
         // Enter only moves on to "Validez"; it does not validate by itself.
         setBackground(New_Indicatif, Qt::white);
         Validation->setFocus();

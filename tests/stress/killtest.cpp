@@ -1,0 +1,312 @@
+// Kills a copy of the program's log writer with SIGKILL at random moments of its
+// commits and rewrites, again and again, and checks after each kill that:
+//  - the log is exactly one of the copies the writer went through (the complete
+//    old or new copy, every line intact), and the first-name list likewise;
+//  - the next commit goes through at once, whatever lock or temporary copy the
+//    kill left behind, and opening the log cleans those copies away.
+//
+//   stress_killtest run [--rounds N] [--dir DIR] [--max-delay MS]
+//   stress_killtest work DIR SEED       (the writer; started by "run")
+//
+// The writer draws its changes from a generator seeded per round, so "run" can
+// replay them in memory from the log as it stood before the round.
+
+#include "logstore/AtomicFile.h"
+#include "logstore/Cp1252.h"
+#include "logstore/FileLock.h"
+#include "logstore/LogFile.h"
+#include "logstore/LogRewriter.h"
+#include "logstore/LogSession.h"
+#include "logstore/Settings.h"
+#include "refdata/FirstNameList.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <cstdio>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using Lines = QList<QByteArray>;
+
+const QString Station = QStringLiteral("TEST1");
+
+QByteArray pad(const QByteArray &v, int width) { return v.leftJustified(width, ' ', true); }
+
+QByteArray two(int v) { return QByteArray::number(v).rightJustified(2, '0'); }
+
+// The changes of one round, drawn in the same order by the writer and the replay.
+class Changes
+{
+public:
+    explicit Changes(unsigned seed) : m_rng(seed) {}
+
+    int below(int n) { return int(m_rng() % unsigned(n)); }
+
+    QByteArray line()
+    {
+        static const char *const refs[] = {"PM0001", "LB0002", "VN0004", "TO0007", "AZ0001", "LZ0010"};
+        const QByteArray call = "I" + QByteArray::number(below(10)) + char('A' + below(26)) + char('A' + below(26));
+        const QByteArray date = two(1 + below(28)) + '/' + two(1 + below(12)) + '/' + two(below(30));
+        const QByteArray time = two(below(24)) + ':' + two(below(60));
+        return pad(call, 12) + ' ' + pad("JN45", 4) + ' ' + pad("G\xC9RARD", 15) + ' ' + refs[below(6)] + ' '
+            + date + ' ' + time + ' ' + pad("SSB", 3) + ' ' + pad("14 Mhz", 7) + ' ' + pad("59", 3) + ' '
+            + pad("59", 3) + ' ' + pad("ABBAZIA DI SAN NICOL\xD2", 60) + ' ' + (below(2) ? '*' : ' ');
+    }
+
+    enum Kind { Append, Insert, Replace, Remove, Confirm, Name };
+    struct Change {
+        Kind kind;
+        QByteArray line;    // new line
+        QByteArray old;     // replaced or removed line
+        QList<int> rows;    // rows to confirm
+        QString record;     // first-name record
+    };
+
+    Change next(const Lines &log)
+    {
+        Change c;
+        const int pick = below(12);
+        c.line = line();
+        const int at = log.isEmpty() ? -1 : below(int(log.size()));
+        c.rows = {below(qMax<int>(1, int(log.size()))), below(qMax<int>(1, int(log.size())))};
+        const int call = below(8);
+        c.record = FirstNameList::record(QStringLiteral("F%1ABC").arg(call),
+                                         QStringLiteral("NOM%1").arg(below(3)));
+        if (log.size() > 60 || (pick == 9 && at >= 0)) {
+            c.kind = Remove;
+            c.old = log.at(at >= 0 ? at : 0);
+        } else if (pick < 3 || at < 0) {
+            c.kind = Append;
+        } else if (pick < 6) {
+            c.kind = Insert;
+        } else if (pick < 8) {
+            c.kind = Replace;
+            c.old = log.at(at);
+        } else if (pick < 10) {
+            c.kind = Confirm;
+        } else {
+            c.kind = Name;
+        }
+        return c;
+    }
+
+private:
+    std::mt19937 m_rng;
+};
+
+// The same change on lines in memory.
+void apply(const Changes::Change &c, Lines *log, Lines *names)
+{
+    LogRewriter::Lines views(log->cbegin(), log->cend());
+    switch (c.kind) {
+    case Changes::Append: views = LogRewriter::appended(views, c.line); break;
+    case Changes::Insert: views = LogRewriter::inserted(views, c.line); break;
+    case Changes::Replace: views = LogRewriter::replaced(views, c.line, c.old); break;
+    case Changes::Remove: views = LogRewriter::removed(views, c.old); break;
+    case Changes::Confirm: {
+        Lines out = *log;
+        for (int row : c.rows) {
+            if (row < out.size() && out.at(row).size() == 138)
+                out[row][137] = '*';
+        }
+        *log = out;
+        return;
+    }
+    case Changes::Name: {
+        const QByteArray record = Cp1252::encode(c.record);
+        bool matched = false;
+        for (QByteArray &l : *names) {
+            if (Cp1252::decode(l).left(FirstNameList::CallsignWidth) == c.record.left(FirstNameList::CallsignWidth)) {
+                l = record;
+                matched = true;
+            }
+        }
+        if (!matched)
+            names->append(record);
+        return;
+    }
+    }
+    Lines out;
+    for (const QByteArrayView v : views)
+        out << v.toByteArray();
+    *log = out;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+int work(const QString &dir, unsigned seed)
+{
+    Settings settings(QDir(dir).filePath(QStringLiteral("zel.ini")));
+    LogSession session(settings, dir);
+    session.openStation();
+    if (!session.loadError().isEmpty()) {
+        std::fprintf(stderr, "cannot read the log: %s\n", qPrintable(session.loadError()));
+        return 2;
+    }
+    FirstNameList names(QDir(dir).filePath(QStringLiteral("Liste_Prenom.txt")));
+    Changes changes(seed);
+    for (;;) {
+        Lines log;
+        for (int i = 0; i < session.lineCount(); ++i)
+            log << session.line(i).toByteArray();
+        const Changes::Change c = changes.next(log);
+        AtomicFile::Result r;
+        switch (c.kind) {
+        case Changes::Append: r = session.append(c.line); break;
+        case Changes::Insert: r = session.insert(c.line); break;
+        case Changes::Replace: r = session.replace(c.line, c.old); break;
+        case Changes::Remove: r = session.remove(c.old); break;
+        case Changes::Confirm: r = session.markConfirmed(c.rows); break;
+        case Changes::Name: r = names.Maj_Liste_Prenom(c.record); break;
+        }
+        if (!r.ok) {
+            std::fprintf(stderr, "change refused: %s\n", qPrintable(r.error));
+            return 2;
+        }
+    }
+}
+
+int run(QString dir, int rounds, int maxDelay)
+{
+    std::unique_ptr<QTemporaryDir> temporary;
+    if (dir.isEmpty()) {
+        temporary = std::make_unique<QTemporaryDir>();
+        dir = temporary->path();
+    }
+    QDir().mkpath(dir);
+    const QString logPath = QDir(dir).filePath(Station + QStringLiteral("_ZEL.log"));
+    const QString namesPath = QDir(dir).filePath(QStringLiteral("Liste_Prenom.txt"));
+    Settings settings(QDir(dir).filePath(QStringLiteral("zel.ini")));
+    settings.write(Settings::CommonSection, Settings::KeyCallsign, Station);
+    {
+        Changes first(1);
+        Lines log;
+        for (int i = 0; i < 20; ++i)
+            log << first.line();
+        QFile::remove(logPath);
+        QFile::remove(namesPath);
+        if (!AtomicFile::write(logPath, Cp1252::joinLines(log)).ok
+            || !AtomicFile::write(namesPath, "F1ABC           JEAN\r\n").ok) {
+            std::fprintf(stderr, "cannot prepare %s\n", qPrintable(dir));
+            return 1;
+        }
+    }
+
+    std::mt19937 timing(12345);
+    const QByteArray self = QFile::encodeName(QCoreApplication::applicationFilePath());
+    const QByteArray dirArg = QFile::encodeName(dir);
+    int failures = 0, selfExited = 0, leftoverCopies = 0, leftoverLocks = 0, killedAtStart = 0;
+    qint64 changesSeen = 0, slowestNext = 0;
+    for (int round = 0; round < rounds; ++round) {
+        const Lines log0 = Cp1252::splitLines(readAll(logPath));
+        const Lines names0 = Cp1252::splitLines(readAll(namesPath));
+        const QByteArray seed = QByteArray::number(1000 + round);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::execl(self.constData(), self.constData(), "work", dirArg.constData(), seed.constData(),
+                    static_cast<char *>(nullptr));
+            ::_exit(127);
+        }
+        ::usleep(useconds_t(std::uniform_int_distribution<int>(0, maxDelay * 1000)(timing)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        if (!WIFSIGNALED(status)) {
+            ++selfExited;
+            std::fprintf(stderr, "round %d: the writer stopped by itself (status %d)\n", round, status);
+        }
+
+        // Which copy is on disk: replay the round's changes from where it started.
+        const QByteArray logNow = readAll(logPath);
+        const QByteArray namesNow = readAll(namesPath);
+        Lines log = log0;
+        Lines names = names0;
+        Changes changes(seed.toUInt());
+        int matched = -1;
+        for (int k = 0; k <= 100000; ++k) {
+            if (Cp1252::joinLines(log) == logNow && Cp1252::joinLines(names) == namesNow) {
+                matched = k;
+                break;
+            }
+            apply(changes.next(log), &log, &names);
+        }
+        if (matched < 0) {
+            ++failures;
+            std::fprintf(stderr, "round %d: the log or the first-name list is no copy the writer made\n", round);
+            break;
+        }
+        for (const QByteArray &l : Cp1252::splitLines(logNow)) {
+            if (!LogFile::isWellFormed(l)) {
+                ++failures;
+                std::fprintf(stderr, "round %d: a line is not intact\n", round);
+            }
+        }
+        changesSeen += matched;
+        killedAtStart += matched == 0;
+        leftoverCopies += int(AtomicFile::leftovers(logPath).size() + AtomicFile::leftovers(namesPath).size());
+        leftoverLocks += int(QFile::exists(FileLock::lockPathFor(logPath)));
+
+        // The next commit: at once, and the log opened clean.
+        QElapsedTimer timer;
+        timer.start();
+        LogSession session(settings, dir);
+        session.openStation();
+        if (!AtomicFile::leftovers(logPath).isEmpty()) {
+            ++failures;
+            std::fprintf(stderr, "round %d: a temporary copy is still beside the log\n", round);
+        }
+        Changes next(seed.toUInt() + 7);
+        const AtomicFile::Result r = session.append(next.line());
+        slowestNext = qMax(slowestNext, timer.elapsed());
+        if (!r.ok || timer.elapsed() > 1000) {
+            ++failures;
+            std::fprintf(stderr, "round %d: the next commit %s after %lld ms: %s\n", round,
+                         r.ok ? "went through" : "was refused", qlonglong(timer.elapsed()), qPrintable(r.error));
+        }
+    }
+    std::printf("kills: %d, changes completed before them: %lld, kills before any change: %d\n", rounds,
+                qlonglong(changesSeen), killedAtStart);
+    std::printf("temporary copies left by a kill: %d (all cleaned at the next opening), lock files left: %d\n",
+                leftoverCopies, leftoverLocks);
+    std::printf("slowest next commit: %lld ms; writers that stopped by themselves: %d; failures: %d\n",
+                qlonglong(slowestNext), selfExited, failures);
+    return failures == 0 && selfExited == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.value(1) == QLatin1String("work") && args.size() == 4)
+        return work(args.at(2), args.at(3).toUInt());
+    if (args.value(1) == QLatin1String("run")) {
+        int rounds = 100;
+        int maxDelay = 120;
+        QString dir;
+        for (int i = 2; i + 1 < args.size(); i += 2) {
+            if (args.at(i) == QLatin1String("--rounds"))
+                rounds = args.at(i + 1).toInt();
+            else if (args.at(i) == QLatin1String("--dir"))
+                dir = args.at(i + 1);
+            else if (args.at(i) == QLatin1String("--max-delay"))
+                maxDelay = args.at(i + 1).toInt();
+        }
+        return run(dir, rounds, maxDelay);
+    }
+    std::fprintf(stderr, "usage: %s run [--rounds N] [--dir DIR] [--max-delay MS]\n", argv[0]);
+    return 2;
+}
