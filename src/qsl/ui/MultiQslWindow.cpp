@@ -133,8 +133,10 @@ void MultiQslWindow::onEnregistre()
     }
     const AtomicFile::Result r = QslMarking::Modif_Fichier_Log(m_session, numbers, shown);
     if (!r.ok) {
-        // Nothing was written: the ticks stay for another try.
+        // Nothing was written: the ticks stay for another try. The log is read again
+        // so that, if it changed behind the list, a new search shows it as it stands.
         m_messages.notice(r.error);
+        m_session.reload();
         return;
     }
     m_session.requestSelect(m_session.lineCount() - 1);
