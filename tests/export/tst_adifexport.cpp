@@ -125,6 +125,8 @@ private slots:
     void ascii_data();
     void ascii();
     void recordOfOneLine();
+    void linesOfOtherLengths_data();
+    void linesOfOtherLengths();
     void everyCharacterReadsBack();
 
     void menuExportsAndSays();
@@ -230,9 +232,50 @@ void AdifExportTest::recordOfOneLine()
                                              "<time_on:4>1407<rst_rcvd:2>59<rst_sent:2>59<comment:7>AZ0001 ")));
     QVERIFY(record.endsWith(QStringLiteral("<eor>")));
 
+    // Control codes typed into a name by hand: a tab reads as a blank, the rest as "?".
+    q.name = "\tA\tB\x01\x7F\t";
+    const QString controls = AdifExport(QStringLiteral("F6ABC")).ADIF_SP(Cp1252::decode(q.line()));
+    QVERIFY2(controls.contains(QStringLiteral("<name:5>A B?" "?<band:")), qPrintable(controls));
+
     // A short line edited by hand: the missing fields are empty.
     const QString shortLine = AdifExport(QStringLiteral("F6ABC")).ADIF_SP(QStringLiteral("F1ABC        JN18"));
     QVERIFY(shortLine.startsWith(QStringLiteral("<call:5>F1ABC<name:0><band:0><mode:0><qso_date:0><time_on:0>")));
+}
+
+void AdifExportTest::linesOfOtherLengths_data()
+{
+    // Lines edited by hand: cut short, or longer than the 138 columns.
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QByteArray>("junk");
+    QTest::addColumn<QByteArray>("comment");
+    QTest::addColumn<QByteArray>("qsl");
+    const QByteArray full = "<comment:41>AZ0001 Abbazia di San Clemente a Casauria";
+    QTest::newRow("whole") << 138 << QByteArray() << full << QByteArray("Y");
+    QTest::newRow("no QSL column") << 137 << QByteArray() << full << QByteArray("N");
+    QTest::newRow("cut after the name") << 130 << QByteArray() << full << QByteArray("N");
+    QTest::newRow("cut inside the name") << 100 << QByteArray() << QByteArray("<comment:30>AZ0001 Abbazia di San Clemente")
+                                         << QByteArray("N");
+    QTest::newRow("cut after the reference") << 40 << QByteArray() << QByteArray("<comment:7>AZ0001 ")
+                                             << QByteArray("N");
+    QTest::newRow("more after the QSL column") << 138 << QByteArray("  NOTE \xE9 <call:3>XYZ") << full
+                                               << QByteArray("Y");
+}
+
+void AdifExportTest::linesOfOtherLengths()
+{
+    QFETCH(int, length);
+    QFETCH(QByteArray, junk);
+    QFETCH(QByteArray, comment);
+    QFETCH(QByteArray, qsl);
+    const QByteArray line = fixtureLog().first().left(length) + junk;
+    QByteArray record;
+    AdifExport(QStringLiteral("F6ABC/P")).appendRecord(record, line);
+    const QByteArray before = length > 69 ? QByteArray("<call:5>F5ABC<name:4>JEAN<band:3>20m<mode:3>SSB<qso_date:8>20080305"
+                                                       "<time_on:4>1407<rst_rcvd:2>59<rst_sent:2>59")
+                                          : QByteArray("<call:5>F5ABC<name:4>JEAN<band:0><mode:0><qso_date:0>"
+                                                       "<time_on:0><rst_rcvd:0><rst_sent:0>");
+    QCOMPARE(record, before + comment + "<station_callsign:7>F6ABC/P<gridsquare:4>JN62<qsl_rcvd:1>" + qsl
+                         + "<sig:3>ZEL<sig_info:6>AZ0001<eor>");
 }
 
 void AdifExportTest::everyCharacterReadsBack()
