@@ -21,11 +21,6 @@ QList<QslMarking::Candidate> QslMarking::candidates(const LogSession &session, c
     return out;
 }
 
-int QslMarking::numberOf(const QString &listLine)
-{
-    return listLine.left(QsoRecord::CounterWidth).trimmed().toInt();
-}
-
 AtomicFile::Result QslMarking::Modif_Fichier_Log(LogSession &session, const QList<int> &numbers,
                                                  const QList<QByteArray> &shown)
 {

@@ -23,9 +23,6 @@ public:
     // capitals), in log order. An empty text gives every unconfirmed QSO.
     static QList<Candidate> candidates(const LogSession &session, const QString &text);
 
-    // The QSO number a list line starts with (its first five columns), 0 for none.
-    static int numberOf(const QString &listLine);
-
     // Modif_Fichier_Log for every ticked QSO at once: puts "*" in the QSL column of
     // the log lines with these 1-based numbers, in one rewrite of the log. Each line
     // must still be the one listed (shown); otherwise nothing is written.

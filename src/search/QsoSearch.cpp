@@ -113,12 +113,3 @@ QString QsoSearch::resultLine(const QString &listLine)
     return listColumns(listLine, 1, 20) + gap + listColumns(listLine, 51, 58) + gap
         + listColumns(listLine, 43, 48) + gap + listColumns(listLine, 91, 153);
 }
-
-int QsoSearch::rowOfResult(const QString &resultLine, int lineCount)
-{
-    bool ok = false;
-    const int number = resultLine.left(QsoRecord::CounterWidth).trimmed().toInt(&ok);
-    if (!ok || number < 1 || number > lineCount)
-        return -1;
-    return number - 1;
-}

@@ -46,9 +46,6 @@ public:
     // The result line of a main list line: number and callsign, date, reference,
     // abbey name and QSL flag.
     static QString resultLine(const QString &listLine);
-    // The 0-based row of the QSO a result line names by its number, or -1 when the
-    // log has no line of that number.
-    static int rowOfResult(const QString &resultLine, int lineCount);
 
     static QString notFoundMessage() { return QStringLiteral("Pas de QSO trouvé"); }
 };

@@ -58,8 +58,6 @@ private slots:
     void search();
     void emptyLogFindsNothing();
     void resultLine();
-    void resultNumberNamesARow_data();
-    void resultNumberNamesARow();
 
     void typedSearchListsAndEmptiesTheBoxes();
     void clickOnResultSelectsTheQsoAndCloses();
@@ -187,23 +185,6 @@ void SearchTest::resultLine()
     QCOMPARE(withName.mid(40, 60).trimmed(), QString::fromLatin1(PieDiChienti));
     QCOMPARE(withName.left(20), QStringLiteral("    2  F1XYZ        "));
     QCOMPARE(withName.size(), 103);
-}
-
-void SearchTest::resultNumberNamesARow_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("row");
-    QTest::newRow("first") << "    1  F5ABC" << 0;
-    QTest::newRow("last") << "    5  DL5ABX" << 4;
-    QTest::newRow("past the end") << "    6  DL5ABX" << -1;
-    QTest::newRow("no number") << "       DL5ABX" << -1;
-}
-
-void SearchTest::resultNumberNamesARow()
-{
-    QFETCH(QString, line);
-    QFETCH(int, row);
-    QCOMPARE(QsoSearch::rowOfResult(line, 5), row);
 }
 
 // ------------------------------------------------------------------ the window

@@ -15,8 +15,11 @@
 #include <QVBoxLayout>
 
 namespace {
-// Each listed QSO keeps its log line as it stood, so a change behind the list is seen.
-constexpr int LogLineRole = Qt::UserRole + 1;
+// Each listed QSO keeps its line number (the number its list line starts with,
+// which five columns cannot hold past 99,999) and its log line as it stood, so a
+// change behind the list is seen.
+constexpr int RowRole = Qt::UserRole + 1;
+constexpr int LogLineRole = Qt::UserRole + 2;
 }
 
 MultiQslWindow::MultiQslWindow(LogSession &session, Messages &messages, QWidget *parent)
@@ -112,6 +115,7 @@ void MultiQslWindow::onRecherche()
         auto *item = new QListWidgetItem(c.listLine, Liste_QSO);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
+        item->setData(RowRole, c.row);
         item->setData(LogLineRole, c.logLine);
     }
 }
@@ -124,7 +128,7 @@ void MultiQslWindow::onEnregistre()
         const QListWidgetItem *item = Liste_QSO->item(i);
         if (item->checkState() != Qt::Checked)
             continue;
-        numbers.append(QslMarking::numberOf(item->text()));
+        numbers.append(item->data(RowRole).toInt() + 1);
         shown.append(item->data(LogLineRole).toByteArray());
     }
     if (numbers.isEmpty()) {

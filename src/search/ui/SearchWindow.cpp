@@ -220,7 +220,11 @@ void SearchWindow::search()
             Indica->clear();
         return;
     }
-    QSO_Effectues->addItems(found.lines);
+    for (int i = 0; i < found.lines.size(); ++i) {
+        // The line number the result starts with, kept whole (five columns hold 99,999).
+        auto *item = new QListWidgetItem(found.lines.at(i), QSO_Effectues);
+        item->setData(Qt::UserRole, found.rows.at(i));
+    }
     if (found.nothingFound)
         m_messages.notice(QsoSearch::notFoundMessage());
     Indica->clear();
@@ -232,8 +236,9 @@ void SearchWindow::jumpTo(QListWidgetItem *item)
 {
     if (!item)
         return;
-    const int row = QsoSearch::rowOfResult(item->text(), m_session.lineCount());
-    if (row >= 0)
+    // The QSO of that number in the main list, as a click there would select it.
+    const int row = item->data(Qt::UserRole).toInt();
+    if (row >= 0 && row < m_session.lineCount())
         m_session.requestSelect(row);
     close();
 }
