@@ -35,6 +35,8 @@ TARGETS = {
     "BM_Scores": ("BM_Baseline_ReportsReadSplit", 3.0),
     "BM_RegionTally": ("BM_Baseline_ReadTallyLog", 2.0),
     "BM_Lookups": ("BM_Baseline_ReadDecodeLookups", 0.25),
+    "BM_AdifExport": ("BM_Baseline_ReadLog", 3.0),
+    "BM_AdifExportToFile": ("BM_Baseline_ReadAndWriteSynced", 2.5),
 }
 
 median = {}
@@ -49,7 +51,7 @@ for b in json.load(open(sys.argv[1]))["benchmarks"]:
 ABSOLUTE = {"BM_ReferenceLookups": 5.0}
 
 missed = False
-print("\n%-11s %6s %10s %10s %6s %6s" % ("", "QSO", "ms", "base ms", "ratio", "cible"))
+print("\n%-17s %6s %10s %10s %6s %6s" % ("", "QSO", "ms", "base ms", "ratio", "cible"))
 for (name, size), t in sorted(median.items(), key=lambda kv: (kv[0][1], kv[0][0])):
     if name not in TARGETS:
         continue
@@ -59,7 +61,7 @@ for (name, size), t in sorted(median.items(), key=lambda kv: (kv[0][1], kv[0][0]
         continue
     ratio = t / base
     missed |= ratio > target
-    print("%-11s %6d %10.2f %10.2f %6.2f %6.1f%s" % (name[3:], size, t, base, ratio, target,
+    print("%-17s %6d %10.2f %10.2f %6.2f %6.1f%s" % (name[3:], size, t, base, ratio, target,
                                                      "" if ratio <= target else "  DEPASSE"))
 for (name, size), t in sorted(median.items(), key=lambda kv: (kv[0][1], kv[0][0])):
     if name in ABSOLUTE:

@@ -2,5 +2,5 @@
 
 struct AppContext;
 
-// Wires 'Fichier > Exporter le log au format ADIF' to their windows.
+// Wires 'Fichier > Exporter le log au format ADIF' to the ADIF export.
 void installExportWindows(const AppContext &context);

@@ -3,9 +3,29 @@
 #include "app/Messages.h"
 #include "app/Revision.h"
 #include "app/ui/AppContext.h"
+#include "help/HelpPages.h"
+#include "help/ui/HelpPageWindow.h"
 
 #include <QAction>
+#include <QPointer>
 #include <QWidget>
+
+namespace {
+
+// Opens a page window from a menu item; the window exists once.
+void wirePage(QAction *item, QWidget *parent, const QString &name, const QString &caption, const QUrl &page)
+{
+    if (!item)
+        return;
+    QObject::connect(item, &QAction::triggered, parent,
+                     [=, window = QPointer<HelpPageWindow>()]() mutable {
+                         if (!window)
+                             window = new HelpPageWindow(name, caption, page, parent);
+                         window->open();
+                     });
+}
+
+} // namespace
 
 void installHelpWindows(const AppContext &context)
 {
@@ -14,4 +34,8 @@ void installHelpWindows(const AppContext &context)
                      [messages] { messages->notice(Revision::history()); });
     QObject::connect(context.action("Mnu_Apropos"), &QAction::triggered, context.mainWindow,
                      [messages] { messages->notice(Revision::about()); });
+    wirePage(context.action("Mnu_Reglement"), context.mainWindow, QStringLiteral("Reglement"),
+             QStringLiteral("Règlement"), HelpPages::rules());
+    wirePage(context.action("Mnu_Mode_Emploi"), context.mainWindow, QStringLiteral("Mode_Emploi"),
+             QStringLiteral("Mode d'emploi"), HelpPages::guide());
 }

@@ -1,10 +1,27 @@
 #include "qsl/ui/QslWindows.h"
 
 #include "app/ui/AppContext.h"
+#include "logstore/LogSession.h"
+#include "logstore/QsoRecord.h"
+#include "qsl/ui/MultiQslWindow.h"
 
-#include <QtGlobal>
+#include <QPointer>
+#include <QPushButton>
 
 void installQslWindows(const AppContext &context)
 {
-    Q_UNUSED(context);
+    QPushButton *button = context.button("QSL");
+    if (!button)
+        return;
+    LogSession *session = &context.session;
+    Messages *messages = &context.messages;
+    QWidget *parent = context.mainWindow;
+    QObject::connect(button, &QPushButton::clicked, parent,
+                     [session, messages, parent, window = QPointer<MultiQslWindow>()]() mutable {
+                         // The callsign of the QSO selected in the main list (none: empty).
+                         const QsoRecord selected = QsoRecord::fromListLine(session->listLine(session->selectedRow()));
+                         if (!window)
+                             window = new MultiQslWindow(*session, *messages, parent);
+                         window->open(selected.field(QsoRecord::Indicatif).trimmed());
+                     });
 }

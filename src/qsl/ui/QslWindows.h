@@ -2,5 +2,5 @@
 
 struct AppContext;
 
-// Wires the 'Gestion des QSL' button to their windows.
+// Wires the 'Gestion des QSL' button to the QSL marking window.
 void installQslWindows(const AppContext &context);

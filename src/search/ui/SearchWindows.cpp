@@ -1,10 +1,23 @@
 #include "search/ui/SearchWindows.h"
 
 #include "app/ui/AppContext.h"
+#include "search/ui/SearchWindow.h"
 
-#include <QtGlobal>
+#include <QPointer>
+#include <QPushButton>
 
 void installSearchWindows(const AppContext &context)
 {
-    Q_UNUSED(context);
+    QPushButton *button = context.button("Recherche");
+    if (!button)
+        return;
+    LogSession *session = &context.session;
+    Messages *messages = &context.messages;
+    QWidget *parent = context.mainWindow;
+    QObject::connect(button, &QPushButton::clicked, parent,
+                     [session, messages, parent, window = QPointer<SearchWindow>()]() mutable {
+                         if (!window)
+                             window = new SearchWindow(*session, *messages, parent);
+                         window->open();
+                     });
 }

@@ -2,5 +2,5 @@
 
 struct AppContext;
 
-// Wires the 'Rechercher un QSO' button to their windows.
+// Wires the 'Rechercher un QSO' button to the search window.
 void installSearchWindows(const AppContext &context);
