@@ -43,7 +43,7 @@ def log_line(call, ref, date, hour):
 
 def outside(exe):
     try:
-        import pyatspi  # noqa: F401
+        import pyatspi  # noqa: F401  (only whether it is there)
     except ImportError:
         # A Python of its own (pyenv, venv) does not see the system's pyatspi.
         system = "/usr/bin/python3"
@@ -266,7 +266,10 @@ def inside(exe):
         return [o for o in bus.walk(root) if pred(o)]
 
     try:
-        app = until(application, 90)
+        app = until(lambda: application() or (program.poll() is not None and "exited"), 90)
+        if app == "exited":
+            check(False, f"the program ended at start-up (exit code {program.returncode})")
+            return 1
         if not check(app is not None, "the program appears on the accessibility bus"):
             return 1
         main = until(lambda: top(app, MAIN_TITLE), 60)
@@ -368,8 +371,7 @@ def main_window_checks(bus, pyatspi, main, check):
         return bool(n) and re.search(r"[A-Za-zÀ-ÿ]", n) is not None
 
     def caption(o):
-        """The label a screen reader reads for a control: its name, else the
-        caption it is labelled by."""
+        """The caption label a screen reader reads for a control."""
         by = [t.name for t in bus.related(o, "labelled-by") if bus.role(t) == "label"]
         return by[0] if by else ""
 
@@ -480,7 +482,7 @@ def press(bus, root, name):
 
 
 def message_box_checks(bus, pyatspi, box, text, check):
-    if not check(box is not None, f"a message box appears on the bus"):
+    if not check(box is not None, "a message box appears on the bus"):
         return
     bus.dump(box)
     objs = list(bus.walk(box))
