@@ -17,8 +17,10 @@ paquets=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-lib
          fonts-dejavu-core)
 # The tests: a real X server and a robot to drive the program (xvfb, xauth, xdotool),
 # screenshots and images (imagemagick), PDF pages (poppler-utils), the menu-entry
-# checker (desktop-file-utils).
-paquets_tests=(xvfb xauth xdotool imagemagick poppler-utils desktop-file-utils)
+# checker (desktop-file-utils), the accessibility bus as a screen reader reads it
+# (python3-pyatspi, with at-spi2-core, and dbus-daemon for a private session bus).
+paquets_tests=(xvfb xauth xdotool imagemagick poppler-utils desktop-file-utils python3-pyatspi
+               at-spi2-core dbus-daemon)
 
 tests=0
 if [ "${1:-}" = --tests ]; then tests=1; shift; paquets+=("${paquets_tests[@]}"); fi

@@ -1,6 +1,7 @@
 #include "app/ui/MainForm.h"
 
 #include "app/QsoListModel.h"
+#include "app/ui/WindowRoles.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -48,6 +49,8 @@ QList<QWidget *> MainForm::chain() const
 
 void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
 {
+    // The main window is built first: every window after it reads as a window.
+    installWindowRoles();
     auto *central = new QWidget(window);
     auto *outer = new QVBoxLayout(central);
 
@@ -142,6 +145,10 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
         auto *label = new QLabel(caption);
         label->setBuddy(field);
         field->setAccessibleName(caption.trimmed());
+        // The focus goes to the text typed in a combo, which a screen reader
+        // names on its own: it gets the caption too.
+        if (auto *combo = qobject_cast<QComboBox *>(field))
+            combo->lineEdit()->setAccessibleName(caption.trimmed());
         grid->addWidget(label, 0, col);
         grid->addWidget(field, 1, col);
         ++col;
