@@ -29,9 +29,10 @@ int main(int argc, char *argv[])
                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtFrench);
 
+    QString dirError;
     const QString dir = ProgramDir::resolve(
         QApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), &dirError);
 
     // After the program directory: the shipped files' resources are loaded by then.
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kvr-zel"), QIcon(QStringLiteral(":/icons/kvr-zel.svg"))));
@@ -47,6 +48,9 @@ int main(int argc, char *argv[])
     messages.setParent(&window);
     installWindows(AppContext{session, entry, messages, clock, settings, printer, &window});
     installStartupProbe(&window);
+    // The data folder could not be made or filled: the operator must know before typing.
+    if (!dirError.isEmpty())
+        messages.notice(dirError);
     window.startUp();
     return QApplication::exec();
 }

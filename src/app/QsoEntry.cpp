@@ -23,10 +23,6 @@ constexpr QsoRecord::Field kRecordField[QsoEntry::FieldCount] = {
     QsoRecord::RstRecu,   QsoRecord::RstEnvoye, QsoRecord::NomAbbaye, QsoRecord::Qsl,
 };
 
-const QString kNoStation = QStringLiteral(
-    "Aucune station n'est encore choisie : le QSO ne serait enregistré dans aucun log.\r\n\r\n"
-    "Créez d'abord votre indicatif : menu Station puis Nouvel Indicatif.");
-
 } // namespace
 
 QsoEntry::QsoEntry(LogSession &session, Settings &settings, Messages &messages, Clock &clock,
@@ -65,6 +61,12 @@ QString QsoEntry::stateText() const
 
 QString QsoEntry::check(Field field, const Values &v)
 {
+    // A character the log's code page cannot hold would be lost or move the columns.
+    if (field < Qsl) {
+        const QString refused = Cp1252::refusal(v[field]);
+        if (!refused.isEmpty())
+            return refused;
+    }
     switch (field) {
     case Ind:
         return EntryChecks::callsign(v[Ind]);
@@ -119,7 +121,12 @@ QsoEntry::Answer QsoEntry::referenceSteps(const Values &values)
     Answer a;
     const QString reference = values[Ref];
     if (!m_modification) {
-        const LogLookups::Contact done = LogLookups::Deja_Contacte(m_session.logPath(), reference);
+        const LogLookups::Contact done = LogLookups::Deja_Contacte(m_session, reference);
+        if (!done.error.isEmpty()) {
+            // A log that could not be read says nothing about the abbey: never accept a duplicate.
+            m_messages.notice(done.error);
+            return a;
+        }
         if (done.found) {
             m_messages.notice(reference + QStringLiteral(" Abbaye deja contacté le ") + done.date);
             reset();
@@ -127,8 +134,13 @@ QsoEntry::Answer QsoEntry::referenceSteps(const Values &values)
             return a;
         }
     }
+    const LogLookups::Region region = LogLookups::Cherche_Region(m_session, reference.left(2));
+    if (!region.error.isEmpty()) {
+        m_messages.notice(region.error);
+        return a;
+    }
     a.accepted = true;
-    a.newRegion = !LogLookups::Cherche_Region(m_session.logPath(), reference.left(2));
+    a.newRegion = !region.found;
     if (a.newRegion)
         emit newRegion(reference);
 
@@ -144,7 +156,8 @@ QsoEntry::Answer QsoEntry::referenceSteps(const Values &values)
         a.fill.insert(Nom, name);
         a.open << Loc << Nom;
     } else {
-        m_messages.notice(AbbeyList::NotReferencedMessage);
+        // A list gone missing is not an abbey missing from the list.
+        m_messages.notice(abbey.error.isEmpty() ? AbbeyList::NotReferencedMessage : abbey.error);
         a.open << Loc;
     }
 
@@ -240,13 +253,13 @@ QsoEntry::Values QsoEntry::selectedValues() const
     return v;
 }
 
-QByteArray QsoEntry::logLine(const Values &values) const
+QsoRecord::Encoded QsoEntry::logLine(const Values &values) const
 {
     QsoRecord r;
     for (int f = 0; f < FieldCount; ++f)
         r.setField(kRecordField[f], values[f]);
     r.setField(QsoRecord::Qsl, values[Qsl] == QLatin1String("*") ? QStringLiteral("*") : QStringLiteral(" "));
-    return Cp1252::encode(r.toLogLine());
+    return r.toLogBytes();
 }
 
 QsoEntry::Answer QsoEntry::commit(Values values, Field *failing)
@@ -255,7 +268,7 @@ QsoEntry::Answer QsoEntry::commit(Values values, Field *failing)
     *failing = None;
     // A QSO typed before any station exists would go to a log that is never shown.
     if (!m_session.hasStation()) {
-        m_messages.notice(kNoStation);
+        m_messages.notice(LogSession::noStationMessage());
         return a;
     }
     // A QSO opened for editing can reach the commit without passing the chain:
@@ -270,14 +283,19 @@ QsoEntry::Answer QsoEntry::commit(Values values, Field *failing)
     }
     if (m_messages.question(QStringLiteral("Voulez vous enregistrer ces données ?"))) {
         values[Prenom] = values[Prenom].toUpper();
-        const QByteArray line = logLine(values);
+        const QsoRecord::Encoded line = logLine(values);
+        if (!line.ok()) {
+            // Only a line of exactly 138 columns may reach the log.
+            m_messages.notice(line.error);
+            return a;
+        }
         AtomicFile::Result r;
         if (m_modification)
-            r = m_session.replace(line, m_selectedLogLine);
+            r = m_session.replace(line.bytes, m_selectedLogLine);
         else if (m_insertion)
-            r = m_session.insert(line);
+            r = m_session.insert(line.bytes);
         else
-            r = m_session.append(line);
+            r = m_session.append(line.bytes);
         if (!r.ok) {
             // The entry stays as typed, so nothing is lost.
             m_messages.notice(r.error);

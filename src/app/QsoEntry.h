@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logstore/QsoRecord.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -107,7 +109,7 @@ signals:
 
 private:
     Answer referenceSteps(const Values &values);
-    QByteArray logLine(const Values &values) const;
+    QsoRecord::Encoded logLine(const Values &values) const;
 
     LogSession &m_session;
     Settings &m_settings;

@@ -8,6 +8,8 @@
 #include "app/Revision.h"
 #include "app/ui/Centre.h"
 #include "app/ui/FieldKeys.h"
+#include "export/AdifExport.h"
+#include "logstore/LogProblems.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoLabels.h"
 #include "logstore/Settings.h"
@@ -96,10 +98,13 @@ void MainWindow::startUp()
     m_ui.Init_Libelles();
 
     const QString section = Settings::stationSection(callsign);
-    m_settings.write(Settings::CommonSection, Settings::KeyDirectory,
-                     QDir::toNativeSeparators(m_session.programDir()));
+    // A settings file that cannot be written is said once; the logbook works on.
+    const AtomicFile::Result stored = m_settings.write(Settings::CommonSection, Settings::KeyDirectory,
+                                                       QDir::toNativeSeparators(m_session.programDir()));
     m_settings.write(section, Settings::KeyUpdate, QStringLiteral("Oui"));
 
+    if (!stored.ok)
+        m_messages.notice(stored.error);
     if (!m_session.hasStation())
         m_messages.notice(EntryChecks::FirstInstallation);
 
@@ -125,6 +130,11 @@ void MainWindow::startUp()
     restoreBandAndMode();
 }
 
+QString MainWindow::ADIF_SP(const QString &Poubelle) const
+{
+    return AdifExport(m_session.displayCallsign()).ADIF_SP(Poubelle);
+}
+
 void MainWindow::refreshClock()
 {
     const QDateTime utc = m_clock.utcNow();
@@ -144,25 +154,13 @@ void MainWindow::Charge_Liste_QSO()
 void MainWindow::reportLogProblems()
 {
     m_ui.Ind_A->setEnabled(true);
-    const QString name = m_session.logFileName();
-    if (!m_session.loadError().isEmpty()) {
-        m_messages.notice(QStringLiteral("Le journal %1 ne peut pas être lu :\r\n%2").arg(name, m_session.loadError()));
+    const QString unreadable = LogProblems::readErrorNotice(m_session);
+    if (!unreadable.isEmpty()) {
+        m_messages.notice(unreadable);
         return;
     }
-    // Lines of another length come from a hand edit: say which, once, and keep them as they are.
-    const QList<int> bad = m_session.malformedLines();
-    QString notice;
-    if (!bad.isEmpty()) {
-        QStringList numbers;
-        for (int n : bad)
-            numbers << QString::number(n);
-        if (numbers.size() > 30)
-            numbers = numbers.mid(0, 30) << QStringLiteral("...");
-        notice = QStringLiteral("Le journal %1 contient %2 ligne(s) qui ne sont pas des QSO de 138 "
-                                "caractères : ligne(s) %3.\r\n\r\nElles sont affichées dans la liste "
-                                "et conservées telles quelles.")
-                     .arg(name).arg(bad.size()).arg(numbers.join(QStringLiteral(", ")));
-    }
+    // Lines the program did not write as they stand: say which, once, and keep them as they are.
+    const QString notice = LogProblems::malformedNotice(m_session);
     if (!notice.isEmpty() && notice != m_lastMalformedNotice)
         m_messages.notice(notice);
     m_lastMalformedNotice = notice;

@@ -41,6 +41,9 @@ public:
     void applyStation();
     void refreshClock();
 
+    // The ADIF record of one log line (the export's own routine, for the station shown).
+    QString ADIF_SP(const QString &Poubelle) const;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
