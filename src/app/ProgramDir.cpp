@@ -17,8 +17,15 @@ QString ProgramDir::resolve(const QString &executableDir, const QString &userDat
     // Only a real list file makes a portable folder: an installed executable sits in
     // /usr/bin or /usr/local/bin, its shipped lists under share/, and must not take a
     // stray folder of that name for a portable install.
-    if (QFileInfo(QDir(executableDir).filePath(abbeyListName())).isFile())
-        return QDir(executableDir).absolutePath();
+    // A portable folder also keeps its station logs: when its abbey list has gone
+    // missing, the logs are still there, and the folder stays the one in use (the
+    // list is put back from the shipped copy).
+    const QDir beside(executableDir);
+    if (QFileInfo(beside.filePath(abbeyListName())).isFile()
+        || !beside.entryList({QStringLiteral("*_ZEL.log")}, QDir::Files).isEmpty()) {
+        seed(beside.absolutePath(), error);
+        return beside.absolutePath();
+    }
     if (!QDir().mkpath(userDataDir)) {
         const QString where = QDir::toNativeSeparators(QDir(userDataDir).absolutePath());
         qCWarning(lcApp) << "cannot create" << where;

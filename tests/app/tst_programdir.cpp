@@ -48,6 +48,8 @@ void ProgramDirTest::resolve_data()
 
     QTest::newRow("portable folder") << QStringList{QStringLiteral("bin/Liste_Abbayes.txt")}
                                      << QStringList{} << true;
+    QTest::newRow("portable folder, abbey list gone")
+        << QStringList{QStringLiteral("bin/F6ABC_ZEL.log")} << QStringList{} << true;
     QTest::newRow("build folder") << QStringList{} << QStringList{} << false;
     QTest::newRow("installed, lists under share")
         << QStringList{QStringLiteral("share/kvr-zel/Liste_Abbayes.txt"),
@@ -83,6 +85,11 @@ void ProgramDirTest::resolve()
     if (portable) {
         QCOMPARE(dir, QDir(exeDir).absolutePath());
         QVERIFY(!QFileInfo::exists(userDir));
+        // What is missing is put back; what the operator has is kept.
+        for (const QString &name : Shipped)
+            QVERIFY2(QFileInfo(QDir(exeDir).filePath(name)).isFile(), qPrintable(name));
+        for (const QString &f : files)
+            QCOMPARE(readAll(root.filePath(f)), QByteArray("REF001 Abbazia\r\n"));
         return;
     }
     QCOMPARE(dir, QDir(userDir).absolutePath());

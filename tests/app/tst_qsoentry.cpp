@@ -40,6 +40,8 @@ private slots:
     void noCommitBeforeAStationExists();
     void commitRechecksEveryField();
     void editedQsoReplacesItsLine();
+    void charactersTheLogCannotHold();
+    void lookupsThatCannotAnswer();
     void bandAndModePositions_data();
     void bandAndModePositions();
     void storedPositionOutsideTheList_data();
@@ -253,6 +255,45 @@ void TestQsoEntry::editedQsoReplacesItsLine()
     m_entry->endCommit();
     QCOMPARE(m_entry->state(), QsoEntry::State::Saisie);
     QVERIFY(!m_entry->editing());
+}
+
+void TestQsoEntry::charactersTheLogCannotHold()
+{
+    // Windows-1252 holds é, œ, € and ñ; not Ł, Ω or an emoji.
+    QsoEntry::Values v = typed();
+    v[QsoEntry::Nom] = QString::fromUtf8("ABBAYE ÉTÉ œ € ñ");
+    QCOMPARE(QsoEntry::check(QsoEntry::Nom, v), QString());
+    v[QsoEntry::Nom] = QString::fromUtf8("ŁÓDŹ");
+    const QString refused = QsoEntry::check(QsoEntry::Nom, v);
+    QVERIFY2(refused.contains(QString::fromUtf8("Ł")), qPrintable(refused));
+    v[QsoEntry::Prenom] = QString::fromUtf8("JO😀");
+    QVERIFY(!m_entry->enter(QsoEntry::Prenom, v).accepted);
+    QVERIFY(m_messages.notices.last().contains(QString::fromUtf8("😀")));
+    // A QSO opened for editing is checked again at commit: nothing is written.
+    QsoEntry::Field failing;
+    QVERIFY(!m_entry->commit(v, &failing).accepted);
+    QCOMPARE(failing, QsoEntry::Prenom);
+    QCOMPARE(readBytes(path(QStringLiteral("TEST1_ZEL.log"))), crlf({m_earlier}));
+}
+
+void TestQsoEntry::lookupsThatCannotAnswer()
+{
+    QsoEntry::Values v;
+    v[QsoEntry::Ref] = QStringLiteral("AZ0001");
+    // The abbey list gone while the program runs: said as such, the entry goes on.
+    QVERIFY(QFile::remove(path(QStringLiteral("Liste_Abbayes.txt"))));
+    QVERIFY(m_entry->enter(QsoEntry::Ref, v).accepted);
+    QVERIFY2(m_messages.notices.last().contains(QStringLiteral("introuvable")), qPrintable(m_messages.notices.last()));
+    // A log that could not be read never lets a reference through as new.
+    QVERIFY(QFile::remove(path(QStringLiteral("TEST1_ZEL.log"))));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("TEST1_ZEL.log")));
+    m_session->reload();
+    m_messages.clear();
+    v[QsoEntry::Ref] = QStringLiteral("TO0007");
+    const QsoEntry::Answer a = m_entry->enter(QsoEntry::Ref, v);
+    QVERIFY(!a.accepted);
+    QCOMPARE(a.next, QsoEntry::None);
+    QCOMPARE(m_messages.notices.size(), 1);
 }
 
 void TestQsoEntry::bandAndModePositions_data()
