@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Peak memory (VmHWM) of the logbook with a log of QSOS QSOs (default 99,999) open,
+# before and after one commit typed with xdotool, against an empty main window of
+# the same size plus 1.5 times the log's size. Builds in build-bench/ (Release).
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build-bench}
+count=${QSOS:-99999}
+
+cmake -S "$root" -B "$build" -DZEL_BUILD_BENCH=ON -DZEL_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j2 --target kvr_zel zel_bare_window >/dev/null
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$XDG_CONFIG_HOME/ZEL" "$XDG_DATA_HOME/ZEL" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+printf '[Setup%%20]\nIndicatif%%20Station=F4ZEL\n[Setup%%20F4ZEL]\nbande%%20Utilisee=4\nMode%%20Utilise=0\n' \
+  > "$XDG_CONFIG_HOME/ZEL/ZEL.conf"
+log="$XDG_DATA_HOME/ZEL/F4ZEL_ZEL.log"
+python3 "$root/bench/makelog.py" "$count" "$log"
+size=$(stat -c %s "$log")
+
+cat > "$work/measure.sh" <<INNER
+#!/usr/bin/env bash
+set -eu
+hwm() { sed -n 's/^VmHWM: *\([0-9]*\) kB/\1/p' /proc/\$1/status; }
+wait_painted() { for _ in \$(seq 1 200); do grep -q painted "\$1" && return 0; sleep 0.05; done; return 1; }
+
+KVR_ZEL_STARTUP_PROBE=1 QT_QPA_PLATFORM=xcb "$build/bench/zel_bare_window" 2> "$work/bare.err" & bare=\$!
+wait_painted "$work/bare.err"; sleep 0.5
+echo "bare \$(hwm \$bare)"; kill \$bare
+
+KVR_ZEL_STARTUP_PROBE=1 QT_QPA_PLATFORM=xcb "$build/src/kvr_zel" 2> "$work/zel.err" & zel=\$!
+wait_painted "$work/zel.err"; sleep 0.5
+echo "open \$(hwm \$zel)"
+win=\$(xdotool search --pid \$zel --name "KVR_ZEL" | head -1)
+xdotool windowfocus --sync "\$win" 2>/dev/null || true
+# One QSO typed as the operator types it, then "Valider le QSO" and "Oui".
+xdotool type --delay 20 "ik0mem"; xdotool key Return Return
+# LZ0000 is in no log makelog.py writes, nor in the abbey list: one notice to close.
+xdotool type --delay 20 "lz0000"; xdotool key Return; sleep 0.3
+for _ in 1 2 3 4 5 6 7 8; do xdotool key Return; sleep 0.15; done
+sleep 0.3; xdotool key Return; sleep 1.5
+echo "commit \$(hwm \$zel)"
+grep -c "IK0MEM" "$log" | sed 's/^/saved /'
+kill \$zel
+INNER
+chmod +x "$work/measure.sh"
+"$root/tests/withx.sh" 1280x1024 "$work/measure.sh" > "$work/figures"
+cat "$work/figures" >&2
+python3 - "$work/figures" "$size" "$count" <<'PY'
+import sys
+f = dict(line.split() for line in open(sys.argv[1]))
+size_mb, count = int(sys.argv[2]) / 1048576, int(sys.argv[3])
+bare, opened, committed = (int(f[k]) / 1024 for k in ("bare", "open", "commit"))
+limit = bare + 1.5 * size_mb
+print("peak memory, %d QSO (log %.1f MB): empty window %.1f MB, log open %.1f MB, after a commit %.1f MB;"
+      " target <= %.1f MB (empty window + 1.5 x log)%s"
+      % (count, size_mb, bare, opened, committed, limit, "" if f.get("saved") == "1" else " -- COMMIT NOT SAVED"))
+sys.exit(0 if opened <= limit and committed <= limit and f.get("saved") == "1" else 1)
+PY
