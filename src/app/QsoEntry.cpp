@@ -120,6 +120,8 @@ QsoEntry::Answer QsoEntry::referenceSteps(const Values &values)
 {
     Answer a;
     const QString reference = values[Ref];
+    // Another copy of the program, or a hand edit, may have changed the log since it was read.
+    m_session.refreshIfChanged();
     if (!m_modification) {
         const LogLookups::Contact done = LogLookups::Deja_Contacte(m_session, reference);
         if (!done.error.isEmpty()) {

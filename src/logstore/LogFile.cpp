@@ -4,6 +4,11 @@
 #include "logstore/QsoRecord.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 #include <algorithm>
 
@@ -67,4 +72,26 @@ QString LogFile::Indicatif_Affiche(const QString &callsign)
     QString shown = callsign;
     shown.replace(QLatin1Char('_'), QLatin1Char('/'));
     return shown;
+}
+
+LogFile::Stamp LogFile::stampOf(const QString &path)
+{
+    Stamp st;
+#ifdef Q_OS_UNIX
+    struct stat sb;
+    if (::stat(QFile::encodeName(path).constData(), &sb) != 0)
+        return st;
+    st.exists = true;
+    st.inode = quint64(sb.st_ino);
+    st.size = qint64(sb.st_size);
+    st.modifiedNs = qint64(sb.st_mtim.tv_sec) * 1000000000 + sb.st_mtim.tv_nsec;
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return st;
+    st.exists = true;
+    st.size = info.size();
+    st.modifiedNs = info.lastModified().toMSecsSinceEpoch() * 1000000;
+#endif
+    return st;
 }

@@ -23,6 +23,21 @@ public:
     // 1-based numbers of the lines that are not 138-character QSO lines.
     static QList<int> malformedLines(const QList<QByteArray> &lines);
 
+    // What tells one state of a file on disk from another: a rewrite renames a new
+    // file over the old one (a new inode), a hand edit changes its size or time.
+    struct Stamp {
+        bool exists = false;
+        quint64 inode = 0;
+        qint64 size = 0;
+        qint64 modifiedNs = 0;
+        bool operator==(const Stamp &o) const
+        {
+            return exists == o.exists && inode == o.inode && size == o.size && modifiedNs == o.modifiedNs;
+        }
+        bool operator!=(const Stamp &o) const { return !(*this == o); }
+    };
+    static Stamp stampOf(const QString &path);
+
     // The empty log copied for a new station.
     static inline const QString TemplateName = QStringLiteral("FXXXX.txt");
 

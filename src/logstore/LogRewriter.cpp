@@ -171,9 +171,15 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QStrin
         return {false, failure(m_path, lock.reason())};
     }
     // The file on disk is the truth: another copy of the program may have written it.
+    // When it is still the one the caller read, the caller's copy serves.
     QByteArray old;
+    Lines oldLines;
+    const bool known = m_knownStamp.exists && LogFile::stampOf(m_path) == m_knownStamp;
     QFile in(m_path);
-    if (in.exists()) {
+    if (known) {
+        old = m_known;
+        oldLines = m_knownLines;
+    } else if (in.exists()) {
         if (!in.open(QIODevice::ReadOnly))
             return {false, failure(m_path, in.errorString())};
         old = in.readAll();
@@ -181,8 +187,10 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QStrin
             return {false, failure(m_path, in.errorString())};
         in.close();
     }
+    if (!known)
+        oldLines = Cp1252::lineViews(old);
     QString refused;
-    const Lines lines = change(Cp1252::lineViews(old), &refused);
+    const Lines lines = change(std::move(oldLines), &refused);
     if (!refused.isEmpty())
         return {false, failure(m_path, refused)};
     QByteArray content = joined(old, lines);
@@ -192,7 +200,16 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QStrin
         return {false, failure(m_path, r.error)};
     }
     m_written = std::move(content);
+    m_writtenStamp = LogFile::stampOf(m_path);
     return {};
+}
+
+void LogRewriter::setKnown(const QByteArray &content, const QList<QByteArrayView> &lines,
+                           const LogFile::Stamp &stamp)
+{
+    m_known = content;
+    m_knownLines = lines;
+    m_knownStamp = stamp;
 }
 
 int LogRewriter::cleanLeftovers(const QString &logPath)

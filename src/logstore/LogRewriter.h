@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logstore/AtomicFile.h"
+#include "logstore/LogFile.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -37,8 +38,13 @@ public:
     // running copy of the program holds the log's lock. Returns how many.
     static int cleanLeftovers(const QString &logPath);
 
-    // The whole log as the last successful rewrite wrote it.
+    // The log as the caller already holds it, read when the file had this stamp: a
+    // rewrite that finds the file unchanged works on it instead of reading it again.
+    void setKnown(const QByteArray &content, const QList<QByteArrayView> &lines, const LogFile::Stamp &stamp);
+
+    // The whole log as the last successful rewrite wrote it, and the file's stamp then.
     const QByteArray &written() const { return m_written; }
+    LogFile::Stamp writtenStamp() const { return m_writtenStamp; }
 
     // The same rules on lines in memory. Lines are views into the log's bytes (or
     // into the new line), so a long log is not copied line by line.
@@ -60,4 +66,8 @@ private:
     QString m_path;
     int m_lockTimeout = 5000;
     QByteArray m_written;
+    LogFile::Stamp m_writtenStamp;
+    QByteArray m_known;
+    QList<QByteArrayView> m_knownLines;
+    LogFile::Stamp m_knownStamp;
 };

@@ -42,7 +42,7 @@ void LogSession::openStation()
     } else {
         // No station yet: nothing is loaded (its log is never shown).
         m_loadError.clear();
-        take({});
+        take({}, {});
     }
 }
 
@@ -54,6 +54,7 @@ bool LogSession::reload()
     if (hasStation())
         LogRewriter::cleanLeftovers(logPath());
     QByteArray content;
+    const LogFile::Stamp stamp = LogFile::stampOf(logPath());
     QFile f(logPath());
     if (f.exists()) {
         if (!f.open(QIODevice::ReadOnly)) {
@@ -66,13 +67,22 @@ bool LogSession::reload()
             }
         }
     }
-    take(std::move(content));
+    take(std::move(content), m_loadError.isEmpty() ? stamp : LogFile::Stamp{});
     return m_loadError.isEmpty();
 }
 
-void LogSession::take(QByteArray content)
+bool LogSession::refreshIfChanged()
+{
+    if (!hasStation() || LogFile::stampOf(logPath()) == m_stamp)
+        return false;
+    reload();
+    return true;
+}
+
+void LogSession::take(QByteArray content, const LogFile::Stamp &stamp)
 {
     m_content = std::move(content);
+    m_stamp = stamp;
     m_lines = Cp1252::lineViews(m_content);
     m_malformed.clear();
     for (int i = 0; i < m_lines.size(); ++i) {
@@ -109,9 +119,10 @@ template <typename Change> AtomicFile::Result LogSession::change(Change &&apply)
         return {false, noStationMessage()};
     LogRewriter rewriter(logPath());
     rewriter.setLockTimeout(m_lockTimeout);
+    rewriter.setKnown(m_content, m_lines, m_stamp);
     const AtomicFile::Result r = apply(rewriter);
     if (r.ok)
-        take(rewriter.written());
+        take(rewriter.written(), rewriter.writtenStamp());
     return r;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logstore/AtomicFile.h"
+#include "logstore/LogFile.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -39,6 +40,9 @@ public:
     // Reads the log again from disk. False (and loadError() says why) when it cannot be read.
     // Temporary copies left beside the log by a stopped rewrite are removed first.
     bool reload();
+    // Reads the log again only when the file is no longer the one last read or
+    // written (another copy of the program, a hand edit). True when it was reloaded.
+    bool refreshIfChanged();
     QString loadError() const { return m_loadError; }
 
     int lineCount() const { return int(m_lines.size()); }
@@ -81,12 +85,13 @@ signals:
 
 private:
     template <typename Change> AtomicFile::Result change(Change &&apply);
-    void take(QByteArray content);
+    void take(QByteArray content, const LogFile::Stamp &stamp);
 
     Settings &m_settings;
     QString m_dir;
     QString m_callsign;
     QByteArray m_content;
+    LogFile::Stamp m_stamp;
     QList<QByteArrayView> m_lines;
     QList<int> m_malformed;
     QString m_loadError;

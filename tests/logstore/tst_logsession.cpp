@@ -24,6 +24,7 @@ private slots:
     void confirmationMarksOnlyColumn138();
     void confirmationRefusedWhenTheLogChangedUnderIt();
     void unreadableLogSaysWhy();
+    void changesMadeElsewhereAreSeen();
 
 private:
     QByteArray line(int i, bool qsl = false) const
@@ -149,6 +150,27 @@ void TestLogSession::unreadableLogSaysWhy()
     // Nothing is written over what could not be read.
     QVERIFY(!m_session->append(line(1)).ok);
     QVERIFY(QFileInfo(logPath()).isDir());
+}
+
+void TestLogSession::changesMadeElsewhereAreSeen()
+{
+    QVERIFY(writeBytes(logPath(), crlf({line(1), line(2)})));
+    m_session->openStation();
+    QSignalSpy changed(m_session.get(), &LogSession::logChanged);
+    QVERIFY(!m_session->refreshIfChanged());
+    // Our own rewrite leaves nothing to read again.
+    QVERIFY(m_session->append(line(3)).ok);
+    QVERIFY(!m_session->refreshIfChanged());
+    QCOMPARE(changed.count(), 1);
+    // Another copy of the program appends a QSO.
+    QVERIFY(writeBytes(logPath(), crlf({line(1), line(2), line(3), line(4)})));
+    QVERIFY(m_session->refreshIfChanged());
+    QCOMPARE(m_session->lineCount(), 4);
+    // A rewrite works on the file as it stands, never on the copy it last read.
+    QVERIFY(writeBytes(logPath(), crlf({line(1), line(4)})));
+    QVERIFY(m_session->append(line(5)).ok);
+    QCOMPARE(readBytes(logPath()), crlf({line(1), line(4), line(5)}));
+    QCOMPARE(m_session->lineCount(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestLogSession)

@@ -304,6 +304,14 @@ void MainWindow::setComboText(QComboBox *combo, const QString &text)
         combo->setEditText(text);
 }
 
+void MainWindow::changeEvent(QEvent *event)
+{
+    // Back to the logbook: show the log as it now stands on disk.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_session.refreshIfChanged())
+        reportLogProblems();
+    QMainWindow::changeEvent(event);
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_ui.Liste_QSO || event->type() != QEvent::KeyPress)

@@ -47,6 +47,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QsoEntry::Field fieldOf(QWidget *widget) const;
