@@ -31,11 +31,6 @@
 
 namespace zeltest {
 
-// "Liste_Abbayes.txt": reference 1-6, name 8-67, locator 69-72.
-inline QByteArray abbeyLine(const QByteArray &ref, const QByteArray &name, const QByteArray &loc)
-{
-    return pad(ref, 6) + ' ' + pad(name, 60) + ' ' + loc;
-}
 
 inline const QByteArray SanClemente = "Abbazia di San Clemente a Casauria";
 inline const QByteArray PieDiChienti = "Abbazia di Santa Maria a pi\xE8 di Chienti";

@@ -16,14 +16,6 @@
 
 using namespace zeltest;
 
-namespace {
-
-QByteArray abbeyLine(const QByteArray &ref, const QByteArray &name, const QByteArray &loc)
-{
-    return pad(ref, 6) + ' ' + pad(name, 60) + ' ' + loc;
-}
-
-} // namespace
 
 class TestQsoEntry : public QObject
 {

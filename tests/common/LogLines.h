@@ -58,4 +58,10 @@ inline Qso qso(const QByteArray &call, const QByteArray &ref, const QByteArray &
     return q;
 }
 
+// "Liste_Abbayes.txt": reference 1-6, name 8-67, locator 69-72.
+inline QByteArray abbeyLine(const QByteArray &ref, const QByteArray &name, const QByteArray &loc)
+{
+    return pad(ref, 6) + ' ' + pad(name, 60) + ' ' + loc;
+}
+
 } // namespace zeltest

@@ -3,6 +3,7 @@
 // counts past 32,767.
 
 #include "app/Harness.h"
+#include "SampleLog.h"
 
 #include "logstore/Cp1252.h"
 #include "logstore/QsoRecord.h"
@@ -23,26 +24,8 @@ namespace {
 
 const QDate Today(2007, 3, 14);
 
-Qso make(const QByteArray &call, const QByteArray &ref, const QByteArray &date, const QByteArray &time,
-         const QByteArray &abbey, bool qsl)
-{
-    Qso q = zeltest::qso(call, ref, date, time);
-    q.abbey = abbey;
-    q.qsl = qsl;
-    q.loc = "JN62";
-    q.name = "MARCO";
-    return q;
-}
-
-// The hand-written log behind the golden files: two QSOs with one abbey whose dates
-// sort as text (02/01/08 before 15/12/07), an accented name, a 12-character callsign.
-QList<QByteArray> sampleLog()
-{
-    return {make("IK0AAA", "TO0007", "02/01/08", "10:00", "Abbazia di Sant'Antimo", true).line(),
-            make("F1ABC", "AZ0001", "15/12/07", "09:05", zeltest::SanClemente, false).line(),
-            make("DL1ABCDEFGHI", "MR0005", "01/02/08", "23:59", zeltest::PieDiChienti, true).line(),
-            make("F1ABC", "AZ0001", "02/01/08", "08:00", zeltest::SanClemente, true).line()};
-}
+using reportstest::make;
+using reportstest::sampleLog;
 
 QList<QByteArrayView> views(const QList<QByteArray> &lines)
 {

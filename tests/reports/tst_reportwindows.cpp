@@ -3,6 +3,7 @@
 // byte for byte and printing through the printer dialog to a PDF file.
 
 #include "app/Harness.h"
+#include "SampleLog.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
@@ -19,25 +20,8 @@ using zeltest::Qso;
 
 namespace {
 
-Qso make(const QByteArray &call, const QByteArray &ref, const QByteArray &date, const QByteArray &time,
-         const QByteArray &abbey, bool qsl)
-{
-    Qso q = zeltest::qso(call, ref, date, time);
-    q.abbey = abbey;
-    q.qsl = qsl;
-    q.loc = "JN62";
-    q.name = "MARCO";
-    return q;
-}
-
-// The same log as the one behind the golden files of tests/fixtures/reports.
-QList<QByteArray> sampleLog()
-{
-    return {make("IK0AAA", "TO0007", "02/01/08", "10:00", "Abbazia di Sant'Antimo", true).line(),
-            make("F1ABC", "AZ0001", "15/12/07", "09:05", zeltest::SanClemente, false).line(),
-            make("DL1ABCDEFGHI", "MR0005", "01/02/08", "23:59", zeltest::PieDiChienti, true).line(),
-            make("F1ABC", "AZ0001", "02/01/08", "08:00", zeltest::SanClemente, true).line()};
-}
+using reportstest::make;
+using reportstest::sampleLog;
 
 QWidget *open(MainHarness &h, const char *item, const char *window)
 {
