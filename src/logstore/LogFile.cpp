@@ -11,6 +11,7 @@
 #endif
 
 #include <algorithm>
+#include <cstring>
 
 LogFile::Content LogFile::read(const QString &path)
 {
@@ -36,12 +37,26 @@ bool LogFile::isWellFormed(QByteArrayView line)
 {
     if (line.size() != QsoRecord::LogLineLength)
         return false;
-    // No control character: the smallest byte of the line, taken without an early
-    // exit so the loop stays cheap on long logs.
-    unsigned char smallest = 0xFF;
-    for (char ch : line)
-        smallest = std::min(smallest, static_cast<unsigned char>(ch));
-    return smallest >= 0x20;
+    // No control character (a byte below 0x20): eight bytes at a time, since every
+    // line of a long log is checked at each load.
+    constexpr quint64 ones = 0x0101010101010101ULL;
+    constexpr quint64 highs = 0x8080808080808080ULL;
+    const char *p = line.data();
+    const qsizetype words = line.size() / 8;
+    quint64 seen = 0;
+    for (qsizetype i = 0; i < words; ++i) {
+        quint64 w;
+        std::memcpy(&w, p + i * 8, 8);
+        // A byte below 0x20 that is not above 0x7F sets its high bit here.
+        seen |= (w - ones * 0x20) & ~w & highs;
+    }
+    if (seen)
+        return false;
+    for (qsizetype i = words * 8; i < line.size(); ++i) {
+        if (static_cast<unsigned char>(p[i]) < 0x20)
+            return false;
+    }
+    return true;
 }
 
 QList<int> LogFile::malformedLines(const QList<QByteArray> &lines)

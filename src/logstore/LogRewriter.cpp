@@ -45,7 +45,7 @@ qint64 daysFromCivil(int y, int m, int d)
 
 // The new copy of the log: every line followed by CR LF. Runs of lines that
 // already stand in the old log with their CR LF are copied in one piece.
-QByteArray joined(const QByteArray &old, const LogRewriter::Lines &lines)
+QByteArray joined(const QByteArray &old, const LogRewriter::Lines &lines, LogRewriter::Lines *views)
 {
     const char *begin = old.constData();
     const char *end = begin + old.size();
@@ -81,6 +81,14 @@ QByteArray joined(const QByteArray &old, const LogRewriter::Lines &lines)
     }
     if (runSize > 0)
         out.append(run, runSize);
+    // Where each line now stands, so the new log needs no second pass for its line ends.
+    views->clear();
+    views->reserve(lines.size());
+    const char *at = out.constData();
+    for (const QByteArrayView l : lines) {
+        views->append(QByteArrayView(at, l.size()));
+        at += l.size() + 2;
+    }
     return out;
 }
 
@@ -193,7 +201,7 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QStrin
     const Lines lines = change(std::move(oldLines), &refused);
     if (!refused.isEmpty())
         return {false, failure(m_path, refused)};
-    QByteArray content = joined(old, lines);
+    QByteArray content = joined(old, lines, &m_writtenLines);
     const Result r = AtomicFile::write(m_path, content);
     if (!r.ok) {
         qCWarning(lcLogStore) << "rewrite of" << m_path << "failed:" << r.error;
@@ -201,6 +209,7 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QStrin
     }
     m_written = std::move(content);
     m_writtenStamp = LogFile::stampOf(m_path);
+    m_wroteKnown = known;
     return {};
 }
 

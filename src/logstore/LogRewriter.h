@@ -45,6 +45,10 @@ public:
     // The whole log as the last successful rewrite wrote it, and the file's stamp then.
     const QByteArray &written() const { return m_written; }
     LogFile::Stamp writtenStamp() const { return m_writtenStamp; }
+    // Its lines (views into written()), and whether the rewrite started from the
+    // caller's copy rather than from the file read again.
+    const QList<QByteArrayView> &writtenLines() const { return m_writtenLines; }
+    bool wroteKnown() const { return m_wroteKnown; }
 
     // The same rules on lines in memory. Lines are views into the log's bytes (or
     // into the new line), so a long log is not copied line by line.
@@ -67,6 +71,8 @@ private:
     int m_lockTimeout = 5000;
     QByteArray m_written;
     LogFile::Stamp m_writtenStamp;
+    QList<QByteArrayView> m_writtenLines;
+    bool m_wroteKnown = false;
     QByteArray m_known;
     QList<QByteArrayView> m_knownLines;
     LogFile::Stamp m_knownStamp;

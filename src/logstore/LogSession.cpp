@@ -89,6 +89,25 @@ void LogSession::take(QByteArray content, const LogFile::Stamp &stamp)
         if (!LogFile::isWellFormed(m_lines.at(i)))
             m_malformed.append(i + 1);
     }
+    finishTake();
+}
+
+void LogSession::takeWritten(const LogRewriter &rewriter)
+{
+    // When the rewrite started from the lines held here and none of them was
+    // hand-edited, none of the new log's lines is: no need to look at them again.
+    if (!rewriter.wroteKnown() || !m_malformed.isEmpty()) {
+        take(rewriter.written(), rewriter.writtenStamp());
+        return;
+    }
+    m_content = rewriter.written();
+    m_stamp = rewriter.writtenStamp();
+    m_lines = rewriter.writtenLines();
+    finishTake();
+}
+
+void LogSession::finishTake()
+{
     if (m_selected >= m_lines.size())
         m_selected = -1;
     emit logChanged();
@@ -122,7 +141,7 @@ template <typename Change> AtomicFile::Result LogSession::change(Change &&apply)
     rewriter.setKnown(m_content, m_lines, m_stamp);
     const AtomicFile::Result r = apply(rewriter);
     if (r.ok)
-        take(rewriter.written(), rewriter.writtenStamp());
+        takeWritten(rewriter);
     return r;
 }
 

@@ -86,6 +86,10 @@ signals:
 private:
     template <typename Change> AtomicFile::Result change(Change &&apply);
     void take(QByteArray content, const LogFile::Stamp &stamp);
+    // The log a rewrite wrote, with its lines already found; hand-edited lines can
+    // only come from the lines the session held (every new line is a QSO line).
+    void takeWritten(const class LogRewriter &rewriter);
+    void finishTake();
 
     Settings &m_settings;
     QString m_dir;

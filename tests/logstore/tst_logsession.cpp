@@ -7,6 +7,7 @@
 #include "common/LogLines.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -25,6 +26,7 @@ private slots:
     void confirmationRefusedWhenTheLogChangedUnderIt();
     void unreadableLogSaysWhy();
     void changesMadeElsewhereAreSeen();
+    void heldLinesAlwaysMatchTheFile();
 
 private:
     QByteArray line(int i, bool qsl = false) const
@@ -171,6 +173,50 @@ void TestLogSession::changesMadeElsewhereAreSeen()
     QVERIFY(m_session->append(line(5)).ok);
     QCOMPARE(readBytes(logPath()), crlf({line(1), line(4), line(5)}));
     QCOMPARE(m_session->lineCount(), 3);
+}
+
+void TestLogSession::heldLinesAlwaysMatchTheFile()
+{
+    // After any sequence of changes, what the session holds is the file, line for
+    // line, and its hand-edited lines are the file's (a rewrite finds the new line
+    // ends without reading the file again).
+    QVERIFY(writeBytes(logPath(), crlf({line(1), line(2), "HAND", line(3)})));
+    m_session->openStation();
+    QRandomGenerator rng(7);
+    for (int step = 0; step < 60; ++step) {
+        const int n = m_session->lineCount();
+        const int row = n ? int(rng.bounded(n)) : 0;
+        const QByteArray fresh = line(10 + step % 9, step % 2);
+        switch (rng.bounded(5)) {
+        case 0:
+            QVERIFY(m_session->append(fresh).ok);
+            break;
+        case 1:
+            QVERIFY(m_session->insert(fresh).ok);
+            break;
+        case 2:
+            if (n)
+                QVERIFY(m_session->replace(fresh, m_session->line(row).toByteArray()).ok);
+            break;
+        case 3:
+            if (n)
+                QVERIFY(m_session->remove(m_session->line(row).toByteArray()).ok);
+            break;
+        default:
+            if (n)
+                QVERIFY(m_session->markConfirmed({row}).ok);
+            break;
+        }
+        QList<QByteArray> held;
+        QList<int> malformed;
+        for (int i = 0; i < m_session->lineCount(); ++i) {
+            held << m_session->line(i).toByteArray();
+            if (held.last().size() != 138)
+                malformed << i + 1;
+        }
+        QCOMPARE(crlf(held), readBytes(logPath()));
+        QCOMPARE(m_session->malformedLines(), malformed);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLogSession)
