@@ -31,6 +31,25 @@ AtomicFile::Result FirstNameList::Maj_Liste_Prenom(const QString &record)
     const QString refused = Cp1252::refusal(record);
     if (!refused.isEmpty())
         return {false, refused};
+    const QString key = record.left(CallsignWidth);
+    const QByteArray encoded = Cp1252::encode(record);
+    // The usual case, a station already listed with this name, needs neither the lock
+    // nor a rewrite: the list read as it stands (always a whole copy) says so.
+    {
+        const LogFile::Content now = LogFile::read(m_path);
+        bool listed = false;
+        bool same = now.error.isEmpty();
+        for (const QByteArray &raw : now.lines) {
+            if (Cp1252::decode(raw).left(CallsignWidth) == key) {
+                listed = true;
+                same = same && raw == encoded;
+            }
+        }
+        if (listed && same) {
+            m_prenomAAjouter = false;
+            return {};
+        }
+    }
     FileLock lock(FileLock::lockPathFor(m_path));
     if (lock.lock(m_lockTimeout) != FileLock::Status::Locked) {
         const QString why = lock.status() == FileLock::Status::HeldByOther
@@ -48,8 +67,6 @@ AtomicFile::Result FirstNameList::Maj_Liste_Prenom(const QString &record)
         return {false, QStringLiteral("Impossible de lire la liste des prénoms %1 :\r\n%2")
                            .arg(QFileInfo(m_path).fileName(), content.error)};
     }
-    const QString key = record.left(CallsignWidth);
-    const QByteArray encoded = Cp1252::encode(record);
     QList<QByteArray> lines;
     lines.reserve(content.lines.size() + 1);
     bool matched = false;
