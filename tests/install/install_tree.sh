@@ -75,7 +75,7 @@ if kill -0 $pid 2>/dev/null; then echo "the installed program did not quit"; kil
 wait $pid
 INNER
 chmod +x "$work/drive.sh"
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" "$work/drive.sh" "$root$exec_line" \
+QT_QPA_PLATFORM=xcb "$src/tests/withx.sh" 1024x768 "$work/drive.sh" "$root$exec_line" \
   || fail "starting $exec_line"
 
 cmp -s "$work/abbeys.before" "$data/Liste_Abbayes.txt" || fail "the operator's abbey list was changed"
