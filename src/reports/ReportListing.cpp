@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -51,6 +52,33 @@ const Weights &weights()
     return w;
 }
 
+// Reference 35-40, callsign 1-12 (1-10 in the alphanumeric list), date 42-49,
+// time 51-55, abbey name 77-136, QSL flag 138.
+constexpr Layout AlphanumericLayout{{{{0, 2}, {35, 6}, {0, 2}, {1, 10}, {0, 1}, {42, 8},
+                                      {0, 1}, {51, 5}, {0, 1}, {77, 60}, {0, 2}, {QslColumn, 1}}},
+                                    12, 99, 10};
+constexpr Layout AwardLayout{{{{0, 1}, {35, 6}, {0, 1}, {77, 60}, {0, 2}, {42, 8},
+                               {0, 2}, {1, 12}, {0, 2}, {QslColumn, 1}}},
+                             10, 95, 68};
+
+// The entry of a complete log line, every piece of known size, so that each copy
+// is a few moves rather than a call.
+template <const Layout &L, size_t... K>
+void placeWhole(const char *line, char *out, std::index_sequence<K...>)
+{
+    constexpr std::array<int, sizeof...(K) + 1> at = [] {
+        std::array<int, sizeof...(K) + 1> a{};
+        for (size_t k = 0; k < sizeof...(K); ++k)
+            a[k + 1] = a[k] + L.segments[k].width;
+        return a;
+    }();
+    static_assert(sizeof...(K) == size_t(L.count) && at[sizeof...(K)] == L.length);
+    ((L.segments[K].logStart == 0
+          ? void(std::memset(out + at[K], ' ', size_t(L.segments[K].width)))
+          : void(std::memcpy(out + at[K], line + L.segments[K].logStart - 1, size_t(L.segments[K].width)))),
+     ...);
+}
+
 // What a line holds of the columns start..start + width - 1 (1-based).
 int presentWidth(int lineLength, const Segment &s)
 {
@@ -63,15 +91,7 @@ int presentWidth(int lineLength, const Segment &s)
 
 const ReportListing::Layout &ReportListing::layout(Kind kind)
 {
-    // Reference 35-40, callsign 1-12 (1-10 in the alphanumeric list), date 42-49,
-    // time 51-55, abbey name 77-136, QSL flag 138.
-    static const Layout alphanumeric{{{{0, 2}, {35, 6}, {0, 2}, {1, 10}, {0, 1}, {42, 8},
-                                       {0, 1}, {51, 5}, {0, 1}, {77, 60}, {0, 2}, {QslColumn, 1}}},
-                                     12, 99, 10};
-    static const Layout award{{{{0, 1}, {35, 6}, {0, 1}, {77, 60}, {0, 2}, {42, 8},
-                                {0, 2}, {1, 12}, {0, 2}, {QslColumn, 1}}},
-                              10, 95, 68};
-    return kind == Kind::Alphanumeric ? alphanumeric : award;
+    return kind == Kind::Alphanumeric ? AlphanumericLayout : AwardLayout;
 }
 
 bool ReportListing::isListed(Kind kind, QByteArrayView logLine)
@@ -86,6 +106,16 @@ namespace {
 // Writes the entry of line at out; returns its length.
 int place(const Layout &l, QByteArrayView line, char *out)
 {
+    if (line.size() >= QslColumn) {
+        if (&l == &AlphanumericLayout) {
+            placeWhole<AlphanumericLayout>(line.data(), out, std::make_index_sequence<12>());
+            return AlphanumericLayout.length;
+        }
+        if (&l == &AwardLayout) {
+            placeWhole<AwardLayout>(line.data(), out, std::make_index_sequence<10>());
+            return AwardLayout.length;
+        }
+    }
     char *p = out;
     const int length = int(line.size());
     for (int k = 0; k < l.count; ++k) {
@@ -152,11 +182,14 @@ public:
         m_headOf.push_back(headId(entry, qMin(entryLength, m_head)));
         const auto *e = reinterpret_cast<const unsigned char *>(entry) + m_head;
         const int present = qBound(0, entryLength - m_head, 16);
-        unsigned char w[16] = {};
-        for (int k = 0; k < present; ++k)
-            w[k] = weight[e[k]];
-        m_items.push_back({qFromBigEndian<quint64>(w), qFromBigEndian<quint64>(w + 8), entryLength,
-                           int(m_items.size())});
+        // Gathered in registers, first byte highest, so that the numbers compare as the bytes do.
+        quint64 first = 0, second = 0;
+        const int inFirst = qMin(present, 8);
+        for (int k = 0; k < inFirst; ++k)
+            first |= quint64(weight[e[k]]) << (56 - 8 * k);
+        for (int k = 8; k < present; ++k)
+            second |= quint64(weight[e[k]]) << (56 - 8 * (k - 8));
+        m_items.push_back({first, second, entryLength, int(m_items.size())});
     }
 
     // entries: the entry of item n at n * stride.
@@ -247,7 +280,7 @@ private:
         const quint64 hash = hashBytes(entry, length);
         const size_t h = size_t(m_head);
         size_t mask = m_table.size() - 1;
-        size_t slot = size_t(hash) & mask;
+        size_t slot = size_t(hash >> 32) & mask;
         while (m_table[slot] >= 0) {
             const int id = m_table[slot];
             if (m_headHash[size_t(id)] == hash && m_headLength[size_t(id)] == length
@@ -271,7 +304,7 @@ private:
         m_table.assign(m_table.size() * 2, -1);
         const size_t mask = m_table.size() - 1;
         for (size_t id = 0; id < m_headHash.size(); ++id) {
-            size_t slot = size_t(m_headHash[id]) & mask;
+            size_t slot = size_t(m_headHash[id] >> 32) & mask;
             while (m_table[slot] >= 0)
                 slot = (slot + 1) & mask;
             m_table[slot] = int(id);
@@ -312,17 +345,28 @@ ReportListing ReportListing::build(Kind kind, int lineCount, LineAt lineAt)
     int *lineLengths = r.m_lineLengths.data();
     KeySorter sorter(l.length, l.head, lineCount);
 
+    // Entries are weighed a few dozen at a time after they are written, not each one
+    // straight after its own bytes are stored (reading those back at once stalls).
+    constexpr int Batch = 64;
+    int entryLengths[Batch];
     int n = 0;
+    int added = 0;
+    char *entries = r.m_entries.data();
+    auto addPending = [&] {
+        for (; added < n; ++added)
+            sorter.add(entries + qsizetype(added) * l.length, entryLengths[added % Batch]);
+    };
     for (int row = 0; row < lineCount; ++row) {
         const QByteArrayView line = lineAt(row);
         if (!isListed(kind, line))
             continue;
-        char *e = r.m_entries.data() + qsizetype(n) * l.length;
-        sorter.add(e, place(l, line, e));
+        entryLengths[n % Batch] = place(l, line, entries + qsizetype(n) * l.length);
         rows[n] = row;
         lineLengths[n] = int(line.size());
-        ++n;
+        if (++n - added == Batch)
+            addPending();
     }
+    addPending();
     r.m_rows.resize(n);
     r.m_lineLengths.resize(n);
     r.m_entries.truncate(qsizetype(n) * l.length);
