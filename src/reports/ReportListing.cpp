@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -51,6 +52,33 @@ const Weights &weights()
     return w;
 }
 
+// Reference 35-40, callsign 1-12 (1-10 in the alphanumeric list), date 42-49,
+// time 51-55, abbey name 77-136, QSL flag 138.
+constexpr Layout AlphanumericLayout{{{{0, 2}, {35, 6}, {0, 2}, {1, 10}, {0, 1}, {42, 8},
+                                      {0, 1}, {51, 5}, {0, 1}, {77, 60}, {0, 2}, {QslColumn, 1}}},
+                                    12, 99, 10};
+constexpr Layout AwardLayout{{{{0, 1}, {35, 6}, {0, 1}, {77, 60}, {0, 2}, {42, 8},
+                               {0, 2}, {1, 12}, {0, 2}, {QslColumn, 1}}},
+                             10, 95, 68};
+
+// The entry of a complete log line, every piece of known size, so that each copy
+// is a few moves rather than a call.
+template <const Layout &L, size_t... K>
+void placeWhole(const char *line, char *out, std::index_sequence<K...>)
+{
+    constexpr std::array<int, sizeof...(K) + 1> at = [] {
+        std::array<int, sizeof...(K) + 1> a{};
+        for (size_t k = 0; k < sizeof...(K); ++k)
+            a[k + 1] = a[k] + L.segments[k].width;
+        return a;
+    }();
+    static_assert(sizeof...(K) == size_t(L.count) && at[sizeof...(K)] == L.length);
+    ((L.segments[K].logStart == 0
+          ? void(std::memset(out + at[K], ' ', size_t(L.segments[K].width)))
+          : void(std::memcpy(out + at[K], line + L.segments[K].logStart - 1, size_t(L.segments[K].width)))),
+     ...);
+}
+
 // What a line holds of the columns start..start + width - 1 (1-based).
 int presentWidth(int lineLength, const Segment &s)
 {
@@ -63,15 +91,7 @@ int presentWidth(int lineLength, const Segment &s)
 
 const ReportListing::Layout &ReportListing::layout(Kind kind)
 {
-    // Reference 35-40, callsign 1-12 (1-10 in the alphanumeric list), date 42-49,
-    // time 51-55, abbey name 77-136, QSL flag 138.
-    static const Layout alphanumeric{{{{0, 2}, {35, 6}, {0, 2}, {1, 10}, {0, 1}, {42, 8},
-                                       {0, 1}, {51, 5}, {0, 1}, {77, 60}, {0, 2}, {QslColumn, 1}}},
-                                     12, 99, 10};
-    static const Layout award{{{{0, 1}, {35, 6}, {0, 1}, {77, 60}, {0, 2}, {42, 8},
-                                {0, 2}, {1, 12}, {0, 2}, {QslColumn, 1}}},
-                              10, 95, 68};
-    return kind == Kind::Alphanumeric ? alphanumeric : award;
+    return kind == Kind::Alphanumeric ? AlphanumericLayout : AwardLayout;
 }
 
 bool ReportListing::isListed(Kind kind, QByteArrayView logLine)
@@ -86,6 +106,16 @@ namespace {
 // Writes the entry of line at out; returns its length.
 int place(const Layout &l, QByteArrayView line, char *out)
 {
+    if (line.size() >= QslColumn) {
+        if (&l == &AlphanumericLayout) {
+            placeWhole<AlphanumericLayout>(line.data(), out, std::make_index_sequence<12>());
+            return AlphanumericLayout.length;
+        }
+        if (&l == &AwardLayout) {
+            placeWhole<AwardLayout>(line.data(), out, std::make_index_sequence<10>());
+            return AwardLayout.length;
+        }
+    }
     char *p = out;
     const int length = int(line.size());
     for (int k = 0; k < l.count; ++k) {
@@ -102,16 +132,28 @@ int place(const Layout &l, QByteArrayView line, char *out)
 
 quint64 hashBytes(const char *p, int length)
 {
-    quint64 h = 0x9E3779B97F4A7C15ull ^ quint64(length);
+    // Words mixed in two independent lanes, so that the multiplications overlap.
+    quint64 h1 = 0x9E3779B97F4A7C15ull ^ quint64(length);
+    quint64 h2 = 0xC2B2AE3D27D4EB4Full;
     int i = 0;
+    for (; i + 16 <= length; i += 16) {
+        quint64 w1, w2;
+        std::memcpy(&w1, p + i, 8);
+        std::memcpy(&w2, p + i + 8, 8);
+        h1 = (h1 ^ w1) * 0xFF51AFD7ED558CCDull;
+        h2 = (h2 ^ w2) * 0xC4CEB9FE1A85EC53ull;
+        h1 ^= h1 >> 29;
+        h2 ^= h2 >> 31;
+    }
     for (; i + 8 <= length; i += 8) {
         quint64 w;
         std::memcpy(&w, p + i, 8);
-        h = (h ^ w) * 0xFF51AFD7ED558CCDull;
-        h ^= h >> 29;
+        h1 = (h1 ^ w) * 0xFF51AFD7ED558CCDull;
+        h1 ^= h1 >> 29;
     }
     for (; i < length; ++i)
-        h = (h ^ quint64(uchar(p[i]))) * 0x100000001B3ull;
+        h2 = (h2 ^ quint64(uchar(p[i]))) * 0x100000001B3ull;
+    quint64 h = h1 ^ (h2 * 0x9E3779B97F4A7C15ull);
     h ^= h >> 32;
     return h * 0xC4CEB9FE1A85EC53ull;
 }
@@ -120,113 +162,139 @@ quint64 hashBytes(const char *p, int length)
 // compared byte weight by byte weight, a shorter entry before a longer one it
 // begins, ties in the order given. Entries of one abbey share a long beginning
 // (blanks, reference, and in the award list the name): each distinct beginning of
-// `head` bytes is kept and ranked once, and the entries are then sorted on that
-// rank and the rest of their key, mostly told apart by its first bytes alone.
+// `head` bytes is kept as it stands and weighed and ranked once; the entries are
+// gathered by that rank, then each group is sorted on the weights of the next 16
+// bytes held as two numbers, the rest weighed only where those tie.
 class KeySorter
 {
 public:
     KeySorter(int length, int head, int expected)
-        : m_head(head), m_tail(length - head), m_table(1024, -1)
+        : m_length(length), m_head(head), m_table(1024, -1)
     {
-        Q_ASSERT(length <= KeyRoom && head <= length);
-        m_tails.reserve(qsizetype(expected) * m_tail);
-        m_headOf.reserve(expected);
+        Q_ASSERT(head <= length);
+        m_items.reserve(size_t(expected));
+        m_headOf.reserve(size_t(expected));
     }
 
     void add(const char *entry, int entryLength)
     {
         const unsigned char *weight = weights().of;
-        unsigned char key[KeyRoom] = {};
-        const auto *e = reinterpret_cast<const unsigned char *>(entry);
-        // Eight weights at a time, stored as one word.
-        int i = 0;
-        for (; i + 8 <= entryLength; i += 8) {
-            quint64 word = 0;
-            for (int k = 0; k < 8; ++k)
-                word |= quint64(weight[e[i + k]]) << (8 * k);
-            qToLittleEndian(word, key + i);
-        }
-        for (; i < entryLength; ++i)
-            key[i] = weight[e[i]];
-        m_headOf.append(headId(key));
-        m_tails.append(reinterpret_cast<const char *>(key) + m_head, m_tail);
+        m_headOf.push_back(headId(entry, qMin(entryLength, m_head)));
+        const auto *e = reinterpret_cast<const unsigned char *>(entry) + m_head;
+        const int present = qBound(0, entryLength - m_head, 16);
+        // Gathered in registers, first byte highest, so that the numbers compare as the bytes do.
+        quint64 first = 0, second = 0;
+        const int inFirst = qMin(present, 8);
+        for (int k = 0; k < inFirst; ++k)
+            first |= quint64(weight[e[k]]) << (56 - 8 * k);
+        for (int k = 8; k < present; ++k)
+            second |= quint64(weight[e[k]]) << (56 - 8 * (k - 8));
+        m_items.push_back({first, second, entryLength, int(m_items.size())});
     }
 
-    QList<int> order() const
+    // entries: the entry of item n at n * stride.
+    QList<int> order(const char *entries, int stride) const
     {
-        const int distinct = int(m_headHash.size());
-        QList<int> byHead(distinct);
-        std::iota(byHead.begin(), byHead.end(), 0);
-        const char *heads = m_heads.constData();
+        const unsigned char *weight = weights().of;
+        const int distinct = int(m_headLength.size());
+        // Each distinct beginning weighed, padded with 0 where the entry stops short.
         const size_t h = size_t(m_head);
-        std::sort(byHead.begin(), byHead.end(), [heads, h](int a, int b) {
-            return std::memcmp(heads + a * h, heads + b * h, h) < 0;
-        });
-        QList<quint32> rank(distinct);
-        for (int r = 0; r < distinct; ++r)
-            rank[byHead.at(r)] = quint32(r);
-        int rankBytes = 1;
-        while (rankBytes < 4 && (quint64(distinct) >> (8 * rankBytes)) > 0)
-            ++rankBytes;
-
-        // Each entry's rank, then the first bytes of the rest of its key, as two numbers.
-        struct Item {
-            quint64 first, second;
-            int index;
-        };
-        const int n = int(m_headOf.size());
-        const auto *tails = reinterpret_cast<const unsigned char *>(m_tails.constData());
-        std::vector<Item> items(static_cast<size_t>(n));
-        const int inWords = qMin(m_tail, 16 - rankBytes);
-        for (int i = 0; i < n; ++i) {
-            unsigned char words[16] = {};
-            const quint32 r = rank.at(m_headOf.at(i));
-            for (int k = 0; k < rankBytes; ++k)
-                words[k] = uchar(r >> (8 * (rankBytes - 1 - k)));
-            std::memcpy(words + rankBytes, tails + qsizetype(i) * m_tail, size_t(inWords));
-            items[size_t(i)] = {qFromBigEndian<quint64>(words), qFromBigEndian<quint64>(words + 8), i};
+        std::vector<unsigned char> keys(size_t(distinct) * h, 0);
+        for (int id = 0; id < distinct; ++id) {
+            const auto *raw = reinterpret_cast<const unsigned char *>(m_heads.data()) + id * h;
+            unsigned char *key = keys.data() + id * h;
+            for (int k = 0; k < m_headLength[size_t(id)]; ++k)
+                key[k] = weight[raw[k]];
         }
-        const size_t rest = size_t(m_tail - inWords);
-        const int tail = m_tail;
-        std::sort(items.begin(), items.end(), [tails, tail, inWords, rest](const Item &a, const Item &b) {
+        std::vector<int> byHead(static_cast<size_t>(distinct));
+        std::iota(byHead.begin(), byHead.end(), 0);
+        const unsigned char *k0 = keys.data();
+        std::sort(byHead.begin(), byHead.end(),
+                  [k0, h](int a, int b) { return std::memcmp(k0 + a * h, k0 + b * h, h) < 0; });
+        // Beginnings that weigh the same (differing in case only) share a rank.
+        std::vector<int> rank(static_cast<size_t>(distinct));
+        int ranks = 0;
+        for (int r = 0; r < distinct; ++r) {
+            const int id = byHead[size_t(r)];
+            if (r > 0 && std::memcmp(k0 + id * h, k0 + byHead[size_t(r - 1)] * h, h) != 0)
+                ++ranks;
+            rank[size_t(id)] = ranks;
+        }
+        if (distinct > 0)
+            ++ranks;
+
+        // Items gathered by rank, keeping their order within a rank.
+        const size_t n = m_items.size();
+        std::vector<int> start(size_t(ranks) + 1, 0);
+        for (size_t i = 0; i < n; ++i)
+            ++start[size_t(rank[size_t(m_headOf[i])]) + 1];
+        for (int r = 0; r < ranks; ++r)
+            start[size_t(r) + 1] += start[size_t(r)];
+        std::vector<Item> sorted(n);
+        {
+            std::vector<int> next(start.begin(), start.end() - 1);
+            for (size_t i = 0; i < n; ++i)
+                sorted[size_t(next[size_t(rank[size_t(m_headOf[i])])]++)] = m_items[i];
+        }
+
+        const int from = m_head + 16;
+        const int to = m_length;
+        auto less = [entries, stride, weight, from, to](const Item &a, const Item &b) {
             if (a.first != b.first)
                 return a.first < b.first;
             if (a.second != b.second)
                 return a.second < b.second;
-            if (rest) {
-                const int c = std::memcmp(tails + qsizetype(a.index) * tail + inWords,
-                                          tails + qsizetype(b.index) * tail + inWords, rest);
-                if (c != 0)
-                    return c < 0;
+            const auto *ea = reinterpret_cast<const unsigned char *>(entries) + qsizetype(a.index) * stride;
+            const auto *eb = reinterpret_cast<const unsigned char *>(entries) + qsizetype(b.index) * stride;
+            for (int i = from; i < to; ++i) {
+                const int wa = i < a.length ? weight[ea[i]] : 0;
+                const int wb = i < b.length ? weight[eb[i]] : 0;
+                if (wa != wb)
+                    return wa < wb;
             }
             return a.index < b.index;
-        });
-        QList<int> out(n);
-        for (int i = 0; i < n; ++i)
-            out[i] = items[size_t(i)].index;
+        };
+        for (int r = 0; r < ranks; ++r) {
+            const auto first = sorted.begin() + start[size_t(r)];
+            const auto last = sorted.begin() + start[size_t(r) + 1];
+            if (last - first > 1)
+                std::sort(first, last, less);
+        }
+        QList<int> out(static_cast<qsizetype>(n));
+        for (size_t i = 0; i < n; ++i)
+            out[qsizetype(i)] = sorted[i].index;
         return out;
     }
 
 private:
-    // The number of this beginning among the distinct ones (a small open-addressing table).
-    int headId(const unsigned char *key)
+    struct Item {
+        quint64 first, second; // weights of the 16 bytes after the beginning, as two numbers
+        int length;            // of the entry
+        int index;             // the entry's number in the order given
+    };
+
+    // The number of this beginning among the distinct ones as they stand (a small
+    // open-addressing table); `length` is what the entry has of it.
+    int headId(const char *entry, int length)
     {
-        const char *h = reinterpret_cast<const char *>(key);
-        const quint64 hash = hashBytes(h, m_head);
+        const quint64 hash = hashBytes(entry, length);
+        const size_t h = size_t(m_head);
         size_t mask = m_table.size() - 1;
-        size_t slot = size_t(hash) & mask;
+        size_t slot = size_t(hash >> 32) & mask;
         while (m_table[slot] >= 0) {
             const int id = m_table[slot];
-            if (m_headHash.at(id) == hash
-                && std::memcmp(m_heads.constData() + qsizetype(id) * m_head, h, size_t(m_head)) == 0)
+            if (m_headHash[size_t(id)] == hash && m_headLength[size_t(id)] == length
+                && std::memcmp(m_heads.data() + id * h, entry, size_t(length)) == 0)
                 return id;
             slot = (slot + 1) & mask;
         }
         const int id = int(m_headHash.size());
-        m_heads.append(h, m_head);
-        m_headHash.append(hash);
+        m_heads.resize(m_heads.size() + h, 0);
+        std::memcpy(m_heads.data() + id * h, entry, size_t(length));
+        m_headHash.push_back(hash);
+        m_headLength.push_back(length);
         m_table[slot] = id;
-        if (2 * m_headHash.size() > qsizetype(m_table.size()))
+        if (2 * m_headHash.size() > m_table.size())
             grow();
         return id;
     }
@@ -235,23 +303,22 @@ private:
     {
         m_table.assign(m_table.size() * 2, -1);
         const size_t mask = m_table.size() - 1;
-        for (int id = 0; id < m_headHash.size(); ++id) {
-            size_t slot = size_t(m_headHash.at(id)) & mask;
+        for (size_t id = 0; id < m_headHash.size(); ++id) {
+            size_t slot = size_t(m_headHash[id] >> 32) & mask;
             while (m_table[slot] >= 0)
                 slot = (slot + 1) & mask;
-            m_table[slot] = id;
+            m_table[slot] = int(id);
         }
     }
 
-    static constexpr int KeyRoom = 128; // longer than any entry
-
+    int m_length;
     int m_head;
-    int m_tail;
-    QByteArray m_heads; // the distinct beginnings, m_head bytes each
-    QList<quint64> m_headHash;
+    std::vector<char> m_heads; // the distinct beginnings as they stand, m_head bytes each
+    std::vector<quint64> m_headHash;
+    std::vector<int> m_headLength;
     std::vector<int> m_table;
-    QByteArray m_tails; // the rest of every key, m_tail bytes each
-    QList<int> m_headOf;
+    std::vector<Item> m_items;
+    std::vector<int> m_headOf;
 };
 
 } // namespace
@@ -271,24 +338,39 @@ ReportListing ReportListing::build(Kind kind, int lineCount, LineAt lineAt)
     ReportListing r;
     r.m_kind = kind;
     r.m_stride = l.length;
-    r.m_rows.reserve(lineCount);
-    r.m_lineLengths.reserve(lineCount);
+    r.m_rows.resize(lineCount);
+    r.m_lineLengths.resize(lineCount);
     r.m_entries.resize(qsizetype(lineCount) * l.length);
+    int *rows = r.m_rows.data();
+    int *lineLengths = r.m_lineLengths.data();
     KeySorter sorter(l.length, l.head, lineCount);
 
+    // Entries are weighed a few dozen at a time after they are written, not each one
+    // straight after its own bytes are stored (reading those back at once stalls).
+    constexpr int Batch = 64;
+    int entryLengths[Batch];
     int n = 0;
+    int added = 0;
+    char *entries = r.m_entries.data();
+    auto addPending = [&] {
+        for (; added < n; ++added)
+            sorter.add(entries + qsizetype(added) * l.length, entryLengths[added % Batch]);
+    };
     for (int row = 0; row < lineCount; ++row) {
         const QByteArrayView line = lineAt(row);
         if (!isListed(kind, line))
             continue;
-        char *e = r.m_entries.data() + qsizetype(n) * l.length;
-        sorter.add(e, place(l, line, e));
-        r.m_rows.append(row);
-        r.m_lineLengths.append(int(line.size()));
-        ++n;
+        entryLengths[n % Batch] = place(l, line, entries + qsizetype(n) * l.length);
+        rows[n] = row;
+        lineLengths[n] = int(line.size());
+        if (++n - added == Batch)
+            addPending();
     }
+    addPending();
+    r.m_rows.resize(n);
+    r.m_lineLengths.resize(n);
     r.m_entries.truncate(qsizetype(n) * l.length);
-    r.m_order = sorter.order();
+    r.m_order = sorter.order(r.m_entries.constData(), l.length);
     return r;
 }
 

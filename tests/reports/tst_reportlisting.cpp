@@ -54,6 +54,7 @@ private slots:
     void order_data();
     void order();
     void orderMatchesPlainSort();
+    void orderMatchesCaseBlindText();
     void savedFile_data();
     void savedFile();
     void emptyLog_data();
@@ -178,6 +179,45 @@ void TestReportListing::orderMatchesPlainSort()
         std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
             return ReportListing::entry(kind, log.at(a)).toLower() < ReportListing::entry(kind, log.at(b)).toLower();
         });
+        QCOMPARE(sourceRows(ReportListing::fromLines(kind, views(log))), expected);
+    }
+}
+
+void TestReportListing::orderMatchesCaseBlindText()
+{
+    // Accented capitals and small letters (É/é, Œ/œ, Š/š, Ÿ/ÿ) and signs without a
+    // case, in references, names and callsigns that share long beginnings, lines cut
+    // at any length: the list order is that of the entries read as text and put in
+    // small letters, ties in log order.
+    QRandomGenerator rng(77);
+    const QByteArray letters("aAzZ\xC9\xE9\x8C\x9C\x8A\x9A\x9F\xFF\xDF\xD7\xF7\xB5' 0");
+    auto some = [&](int count) {
+        QByteArray out;
+        for (int k = 0; k < count; ++k)
+            out += letters.at(rng.bounded(int(letters.size())));
+        return out;
+    };
+    QList<QByteArray> log;
+    for (int i = 0; i < 4000; ++i) {
+        // Callsigns alike in their first four characters, so that entries of one
+        // abbey and one date are told apart only further on.
+        QByteArray line = make("F1AB" + some(rng.bounded(1, 9)), "A" + some(2) + "00" + some(1),
+                               "0" + some(1) + "/01/0" + some(1), "1" + some(1) + ":00",
+                               "Abbazia " + some(rng.bounded(0, 3)), rng.bounded(2) == 0).line();
+        if (rng.bounded(6) == 0)
+            line.truncate(rng.bounded(int(line.size()) + 1));
+        log << line;
+    }
+    for (Kind kind : {Kind::Alphanumeric, Kind::AwardContacted, Kind::AwardConfirmed}) {
+        QList<int> expected;
+        QList<QString> folded(log.size());
+        for (int row = 0; row < log.size(); ++row) {
+            folded[row] = Cp1252::decode(ReportListing::entry(kind, log.at(row))).toLower();
+            if (ReportListing::isListed(kind, log.at(row)))
+                expected << row;
+        }
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&](int a, int b) { return folded.at(a) < folded.at(b); });
         QCOMPARE(sourceRows(ReportListing::fromLines(kind, views(log))), expected);
     }
 }
