@@ -24,7 +24,7 @@ size=$(stat -c %s "$log")
 cat > "$work/measure.sh" <<INNER
 #!/usr/bin/env bash
 set -eu
-hwm() { sed -n 's/^VmHWM: *\([0-9]*\) kB/\1/p' /proc/\$1/status; }
+hwm() { awk '/^VmHWM:/ { print \$2 }' /proc/\$1/status; }
 wait_painted() { for _ in \$(seq 1 200); do grep -q painted "\$1" && return 0; sleep 0.05; done; return 1; }
 
 KVR_ZEL_STARTUP_PROBE=1 QT_QPA_PLATFORM=xcb "$build/bench/zel_bare_window" 2> "$work/bare.err" & bare=\$!

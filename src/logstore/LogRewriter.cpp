@@ -223,6 +223,9 @@ void LogRewriter::setKnown(const QByteArray &content, const QList<QByteArrayView
 
 int LogRewriter::cleanLeftovers(const QString &logPath)
 {
+    // Almost always there is nothing to clean: the lock is taken only when there is.
+    if (AtomicFile::leftovers(logPath).isEmpty())
+        return 0;
     FileLock lock(FileLock::lockPathFor(logPath));
     // A copy busy writing this log may own what lies beside it: leave it be.
     if (lock.lock(0) != FileLock::Status::Locked)
