@@ -117,18 +117,30 @@ public:
     QDateTime localNow() const override { return utcNow(); }
 };
 
+// The station's log open in a session, with the QSO entry on it.
+struct OpenLog {
+    explicit OpenLog(const BenchLog &log)
+        : station(log), session(station.settings, QFileInfo(log.path).absolutePath()),
+          entry(session, station.settings, messages, clock)
+    {
+        session.openStation();
+    }
+    Station station;
+    YesMessages messages;
+    FixedClock clock;
+    LogSession session;
+    QsoEntry entry;
+};
+
 // A whole commit as the operator does it after "Oui": the checks, the log
 // rewritten, the first-name list (unchanged: the station is already listed) and
 // the session holding the new log, ready for the list to show it.
 void BM_Commit(benchmark::State &state)
 {
     const BenchLog &log = benchLog(int(state.range(0)));
-    Station station(log);
-    YesMessages messages;
-    FixedClock clock;
-    LogSession session(station.settings, QFileInfo(log.path).absolutePath());
-    session.openStation();
-    QsoEntry entry(session, station.settings, messages, clock);
+    OpenLog open(log);
+    QsoEntry &entry = open.entry;
+    LogSession &session = open.session;
     QsoEntry::Values v;
     v[QsoEntry::Ind] = QStringLiteral("IK0AAA");
     v[QsoEntry::Prenom] = QStringLiteral("MARCO");
@@ -143,7 +155,7 @@ void BM_Commit(benchmark::State &state)
     v[QsoEntry::Nom] = QStringLiteral("ABBAZIA DI MONTECASSINO");
     for (auto _ : state) {
         QsoEntry::Field failing;
-        if (!entry.commit(v, &failing).accepted || messages.notices) {
+        if (!entry.commit(v, &failing).accepted || open.messages.notices) {
             state.SkipWithError("commit failed");
             break;
         }
@@ -164,13 +176,8 @@ void BM_Commit(benchmark::State &state)
 // log held in memory. Measured in absolute time (no baseline).
 void BM_ReferenceLookups(benchmark::State &state)
 {
-    const BenchLog &log = benchLog(int(state.range(0)));
-    Station station(log);
-    YesMessages messages;
-    FixedClock clock;
-    LogSession session(station.settings, QFileInfo(log.path).absolutePath());
-    session.openStation();
-    QsoEntry entry(session, station.settings, messages, clock);
+    OpenLog open(benchLog(int(state.range(0))));
+    QsoEntry &entry = open.entry;
     QsoEntry::Values v;
     // Not in the log: every line is looked at.
     v[QsoEntry::Ref] = QStringLiteral("LZ0001");

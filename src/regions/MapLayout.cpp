@@ -64,3 +64,11 @@ QStringList MapLayout::boxTexts()
         texts << RegionTable::activityLabel(slot);
     return texts;
 }
+
+QFont MapLayout::boxFont()
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setBold(true);
+    return f;
+}

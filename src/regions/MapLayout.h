@@ -32,6 +32,8 @@ struct MapLayout
     static MapLayout compute(const QSizeF &area, const TextWidths &widths);
     // Widths of the box texts in this font.
     static TextWidths measure(const QFont &font);
+    // The boxes' font: bold Arial, or the font with Arial's metrics where Arial is missing.
+    static QFont boxFont();
     // The texts of the boxes, by slot - 1.
     static QStringList boxTexts();
 

@@ -14,14 +14,6 @@
 
 namespace {
 
-QFont boxFont()
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setBold(true);
-    return f;
-}
-
 // The picture with one shape painted pure red and nothing else filled.
 QImage shapeAt(const MapLayout &l, const QSize &area, const QString &id)
 {
@@ -64,11 +56,11 @@ void MapLayoutTest::boxesReadableAndApart_data()
 void MapLayoutTest::boxesReadableAndApart()
 {
     QFETCH(QSize, area);
-    const MapLayout l = MapLayout::compute(QSizeF(area), MapLayout::measure(boxFont()));
+    const MapLayout l = MapLayout::compute(QSizeF(area), MapLayout::measure(MapLayout::boxFont()));
 
     QVERIFY(QRectF(QPointF(0, 0), QSizeF(area)).contains(l.map));
     QVERIFY(l.fontPixels >= 8);
-    QFont f = boxFont();
+    QFont f = MapLayout::boxFont();
     f.setPixelSize(int(l.fontPixels));
     const QFontMetricsF m(f);
     const QStringList texts = MapLayout::boxTexts();
@@ -98,7 +90,7 @@ void MapLayoutTest::onTheirRegions_data()
 void MapLayoutTest::onTheirRegions()
 {
     QFETCH(QSize, area);
-    const MapLayout l = MapLayout::compute(QSizeF(area), MapLayout::measure(boxFont()));
+    const MapLayout l = MapLayout::compute(QSizeF(area), MapLayout::measure(MapLayout::boxFont()));
     QHash<QString, QImage> shapes;
     for (const QString &id : ItalyMap::elementIds())
         shapes.insert(id, shapeAt(l, area, id));
@@ -124,7 +116,7 @@ void MapLayoutTest::onTheirRegions()
 
 void MapLayoutTest::growsWithTheArea()
 {
-    const MapLayout::TextWidths w = MapLayout::measure(boxFont());
+    const MapLayout::TextWidths w = MapLayout::measure(MapLayout::boxFont());
     const MapLayout small = MapLayout::compute(QSizeF(516, 671), w);
     const MapLayout large = MapLayout::compute(QSizeF(1032, 1342), w);
     QCOMPARE(large.scale, small.scale * 2);

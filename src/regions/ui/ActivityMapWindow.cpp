@@ -22,15 +22,6 @@
 
 namespace {
 
-// The boxes' font: bold Arial, or the font with Arial's metrics where Arial is missing.
-QFont boxFont()
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setBold(true);
-    return f;
-}
-
 QColor unmarkedColour() { return QApplication::palette().color(QPalette::Base); }
 
 const RegionStatus LegendOrder[] = {RegionStatus::Confirmed, RegionStatus::Worked,
@@ -116,7 +107,7 @@ ActivityMapWindow::ActivityMapWindow(Settings &settings, const LogSession &sessi
     auto *boxSwatch = new QLabel(QStringLiteral("LZ"), legend);
     boxSwatch->setFrameStyle(QFrame::Box | QFrame::Plain);
     boxSwatch->setAutoFillBackground(true);
-    boxSwatch->setFont(boxFont());
+    boxSwatch->setFont(MapLayout::boxFont());
     QPalette bp = boxSwatch->palette();
     bp.setColor(QPalette::Window, ItalyMap::contactedColour());
     bp.setColor(QPalette::WindowText, Qt::black);
@@ -158,12 +149,12 @@ ActivityMapWindow::ActivityMapWindow(Settings &settings, const LogSession &sessi
         box->setAutoFillBackground(true);
         box->setBackgroundRole(QPalette::Base);
         box->setForegroundRole(QPalette::Text);
-        box->setFont(boxFont());
+        box->setFont(MapLayout::boxFont());
         Dep << box;
         setBoxColour(slot, false);
     }
     connect(Picture1, &ItalyMapView::laidOut, this, &ActivityMapWindow::placeBoxes);
-    Picture1->setTextWidths(MapLayout::measure(boxFont()));
+    Picture1->setTextWidths(MapLayout::measure(MapLayout::boxFont()));
 
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_panel, 0, Qt::AlignTop);
