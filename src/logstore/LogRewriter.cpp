@@ -166,18 +166,53 @@ qint64 LogRewriter::timestamp(QByteArrayView line)
     return days * 1440 + hour * 60 + minute;
 }
 
-LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QString *)> &change)
+LogRewriter::Result LogRewriter::takeLock(FileLock &lock) const
 {
-    FileLock lock(FileLock::lockPathFor(m_path));
     switch (lock.lock(m_lockTimeout)) {
     case FileLock::Status::Locked:
-        break;
+        return {};
     case FileLock::Status::HeldByOther:
         return {false, failure(m_path, QStringLiteral("le journal est en cours de modification "
                                                       "par une autre copie de KVR_ZEL."))};
     default:
         return {false, failure(m_path, lock.reason())};
     }
+}
+
+LogRewriter::Result LogRewriter::appendInPlace(QByteArray &content, const LogFile::Stamp &stamp,
+                                               const QByteArray &newLine, bool *done)
+{
+    *done = false;
+    if (const Result bad = refuse(newLine); !bad.ok)
+        return bad;
+    FileLock lock(FileLock::lockPathFor(m_path));
+    const Result locked = takeLock(lock);
+    if (!locked.ok)
+        return locked;
+    // Only the file this copy was made from may be extended: anything else goes
+    // through the whole rewrite, which reads the file as it stands.
+    if (!stamp.exists || LogFile::stampOf(m_path) != stamp)
+        return {};
+    const qsizetype before = content.size();
+    content.append(newLine);
+    content.append("\r\n", 2);
+    const Result r = AtomicFile::write(m_path, content);
+    if (!r.ok) {
+        content.truncate(before);
+        qCWarning(lcLogStore) << "append to" << m_path << "failed:" << r.error;
+        return {false, failure(m_path, r.error)};
+    }
+    m_writtenStamp = LogFile::stampOf(m_path);
+    *done = true;
+    return {};
+}
+
+LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QString *)> &change)
+{
+    FileLock lock(FileLock::lockPathFor(m_path));
+    const Result locked = takeLock(lock);
+    if (!locked.ok)
+        return locked;
     // The file on disk is the truth: another copy of the program may have written it.
     // When it is still the one the caller read, the caller's copy serves.
     QByteArray old;

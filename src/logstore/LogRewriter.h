@@ -26,6 +26,12 @@ public:
     void setLockTimeout(int milliseconds) { m_lockTimeout = milliseconds; }
 
     Result Ajoute_QSO_Log(const QByteArray &newLine);
+    // The append done on the caller's own copy of the log, when the file is still
+    // the one that copy was read from and every line of it ends with CR LF: the new
+    // line is added to content and the whole of it written, without a second copy.
+    // done says whether it was (a failure leaves content as it was).
+    Result appendInPlace(QByteArray &content, const LogFile::Stamp &stamp, const QByteArray &newLine,
+                         bool *done);
     Result Remplace_QSO_Log(const QByteArray &newLine, const QByteArray &oldLine);
     Result Supprime_QSO_Log(const QByteArray &line);
     Result Insere_QSO_Log(const QByteArray &newLine);
@@ -63,6 +69,7 @@ public:
     static qint64 timestamp(QByteArrayView line);
 
 private:
+    Result takeLock(class FileLock &lock) const;
     // change returns false (and sets its error) to leave the log untouched.
     Result rewrite(const std::function<Lines(Lines, QString *)> &change);
     Result refuse(QByteArrayView newLine) const;

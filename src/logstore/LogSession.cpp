@@ -147,7 +147,42 @@ template <typename Change> AtomicFile::Result LogSession::change(Change &&apply)
 
 AtomicFile::Result LogSession::append(const QByteArray &line)
 {
+    // The usual commit: the log held here is the file, every line of it a QSO line
+    // ending with CR LF. The new QSO is added to the held bytes, which are written
+    // as they stand, so the log is never held twice.
+    if (hasStation() && m_malformed.isEmpty() && endsEveryLineWithCrLf()) {
+        LogRewriter rewriter(logPath());
+        rewriter.setLockTimeout(m_lockTimeout);
+        const char *before = m_content.constData();
+        bool done = false;
+        const AtomicFile::Result r = rewriter.appendInPlace(m_content, m_stamp, line, &done);
+        // Growing the buffer may have moved it: the views follow it.
+        if (m_content.constData() != before) {
+            const qptrdiff moved = m_content.constData() - before;
+            for (QByteArrayView &v : m_lines)
+                v = QByteArrayView(v.data() + moved, v.size());
+        }
+        if (!r.ok || done) {
+            if (done) {
+                m_lines.append(QByteArrayView(m_content.constData() + m_content.size() - 2 - line.size(),
+                                              line.size()));
+                m_stamp = rewriter.writtenStamp();
+                finishTake();
+            }
+            return r;
+        }
+    }
     return change([&](LogRewriter &w) { return w.Ajoute_QSO_Log(line); });
+}
+
+bool LogSession::endsEveryLineWithCrLf() const
+{
+    // The lines found in the held bytes account for all of them only when each is
+    // followed by CR LF (an LF alone, or a last line without end, leaves a gap).
+    qsizetype total = 0;
+    for (const QByteArrayView l : m_lines)
+        total += l.size() + 2;
+    return total == m_content.size();
 }
 
 AtomicFile::Result LogSession::replace(const QByteArray &newLine, const QByteArray &oldLine)

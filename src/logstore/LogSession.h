@@ -90,6 +90,7 @@ private:
     // only come from the lines the session held (every new line is a QSO line).
     void takeWritten(const class LogRewriter &rewriter);
     void finishTake();
+    bool endsEveryLineWithCrLf() const;
 
     Settings &m_settings;
     QString m_dir;

@@ -7,6 +7,7 @@
 #include "common/LogLines.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -27,6 +28,7 @@ private slots:
     void unreadableLogSaysWhy();
     void changesMadeElsewhereAreSeen();
     void heldLinesAlwaysMatchTheFile();
+    void refusedAppendKeepsTheHeldLog();
 
 private:
     QByteArray line(int i, bool qsl = false) const
@@ -217,6 +219,30 @@ void TestLogSession::heldLinesAlwaysMatchTheFile()
         QCOMPARE(crlf(held), readBytes(logPath()));
         QCOMPARE(m_session->malformedLines(), malformed);
     }
+}
+
+void TestLogSession::refusedAppendKeepsTheHeldLog()
+{
+    QVERIFY(writeBytes(logPath(), crlf({line(1), line(2)})));
+    m_session->openStation();
+    m_session->setLockTimeout(50);
+    {
+        // Another copy holds the log: nothing is added, in the file or in memory.
+        QLockFile other(logPath() + QStringLiteral(".lock"));
+        QVERIFY(other.tryLock());
+        QVERIFY(!m_session->append(line(3)).ok);
+    }
+    QCOMPARE(m_session->lineCount(), 2);
+    QCOMPARE(readBytes(logPath()), crlf({line(1), line(2)}));
+    // The next appends go through, one after the other, on the same held bytes.
+    for (int i = 3; i < 40; ++i)
+        QVERIFY(m_session->append(line(i)).ok);
+    QList<QByteArray> expected{line(1), line(2)};
+    for (int i = 3; i < 40; ++i)
+        expected << line(i);
+    QCOMPARE(readBytes(logPath()), crlf(expected));
+    QCOMPARE(m_session->line(38).toByteArray(), line(39));
+    QCOMPARE(m_session->line(0).toByteArray(), line(1));
 }
 
 QTEST_GUILESS_MAIN(TestLogSession)
