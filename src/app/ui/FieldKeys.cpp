@@ -6,9 +6,11 @@
 
 FieldKeys::FieldKeys(QObject *parent) : QObject(parent) {}
 
-void FieldKeys::watch(QWidget *field)
+void FieldKeys::watch(QWidget *field, bool capitals)
 {
     m_fields.append(field);
+    if (!capitals)
+        m_asTyped.append(field);
     field->installEventFilter(this);
     if (auto *combo = qobject_cast<QComboBox *>(field); combo && combo->lineEdit())
         combo->lineEdit()->installEventFilter(this);
@@ -53,7 +55,7 @@ bool FieldKeys::eventFilter(QObject *watched, QEvent *event)
     if (!edit || text.size() != 1)
         return false;
     const QChar c = text.at(0);
-    if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
+    if (c >= QLatin1Char('a') && c <= QLatin1Char('z') && !m_asTyped.contains(field)) {
         edit->insert(text.toUpper());
         return true;
     }

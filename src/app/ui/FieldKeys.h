@@ -14,7 +14,8 @@ class FieldKeys : public QObject
 public:
     explicit FieldKeys(QObject *parent = nullptr);
 
-    void watch(QWidget *field);
+    // capitals: a-z typed in the field become capitals (a date box keeps them as typed).
+    void watch(QWidget *field, bool capitals = true);
     // The station callsign names a file: "/" is typed as "_".
     void setSlashAsUnderscore(bool on) { m_slashAsUnderscore = on; }
 
@@ -33,5 +34,6 @@ private:
     QWidget *fieldOf(QObject *watched) const;
 
     QList<QWidget *> m_fields;
+    QList<QWidget *> m_asTyped;
     bool m_slashAsUnderscore = false;
 };

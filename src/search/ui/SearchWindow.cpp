@@ -3,7 +3,7 @@
 #include "app/Messages.h"
 #include "app/ui/Centre.h"
 #include "logstore/LogSession.h"
-#include "search/ui/CapitalsEnterFilter.h"
+#include "app/ui/FieldKeys.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -87,9 +87,14 @@ SearchWindow::SearchWindow(LogSession &session, Messages &messages, QWidget *par
         if (on)
             boxOf(id)->setFocus();
     });
-    new CapitalsEnterFilter(Indica, true, [this] { onEnter(QsoSearch::Indicatif); });
-    new CapitalsEnterFilter(Data, false, [this] { onEnter(QsoSearch::Date); });
-    new CapitalsEnterFilter(Depa, true, [this] { onEnter(QsoSearch::Reference); });
+    // Enter runs the box's own search; the callsign and the reference are typed in capitals.
+    auto *keys = new FieldKeys(this);
+    keys->watch(Indica);
+    keys->watch(Data, false);
+    keys->watch(Depa);
+    connect(keys, &FieldKeys::enterPressed, this, [this](QWidget *box) {
+        onEnter(box == Indica ? QsoSearch::Indicatif : box == Data ? QsoSearch::Date : QsoSearch::Reference);
+    });
 
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     // The header as the award's program words it; the visible one below lines its
