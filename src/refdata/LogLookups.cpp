@@ -7,7 +7,6 @@
 #include "logstore/QsoRecord.h"
 #include "refdata/RegionTable.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <vector>
@@ -147,23 +146,4 @@ LogLookups::Region LogLookups::Cherche_Region(const LogSession &session, const Q
     }
     result.found = inRegion(session.lineCount(), [&](int row) { return session.line(row); }, code);
     return result;
-}
-
-LogLookups::Contact LogLookups::Deja_Contacte(const QString &logPath, const QString &reference)
-{
-    const LogFile::Content log = LogFile::read(logPath);
-    if (!log.error.isEmpty()) {
-        Contact failed;
-        failed.error = readError(QFileInfo(logPath).fileName(), log.error);
-        return failed;
-    }
-    return contacted(int(log.lines.size()), [&](int row) { return QByteArrayView(log.lines.at(row)); },
-                     reference);
-}
-
-bool LogLookups::Cherche_Region(const QString &logPath, const QString &code)
-{
-    const LogFile::Content log = LogFile::read(logPath);
-    return inRegion(int(log.lines.size()), [&](int row) { return QByteArrayView(log.lines.at(row)); },
-                    code);
 }

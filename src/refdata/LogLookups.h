@@ -36,12 +36,6 @@ public:
     static Contact Deja_Contacte(const LogSession &session, const QString &reference);
     static Region Cherche_Region(const LogSession &session, const QString &code);
 
-    // The same on a log file read afresh.
-    static Contact Deja_Contacte(const QString &logPath, const QString &reference);
-    // True when some QSO of the log is in the region of the code ("VN" and "VE"
-    // count as one region); false for an empty or unreadable log, so the region is new.
-    static bool Cherche_Region(const QString &logPath, const QString &code);
-
     // A reference and its date found on a line that is not a 138-byte QSO line
     // (see above); nothing when none can be recognised.
     struct Recognised {
