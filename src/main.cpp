@@ -23,30 +23,35 @@ int main(int argc, char *argv[])
     // The desktop's menu entry and task bar know the program by this name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("kvr-zel"));
 
+    QString dirError;
+    const QString dir = ProgramDir::resolve(
+        QApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), &dirError);
+    Settings settings;
+    LogSession session(settings, dir);
+    // The log is read on another thread while the window is being built.
+    session.prefetchStation();
+
     // Qt's own buttons speak French too (Oui / Non).
     QTranslator qtFrench;
     if (qtFrench.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtFrench);
 
-    QString dirError;
-    const QString dir = ProgramDir::resolve(
-        QApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), &dirError);
-
-    // After the program directory: the shipped files' resources are loaded by then.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kvr-zel"), QIcon(QStringLiteral(":/icons/kvr-zel.svg"))));
-
-    Settings settings;
     QtMessages messages;
     SystemClock clock;
-    LogSession session(settings, dir);
     QsoEntry entry(session, settings, messages, clock);
     // The printer chosen in the printer dialog stays chosen for the whole run.
     SharedPrinter printer;
     MainWindow window(settings, messages, clock, session, entry);
     messages.setParent(&window);
     installWindows(AppContext{session, entry, messages, clock, settings, printer, &window});
+    // Looking the icon up in the desktop's theme is slow, and the first drawing
+    // of the window does without it.
+    afterFirstPaint(&window, [] {
+        QApplication::setWindowIcon(
+            QIcon::fromTheme(QStringLiteral("kvr-zel"), QIcon(QStringLiteral(":/icons/kvr-zel.svg"))));
+    });
     installStartupProbe(&window);
     // The data folder could not be made or filled: the operator must know before typing.
     if (!dirError.isEmpty())

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <future>
+
 LogSession::LogSession(Settings &settings, QString programDir, QObject *parent)
     : QObject(parent), m_settings(settings), m_dir(std::move(programDir)),
       m_callsign(Settings::DefaultCallsign)
@@ -46,29 +48,72 @@ void LogSession::openStation()
     }
 }
 
+void LogSession::prefetchStation()
+{
+    const QString stored = m_settings.stationCallsign();
+    if (!LogFile::isValidCallsign(stored) || stored == Settings::DefaultCallsign)
+        return;
+    const QString path = filePath(LogFile::fileName(stored));
+    m_prefetch = std::async(std::launch::async, [path] { return load(path); });
+}
+
+LogSession::Loaded LogSession::load(const QString &path)
+{
+    Loaded loaded;
+    loaded.path = path;
+    loaded.stamp = LogFile::stampOf(path);
+    QFile f(path);
+    if (f.exists()) {
+        if (!f.open(QIODevice::ReadOnly)) {
+            loaded.error = f.errorString();
+        } else {
+            loaded.content = f.readAll();
+            if (f.error() != QFileDevice::NoError) {
+                loaded.error = f.errorString();
+                loaded.content.clear();
+            }
+        }
+    }
+    if (!loaded.error.isEmpty())
+        loaded.stamp = {};
+    scan(loaded);
+    return loaded;
+}
+
+void LogSession::scan(Loaded &loaded)
+{
+    loaded.lines = Cp1252::lineViews(loaded.content);
+    loaded.malformed.clear();
+    for (int i = 0; i < loaded.lines.size(); ++i) {
+        if (!LogFile::isWellFormed(loaded.lines.at(i)))
+            loaded.malformed.append(i + 1);
+    }
+}
+
+bool LogSession::takePrefetched(const QString &path, Loaded *loaded)
+{
+    if (!m_prefetch.valid())
+        return false;
+    Loaded read = m_prefetch.get();
+    // Read before a change made since (another copy, a hand edit): read again.
+    if (read.path != path || !read.error.isEmpty() || read.stamp != LogFile::stampOf(path))
+        return false;
+    *loaded = std::move(read);
+    return true;
+}
+
 bool LogSession::reload()
 {
-    m_loadError.clear();
     // A rewrite stopped between writing its copy and renaming it (a kill, a power
     // cut) leaves that copy beside the log: the log itself is whole, the copy goes.
     if (hasStation())
         LogRewriter::cleanLeftovers(logPath());
-    QByteArray content;
-    const LogFile::Stamp stamp = LogFile::stampOf(logPath());
-    QFile f(logPath());
-    if (f.exists()) {
-        if (!f.open(QIODevice::ReadOnly)) {
-            m_loadError = f.errorString();
-        } else {
-            content = f.readAll();
-            if (f.error() != QFileDevice::NoError) {
-                m_loadError = f.errorString();
-                content.clear();
-            }
-        }
-    }
-    take(std::move(content), m_loadError.isEmpty() ? stamp : LogFile::Stamp{});
-    return m_loadError.isEmpty();
+    Loaded loaded;
+    if (!takePrefetched(logPath(), &loaded))
+        loaded = load(logPath());
+    const bool ok = loaded.error.isEmpty();
+    adopt(std::move(loaded));
+    return ok;
 }
 
 bool LogSession::refreshIfChanged()
@@ -79,17 +124,24 @@ bool LogSession::refreshIfChanged()
     return true;
 }
 
+void LogSession::adopt(Loaded loaded)
+{
+    m_loadError = loaded.error;
+    m_content = std::move(loaded.content);
+    m_stamp = loaded.stamp;
+    m_lines = std::move(loaded.lines);
+    m_malformed = std::move(loaded.malformed);
+    finishTake();
+}
+
 void LogSession::take(QByteArray content, const LogFile::Stamp &stamp)
 {
-    m_content = std::move(content);
-    m_stamp = stamp;
-    m_lines = Cp1252::lineViews(m_content);
-    m_malformed.clear();
-    for (int i = 0; i < m_lines.size(); ++i) {
-        if (!LogFile::isWellFormed(m_lines.at(i)))
-            m_malformed.append(i + 1);
-    }
-    finishTake();
+    Loaded loaded;
+    loaded.content = std::move(content);
+    loaded.stamp = stamp;
+    scan(loaded);
+    loaded.error = m_loadError;
+    adopt(std::move(loaded));
 }
 
 void LogSession::takeWritten(const LogRewriter &rewriter)

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QString>
 
+#include <future>
+
 class Settings;
 
 // The log the operator works on, shared by every window: the program directory,
@@ -37,6 +39,10 @@ public:
 
     // Takes the station from the settings and loads its log.
     void openStation();
+    // Starts reading the stored station's log on another thread, so that the
+    // openStation() that follows (once the window is built) finds it read. What
+    // was read is used only if the file is still the same when openStation() comes.
+    void prefetchStation();
     // Reads the log again from disk. False (and loadError() says why) when it cannot be read.
     // Temporary copies left beside the log by a stopped rewrite are removed first.
     bool reload();
@@ -84,6 +90,21 @@ signals:
     void selectionRequested(int row);
 
 private:
+    // A log as read from disk, its lines found and the malformed ones listed.
+    struct Loaded {
+        QString path;
+        QByteArray content;
+        LogFile::Stamp stamp;
+        QList<QByteArrayView> lines;
+        QList<int> malformed;
+        QString error;
+    };
+    static Loaded load(const QString &path);
+    static void scan(Loaded &loaded);
+    // What prefetchStation() read for this path, if the file has not changed since.
+    bool takePrefetched(const QString &path, Loaded *loaded);
+    void adopt(Loaded loaded);
+
     template <typename Change> AtomicFile::Result change(Change &&apply);
     void take(QByteArray content, const LogFile::Stamp &stamp);
     // The log a rewrite wrote, with its lines already found; hand-edited lines can
@@ -102,4 +123,5 @@ private:
     QString m_loadError;
     int m_selected = -1;
     int m_lockTimeout = 5000;
+    std::future<Loaded> m_prefetch;
 };

@@ -50,7 +50,8 @@ needed=$(readelf -d "$exe" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
 [ -n "$needed" ] || fail "readelf lists no needed library"
 resolved=$(ldd "$exe")
 for lib in $needed; do
-  path=$(awk -v l="$lib" '$1 == l && $2 == "=>" {print $3}' <<< "$resolved")
+  # Libraries read "name => path"; the program loader is listed by its path alone.
+  path=$(awk -v l="$lib" '($1 == l && $2 == "=>") {print $3} ($1 ~ ("/" l "$")) {print $1}' <<< "$resolved" | head -1)
   [ -n "$path" ] && [ "$path" != "not" ] || fail "$lib is not found on this machine"
   owner=$(owner_of "$path")
   [ -n "$owner" ] || fail "no installed package holds $path"

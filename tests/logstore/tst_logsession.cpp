@@ -27,6 +27,7 @@ private slots:
     void confirmationRefusedWhenTheLogChangedUnderIt();
     void unreadableLogSaysWhy();
     void changesMadeElsewhereAreSeen();
+    void readAheadNeverHidesALaterChange();
     void heldLinesAlwaysMatchTheFile();
     void refusedAppendKeepsTheHeldLog();
 
@@ -175,6 +176,36 @@ void TestLogSession::changesMadeElsewhereAreSeen()
     QVERIFY(m_session->append(line(5)).ok);
     QCOMPARE(readBytes(logPath()), crlf({line(1), line(4), line(5)}));
     QCOMPARE(m_session->lineCount(), 3);
+}
+
+void TestLogSession::readAheadNeverHidesALaterChange()
+{
+    // Read ahead, then the same bytes count but other QSOs, written in place.
+    QVERIFY(writeBytes(logPath(), crlf({line(1), line(2)})));
+    m_session->prefetchStation();
+    QThread::msleep(100);
+    QVERIFY(writeBytes(logPath(), crlf({line(3), line(4)})));
+    m_session->openStation();
+    QCOMPARE(m_session->lineCount(), 2);
+    QCOMPARE(m_session->line(0).toByteArray(), line(3));
+
+    // The station changed between the read-ahead and the opening: its own log is read.
+    QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("TEST2_ZEL.log")), crlf({line(5)})));
+    m_session->prefetchStation();
+    m_settings->write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST2"));
+    m_session->openStation();
+    QCOMPARE(m_session->lineCount(), 1);
+    QCOMPARE(m_session->line(0).toByteArray(), line(5));
+
+    // Unchanged, what was read ahead is what is held, hand-edited lines included.
+    QVERIFY(writeBytes(logPath(), crlf({line(1), "not a QSO", line(2)})));
+    m_settings->write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST1"));
+    m_session->prefetchStation();
+    m_session->openStation();
+    QCOMPARE(m_session->lineCount(), 3);
+    QCOMPARE(m_session->malformedLines(), QList<int>{2});
+    QVERIFY(m_session->append(line(6)).ok);
+    QCOMPARE(readBytes(logPath()), crlf({line(1), "not a QSO", line(2), line(6)}));
 }
 
 void TestLogSession::heldLinesAlwaysMatchTheFile()
