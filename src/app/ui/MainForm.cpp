@@ -1,6 +1,7 @@
 #include "app/ui/MainForm.h"
 
 #include "app/QsoListModel.h"
+#include "app/ui/QsoListDelegate.h"
 #include "app/ui/WindowRoles.h"
 
 #include <QAction>
@@ -199,6 +200,7 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
     Liste_QSO->setObjectName(QStringLiteral("Liste_QSO"));
     Liste_QSO->setAccessibleName(QStringLiteral("Liste des QSO"));
     Liste_QSO->setModel(model);
+    Liste_QSO->setItemDelegate(new QsoListDelegate(Liste_QSO));
     Liste_QSO->setSelectionBehavior(QAbstractItemView::SelectRows);
     Liste_QSO->setSelectionMode(QAbstractItemView::SingleSelection);
     Liste_QSO->setEditTriggers(QAbstractItemView::NoEditTriggers);
