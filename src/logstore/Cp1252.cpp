@@ -2,6 +2,7 @@
 
 #include <QStringEncoder>
 
+#include <array>
 #include <cstring>
 
 namespace Cp1252 {
@@ -18,7 +19,7 @@ constexpr char16_t kHigh[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char16_t charOf(uchar byte) { return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : char16_t(byte); }
+constexpr char16_t charOf(uchar byte) { return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : char16_t(byte); }
 
 // The byte of a character the code page holds, or -1.
 int byteOf(char16_t c)
@@ -40,11 +41,17 @@ QString decode(QByteArrayView bytes)
 {
     // One character per byte, from the table: the log is decoded line by line
     // while it is shown and searched, without a general converter.
+    static constexpr auto chars = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[b] = charOf(uchar(b));
+        return t;
+    }();
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     const uchar *in = reinterpret_cast<const uchar *>(bytes.data());
     for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = charOf(in[i]);
+        out[i] = chars[in[i]];
     return text;
 }
 
