@@ -7,10 +7,22 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include <algorithm>
+
 Q_LOGGING_CATEGORY(lcApp, "zel.app")
 
 // The shipped files live in the core library's resources.
 static void initSeedResources() { Q_INIT_RESOURCE(seed); }
+
+// A station log ("*_ZEL.log", in any case, as the folder's wildcard filter matched
+// it), looked for without starting the regular-expression engine.
+static bool holdsLogs(const QDir &dir)
+{
+    const QString end = QStringLiteral("_ZEL.log");
+    const QStringList names = dir.entryList(QDir::Files);
+    return std::any_of(names.cbegin(), names.cend(),
+                       [&](const QString &name) { return name.endsWith(end, Qt::CaseInsensitive); });
+}
 
 QString ProgramDir::resolve(const QString &executableDir, const QString &userDataDir, QString *error)
 {
@@ -21,8 +33,7 @@ QString ProgramDir::resolve(const QString &executableDir, const QString &userDat
     // missing, the logs are still there, and the folder stays the one in use (the
     // list is put back from the shipped copy).
     const QDir beside(executableDir);
-    if (QFileInfo(beside.filePath(abbeyListName())).isFile()
-        || !beside.entryList({QStringLiteral("*_ZEL.log")}, QDir::Files).isEmpty()) {
+    if (QFileInfo(beside.filePath(abbeyListName())).isFile() || holdsLogs(beside)) {
         seed(beside.absolutePath(), error);
         return beside.absolutePath();
     }

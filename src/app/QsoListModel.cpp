@@ -7,6 +7,8 @@
 #include <QBrush>
 #include <QColor>
 
+#include <algorithm>
+
 namespace {
 
 // Titles are the words of the list's column header.
@@ -37,10 +39,14 @@ QsoListModel::QsoListModel(const LogSession &session, QObject *parent)
 void QsoListModel::refresh()
 {
     beginResetModel();
-    m_malformed = QList<bool>(m_session.lineCount(), false);
-    for (int n : m_session.malformedLines())
-        m_malformed[n - 1] = true;
+    m_rows = m_session.lineCount();
+    m_malformed = m_session.malformedLines();
     endResetModel();
+}
+
+bool QsoListModel::isMalformed(int row) const
+{
+    return std::binary_search(m_malformed.cbegin(), m_malformed.cend(), row + 1);
 }
 
 QByteArray QsoListModel::rawLine(int row) const
@@ -52,7 +58,7 @@ QByteArray QsoListModel::rawLine(int row) const
 
 int QsoListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_malformed.size());
+    return parent.isValid() ? 0 : m_rows;
 }
 
 int QsoListModel::columnCount(const QModelIndex &parent) const
@@ -75,10 +81,10 @@ int QsoListModel::columnChars(int column)
 
 QVariant QsoListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_malformed.size())
+    if (!index.isValid() || index.row() >= m_rows)
         return {};
     const int row = index.row();
-    const bool bad = m_malformed.at(row);
+    const bool bad = isMalformed(row);
     switch (role) {
     case Qt::DisplayRole: {
         if (index.column() == ColNumero)

@@ -33,7 +33,10 @@ public:
 
 private:
     void refresh();
+    bool isMalformed(int row) const;
 
     const LogSession &m_session;
-    QList<bool> m_malformed;
+    int m_rows = 0;
+    // 1-based numbers of the hand-edited lines, in order (shared with the session).
+    QList<int> m_malformed;
 };

@@ -94,8 +94,9 @@ QStringList AtomicFile::leftovers(const QString &path)
     const QFileInfo target(path);
     const QString prefix = target.fileName() + QLatin1Char('.');
     QStringList found;
-    const QStringList names = target.absoluteDir().entryList(
-        {prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::System);
+    // Names are picked here rather than by a wildcard filter, which would start the
+    // regular-expression engine for one look at a folder.
+    const QStringList names = target.absoluteDir().entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
         if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
             continue;

@@ -1,66 +1,85 @@
 #include "logstore/Cp1252.h"
 
-#include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <vector>
+#include <array>
+#include <cstring>
 
 namespace Cp1252 {
 
-QString decode(QByteArrayView bytes)
-{
-    // Single-byte code page: one converter serves every call.
-    static QStringDecoder decoder("windows-1252", QStringConverter::Flag::Stateless);
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
-}
-
-QByteArray encode(QStringView text)
-{
-    static QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
-    if (!encoder.isValid())
-        return text.toLatin1();
-    return encoder.encode(text);
-}
-
 namespace {
 
-// The characters the code page holds: exactly those its 256 bytes decode to.
-const std::vector<bool> &encodable()
+// What bytes 0x80 to 0x9F stand for; every other byte is the character of the
+// same number. The five bytes the code page leaves unassigned keep their own
+// number, as the system's converter does.
+constexpr char16_t kHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+constexpr char16_t charOf(uchar byte) { return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : char16_t(byte); }
+
+// The byte of a character the code page holds, or -1.
+int byteOf(char16_t c)
 {
-    static const std::vector<bool> table = [] {
-        std::vector<bool> t(0x10000, false);
-        QByteArray bytes(256, Qt::Uninitialized);
-        for (int b = 0; b < 256; ++b)
-            bytes[b] = char(b);
-        const QString chars = decode(bytes);
-        if (chars.size() == 256) {
-            for (const QChar c : chars) {
-                if (c != QChar::ReplacementCharacter)
-                    t[c.unicode()] = true;
-            }
-        } else {
-            for (int b = 0; b < 256; ++b)
-                t[b] = true;
-        }
-        return t;
-    }();
-    return table;
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (int i = 0; i < 32; ++i) {
+        if (kHigh[i] == c)
+            return 0x80 + i;
+    }
+    return -1;
 }
 
 bool isControl(char16_t u) { return u < 0x20 || (u >= 0x7F && u <= 0x9F); }
 
 } // namespace
 
+QString decode(QByteArrayView bytes)
+{
+    // One character per byte, from the table: the log is decoded line by line
+    // while it is shown and searched, without a general converter.
+    static constexpr auto chars = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[b] = charOf(uchar(b));
+        return t;
+    }();
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    const uchar *in = reinterpret_cast<const uchar *>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = chars[in[i]];
+    return text;
+}
+
+QByteArray encode(QStringView text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = byteOf(text.at(i).unicode());
+        if (b < 0) {
+            // A character the code page does not hold: the system's converter
+            // decides what stands for it (the substitute byte, or nothing).
+            static QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
+            if (!encoder.isValid())
+                return text.toLatin1();
+            return encoder.encode(text);
+        }
+        bytes[i] = char(b);
+    }
+    return bytes;
+}
+
 QString firstUnencodable(QStringView text)
 {
-    const std::vector<bool> &table = encodable();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             return text.mid(i, 2).toString();
-        if (c.isSurrogate() || !table[c.unicode()])
+        if (c.isSurrogate() || byteOf(c.unicode()) < 0)
             return QString(c);
     }
     return {};

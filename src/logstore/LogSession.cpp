@@ -82,7 +82,7 @@ LogSession::Loaded LogSession::load(const QString &path)
 
 void LogSession::scan(Loaded &loaded)
 {
-    loaded.lines = Cp1252::lineViews(loaded.content);
+    loaded.lines = LineIndex(loaded.content);
     loaded.malformed.clear();
     for (int i = 0; i < loaded.lines.size(); ++i) {
         if (!LogFile::isWellFormed(loaded.lines.at(i)))
@@ -154,7 +154,7 @@ void LogSession::takeWritten(const LogRewriter &rewriter)
     }
     m_content = rewriter.written();
     m_stamp = rewriter.writtenStamp();
-    m_lines = rewriter.writtenLines();
+    m_lines = LineIndex(m_content, rewriter.writtenLines());
     finishTake();
 }
 
@@ -190,7 +190,7 @@ template <typename Change> AtomicFile::Result LogSession::change(Change &&apply)
         return {false, noStationMessage()};
     LogRewriter rewriter(logPath());
     rewriter.setLockTimeout(m_lockTimeout);
-    rewriter.setKnown(m_content, m_lines, m_stamp);
+    rewriter.setKnown(m_content, m_lines.views(), m_stamp);
     const AtomicFile::Result r = apply(rewriter);
     if (r.ok)
         takeWritten(rewriter);
@@ -205,19 +205,13 @@ AtomicFile::Result LogSession::append(const QByteArray &line)
     if (hasStation() && m_malformed.isEmpty() && endsEveryLineWithCrLf()) {
         LogRewriter rewriter(logPath());
         rewriter.setLockTimeout(m_lockTimeout);
-        const char *before = m_content.constData();
         bool done = false;
         const AtomicFile::Result r = rewriter.appendInPlace(m_content, m_stamp, line, &done);
-        // Growing the buffer may have moved it: the views follow it.
-        if (m_content.constData() != before) {
-            const qptrdiff moved = m_content.constData() - before;
-            for (QByteArrayView &v : m_lines)
-                v = QByteArrayView(v.data() + moved, v.size());
-        }
+        // Growing the buffer may have moved it: the lines follow it.
+        m_lines.rebase(m_content);
         if (!r.ok || done) {
             if (done) {
-                m_lines.append(QByteArrayView(m_content.constData() + m_content.size() - 2 - line.size(),
-                                              line.size()));
+                m_lines.appendLast(m_content, line.size());
                 m_stamp = rewriter.writtenStamp();
                 finishTake();
             }
@@ -231,10 +225,7 @@ bool LogSession::endsEveryLineWithCrLf() const
 {
     // The lines found in the held bytes account for all of them only when each is
     // followed by CR LF (an LF alone, or a last line without end, leaves a gap).
-    qsizetype total = 0;
-    for (const QByteArrayView l : m_lines)
-        total += l.size() + 2;
-    return total == m_content.size();
+    return m_lines.endsEveryLineWithCrLf(m_content);
 }
 
 AtomicFile::Result LogSession::replace(const QByteArray &newLine, const QByteArray &oldLine)

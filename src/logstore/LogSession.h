@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logstore/AtomicFile.h"
+#include "logstore/LineIndex.h"
 #include "logstore/LogFile.h"
 
 #include <QByteArray>
@@ -95,7 +96,7 @@ private:
         QString path;
         QByteArray content;
         LogFile::Stamp stamp;
-        QList<QByteArrayView> lines;
+        LineIndex lines;
         QList<int> malformed;
         QString error;
     };
@@ -118,7 +119,7 @@ private:
     QString m_callsign;
     QByteArray m_content;
     LogFile::Stamp m_stamp;
-    QList<QByteArrayView> m_lines;
+    LineIndex m_lines;
     QList<int> m_malformed;
     QString m_loadError;
     int m_selected = -1;
