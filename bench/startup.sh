@@ -11,16 +11,7 @@ runs=${RUNS:-15}
 count=${QSOS:-99999}
 target=1.3
 
-cmake -S "$root" -B "$build" -DZEL_BUILD_BENCH=ON -DZEL_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2 --target kvr_zel zel_bare_window >/dev/null
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$XDG_CONFIG_HOME/ZEL" "$XDG_DATA_HOME/ZEL" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-printf '[Setup%%20]\nIndicatif%%20Station=F4ZEL\n' > "$XDG_CONFIG_HOME/ZEL/ZEL.conf"
-python3 "$root/bench/makelog.py" "$count" "$XDG_DATA_HOME/ZEL/F4ZEL_ZEL.log"
+. "$root/bench/station_home.sh"
 
 cat > "$work/time.sh" <<'INNER'
 #!/usr/bin/env bash

@@ -9,8 +9,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <future>
-
 LogSession::LogSession(Settings &settings, QString programDir, QObject *parent)
     : QObject(parent), m_settings(settings), m_dir(std::move(programDir)),
       m_callsign(Settings::DefaultCallsign)
