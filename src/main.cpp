@@ -1,6 +1,7 @@
 #include "app/Clock.h"
 #include "app/ProgramDir.h"
 #include "app/QsoEntry.h"
+#include "Composition.h"
 #include "app/ui/AppContext.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/SharedPrinter.h"
@@ -45,7 +46,7 @@ int main(int argc, char *argv[])
     SharedPrinter printer;
     MainWindow window(settings, messages, clock, session, entry);
     messages.setParent(&window);
-    installWindows(AppContext{session, entry, messages, clock, settings, printer, &window});
+    installWindows(window, AppContext{session, entry, messages, clock, settings, printer, &window, window.items()});
     // Looking the icon up in the desktop's theme is slow, and the first drawing
     // of the window does without it.
     afterFirstPaint(&window, [] {

@@ -6,7 +6,7 @@ namespace {
 
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
-int twoDigits(const QString &t, int at) { return (t.at(at).unicode() - '0') * 10 + (t.at(at + 1).unicode() - '0'); }
+int twoDigits(const QString &text, int at) { return (text.at(at).unicode() - '0') * 10 + (text.at(at + 1).unicode() - '0'); }
 
 } // namespace
 

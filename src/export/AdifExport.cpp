@@ -1,6 +1,6 @@
 #include "export/AdifExport.h"
 
-#include "app/Revision.h"
+#include "Revision.h"
 #include "logstore/AtomicFile.h"
 #include "logstore/Cp1252.h"
 #include "logstore/LogSession.h"
@@ -549,10 +549,10 @@ void AdifExport::appendRecord(QByteArray &out, QByteArrayView line) const
     out.append(record);
 }
 
-QString AdifExport::ADIF_SP(const QString &Poubelle) const
+QString AdifExport::ADIF_SP(const QString &logLine) const
 {
     QByteArray out;
-    appendRecord(out, Cp1252::encode(Poubelle));
+    appendRecord(out, Cp1252::encode(logLine));
     return QString::fromLatin1(out);
 }
 

@@ -23,7 +23,7 @@ public:
     // The six header lines, each ended by CR LF, the last one "<eoh>".
     QByteArray header() const;
     // ADIF_SP: the record of one log line, from "<call:" to "<eor>".
-    QString ADIF_SP(const QString &Poubelle) const;
+    QString ADIF_SP(const QString &logLine) const;
     // The same on the log's own bytes (Windows-1252), appended to out.
     void appendRecord(QByteArray &out, QByteArrayView logLine) const;
     // The whole file for these log lines: header, then one record line per QSO.

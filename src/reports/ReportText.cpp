@@ -1,6 +1,6 @@
 #include "reports/ReportText.h"
 
-#include "app/Revision.h"
+#include "Revision.h"
 #include "logstore/Cp1252.h"
 
 namespace ReportText {

@@ -9,6 +9,7 @@
 
 #include "app/QsoEntry.h"
 #include "app/QsoListModel.h"
+#include "Composition.h"
 #include "app/ui/AppContext.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/SharedPrinter.h"
@@ -92,7 +93,7 @@ public:
         session->setLockTimeout(200);
         entry = std::make_unique<QsoEntry>(*session, *settings, messages, clock);
         window = std::make_unique<MainWindow>(*settings, messages, clock, *session, *entry);
-        installWindows(AppContext{*session, *entry, messages, clock, *settings, printer, window.get()});
+        installWindows(*window, AppContext{*session, *entry, messages, clock, *settings, printer, window.get(), window->items()});
         window->startUp();
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());

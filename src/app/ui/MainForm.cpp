@@ -255,6 +255,25 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
     buildMenus(window);
 }
 
+MainItems MainForm::items() const
+{
+    MainItems items;
+    items.Mnu_ADIF = Mnu_ADIF;
+    items.Mnu_New_Indicatif = Mnu_New_Indicatif;
+    items.Mnu_C_Contacte = Mnu_C_Contacte;
+    items.Mnu_Carte_HB = Mnu_Carte_HB;
+    items.Mnu_Region_Contact = Mnu_Region_Contact;
+    items.Mnu_Reglement = Mnu_Reglement;
+    items.Mnu_Abbayes_Contactees = Mnu_Abbayes_Contactees;
+    items.Mnu_Scores_ZEL = Mnu_Scores_ZEL;
+    items.Mnu_Historique = Mnu_Historique;
+    items.Mnu_Mode_Emploi = Mnu_Mode_Emploi;
+    items.Mnu_Apropos = Mnu_Apropos;
+    items.Recherche = Recherche;
+    items.QSL = QSL;
+    return items;
+}
+
 void MainForm::buildMenus(QMainWindow *window)
 {
     auto menu = [window](const char *name) {

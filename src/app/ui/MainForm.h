@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/MainItems.h"
+
 #include <QColor>
 #include <QList>
 
@@ -27,6 +29,8 @@ public:
     void Init_Libelles();
     // The entry fields in the order Enter walks them.
     QList<QWidget *> chain() const;
+    // The menu items and buttons that other subsystems wire to their windows.
+    MainItems items() const;
 
     static const QColor Active;  // the field accepting input
     static const QColor Waiting; // a field done or waiting its turn

@@ -5,15 +5,13 @@
 #include "app/EntryChecks.h"
 #include "app/Messages.h"
 #include "app/QsoListModel.h"
-#include "app/Revision.h"
+#include "Revision.h"
 #include "app/ui/Centre.h"
 #include "app/ui/FieldKeys.h"
-#include "export/AdifExport.h"
 #include "logstore/LogProblems.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoLabels.h"
 #include "logstore/Settings.h"
-#include "station/ui/StationWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -69,8 +67,8 @@ MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, Log
     connect(menuKey, &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(m_ui.Mnu_Fichier->menuAction()); });
     connect(m_ui.Mnu_Quitter, &QAction::triggered, this, &QWidget::close);
-    connect(m_ui.Mnu_New_Indicatif, &QAction::triggered, this, &MainWindow::openStation);
-    // The other windows are wired by src/app from their own subsystems.
+    // The other windows, the station's among them, are wired by the composition root
+    // (src/Composition.cpp) from their own subsystems.
 
     // The N° column widens with the log, so a six- or seven-digit number is never cut.
     connect(&m_session, &LogSession::logChanged, this, [this] {
@@ -128,11 +126,6 @@ void MainWindow::startUp()
     // Showing the last QSO put its band and mode in the fields: the entry starts
     // on the station's own.
     restoreBandAndMode();
-}
-
-QString MainWindow::ADIF_SP(const QString &Poubelle) const
-{
-    return AdifExport(m_session.displayCallsign()).ADIF_SP(Poubelle);
 }
 
 void MainWindow::refreshClock()
@@ -444,15 +437,6 @@ void MainWindow::Raz_Saisie()
 }
 
 // ------------------------------------------------------------------- stations
-
-void MainWindow::openStation()
-{
-    if (!m_station) {
-        m_station = new StationWindow(m_settings, m_messages, m_session.programDir(), this);
-        connect(m_station, &StationWindow::stationChosen, this, &MainWindow::applyStation);
-    }
-    m_station->open();
-}
 
 void MainWindow::applyStation()
 {

@@ -13,7 +13,6 @@ class LogSession;
 class Messages;
 class QsoListModel;
 class Settings;
-class StationWindow;
 
 // The logbook's main window, `Main`: entry fields, the station's QSO list, clock,
 // menus and buttons. It maps keys and clicks onto the QSO entry and the log
@@ -41,8 +40,8 @@ public:
     void applyStation();
     void refreshClock();
 
-    // The ADIF record of one log line (the export's own routine, for the station shown).
-    QString ADIF_SP(const QString &Poubelle) const;
+    // The menu items and buttons that the other subsystems wire to their windows.
+    MainItems items() const { return m_ui.items(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -74,7 +73,6 @@ private:
     // The callsign field empty and open, with the cursor.
     void openCallsign();
 
-    void openStation();
     // Tells the operator, once, of a log that cannot be read or holds hand-edited lines.
     void reportLogProblems();
 
@@ -87,7 +85,6 @@ private:
     MainForm m_ui{};
     QsoListModel *m_model = nullptr;
     FieldKeys *m_keys = nullptr;
-    QPointer<StationWindow> m_station;
     bool m_listKeys = false;
     QString m_lastMalformedNotice;
 };

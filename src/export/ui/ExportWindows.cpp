@@ -9,7 +9,7 @@
 
 void installExportWindows(const AppContext &context)
 {
-    QAction *item = context.action("Mnu_ADIF");
+    QAction *item = context.items.Mnu_ADIF;
     if (!item)
         return;
     const LogSession *session = &context.session;

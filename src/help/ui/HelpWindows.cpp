@@ -1,7 +1,7 @@
 #include "help/ui/HelpWindows.h"
 
 #include "app/Messages.h"
-#include "app/Revision.h"
+#include "Revision.h"
 #include "app/ui/AppContext.h"
 #include "help/HelpPages.h"
 #include "help/ui/HelpPageWindow.h"
@@ -30,12 +30,12 @@ void wirePage(QAction *item, QWidget *parent, const QString &name, const QString
 void installHelpWindows(const AppContext &context)
 {
     Messages *messages = &context.messages;
-    QObject::connect(context.action("Mnu_Historique"), &QAction::triggered, context.mainWindow,
+    QObject::connect(context.items.Mnu_Historique, &QAction::triggered, context.mainWindow,
                      [messages] { messages->notice(Revision::history()); });
-    QObject::connect(context.action("Mnu_Apropos"), &QAction::triggered, context.mainWindow,
+    QObject::connect(context.items.Mnu_Apropos, &QAction::triggered, context.mainWindow,
                      [messages] { messages->notice(Revision::about()); });
-    wirePage(context.action("Mnu_Reglement"), context.mainWindow, QStringLiteral("Reglement"),
+    wirePage(context.items.Mnu_Reglement, context.mainWindow, QStringLiteral("Reglement"),
              QStringLiteral("Règlement"), HelpPages::rules());
-    wirePage(context.action("Mnu_Mode_Emploi"), context.mainWindow, QStringLiteral("Mode_Emploi"),
+    wirePage(context.items.Mnu_Mode_Emploi, context.mainWindow, QStringLiteral("Mode_Emploi"),
              QStringLiteral("Mode d'emploi"), HelpPages::guide());
 }

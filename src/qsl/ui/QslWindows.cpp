@@ -10,7 +10,7 @@
 
 void installQslWindows(const AppContext &context)
 {
-    QPushButton *button = context.button("QSL");
+    QPushButton *button = context.items.QSL;
     if (!button)
         return;
     LogSession *session = &context.session;

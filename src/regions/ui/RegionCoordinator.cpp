@@ -35,7 +35,7 @@ RegionsWindow *RegionCoordinator::regions()
     if (!m_regions) {
         m_regionsShown = false;
         m_regions = new RegionsWindow(
-            m_context.messages, [this](const QString &b, const QString &m) { return tally(b, m); },
+            m_context.messages, [this](const QString &band, const QString &mode) { return tally(band, mode); },
             m_context.mainWindow);
         m_regions->startUp();
     }
@@ -48,7 +48,7 @@ ActivityMapWindow *RegionCoordinator::map()
         m_mapShown = false;
         m_map = new ActivityMapWindow(
             m_context.settings, m_context.session, m_context.messages,
-            [this](const QString &b, const QString &m) { return tally(b, m); }, m_context.mainWindow);
+            [this](const QString &band, const QString &mode) { return tally(band, mode); }, m_context.mainWindow);
         // Known before its start-up runs: the start-up's tally comes back here.
         m_map->startUp();
     }

@@ -9,9 +9,9 @@
 void installRegionWindows(const AppContext &context)
 {
     auto *regions = new RegionCoordinator(context);
-    QObject::connect(context.action("Mnu_Region_Contact"), &QAction::triggered, regions,
+    QObject::connect(context.items.Mnu_Region_Contact, &QAction::triggered, regions,
                      &RegionCoordinator::openRegions);
-    QObject::connect(context.action("Mnu_Carte_HB"), &QAction::triggered, regions,
+    QObject::connect(context.items.Mnu_Carte_HB, &QAction::triggered, regions,
                      &RegionCoordinator::openMap);
     QObject::connect(&context.entry, &QsoEntry::newRegion, regions, &RegionCoordinator::newRegion);
     QObject::connect(&context.entry, &QsoEntry::newRegionDone, regions,

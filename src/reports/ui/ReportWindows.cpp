@@ -14,9 +14,8 @@ namespace {
 // Opens the window behind a menu item: made on first use, brought to the front
 // while it is open, made afresh once it has been closed.
 template <typename Window, typename Make>
-void wire(const AppContext &context, const char *item, Make make)
+void wire(const AppContext &context, QAction *action, Make make)
 {
-    QAction *action = context.action(item);
     if (!action)
         return;
     auto window = std::make_shared<QPointer<Window>>();
@@ -32,11 +31,11 @@ void wire(const AppContext &context, const char *item, Make make)
 void installReportWindows(const AppContext &context)
 {
     QWidget *parent = context.mainWindow;
-    wire<ListingWindow>(context, "Mnu_C_Contacte", [context, parent] {
+    wire<ListingWindow>(context, context.items.Mnu_C_Contacte, [context, parent] {
         return new ListingWindow(context, ListingWindow::Type::Contacte, parent);
     });
-    wire<ListingWindow>(context, "Mnu_Abbayes_Contactees", [context, parent] {
+    wire<ListingWindow>(context, context.items.Mnu_Abbayes_Contactees, [context, parent] {
         return new ListingWindow(context, ListingWindow::Type::ContacteZel, parent);
     });
-    wire<ScoreWindow>(context, "Mnu_Scores_ZEL", [context, parent] { return new ScoreWindow(context, parent); });
+    wire<ScoreWindow>(context, context.items.Mnu_Scores_ZEL, [context, parent] { return new ScoreWindow(context, parent); });
 }

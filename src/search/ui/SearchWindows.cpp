@@ -8,7 +8,7 @@
 
 void installSearchWindows(const AppContext &context)
 {
-    QPushButton *button = context.button("Recherche");
+    QPushButton *button = context.items.Recherche;
     if (!button)
         return;
     LogSession *session = &context.session;

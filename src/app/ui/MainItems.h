@@ -1,0 +1,34 @@
+#pragma once
+
+class QAction;
+class QPushButton;
+
+// The main window's menu items and buttons that open another subsystem's window,
+// handed over by the main window's form so that each subsystem wires its own. A
+// subsystem reads the member it needs: an item renamed or removed from the form no
+// longer compiles instead of silently wiring nothing. The object names stay the
+// same for tests and tools.
+struct MainItems
+{
+    // Fichier
+    QAction *Mnu_ADIF = nullptr;
+    // Station
+    QAction *Mnu_New_Indicatif = nullptr;
+    // Afficher
+    QAction *Mnu_C_Contacte = nullptr;
+    // Carte
+    QAction *Mnu_Carte_HB = nullptr;
+    // Statistiques
+    QAction *Mnu_Region_Contact = nullptr;
+    // Diplome ZEL
+    QAction *Mnu_Reglement = nullptr;
+    QAction *Mnu_Abbayes_Contactees = nullptr;
+    QAction *Mnu_Scores_ZEL = nullptr;
+    // Aide
+    QAction *Mnu_Historique = nullptr;
+    QAction *Mnu_Mode_Emploi = nullptr;
+    QAction *Mnu_Apropos = nullptr;
+    // Buttons of the entry row
+    QPushButton *Recherche = nullptr;
+    QPushButton *QSL = nullptr;
+};
