@@ -1,5 +1,7 @@
 #include "app/EntryChecks.h"
 
+#include <QDate>
+
 namespace EntryChecks {
 
 namespace {
@@ -53,7 +55,11 @@ bool isValidDate(const QString &t)
     }
     if (t.at(2) != QLatin1Char('/') || t.at(5) != QLatin1Char('/'))
         return false;
-    return twoDigits(t, 0) <= 31 && twoDigits(t, 3) <= 12;
+    // A day of the calendar: 31/02/25 or 00/00/00 would be stored and exported as
+    // a date no other logbook takes. The two-digit year reads as the log orders it
+    // (50-99: 1950-1999, 00-49: 2000-2049), which decides 29 February.
+    const int yy = twoDigits(t, 6);
+    return QDate::isValid(yy >= 50 ? 1900 + yy : 2000 + yy, twoDigits(t, 3), twoDigits(t, 0));
 }
 
 bool isValidTime(const QString &t)

@@ -17,7 +17,8 @@ QString band(const QString &text);
 QString report(const QString &text);
 QString abbeyName(const QString &text);
 
-// "JJ/MM/AA": digits, "/" in places 3 and 6, day at most 31, month at most 12.
+// "JJ/MM/AA": digits, "/" in places 3 and 6, and a day of the calendar (years 50-99
+// are 1950-1999, 00-49 are 2000-2049).
 bool isValidDate(const QString &text);
 // "HH:MM": digits, ":" in place 3, hours at most 23, minutes at most 59.
 bool isValidTime(const QString &text);

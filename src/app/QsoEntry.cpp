@@ -94,12 +94,20 @@ QString QsoEntry::check(Field field, const Values &v)
     }
 }
 
-QsoEntry::Answer QsoEntry::enter(Field field, const Values &values)
+QsoEntry::Answer QsoEntry::enter(Field field, const Values &typed)
 {
     Answer a;
+    Values values = typed;
+    if (field == Bande || field == Mode) {
+        // "14 mhz" is the list's "14 Mhz": the log, the export and the tallies know it.
+        values[field] = listLabel(field, typed[field]);
+        if (values[field] != typed[field])
+            a.fill.insert(field, values[field]);
+    }
     const QString problem = check(field, values);
     if (!problem.isEmpty()) {
         m_messages.notice(problem);
+        a.fill.clear();
         return a;
     }
     if (field == Ref)
@@ -122,19 +130,21 @@ QsoEntry::Answer QsoEntry::referenceSteps(const Values &values)
     const QString reference = values[Ref];
     // Another copy of the program, or a hand edit, may have changed the log since it was read.
     m_session.refreshIfChanged();
-    if (!m_modification) {
-        const LogLookups::Contact done = LogLookups::Deja_Contacte(m_session, reference);
-        if (!done.error.isEmpty()) {
-            // A log that could not be read says nothing about the abbey: never accept a duplicate.
-            m_messages.notice(done.error);
+    QString error;
+    const QString contacted = alreadyContacted(reference, &error);
+    if (!error.isEmpty()) {
+        // A log that could not be read says nothing about the abbey: never accept a duplicate.
+        m_messages.notice(error);
+        return a;
+    }
+    if (!contacted.isEmpty()) {
+        m_messages.notice(contacted);
+        // A QSO being changed keeps what was typed: only its reference is refused.
+        if (m_modification)
             return a;
-        }
-        if (done.found) {
-            m_messages.notice(reference + QStringLiteral(" Abbaye deja contacté le ") + done.date);
-            reset();
-            a.restart = true;
-            return a;
-        }
+        reset();
+        a.restart = true;
+        return a;
     }
     const LogLookups::Region region = LogLookups::Cherche_Region(m_session, reference.left(2));
     if (!region.error.isEmpty()) {
@@ -176,13 +186,53 @@ QsoEntry::Answer QsoEntry::referenceSteps(const Values &values)
     return a;
 }
 
+QString QsoEntry::alreadyContacted(const QString &reference, QString *error) const
+{
+    int except = -1;
+    if (m_modification) {
+        // Each abbey once in the log: a QSO changed to an abbey that another line
+        // holds would count it twice. Its own line is not another one, and a QSO
+        // that keeps its reference is not checked (a log edited by hand may hold
+        // an abbey twice already, and such a QSO must still take its QSL).
+        if (reference == selectedValues()[Ref])
+            return {};
+        except = editedRow();
+    }
+    const LogLookups::Contact done = LogLookups::Deja_Contacte(m_session, reference, except);
+    *error = done.error;
+    if (!done.found)
+        return {};
+    return reference + QStringLiteral(" Abbaye deja contacté le ") + done.date;
+}
+
+int QsoEntry::editedRow() const
+{
+    if (m_selectedRow >= 0 && m_selectedRow < m_session.lineCount()
+        && m_session.line(m_selectedRow) == m_selectedLogLine)
+        return m_selectedRow;
+    // The log was read again meanwhile: the QSO is found by its line.
+    for (int row = 0; row < m_session.lineCount(); ++row) {
+        if (m_session.line(row) == m_selectedLogLine)
+            return row;
+    }
+    return -1;
+}
+
 int QsoEntry::position(Field field, const QString &text)
 {
     if (field == Bande)
-        return int(QsoLabels::bands().indexOf(text));
+        return QsoLabels::typedIndex(QsoLabels::bands(), text);
     if (field == Mode)
-        return int(QsoLabels::modes().indexOf(text));
+        return QsoLabels::typedIndex(QsoLabels::modes(), text);
     return -1;
+}
+
+QString QsoEntry::listLabel(Field field, const QString &text)
+{
+    const int at = position(field, text);
+    if (at < 0)
+        return text;
+    return field == Bande ? QsoLabels::bands().at(at) : QsoLabels::modes().at(at);
 }
 
 void QsoEntry::rememberPosition(Field field, const QString &text)
@@ -273,13 +323,26 @@ QsoEntry::Answer QsoEntry::commit(Values values, Field *failing)
         m_messages.notice(LogSession::noStationMessage());
         return a;
     }
+    values[Bande] = listLabel(Bande, values[Bande]);
+    values[Mode] = listLabel(Mode, values[Mode]);
     // A QSO opened for editing can reach the commit without passing the chain:
-    // every value must still fit the log's columns.
+    // every value must still fit the log's columns, and its abbey be no other line's.
     for (int f = 0; f < FieldCount; ++f) {
         const QString message = check(Field(f), values);
         if (!message.isEmpty()) {
             m_messages.notice(message);
             *failing = Field(f);
+            return a;
+        }
+    }
+    if (m_modification) {
+        // The reference may have been changed without Enter: checked on the log as it now stands.
+        m_session.refreshIfChanged();
+        QString error;
+        const QString contacted = alreadyContacted(values[Ref], &error);
+        if (!error.isEmpty() || !contacted.isEmpty()) {
+            m_messages.notice(error.isEmpty() ? contacted : error);
+            *failing = Ref;
             return a;
         }
     }
@@ -292,7 +355,13 @@ QsoEntry::Answer QsoEntry::commit(Values values, Field *failing)
             return a;
         }
         AtomicFile::Result r;
-        if (m_modification)
+        const Values before = selectedValues();
+        // The log stays in order of time (the first QSO with an abbey is its
+        // earliest): a QSO given another date or time moves to its place.
+        const bool moved = values[Date] != before[Date] || values[Heure] != before[Heure];
+        if (m_modification && moved)
+            r = m_session.replaceInOrder(line.bytes, m_selectedLogLine);
+        else if (m_modification)
             r = m_session.replace(line.bytes, m_selectedLogLine);
         else if (m_insertion)
             r = m_session.insert(line.bytes);

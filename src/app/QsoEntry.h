@@ -70,7 +70,11 @@ public:
     static Field next(Field field) { return field >= Qsl ? Valide : Field(field + 1); }
 
     // The list position a band or mode text stands for (-1: a text of no list item).
+    // A typed text names an item when it differs only in blanks, case and "Mhz".
     static int position(Field field, const QString &text);
+    // The band or mode as the log keeps it: the label of the item the text names,
+    // or the text itself when it names none (a band the list lacks).
+    static QString listLabel(Field field, const QString &text);
     // Remembers the band or mode shown for the station, except while editing a QSO.
     void rememberPosition(Field field, const QString &text);
     // The station's band and mode positions for a new QSO (-1: the field stays empty).
@@ -109,6 +113,11 @@ signals:
 
 private:
     Answer referenceSteps(const Values &values);
+    // The message for an abbey the log already holds on another line than the QSO
+    // being changed; empty when it does not. error: the log could not be read.
+    QString alreadyContacted(const QString &reference, QString *error) const;
+    // The row the QSO being changed stands on now (-1: gone from the log).
+    int editedRow() const;
     QsoRecord::Encoded logLine(const Values &values) const;
 
     LogSession &m_session;

@@ -11,6 +11,7 @@
 #include <QIODevice>
 
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <functional>
 
@@ -230,6 +231,75 @@ quint64 labelKey(QByteArrayView label)
     return load8(bytes);
 }
 
+// The ADIF band plan (MHz), for bands typed by hand that the list lacks.
+struct BandRange {
+    const char *band;
+    double low;
+    double high;
+};
+constexpr BandRange AdifBandPlan[] = {
+    {"2190m", 0.1357, 0.1378}, {"630m", 0.472, 0.479},   {"560m", 0.501, 0.504},
+    {"160m", 1.8, 2.0},        {"80m", 3.5, 4.0},        {"60m", 5.06, 5.45},
+    {"40m", 7.0, 7.3},         {"30m", 10.1, 10.15},     {"20m", 14.0, 14.35},
+    {"17m", 18.068, 18.168},   {"15m", 21.0, 21.45},     {"12m", 24.89, 24.99},
+    {"10m", 28.0, 29.7},       {"8m", 40.0, 45.0},       {"6m", 50.0, 54.0},
+    {"5m", 54.000001, 69.9},   {"4m", 70.0, 71.0},       {"2m", 144.0, 148.0},
+    {"1.25m", 222.0, 225.0},   {"70cm", 420.0, 450.0},   {"33cm", 902.0, 928.0},
+    {"23cm", 1240.0, 1300.0},  {"13cm", 2300.0, 2450.0}, {"9cm", 3300.0, 3500.0},
+    {"6cm", 5650.0, 5925.0},   {"3cm", 10000.0, 10500.0}, {"1.25cm", 24000.0, 24250.0},
+    {"6mm", 47000.0, 47200.0}, {"4mm", 75500.0, 81000.0}, {"2.5mm", 119980.0, 123000.0},
+    {"2mm", 134000.0, 149000.0}, {"1mm", 241000.0, 250000.0}, {"submm", 300000.0, 7500000.0},
+};
+
+// A band typed by hand: an ADIF band name ("20m", "70 CM"), a frequency in a band
+// ("14.2", "1296 MHZ", "145"), or a band's usual round name below its lower edge
+// ("5 Mhz" for 60m, "24 Mhz" for 12m). Case and blanks do not count; MHz unless
+// the text says kHz or GHz.
+QByteArrayView bandOfTyped(QByteArrayView label)
+{
+    QByteArray key;
+    for (const char c : label) {
+        if (c != ' ' && c != '\t')
+            key.append(c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : (c == ',' ? '.' : c));
+    }
+    if (key.isEmpty())
+        return {};
+    for (const BandRange &b : AdifBandPlan) {
+        if (key == b.band)
+            return b.band;
+    }
+    double scale = 1.0;
+    if (key.endsWith("khz")) {
+        scale = 0.001;
+        key.chop(3);
+    } else if (key.endsWith("ghz")) {
+        scale = 1000.0;
+        key.chop(3);
+    } else {
+        // "Mhz", or the part of it the seven columns of the log leave ("1296 MH").
+        for (const char *unit : {"mhz", "mh", "m"}) {
+            if (key.endsWith(unit)) {
+                key.chop(qsizetype(std::strlen(unit)));
+                break;
+            }
+        }
+    }
+    bool ok = false;
+    const double mhz = key.toDouble(&ok) * scale;
+    if (!ok || mhz <= 0)
+        return {};
+    for (const BandRange &b : AdifBandPlan) {
+        if (mhz >= b.low && mhz <= b.high)
+            return b.band;
+    }
+    for (const BandRange &b : AdifBandPlan) {
+        const double whole = std::floor(b.low);
+        if (whole >= 1 && mhz == whole)
+            return b.band;
+    }
+    return {};
+}
+
 QByteArrayView bandOf(QByteArrayView label)
 {
     // In the order of the band list the operator picks from.
@@ -245,7 +315,7 @@ QByteArrayView bandOf(QByteArrayView label)
         if (key != 0 && key == keys[i])
             return AdifBands[i];
     }
-    return {};
+    return bandOfTyped(label);
 }
 
 // "JJ/MM/AA" as "YYYYMMDD" into to (8 characters); false when the date cannot be read.
@@ -299,7 +369,11 @@ public:
         const LineScan scan(line);
         text("<call:", scan.field(at[QsoRecord::Indicatif]));
         text("<name:", scan.field(at[QsoRecord::Prenom]));
-        ascii("<band:", bandOf(scan.field(at[QsoRecord::Bande]).text));
+        const QByteArrayView bandLabel = scan.field(at[QsoRecord::Bande]).text;
+        const QByteArrayView band = bandOf(bandLabel);
+        if (band.isEmpty())
+            missed(bandLabel);
+        ascii("<band:", band);
         text("<mode:", scan.field(at[QsoRecord::Mode]));
         char date[8];
         ascii("<qso_date:", dateOf(scan.field(at[QsoRecord::Date]).text, date) ? QByteArrayView(date, 8)
@@ -369,6 +443,10 @@ public:
         return n == 0 || m_sink(QByteArrayView(m_buffer.constData(), n));
     }
 
+    // The QSOs that went out without a band, and a few of the labels that gave none.
+    int withoutBand() const { return m_withoutBand; }
+    const QList<QByteArray> &unknownBands() const { return m_unknownBands; }
+
     // Everything written, when writing to memory.
     QByteArray take()
     {
@@ -384,6 +462,13 @@ private:
     static constexpr qsizetype ChunkSize = 256 * 1024;
 
     qsizetype used() const { return m_p - m_buffer.constData(); }
+
+    void missed(QByteArrayView label)
+    {
+        ++m_withoutBand;
+        if (!label.isEmpty() && m_unknownBands.size() < 5 && !m_unknownBands.contains(label))
+            m_unknownBands.append(label.toByteArray());
+    }
 
     void makeRoom(qsizetype n)
     {
@@ -498,6 +583,8 @@ private:
     QByteArray m_stationField;
     qsizetype m_roomNeeded = RecordRoom;
     char *m_p = nullptr;
+    int m_withoutBand = 0;
+    QList<QByteArray> m_unknownBands;
 };
 
 } // namespace
@@ -572,22 +659,54 @@ bool produce(RecordWriter &w, const QByteArray &header, const QList<QByteArrayVi
 }
 } // namespace
 
-QByteArray AdifExport::document(const QList<QByteArrayView> &logLines) const
+namespace {
+void report(const RecordWriter &w, AdifExport::Unbanded *unbanded)
+{
+    if (!unbanded)
+        return;
+    unbanded->count = w.withoutBand();
+    unbanded->labels.clear();
+    for (const QByteArray &label : w.unknownBands())
+        unbanded->labels.append(Cp1252::decode(label));
+}
+} // namespace
+
+QByteArray AdifExport::document(const QList<QByteArrayView> &logLines, Unbanded *unbanded) const
 {
     const QByteArray head = header();
     // Records are about 220 bytes: room for 320 a line is never all touched, and
     // it spares the copy a growing buffer would make near the end of a long log.
     RecordWriter w(m_station, {}, head.size() + logLines.size() * 320);
     produce(w, head, logLines);
+    report(w, unbanded);
     return w.take();
 }
 
-bool AdifExport::write(QIODevice &out, const QList<QByteArrayView> &logLines) const
+bool AdifExport::write(QIODevice &out, const QList<QByteArrayView> &logLines, Unbanded *unbanded) const
 {
     RecordWriter w(m_station, [&out](QByteArrayView chunk) {
         return out.write(chunk.data(), chunk.size()) == chunk.size();
     }, 0);
-    return produce(w, header(), logLines) && w.flush();
+    const bool ok = produce(w, header(), logLines) && w.flush();
+    report(w, unbanded);
+    return ok;
+}
+
+QString AdifExport::unbandedNotice(const Unbanded &unbanded)
+{
+    if (unbanded.count == 0)
+        return {};
+    QString text = unbanded.count == 1
+        ? QStringLiteral("1 QSO a été exporté sans bande : sa bande n'est pas une bande ADIF reconnue")
+        : QStringLiteral("%1 QSO ont été exportés sans bande : leur bande n'est pas une bande ADIF reconnue")
+              .arg(unbanded.count);
+    if (!unbanded.labels.isEmpty()) {
+        QStringList quoted;
+        for (const QString &label : unbanded.labels)
+            quoted << QStringLiteral("« %1 »").arg(label);
+        text += QStringLiteral(" (") + quoted.join(QStringLiteral(", ")) + QLatin1Char(')');
+    }
+    return text + QLatin1Char('.');
 }
 
 AdifExport::Result AdifExport::exportLog(const LogSession &session)
@@ -612,11 +731,16 @@ AdifExport::Result AdifExport::exportLog(const LogSession &session)
                                .arg(session.logFileName(), AtomicFile::reason(in.errorString()), name)};
         }
     }
-    const QByteArray bytes = AdifExport(session.displayCallsign()).document(Cp1252::lineViews(log));
+    Unbanded unbanded;
+    const QByteArray bytes = AdifExport(session.displayCallsign()).document(Cp1252::lineViews(log), &unbanded);
     const AtomicFile::Result written = AtomicFile::write(session.filePath(name), bytes);
     if (!written.ok) {
         return {false, QStringLiteral("Le fichier %1 n'a pas pu être enregistré :\r\n%2")
                            .arg(name, written.error)};
     }
-    return {true, QStringLiteral("Le fichier a été enregistré sous le nom : ") + name};
+    QString message = QStringLiteral("Le fichier a été enregistré sous le nom : ") + name;
+    // Another logbook would take such QSOs without a band: the operator is told how many.
+    if (unbanded.count > 0)
+        message += QStringLiteral("\r\n\r\n") + unbandedNotice(unbanded);
+    return {true, message};
 }

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class LogSession;
 class QIODevice;
@@ -26,12 +27,23 @@ public:
     QString ADIF_SP(const QString &logLine) const;
     // The same on the log's own bytes (Windows-1252), appended to out.
     void appendRecord(QByteArray &out, QByteArrayView logLine) const;
-    // The whole file for these log lines: header, then one record line per QSO.
-    QByteArray document(const QList<QByteArrayView> &logLines) const;
-    // Writes the whole file to out; false when the device did not take it all.
-    bool write(QIODevice &out, const QList<QByteArrayView> &logLines) const;
+    // The QSOs of an export whose band could not be told (written "<band:0>"),
+    // and the first few band labels that gave none.
+    struct Unbanded {
+        int count = 0;
+        QStringList labels;
+    };
 
-    // ADIF band of a band label of the log ("14 Mhz" -> "20m"); empty when unknown.
+    // The whole file for these log lines: header, then one record line per QSO.
+    QByteArray document(const QList<QByteArrayView> &logLines, Unbanded *unbanded = nullptr) const;
+    // Writes the whole file to out; false when the device did not take it all.
+    bool write(QIODevice &out, const QList<QByteArrayView> &logLines, Unbanded *unbanded = nullptr) const;
+    // What the operator is told of them (empty when every QSO had its band).
+    static QString unbandedNotice(const Unbanded &unbanded);
+
+    // ADIF band of a band label of the log ("14 Mhz" -> "20m"). A label the list
+    // lacks is read as a band name or a frequency ("1296 Mhz" -> "23cm", "5 Mhz"
+    // -> "60m"); empty when nothing can be told.
     static QByteArray band(QByteArrayView label);
     // QSO date "JJ/MM/AA" -> "YYYYMMDD" (years 50-99 are 19xx, 00-49 20xx); empty when unreadable.
     static QByteArray date(QByteArrayView jjmmaa);

@@ -145,6 +145,14 @@ LogRewriter::Lines LogRewriter::inserted(const Lines &lines, QByteArrayView newL
     return out;
 }
 
+LogRewriter::Lines LogRewriter::moved(Lines lines, QByteArrayView newLine, QByteArrayView oldLine)
+{
+    const qsizetype at = lines.indexOf(oldLine);
+    if (at >= 0)
+        lines.removeAt(at);
+    return inserted(lines, newLine);
+}
+
 qint64 LogRewriter::timestamp(QByteArrayView line)
 {
     // "JJ/MM/AA" and "HH:MM" where the log's column table puts them.
@@ -159,8 +167,8 @@ qint64 LogRewriter::timestamp(QByteArrayView line)
     if (!ok)
         return -1;
     const int year = yy >= 50 ? 1900 + yy : 2000 + yy;
-    // Dates such as 31/02/07 pass the entry check; count them from the first of
-    // the month so they still order sensibly.
+    // A hand-edited date such as 31/02/07 is counted from the first of the month,
+    // so it still orders sensibly.
     const qint64 days = daysFromCivil(year, qBound(1, month, 12), 1) - daysFromCivil(1950, 1, 1)
         + qMax(day, 1) - 1;
     return days * 1440 + hour * 60 + minute;
@@ -289,6 +297,13 @@ LogRewriter::Result LogRewriter::Remplace_QSO_Log(const QByteArray &newLine, con
     if (const Result bad = refuse(newLine); !bad.ok)
         return bad;
     return rewrite([&](Lines l, QString *) { return replaced(std::move(l), newLine, oldLine); });
+}
+
+LogRewriter::Result LogRewriter::Remplace_Et_Classe_QSO_Log(const QByteArray &newLine, const QByteArray &oldLine)
+{
+    if (const Result bad = refuse(newLine); !bad.ok)
+        return bad;
+    return rewrite([&](Lines l, QString *) { return moved(std::move(l), newLine, oldLine); });
 }
 
 LogRewriter::Result LogRewriter::Supprime_QSO_Log(const QByteArray &line)

@@ -33,6 +33,9 @@ public:
     Result appendInPlace(QByteArray &content, const LogFile::Stamp &stamp, const QByteArray &newLine,
                          bool *done);
     Result Remplace_QSO_Log(const QByteArray &newLine, const QByteArray &oldLine);
+    // The replace of a QSO whose date or time changed: the old line goes and the
+    // new one takes its place in time as the insert places it, in one rewrite.
+    Result Remplace_Et_Classe_QSO_Log(const QByteArray &newLine, const QByteArray &oldLine);
     Result Supprime_QSO_Log(const QByteArray &line);
     Result Insere_QSO_Log(const QByteArray &newLine);
     // Puts the confirmation mark "*" in the last column of the given lines (1-based
@@ -63,6 +66,8 @@ public:
     static Lines replaced(Lines lines, QByteArrayView newLine, QByteArrayView oldLine);
     static Lines removed(const Lines &lines, QByteArrayView line);
     static Lines inserted(const Lines &lines, QByteArrayView newLine);
+    // The first line equal to oldLine removed, then newLine inserted in time.
+    static Lines moved(Lines lines, QByteArrayView newLine, QByteArrayView oldLine);
 
     // Minutes since 01/01/1950 00:00 of a log line's date and time; years 50-99 are 1950-1999, 00-49 are 2000-2049.
     // A line whose date or time cannot be read gives -1: the insert passes over it.

@@ -231,6 +231,11 @@ AtomicFile::Result LogSession::replace(const QByteArray &newLine, const QByteArr
     return change([&](LogRewriter &w) { return w.Remplace_QSO_Log(newLine, oldLine); });
 }
 
+AtomicFile::Result LogSession::replaceInOrder(const QByteArray &newLine, const QByteArray &oldLine)
+{
+    return change([&](LogRewriter &w) { return w.Remplace_Et_Classe_QSO_Log(newLine, oldLine); });
+}
+
 AtomicFile::Result LogSession::remove(const QByteArray &line)
 {
     return change([&](LogRewriter &w) { return w.Supprime_QSO_Log(line); });

@@ -74,6 +74,8 @@ public:
     // is refused while no station is chosen (noStationMessage()).
     AtomicFile::Result append(const QByteArray &line);
     AtomicFile::Result replace(const QByteArray &newLine, const QByteArray &oldLine);
+    // The same for a QSO given another date or time: it moves to its place in time.
+    AtomicFile::Result replaceInOrder(const QByteArray &newLine, const QByteArray &oldLine);
     AtomicFile::Result remove(const QByteArray &line);
     AtomicFile::Result insert(const QByteArray &line);
     // Marks the QSOs of these rows (0-based) as confirmed, in one rewrite.

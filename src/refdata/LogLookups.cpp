@@ -66,7 +66,8 @@ QList<LogLookups::Recognised> LogLookups::recognise(QByteArrayView line)
     return found;
 }
 
-LogLookups::Contact LogLookups::contacted(int count, const LineAt &lineAt, const QString &reference)
+LogLookups::Contact LogLookups::contacted(int count, const LineAt &lineAt, const QString &reference,
+                                          int exceptRow)
 {
     Contact result;
     const QsoRecord::Column ref = column(QsoRecord::Reference);
@@ -75,6 +76,8 @@ LogLookups::Contact LogLookups::contacted(int count, const LineAt &lineAt, const
     const bool encodable = Cp1252::firstUnencodable(reference).isEmpty();
     const QByteArray wanted = Cp1252::encode(reference);
     for (int row = 0; row < count; ++row) {
+        if (row == exceptRow)
+            continue;
         const QByteArrayView line = lineAt(row);
         if (encodable && columns(line, ref.start, ref.width) == wanted) {
             result.found = true;
@@ -127,14 +130,15 @@ bool LogLookups::inRegion(int count, const LineAt &lineAt, const QString &code)
     return false;
 }
 
-LogLookups::Contact LogLookups::Deja_Contacte(const LogSession &session, const QString &reference)
+LogLookups::Contact LogLookups::Deja_Contacte(const LogSession &session, const QString &reference,
+                                              int exceptRow)
 {
     if (!session.loadError().isEmpty()) {
         Contact failed;
         failed.error = readError(session.logFileName(), session.loadError());
         return failed;
     }
-    return contacted(session.lineCount(), [&](int row) { return session.line(row); }, reference);
+    return contacted(session.lineCount(), [&](int row) { return session.line(row); }, reference, exceptRow);
 }
 
 LogLookups::Region LogLookups::Cherche_Region(const LogSession &session, const QString &code)

@@ -33,7 +33,8 @@ public:
     // On the log the session holds in memory: no file is read. When the session
     // could not read the log, error says so and found is false: the entry must
     // stop, as "not contacted" would be a guess.
-    static Contact Deja_Contacte(const LogSession &session, const QString &reference);
+    // exceptRow: a row (0-based) left out, the QSO being changed (-1: none).
+    static Contact Deja_Contacte(const LogSession &session, const QString &reference, int exceptRow = -1);
     static Region Cherche_Region(const LogSession &session, const QString &code);
 
     // A reference and its date found on a line that is not a 138-byte QSO line
@@ -46,6 +47,6 @@ public:
 
 private:
     using LineAt = std::function<QByteArrayView(int)>;
-    static Contact contacted(int count, const LineAt &line, const QString &reference);
+    static Contact contacted(int count, const LineAt &line, const QString &reference, int exceptRow);
     static bool inRegion(int count, const LineAt &line, const QString &code);
 };

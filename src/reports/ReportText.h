@@ -28,6 +28,10 @@ QByteArray savedFile(const ReportListing &listing, const QString &callsign, cons
 
 // The printed listing, one string per printed line.
 QStringList printedLines(const ReportListing &listing, const QString &callsign, const QDate &today);
+// Where the column header stands among the printed lines: it and the blank line
+// under it head every page after the first.
+inline constexpr int PrintedHeaderFirst = 2;
+inline constexpr int PrintedHeaderCount = 2;
 
 // The line at the foot of every saved or printed listing (without its indent).
 QString credit();

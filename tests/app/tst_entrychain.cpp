@@ -141,8 +141,17 @@ void EntryChainTest::refusals_data()
     QTest::newRow("date 32/01/07") << "Date_A" << "32/01/07" << badDate;
     QTest::newRow("date 01/13/07") << "Date_A" << "01/13/07" << badDate;
     QTest::newRow("date 01/02/2007") << "Date_A" << "01/02/2007" << badDate;
-    QTest::newRow("date 00/00/00") << "Date_A" << "00/00/00" << "";
-    QTest::newRow("date 31/02/07") << "Date_A" << "31/02/07" << "";
+    // Only days of the calendar; the year's pivot (50-99: 19xx, 00-49: 20xx) decides 29 February.
+    QTest::newRow("date 00/00/00") << "Date_A" << "00/00/00" << badDate;
+    QTest::newRow("date 31/02/25") << "Date_A" << "31/02/25" << badDate;
+    QTest::newRow("date 31/04/07") << "Date_A" << "31/04/07" << badDate;
+    QTest::newRow("date 00/03/07") << "Date_A" << "00/03/07" << badDate;
+    QTest::newRow("date 29/02/07") << "Date_A" << "29/02/07" << badDate;
+    QTest::newRow("date 29/02/08") << "Date_A" << "29/02/08" << "";
+    QTest::newRow("date 29/02/00") << "Date_A" << "29/02/00" << "";
+    QTest::newRow("date 29/02/50") << "Date_A" << "29/02/50" << badDate;
+    QTest::newRow("date 29/02/52") << "Date_A" << "29/02/52" << "";
+    QTest::newRow("date 31/12/49") << "Date_A" << "31/12/49" << "";
     QTest::newRow("time empty") << "Heure_A" << "" << "Entrez une Heure";
     const QString badTime = QStringLiteral("Le format de l'heure doit etre HH:MM");
     QTest::newRow("time 24:00") << "Heure_A" << "24:00" << badTime;
@@ -284,16 +293,24 @@ void EntryChainTest::typingReplacesWhatTheFieldHolds()
 void EntryChainTest::bandAndModeRemembered_data()
 {
     QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed"); // empty: the item is picked from the list
     QTest::addColumn<int>("choice");
     QTest::addColumn<QString>("key");
 
-    QTest::newRow("band 144") << "Bande_A" << 10 << "bande Utilisee";
-    QTest::newRow("mode FM") << "Mode_A" << 2 << "Mode Utilise";
+    QTest::newRow("band 144") << "Bande_A" << "" << 10 << "bande Utilisee";
+    QTest::newRow("mode FM") << "Mode_A" << "" << 2 << "Mode Utilise";
+    // A typed text naming an item (blanks, case and "Mhz" aside) is that item.
+    QTest::newRow("band typed 28 mhz") << "Bande_A" << "28 mhz" << 8 << "bande Utilisee";
+    QTest::newRow("band typed 144MHZ") << "Bande_A" << "144MHZ" << 10 << "bande Utilisee";
+    QTest::newRow("band typed 21") << "Bande_A" << "21" << 6 << "bande Utilisee";
+    QTest::newRow("band typed 7") << "Bande_A" << "7" << 2 << "bande Utilisee";
+    QTest::newRow("mode typed cw") << "Mode_A" << "cw" << 1 << "Mode Utilise";
 }
 
 void EntryChainTest::bandAndModeRemembered()
 {
     QFETCH(QString, field);
+    QFETCH(QString, typed);
     QFETCH(int, choice);
     QFETCH(QString, key);
 
@@ -303,14 +320,23 @@ void EntryChainTest::bandAndModeRemembered()
     auto *combo = h.get<QComboBox>(qPrintable(field));
     MainHarness::type(h.edit("Ind_A"), QStringLiteral("i2xyz"));
     QVERIFY(h.walkTo(combo));
-    combo->setCurrentIndex(choice);
+    if (typed.isEmpty())
+        combo->setCurrentIndex(choice);
+    else
+        MainHarness::retype(combo, typed);
     MainHarness::enter(combo);
+    QVERIFY(h.messages.shown.isEmpty());
+    const QString label = combo->itemText(choice);
+    QCOMPARE(combo->currentText(), label);
+    QCOMPARE(combo->currentIndex(), choice);
     QCOMPARE(h.stored(QStringLiteral("Setup TEST1"), key), QString::number(choice));
 
-    // The next QSO starts on the same choice.
+    // The next QSO starts on the same choice; the log holds the item's label.
     QVERIFY(h.walkTo(h.button("Valide_A")));
     QTest::mouseClick(h.button("Valide_A"), Qt::LeftButton);
     QCOMPARE(h.log().size(), 140);
+    const int at = field == QLatin1String("Bande_A") ? 60 : 56;
+    QCOMPARE(QString::fromLatin1(h.log().mid(at, label.size())), label);
     QCOMPARE(combo->currentIndex(), choice);
 }
 

@@ -47,7 +47,9 @@ private slots:
     void clickShowsQsoReadOnly();
     void qslOnlyEdit();
     void keyboardOnlyEdit();
-    void editedDateKeepsPosition();
+    void editedDateOrTimeMoves_data();
+    void editedDateOrTimeMoves();
+    void editedDuplicateRefusedAtEnter();
     void editedFirstNameUpdatesList();
     void editRefusedAtCommit_data();
     void editRefusedAtCommit();
@@ -200,18 +202,73 @@ void LogEditTest::keyboardOnlyEdit()
     QCOMPARE(h.log(), crlf({confirmed, second}));
 }
 
-void LogEditTest::editedDateKeepsPosition()
+void LogEditTest::editedDateOrTimeMoves_data()
 {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QList<int>>("order"); // where the QSOs 0, 1, 2 stand afterwards
+
+    QTest::newRow("first to the end") << 0 << "25/01/07" << "12:00" << QList<int>{1, 2, 0};
+    QTest::newRow("last to the start") << 2 << "01/01/07" << "09:00" << QList<int>{2, 0, 1};
+    QTest::newRow("year 99 is 1999") << 1 << "20/01/99" << "08:30" << QList<int>{1, 0, 2};
+    QTest::newRow("later time, same place") << 1 << "20/01/07" << "08:45" << QList<int>{0, 1, 2};
+    QTest::newRow("time past the next QSO") << 1 << "21/01/07" << "09:01" << QList<int>{0, 2, 1};
+    QTest::newRow("same time as the next QSO") << 1 << "21/01/07" << "09:00" << QList<int>{0, 1, 2};
+}
+
+void LogEditTest::editedDateOrTimeMoves()
+{
+    // The log stays in order of time, so the first QSO with an abbey is its earliest.
+    QFETCH(int, row);
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    QFETCH(QList<int>, order);
+
+    MainHarness h;
+    QList<Qso> qsos{jean(), marco(), qso("DL1AA", "MR0005", "21/01/07", "09:00")};
+    QVERIFY(h.prepare({qsos[0].line(), qsos[1].line(), qsos[2].line()}));
+    QVERIFY(h.start());
+
+    h.doubleClickRow(row);
+    MainHarness::retype(h.edit("Date_A"), date);
+    MainHarness::retype(h.edit("Heure_A"), time);
+    QTest::mouseClick(h.button("Valide_A"), Qt::LeftButton);
+    QCOMPARE(h.messages.shown, QStringList{QStringLiteral("Voulez vous enregistrer ces données ?")});
+    qsos[row].date = date.toLatin1();
+    qsos[row].time = time.toLatin1();
+    QList<QByteArray> expected;
+    for (int i : order)
+        expected << qsos[i].line();
+    QCOMPARE(h.log(), crlf(expected));
+    QCOMPARE(h.session->lineCount(), 3);
+}
+
+void LogEditTest::editedDuplicateRefusedAtEnter()
+{
+    // Each abbey once in the log: a QSO changed to another line's abbey is refused
+    // with that line's date, and the edit goes on with the reference to change.
     MainHarness h;
     QVERIFY(h.prepare({jean().line(), marco().line()}));
+    const QByteArray before = h.log();
     QVERIFY(h.start());
 
     h.doubleClickRow(0);
-    MainHarness::retype(h.edit("Date_A"), QStringLiteral("25/01/07"));
-    QTest::mouseClick(h.button("Valide_A"), Qt::LeftButton);
-    Qso moved = jean();
-    moved.date = "25/01/07";
-    QCOMPARE(h.log(), crlf({moved.line(), marco().line()}));
+    QLineEdit *ref = h.edit("Ref_A");
+    QVERIFY(h.walkTo(ref));
+    // Its own reference is no duplicate.
+    MainHarness::enter(ref);
+    QVERIFY(h.messages.shown.isEmpty());
+    QCOMPARE(h.focused(), h.edit("Loc_A"));
+
+    ref->setFocus();
+    MainHarness::retype(ref, QStringLiteral("to0007"));
+    MainHarness::enter(ref);
+    QCOMPARE(h.messages.shown, QStringList{QStringLiteral("TO0007 Abbaye deja contacté le 20/01/07")});
+    QCOMPARE(h.focused(), ref);
+    QVERIFY(h.entry->editing());
+    QCOMPARE(h.edit("Ind_A")->text(), QStringLiteral("F1ABC"));
+    QCOMPARE(h.log(), before);
 }
 
 void LogEditTest::editedFirstNameUpdatesList()
@@ -242,6 +299,8 @@ void LogEditTest::editRefusedAtCommit_data()
     QTest::newRow("callsign 13") << "Ind_A" << "ABCDEFGHIJKLM" << "12 caracteres maxi pour l'indicatif";
     QTest::newRow("time 25:00") << "Heure_A" << "25:00" << "Le format de l'heure doit etre HH:MM";
     QTest::newRow("mode 4") << "Mode_A" << "RTTY" << kModeTooLong;
+    QTest::newRow("date 31/02/07") << "Date_A" << "31/02/07" << "Le format de la date doit etre JJ/MM/AA";
+    QTest::newRow("abbey of another QSO") << "Ref_A" << "TO0007" << "TO0007 Abbaye deja contacté le 20/01/07";
 }
 
 void LogEditTest::editRefusedAtCommit()

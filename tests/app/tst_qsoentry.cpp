@@ -5,6 +5,7 @@
 
 #include "app/QsoEntry.h"
 #include "logstore/LogSession.h"
+#include "logstore/QsoLabels.h"
 #include "logstore/Settings.h"
 
 #include "common/LogLines.h"
@@ -32,6 +33,7 @@ private slots:
     void noCommitBeforeAStationExists();
     void commitRechecksEveryField();
     void editedQsoReplacesItsLine();
+    void editedQsoTakesNoOtherLinesAbbey();
     void charactersTheLogCannotHold();
     void lookupsThatCannotAnswer();
     void bandAndModePositions_data();
@@ -249,6 +251,54 @@ void TestQsoEntry::editedQsoReplacesItsLine()
     QVERIFY(!m_entry->editing());
 }
 
+void TestQsoEntry::editedQsoTakesNoOtherLinesAbbey()
+{
+    // A log edited by hand holds AZ0001 twice already; TO0007 once.
+    const QByteArray twice = qso("F5XX", "AZ0001", "06/01/07", "11:00").line();
+    const QByteArray again = qso("G4XYZ", "AZ0001", "07/01/07", "12:00").line();
+    QVERIFY(writeBytes(path(QStringLiteral("TEST1_ZEL.log")), crlf({m_earlier, twice, again})));
+    m_session->reload();
+    const QByteArray before = readBytes(path(QStringLiteral("TEST1_ZEL.log")));
+    QsoEntry::Field failing;
+
+    // Changed to the abbey of another line: refused at Enter and at commit, the
+    // log unchanged and the edit kept.
+    QVERIFY(m_entry->select(1));
+    QVERIFY(m_entry->edit(1));
+    QsoEntry::Values v = m_entry->selectedValues();
+    v[QsoEntry::Ref] = QStringLiteral("TO0007");
+    const QString message = QStringLiteral("TO0007 Abbaye deja contacté le 05/01/07");
+    const QsoEntry::Answer a = m_entry->enter(QsoEntry::Ref, v);
+    QVERIFY(!a.accepted);
+    QVERIFY(!a.restart);
+    QCOMPARE(m_messages.notices, QStringList{message});
+    QVERIFY(!m_entry->commit(v, &failing).accepted);
+    QCOMPARE(failing, QsoEntry::Ref);
+    QCOMPARE(m_messages.notices.last(), message);
+    QVERIFY(m_messages.questions.isEmpty());
+    QCOMPARE(readBytes(path(QStringLiteral("TEST1_ZEL.log"))), before);
+    QVERIFY(m_entry->editing());
+
+    // Its own abbey is no duplicate, even where another line holds it too: its QSL can still be ticked.
+    m_messages.clear();
+    v = m_entry->selectedValues();
+    QVERIFY(m_entry->enter(QsoEntry::Ref, v).accepted);
+    v[QsoEntry::Qsl] = QStringLiteral("*");
+    QVERIFY(m_entry->commit(v, &failing).accepted);
+    QCOMPARE(m_messages.notices, QStringList{});
+    QByteArray confirmed = twice;
+    confirmed[137] = '*';
+    QCOMPARE(readBytes(path(QStringLiteral("TEST1_ZEL.log"))), crlf({m_earlier, confirmed, again}));
+    m_entry->endCommit();
+
+    // Changed to an abbey no line holds: accepted.
+    QVERIFY(m_entry->select(0));
+    QVERIFY(m_entry->edit(0));
+    v = m_entry->selectedValues();
+    v[QsoEntry::Ref] = QStringLiteral("TO0008");
+    QVERIFY(m_entry->enter(QsoEntry::Ref, v).accepted);
+}
+
 void TestQsoEntry::charactersTheLogCannotHold()
 {
     // Windows-1252 holds é, œ, € and ñ; not Ł, Ω or an emoji.
@@ -296,8 +346,18 @@ void TestQsoEntry::bandAndModePositions_data()
     QTest::newRow("band from the list") << int(QsoEntry::Bande) << "28 Mhz" << 8;
     QTest::newRow("band typed as an item") << int(QsoEntry::Bande) << "144 Mhz" << 10;
     QTest::newRow("band of no item") << int(QsoEntry::Bande) << "5 Mhz" << -1;
+    // Blanks, case and "Mhz" do not count; nor how the same number is written.
+    QTest::newRow("band number alone") << int(QsoEntry::Bande) << "14" << 4;
+    QTest::newRow("band in small letters") << int(QsoEntry::Bande) << "14 mhz" << 4;
+    QTest::newRow("band without blank") << int(QsoEntry::Bande) << "14MHZ" << 4;
+    QTest::newRow("band with blanks around") << int(QsoEntry::Bande) << " 3.5 MHZ " << 1;
+    QTest::newRow("band 7 for 7.0") << int(QsoEntry::Bande) << "7" << 2;
+    QTest::newRow("band with a comma") << int(QsoEntry::Bande) << "1,8" << 0;
+    QTest::newRow("band 1.4 is not 14") << int(QsoEntry::Bande) << "1.4" << -1;
+    QTest::newRow("Mhz alone") << int(QsoEntry::Bande) << "MHZ" << -1;
     QTest::newRow("mode typed as an item") << int(QsoEntry::Mode) << "CW" << 1;
-    QTest::newRow("mode in small letters") << int(QsoEntry::Mode) << "cw" << -1;
+    QTest::newRow("mode in small letters") << int(QsoEntry::Mode) << "cw" << 1;
+    QTest::newRow("mode with a blank") << int(QsoEntry::Mode) << "s sb" << 0;
     QTest::newRow("mode of no item") << int(QsoEntry::Mode) << "PSK" << -1;
 }
 
@@ -308,6 +368,9 @@ void TestQsoEntry::bandAndModePositions()
     QFETCH(int, stored);
     m_entry->rememberPosition(QsoEntry::Field(field), text);
     QCOMPARE(m_entry->storedPosition(QsoEntry::Field(field)), stored);
+    // The log keeps the item's own label, or the text as typed when no item has it.
+    const QStringList items = field == QsoEntry::Bande ? QsoLabels::bands() : QsoLabels::modes();
+    QCOMPARE(QsoEntry::listLabel(QsoEntry::Field(field), text), stored < 0 ? text : items.at(stored));
     // Editing an old QSO leaves the station's band and mode alone.
     QVERIFY(m_entry->select(0));
     m_entry->rememberPosition(QsoEntry::Field(field), QStringLiteral("SSB"));

@@ -130,6 +130,7 @@ private slots:
     void everyCharacterReadsBack();
 
     void menuExportsAndSays();
+    void qsosWithoutBandCounted();
     void exportAgainOverwrites();
     void failedWriteClaimsNothing();
     void noStationNoExport();
@@ -169,8 +170,24 @@ void AdifExportTest::bands_data()
     for (int i = 0; i < labels.size(); ++i)
         QTest::newRow(qPrintable(labels.at(i))) << labels.at(i).toLatin1() << QByteArray(adif[i]);
     QTest::newRow("unknown label") << QByteArray("11 Mhz") << QByteArray();
-    QTest::newRow("other case") << QByteArray("14 MHZ") << QByteArray();
     QTest::newRow("empty") << QByteArray() << QByteArray();
+    // Bands typed by hand: case, blanks and the unit put aside, then the ADIF band plan.
+    QTest::newRow("other case") << QByteArray("14 MHZ") << QByteArray("20m");
+    QTest::newRow("number alone") << QByteArray("14") << QByteArray("20m");
+    QTest::newRow("1296 Mhz") << QByteArray("1296 Mhz") << QByteArray("23cm");
+    QTest::newRow("cut by the columns") << QByteArray("1296 MH") << QByteArray("23cm");
+    QTest::newRow("5 Mhz") << QByteArray("5 Mhz") << QByteArray("60m");
+    QTest::newRow("5.3 Mhz") << QByteArray("5.3 Mhz") << QByteArray("60m");
+    QTest::newRow("70 Mhz") << QByteArray("70 Mhz") << QByteArray("4m");
+    QTest::newRow("frequency") << QByteArray("145.500") << QByteArray("2m");
+    QTest::newRow("decimal comma") << QByteArray("3,65") << QByteArray("80m");
+    QTest::newRow("GHz") << QByteArray("10 GHz") << QByteArray("3cm");
+    QTest::newRow("kHz") << QByteArray("136 kHz") << QByteArray("2190m");
+    QTest::newRow("band name") << QByteArray("70 CM") << QByteArray("70cm");
+    QTest::newRow("metres, not MHz") << QByteArray("6 M") << QByteArray("6m");
+    QTest::newRow("off the bands") << QByteArray("27 Mhz") << QByteArray();
+    QTest::newRow("not a round name") << QByteArray("24.5") << QByteArray();
+    QTest::newRow("words") << QByteArray("HF") << QByteArray();
 }
 
 void AdifExportTest::bands()
@@ -326,11 +343,33 @@ void AdifExportTest::menuExportsAndSays()
     QVERIFY(h.start());
     h.messages.clear();
     h.window->findChild<QAction *>(QStringLiteral("Mnu_ADIF"))->trigger();
+    // The QSO on "11 Mhz" went out without a band: said with its label.
     QCOMPARE(h.messages.notices,
-             QStringList{QStringLiteral("Le fichier a été enregistré sous le nom : F6ABC_P_ZEL.adi")});
+             QStringList{QStringLiteral("Le fichier a été enregistré sous le nom : F6ABC_P_ZEL.adi\r\n\r\n"
+                                        "1 QSO a été exporté sans bande : sa bande n'est pas une bande "
+                                        "ADIF reconnue (« 11 Mhz »).")});
     QCOMPARE(readBytes(h.path(QStringLiteral("F6ABC_P_ZEL.adi"))),
              readBytes(QStringLiteral(ZEL_FIXTURES "/export/F6ABC_P_ZEL.adi")));
     QCOMPARE(h.log(Station), crlf(fixtureLog())); // the log itself is untouched
+}
+
+void AdifExportTest::qsosWithoutBandCounted()
+{
+    QList<QByteArray> log;
+    for (const char *band : {"14 Mhz", "27 Mhz", "", "27 Mhz", "1296MH", "HF"}) {
+        Qso q = qso("F5ABC", "AZ0001", "05/03/08", "14:07");
+        q.band = band;
+        log << q.line();
+    }
+    AdifExport::Unbanded unbanded;
+    const QByteArray doc = AdifExport(QStringLiteral("F4ZEL")).document(views(log), &unbanded);
+    QCOMPARE(doc.count("<band:0>"), 4);
+    QCOMPARE(unbanded.count, 4);
+    QCOMPARE(unbanded.labels, (QStringList{QStringLiteral("27 Mhz"), QStringLiteral("HF")}));
+    QCOMPARE(AdifExport::unbandedNotice(unbanded),
+             QStringLiteral("4 QSO ont été exportés sans bande : leur bande n'est pas une bande ADIF "
+                            "reconnue (« 27 Mhz », « HF »)."));
+    QCOMPARE(AdifExport::unbandedNotice({}), QString());
 }
 
 void AdifExportTest::exportAgainOverwrites()
@@ -342,7 +381,11 @@ void AdifExportTest::exportAgainOverwrites()
     menu->trigger();
     const QList<QByteArray> shorter = fixtureLog().mid(0, 1);
     QVERIFY(writeBytes(h.logPath(Station), crlf(shorter)));
+    h.messages.clear();
     menu->trigger();
+    // Every QSO with its band: the message is the usual one alone.
+    QCOMPARE(h.messages.notices,
+             QStringList{QStringLiteral("Le fichier a été enregistré sous le nom : F6ABC_P_ZEL.adi")});
     QCOMPARE(readBytes(h.path(QStringLiteral("F6ABC_P_ZEL.adi"))),
              AdifExport(QStringLiteral("F6ABC/P")).document(views(shorter)));
 }

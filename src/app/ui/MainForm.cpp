@@ -290,6 +290,7 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_Fichier = menu("Mnu_Fichier");
     Mnu_Quitter = item(Mnu_Fichier, "Mnu_Quitter");
     Mnu_ADIF = item(Mnu_Fichier, "Mnu_ADIF");
+    Mnu_Dossier = item(Mnu_Fichier, "Mnu_Dossier");
     Mnu_Station = menu("Mnu_Station");
     Mnu_New_Indicatif = item(Mnu_Station, "Mnu_New_Indicatif");
     Mnu_Affichage = menu("Mnu_Affichage");
@@ -308,6 +309,7 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_Apropos = item(Mnu_Aide, "Mnu_Apropos");
 
     // Captions given when the window is made; the others come with Init_Libelles.
+    Mnu_Dossier->setText(QStringLiteral("&Ouvrir le dossier des fichiers"));
     Mnu_Statistiques->setTitle(QStringLiteral("S&tatistiques"));
     Mnu_Region_Contact->setText(QStringLiteral("des &Regions contactées"));
     Mnu_Diplome_ZEL->setTitle(QStringLiteral("&Diplome ZEL"));

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -67,6 +68,8 @@ MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, Log
     connect(menuKey, &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(m_ui.Mnu_Fichier->menuAction()); });
     connect(m_ui.Mnu_Quitter, &QAction::triggered, this, &QWidget::close);
+    m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    connect(m_ui.Mnu_Dossier, &QAction::triggered, this, &MainWindow::openFilesFolder);
     // The other windows, the station's among them, are wired by the composition root
     // (src/Composition.cpp) from their own subsystems.
 
@@ -90,7 +93,8 @@ void MainWindow::startUp()
 
     m_session.openStation();
     const QString callsign = m_session.callsign();
-    m_ui.I_Station->setText(callsign);
+    // The operator's own form ("F4XYZ/P"), as after choosing the station; files keep "_".
+    m_ui.I_Station->setText(m_session.displayCallsign());
     restoreBandAndMode();
 
     m_ui.Init_Libelles();
@@ -234,6 +238,8 @@ void MainWindow::apply(const QsoEntry::Answer &answer, QWidget *from)
     for (auto it = answer.fill.cbegin(); it != answer.fill.cend(); ++it) {
         if (auto *edit = qobject_cast<QLineEdit *>(widgetOf(it.key())))
             edit->setText(it.value());
+        else if (auto *combo = qobject_cast<QComboBox *>(widgetOf(it.key())))
+            setComboText(combo, it.value());
         if (it.key() == QsoEntry::Prenom)
             widgetOf(it.key())->setEnabled(true);
     }
@@ -448,6 +454,16 @@ void MainWindow::applyStation()
     selectLastLine();
     Raz_Saisie();
     restoreBandAndMode();
+}
+
+void MainWindow::openFilesFolder()
+{
+    const QString dir = m_session.programDir();
+    if (!m_openUrl(QUrl::fromLocalFile(dir))) {
+        // Said with the folder's name, so the operator can still go there by hand.
+        m_messages.notice(QStringLiteral("Le dossier des fichiers n'a pas pu être ouvert :\r\n")
+                          + QDir::toNativeSeparators(dir));
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -6,6 +6,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QUrl>
+
+#include <functional>
 
 class Clock;
 class FieldKeys;
@@ -42,6 +45,14 @@ public:
 
     // The menu items and buttons that the other subsystems wire to their windows.
     MainItems items() const { return m_ui.items(); }
+
+    // How a folder is shown in the desktop's file manager (QDesktopServices::openUrl
+    // unless a test says otherwise); false when it could not be.
+    using UrlOpener = std::function<bool(const QUrl &)>;
+    void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+    // Fichier > "Ouvrir le dossier des fichiers": the program folder, where the
+    // log, the saved lists and the exports are.
+    void openFilesFolder();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -87,4 +98,5 @@ private:
     FieldKeys *m_keys = nullptr;
     bool m_listKeys = false;
     QString m_lastMalformedNotice;
+    UrlOpener m_openUrl;
 };

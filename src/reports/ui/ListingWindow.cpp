@@ -186,8 +186,11 @@ void ListingWindow::print()
         return;
     }
     const ReportListing::Kind k = kind();
+    ListingPrinter::Options options;
+    options.repeatFirst = ReportText::PrintedHeaderFirst;
+    options.repeatCount = ReportText::PrintedHeaderCount;
     printListing(this, m_context.printer.get(), m_context.messages, [this, k, &session] {
         return ReportText::printedLines(ReportListing::fromSession(k, session), session.callsign(),
                                         m_context.clock.localNow().date());
-    });
+    }, options);
 }

@@ -1,14 +1,14 @@
 #include "reports/ui/PrintListing.h"
 
 #include "app/Messages.h"
-#include "reports/ListingPrinter.h"
 
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 
 bool printListing(QWidget *parent, QPrinter &printer, Messages &messages,
-                  const std::function<QStringList()> &lines)
+                  const std::function<QStringList()> &lines, ListingPrinter::Options options)
 {
     // The listing is printed whole: no range or selection is offered.
     printer.setPrintRange(QPrinter::AllPages);
@@ -19,13 +19,35 @@ bool printListing(QWidget *parent, QPrinter &printer, Messages &messages,
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    // A long log takes a moment to lay out page by page.
+
+    // A long log takes a while, page by page: the operator sees how far it has
+    // gone and may stop it. A short one is done before the dialog would show.
+    QProgressDialog progress(QStringLiteral("Impression en cours..."), QStringLiteral("&Annuler"), 0, 1, parent);
+    progress.setObjectName(QStringLiteral("Impression_En_Cours"));
+    progress.setWindowTitle(QStringLiteral("Impression"));
+    progress.setAccessibleName(QStringLiteral("Progression de l'impression"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setValue(0);
+    options.progress = [&progress, &printer](int done, int total) {
+        progress.setMaximum(total);
+        progress.setLabelText(QStringLiteral("Impression en cours : page %1 / %2").arg(done + 1).arg(total));
+        progress.setValue(done);
+        if (!progress.wasCanceled())
+            return true;
+        // Where the print system allows it, the pages already drawn are not sent either.
+        printer.abort();
+        return false;
+    };
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const ListingPrinter::Result r = ListingPrinter::render(printer, lines());
+    const ListingPrinter::Result r = ListingPrinter::render(printer, lines(), options);
     QGuiApplication::restoreOverrideCursor();
+    progress.close();
     if (!r.ok) {
         messages.notice(r.error);
         return false;
     }
-    return true;
+    return !r.cancelled;
 }

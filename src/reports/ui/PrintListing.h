@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/ListingPrinter.h"
+
 #include <QStringList>
 
 #include <functional>
@@ -11,6 +13,8 @@ class QWidget;
 // Prints a listing as the operator asks: the printer dialog (`CommonDialog1`) on the
 // program's shared printer, then every line, page after page. Cancelling the dialog
 // prints nothing. The lines are made once the dialog is accepted, so they are those
-// of the log at that moment. Returns whether the listing was printed.
+// of the log at that moment. A long print shows its progress and can be cancelled
+// there: no page more is printed. Returns whether the listing was printed whole.
+// options: the header repeated on every page (its progress is set here).
 bool printListing(QWidget *parent, QPrinter &printer, Messages &messages,
-                  const std::function<QStringList()> &lines);
+                  const std::function<QStringList()> &lines, ListingPrinter::Options options = {});
