@@ -38,6 +38,8 @@ private slots:
     void fitsASmallScreen();
     void storedCallsignThatNamesNoFile();
     void stationLogListed();
+    void portableStationShownWithSlash();
+    void filesFolderOpens();
     void helpMessages();
 };
 
@@ -133,6 +135,7 @@ void StartUpTest::menuCaptions_data()
         {"Mnu_Fichier", "Fichier"},
         {"Mnu_Quitter", "Quitter KVR_ZEL"},
         {"Mnu_ADIF", "Exporter le log au format ADIF"},
+        {"Mnu_Dossier", "Ouvrir le dossier des fichiers"},
         {"Mnu_Station", "Station"},
         {"Mnu_New_Indicatif", "Nouvel Indicatif"},
         {"Mnu_Affichage", "Afficher"},
@@ -343,6 +346,43 @@ void StartUpTest::stationLogListed()
     // Typing a callsign no longer reminds of the first installation.
     MainHarness::type(h.edit("Ind_A"), QStringLiteral("f"));
     QVERIFY(h.messages.shown.isEmpty());
+}
+
+void StartUpTest::portableStationShownWithSlash()
+{
+    // The files keep "_" (TEST1_P_ZEL.log); after a restart the operator sees the
+    // station as typed, as after choosing it.
+    MainHarness h;
+    QVERIFY(h.prepare({qso("F1ABC", "AZ0001", "05/01/07", "10:00").line()}, QStringLiteral("TEST1_P")));
+    QVERIFY(h.start());
+    QCOMPARE(h.label("I_Station")->text(), QStringLiteral("TEST1/P"));
+    QCOMPARE(h.list()->model()->rowCount(), 1);
+}
+
+void StartUpTest::filesFolderOpens()
+{
+    MainHarness h;
+    QVERIFY(h.prepare({}));
+    QVERIFY(h.start());
+    QList<QUrl> opened;
+    bool opens = true;
+    h.window->setUrlOpener([&](const QUrl &url) {
+        opened << url;
+        return opens;
+    });
+    auto *item = h.window->findChild<QAction *>(QStringLiteral("Mnu_Dossier"));
+    QVERIFY(item);
+    QVERIFY(h.get<QMenu>("Mnu_Fichier")->actions().contains(item));
+    h.messages.clear();
+    item->trigger();
+    QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(h.dir.path())});
+    QVERIFY(h.messages.shown.isEmpty());
+
+    // No file manager to show it: the operator is told where the folder is.
+    opens = false;
+    item->trigger();
+    QCOMPARE(h.messages.notices.size(), 1);
+    QVERIFY(h.messages.notices.first().contains(QDir::toNativeSeparators(h.dir.path())));
 }
 
 void StartUpTest::helpMessages()

@@ -1,5 +1,6 @@
-// Printing a listing: pages split so no line is lost, title and header on the first
-// page only, the printer font; checked on PDF files through pdftotext.
+// Printing a listing: pages split so no line is lost, the title on the first page,
+// the column header and the page number on every page, the printer font, a print
+// stopped part way; checked on PDF files through pdftotext.
 
 #include "app/Harness.h"
 
@@ -43,6 +44,17 @@ int pdfPages(const QString &path)
 
 QString squeezed(const QString &s) { return s.simplified(); }
 
+// An A4 PDF with 15 mm margins at 300 dpi, as a printer would be set.
+ListingPrinter::Result printPdf(const QString &path, const QStringList &lines,
+                                const ListingPrinter::Options &options)
+{
+    QPdfWriter pdf(path);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    pdf.setResolution(300);
+    return ListingPrinter::render(pdf, lines, options);
+}
+
 } // namespace
 
 class TestListingPrinter : public QObject
@@ -54,6 +66,7 @@ private slots:
     void paginate();
     void font();
     void longListOnPdf();
+    void cancelledPrintsNothingMore();
     void failedStart();
 
 private:
@@ -71,14 +84,17 @@ void TestListingPrinter::paginate_data()
     QTest::addColumn<int>("lines");
     QTest::addColumn<qreal>("lineHeight");
     QTest::addColumn<qreal>("pageHeight");
-    QTest::addColumn<QList<int>>("counts"); // lines on each page
+    QTest::addColumn<int>("repeated"); // header lines at the top of the later pages
+    QTest::addColumn<QList<int>>("counts"); // lines of the listing on each page
 
-    QTest::newRow("nothing") << 0 << 10.0 << 100.0 << QList<int>{};
-    QTest::newRow("one page exactly") << 10 << 10.0 << 100.0 << QList<int>{10};
-    QTest::newRow("one line over") << 11 << 10.0 << 100.0 << QList<int>{10, 1};
-    QTest::newRow("part of a line left at the foot") << 25 << 10.0 << 109.9 << QList<int>{10, 10, 5};
-    QTest::newRow("page lower than a line") << 3 << 10.0 << 4.0 << QList<int>{1, 1, 1};
-    QTest::newRow("no height") << 2 << 0.0 << 100.0 << QList<int>{1, 1};
+    QTest::newRow("nothing") << 0 << 10.0 << 100.0 << 0 << QList<int>{};
+    QTest::newRow("one page exactly") << 10 << 10.0 << 100.0 << 0 << QList<int>{10};
+    QTest::newRow("one line over") << 11 << 10.0 << 100.0 << 0 << QList<int>{10, 1};
+    QTest::newRow("part of a line left at the foot") << 25 << 10.0 << 109.9 << 0 << QList<int>{10, 10, 5};
+    QTest::newRow("page lower than a line") << 3 << 10.0 << 4.0 << 0 << QList<int>{1, 1, 1};
+    QTest::newRow("no height") << 2 << 0.0 << 100.0 << 0 << QList<int>{1, 1};
+    QTest::newRow("header on later pages") << 25 << 10.0 << 100.0 << 2 << QList<int>{10, 8, 7};
+    QTest::newRow("header fills the page") << 12 << 10.0 << 30.0 << 5 << QList<int>{3, 1, 1, 1, 1, 1, 1, 1, 1, 1};
 }
 
 void TestListingPrinter::paginate()
@@ -86,8 +102,10 @@ void TestListingPrinter::paginate()
     QFETCH(int, lines);
     QFETCH(qreal, lineHeight);
     QFETCH(qreal, pageHeight);
+    QFETCH(int, repeated);
     QFETCH(QList<int>, counts);
-    const QList<Page> pages = ListingPrinter::paginate(lines, lineHeight, pageHeight);
+    const QList<Page> pages = repeated == 0 ? ListingPrinter::paginate(lines, lineHeight, pageHeight)
+                                            : ListingPrinter::paginate(lines, lineHeight, pageHeight, repeated);
     QList<int> got;
     int next = 0;
     for (const Page &p : pages) {
@@ -125,30 +143,45 @@ void TestListingPrinter::longListOnPdf()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("liste.pdf"));
-    ListingPrinter::Result r;
-    {
-        QPdfWriter pdf(path);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        pdf.setResolution(300);
-        r = ListingPrinter::render(pdf, lines);
-    }
+    ListingPrinter::Options options;
+    options.repeatFirst = ReportText::PrintedHeaderFirst;
+    options.repeatCount = ReportText::PrintedHeaderCount;
+    QList<int> progress;
+    options.progress = [&progress](int done, int total) {
+        progress << done << total;
+        return true;
+    };
+    const ListingPrinter::Result r = printPdf(path, lines, options);
     QVERIFY2(r.ok, qPrintable(r.error));
     // 310 lines of 9-point type do not fit on one A4 page, nor on three.
     QVERIFY(r.pages >= 4);
+    QVERIFY(!r.cancelled);
     QCOMPARE(pdfPages(path), r.pages);
+    // Told before each page how far the printing has gone.
+    QCOMPARE(progress.size(), 2 * r.pages);
+    for (int p = 0; p < r.pages; ++p) {
+        QCOMPARE(progress.at(2 * p), p);
+        QCOMPARE(progress.at(2 * p + 1), r.pages);
+    }
 
+    const QString header = QStringLiteral("N° Ref Nom de l'Abbaye Date Indicatif QSL");
     const QString first = pdfText(path, 1);
     QVERIFY(squeezed(first).contains(
         QStringLiteral("TEST1 Liste alphanumerique des Abbayes confirmées au 14/03/2007")));
-    QVERIFY(squeezed(first).contains(QStringLiteral("N° Ref Nom de l'Abbaye Date Indicatif QSL")));
+    QVERIFY(squeezed(first).contains(header));
     QVERIFY(squeezed(first).contains(
         QStringLiteral("1 AZ1000 Abbazia di Santa Maria a piè di Chienti 01/01/08 F1ABC *")));
-    // The title and header stand on the first page only; the credit ends the last.
-    for (int page = 2; page <= r.pages; ++page) {
-        const QString text = pdfText(path, page);
-        QVERIFY(!text.contains(QStringLiteral("Liste alphanumerique")));
-        QVERIFY(!text.contains(QStringLiteral("Indicatif")));
+    // The title stands on the first page only; the column header heads every page,
+    // the page number ends every page, and the credit ends the last.
+    for (int page = 1; page <= r.pages; ++page) {
+        QStringList text;
+        for (const QString &line : pdfText(path, page).split(QLatin1Char('\n'))) {
+            if (!squeezed(line).isEmpty())
+                text << line;
+        }
+        QCOMPARE(text.join(QLatin1Char('\n')).contains(QStringLiteral("Liste alphanumerique")), page == 1);
+        QCOMPARE(squeezed(text.at(page == 1 ? 1 : 0)), header);
+        QCOMPARE(squeezed(text.last()), ListingPrinter::pageNumber(page, r.pages));
     }
     QVERIFY(pdfText(path, r.pages).contains(QStringLiteral("Liste établie avec KVR_ZEL Revision 1.0.9")));
 
@@ -163,6 +196,34 @@ void TestListingPrinter::longListOnPdf()
     QCOMPARE(numbers.size(), 300);
     for (int i = 0; i < numbers.size(); ++i)
         QCOMPARE(numbers.at(i), i + 1);
+}
+
+void TestListingPrinter::cancelledPrintsNothingMore()
+{
+    if (!m_tools)
+        QSKIP("pdftotext and pdfinfo (poppler-utils) are needed");
+    QStringList lines;
+    for (int i = 0; i < 400; ++i)
+        lines << QStringLiteral("ligne %1").arg(i + 1);
+    QTemporaryDir dir;
+    for (const int stopAt : {2, 0}) {
+        const QString path = dir.filePath(QStringLiteral("arret%1.pdf").arg(stopAt));
+        ListingPrinter::Options options;
+        int asked = 0;
+        options.progress = [&](int done, int) {
+            ++asked;
+            return done < stopAt;
+        };
+        const ListingPrinter::Result r = printPdf(path, lines, options);
+        QVERIFY(r.ok);
+        QVERIFY(r.cancelled);
+        QCOMPARE(r.pages, stopAt);
+        QCOMPARE(asked, stopAt + 1);
+        if (stopAt > 0) {
+            QCOMPARE(pdfPages(path), stopAt);
+            QVERIFY(!pdfText(path).contains(QStringLiteral("ligne 400")));
+        }
+    }
 }
 
 void TestListingPrinter::failedStart()
