@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
@@ -110,6 +111,7 @@ private slots:
     void print_data();
     void print();
     void printCancelled();
+    void longPrintCancelled();
 };
 
 void TestReportWindows::opensOnce_data()
@@ -443,6 +445,51 @@ void TestReportWindows::printCancelled()
     QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("Imprimer")), Qt::LeftButton);
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(h.messages.notices.isEmpty());
+}
+
+void TestReportWindows::longPrintCancelled()
+{
+    // A long list shows its progress; Cancel there prints no page more.
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is needed");
+    QList<QByteArray> log;
+    for (int i = 0; i < 2000; ++i)
+        log << zeltest::qso("F1ABC", "AZ" + QByteArray::number(1000 + i), "01/01/08", "10:00").line();
+    MainHarness h;
+    QVERIFY(h.prepare(log));
+    QVERIFY(h.start());
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("liste.pdf"));
+    h.printer.get().setOutputFormat(QPrinter::PdfFormat);
+    h.printer.get().setOutputFileName(pdf);
+    QWidget *w = open(h, "Mnu_Abbayes_Contactees", "Aff_Contacte_ZEL");
+    answerPrintDialog(true);
+    // The operator presses Annuler as soon as the progress is up.
+    bool seen = false;
+    auto *timer = new QTimer(w);
+    timer->setInterval(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, &seen] {
+        QProgressDialog *progress = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QLatin1String("Impression_En_Cours") && top->isVisible())
+                progress = qobject_cast<QProgressDialog *>(top);
+        }
+        if (!progress)
+            return;
+        seen = true;
+        timer->stop();
+        auto *cancel = progress->findChild<QPushButton *>();
+        QCOMPARE(cancel->text(), QStringLiteral("&Annuler"));
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    });
+    timer->start();
+    QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("Imprimer")), Qt::LeftButton);
+    QVERIFY(seen);
+    QVERIFY(h.messages.notices.isEmpty());
+    // What went out before Cancel stops well short of the end of the list.
+    const QString text = pdfText(pdf);
+    QVERIFY(!text.contains(QStringLiteral("AZ2999")));
+    QVERIFY(!text.contains(QStringLiteral("Liste établie avec")));
 }
 
 QTEST_MAIN(TestReportWindows)

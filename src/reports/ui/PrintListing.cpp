@@ -2,10 +2,18 @@
 
 #include "app/Messages.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+
+namespace {
+
+// From this many pages a print shows its progress from the start.
+constexpr int LongPrintPages = 10;
+
+} // namespace
 
 bool printListing(QWidget *parent, QPrinter &printer, Messages &messages,
                   const std::function<QStringList()> &lines, ListingPrinter::Options options)
@@ -21,7 +29,8 @@ bool printListing(QWidget *parent, QPrinter &printer, Messages &messages,
         return false;
 
     // A long log takes a while, page by page: the operator sees how far it has
-    // gone and may stop it. A short one is done before the dialog would show.
+    // gone and may stop it. A short one is done before the dialog would show,
+    // unless the printer is slow to take it.
     QProgressDialog progress(QStringLiteral("Impression en cours..."), QStringLiteral("&Annuler"), 0, 1, parent);
     progress.setObjectName(QStringLiteral("Impression_En_Cours"));
     progress.setWindowTitle(QStringLiteral("Impression"));
@@ -32,9 +41,15 @@ bool printListing(QWidget *parent, QPrinter &printer, Messages &messages,
     progress.setAutoReset(false);
     progress.setValue(0);
     options.progress = [&progress, &printer](int done, int total) {
+        if (done == 0 && total >= LongPrintPages)
+            progress.show();
         progress.setMaximum(total);
         progress.setLabelText(QStringLiteral("Impression en cours : page %1 / %2").arg(done + 1).arg(total));
         progress.setValue(done);
+        // The dialog shown from the start is not one the progress itself brought
+        // up: events are taken here, so that Annuler answers.
+        if (progress.isVisible())
+            QCoreApplication::processEvents();
         if (!progress.wasCanceled())
             return true;
         // Where the print system allows it, the pages already drawn are not sent either.
