@@ -112,6 +112,8 @@ QVariant QsoRowsModel::data(const QModelIndex &index, int role) const
         if (m_checkable && index.column() == 0)
             return m_checked.contains(logRow) ? Qt::Checked : Qt::Unchecked;
         return {};
+    case Qt::TextAlignmentRole:
+        return int((m_columns.at(index.column()) == Number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     case LogRowRole:
         return logRow;
     default:

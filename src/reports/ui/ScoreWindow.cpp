@@ -130,7 +130,6 @@ ScoreWindow::ScoreWindow(const AppContext &context, QWidget *parent)
     m_progress = new QProgressBar;
     m_progress->setObjectName(QStringLiteral("Progression_Niveau"));
     m_progress->setAccessibleName(QStringLiteral("Progression vers le niveau suivant"));
-    m_progress->setFormat(QStringLiteral("%v / %m"));
     m_progress->setAlignment(Qt::AlignCenter);
     nextLayout->addWidget(m_nextLevel);
     nextLayout->addWidget(m_progress);
@@ -192,6 +191,8 @@ void ScoreWindow::refresh()
         m_progress->setRange(progress.from, progress.to);
         m_progress->setValue(score.confirmed());
     }
+    // "278 / 500": the confirmed QSOs against the next level.
+    m_progress->setFormat(QStringLiteral("%1 / %2").arg(m_progress->value()).arg(m_progress->maximum()));
     m_progress->setAccessibleDescription(progress.text);
     showHistory();
 }
