@@ -69,6 +69,12 @@ AwardLog &awardLog(int count)
     if (log)
         return *log;
     log = std::make_unique<AwardLog>();
+    // The offscreen platform says at every showing that it cannot raise a window.
+    static const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+            if (!text.startsWith(QStringLiteral("This plugin does not support")))
+                previous(type, context, text);
+        });
     static const char *const codes[] = {"AZ", "BC", "KL", "CP", "EM", "FL", "LZ", "LG", "LB", "MH", "ML",
                                         "UM", "PM", "PL", "SD", "SC", "TC", "TT", "VN", "AE", "BB"};
     std::mt19937 rng(count);
