@@ -40,7 +40,6 @@ PendingQslWindow::PendingQslWindow(const AppContext &context, QWidget *parent)
     m_filter = new QLineEdit;
     m_filter->setObjectName(QStringLiteral("Filtre"));
     m_filter->setAccessibleName(QStringLiteral("Filtre sur l'indicatif ou la référence"));
-    m_filter->setClearButtonEnabled(true);
     filterLabel->setBuddy(m_filter);
     m_count = new QLabel;
     m_count->setObjectName(QStringLiteral("Nb_QSL"));
