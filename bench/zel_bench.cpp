@@ -16,7 +16,7 @@
 #include "logstore/QsoRecord.h"
 #include "logstore/Settings.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -289,7 +289,10 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    QCoreApplication app(argc, argv);
+    // The award windows are built and drawn offscreen (bench/award_bench.cpp).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

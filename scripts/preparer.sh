@@ -12,9 +12,11 @@ cd "$(dirname "$0")/.."
 # Building and running. The Qt -dev packages bring the runtime libraries and the xcb
 # platform plugin; qt6-translations-l10n gives Qt's own buttons in French (Oui / Non);
 # fonts-liberation stands in for Courier New and Arial; without fonts-dejavu-core a
-# machine with no desktop would draw every window in Liberation Mono.
-paquets=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation
-         fonts-dejavu-core)
+# machine with no desktop would draw every window in Liberation Mono. qt6-charts-dev draws
+# the score window's chart; its CMake files need Qt's OpenGL ones (libqt6opengl6-dev, only
+# recommended by qt6-base-dev).
+paquets=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
+         qt6-translations-l10n fonts-liberation fonts-dejavu-core)
 # The tests: a real X server and a robot to drive the program (xvfb, xauth, xdotool),
 # screenshots and images (imagemagick), PDF pages (poppler-utils), the menu-entry
 # checker (desktop-file-utils), the accessibility bus as a screen reader reads it

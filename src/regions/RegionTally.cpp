@@ -174,3 +174,23 @@ RegionTally Compte_Regions(const LogSession &session, const QString &band, const
     }
     return t;
 }
+
+QList<int> regionRows(const LogSession &session, int slot, const QString &band)
+{
+    QList<int> rows;
+    const bool allBands = band == QsoLabels::AllBands;
+    const QByteArray wanted = Cp1252::encode(band);
+    if (slot < 1 || slot > RegionTable::SlotCount || (!allBands && Cp1252::decode(wanted) != band))
+        return rows;
+    const QsoRecord::Layout &layout = QsoRecord::logLayout();
+    const qsizetype codeAt = layout[QsoRecord::Reference].start - 1;
+    const CodeIndex &codes = codeIndex();
+    const BandFilter onBand(layout[QsoRecord::Bande], allBands, wanted);
+    for (int row = 0, n = session.lineCount(); row < n; ++row) {
+        const QByteArrayView line = session.line(row);
+        if (line.size() >= codeAt + 2 && codes.slotOf(line[codeAt], line[codeAt + 1]) == slot
+            && onBand.matches(line))
+            rows.append(row);
+    }
+    return rows;
+}

@@ -2,6 +2,7 @@
 
 #include "refdata/RegionTable.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -37,3 +38,7 @@ struct RegionTally
 // mode counts: the selectors offer SSB and CW only, and an FM QSO still opens its
 // region.
 RegionTally Compte_Regions(const LogSession &session, const QString &band, const QString &mode);
+
+// The log rows (0-based, in log order) of the QSOs that the tally of this band
+// counts in a slot: the QSOs behind one region of the list or of the map.
+QList<int> regionRows(const LogSession &session, int slot, const QString &band);

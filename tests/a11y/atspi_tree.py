@@ -347,6 +347,9 @@ def inside(exe):
             check(bool(heard), f"after {button!r} the entry-mode label reads "
                                f"{bus.heard(mode) if mode is not None else None!r} "
                                f"(expected {expected!r})")
+
+        print("\n==== The award windows: Diplome ZEL > QSL à recevoir, then Scores ZEL")
+        award_checks(bus, pyatspi, app, win, top, check)
     finally:
         program.terminate()
         try:
@@ -514,6 +517,63 @@ def station_checks(bus, pyatspi, station, check):
     labels = [o.name for o in objs if bus.role(o) == "label"]
     check("Indicatif de la Station" in labels and any("'/'" in l for l in labels),
           f"its captions read {labels}")
+
+
+def award_checks(bus, pyatspi, app, win, top, check):
+    def showing(title):
+        w = top(app, title)
+        return w if w is not None and bus.has(w, pyatspi.STATE_SHOWING) else None
+
+    def open_item(letter, title):
+        if win:
+            xdo("windowfocus", "--sync", win[0])
+        xdo("key", "alt+d")
+        until(lambda: next((o for o in bus.walk(app) if bus.role(o) == "popup menu"
+                            and bus.has(o, pyatspi.STATE_SHOWING)), None), 15)
+        xdo("key", letter)
+        return until(lambda: showing(title), 30)
+
+    def table_rows(table, columns):
+        t = table.queryTable()
+        return [[t.getAccessibleAt(r, c).name for c in columns] for r in range(t.nRows)]
+
+    pending = open_item("q", "QSL à recevoir")
+    if check(pending is not None, "Alt+D, Q opens 'QSL à recevoir'"):
+        bus.dump(pending)
+        objs = list(bus.walk(pending))
+        tables = [o for o in objs if bus.role(o) == "table"
+                  and o.name == "QSO dont la QSL est à recevoir"]
+        if check(len(tables) == 1, "its list reads 'QSO dont la QSL est à recevoir'"):
+            rows = table_rows(tables[0], (0, 2))
+            expected = sorted([ref, call] for call, ref, _, _ in LOG_QSOS)
+            check(rows == expected, f"its lines read {rows} (expected {expected})")
+        count = f"{len(LOG_QSOS)} QSL à recevoir"
+        check(any(bus.heard(o) == count for o in objs if bus.role(o) == "label"),
+              f"its count reads {count!r}")
+        buttons = [o.name for o in objs if bus.role(o) == "push button"]
+        check(buttons == ["Marquer QSL reçue", "Enregistrer", "Imprimer", "Fermer"],
+              f"its buttons read {buttons}")
+        xdo("key", "Escape")
+        check(bool(until(lambda: showing("QSL à recevoir") is None and "closed", 15)),
+              "Escape closes it")
+
+    score = open_item("s", "Scores")
+    if check(score is not None, "Alt+D, S opens 'Scores'"):
+        objs = list(bus.walk(score))
+        bars = [o for o in objs if bus.role(o) == "progress bar"]
+        check(len(bars) == 1 and bars[0].name == "Progression vers le niveau suivant"
+              and bus.value(bars[0]) == 0,
+              f"its progress bar reads {[(b.name, bus.value(b)) for b in bars]}")
+        needed = "Encore 10 QSL pour le diplôme de base"
+        check(any(bus.heard(o) == needed for o in objs), f"it reads {needed!r}")
+        xdo("key", "alt+t")  # the "Tableau" tab
+        table = until(lambda: next((o for o in bus.walk(score) if bus.role(o) == "table"
+                                    and o.name == "Abbayes contactées et confirmées par mois"
+                                    and bus.has(o, pyatspi.STATE_SHOWING)), None), 15)
+        if check(table is not None, "its table 'Abbayes contactées et confirmées par mois' shows"):
+            rows = table_rows(table, (0, 1, 2))
+            check(rows[:2] == [["02/2007", "3", "0"], ["03/2007", "3", "0"]],
+                  f"its first months read {rows[:2]}")
 
 
 if __name__ == "__main__":

@@ -148,6 +148,7 @@ void StartUpTest::menuCaptions_data()
         {"Mnu_Reglement", "Reglement"},
         {"Mnu_Abbayes_Contactees", "Liste des Abbayes contactées"},
         {"Mnu_Scores_ZEL", "Scores ZEL"},
+        {"Mnu_QSL_A_Recevoir", "QSL à recevoir"},
         {"Mnu_Aide", "Aide"},
         {"Mnu_Historique", "Historique"},
         {"Mnu_Mode_Emploi", "Mode d'emploi"},

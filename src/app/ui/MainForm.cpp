@@ -266,6 +266,7 @@ MainItems MainForm::items() const
     items.Mnu_Reglement = Mnu_Reglement;
     items.Mnu_Abbayes_Contactees = Mnu_Abbayes_Contactees;
     items.Mnu_Scores_ZEL = Mnu_Scores_ZEL;
+    items.Mnu_QSL_A_Recevoir = Mnu_QSL_A_Recevoir;
     items.Mnu_Historique = Mnu_Historique;
     items.Mnu_Mode_Emploi = Mnu_Mode_Emploi;
     items.Mnu_Apropos = Mnu_Apropos;
@@ -303,6 +304,7 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_Reglement = item(Mnu_Diplome_ZEL, "Mnu_Reglement");
     Mnu_Abbayes_Contactees = item(Mnu_Diplome_ZEL, "Mnu_Abbayes_Contactees");
     Mnu_Scores_ZEL = item(Mnu_Diplome_ZEL, "Mnu_Scores_ZEL");
+    Mnu_QSL_A_Recevoir = item(Mnu_Diplome_ZEL, "Mnu_QSL_A_Recevoir");
     Mnu_Aide = menu("Mnu_Aide");
     Mnu_Historique = item(Mnu_Aide, "Mnu_Historique");
     Mnu_Mode_Emploi = item(Mnu_Aide, "Mnu_Mode_Emploi");
@@ -316,6 +318,7 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_Reglement->setText(QStringLiteral("R&eglement"));
     Mnu_Abbayes_Contactees->setText(QStringLiteral("&Liste des Abbayes contactées"));
     Mnu_Scores_ZEL->setText(QStringLiteral("&Scores ZEL"));
+    Mnu_QSL_A_Recevoir->setText(QStringLiteral("&QSL à recevoir"));
 }
 
 // Captions carry a mnemonic (Alt + the underlined letter); the text shown is unchanged.

@@ -14,6 +14,8 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -150,10 +152,15 @@ ActivityMapWindow::ActivityMapWindow(Settings &settings, const LogSession &sessi
         box->setBackgroundRole(QPalette::Base);
         box->setForegroundRole(QPalette::Text);
         box->setFont(MapLayout::boxFont());
+        // Each region leads to its QSOs: a click, or Tab from box to box and Enter.
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->setCursor(Qt::PointingHandCursor);
+        box->installEventFilter(this);
         Dep << box;
         setBoxColour(slot, false);
     }
     connect(Picture1, &ItalyMapView::laidOut, this, &ActivityMapWindow::placeBoxes);
+    connect(Picture1, &ItalyMapView::shapeClicked, this, &ActivityMapWindow::onShapeClicked);
     Picture1->setTextWidths(MapLayout::measure(MapLayout::boxFont()));
 
     auto *layout = new QHBoxLayout(this);
@@ -195,6 +202,7 @@ void ActivityMapWindow::Affiche_Carte()
 
 void ActivityMapWindow::showTally(const RegionTally &tally)
 {
+    m_shownBand = tally.band;
     for (int slot = 1; slot <= RegionTable::SlotCount; ++slot) {
         setBoxColour(slot, tally.marked(slot));
         const RegionStatus s = tally.status(slot);
@@ -246,4 +254,56 @@ void ActivityMapWindow::setBoxColour(int slot, bool marked)
     p.setColor(QPalette::Base, marked ? ItalyMap::contactedColour() : unmarkedColour());
     p.setColor(QPalette::Text, Qt::black);
     box->setPalette(p);
+}
+
+bool ActivityMapWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *box = qobject_cast<QLabel *>(watched);
+    const int slot = box ? int(Dep.indexOf(box)) + 1 : 0;
+    if (slot >= 1) {
+        switch (event->type()) {
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+                emit regionChosen(slot, m_shownBand);
+                return true;
+            }
+            break;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                emit regionChosen(slot, m_shownBand);
+                return true;
+            }
+            break;
+        }
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            // The box with the focus stands out by a thicker frame.
+            box->setLineWidth(event->type() == QEvent::FocusIn ? 3 : 1);
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ActivityMapWindow::onShapeClicked(const QString &id, const QPointF &point)
+{
+    // Trento and Bolzano share one shape: the region whose box is nearer the click.
+    int chosen = 0;
+    qreal best = 0;
+    const MapLayout layout = Picture1->currentLayout();
+    for (int slot = 1; slot <= RegionTable::SlotCount; ++slot) {
+        if (ItalyMap::elementId(slot) != id)
+            continue;
+        const QPointF d = layout.box(slot).center() - point;
+        const qreal distance = QPointF::dotProduct(d, d);
+        if (chosen == 0 || distance < best) {
+            chosen = slot;
+            best = distance;
+        }
+    }
+    if (chosen)
+        emit regionChosen(chosen, m_shownBand);
 }

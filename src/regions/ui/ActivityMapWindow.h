@@ -36,7 +36,15 @@ public:
     // A size that fits the screen's free area, for the first showing.
     QSize openingSize(const QRect &available) const;
 
+signals:
+    // A click on a region's shape or box, or Enter on its box: the region's QSOs on the band shown.
+    void regionChosen(int slot, const QString &band);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void onShapeClicked(const QString &id, const QPointF &point);
     void placeBoxes(const MapLayout &layout);
     void setBoxColour(int slot, bool marked);
 
@@ -55,4 +63,5 @@ private:
     QWidget *m_panel;
     QLabel *m_legendBand;
     QList<QLabel *> m_legendCounts; // confirmed, worked, not worked
+    QString m_shownBand;            // the band of the tally the boxes show
 };

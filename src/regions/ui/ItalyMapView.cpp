@@ -2,6 +2,8 @@
 
 #include "regions/ItalyMap.h"
 
+#include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -50,4 +52,36 @@ void ItalyMapView::relayout()
     m_layout = MapLayout::compute(QSizeF(size()), m_widths);
     emit laidOut(m_layout);
     update();
+}
+
+QString ItalyMapView::shapeAt(const QPointF &point) const
+{
+    if (!m_renderer.isValid() || !m_layout.map.contains(point))
+        return {};
+    for (const QString &id : ItalyMap::elementIds()) {
+        const QRectF picture = m_renderer.transformForElement(id).mapRect(m_renderer.boundsOnElement(id));
+        const QRectF area(m_layout.toArea(picture.topLeft()), m_layout.toArea(picture.bottomRight()));
+        if (!area.contains(point))
+            continue;
+        // The shape itself, not its bounding box: draw it alone under the point.
+        QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
+        pixel.fill(Qt::transparent);
+        QPainter p(&pixel);
+        p.translate(-point);
+        const_cast<QSvgRenderer &>(m_renderer).render(&p, id, area);
+        p.end();
+        if (qAlpha(pixel.pixel(0, 0)) > 0)
+            return id;
+    }
+    return {};
+}
+
+void ItalyMapView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QString id = shapeAt(event->position());
+    if (!id.isEmpty())
+        emit shapeClicked(id, event->position());
 }

@@ -26,12 +26,18 @@ public:
 
     QSize sizeHint() const override;
 
+    // The shape drawn under a point of the widget (empty: the sea).
+    QString shapeAt(const QPointF &point) const;
+
 signals:
     void laidOut(const MapLayout &layout);
+    // A click on a region's shape.
+    void shapeClicked(const QString &id, const QPointF &point);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void relayout();

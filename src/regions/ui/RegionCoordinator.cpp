@@ -4,6 +4,7 @@
 #include "logstore/LogSession.h"
 #include "regions/ui/ActivityMapWindow.h"
 #include "regions/ui/MiniMapWindow.h"
+#include "regions/ui/RegionQsoWindow.h"
 #include "regions/ui/RegionsWindow.h"
 
 #include <QGuiApplication>
@@ -37,6 +38,7 @@ RegionsWindow *RegionCoordinator::regions()
         m_regions = new RegionsWindow(
             m_context.messages, [this](const QString &band, const QString &mode) { return tally(band, mode); },
             m_context.mainWindow);
+        connect(m_regions, &RegionsWindow::regionChosen, this, &RegionCoordinator::openRegionQsos);
         m_regions->startUp();
     }
     return m_regions;
@@ -49,6 +51,7 @@ ActivityMapWindow *RegionCoordinator::map()
         m_map = new ActivityMapWindow(
             m_context.settings, m_context.session, m_context.messages,
             [this](const QString &band, const QString &mode) { return tally(band, mode); }, m_context.mainWindow);
+        connect(m_map, &ActivityMapWindow::regionChosen, this, &RegionCoordinator::openRegionQsos);
         // Known before its start-up runs: the start-up's tally comes back here.
         m_map->startUp();
     }
@@ -107,4 +110,11 @@ void RegionCoordinator::newRegionDone()
 {
     if (m_mini && m_mini->isVisible())
         m_mini->close();
+}
+
+void RegionCoordinator::openRegionQsos(int slot, const QString &band)
+{
+    if (!m_regionQsos)
+        m_regionQsos = new RegionQsoWindow(m_context.session, m_context.mainWindow, m_context.mainWindow);
+    m_regionQsos->showRegion(slot, band);
 }

@@ -8,6 +8,7 @@
 
 class ActivityMapWindow;
 class MiniMapWindow;
+class RegionQsoWindow;
 class RegionsWindow;
 
 // Opens the region windows and hands every tally to both tally windows, as the
@@ -25,6 +26,8 @@ public:
     // The entry chain's new region: the mini map opens, or comes back to the front.
     void newRegion(const QString &reference);
     void newRegionDone();
+    // "QSO de la région": the QSOs behind a region chosen in the list or on the map.
+    void openRegionQsos(int slot, const QString &band);
 
 private:
     RegionTally tally(const QString &band, const QString &mode);
@@ -37,6 +40,7 @@ private:
     QPointer<RegionsWindow> m_regions;
     QPointer<ActivityMapWindow> m_map;
     QPointer<MiniMapWindow> m_mini;
+    QPointer<RegionQsoWindow> m_regionQsos;
     bool m_regionsShown = false;
     bool m_mapShown = false;
 };

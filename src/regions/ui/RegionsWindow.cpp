@@ -1,6 +1,8 @@
 #include "regions/ui/RegionsWindow.h"
 
 #include "app/Messages.h"
+#include "app/ui/KeyboardUse.h"
+#include "refdata/RegionTable.h"
 #include "regions/ui/RegionSelectors.h"
 
 #include <QComboBox>
@@ -68,6 +70,12 @@ RegionsWindow::RegionsWindow(Messages &messages, TallyRequest tally, QWidget *pa
     // Enter in either selector shows the band as "Afficher" does.
     for (QComboBox *selector : {Bande_A, Mode_AX})
         connect(selector->lineEdit(), &QLineEdit::returnPressed, Afficher, &QPushButton::click);
+    // A line leads to the region's QSOs ("    LZ Region Latium": the code after four blanks).
+    KeyboardUse::onRowChosen(Regions, [this](const QModelIndex &index) {
+        const int slot = RegionTable::slotOfCode(index.data().toString().mid(4, 2));
+        if (slot > 0)
+            emit regionChosen(slot, m_shownBand);
+    });
 }
 
 void RegionsWindow::startUp()
@@ -80,6 +88,7 @@ void RegionsWindow::startUp()
 
 void RegionsWindow::showTally(const RegionTally &tally)
 {
+    m_shownBand = tally.band;
     Regions->clear();
     Regions->addItems(tally.lines);
 }

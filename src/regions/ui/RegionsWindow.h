@@ -22,6 +22,10 @@ public:
     // Lists the lines of a tally, whichever window asked for it.
     void showTally(const RegionTally &tally);
 
+signals:
+    // Enter or a double click on a line: the region's QSOs on the band listed.
+    void regionChosen(int slot, const QString &band);
+
 private:
     void onAfficher();
 
@@ -31,4 +35,5 @@ private:
     QComboBox *Mode_AX;
     QPushButton *Afficher;
     QListWidget *Regions;
+    QString m_shownBand; // the band of the tally listed
 };

@@ -3,6 +3,7 @@
 #include "app/Clock.h"
 #include "app/Messages.h"
 #include "app/ui/Centre.h"
+#include "app/ui/KeyboardUse.h"
 #include "app/ui/SharedPrinter.h"
 #include "logstore/LogSession.h"
 #include "reports/ListingModel.h"
@@ -136,6 +137,12 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
 
     connect(m_save, &QPushButton::clicked, this, &ListingWindow::save);
     connect(m_print, &QPushButton::clicked, this, &ListingWindow::print);
+    // Enter or a double click on a QSO's line shows it in the main window (the empty first line leads nowhere).
+    KeyboardUse::onRowChosen(m_list, [this](const QModelIndex &index) {
+        if (index.row() >= 1)
+            KeyboardUse::showInMainWindow(m_context.session, m_context.mainWindow,
+                                          m_model->listing().sourceRow(index.row() - 1));
+    });
     // The list follows the log: a QSO committed, edited, deleted or confirmed, another station.
     connect(&m_context.session, &LogSession::logChanged, this, &ListingWindow::Affiche);
 

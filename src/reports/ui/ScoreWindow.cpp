@@ -2,7 +2,28 @@
 
 #include "app/ui/Centre.h"
 #include "logstore/LogSession.h"
+#include "reports/AwardHistory.h"
+#include "reports/AwardProgress.h"
 #include "reports/AwardScore.h"
+
+#include "app/Clock.h"
+#include "app/Messages.h"
+#include "logstore/AtomicFile.h"
+
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QDateTimeAxis>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLegend>
+#include <QLineSeries>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QValueAxis>
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -100,14 +121,36 @@ ScoreWindow::ScoreWindow(const AppContext &context, QWidget *parent)
             rulesLayout->addSpacing(8);
     }
 
+    // The way to the next level, under the verdicts.
+    auto *nextFrame = new QGroupBox;
+    nextFrame->setObjectName(QStringLiteral("Frame_Niveau"));
+    auto *nextLayout = new QVBoxLayout(nextFrame);
+    m_nextLevel = label("Label_Niveau_Suivant", QString(), Qt::AlignCenter);
+    setBold(m_nextLevel);
+    m_progress = new QProgressBar;
+    m_progress->setObjectName(QStringLiteral("Progression_Niveau"));
+    m_progress->setAccessibleName(QStringLiteral("Progression vers le niveau suivant"));
+    m_progress->setAlignment(Qt::AlignCenter);
+    nextLayout->addWidget(m_nextLevel);
+    nextLayout->addWidget(m_progress);
+
     auto *left = new QVBoxLayout;
     left->addWidget(titleFrame);
     left->addWidget(countFrame);
     left->addWidget(resultFrame);
+    left->addWidget(nextFrame);
     left->addStretch(1);
-    auto *outer = new QHBoxLayout(this);
-    outer->addLayout(left, 1);
-    outer->addWidget(rulesFrame);
+    auto *top = new QHBoxLayout;
+    top->addLayout(left, 1);
+    top->addWidget(rulesFrame);
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(top);
+    outer->addWidget(buildHistory(), 1);
+
+    m_chooseImageFile = [](QWidget *parent, const QString &suggested) {
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer l'image"), suggested,
+                                            QStringLiteral("Images PNG (*.png)"));
+    };
 
     // The score follows the log as QSOs are committed, deleted or confirmed.
     connect(&m_context.session, &LogSession::logChanged, this, &ScoreWindow::refresh);
@@ -138,4 +181,143 @@ void ScoreWindow::refresh()
     paint(m_baseName, AwardScore::colour(base));
     paint(m_excellenceVerdict, AwardScore::colour(excellence));
     paint(m_excellenceName, AwardScore::colour(excellence));
+
+    const AwardProgress progress = AwardProgress::of(score.confirmed());
+    m_nextLevel->setText(progress.text);
+    if (progress.complete()) {
+        m_progress->setRange(0, progress.from);
+        m_progress->setValue(progress.from);
+    } else {
+        m_progress->setRange(progress.from, progress.to);
+        m_progress->setValue(score.confirmed());
+    }
+    // "278 / 500": the confirmed QSOs against the next level.
+    m_progress->setFormat(QStringLiteral("%1 / %2").arg(m_progress->value()).arg(m_progress->maximum()));
+    m_progress->setAccessibleDescription(progress.text);
+    showHistory();
+}
+
+QWidget *ScoreWindow::buildHistory()
+{
+    auto *box = new QGroupBox(QStringLiteral("Le diplôme mois par mois"));
+    box->setObjectName(QStringLiteral("Frame_Historique"));
+    auto *tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("Onglets_Historique"));
+    tabs->setAccessibleName(QStringLiteral("Le diplôme mois par mois"));
+
+    m_contactedSeries = new QLineSeries;
+    m_contactedSeries->setName(QStringLiteral("Abbayes contactées"));
+    m_confirmedSeries = new QLineSeries;
+    m_confirmedSeries->setName(QStringLiteral("Abbayes confirmées"));
+    auto *chart = new QChart;
+    chart->addSeries(m_contactedSeries);
+    chart->addSeries(m_confirmedSeries);
+    m_months = new QDateTimeAxis;
+    m_months->setFormat(QStringLiteral("MM/yyyy"));
+    m_months->setTickCount(7);
+    m_counts = new QValueAxis;
+    m_counts->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(m_months, Qt::AlignBottom);
+    chart->addAxis(m_counts, Qt::AlignLeft);
+    for (QLineSeries *s : {m_contactedSeries, m_confirmedSeries}) {
+        s->attachAxis(m_months);
+        s->attachAxis(m_counts);
+    }
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    m_chart = new QChartView(chart);
+    m_chart->setObjectName(QStringLiteral("Graphique"));
+    m_chart->setAccessibleName(QStringLiteral("Graphique des abbayes contactées et confirmées par mois"));
+    m_chart->setAccessibleDescription(QStringLiteral("Les mêmes chiffres sont dans l'onglet Tableau"));
+    m_chart->setRenderHint(QPainter::Antialiasing);
+    m_chart->setMinimumHeight(220);
+
+    m_table = new QTableWidget(0, 3);
+    m_table->setObjectName(QStringLiteral("Tableau_Mois"));
+    m_table->setAccessibleName(QStringLiteral("Abbayes contactées et confirmées par mois"));
+    m_table->setHorizontalHeaderLabels(
+        {QStringLiteral("Mois"), QStringLiteral("Abbayes contactées"), QStringLiteral("Abbayes confirmées")});
+    m_table->verticalHeader()->setVisible(false);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setTabKeyNavigation(false);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    tabs->addTab(m_chart, QStringLiteral("&Graphique"));
+    tabs->addTab(m_table, QStringLiteral("&Tableau"));
+
+    m_saveImage = new QPushButton(QStringLiteral("Enregistrer l'&image"));
+    m_saveImage->setObjectName(QStringLiteral("Enregistrer_Image"));
+    m_saveImage->setAccessibleDescription(QStringLiteral("Enregistre le graphique en image PNG"));
+    connect(m_saveImage, &QPushButton::clicked, this, &ScoreWindow::saveImage);
+
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(tabs, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_saveImage);
+    layout->addLayout(buttons);
+    return box;
+}
+
+void ScoreWindow::showHistory()
+{
+    const QList<AwardHistory::Month> months =
+        AwardHistory::fromSession(m_context.session, m_context.clock.localNow().date());
+    QList<QPointF> contacted;
+    QList<QPointF> confirmed;
+    contacted.reserve(months.size());
+    confirmed.reserve(months.size());
+    m_table->setRowCount(int(months.size()));
+    int top = 0;
+    for (int i = 0; i < months.size(); ++i) {
+        const AwardHistory::Month &m = months.at(i);
+        const qreal x = qreal(m.month.startOfDay().toMSecsSinceEpoch());
+        contacted.append({x, qreal(m.contacted)});
+        confirmed.append({x, qreal(m.confirmed)});
+        top = qMax(top, m.contacted);
+        const QString cells[] = {AwardHistory::monthText(m.month), QString::number(m.contacted),
+                                 QString::number(m.confirmed)};
+        for (int c = 0; c < 3; ++c) {
+            QTableWidgetItem *item = m_table->item(i, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                m_table->setItem(i, c, item);
+            }
+            item->setText(cells[c]);
+        }
+    }
+    m_contactedSeries->replace(contacted);
+    m_confirmedSeries->replace(confirmed);
+    const QDate first = months.isEmpty() ? m_context.clock.localNow().date() : months.first().month;
+    const QDate last = months.isEmpty() ? first : months.last().month;
+    m_months->setRange(first.startOfDay(), (last > first ? last : first.addMonths(1)).startOfDay());
+    m_counts->setRange(0, qMax(10, top));
+    m_counts->applyNiceNumbers();
+}
+
+void ScoreWindow::saveImage()
+{
+    const QString suggested = m_context.session.filePath(
+        m_context.session.callsign() + QStringLiteral("_Scores_ZEL_")
+        + m_context.clock.localNow().date().toString(QStringLiteral("dd_MM_yy")) + QStringLiteral(".png"));
+    QString path = m_chooseImageFile ? m_chooseImageFile(this, suggested) : QString();
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+        path += QStringLiteral(".png");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    // The chart as it is drawn in the window.
+    const QImage image = m_chart->grab().toImage();
+    if (image.isNull() || !image.save(&buffer, "PNG")) {
+        m_context.messages.notice(QStringLiteral("L'image n'a pas pu être préparée."));
+        return;
+    }
+    const AtomicFile::Result w = AtomicFile::write(path, png);
+    m_context.messages.notice(w.ok ? QStringLiteral("L'image a été enregistrée sous le nom :\r\n%1")
+                                         .arg(QDir::toNativeSeparators(path))
+                                   : QStringLiteral("L'image n'a pas pu être enregistrée sous le nom : %1\r\n%2")
+                                         .arg(QDir::toNativeSeparators(path), w.error));
 }

@@ -4,10 +4,21 @@
 
 #include <QWidget>
 
+#include <functional>
+
+class QChartView;
+class QDateTimeAxis;
 class QLabel;
+class QLineSeries;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QValueAxis;
 
 // `Scores_ZEL`: how many QSOs the log holds, how many are confirmed, and whether
-// the base award and the first Excellence level are reached. It follows the log.
+// the base award and the first Excellence level are reached; below, the way to
+// the next level and the award month by month, as a chart and as a table. It
+// follows the log.
 class ScoreWindow : public QWidget
 {
     Q_OBJECT
@@ -19,7 +30,16 @@ public:
     // Counts the log again and shows the verdicts.
     void refresh();
 
+    // Asks where to save the chart (the suggested path given); empty: cancelled.
+    using ImageFileChooser = std::function<QString(QWidget *parent, const QString &suggested)>;
+    void setImageFileChooser(ImageFileChooser chooser) { m_chooseImageFile = std::move(chooser); }
+    // "Enregistrer l'image": the chart as a PNG picture.
+    void saveImage();
+
 private:
+    QWidget *buildHistory();
+    void showHistory();
+
     AppContext m_context;
     QLabel *m_contacted = nullptr;  // NB_Contacte
     QLabel *m_confirmed = nullptr;  // NB_Confirme
@@ -27,4 +47,14 @@ private:
     QLabel *m_baseName = nullptr;
     QLabel *m_excellenceVerdict = nullptr;
     QLabel *m_excellenceName = nullptr;
+    QLabel *m_nextLevel = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QChartView *m_chart = nullptr;
+    QLineSeries *m_contactedSeries = nullptr;
+    QLineSeries *m_confirmedSeries = nullptr;
+    QDateTimeAxis *m_months = nullptr;
+    QValueAxis *m_counts = nullptr;
+    QTableWidget *m_table = nullptr;
+    QPushButton *m_saveImage = nullptr;
+    ImageFileChooser m_chooseImageFile;
 };

@@ -1,0 +1,145 @@
+#include "app/QsoRowsModel.h"
+
+#include "logstore/Cp1252.h"
+#include "logstore/LogSession.h"
+
+QsoRowsModel::QsoRowsModel(const LogSession &session, QList<int> columns, bool checkable, QObject *parent)
+    : QAbstractTableModel(parent), m_session(session), m_columns(std::move(columns)), m_checkable(checkable)
+{
+}
+
+void QsoRowsModel::setRows(QList<int> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+QList<int> QsoRowsModel::checkedRows() const
+{
+    QList<int> out;
+    if (m_checked.isEmpty())
+        return out;
+    for (int row : m_rows) {
+        if (m_checked.contains(row))
+            out.append(row);
+    }
+    return out;
+}
+
+void QsoRowsModel::setChecked(int logRow, bool checked)
+{
+    if (checked)
+        m_checked.insert(logRow);
+    else
+        m_checked.remove(logRow);
+    const qsizetype at = m_rows.indexOf(logRow);
+    if (at >= 0)
+        emit dataChanged(index(int(at), 0), index(int(at), 0), {Qt::CheckStateRole});
+}
+
+void QsoRowsModel::clearChecks()
+{
+    m_checked.clear();
+    if (!m_rows.isEmpty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::CheckStateRole});
+}
+
+QString QsoRowsModel::title(int column)
+{
+    switch (column) {
+    case Number:
+        return QStringLiteral("N°");
+    case QsoRecord::Indicatif:
+        return QStringLiteral("Indicatif");
+    case QsoRecord::Locator:
+        return QStringLiteral("Locator");
+    case QsoRecord::Prenom:
+        return QStringLiteral("Prénom");
+    case QsoRecord::Reference:
+        return QStringLiteral("Référence");
+    case QsoRecord::Date:
+        return QStringLiteral("Date");
+    case QsoRecord::Heure:
+        return QStringLiteral("Heure");
+    case QsoRecord::Mode:
+        return QStringLiteral("Mode");
+    case QsoRecord::Bande:
+        return QStringLiteral("Bande");
+    case QsoRecord::RstRecu:
+        return QStringLiteral("RST reçu");
+    case QsoRecord::RstEnvoye:
+        return QStringLiteral("RST envoyé");
+    case QsoRecord::NomAbbaye:
+        return QStringLiteral("Nom de l'Abbaye");
+    case QsoRecord::Qsl:
+        return QStringLiteral("QSL");
+    default:
+        return {};
+    }
+}
+
+QString QsoRowsModel::cell(int logRow, int column) const
+{
+    if (column == Number)
+        return QString::number(logRow + 1);
+    if (logRow < 0 || logRow >= m_session.lineCount() || column < 0 || column >= QsoRecord::FieldCount)
+        return {};
+    const QsoRecord::Column c = QsoRecord::logLayout()[column];
+    const QByteArrayView line = m_session.line(logRow);
+    const qsizetype start = c.start - 1;
+    if (line.size() <= start)
+        return {};
+    return Cp1252::decode(line.sliced(start, qMin<qsizetype>(c.width, line.size() - start))).trimmed();
+}
+
+int QsoRowsModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+
+int QsoRowsModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant QsoRowsModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    const int logRow = m_rows.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return cell(logRow, m_columns.at(index.column()));
+    case Qt::CheckStateRole:
+        if (m_checkable && index.column() == 0)
+            return m_checked.contains(logRow) ? Qt::Checked : Qt::Unchecked;
+        return {};
+    case Qt::TextAlignmentRole:
+        return int((m_columns.at(index.column()) == Number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    case LogRowRole:
+        return logRow;
+    default:
+        return {};
+    }
+}
+
+bool QsoRowsModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!m_checkable || role != Qt::CheckStateRole || !index.isValid() || index.column() != 0)
+        return false;
+    setChecked(m_rows.at(index.row()), value.toInt() == Qt::Checked);
+    return true;
+}
+
+Qt::ItemFlags QsoRowsModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (m_checkable && index.column() == 0)
+        f |= Qt::ItemIsUserCheckable;
+    return f;
+}
+
+QVariant QsoRowsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_columns.size())
+        return title(m_columns.at(section));
+    return QAbstractTableModel::headerData(section, orientation, role);
+}

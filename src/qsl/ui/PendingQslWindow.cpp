@@ -1,0 +1,203 @@
+#include "qsl/ui/PendingQslWindow.h"
+
+#include "app/Clock.h"
+#include "app/Messages.h"
+#include "app/QsoRowsModel.h"
+#include "app/ui/Centre.h"
+#include "app/ui/KeyboardUse.h"
+#include "app/ui/SharedPrinter.h"
+#include "logstore/LogSession.h"
+#include "qsl/PendingQsl.h"
+#include "qsl/QslMarking.h"
+#include "reports/ui/PrintListing.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+PendingQslWindow::PendingQslWindow(const AppContext &context, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_context(context)
+{
+    setObjectName(QStringLiteral("QSL_A_Recevoir"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("QSL à recevoir"));
+
+    auto *title = new QLabel(QStringLiteral("QSL à recevoir"));
+    title->setObjectName(QStringLiteral("Label_Titre"));
+    QFont big = title->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    title->setFont(big);
+
+    auto *filterLabel = new QLabel(QStringLiteral("Fil&tre (indicatif ou référence) :"));
+    filterLabel->setObjectName(QStringLiteral("Label_Filtre"));
+    m_filter = new QLineEdit;
+    m_filter->setObjectName(QStringLiteral("Filtre"));
+    m_filter->setAccessibleName(QStringLiteral("Filtre sur l'indicatif ou la référence"));
+    filterLabel->setBuddy(m_filter);
+    m_count = new QLabel;
+    m_count->setObjectName(QStringLiteral("Nb_QSL"));
+    QFont bold = m_count->font();
+    bold.setBold(true);
+    m_count->setFont(bold);
+    m_count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    m_model = new QsoRowsModel(m_context.session,
+                               {QsoRecord::Reference, QsoRecord::NomAbbaye, QsoRecord::Indicatif, QsoRecord::Date,
+                                QsoRecord::Heure, QsoRecord::Bande, QsoRecord::Mode},
+                               true, this);
+    m_list = new QTableView;
+    m_list->setObjectName(QStringLiteral("Liste_QSL"));
+    m_list->setAccessibleName(QStringLiteral("QSO dont la QSL est à recevoir"));
+    m_list->setAccessibleDescription(QStringLiteral(
+        "Espace coche la ligne, Entrée ou un double clic montre le QSO dans la fenêtre principale"));
+    m_list->setModel(m_model);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setWordWrap(false);
+    m_list->verticalHeader()->setVisible(false);
+    const QFontMetrics fm(m_list->font());
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
+    const int w = fm.horizontalAdvance(QLatin1Char('M'));
+    const int widths[] = {10, 0, 10, 7, 5, 7, 4}; // the abbey name takes the room left
+    for (int c = 0; c < int(std::size(widths)); ++c) {
+        if (widths[c])
+            m_list->setColumnWidth(c, w * widths[c] + 16);
+    }
+    m_list->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_list->installEventFilter(this);
+
+    m_mark = new QPushButton(QStringLiteral("&Marquer QSL reçue"));
+    m_mark->setObjectName(QStringLiteral("Marquer"));
+    m_mark->setAccessibleDescription(QStringLiteral("Marque les QSO cochés comme confirmés"));
+    m_save = new QPushButton(QStringLiteral("&Enregistrer"));
+    m_save->setObjectName(QStringLiteral("Enregistrer"));
+    m_print = new QPushButton(QStringLiteral("&Imprimer"));
+    m_print->setObjectName(QStringLiteral("Imprimer"));
+    m_close = new QPushButton(QStringLiteral("&Fermer"));
+    m_close->setObjectName(QStringLiteral("Fermer"));
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(filterLabel);
+    top->addWidget(m_filter, 1);
+    top->addSpacing(24);
+    top->addWidget(m_count);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_mark);
+    buttons->addStretch(1);
+    buttons->addWidget(m_save);
+    buttons->addWidget(m_print);
+    buttons->addSpacing(24);
+    buttons->addWidget(m_close);
+    auto *outer = new QVBoxLayout(this);
+    outer->addWidget(title, 0, Qt::AlignHCenter);
+    outer->addLayout(top);
+    outer->addWidget(m_list, 1);
+    outer->addLayout(buttons);
+
+    connect(m_filter, &QLineEdit::textChanged, this, &PendingQslWindow::applyFilter);
+    connect(m_mark, &QPushButton::clicked, this, &PendingQslWindow::markReceived);
+    connect(m_save, &QPushButton::clicked, this, &PendingQslWindow::save);
+    connect(m_print, &QPushButton::clicked, this, &PendingQslWindow::print);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    KeyboardUse::onRowChosen(m_list, [this](const QModelIndex &index) {
+        KeyboardUse::showInMainWindow(m_context.session, m_context.mainWindow, m_model->logRow(index.row()));
+    });
+    KeyboardUse::closeOnEscape(this);
+    KeyboardUse::enterClicksButtons(this);
+    // The list follows the log: QSOs committed, edited, deleted, confirmed, another station.
+    connect(&m_context.session, &LogSession::logChanged, this, &PendingQslWindow::refresh);
+
+    resize(qMin(w * 118 + 40, 1000), 600);
+    refresh();
+}
+
+void PendingQslWindow::open()
+{
+    if (!isVisible())
+        centreOnScreen(this);
+    show();
+    raise();
+    activateWindow();
+}
+
+void PendingQslWindow::refresh()
+{
+    m_pending = PendingQsl::rows(m_context.session);
+    m_model->clearChecks();
+    applyFilter();
+}
+
+void PendingQslWindow::applyFilter()
+{
+    m_model->setRows(PendingQsl::filter(m_context.session, m_pending, m_filter->text()));
+    m_count->setText(PendingQsl::countText(m_model->rowCount()));
+    if (m_model->rowCount() > 0)
+        m_list->setCurrentIndex(m_model->index(0, 0));
+}
+
+bool PendingQslWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Space ticks or unticks the line, whichever cell has the focus.
+    if (watched == m_list && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
+        const QModelIndex current = m_list->currentIndex();
+        if (current.isValid()) {
+            const int row = m_model->logRow(current.row());
+            m_model->setChecked(row, !m_model->isChecked(row));
+        }
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PendingQslWindow::markReceived()
+{
+    const QList<int> rows = m_model->checkedRows();
+    if (rows.isEmpty()) {
+        m_context.messages.notice(QslMarking::noTickMessage());
+        return;
+    }
+    QList<int> numbers;
+    QList<QByteArray> shown;
+    for (int row : rows) {
+        numbers.append(row + 1);
+        shown.append(m_context.session.line(row).toByteArray());
+    }
+    // The session says the log changed: the list, the score and the maps follow.
+    const AtomicFile::Result r = QslMarking::Modif_Fichier_Log(m_context.session, numbers, shown);
+    if (!r.ok) {
+        m_context.messages.notice(r.error);
+        m_context.session.reload();
+    }
+}
+
+void PendingQslWindow::save()
+{
+    const PendingQsl::Saved s =
+        PendingQsl::save(m_context.session, m_model->rows(), m_context.clock.localNow().date());
+    m_context.messages.notice(s.message);
+}
+
+void PendingQslWindow::print()
+{
+    const LogSession &session = m_context.session;
+    if (!session.loadError().isEmpty()) {
+        m_context.messages.notice(
+            QStringLiteral("Le journal %1 ne peut pas être lu, la liste n'est pas imprimée :\r\n%2")
+                .arg(session.logFileName(), session.loadError()));
+        return;
+    }
+    printListing(this, m_context.printer.get(), m_context.messages, [this, &session] {
+        return PendingQsl::printedLines(session, m_model->rows(), m_context.clock.localNow().date());
+    });
+}

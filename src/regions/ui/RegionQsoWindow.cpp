@@ -1,0 +1,118 @@
+#include "regions/ui/RegionQsoWindow.h"
+
+#include "app/QsoRowsModel.h"
+#include "app/ui/Centre.h"
+#include "app/ui/KeyboardUse.h"
+#include "logstore/LogSession.h"
+#include "logstore/QsoLabels.h"
+#include "refdata/RegionTable.h"
+#include "regions/RegionTally.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+RegionQsoWindow::RegionQsoWindow(LogSession &session, QWidget *mainWindow, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_session(session), m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("QSO_Region"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_title = new QLabel;
+    m_title->setObjectName(QStringLiteral("Label_Titre"));
+    QFont big = m_title->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    m_title->setFont(big);
+    m_count = new QLabel;
+    m_count->setObjectName(QStringLiteral("Nb_QSO"));
+
+    m_model = new QsoRowsModel(m_session,
+                               {QsoRowsModel::Number, QsoRecord::Indicatif, QsoRecord::Reference,
+                                QsoRecord::NomAbbaye, QsoRecord::Date, QsoRecord::Heure, QsoRecord::Bande,
+                                QsoRecord::Mode, QsoRecord::Qsl},
+                               false, this);
+    m_list = new QTableView;
+    m_list->setObjectName(QStringLiteral("Liste_QSO_Region"));
+    m_list->setAccessibleDescription(
+        QStringLiteral("Entrée ou un double clic montre le QSO dans la fenêtre principale"));
+    m_list->setModel(m_model);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setWordWrap(false);
+    m_list->verticalHeader()->setVisible(false);
+    const QFontMetrics fm(m_list->font());
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
+    const int w = fm.horizontalAdvance(QLatin1Char('M'));
+    const int widths[] = {6, 10, 7, 0, 7, 5, 7, 4, 3};
+    for (int c = 0; c < int(std::size(widths)); ++c) {
+        if (widths[c])
+            m_list->setColumnWidth(c, w * widths[c] + 16);
+    }
+    m_list->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_close = new QPushButton(QStringLiteral("&Fermer"));
+    m_close->setObjectName(QStringLiteral("Fermer"));
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_title, 1);
+    top->addWidget(m_count);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_close);
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(top);
+    outer->addWidget(m_list, 1);
+    outer->addLayout(buttons);
+
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    KeyboardUse::onRowChosen(m_list, [this](const QModelIndex &index) {
+        KeyboardUse::showInMainWindow(m_session, m_mainWindow, m_model->logRow(index.row()));
+    });
+    KeyboardUse::closeOnEscape(this);
+    KeyboardUse::enterClicksButtons(this);
+    connect(&m_session, &LogSession::logChanged, this, &RegionQsoWindow::refresh);
+
+    resize(qMin(w * 100 + 40, 960), 520);
+}
+
+QString RegionQsoWindow::regionName(int slot)
+{
+    const QString label = RegionTable::activityLabel(slot); // "LZ : Latium"
+    const qsizetype at = label.indexOf(QStringLiteral(" : "));
+    return at < 0 ? label : label.mid(at + 3);
+}
+
+void RegionQsoWindow::showRegion(int slot, const QString &band)
+{
+    m_slot = slot;
+    m_band = band.isEmpty() ? QsoLabels::AllBands : band;
+    const QString caption = QStringLiteral("QSO de la région %1").arg(regionName(slot));
+    setWindowTitle(caption);
+    m_title->setText(caption);
+    m_list->setAccessibleName(caption);
+    refresh();
+    if (!isVisible())
+        centreOnScreen(this);
+    show();
+    raise();
+    activateWindow();
+    m_list->setFocus();
+}
+
+void RegionQsoWindow::refresh()
+{
+    if (m_slot == 0)
+        return;
+    m_model->setRows(regionRows(m_session, m_slot, m_band));
+    const QString bandText = m_band == QsoLabels::AllBands ? QStringLiteral("toutes bandes") : m_band;
+    m_count->setText(QStringLiteral("%1 QSO (%2)").arg(m_model->rowCount()).arg(bandText));
+    if (m_model->rowCount() > 0)
+        m_list->setCurrentIndex(m_model->index(0, 0));
+}

@@ -1,0 +1,218 @@
+// The score window's way to the next level and its award chart: the texts and the
+// progress bar at the levels' edges, the monthly figures of the chart and of its
+// table, the picture saved; and a line of the award lists leading to its QSO.
+
+#include "app/Harness.h"
+
+#include "reports/AwardHistory.h"
+#include "reports/AwardProgress.h"
+#include "reports/ui/ScoreWindow.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAction>
+#include <QProgressBar>
+#include <QTableView>
+#include <QTableWidget>
+
+using namespace zeltest;
+
+namespace {
+
+QWidget *openItem(MainHarness &h, const char *item, const char *window)
+{
+    QAction *a = h.window->findChild<QAction *>(QLatin1String(item));
+    if (!a)
+        return nullptr;
+    a->trigger();
+    return h.window->findChild<QWidget *>(QLatin1String(window));
+}
+
+QList<QByteArray> confirmedLog(int confirmed)
+{
+    QList<QByteArray> log;
+    for (int i = 0; i < confirmed + 3; ++i) {
+        Qso q = qso("F1ABC", "AZ0001", "01/03/07", "10:00");
+        q.qsl = i < confirmed;
+        log << q.line();
+    }
+    return log;
+}
+
+} // namespace
+
+class TestAwardProgress : public QObject
+{
+    Q_OBJECT
+private slots:
+    void nextLevel_data();
+    void nextLevel();
+    void monthlyFigures();
+    void chartFollowsTheLogAndSavesItsPicture();
+    void awardListsLeadToTheirQso();
+};
+
+void TestAwardProgress::nextLevel_data()
+{
+    QTest::addColumn<int>("confirmed");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::newRow("9") << 9 << "Encore 1 QSL pour le diplôme de base" << 0 << 10;
+    QTest::newRow("10") << 10 << "Encore 240 QSL pour le niveau Excellence 1" << 10 << 250;
+    QTest::newRow("249") << 249 << "Encore 1 QSL pour le niveau Excellence 1" << 10 << 250;
+    QTest::newRow("250") << 250 << "Encore 250 QSL pour le niveau Excellence 2" << 250 << 500;
+    QTest::newRow("499") << 499 << "Encore 1 QSL pour le niveau Excellence 2" << 250 << 500;
+}
+
+void TestAwardProgress::nextLevel()
+{
+    QFETCH(int, confirmed);
+    QFETCH(QString, text);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    MainHarness h;
+    QVERIFY(h.prepare(confirmedLog(confirmed)));
+    QVERIFY(h.start());
+    QWidget *w = openItem(h, "Mnu_Scores_ZEL", "Scores_ZEL");
+    QVERIFY(w);
+    // The verdicts stay as they were.
+    QCOMPARE(w->findChild<QLabel *>(QStringLiteral("Label_Base"))->text(),
+             confirmed >= 10 ? QStringLiteral("Bravo, vous pouvez obtenir")
+                             : QStringLiteral("Vous ne pouvez pas encore obtenir"));
+    QCOMPARE(w->findChild<QLabel *>(QStringLiteral("Label_Niveau_Suivant"))->text(), text);
+    auto *bar = w->findChild<QProgressBar *>(QStringLiteral("Progression_Niveau"));
+    QVERIFY(bar);
+    QCOMPARE(bar->minimum(), from);
+    QCOMPARE(bar->maximum(), to);
+    // Read as a screen reader reads it.
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(bar);
+    QVERIFY(iface && iface->valueInterface());
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Progression vers le niveau suivant"));
+    QCOMPARE(iface->valueInterface()->currentValue().toInt(), confirmed);
+    QCOMPARE(iface->valueInterface()->maximumValue().toInt(), to);
+
+    const AwardProgress all = AwardProgress::of(3000);
+    QVERIFY(all.complete());
+    QCOMPARE(all.text, QStringLiteral("Tous les niveaux du diplôme sont atteints"));
+}
+
+void TestAwardProgress::monthlyFigures()
+{
+    // Out of order, a gap of months, a QSO of 1999, a date that cannot be read.
+    auto line = [](const QByteArray &date, bool qsl) {
+        Qso q = qso("F1ABC", "AZ0001", date, "10:00");
+        q.qsl = qsl;
+        return q.line();
+    };
+    const QList<QByteArray> log = {line("05/01/07", false), line("28/11/06", true), line("30/11/06", false),
+                                   line("14/03/07", true),  line("xx/yy/zz", true), line("31/12/99", false)};
+    const QList<QByteArrayView> views(log.cbegin(), log.cend());
+    const QList<AwardHistory::Month> months = AwardHistory::fromLines(views, QDate(2007, 4, 2));
+    QCOMPARE(months.size(), 12 * 7 + 5); // 12/1999 to 04/2007
+    QCOMPARE(months.first().month, QDate(1999, 12, 1));
+    QCOMPARE(months.first().contacted, 1);
+    auto at = [&months](int year, int month) {
+        for (const AwardHistory::Month &m : months) {
+            if (m.month == QDate(year, month, 1))
+                return std::pair{m.contacted, m.confirmed};
+        }
+        return std::pair{-1, -1};
+    };
+    QCOMPARE(at(2006, 10), std::pair(1, 0));
+    QCOMPARE(at(2006, 11), std::pair(3, 1));
+    QCOMPARE(at(2006, 12), std::pair(3, 1));
+    QCOMPARE(at(2007, 1), std::pair(4, 1));
+    QCOMPARE(at(2007, 2), std::pair(4, 1));
+    QCOMPARE(at(2007, 3), std::pair(5, 2));
+    QCOMPARE(at(2007, 4), std::pair(5, 2)); // up to today
+    QVERIFY(AwardHistory::fromLines({}, QDate(2007, 4, 2)).isEmpty());
+}
+
+void TestAwardProgress::chartFollowsTheLogAndSavesItsPicture()
+{
+    MainHarness h;
+    Qso a = qso("F1ABC", "AZ0001", "20/01/07", "10:00");
+    Qso b = qso("IK0AAA", "TO0007", "02/03/07", "10:00");
+    b.qsl = true;
+    QVERIFY(h.prepare({a.line(), b.line()}));
+    QVERIFY(h.start());
+    QWidget *w = openItem(h, "Mnu_Scores_ZEL", "Scores_ZEL");
+    QVERIFY(w);
+    auto *table = w->findChild<QTableWidget *>(QStringLiteral("Tableau_Mois"));
+    QVERIFY(table);
+    auto rows = [table] {
+        QStringList out;
+        for (int r = 0; r < table->rowCount(); ++r)
+            out << table->item(r, 0)->text() + ' ' + table->item(r, 1)->text() + ' ' + table->item(r, 2)->text();
+        return out;
+    };
+    // The clock says 14/03/2007.
+    QCOMPARE(rows(), QStringList({"01/2007 1 0", "02/2007 1 0", "03/2007 2 1"}));
+    QCOMPARE(QAccessible::queryAccessibleInterface(table)->text(QAccessible::Name),
+             QStringLiteral("Abbayes contactées et confirmées par mois"));
+
+    // Confirming the first QSO elsewhere shows at once.
+    QVERIFY(h.session->markConfirmed({0}).ok);
+    QCOMPARE(rows(), QStringList({"01/2007 1 1", "02/2007 1 1", "03/2007 2 2"}));
+
+    // "Enregistrer l'image": the name asked through the seam, a PNG written.
+    auto *score = qobject_cast<ScoreWindow *>(w);
+    QVERIFY(score);
+    QString suggested;
+    QString answer;
+    score->setImageFileChooser([&](QWidget *, const QString &s) {
+        suggested = s;
+        return answer;
+    });
+    auto *button = w->findChild<QPushButton *>(QStringLiteral("Enregistrer_Image"));
+    QVERIFY(button);
+    h.messages.clear();
+    QTest::mouseClick(button, Qt::LeftButton); // cancelled: nothing written, nothing said
+    QCOMPARE(suggested, h.path(QStringLiteral("TEST1_Scores_ZEL_14_03_07.png")));
+    QVERIFY(h.messages.notices.isEmpty());
+    answer = h.path(QStringLiteral("graphique"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    const QByteArray png = readBytes(answer + QStringLiteral(".png"));
+    QVERIFY(png.startsWith("\x89PNG\r\n\x1a\n"));
+    QImage image;
+    QVERIFY(image.loadFromData(png, "PNG"));
+    QVERIFY(image.width() > 100 && image.height() > 100);
+    QCOMPARE(h.messages.notices.size(), 1);
+    QVERIFY(h.messages.notices.first().contains(QDir::toNativeSeparators(answer)));
+}
+
+void TestAwardProgress::awardListsLeadToTheirQso()
+{
+    MainHarness h;
+    const QList<QByteArray> log = {qso("IK0AAA", "TO0007", "02/01/08", "10:00").line(),
+                                   qso("F1ABC", "AZ0001", "15/12/07", "09:05").line(),
+                                   qso("DL1ABC", "MR0005", "01/02/08", "23:59").line()};
+    QVERIFY(h.prepare(log));
+    QVERIFY(h.start());
+    for (const char *item : {"Mnu_C_Contacte", "Mnu_Abbayes_Contactees"}) {
+        const char *name = qstrcmp(item, "Mnu_C_Contacte") == 0 ? "Aff_Contacte" : "Aff_Contacte_ZEL";
+        QWidget *w = openItem(h, item, name);
+        QVERIFY(w);
+        auto *view = w->findChild<QTableView *>(QStringLiteral("Liste_QSO_Contacte"));
+        QVERIFY(view);
+        // Row 0 is the list's empty entry; then AZ0001 (log row 1), MR0005 (2), TO0007 (0).
+        const QPoint at = view->visualRect(view->model()->index(2, 1)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(h.session->selectedRow(), 2);
+        QCOMPARE(h.list()->currentIndex().row(), 2);
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(3, 0));
+        QTest::keyClick(view, Qt::Key_Enter);
+        QCOMPARE(h.session->selectedRow(), 0);
+        // The empty entry leads nowhere.
+        view->setCurrentIndex(view->model()->index(0, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(h.session->selectedRow(), 0);
+        w->close();
+    }
+}
+
+QTEST_MAIN(TestAwardProgress)
+#include "tst_awardprogress.moc"
