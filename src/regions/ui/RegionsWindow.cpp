@@ -1,6 +1,7 @@
 #include "regions/ui/RegionsWindow.h"
 
 #include "app/Messages.h"
+#include "app/ui/WindowKeys.h"
 #include "regions/ui/RegionSelectors.h"
 
 #include <QComboBox>
@@ -24,16 +25,16 @@ RegionsWindow::RegionsWindow(Messages &messages, TallyRequest tally, QWidget *pa
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.3);
     label2->setFont(title);
-    auto *label3 = new QLabel(QStringLiteral("Bande"), this);
+    auto *label3 = new QLabel(QStringLiteral("&Bande"), this);
     label3->setObjectName(QStringLiteral("Label3"));
-    auto *label4 = new QLabel(QStringLiteral("Mode"), this);
+    auto *label4 = new QLabel(QStringLiteral("&Mode"), this);
     label4->setObjectName(QStringLiteral("Label4"));
 
     Bande_A = RegionSelectors::bandSelector(this);
     Mode_AX = RegionSelectors::modeSelector(this);
     label3->setBuddy(Bande_A);
     label4->setBuddy(Mode_AX);
-    Afficher = new QPushButton(QStringLiteral("Afficher"), this);
+    Afficher = new QPushButton(QStringLiteral("&Afficher"), this);
     Afficher->setObjectName(QStringLiteral("Afficher"));
     Afficher->setAutoDefault(true);
 
@@ -68,6 +69,7 @@ RegionsWindow::RegionsWindow(Messages &messages, TallyRequest tally, QWidget *pa
     // Enter in either selector shows the band as "Afficher" does.
     for (QComboBox *selector : {Bande_A, Mode_AX})
         connect(selector->lineEdit(), &QLineEdit::returnPressed, Afficher, &QPushButton::click);
+    WindowKeys::install(this);
 }
 
 void RegionsWindow::startUp()
@@ -82,6 +84,8 @@ void RegionsWindow::showTally(const RegionTally &tally)
 {
     Regions->clear();
     Regions->addItems(tally.lines);
+    m_shownBand = tally.band;
+    m_shownMode = tally.mode;
 }
 
 void RegionsWindow::onAfficher()

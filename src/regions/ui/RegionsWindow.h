@@ -21,6 +21,9 @@ public:
     void startUp();
     // Lists the lines of a tally, whichever window asked for it.
     void showTally(const RegionTally &tally);
+    // The band and mode of the tally the list shows (none yet: empty band).
+    QString shownBand() const { return m_shownBand; }
+    QString shownMode() const { return m_shownMode; }
 
 private:
     void onAfficher();
@@ -31,4 +34,6 @@ private:
     QComboBox *Mode_AX;
     QPushButton *Afficher;
     QListWidget *Regions;
+    QString m_shownBand;
+    QString m_shownMode;
 };
