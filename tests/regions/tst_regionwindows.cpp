@@ -114,6 +114,7 @@ private slots:
     void tallyBeforeTheMapIsOpened();
     void tallyBeforeTheRegionsWindowIsOpened();
     void unopenedWindowForgetsAnOldLog();
+    void openWindowsFollowTheLog();
 };
 
 void RegionWindowsTest::regionsWindowOpensEmpty()
@@ -400,6 +401,35 @@ void RegionWindowsTest::unopenedWindowForgetsAnOldLog()
     QCOMPARE(w.count(), QStringLiteral("2"));
     // Its start-up tally went to the open regions window as well.
     QCOMPARE(w.lines(), linesOf({1, 7}));
+}
+
+void RegionWindowsTest::openWindowsFollowTheLog()
+{
+    MainHarness h;
+    QVERIFY(h.prepare(sampleLog()));
+    QVERIFY(h.start());
+    Windows w{h};
+    w.trigger("Mnu_Carte_HB"); // stored 14 Mhz: Latium and Abruzzo
+    w.trigger("Mnu_Region_Contact");
+    w.afficher(w.regions(), QStringLiteral("7.0 Mhz"));
+    QCOMPARE(w.lines(), linesOf({16}));
+    // The map's selectors are changed but not shown: its last tally stays 14 Mhz.
+    w.in<QComboBox>(w.map(), "Bande_A")->setEditText(QStringLiteral("3.5 Mhz"));
+
+    // A QSO on 7.0 Mhz in Molise and one on 14 Mhz in Liguria.
+    QVERIFY(h.session->append(on("ML0001", "7.0 Mhz").line()).ok);
+    QVERIFY(h.session->append(on("LG0001", "14 Mhz").line()).ok);
+    // Each window tallies its own band again, and only its own.
+    QCOMPARE(w.lines(), linesOf({16, 11}));
+    QCOMPARE(w.greenBoxes(), QList<int>({1, 7, 8}));
+    QCOMPARE(w.count(), QStringLiteral("3"));
+    QCOMPARE(w.in<QComboBox>(w.regions(), "Bande_A")->currentText(), QStringLiteral("7.0 Mhz"));
+
+    // A deleted QSO leaves the tallies too.
+    QVERIFY(h.session->remove(on("LG0001", "14 Mhz").line()).ok);
+    QCOMPARE(w.greenBoxes(), QList<int>({1, 7}));
+    QCOMPARE(w.count(), QStringLiteral("2"));
+    QVERIFY(h.messages.shown.isEmpty());
 }
 
 QTEST_MAIN(RegionWindowsTest)
