@@ -29,7 +29,10 @@ bool WindowKeys::eventFilter(QObject *watched, QEvent *event)
     if (mods != Qt::NoModifier)
         return false;
     if (key->key() == Qt::Key_Escape && m_escape == Escape::Closes) {
-        m_window->close();
+        // The keyboard goes back to the window this one was opened from.
+        QWidget *back = m_window->parentWidget() ? m_window->parentWidget()->window() : nullptr;
+        if (m_window->close() && back && back->isVisible())
+            back->activateWindow();
         return true;
     }
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
