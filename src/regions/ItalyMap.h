@@ -8,6 +8,7 @@
 #include <QList>
 #include <QPointF>
 #include <QPolygonF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
