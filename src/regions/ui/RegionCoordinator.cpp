@@ -93,11 +93,11 @@ void RegionCoordinator::dropUnopened()
 void RegionCoordinator::followLog()
 {
     dropUnopened();
-    // An open window follows the log as the award windows do: each one tallies
-    // again what it last showed, with its own band and mode, and only it shows the
-    // answer (the other window keeps its own).
-    if (m_regions && !m_regions->shownBand().isEmpty())
-        m_regions->showTally(Compte_Regions(m_context.session, m_regions->shownBand(), m_regions->shownMode()));
+    // An open window follows the log as the award windows do: each one runs its
+    // last tally again, with its own band and mode, and only it shows the answer
+    // (the other window keeps its own).
+    if (m_regions && !m_regions->lastBand().isEmpty())
+        m_regions->showTally(Compte_Regions(m_context.session, m_regions->lastBand(), m_regions->lastMode()));
     if (m_map && !m_map->ownBand().isEmpty())
         m_map->showOwnTally(Compte_Regions(m_context.session, m_map->ownBand(), m_map->ownMode()));
 }

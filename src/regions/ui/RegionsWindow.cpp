@@ -96,5 +96,7 @@ void RegionsWindow::onAfficher()
         return;
     }
     Regions->clear();
-    m_tally(band, Mode_AX->currentText());
+    m_ownBand = band;
+    m_ownMode = Mode_AX->currentText();
+    m_tally(m_ownBand, m_ownMode);
 }

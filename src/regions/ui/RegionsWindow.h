@@ -21,9 +21,10 @@ public:
     void startUp();
     // Lists the lines of a tally, whichever window asked for it.
     void showTally(const RegionTally &tally);
-    // The band and mode of the tally the list shows (none yet: empty band).
-    QString shownBand() const { return m_shownBand; }
-    QString shownMode() const { return m_shownMode; }
+    // The band and mode of the last tally this window asked for with "Afficher";
+    // before that, of the tally its list shows (none yet: empty band).
+    QString lastBand() const { return m_ownBand.isEmpty() ? m_shownBand : m_ownBand; }
+    QString lastMode() const { return m_ownBand.isEmpty() ? m_shownMode : m_ownMode; }
 
 private:
     void onAfficher();
@@ -36,4 +37,6 @@ private:
     QListWidget *Regions;
     QString m_shownBand;
     QString m_shownMode;
+    QString m_ownBand;
+    QString m_ownMode;
 };
