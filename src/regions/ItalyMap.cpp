@@ -1,6 +1,7 @@
 #include "regions/ItalyMap.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcRegions, "zel.regions")
@@ -14,24 +15,29 @@ struct Place {
     QPointF marker;
     QPointF box;
     qreal along;
+    QPointF beside{};
+    qreal besideAlong = -1;
 };
 
 // By slot: AZ BC KL CP EM FL LZ LG LB MH ML UM PM PL SD SC TC TT VE AE BB.
 // The north is crowded: Friuli's long box runs east over the empty land beyond
-// the border, Aosta's over the top of Piedmont, Bolzano's along the Alps.
+// the border. The small regions' boxes, when they would hide their region, stand
+// off the land: Aosta's and Bolzano's along the top of the picture,
+// Liguria's in the Ligurian Sea, Molise's and Umbria's in the Adriatic,
+// Campania's and Basilicata's in the Tyrrhenian.
 const Place Places[RegionTable::SlotCount] = {
     {"abruzzo", {372, 344}, {375, 340}, 0.5},
-    {"basilicata", {484, 462}, {480, 468}, 0.5},
+    {"basilicata", {484, 462}, {480, 468}, 0.5, {452, 518}, 1.0},
     {"calabria", {500, 562}, {505, 560}, 0.5},
-    {"campania", {418, 452}, {428, 440}, 0.5},
+    {"campania", {418, 452}, {428, 440}, 0.5, {368, 460}, 1.0},
     {"emilia-romagna", {222, 196}, {244, 192}, 0.5},
     {"friuli-venezia-giulia", {336, 72}, {300, 62}, 0.0},
     {"lazio", {310, 378}, {305, 375}, 0.5},
-    {"liguria", {88, 200}, {114, 200}, 0.5},
+    {"liguria", {88, 200}, {114, 200}, 0.5, {128, 247}, 0.5},
     {"lombardy", {168, 112}, {168, 120}, 0.5},
     {"marche", {330, 272}, {335, 268}, 0.5},
-    {"molise", {405, 385}, {408, 386}, 0.5},
-    {"umbria", {306, 298}, {302, 305}, 0.5},
+    {"molise", {405, 385}, {408, 386}, 0.5, {440, 343}, 0.0},
+    {"umbria", {306, 298}, {302, 305}, 0.5, {392, 296}, 0.0},
     {"piedmont", {62, 158}, {60, 160}, 0.5},
     {"apulia", {518, 440}, {490, 410}, 0.5},
     {"sardinia", {120, 495}, {121, 490}, 0.5},
@@ -39,9 +45,86 @@ const Place Places[RegionTable::SlotCount] = {
     {"tuscany", {226, 272}, {228, 270}, 0.5},
     {"trentino-south-tyrol", {226, 74}, {240, 75}, 0.5},
     {"veneto", {278, 126}, {278, 125}, 0.5},
-    {"aosta-valley", {38, 102}, {4, 90}, 0.0},
-    {"trentino-south-tyrol", {252, 30}, {250, 28}, 0.5},
+    {"aosta-valley", {38, 102}, {4, 90}, 0.0, {1, 32}, 0.0},
+    {"trentino-south-tyrol", {252, 30}, {250, 28}, 0.5, {300, 14}, 0.0},
 };
+
+// The shapes' outlines, read once from the picture: each path is made of
+// relative moves ("m"), the points after a move being relative lines, and closes
+// ("z") that return to the start of the piece.
+struct Outlines {
+    QHash<QString, QList<QPolygonF>> pieces;
+    QHash<QString, qreal> areas;
+};
+
+QList<QPolygonF> parsePath(const QString &d)
+{
+    QList<QPolygonF> pieces;
+    QPolygonF piece;
+    QPointF at;
+    QPointF start;
+    bool move = false;
+    const QStringList tokens = d.split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+    for (int i = 0; i < tokens.size(); ++i) {
+        const QString &t = tokens.at(i);
+        if (t == QLatin1String("m")) {
+            move = true;
+            continue;
+        }
+        if (t == QLatin1String("z") || t == QLatin1String("Z")) {
+            if (piece.size() > 2)
+                pieces << piece;
+            piece.clear();
+            at = start;
+            continue;
+        }
+        if (i + 1 >= tokens.size())
+            break;
+        at += QPointF(t.toDouble(), tokens.at(++i).toDouble());
+        if (move) {
+            if (piece.size() > 2)
+                pieces << piece;
+            piece.clear();
+            start = at;
+            move = false;
+        }
+        piece << at;
+    }
+    if (piece.size() > 2)
+        pieces << piece;
+    return pieces;
+}
+
+qreal polygonArea(const QPolygonF &p)
+{
+    qreal twice = 0;
+    for (int i = 0; i < p.size(); ++i) {
+        const QPointF &a = p.at(i);
+        const QPointF &b = p.at((i + 1) % p.size());
+        twice += a.x() * b.y() - b.x() * a.y();
+    }
+    return qAbs(twice) / 2;
+}
+
+const Outlines &outlines()
+{
+    static const Outlines o = [] {
+        Outlines out;
+        const QString svg = QString::fromUtf8(ItalyMap::svg());
+        const QRegularExpression path(QStringLiteral("<path[^>]*\\bid=\"([^\"]+)\"[^>]*\\bd=\"([^\"]*)\""));
+        for (auto it = path.globalMatch(svg); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const QList<QPolygonF> pieces = parsePath(m.captured(2));
+            qreal area = 0;
+            for (const QPolygonF &p : pieces)
+                area += polygonArea(p);
+            out.pieces.insert(m.captured(1), pieces);
+            out.areas.insert(m.captured(1), area);
+        }
+        return out;
+    }();
+    return o;
+}
 
 const Place *place(int slot)
 {
@@ -101,6 +184,44 @@ ItalyMap::BoxAnchor ItalyMap::boxAnchor(int slot)
 {
     const Place *p = place(slot);
     return p ? BoxAnchor{p->box, p->along} : BoxAnchor{};
+}
+
+ItalyMap::BoxAnchor ItalyMap::besideAnchor(int slot)
+{
+    const Place *p = place(slot);
+    return p ? BoxAnchor{p->beside, p->besideAlong} : BoxAnchor{{}, -1};
+}
+
+QList<QPolygonF> ItalyMap::outline(int slot)
+{
+    return outlines().pieces.value(elementId(slot));
+}
+
+qreal ItalyMap::area(int slot)
+{
+    return outlines().areas.value(elementId(slot));
+}
+
+qreal ItalyMap::shareUnder(int slot, const QRectF &rect)
+{
+    const QList<QPolygonF> pieces = outline(slot);
+    const qreal total = area(slot);
+    if (total <= 0 || rect.isEmpty())
+        return 0;
+    // Counted on a grid of two picture units, a tenth of a box's height.
+    constexpr qreal Step = 2.0;
+    int inside = 0;
+    for (qreal y = rect.top() + Step / 2; y < rect.bottom(); y += Step) {
+        for (qreal x = rect.left() + Step / 2; x < rect.right(); x += Step) {
+            for (const QPolygonF &p : pieces) {
+                if (p.containsPoint(QPointF(x, y), Qt::OddEvenFill)) {
+                    ++inside;
+                    break;
+                }
+            }
+        }
+    }
+    return qMin(1.0, inside * Step * Step / total);
 }
 
 QColor ItalyMap::statusColour(RegionStatus status)

@@ -5,7 +5,10 @@
 #include <QByteArray>
 #include <QColor>
 #include <QHash>
+#include <QList>
 #include <QPointF>
+#include <QPolygonF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -35,6 +38,17 @@ public:
         qreal along = 0.5;
     };
     static BoxAnchor boxAnchor(int slot);
+    // Where the box of a small region goes when it would hide its region: off the
+    // land nearby, tied to the region by a line. None (along < 0) for a region
+    // large enough to carry its box.
+    static BoxAnchor besideAnchor(int slot);
+
+    // The outline of a slot's shape in picture units (one polygon per piece of
+    // land: mainland and islands), and its area.
+    static QList<QPolygonF> outline(int slot);
+    static qreal area(int slot);
+    // How much of the slot's shape lies under a rectangle (picture units), 0 to 1.
+    static qreal shareUnder(int slot, const QRectF &rect);
 
     // Colours of the region shapes by status, and of the sea and borders.
     static QColor statusColour(RegionStatus status);

@@ -34,11 +34,22 @@ MapLayout MapLayout::compute(const QSizeF &area, const TextWidths &widths)
     for (int slot = 1; slot <= RegionTable::SlotCount; ++slot) {
         const qreal width = std::ceil(widths.at(slot - 1) * l.fontPixels
                                       + l.fontPixels * PadPerPixel + PadFixed);
-        const ItalyMap::BoxAnchor a = ItalyMap::boxAnchor(slot);
-        const QPointF at = l.toArea(a.point);
-        l.boxes[slot - 1] = QRectF(std::round(at.x() - width * a.along), std::round(at.y() - height / 2),
-                                   width, height);
-        l.markers[slot - 1] = l.toArea(ItalyMap::markerPoint(slot));
+        const auto place = [&](const ItalyMap::BoxAnchor &a) {
+            const QPointF at = l.toArea(a.point);
+            return QRectF(std::round(at.x() - width * a.along), std::round(at.y() - height / 2), width, height);
+        };
+        QRectF box = place(ItalyMap::boxAnchor(slot));
+        const QPointF marker = l.toArea(ItalyMap::markerPoint(slot));
+        const ItalyMap::BoxAnchor beside = ItalyMap::besideAnchor(slot);
+        if (beside.along >= 0 && ItalyMap::shareUnder(slot, l.toMap(box)) > MaxCover) {
+            box = place(beside);
+            // The line leaves the box at its point nearest the region's marker.
+            const QPointF from(qBound(box.left(), marker.x(), box.right()),
+                               qBound(box.top(), marker.y(), box.bottom()));
+            l.leaders[slot - 1] = QLineF(from, marker);
+        }
+        l.boxes[slot - 1] = box;
+        l.markers[slot - 1] = marker;
     }
     return l;
 }

@@ -166,7 +166,14 @@ void MultiQslTest::marksTheTickedQsosAndNothingElse()
     QCOMPARE(numbersListed(w), (QList<int>{1, 3, 4, 5, 7, 8}));
     tickNumber(w, 3);
     tickNumber(w, 7);
-    w->findChild<QPushButton *>(QStringLiteral("Enregistre"))->click();
+    // Tab from the list to "Enregistrer", and Enter presses it.
+    w->activateWindow();
+    QTRY_VERIFY(w->isActiveWindow());
+    items(w)->setFocus();
+    QTest::keyClick(items(w), Qt::Key_Tab);
+    auto *save = w->findChild<QPushButton *>(QStringLiteral("Enregistre"));
+    QVERIFY(save->hasFocus());
+    QTest::keyClick(save, Qt::Key_Return);
 
     QVERIFY(h.messages.notices.isEmpty());
     QCOMPARE(h.log(), marked(before, {3, 7}));

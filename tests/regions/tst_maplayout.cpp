@@ -1,6 +1,7 @@
 // Where the map and its region boxes go at a given size, checked against the
-// picture itself: boxes readable, apart, inside the area and on their regions;
-// markers inside their regions.
+// picture itself: boxes readable, apart, inside the area; each on its region, or
+// beside a region it would hide, off the land and tied to it by a leader line;
+// every region left in sight; markers inside their regions.
 
 #include "regions/ItalyMap.h"
 #include "regions/MapLayout.h"
@@ -28,6 +29,32 @@ QImage shapeAt(const MapLayout &l, const QSize &area, const QString &id)
 
 bool red(QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60 && qAlpha(c) > 200; }
 
+// Pixels of the painted shape inside a rectangle.
+int redIn(const QImage &shape, const QRect &rect)
+{
+    const QRect r = rect.intersected(shape.rect());
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(shape.constScanLine(y));
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += red(line[x]) ? 1 : 0;
+    }
+    return n;
+}
+
+QString ElementOf(int slot) { return ItalyMap::elementId(slot); }
+
+// The smallest the map window allows, the sizes it opens at on 1024x768 and
+// 1920x1080 screens, and areas far from the map's proportions.
+void sizes()
+{
+    QTest::addColumn<QSize>("area");
+    for (const QSize s : {QSize(400, 520), QSize(437, 563), QSize(516, 671), QSize(600, 780),
+                          QSize(732, 952), QSize(1000, 1300), QSize(1600, 900), QSize(420, 1400),
+                          QSize(2200, 2800)})
+        QTest::addRow("%dx%d", s.width(), s.height()) << s;
+}
+
 } // namespace
 
 class MapLayoutTest : public QObject
@@ -39,18 +66,14 @@ private slots:
     void boxesReadableAndApart();
     void onTheirRegions_data();
     void onTheirRegions();
+    void markersInTheirRegions_data();
+    void markersInTheirRegions();
     void growsWithTheArea();
 };
 
 void MapLayoutTest::boxesReadableAndApart_data()
 {
-    QTest::addColumn<QSize>("area");
-    // The smallest the window allows, the sizes it opens at on 1024x768 and
-    // 1920x1080 screens, and areas far from the map's proportions.
-    for (const QSize s : {QSize(400, 520), QSize(437, 563), QSize(516, 671), QSize(600, 780),
-                          QSize(732, 952), QSize(1000, 1300), QSize(1600, 900), QSize(420, 1400),
-                          QSize(2200, 2800)})
-        QTest::addRow("%dx%d", s.width(), s.height()) << s;
+    sizes();
 }
 
 void MapLayoutTest::boxesReadableAndApart()
@@ -80,11 +103,7 @@ void MapLayoutTest::boxesReadableAndApart()
 
 void MapLayoutTest::onTheirRegions_data()
 {
-    QTest::addColumn<QSize>("area");
-    QTest::newRow("small") << QSize(400, 520);
-    QTest::newRow("1024x768") << QSize(516, 671);
-    QTest::newRow("mini map") << QSize(290, 343);
-    QTest::newRow("large") << QSize(1000, 1300);
+    sizes();
 }
 
 void MapLayoutTest::onTheirRegions()
@@ -95,22 +114,68 @@ void MapLayoutTest::onTheirRegions()
     for (const QString &id : ItalyMap::elementIds())
         shapes.insert(id, shapeAt(l, area, id));
     QCOMPARE(shapes.size(), 20);
+    const auto overLand = [&](const QRect &box) {
+        int land = 0;
+        for (const QImage &shape : std::as_const(shapes))
+            land += redIn(shape, box);
+        return double(land) / (box.width() * box.height());
+    };
 
     for (int slot = 1; slot <= RegionTable::SlotCount; ++slot) {
         const QString name = RegionTable::activityLabel(slot);
-        const QImage &shape = shapes[ItalyMap::elementId(slot)];
-        // The marker sits inside its region.
-        const QPoint marker = l.marker(slot).toPoint();
-        QVERIFY2(red(shape.pixel(marker)), qPrintable(name));
-        // A good part of the box lies over its region, the point it hangs from included.
+        const QImage &shape = shapes[ElementOf(slot)];
         const QRect box = l.box(slot).toRect();
-        QVERIFY2(box.contains(l.toArea(ItalyMap::boxAnchor(slot).point).toPoint()), qPrintable(name));
+        if (!l.beside(slot)) {
+            // A good part of the box lies over its region, the point it hangs from included.
+            QVERIFY2(box.contains(l.toArea(ItalyMap::boxAnchor(slot).point).toPoint()), qPrintable(name));
+            const double share = double(redIn(shape, box)) / (box.width() * box.height());
+            QVERIFY2(share >= 0.2, qPrintable(name + QStringLiteral(": %1").arg(share)));
+            continue;
+        }
+        // A box beside its region stands off the land; its leader runs from the
+        // box's edge to a point inside the region and crosses no other box.
+        QVERIFY2(overLand(box) <= 0.15, qPrintable(name + QStringLiteral(": %1").arg(overLand(box))));
+        const QLineF leader = l.leader(slot);
+        QVERIFY2(red(shape.pixel(leader.p2().toPoint())), qPrintable(name));
+        QVERIFY(l.box(slot).adjusted(-0.5, -0.5, 0.5, 0.5).contains(leader.p1()));
+        QVERIFY(!l.box(slot).adjusted(0.5, 0.5, -0.5, -0.5).contains(leader.p1()));
+        for (int other = 1; other <= RegionTable::SlotCount; ++other) {
+            for (int step = 1; other != slot && step < 40; ++step)
+                QVERIFY2(!l.box(other).contains(leader.pointAt(step / 40.0)),
+                         qPrintable(name + QStringLiteral(" / ") + RegionTable::activityLabel(other)));
+        }
+    }
+    // Every region stays in sight: the boxes together cover at most 40% of it.
+    // The small ones (Aosta, Liguria, Molise, Umbria...) would be hidden by their
+    // own box; theirs stand beside them.
+    for (auto it = shapes.cbegin(); it != shapes.cend(); ++it) {
+        const int total = redIn(it.value(), QRect(QPoint(0, 0), area));
         int covered = 0;
-        for (int y = box.top(); y <= box.bottom(); ++y)
-            for (int x = box.left(); x <= box.right(); ++x)
-                covered += red(shape.pixel(x, y)) ? 1 : 0;
-        const double share = double(covered) / (box.width() * box.height());
-        QVERIFY2(share >= 0.2, qPrintable(name + QStringLiteral(": %1").arg(share)));
+        for (int slot = 1; slot <= RegionTable::SlotCount; ++slot)
+            covered += redIn(it.value(), l.box(slot).toRect());
+        QVERIFY2(covered <= 0.4 * total, qPrintable(it.key() + QStringLiteral(": %1").arg(double(covered) / total)));
+    }
+    for (const char *small : {"aosta-valley", "liguria", "molise", "umbria"}) {
+        for (int slot = 1; slot <= RegionTable::SlotCount; ++slot)
+            QVERIFY(ElementOf(slot) != QLatin1String(small) || l.beside(slot));
+    }
+}
+
+void MapLayoutTest::markersInTheirRegions_data()
+{
+    sizes();
+    QTest::newRow("mini map") << QSize(290, 343);
+}
+
+void MapLayoutTest::markersInTheirRegions()
+{
+    QFETCH(QSize, area);
+    const MapLayout l = MapLayout::compute(QSizeF(area), MapLayout::TextWidths{});
+    for (int slot = 1; slot <= RegionTable::SlotCount; ++slot) {
+        const QImage shape = shapeAt(l, area, ElementOf(slot));
+        QVERIFY2(red(shape.pixel(l.marker(slot).toPoint())), qPrintable(RegionTable::activityLabel(slot)));
+        // A map without boxes has no leaders.
+        QVERIFY(!l.beside(slot));
     }
 }
 

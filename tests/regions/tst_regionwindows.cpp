@@ -114,6 +114,7 @@ private slots:
     void tallyBeforeTheMapIsOpened();
     void tallyBeforeTheRegionsWindowIsOpened();
     void unopenedWindowForgetsAnOldLog();
+    void openWindowsFollowTheLog();
 };
 
 void RegionWindowsTest::regionsWindowOpensEmpty()
@@ -400,6 +401,37 @@ void RegionWindowsTest::unopenedWindowForgetsAnOldLog()
     QCOMPARE(w.count(), QStringLiteral("2"));
     // Its start-up tally went to the open regions window as well.
     QCOMPARE(w.lines(), linesOf({1, 7}));
+}
+
+void RegionWindowsTest::openWindowsFollowTheLog()
+{
+    MainHarness h;
+    QVERIFY(h.prepare(sampleLog()));
+    QVERIFY(h.start());
+    Windows w{h};
+    w.trigger("Mnu_Carte_HB");
+    w.trigger("Mnu_Region_Contact");
+    w.afficher(w.regions(), QStringLiteral("7.0 Mhz"));
+    // The map's tally fills the regions list too (Piemont and Veneto).
+    w.afficher(w.map(), QStringLiteral("3.5 Mhz"));
+    QCOMPARE(w.lines(), linesOf({13, 19}));
+    // A band chosen in the map but not shown is not its last tally.
+    w.in<QComboBox>(w.map(), "Bande_A")->setEditText(QStringLiteral("14 Mhz"));
+
+    // A QSO on 7.0 Mhz in Molise and one on 3.5 Mhz in Liguria.
+    QVERIFY(h.session->append(on("ML0001", "7.0 Mhz").line()).ok);
+    QVERIFY(h.session->append(on("LG0001", "3.5 Mhz").line()).ok);
+    // Each window runs its own last tally again, and only it shows the answer.
+    QCOMPARE(w.lines(), linesOf({16, 11}));
+    QCOMPARE(w.greenBoxes(), QList<int>({8, 13, 19}));
+    QCOMPARE(w.count(), QStringLiteral("3"));
+
+    // A deleted QSO leaves the tallies too.
+    QVERIFY(h.session->remove(on("LG0001", "3.5 Mhz").line()).ok);
+    QCOMPARE(w.greenBoxes(), QList<int>({13, 19}));
+    QCOMPARE(w.count(), QStringLiteral("2"));
+    QCOMPARE(w.lines(), linesOf({16, 11}));
+    QVERIFY(h.messages.shown.isEmpty());
 }
 
 QTEST_MAIN(RegionWindowsTest)

@@ -5,8 +5,6 @@
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QPushButton>
-#include <QShortcut>
 
 namespace {
 
@@ -18,23 +16,6 @@ bool isEnter(const QEvent *event)
     return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
         && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
-
-class ButtonEnter : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *button = qobject_cast<QPushButton *>(watched);
-        if (button && button->isEnabled() && isEnter(event)) {
-            button->click();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 class RowEnter : public QObject
 {
@@ -64,20 +45,6 @@ private:
 } // namespace
 
 namespace KeyboardUse {
-
-void closeOnEscape(QWidget *window)
-{
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-    escape->setContext(Qt::WindowShortcut);
-    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
-}
-
-void enterClicksButtons(QWidget *window)
-{
-    auto *filter = new ButtonEnter(window);
-    for (QPushButton *b : window->findChildren<QPushButton *>())
-        b->installEventFilter(filter);
-}
 
 void onRowChosen(QAbstractItemView *view, std::function<void(const QModelIndex &)> chosen)
 {

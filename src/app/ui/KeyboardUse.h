@@ -8,14 +8,11 @@ class LogSession;
 class QAbstractItemView;
 class QWidget;
 
-// Keyboard habits shared by the lists that lead to QSOs: Escape closes the
-// window, Enter presses the button that has the focus, Enter or a double click on
-// a list line chooses it, and Tab leaves a list for the next control.
+// The lists that lead to QSOs: Enter or a double click on a list line chooses it,
+// and Tab leaves the list for the next control. The keys every window shares
+// (Escape, Enter on a button) are WindowKeys'.
 namespace KeyboardUse {
 
-void closeOnEscape(QWidget *window);
-// Every push button of the window, now made: Enter (and the keypad's) clicks it.
-void enterClicksButtons(QWidget *window);
 // Double click or Enter on a line calls `chosen` with its index; Tab leaves the list.
 void onRowChosen(QAbstractItemView *view, std::function<void(const QModelIndex &)> chosen);
 

@@ -126,7 +126,7 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
     };
     Mode_A = makeCombo("Mode_A", QStringLiteral("SSBW"));
     Bande_A = makeCombo("Bande_A", QStringLiteral("432 Mhz"));
-    QSL_A = new QCheckBox(QStringLiteral("QSL"));
+    QSL_A = new QCheckBox(QStringLiteral("&QSL"));
     QSL_A->setObjectName(QStringLiteral("QSL_A"));
 
     const QList<QPair<QString, QWidget *>> firstRow{
@@ -171,17 +171,17 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
         buttons->addWidget(b);
         return b;
     };
-    Valide_A = makeButton("Valide_A", QStringLiteral("Valider le QSO"),
+    Valide_A = makeButton("Valide_A", QStringLiteral("&Valider le QSO"),
                                QStringLiteral("Validation de la saisie en cours"));
-    Efface_A = makeButton("Efface_A", QStringLiteral("Effacer saisie en cours"),
+    Efface_A = makeButton("Efface_A", QStringLiteral("&Effacer saisie en cours"),
                                QStringLiteral("Annulation de la saisie en cours"));
-    Annule_Saisie = makeButton("Annule_Saisie", QStringLiteral("Supprimer un QSO"),
+    Annule_Saisie = makeButton("Annule_Saisie", QStringLiteral("S&upprimer un QSO"),
                                     QStringLiteral("Permet de supprimer un QSO"));
-    Ajout_QSO = makeButton("Ajout_QSO", QStringLiteral("Inserer un QSO"),
+    Ajout_QSO = makeButton("Ajout_QSO", QStringLiteral("&Inserer un QSO"),
                                 QStringLiteral("Permet d'insérer un QSO"));
-    Recherche = makeButton("Recherche", QStringLiteral("Rechercher un QSO"),
+    Recherche = makeButton("Recherche", QStringLiteral("&Rechercher un QSO"),
                                 QStringLiteral("Permet la recherche d'un QSO"));
-    QSL = makeButton("QSL", QStringLiteral("Gestion des QSL"), QString());
+    QSL = makeButton("QSL", QStringLiteral("&Gestion des QSL"), QString());
     grid->addLayout(buttons, 4, 0, 1, 10);
     outer->addWidget(entry);
 

@@ -8,6 +8,7 @@
 #include "Revision.h"
 #include "app/ui/Centre.h"
 #include "app/ui/FieldKeys.h"
+#include "app/ui/WindowKeys.h"
 #include "logstore/LogProblems.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoLabels.h"
@@ -46,6 +47,8 @@ MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, Log
     connect(m_keys, &FieldKeys::keyPressed, this, &MainWindow::onKey);
     connect(m_keys, &FieldKeys::typing, this, &MainWindow::onTyping);
     m_ui.Liste_QSO->installEventFilter(this);
+    // Tab leaves the QSO list; Escape is not the logbook's way out.
+    WindowKeys::install(this, WindowKeys::Escape::Ignored);
 
     connect(m_ui.Timer1, &QTimer::timeout, this, &MainWindow::refreshClock);
     connect(m_ui.Liste_QSO, &QTableView::clicked, this, [this](const QModelIndex &i) { onListClicked(i.row()); });

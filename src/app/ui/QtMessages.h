@@ -4,7 +4,9 @@
 
 class QWidget;
 
-// Message boxes titled "KVR_ZEL": OK for notices, Oui/Non for questions.
+// Message boxes titled "KVR_ZEL": OK for notices, Oui/Non for questions. Each box
+// stands over the window that is active when it is raised (the parent given here
+// when none is), and that window keeps the front and its focus once it is answered.
 class QtMessages : public Messages
 {
 public:

@@ -1,6 +1,7 @@
 #include "help/ui/HelpPageWindow.h"
 
 #include "app/ui/Centre.h"
+#include "app/ui/WindowKeys.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -27,6 +28,7 @@ HelpPageWindow::HelpPageWindow(const QString &name, const QString &caption, cons
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QSize area = screen ? screen->availableSize() : QSize(1024, 768);
     resize(qMin(760, area.width() - 40), qMin(640, area.height() - 60));
+    WindowKeys::install(this);
 }
 
 void HelpPageWindow::open()

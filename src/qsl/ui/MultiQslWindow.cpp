@@ -2,6 +2,7 @@
 
 #include "app/Messages.h"
 #include "app/ui/Centre.h"
+#include "app/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
 #include "qsl/QslMarking.h"
@@ -46,7 +47,7 @@ MultiQslWindow::MultiQslWindow(LogSession &session, Messages &messages, QWidget 
     label3->setBuddy(Indicatif);
     auto *label4 = new QLabel(QStringLiteral("cliquez sur"));
     label4->setObjectName(QStringLiteral("Label4"));
-    Recherche = new QPushButton(QStringLiteral("Rechercher"));
+    Recherche = new QPushButton(QStringLiteral("&Rechercher"));
     Recherche->setObjectName(QStringLiteral("Recherche"));
     // Enter in the callsign field searches; Enter in the list must not drop the ticks.
     Recherche->setAutoDefault(false);
@@ -66,7 +67,7 @@ MultiQslWindow::MultiQslWindow(LogSession &session, Messages &messages, QWidget 
 
     auto *label1 = new QLabel(QStringLiteral("Cochez dans la liste ci-dessus les QSL reçues puis cliquez sur"));
     label1->setObjectName(QStringLiteral("Label1"));
-    Enregistre = new QPushButton(QStringLiteral("Enregistrer"));
+    Enregistre = new QPushButton(QStringLiteral("&Enregistrer"));
     Enregistre->setObjectName(QStringLiteral("Enregistre"));
     Enregistre->setAutoDefault(false);
     Enregistre->setEnabled(false);
@@ -92,6 +93,7 @@ MultiQslWindow::MultiQslWindow(LogSession &session, Messages &messages, QWidget 
     connect(Recherche, &QPushButton::clicked, this, &MultiQslWindow::onRecherche);
     connect(Indicatif, &QLineEdit::returnPressed, this, &MultiQslWindow::onRecherche);
     connect(Enregistre, &QPushButton::clicked, this, &MultiQslWindow::onEnregistre);
+    WindowKeys::install(this);
 }
 
 void MultiQslWindow::open(const QString &callsign)

@@ -5,6 +5,7 @@
 #include "app/QsoRowsModel.h"
 #include "app/ui/Centre.h"
 #include "app/ui/KeyboardUse.h"
+#include "app/ui/WindowKeys.h"
 #include "app/ui/SharedPrinter.h"
 #include "logstore/LogSession.h"
 #include "qsl/PendingQsl.h"
@@ -112,8 +113,7 @@ PendingQslWindow::PendingQslWindow(const AppContext &context, QWidget *parent)
     KeyboardUse::onRowChosen(m_list, [this](const QModelIndex &index) {
         KeyboardUse::showInMainWindow(m_context.session, m_context.mainWindow, m_model->logRow(index.row()));
     });
-    KeyboardUse::closeOnEscape(this);
-    KeyboardUse::enterClicksButtons(this);
+    WindowKeys::install(this);
     // The list follows the log: QSOs committed, edited, deleted, confirmed, another station.
     connect(&m_context.session, &LogSession::logChanged, this, &PendingQslWindow::refresh);
 

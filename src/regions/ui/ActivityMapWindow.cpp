@@ -1,6 +1,7 @@
 #include "regions/ui/ActivityMapWindow.h"
 
 #include "app/Messages.h"
+#include "app/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoLabels.h"
 #include "logstore/Settings.h"
@@ -54,15 +55,15 @@ ActivityMapWindow::ActivityMapWindow(Settings &settings, const LogSession &sessi
     setWindowTitle(QStringLiteral("Carte des Regions contactées"));
 
     m_panel = new QWidget(this);
-    auto *label5 = new QLabel(QStringLiteral("Bande : "), m_panel);
+    auto *label5 = new QLabel(QStringLiteral("&Bande : "), m_panel);
     label5->setObjectName(QStringLiteral("Label5"));
-    auto *label2 = new QLabel(QStringLiteral("Mode : "), m_panel);
+    auto *label2 = new QLabel(QStringLiteral("&Mode : "), m_panel);
     label2->setObjectName(QStringLiteral("Label2"));
     Bande_A = RegionSelectors::bandSelector(m_panel);
     Mode_AX = RegionSelectors::modeSelector(m_panel);
     label5->setBuddy(Bande_A);
     label2->setBuddy(Mode_AX);
-    Afficher = new QPushButton(QStringLiteral("Afficher"), m_panel);
+    Afficher = new QPushButton(QStringLiteral("&Afficher"), m_panel);
     Afficher->setObjectName(QStringLiteral("Afficher"));
     Afficher->setAutoDefault(true);
 
@@ -171,6 +172,7 @@ ActivityMapWindow::ActivityMapWindow(Settings &settings, const LogSession &sessi
     // Enter in either selector shows the band as "Afficher" does.
     for (QComboBox *selector : {Bande_A, Mode_AX})
         connect(selector->lineEdit(), &QLineEdit::returnPressed, Afficher, &QPushButton::click);
+    WindowKeys::install(this);
 }
 
 void ActivityMapWindow::startUp()
@@ -196,8 +198,16 @@ void ActivityMapWindow::Affiche_Carte()
         m_messages.notice(QStringLiteral("Selectionnez une bande"));
         return;
     }
-    const RegionTally t = m_tally(band, Mode_AX->currentText());
+    m_ownBand = band;
+    m_ownMode = Mode_AX->currentText();
+    const RegionTally t = m_tally(m_ownBand, m_ownMode);
     NbReg->setText(QString::number(t.count));
+}
+
+void ActivityMapWindow::showOwnTally(const RegionTally &tally)
+{
+    showTally(tally);
+    NbReg->setText(QString::number(tally.count));
 }
 
 void ActivityMapWindow::showTally(const RegionTally &tally)

@@ -33,6 +33,11 @@ public:
     // Colours boxes, shapes and legend from a tally, whichever window asked for it.
     // The count beside "sur 21 Régions" is this window's own and stays as it is.
     void showTally(const RegionTally &tally);
+    // The band and mode this window last tallied itself (none yet: empty band).
+    QString ownBand() const { return m_ownBand; }
+    QString ownMode() const { return m_ownMode; }
+    // Its own tally again, on the log as it now stands: boxes, shapes and count.
+    void showOwnTally(const RegionTally &tally);
     // A size that fits the screen's free area, for the first showing.
     QSize openingSize(const QRect &available) const;
 
@@ -64,4 +69,6 @@ private:
     QLabel *m_legendBand;
     QList<QLabel *> m_legendCounts; // confirmed, worked, not worked
     QString m_shownBand;            // the band of the tally the boxes show
+    QString m_ownBand;
+    QString m_ownMode;
 };

@@ -23,6 +23,7 @@ void ItalyMapView::setFills(const QHash<QString, QColor> &fills, const QColor &o
 void ItalyMapView::setTextWidths(const MapLayout::TextWidths &widths)
 {
     m_widths = widths;
+    m_boxes = true;
     relayout();
 }
 
@@ -39,6 +40,19 @@ void ItalyMapView::paintEvent(QPaintEvent *)
     p.setRenderHint(QPainter::Antialiasing);
     if (m_renderer.isValid())
         m_renderer.render(&p, m_layout.map);
+    if (!m_boxes)
+        return;
+    // The leader of a box set beside its region, ending in a dot on the region.
+    const qreal width = qMax(1.5, m_layout.fontPixels / 8);
+    p.setPen(QPen(Qt::black, width));
+    p.setBrush(Qt::black);
+    for (int slot = 1; slot <= RegionTable::SlotCount; ++slot) {
+        if (!m_layout.beside(slot))
+            continue;
+        const QLineF line = m_layout.leader(slot);
+        p.drawLine(line);
+        p.drawEllipse(line.p2(), width * 1.6, width * 1.6);
+    }
 }
 
 void ItalyMapView::resizeEvent(QResizeEvent *event)

@@ -11,7 +11,8 @@
 // The map of Italy drawn as large as the widget allows, proportions kept, over the
 // sea colour, each region's shape filled in the colour it is given. Drawn as
 // vectors at every paint, so it stays sharp at any size and screen density. The
-// boxes or markers laid over it follow laidOut().
+// boxes or markers laid over it follow laidOut(); the leader lines of boxes set
+// beside their regions are drawn here, under the boxes.
 class ItalyMapView : public QWidget
 {
     Q_OBJECT
@@ -45,5 +46,6 @@ private:
     QByteArray m_svg;
     QSvgRenderer m_renderer;
     MapLayout::TextWidths m_widths{};
+    bool m_boxes = false; // boxes laid over the map, and so their leaders drawn
     MapLayout m_layout;
 };

@@ -1,6 +1,7 @@
 #include "regions/ui/MiniMapWindow.h"
 
 #include "app/ui/Centre.h"
+#include "app/ui/WindowKeys.h"
 #include "refdata/RegionTable.h"
 #include "regions/ItalyMap.h"
 #include "regions/MapLayout.h"
@@ -80,7 +81,7 @@ MiniMapWindow::MiniMapWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(Picture1, &ItalyMapView::laidOut, this, &MiniMapWindow::placeMarkers);
     placeMarkers(Picture1->currentLayout());
 
-    Suite = new QPushButton(QStringLiteral("Continuer"), this);
+    Suite = new QPushButton(QStringLiteral("&Continuer"), this);
     Suite->setObjectName(QStringLiteral("Suite"));
     Suite->setDefault(true);
     Suite->setAutoDefault(true);
@@ -92,6 +93,7 @@ MiniMapWindow::MiniMapWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->addWidget(Picture1, 0, Qt::AlignHCenter);
     layout->addWidget(Suite, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    WindowKeys::install(this);
 }
 
 void MiniMapWindow::startUp(const QString &reference)

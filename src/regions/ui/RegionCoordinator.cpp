@@ -16,7 +16,7 @@ RegionCoordinator::RegionCoordinator(const AppContext &context)
     // A window set up for a tally but never opened holds a tally of the log as it
     // was; once the log changes (or another station's is opened) it would show
     // stale regions, so it starts afresh when it is opened.
-    connect(&m_context.session, &LogSession::logChanged, this, &RegionCoordinator::dropUnopened);
+    connect(&m_context.session, &LogSession::logChanged, this, &RegionCoordinator::followLog);
 }
 
 RegionTally RegionCoordinator::tally(const QString &band, const QString &mode)
@@ -91,6 +91,18 @@ void RegionCoordinator::dropUnopened()
         delete m_regions;
     if (m_map && !m_mapShown)
         delete m_map;
+}
+
+void RegionCoordinator::followLog()
+{
+    dropUnopened();
+    // An open window follows the log as the award windows do: each one runs its
+    // last tally again, with its own band and mode, and only it shows the answer
+    // (the other window keeps its own).
+    if (m_regions && !m_regions->lastBand().isEmpty())
+        m_regions->showTally(Compte_Regions(m_context.session, m_regions->lastBand(), m_regions->lastMode()));
+    if (m_map && !m_map->ownBand().isEmpty())
+        m_map->showOwnTally(Compte_Regions(m_context.session, m_map->ownBand(), m_map->ownMode()));
 }
 
 void RegionCoordinator::newRegion(const QString &reference)

@@ -35,6 +35,7 @@ private:
     ActivityMapWindow *map();
     void bringUp(QWidget *window, bool &shownBefore, const QSize &firstSize);
     void dropUnopened();
+    void followLog();
 
     AppContext m_context;
     QPointer<RegionsWindow> m_regions;

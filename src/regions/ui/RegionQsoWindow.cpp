@@ -3,6 +3,7 @@
 #include "app/QsoRowsModel.h"
 #include "app/ui/Centre.h"
 #include "app/ui/KeyboardUse.h"
+#include "app/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoLabels.h"
 #include "refdata/RegionTable.h"
@@ -75,8 +76,7 @@ RegionQsoWindow::RegionQsoWindow(LogSession &session, QWidget *mainWindow, QWidg
     KeyboardUse::onRowChosen(m_list, [this](const QModelIndex &index) {
         KeyboardUse::showInMainWindow(m_session, m_mainWindow, m_model->logRow(index.row()));
     });
-    KeyboardUse::closeOnEscape(this);
-    KeyboardUse::enterClicksButtons(this);
+    WindowKeys::install(this);
     connect(&m_session, &LogSession::logChanged, this, &RegionQsoWindow::refresh);
 
     resize(qMin(w * 100 + 40, 960), 520);

@@ -3,6 +3,7 @@
 #include "app/Messages.h"
 #include "app/ui/KeyboardUse.h"
 #include "refdata/RegionTable.h"
+#include "app/ui/WindowKeys.h"
 #include "regions/ui/RegionSelectors.h"
 
 #include <QComboBox>
@@ -26,16 +27,16 @@ RegionsWindow::RegionsWindow(Messages &messages, TallyRequest tally, QWidget *pa
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.3);
     label2->setFont(title);
-    auto *label3 = new QLabel(QStringLiteral("Bande"), this);
+    auto *label3 = new QLabel(QStringLiteral("&Bande"), this);
     label3->setObjectName(QStringLiteral("Label3"));
-    auto *label4 = new QLabel(QStringLiteral("Mode"), this);
+    auto *label4 = new QLabel(QStringLiteral("&Mode"), this);
     label4->setObjectName(QStringLiteral("Label4"));
 
     Bande_A = RegionSelectors::bandSelector(this);
     Mode_AX = RegionSelectors::modeSelector(this);
     label3->setBuddy(Bande_A);
     label4->setBuddy(Mode_AX);
-    Afficher = new QPushButton(QStringLiteral("Afficher"), this);
+    Afficher = new QPushButton(QStringLiteral("&Afficher"), this);
     Afficher->setObjectName(QStringLiteral("Afficher"));
     Afficher->setAutoDefault(true);
 
@@ -76,6 +77,7 @@ RegionsWindow::RegionsWindow(Messages &messages, TallyRequest tally, QWidget *pa
         if (slot > 0)
             emit regionChosen(slot, m_shownBand);
     });
+    WindowKeys::install(this);
 }
 
 void RegionsWindow::startUp()
@@ -88,9 +90,10 @@ void RegionsWindow::startUp()
 
 void RegionsWindow::showTally(const RegionTally &tally)
 {
-    m_shownBand = tally.band;
     Regions->clear();
     Regions->addItems(tally.lines);
+    m_shownBand = tally.band;
+    m_shownMode = tally.mode;
 }
 
 void RegionsWindow::onAfficher()
@@ -101,5 +104,7 @@ void RegionsWindow::onAfficher()
         return;
     }
     Regions->clear();
-    m_tally(band, Mode_AX->currentText());
+    m_ownBand = band;
+    m_ownMode = Mode_AX->currentText();
+    m_tally(m_ownBand, m_ownMode);
 }

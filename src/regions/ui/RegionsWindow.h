@@ -21,6 +21,10 @@ public:
     void startUp();
     // Lists the lines of a tally, whichever window asked for it.
     void showTally(const RegionTally &tally);
+    // The band and mode of the last tally this window asked for with "Afficher";
+    // before that, of the tally its list shows (none yet: empty band).
+    QString lastBand() const { return m_ownBand.isEmpty() ? m_shownBand : m_ownBand; }
+    QString lastMode() const { return m_ownBand.isEmpty() ? m_shownMode : m_ownMode; }
 
 signals:
     // Enter or a double click on a line: the region's QSOs on the band listed.
@@ -36,4 +40,7 @@ private:
     QPushButton *Afficher;
     QListWidget *Regions;
     QString m_shownBand; // the band of the tally listed
+    QString m_shownMode;
+    QString m_ownBand;
+    QString m_ownMode;
 };

@@ -5,6 +5,7 @@
 #include "app/ui/Centre.h"
 #include "app/ui/KeyboardUse.h"
 #include "app/ui/SharedPrinter.h"
+#include "app/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
 #include "reports/ListingModel.h"
 #include "reports/ReportFile.h"
@@ -56,9 +57,9 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
         auto *row = new QHBoxLayout(frame);
         m_mode = new QButtonGroup(this);
         m_mode->setObjectName(QStringLiteral("Option1"));
-        auto *contacted = new QRadioButton(QStringLiteral("contactées"));
+        auto *contacted = new QRadioButton(QStringLiteral("&contactées"));
         contacted->setObjectName(QStringLiteral("Option1(1)"));
-        auto *confirmed = new QRadioButton(QStringLiteral("Confirmées"));
+        auto *confirmed = new QRadioButton(QStringLiteral("Con&firmées"));
         confirmed->setObjectName(QStringLiteral("Option1(2)"));
         m_mode->addButton(contacted, 1);
         m_mode->addButton(confirmed, 2);
@@ -124,9 +125,9 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
     outer->addWidget(m_list, 1);
 
     auto *buttons = new QHBoxLayout;
-    m_save = new QPushButton(QStringLiteral("Enregistrer"));
+    m_save = new QPushButton(QStringLiteral("&Enregistrer"));
     m_save->setObjectName(QStringLiteral("Enregistrer"));
-    m_print = new QPushButton(QStringLiteral("Imprimer"));
+    m_print = new QPushButton(QStringLiteral("&Imprimer"));
     m_print->setObjectName(QStringLiteral("Imprimer"));
     buttons->addStretch(1);
     buttons->addWidget(m_save);
@@ -147,6 +148,7 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
     connect(&m_context.session, &LogSession::logChanged, this, &ListingWindow::Affiche);
 
     resize(charWidth * (award ? 100 : 104) + 60, 600);
+    WindowKeys::install(this);
     Affiche();
 }
 

@@ -1,6 +1,7 @@
 #include "reports/ui/ScoreWindow.h"
 
 #include "app/ui/Centre.h"
+#include "app/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
 #include "reports/AwardHistory.h"
 #include "reports/AwardProgress.h"
@@ -154,6 +155,7 @@ ScoreWindow::ScoreWindow(const AppContext &context, QWidget *parent)
 
     // The score follows the log as QSOs are committed, deleted or confirmed.
     connect(&m_context.session, &LogSession::logChanged, this, &ScoreWindow::refresh);
+    WindowKeys::install(this);
     refresh();
 }
 

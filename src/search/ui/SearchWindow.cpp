@@ -4,6 +4,7 @@
 #include "app/ui/Centre.h"
 #include "logstore/LogSession.h"
 #include "app/ui/FieldKeys.h"
+#include "app/ui/WindowKeys.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -59,7 +60,7 @@ SearchWindow::SearchWindow(LogSession &session, Messages &messages, QWidget *par
     label3->setFont(bold);
 
     m_options = new QButtonGroup(this);
-    const char *const captions[] = {"Indicatif", "Date", "Reference"};
+    const char *const captions[] = {"&Indicatif", "&Date", "&Reference"};
     auto *criteria = new QGridLayout;
     Indica = new QLineEdit;
     Data = new QLineEdit;
@@ -134,7 +135,7 @@ SearchWindow::SearchWindow(LogSession &session, Messages &messages, QWidget *par
     headerRow->addWidget(label10);
     headerRow->addStretch(1);
 
-    Command1 = new QPushButton(QStringLiteral("Quitter"));
+    Command1 = new QPushButton(QStringLiteral("&Quitter"));
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setAutoDefault(false);
 
@@ -156,6 +157,7 @@ SearchWindow::SearchWindow(LogSession &session, Messages &messages, QWidget *par
     connect(QSO_Effectues, &QListWidget::itemActivated, this, &SearchWindow::jumpTo);
 
     m_options->button(QsoSearch::Indicatif)->setChecked(true);
+    WindowKeys::install(this);
 }
 
 void SearchWindow::open()

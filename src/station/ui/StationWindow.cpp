@@ -3,6 +3,7 @@
 #include "app/Messages.h"
 #include "app/ui/Centre.h"
 #include "app/ui/FieldKeys.h"
+#include "app/ui/WindowKeys.h"
 #include "station/StationService.h"
 
 #include <QGridLayout>
@@ -41,7 +42,7 @@ StationWindow::StationWindow(Settings &settings, Messages &messages, QString pro
     New_Indicatif->setAccessibleName(QStringLiteral("Indicatif"));
     label3->setBuddy(New_Indicatif);
     setBackground(New_Indicatif, QColor(0xC0, 0xFF, 0xC0));
-    Validation = new QPushButton(QStringLiteral("Validez"));
+    Validation = new QPushButton(QStringLiteral("&Validez"));
     Validation->setObjectName(QStringLiteral("Validation"));
     Validation->setAutoDefault(true);
 
@@ -68,6 +69,7 @@ StationWindow::StationWindow(Settings &settings, Messages &messages, QString pro
         Validation->setFocus();
     });
     connect(Validation, &QPushButton::clicked, this, &StationWindow::onValidation);
+    WindowKeys::install(this);
 }
 
 void StationWindow::open()
