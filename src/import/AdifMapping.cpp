@@ -462,7 +462,7 @@ QString AdifMapping::reason(Status status, quint8 notes, const QString &detail, 
     case AlreadyInLog: return QStringLiteral("déjà dans le log");
     case AlreadyContacted: return QStringLiteral("déjà contactée le ") + other;
     case DuplicateInFile:
-        return QStringLiteral("abbaye en double dans le fichier : l'enregistrement n° %1 est importé").arg(other);
+        return QStringLiteral("abbaye en double dans le fichier, n° %1 importé").arg(other);
     }
     return {};
 }

@@ -214,7 +214,7 @@ void TestImportPlan::awardRules()
     QStringList outcomes;
     for (const ImportPlan::Entry &e : plan->entries())
         outcomes << plan->outcome(e);
-    const QString dup = QStringLiteral("abbaye en double dans le fichier : l'enregistrement n° %1 est importé");
+    const QString dup = QStringLiteral("abbaye en double dans le fichier, n° %1 importé");
     QCOMPARE(outcomes, (QStringList{"déjà dans le log", "déjà contactée le 10/01/07", dup.arg(4), "importé",
                                     dup.arg(4), dup.arg(7), "importé", "mode non prévu (RTTY)",
                                     "pas de référence d'abbaye"}));
