@@ -7,13 +7,16 @@
 #include <QDate>
 #include <QFile>
 
-#include <cctype>
 #include <cstring>
 
 namespace {
 
 inline bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 inline char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+inline bool isWordChar(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 QByteArrayView trimmed(QByteArrayView v)
 {
@@ -246,10 +249,10 @@ QByteArray AdifMapping::findReference(const AdifReader::Record &record) const
         const QByteArrayView v = record[f];
         qsizetype i = 0;
         while (i < v.size()) {
-            while (i < v.size() && !std::isalnum(static_cast<unsigned char>(v[i])))
+            while (i < v.size() && !isWordChar(v[i]))
                 ++i;
             const qsizetype start = i;
-            while (i < v.size() && std::isalnum(static_cast<unsigned char>(v[i])))
+            while (i < v.size() && isWordChar(v[i]))
                 ++i;
             if (i - start == 6 && m_abbeys.contains(v.sliced(start, 6))) {
                 QByteArray ref = v.sliced(start, 6).toByteArray();

@@ -26,28 +26,120 @@ constexpr Known KnownFields[] = {
 
 inline char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
-inline bool isNameChar(char c)
+// Which bytes may stand in a field name: letters, digits and "_", and the few more
+// a user-defined name may hold. Never a blank, a separator of the tag itself, or a
+// control code.
+constexpr std::array<bool, 256> NameChars = [] {
+    std::array<bool, 256> t{};
+    for (int c = '!'; c < 0x7F; ++c)
+        t[c] = c != '<' && c != '>' && c != ':' && c != ',' && c != '{' && c != '}';
+    return t;
+}();
+
+inline bool isNameChar(char c) { return NameChars[static_cast<unsigned char>(c)]; }
+
+// 0x80 in every byte of x that is zero.
+inline quint64 zeroBytes(quint64 x)
 {
-    // Field names are letters, digits and "_"; user-defined names may hold a few
-    // more. Never a blank, a separator of the tag itself, or a control code.
-    return c > ' ' && c != '<' && c != '>' && c != ':' && c != ',' && c != '{' && c != '}'
-        && static_cast<unsigned char>(c) < 0x7F;
+    return ~(((x & 0x7F7F7F7F7F7F7F7FULL) + 0x7F7F7F7F7F7F7F7FULL) | x | 0x7F7F7F7F7F7F7F7FULL);
+}
+
+// 0x80 in every one of eight bytes that cannot stand in a field name (see NameChars).
+inline quint64 nameStops(const char *p)
+{
+    constexpr quint64 Ones = 0x0101010101010101ULL;
+    quint64 x;
+    std::memcpy(&x, p, 8);
+    const quint64 high = x & 0x8080808080808080ULL;
+    const quint64 below = ~((x & 0x7F7F7F7F7F7F7F7FULL) + 0x5F5F5F5F5F5F5F5FULL) & ~x & 0x8080808080808080ULL;
+    return high | below | zeroBytes(x ^ (Ones * ':')) | zeroBytes(x ^ (Ones * '>')) | zeroBytes(x ^ (Ones * '<'))
+        | zeroBytes(x ^ (Ones * ',')) | zeroBytes(x ^ (Ones * '{')) | zeroBytes(x ^ (Ones * '}'))
+        | zeroBytes(x ^ (Ones * 0x7F));
 }
 
 inline bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-int knownField(QByteArrayView name)
+// A name of up to 16 characters as two numbers, letters in capitals: a name is then
+// compared with the known ones in two comparisons.
+struct NameKey {
+    quint64 a = 0, b = 0;
+    qsizetype size = 0;
+    bool operator==(const NameKey &o) const { return a == o.a && b == o.b && size == o.size; }
+};
+
+// Letters to capitals, eight at a time: clear bit 5 of every byte in a-z.
+inline quint64 capitals(quint64 x)
 {
+    const quint64 heptets = x & 0x7F7F7F7F7F7F7F7FULL;
+    const quint64 aboveA = heptets + 0x1F1F1F1F1F1F1F1FULL; // bit 7 set from 'a' (0x61) up
+    const quint64 aboveZ = heptets + 0x0505050505050505ULL; // bit 7 set from '{' (0x7B) up
+    const quint64 lower = aboveA & ~aboveZ & ~x & 0x8080808080808080ULL;
+    return x & ~(lower >> 2);
+}
+
+// name may be read 16 bytes at a time when wide is set (the file goes on that far).
+inline NameKey nameKey(const char *name, qsizetype size, bool wide)
+{
+    NameKey k;
+    k.size = size;
+    if (size > 16)
+        return k;
+    quint64 a = 0, b = 0;
+    if (wide && Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+        // Two plain loads, the bytes past the name masked away (a key built a byte
+        // at a time and loaded whole stalls the processor).
+        std::memcpy(&a, name, 8);
+        std::memcpy(&b, name + 8, 8);
+        if (size < 8) {
+            a &= (quint64(1) << (8 * size)) - 1;
+            b = 0;
+        } else if (size < 16) {
+            b &= (quint64(1) << (8 * (size - 8))) - 1;
+        }
+    } else {
+        char bytes[16] = {};
+        for (qsizetype i = 0; i < size; ++i)
+            bytes[i] = name[i];
+        std::memcpy(&a, bytes, 8);
+        std::memcpy(&b, bytes + 8, 8);
+    }
+    k.a = capitals(a);
+    k.b = capitals(b);
+    return k;
+}
+
+int knownField(QByteArrayView name, bool wide)
+{
+    static const std::array<NameKey, std::size(KnownFields)> keys = [] {
+        std::array<NameKey, std::size(KnownFields)> t;
+        for (std::size_t i = 0; i < t.size(); ++i)
+            t[i] = nameKey(KnownFields[i].name, KnownFields[i].size, false);
+        return t;
+    }();
     if (name.size() > 10)
         return -1;
-    char up[10];
-    for (qsizetype i = 0; i < name.size(); ++i)
-        up[i] = upper(name[i]);
-    for (const Known &k : KnownFields) {
-        if (k.size == name.size() && std::memcmp(k.name, up, size_t(k.size)) == 0)
-            return k.field;
+    const NameKey k = nameKey(name.data(), name.size(), wide);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (keys[i] == k)
+            return KnownFields[i].field;
     }
     return -1;
+}
+
+inline bool isAscii(const char *p, qsizetype n)
+{
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        quint64 w;
+        std::memcpy(&w, p + i, 8);
+        if (w & 0x8080808080808080ULL)
+            return false;
+    }
+    for (; i < n; ++i) {
+        if (static_cast<unsigned char>(p[i]) >= 0x80)
+            return false;
+    }
+    return true;
 }
 
 bool sameWord(QByteArrayView name, const char *word)
@@ -152,6 +244,16 @@ AdifReader::Tag AdifReader::tagAt(qsizetype at) const
     const char *d = m_data.constData();
     const qsizetype n = m_data.size();
     qsizetype i = at + 1;
+    // Eight bytes at a time while the file goes on that far (the first byte read
+    // is the lowest: little-endian machines only).
+    while (Q_BYTE_ORDER == Q_LITTLE_ENDIAN && i + 8 <= n && i - at <= 64) {
+        const quint64 stop = nameStops(d + i);
+        if (stop) {
+            i += qCountTrailingZeroBits(stop) / 8;
+            break;
+        }
+        i += 8;
+    }
     while (i < n && i - at <= 64 && isNameChar(d[i]))
         ++i;
     if (i >= n || i == at + 1)
@@ -189,7 +291,7 @@ AdifReader::Tag AdifReader::tagAt(qsizetype at) const
         return Tag{};
     t.end = i + 1;
     t.length = length;
-    t.field = knownField(t.name);
+    t.field = knownField(t.name, at + 1 + 16 <= n);
     t.kind = t.field >= 0 ? Tag::Value : Tag::Other;
     return t;
 }
@@ -259,7 +361,9 @@ bool AdifReader::readRecord(qsizetype &pos, Record *record) const
         const qsizetype start = t.end;
         const qsizetype byteEnd = start + t.length;
         qsizetype end = byteEnd;
-        if (m_encoding == Encoding::Utf8) {
+        // A value whose bytes are all ASCII is as long in characters as in bytes.
+        if (m_encoding == Encoding::Utf8
+            && !isAscii(m_data.constData() + start, qMin(t.length, n - start))) {
             const qsizetype charEnd = utf8End(start, t.length);
             if (charEnd != byteEnd) {
                 // The standard's count (characters) first, then the bytes many programs count.

@@ -6,7 +6,6 @@
 #include "import/ui/ImportWindow.h"
 #include "logstore/AtomicFile.h"
 #include "logstore/LogSession.h"
-#include "logstore/Settings.h"
 #include "refdata/AbbeyList.h"
 
 #include <QAction>
@@ -41,13 +40,14 @@ void ImportController::start()
                                        "Créez d'abord la station (menu Station, Nouvel Indicatif)."));
         return;
     }
-    QString folder = m_context.settings.read(Settings::CommonSection, KeyFolder, QString());
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
+    // The home folder first, then the folder of the last file chosen. It is kept for
+    // the run only: choosing a file and cancelling leaves every file as it was.
+    const QString folder = !m_lastFolder.isEmpty() && QFileInfo(m_lastFolder).isDir() ? m_lastFolder
+                                                                                      : QDir::homePath();
     const QString path = m_chooser(parent, folder);
     if (path.isEmpty())
         return;
-    m_context.settings.write(Settings::CommonSection, KeyFolder, QFileInfo(path).absolutePath());
+    m_lastFolder = QFileInfo(path).absolutePath();
 
     QFile file(path);
     QByteArray bytes;

@@ -29,13 +29,13 @@ public:
     // The file dialog: ADIF files (*.adi, *.adif in any case).
     static QString chooseWithDialog(QWidget *parent, const QString &startFolder);
 
-    static inline const QString KeyFolder = QStringLiteral("Dossier Import ADIF");
     // Beyond this many records the reading shows its progress.
     static constexpr int ProgressAbove = 10000;
 
 private:
     AppContext m_context;
     AdifFileChooser m_chooser;
+    QString m_lastFolder;
 };
 
 void installImportWindows(const AppContext &context);
