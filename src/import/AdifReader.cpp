@@ -108,22 +108,50 @@ inline NameKey nameKey(const char *name, qsizetype size, bool wide)
     return k;
 }
 
+// The known names spread over 64 slots by one multiplication, with a multiplier
+// found once that puts each in a slot of its own: a name is then looked up with
+// one multiplication and one comparison.
+struct FieldTable {
+    quint64 multiplier = 0;
+    std::array<NameKey, 64> keys{};
+    std::array<int, 64> fields{};
+
+    static quint64 mix(const NameKey &k) { return k.a ^ (k.b * 0x9E3779B97F4A7C15ULL) ^ quint64(k.size); }
+    int slot(const NameKey &k) const { return int((mix(k) * multiplier) >> 58); }
+
+    FieldTable()
+    {
+        quint64 m = 0x2545F4914F6CDD1DULL;
+        for (int attempt = 0; attempt < 100000; ++attempt) {
+            m = m * 6364136223846793005ULL + 1442695040888963407ULL;
+            multiplier = m | 1;
+            quint64 used = 0;
+            bool distinct = true;
+            for (const Known &f : KnownFields) {
+                const quint64 bit = quint64(1) << slot(nameKey(f.name, f.size, false));
+                distinct = distinct && !(used & bit);
+                used |= bit;
+            }
+            if (distinct)
+                break;
+        }
+        fields.fill(-1);
+        for (const Known &f : KnownFields) {
+            const NameKey k = nameKey(f.name, f.size, false);
+            keys[slot(k)] = k;
+            fields[slot(k)] = f.field;
+        }
+    }
+};
+
 int knownField(QByteArrayView name, bool wide)
 {
-    static const std::array<NameKey, std::size(KnownFields)> keys = [] {
-        std::array<NameKey, std::size(KnownFields)> t;
-        for (std::size_t i = 0; i < t.size(); ++i)
-            t[i] = nameKey(KnownFields[i].name, KnownFields[i].size, false);
-        return t;
-    }();
+    static const FieldTable table;
     if (name.size() > 10)
         return -1;
     const NameKey k = nameKey(name.data(), name.size(), wide);
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (keys[i] == k)
-            return KnownFields[i].field;
-    }
-    return -1;
+    const int at = table.slot(k);
+    return table.keys[at] == k ? table.fields[at] : -1;
 }
 
 inline bool isAscii(const char *p, qsizetype n)
@@ -332,7 +360,8 @@ bool AdifReader::readRecord(qsizetype &pos, Record *record) const
         return true;
     };
     while (true) {
-        const qsizetype p = find(pos, '<');
+        // Most fields follow the one before without a gap.
+        const qsizetype p = pos < n && m_data.constData()[pos] == '<' ? pos : find(pos, '<');
         if (p < 0) {
             if (!started) {
                 pos = n;

@@ -78,3 +78,6 @@ private:
     int m_refused = 0;
     int m_withoutReference = 0;
 };
+
+// Entries move as plain bytes when the list grows.
+Q_DECLARE_TYPEINFO(ImportPlan::Entry, Q_RELOCATABLE_TYPE);
