@@ -27,12 +27,12 @@ constexpr Known KnownFields[] = {
 inline char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
 // Which bytes may stand in a field name: letters, digits and "_", and the few more
-// a user-defined name may hold. Never a blank, a separator of the tag itself, or a
-// control code.
+// a user-defined name may hold. Never a blank, a control code, a byte above ASCII,
+// or a separator of the tag itself.
 constexpr std::array<bool, 256> NameChars = [] {
     std::array<bool, 256> t{};
-    for (int c = '!'; c < 0x7F; ++c)
-        t[c] = c != '<' && c != '>' && c != ':' && c != ',' && c != '{' && c != '}';
+    for (int c = '!'; c < 0x80; ++c)
+        t[c] = c != '<' && c != '>' && c != ':';
     return t;
 }();
 
@@ -52,9 +52,7 @@ inline quint64 nameStops(const char *p)
     std::memcpy(&x, p, 8);
     const quint64 high = x & 0x8080808080808080ULL;
     const quint64 below = ~((x & 0x7F7F7F7F7F7F7F7FULL) + 0x5F5F5F5F5F5F5F5FULL) & ~x & 0x8080808080808080ULL;
-    return high | below | zeroBytes(x ^ (Ones * ':')) | zeroBytes(x ^ (Ones * '>')) | zeroBytes(x ^ (Ones * '<'))
-        | zeroBytes(x ^ (Ones * ',')) | zeroBytes(x ^ (Ones * '{')) | zeroBytes(x ^ (Ones * '}'))
-        | zeroBytes(x ^ (Ones * 0x7F));
+    return high | below | zeroBytes(x ^ (Ones * ':')) | zeroBytes(x ^ (Ones * '>')) | zeroBytes(x ^ (Ones * '<'));
 }
 
 inline bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
