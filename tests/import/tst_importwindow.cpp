@@ -33,7 +33,7 @@ class TestImportWindow : public QObject
 private slots:
     void previewThenImport();
     void largeFileCanBeCancelled();
-    void refusedWithoutStation();
+    void refusedWithoutStationOrRecords();
 
 private:
     // Chooses `file`, remembering the folder the dialog would have opened in.
@@ -130,18 +130,27 @@ void TestImportWindow::largeFileCanBeCancelled()
     QCOMPARE(h.log(), QByteArray());
 }
 
-void TestImportWindow::refusedWithoutStation()
+void TestImportWindow::refusedWithoutStationOrRecords()
 {
     MainHarness h;
     QVERIFY(h.prepare({}, QStringLiteral("FXXXX")));
     QVERIFY(h.start());
     QStringList folders;
-    answerDialog(h, h.path(QStringLiteral("none.adi")), &folders);
+    const QString file = h.path(QStringLiteral("notes.adi"));
+    QVERIFY(writeBytes(file, "Not an ADIF file\r\n"));
+    answerDialog(h, file, &folders);
     h.messages.clear();
     h.get<QAction>("Mnu_Import_ADIF")->trigger();
     QVERIFY(folders.isEmpty());
     QCOMPARE(h.messages.notices.size(), 1);
     QVERIFY(h.messages.notices.first().startsWith(QStringLiteral("Aucune station n'est encore choisie")));
+
+    // With a station, a file without any record says so instead of an empty window.
+    h.setStation(QStringLiteral("TEST1"));
+    h.session->openStation();
+    h.get<QAction>("Mnu_Import_ADIF")->trigger();
+    QCOMPARE(h.messages.notices.last(), QStringLiteral("Le fichier notes.adi ne contient aucun QSO au format ADIF."));
+    QVERIFY(!importWindow(h));
 }
 
 QTEST_MAIN(TestImportWindow)

@@ -90,6 +90,10 @@ void ImportController::start()
                 return;
         }
     }
+    if (plan->recordCount() == 0) {
+        messages.notice(QStringLiteral("Le fichier %1 ne contient aucun QSO au format ADIF.").arg(plan->fileName()));
+        return;
+    }
     QList<QByteArrayView> lines;
     lines.reserve(session.lineCount());
     for (int i = 0; i < session.lineCount(); ++i)
