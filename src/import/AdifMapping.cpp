@@ -150,10 +150,10 @@ ImportAbbeys ImportAbbeys::read(const QString &path, QString *error)
     return fromBytes(bytes);
 }
 
-QByteArray ImportAbbeys::name(QByteArrayView reference) const
+QByteArrayView ImportAbbeys::name(QByteArrayView reference) const
 {
     const auto at = m_index.constFind(key(reference));
-    return at == m_index.cend() ? QByteArray() : m_names.at(*at);
+    return at == m_index.cend() ? QByteArrayView() : QByteArrayView(m_names.at(*at));
 }
 
 int AdifMapping::bandOfAdif(QByteArrayView band)
@@ -389,16 +389,18 @@ AdifMapping::Result AdifMapping::map(const AdifReader::Record &record, const Adi
 
     // The abbey's name: what this program's own export puts after the reference in
     // the comment, else the abbey list's.
-    QByteArray abbey;
+    QByteArray typed;
+    QByteArrayView abbey;
     const QByteArrayView comment = trimmed(record[AdifReader::Comment]);
     if (comment.size() >= 6 && ImportAbbeys::key(comment.first(6)) == ImportAbbeys::key(r.reference)
         && (comment.size() == 6 || isBlank(comment[6]))) {
-        abbey = text(comment.sliced(6), reader, false, &changed);
+        typed = text(comment.sliced(6), reader, false, &changed);
+        abbey = typed;
     } else {
         abbey = m_abbeys.name(r.reference);
     }
     if (abbey.size() > 60) {
-        abbey.truncate(60);
+        abbey = abbey.first(60);
         r.notes |= AbbeyCut;
     }
     if (changed)

@@ -18,7 +18,8 @@ public:
     static ImportAbbeys fromBytes(const QByteArray &content);
 
     bool contains(QByteArrayView reference) const { return m_index.contains(key(reference)); }
-    QByteArray name(QByteArrayView reference) const;
+    // A view into the list, valid as long as it.
+    QByteArrayView name(QByteArrayView reference) const;
     int size() const { return int(m_names.size()); }
 
     // A six-character reference as one number, letters in capitals (0: not six characters).
