@@ -369,9 +369,17 @@ bool AdifReader::readRecord(qsizetype &pos, Record *record) const
             return fail(QStringLiteral("enregistrement incomplet : le fichier se termine avant <eor>"), n);
         }
         const Tag t = tagAt(p);
-        if (t.kind == Tag::None || t.kind == Tag::EndOfHeader) {
+        if (t.kind == Tag::None) {
             // Not a tag: text between fields, ignored.
             pos = p + 1;
+            continue;
+        }
+        if (t.kind == Tag::EndOfHeader) {
+            // A header that starts with a field, against the standard: what came
+            // before was the header, not a record.
+            *record = Record{};
+            started = false;
+            pos = t.end;
             continue;
         }
         if (t.kind == Tag::EndOfRecord) {

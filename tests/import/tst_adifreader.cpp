@@ -53,6 +53,9 @@ void TestAdifReader::files_data()
     QTest::newRow("no header, lower-case tags, LF, types")
         << QByteArray("<call:5:s>F6ABC<name:4>Jean<eor>\n<Call:4>I1XX<comment:9>a <b> c d<eOr>\n")
         << QStringList{"F6ABC|Jean|", "I1XX||a <b> c d"};
+    QTest::newRow("a header that starts with a field")
+        << QByteArray("<ADIF_VER:5>3.1.0 <PROGRAMID:4>TEST <CALL:3>BAD\r\n<EOH>\r\n<CALL:5>F6ABC<EOR>")
+        << QStringList{"F6ABC||"};
     QTest::newRow("a header that mentions <eor> in its text is still a header")
         << QByteArray("Fields end with <eor>, yes\n<eoh>\n<call:5>F6ABC<eor>")
         << QStringList{"F6ABC||"};
