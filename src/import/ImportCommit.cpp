@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <QStorageInfo>
 
 namespace {
 
@@ -110,6 +111,19 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
         chronological.append(l.toByteArray());
     const QByteArray list = Cp1252::joinLines(learnt(Cp1252::splitLines(old), chronological));
     const bool listChanges = list != old;
+    // On a full disk the list put back after a failed log write would have no room
+    // either: both new copies must fit before anything is written.
+    const QStorageInfo disk(QFileInfo(listPath).absolutePath());
+    const qint64 logSize = QFileInfo(session.logPath()).size();
+    qint64 needed = logSize + 2 * lines.size() + lines.size() * qint64(QsoRecord::LogLineLength) + 4096;
+    if (listChanges)
+        needed += list.size() + 4096;
+    if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < needed) {
+        result.message = notImported(QStringLiteral("le disque est plein (%1 octets libres, il en faut %2).")
+                                         .arg(disk.bytesAvailable())
+                                         .arg(needed));
+        return result;
+    }
     if (listChanges) {
         const AtomicFile::Result w = AtomicFile::write(listPath, list);
         if (!w.ok) {
