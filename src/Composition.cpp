@@ -4,6 +4,7 @@
 #include "app/ui/MainWindow.h"
 #include "export/ui/ExportWindows.h"
 #include "help/ui/HelpWindows.h"
+#include "import/ui/ImportWindows.h"
 #include "qsl/ui/QslWindows.h"
 #include "regions/ui/RegionWindows.h"
 #include "reports/ui/ReportWindows.h"
@@ -17,6 +18,7 @@ void installWindows(MainWindow &window, const AppContext &context)
     installRegionWindows(context);
     installSearchWindows(context);
     installQslWindows(context);
+    installImportWindows(context);
     installExportWindows(context);
     installHelpWindows(context);
 }

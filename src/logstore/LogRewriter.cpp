@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QSet>
+
+#include <algorithm>
 
 Q_LOGGING_CATEGORY(lcLogStore, "zel.logstore")
 
@@ -151,6 +154,35 @@ LogRewriter::Lines LogRewriter::moved(Lines lines, QByteArrayView newLine, QByte
     if (at >= 0)
         lines.removeAt(at);
     return inserted(lines, newLine);
+}
+
+LogRewriter::Lines LogRewriter::merged(const Lines &lines, const Lines &newLines)
+{
+    struct Timed {
+        qint64 when;
+        QByteArrayView line;
+    };
+    QList<Timed> pending;
+    pending.reserve(newLines.size());
+    for (const QByteArrayView l : newLines)
+        pending.append({timestamp(l), l});
+    std::stable_sort(pending.begin(), pending.end(),
+                     [](const Timed &a, const Timed &b) { return a.when < b.when; });
+    Lines out;
+    out.reserve(lines.size() + newLines.size());
+    qsizetype next = 0;
+    for (const QByteArrayView l : lines) {
+        // A line whose date cannot be read is passed over, as by the insert.
+        const qint64 when = timestamp(l);
+        if (when >= 0) {
+            while (next < pending.size() && pending.at(next).when <= when)
+                out.append(pending.at(next++).line);
+        }
+        out.append(l);
+    }
+    while (next < pending.size())
+        out.append(pending.at(next++).line);
+    return out;
 }
 
 qint64 LogRewriter::timestamp(QByteArrayView line)
@@ -316,6 +348,42 @@ LogRewriter::Result LogRewriter::Insere_QSO_Log(const QByteArray &newLine)
     if (const Result bad = refuse(newLine); !bad.ok)
         return bad;
     return rewrite([&](Lines l, QString *) { return inserted(l, newLine); });
+}
+
+LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLines)
+{
+    Lines added;
+    added.reserve(newLines.size());
+    for (const QByteArray &line : newLines) {
+        if (const Result bad = refuse(line); !bad.ok)
+            return bad;
+        added.append(line);
+    }
+    const QsoRecord::Column ref = QsoRecord::logLayout()[QsoRecord::Reference];
+    const auto referenceOf = [&](QByteArrayView l) {
+        return l.size() >= ref.start - 1 + ref.width ? l.sliced(ref.start - 1, ref.width) : QByteArrayView();
+    };
+    return rewrite([&](Lines l, QString *refused) {
+        // The log on disk may have changed since the QSOs were chosen (another copy
+        // of the program): an abbey it now holds is not added a second time.
+        QSet<QByteArrayView> abbeys;
+        abbeys.reserve(l.size() + added.size());
+        for (const QByteArrayView line : l) {
+            if (line.size() == QsoRecord::LogLineLength)
+                abbeys.insert(referenceOf(line));
+        }
+        for (const QByteArrayView line : added) {
+            const QByteArrayView r = referenceOf(line);
+            if (abbeys.contains(r)) {
+                *refused = QStringLiteral("l'abbaye %1 est déjà dans le journal (il a été modifié "
+                                          "entre-temps ?) ; relancez l'importation.")
+                               .arg(QString::fromLatin1(r.toByteArray().trimmed()));
+                return l;
+            }
+            abbeys.insert(r);
+        }
+        return merged(l, added);
+    });
 }
 
 LogRewriter::Result LogRewriter::Marque_QSL(const QList<int> &lineNumbers, const QList<QByteArray> &expected)

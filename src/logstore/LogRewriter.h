@@ -42,6 +42,10 @@ public:
     // numbers). Each line must still be the one the caller saw (expected), or the
     // log changed under it and nothing is written.
     Result Marque_QSL(const QList<int> &lineNumbers, const QList<QByteArray> &expected);
+    // Adds a batch of QSOs (an import) in one rewrite, each at its chronological place.
+    // Each abbey is logged once: when the log as read under the lock already holds
+    // the abbey of one of them, or two of them share one, nothing is written.
+    Result Fusionne_QSO_Log(const QList<QByteArray> &newLines);
 
     // Removes the temporary copies a stopped rewrite left beside the log, unless a
     // running copy of the program holds the log's lock. Returns how many.
@@ -68,6 +72,10 @@ public:
     static Lines inserted(const Lines &lines, QByteArrayView newLine);
     // The first line equal to oldLine removed, then newLine inserted in time.
     static Lines moved(Lines lines, QByteArrayView newLine, QByteArrayView oldLine);
+    // Every new line where the insert would put it, in one pass: the new lines are
+    // taken in chronological order (those of equal time in their given order), each
+    // placed before the first old line of equal or later date and time.
+    static Lines merged(const Lines &lines, const Lines &newLines);
 
     // Minutes since 01/01/1950 00:00 of a log line's date and time; years 50-99 are 1950-1999, 00-49 are 2000-2049.
     // A line whose date or time cannot be read gives -1: the insert passes over it.

@@ -258,3 +258,8 @@ AtomicFile::Result LogSession::markConfirmed(const QList<int> &rows)
     }
     return change([&](LogRewriter &w) { return w.Marque_QSL(numbers, expected); });
 }
+
+AtomicFile::Result LogSession::merge(const QList<QByteArray> &lines)
+{
+    return change([&](LogRewriter &w) { return w.Fusionne_QSO_Log(lines); });
+}

@@ -80,6 +80,8 @@ public:
     AtomicFile::Result insert(const QByteArray &line);
     // Marks the QSOs of these rows (0-based) as confirmed, in one rewrite.
     AtomicFile::Result markConfirmed(const QList<int> &rows);
+    // Adds several QSOs (an import) in one rewrite, each at its place in time.
+    AtomicFile::Result merge(const QList<QByteArray> &lines);
 
     static QString noStationMessage();
 

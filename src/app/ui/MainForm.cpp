@@ -258,6 +258,7 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
 MainItems MainForm::items() const
 {
     MainItems items;
+    items.Mnu_Import_ADIF = Mnu_Import_ADIF;
     items.Mnu_ADIF = Mnu_ADIF;
     items.Mnu_New_Indicatif = Mnu_New_Indicatif;
     items.Mnu_C_Contacte = Mnu_C_Contacte;
@@ -290,6 +291,7 @@ void MainForm::buildMenus(QMainWindow *window)
     };
     Mnu_Fichier = menu("Mnu_Fichier");
     Mnu_Quitter = item(Mnu_Fichier, "Mnu_Quitter");
+    Mnu_Import_ADIF = item(Mnu_Fichier, "Mnu_Import_ADIF");
     Mnu_ADIF = item(Mnu_Fichier, "Mnu_ADIF");
     Mnu_Dossier = item(Mnu_Fichier, "Mnu_Dossier");
     Mnu_Station = menu("Mnu_Station");
@@ -331,6 +333,7 @@ void MainForm::Init_Libelles()
     RSTE_A->setText(QStringLiteral("59"));
     Mnu_Fichier->setTitle(QStringLiteral("&Fichier"));
     Mnu_Quitter->setText(QStringLiteral("&Quitter KVR_ZEL"));
+    Mnu_Import_ADIF->setText(QStringLiteral("&Importer un fichier ADIF"));
     Mnu_ADIF->setText(QStringLiteral("&Exporter le log au format ADIF"));
     Mnu_Station->setTitle(QStringLiteral("&Station"));
     Mnu_New_Indicatif->setText(QStringLiteral("&Nouvel Indicatif"));

@@ -11,6 +11,7 @@ class QPushButton;
 struct MainItems
 {
     // Fichier
+    QAction *Mnu_Import_ADIF = nullptr;
     QAction *Mnu_ADIF = nullptr;
     // Station
     QAction *Mnu_New_Indicatif = nullptr;

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <array>
+
+// Reads an ADIF file in its text form (ADI) as other logbooks write it: an optional
+// header ended by <eoh> (none when the file starts with "<"), then records of fields
+// <NAME:LENGTH> or <NAME:LENGTH:TYPE> ended by <eor>, names in any case, anything
+// between fields ignored.
+//
+// Values are sliced out of the raw bytes by their declared length and never split on
+// "<" or line ends. ADIF counts characters, but many programs writing UTF-8 count
+// bytes: in a UTF-8 file, when a value sliced one way is not followed by a field, a
+// record end or the end of the file, the other count is tried. A record that cannot
+// be read either way is refused with its reason, and reading goes on at its <eor>.
+class AdifReader
+{
+public:
+    enum class Encoding {
+        Ascii,       // no byte above 127: both readings agree
+        Utf8,        // with or without a byte order mark
+        Windows1252, // anything that is not valid UTF-8 (Latin-1 included)
+    };
+
+    // The fields the log has a column for; every other field (APP_..., user-defined,
+    // the many a general logbook writes) is read past and forgotten.
+    enum Field {
+        Call, QsoDate, TimeOn, Band, Freq, Mode, Submode, RstRcvd, RstSent,
+        Name, Gridsquare, Sig, SigInfo, Comment, Notes, QslRcvd,
+        FieldCount
+    };
+
+    struct Record {
+        int number = 0;       // 1-based, in file order
+        qsizetype offset = 0; // where the record starts in the file
+        qsizetype size = 0;   // its bytes, <eor> included
+        // Values as bytes of the file's encoding, views into the file; empty when absent.
+        std::array<QByteArrayView, FieldCount> fields{};
+        QString error; // French: why the record cannot be read; empty when it was read
+        bool truncated = false; // the file ends inside it
+
+        QByteArrayView operator[](Field f) const { return fields[f]; }
+    };
+
+    explicit AdifReader(QByteArray data);
+
+    Encoding encoding() const { return m_encoding; }
+    static Encoding detect(QByteArrayView data);
+
+    // The next record; false once the file holds no more.
+    bool next(Record *record);
+    // The one record starting at offset, read again (the list shows records on demand).
+    Record recordAt(qsizetype offset, int number) const;
+
+    qsizetype position() const { return m_pos; }
+    qsizetype size() const { return m_data.size(); }
+    const QByteArray &data() const { return m_data; }
+
+    // A value as text, from the file's encoding.
+    QString decode(QByteArrayView value) const;
+
+    static const char *fieldName(Field f);
+
+private:
+    struct Tag {
+        enum Kind { None, Value, EndOfRecord, EndOfHeader, Other } kind = None;
+        qsizetype end = 0;    // just past ">"
+        qsizetype length = 0; // declared length of a value
+        int field = -1;       // a Field, or -1 for one the log does not use
+        QByteArrayView name;
+    };
+    Tag tagAt(qsizetype at) const;
+    // What follows a value ending at `at` is a tag, or only blanks to the end of the file.
+    bool cleanEnd(qsizetype at) const;
+    qsizetype utf8End(qsizetype from, qsizetype chars) const;
+    bool readRecord(qsizetype &pos, Record *record) const;
+    qsizetype find(qsizetype from, char c) const;
+
+    QByteArray m_data;
+    Encoding m_encoding = Encoding::Ascii;
+    qsizetype m_pos = 0;
+    int m_count = 0;
+};

@@ -1,0 +1,154 @@
+#include "import/ImportCommit.h"
+
+#include "logstore/AtomicFile.h"
+#include "logstore/Cp1252.h"
+#include "logstore/FileLock.h"
+#include "logstore/LogRewriter.h"
+#include "logstore/LogSession.h"
+#include "logstore/QsoRecord.h"
+#include "refdata/FirstNameList.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QStorageInfo>
+
+namespace {
+
+QString notImported(const QString &why)
+{
+    return QStringLiteral("Les QSO n'ont pas été importés :\r\n%1\r\n\r\nLe log et la liste des prénoms "
+                          "n'ont pas été modifiés.")
+        .arg(why);
+}
+
+} // namespace
+
+QList<QByteArray> ImportCommit::learnt(const QList<QByteArray> &listLines, const QList<QByteArray> &logLines)
+{
+    const QsoRecord::Column call = QsoRecord::logLayout()[QsoRecord::Indicatif];
+    const QsoRecord::Column first = QsoRecord::logLayout()[QsoRecord::Prenom];
+    QHash<QByteArray, QByteArray> names;
+    QList<QByteArray> order;
+    for (const QByteArray &line : logLines) {
+        const QByteArray key = line.mid(call.start - 1, call.width);
+        const QByteArray name = line.mid(first.start - 1, first.width).trimmed();
+        const auto at = names.find(key);
+        if (at == names.end()) {
+            names.insert(key, name);
+            order.append(key);
+        } else if (!name.isEmpty()) {
+            *at = name; // the latest QSO's name wins
+        }
+    }
+    const auto record = [&](const QByteArray &key) { return key + "    " + names.value(key); };
+    QList<QByteArray> out;
+    out.reserve(listLines.size() + order.size());
+    QSet<QByteArray> listed;
+    for (const QByteArray &line : listLines) {
+        const QByteArray key = line.left(FirstNameList::CallsignWidth);
+        const auto at = names.constFind(key);
+        if (at == names.cend()) {
+            out.append(line);
+            continue;
+        }
+        listed.insert(key);
+        out.append(at->isEmpty() ? line : record(key));
+    }
+    for (const QByteArray &key : order) {
+        if (!listed.contains(key))
+            out.append(record(key));
+    }
+    return out;
+}
+
+ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArray> &lines, int lockTimeout)
+{
+    Result result;
+    if (!session.hasStation()) {
+        result.message = QStringLiteral("Aucune station n'est encore choisie : il n'y a pas de log où importer.\r\n\r\n"
+                                        "Créez d'abord la station (menu Station, Nouvel Indicatif).");
+        return result;
+    }
+    if (lines.isEmpty()) {
+        result.message = QStringLiteral("Aucun QSO à importer.");
+        return result;
+    }
+    const QString listPath = session.filePath(FirstNameList::FileName);
+    const QString listName = QFileInfo(listPath).fileName();
+    FileLock lock(FileLock::lockPathFor(listPath));
+    if (lock.lock(lockTimeout) != FileLock::Status::Locked) {
+        const QString why = lock.status() == FileLock::Status::HeldByOther
+            ? QStringLiteral("la liste des prénoms %1 est en cours de modification par une autre copie de KVR_ZEL.")
+                  .arg(listName)
+            : lock.reason();
+        result.message = notImported(why);
+        return result;
+    }
+    // Under the lock no copy is writing the list: a copy beside it was left by a stopped write.
+    AtomicFile::removeLeftovers(listPath);
+    QFile in(listPath);
+    const bool existed = in.exists();
+    QByteArray old;
+    if (existed) {
+        if (in.open(QIODevice::ReadOnly))
+            old = in.readAll();
+        if (in.error() != QFileDevice::NoError) {
+            // Never rewrite a list that could not be read: its stations would be lost.
+            result.message = notImported(QStringLiteral("la liste des prénoms %1 n'a pas pu être lue : %2")
+                                             .arg(listName, AtomicFile::reason(in.errorString())));
+            return result;
+        }
+        in.close();
+    }
+
+    // The names are learnt in the order of the log, so the latest QSO's name stays.
+    LogRewriter::Lines views(lines.cbegin(), lines.cend());
+    QList<QByteArray> chronological;
+    chronological.reserve(lines.size());
+    for (const QByteArrayView l : LogRewriter::merged({}, views))
+        chronological.append(l.toByteArray());
+    const QByteArray list = Cp1252::joinLines(learnt(Cp1252::splitLines(old), chronological));
+    const bool listChanges = list != old;
+    // On a full disk the list put back after a failed log write would have no room
+    // either: both new copies must fit before anything is written.
+    const QStorageInfo disk(QFileInfo(listPath).absolutePath());
+    const qint64 logSize = QFileInfo(session.logPath()).size();
+    qint64 needed = logSize + 2 * lines.size() + lines.size() * qint64(QsoRecord::LogLineLength) + 4096;
+    if (listChanges)
+        needed += list.size() + 4096;
+    if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < needed) {
+        result.message = notImported(QStringLiteral("le disque est plein (%1 octets libres, il en faut %2).")
+                                         .arg(disk.bytesAvailable())
+                                         .arg(needed));
+        return result;
+    }
+    if (listChanges) {
+        const AtomicFile::Result w = AtomicFile::write(listPath, list);
+        if (!w.ok) {
+            result.message = notImported(QStringLiteral("la liste des prénoms %1 n'a pas pu être enregistrée : %2")
+                                             .arg(listName, w.error));
+            return result;
+        }
+    }
+    const AtomicFile::Result r = session.merge(lines);
+    if (!r.ok) {
+        // The log kept its old copy: so does the list.
+        if (listChanges) {
+            if (existed)
+                AtomicFile::write(listPath, old);
+            else
+                QFile::remove(listPath);
+        }
+        result.message = r.error + QStringLiteral("\r\nAucun QSO n'a été importé ; la liste des prénoms "
+                                                  "n'a pas été modifiée.");
+        return result;
+    }
+    result.ok = true;
+    result.added = int(lines.size());
+    result.message = result.added == 1
+        ? QStringLiteral("1 QSO a été ajouté au log %1.").arg(session.logFileName())
+        : QStringLiteral("%1 QSO ont été ajoutés au log %2.").arg(result.added).arg(session.logFileName());
+    return result;
+}

@@ -1,0 +1,77 @@
+#include "import/ImportListModel.h"
+
+#include "import/ImportPlan.h"
+
+ImportListModel::ImportListModel(const ImportPlan &plan, QObject *parent)
+    : QAbstractTableModel(parent), m_plan(plan)
+{
+    rebuild();
+}
+
+void ImportListModel::rebuild()
+{
+    m_rows.clear();
+    if (m_all)
+        return;
+    const QList<ImportPlan::Entry> &entries = m_plan.entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries.at(i).status != AdifMapping::NoReference)
+            m_rows.append(i);
+    }
+}
+
+void ImportListModel::setShowAll(bool all)
+{
+    if (all == m_all)
+        return;
+    beginResetModel();
+    m_all = all;
+    rebuild();
+    endResetModel();
+}
+
+void ImportListModel::refresh()
+{
+    beginResetModel();
+    rebuild();
+    endResetModel();
+}
+
+int ImportListModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return m_all ? int(m_plan.entries().size()) : int(m_rows.size());
+}
+
+int ImportListModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QVariant ImportListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role == Qt::TextAlignmentRole && index.column() == Number)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return {};
+    const ImportPlan::Shown s = m_plan.shown(entryAt(index.row()));
+    switch (index.column()) {
+    case Number: return s.number;
+    case Call: return s.call;
+    case Date: return s.date;
+    case Time: return s.time;
+    case Band: return s.band;
+    case Mode: return s.mode;
+    case Reference: return s.reference;
+    case Outcome: return s.outcome;
+    default: return {};
+    }
+}
+
+QVariant ImportListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    static const char *const names[] = {"N°", "Indicatif", "Date", "Heure", "Bande", "Mode", "Référence", "Résultat"};
+    return section >= 0 && section < ColumnCount ? QString::fromUtf8(names[section]) : QVariant();
+}

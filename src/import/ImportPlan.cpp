@@ -1,0 +1,223 @@
+#include "import/ImportPlan.h"
+
+#include "logstore/Cp1252.h"
+#include "logstore/LogRewriter.h"
+#include "logstore/QsoRecord.h"
+#include "refdata/LogLookups.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace {
+
+QByteArrayView column(QByteArrayView line, QsoRecord::Field f)
+{
+    const QsoRecord::Column c = QsoRecord::logLayout()[f];
+    return line.sliced(c.start - 1, c.width);
+}
+
+QString trimmedText(QByteArrayView v) { return Cp1252::decode(v).trimmed(); }
+
+// Callsign, date and time, as the log's columns hold them: the QSO itself.
+QByteArray qsoKey(QByteArrayView line)
+{
+    return column(line, QsoRecord::Indicatif).toByteArray() + column(line, QsoRecord::Date).toByteArray()
+        + column(line, QsoRecord::Heure).toByteArray();
+}
+
+bool confirmed(const QByteArray &line) { return line.endsWith('*'); }
+
+} // namespace
+
+ImportPlan::ImportPlan(QByteArray fileBytes, QString fileName, ImportAbbeys abbeys)
+    : m_reader(std::move(fileBytes)), m_fileName(std::move(fileName)), m_abbeys(std::move(abbeys)),
+      m_mapping(m_abbeys)
+{
+}
+
+bool ImportPlan::read(int maxRecords)
+{
+    AdifReader::Record record;
+    for (int i = 0; i < maxRecords && !m_finished; ++i) {
+        if (!m_reader.next(&record)) {
+            m_finished = true;
+            break;
+        }
+        AdifMapping::Result m = m_mapping.map(record, m_reader);
+        Entry e;
+        e.offset = record.offset;
+        e.number = record.number;
+        e.status = m.status;
+        e.notes = m.notes;
+        e.line = std::move(m.line);
+        e.reference = std::move(m.reference);
+        e.detail = std::move(m.detail);
+        m_entries.append(std::move(e));
+    }
+    return m_finished;
+}
+
+void ImportPlan::resolve(const QList<QByteArrayView> &logLines)
+{
+    // What the log holds: each abbey with the date of its first QSO, and each QSO.
+    QHash<QByteArray, QString> contacted;
+    QSet<QByteArray> logged;
+    contacted.reserve(logLines.size());
+    logged.reserve(logLines.size());
+    for (const QByteArrayView line : logLines) {
+        if (line.size() == QsoRecord::LogLineLength) {
+            const QByteArray ref = column(line, QsoRecord::Reference).trimmed().toByteArray();
+            if (!contacted.contains(ref))
+                contacted.insert(ref, Cp1252::decode(column(line, QsoRecord::Date)));
+            logged.insert(qsoKey(line));
+        } else {
+            // A line edited by hand still counts when its abbey can be recognised.
+            for (const LogLookups::Recognised &r : LogLookups::recognise(line)) {
+                const QByteArray ref = r.reference.toLatin1();
+                if (!contacted.contains(ref))
+                    contacted.insert(ref, r.date);
+            }
+        }
+    }
+
+    // The best QSO of each abbey among those the log does not hold yet.
+    QHash<QByteArray, int> kept;
+    for (int i = 0; i < m_entries.size(); ++i) {
+        Entry &e = m_entries[i];
+        if (e.line.isEmpty())
+            continue;
+        e.status = AdifMapping::Imported;
+        e.detail.clear();
+        if (logged.contains(qsoKey(e.line))) {
+            e.status = AdifMapping::AlreadyInLog;
+            continue;
+        }
+        if (const auto at = contacted.constFind(e.reference); at != contacted.cend()) {
+            e.status = AdifMapping::AlreadyContacted;
+            e.detail = *at;
+            continue;
+        }
+        const auto best = kept.find(e.reference);
+        if (best == kept.end()) {
+            kept.insert(e.reference, i);
+            continue;
+        }
+        const Entry &b = m_entries.at(*best);
+        const bool better = confirmed(e.line) != confirmed(b.line)
+            ? confirmed(e.line)
+            : LogRewriter::timestamp(e.line) < LogRewriter::timestamp(b.line);
+        if (better)
+            *best = i;
+    }
+    m_toImport = m_alreadyInLog = m_refused = m_withoutReference = 0;
+    for (Entry &e : m_entries) {
+        if (e.status == AdifMapping::Imported && !e.line.isEmpty()) {
+            const int best = kept.value(e.reference);
+            if (m_entries.at(best).number != e.number) {
+                e.status = AdifMapping::DuplicateInFile;
+                e.detail = QString::number(m_entries.at(best).number);
+            }
+        }
+        switch (e.status) {
+        case AdifMapping::Imported: ++m_toImport; break;
+        case AdifMapping::AlreadyInLog: ++m_alreadyInLog; break;
+        case AdifMapping::NoReference: ++m_withoutReference; break;
+        default: ++m_refused; break;
+        }
+    }
+}
+
+QList<QByteArray> ImportPlan::acceptedLines() const
+{
+    QList<QByteArray> lines;
+    lines.reserve(m_toImport);
+    for (const Entry &e : m_entries) {
+        if (e.status == AdifMapping::Imported)
+            lines.append(e.line);
+    }
+    return lines;
+}
+
+QString ImportPlan::outcome(const Entry &e) const
+{
+    return AdifMapping::reason(e.status, e.notes, e.status == AdifMapping::AlreadyContacted
+                                                       || e.status == AdifMapping::DuplicateInFile
+                                                   ? QString()
+                                                   : e.detail,
+                               e.detail);
+}
+
+ImportPlan::Shown ImportPlan::shown(int index) const
+{
+    const Entry &e = m_entries.at(index);
+    Shown s;
+    s.number = QString::number(e.number);
+    s.outcome = outcome(e);
+    s.reference = QString::fromLatin1(e.reference);
+    if (!e.line.isEmpty()) {
+        s.call = trimmedText(column(e.line, QsoRecord::Indicatif));
+        s.date = trimmedText(column(e.line, QsoRecord::Date));
+        s.time = trimmedText(column(e.line, QsoRecord::Heure));
+        s.band = trimmedText(column(e.line, QsoRecord::Bande));
+        s.mode = trimmedText(column(e.line, QsoRecord::Mode));
+        return s;
+    }
+    // A record that could not become a log line: its values as the file has them.
+    const AdifReader::Record r = m_reader.recordAt(e.offset, e.number);
+    const auto value = [&](AdifReader::Field f) { return m_reader.decode(r[f]).simplified(); };
+    s.call = value(AdifReader::Call).toUpper();
+    const QString d = value(AdifReader::QsoDate);
+    s.date = d.size() == 8 ? d.mid(6, 2) + QLatin1Char('/') + d.mid(4, 2) + QLatin1Char('/') + d.mid(2, 2) : d;
+    const QString t = value(AdifReader::TimeOn);
+    s.time = t.size() >= 4 ? t.left(2) + QLatin1Char(':') + t.mid(2, 2) : t;
+    s.band = value(AdifReader::Band);
+    if (s.band.isEmpty() && !r[AdifReader::Freq].isEmpty())
+        s.band = value(AdifReader::Freq) + QStringLiteral(" MHz");
+    s.mode = value(AdifReader::Mode).toUpper();
+    if (const QString sub = value(AdifReader::Submode); !sub.isEmpty())
+        s.mode += QLatin1Char('/') + sub.toUpper();
+    if (s.reference.isEmpty())
+        s.reference = value(AdifReader::SigInfo);
+    return s;
+}
+
+QString ImportPlan::reportFileName(const QString &callsign, const QDate &day)
+{
+    return callsign + QStringLiteral("_Import_ADIF_") + day.toString(QStringLiteral("dd_MM_yy"))
+        + QStringLiteral(".txt");
+}
+
+QByteArray ImportPlan::report(const QString &station, const QDate &day, bool all) const
+{
+    QStringList out;
+    out << QStringLiteral("Importation ADIF dans le log de la station %1 le %2")
+               .arg(station, day.toString(QStringLiteral("dd/MM/yy")));
+    out << QStringLiteral("Fichier : %1 (%2 enregistrements)").arg(m_fileName).arg(m_entries.size());
+    out << QString();
+    out << QStringLiteral("QSO à importer : %1").arg(m_toImport);
+    out << QStringLiteral("déjà dans le log : %1").arg(m_alreadyInLog);
+    out << QStringLiteral("refusés : %1").arg(m_refused);
+    out << QStringLiteral("pas de référence d'abbaye : %1%2")
+               .arg(m_withoutReference)
+               .arg(all ? QString() : QStringLiteral(" (non listés)"));
+    out << QString();
+    const auto row = [](const Shown &s) {
+        return s.number.rightJustified(6) + QLatin1Char(' ') + s.call.leftJustified(12) + QLatin1Char(' ')
+            + s.date.leftJustified(8) + QLatin1Char(' ') + s.time.leftJustified(5) + QLatin1Char(' ')
+            + s.band.leftJustified(7) + QLatin1Char(' ') + s.mode.leftJustified(4) + QLatin1Char(' ')
+            + s.reference.leftJustified(6) + QLatin1Char(' ') + s.outcome;
+    };
+    out << row({QStringLiteral("N°"), QStringLiteral("Indicatif"), QStringLiteral("Date"), QStringLiteral("Heure"),
+                QStringLiteral("Bande"), QStringLiteral("Mode"), QStringLiteral("Réf."), QStringLiteral("Résultat")});
+    for (int i = 0; i < m_entries.size(); ++i) {
+        if (all || m_entries.at(i).status != AdifMapping::NoReference)
+            out << row(shown(i));
+    }
+    QByteArray bytes;
+    for (const QString &l : out) {
+        bool changed = false;
+        bytes += AdifMapping::toLogCodePage(l, &changed);
+        bytes += "\r\n";
+    }
+    return bytes;
+}

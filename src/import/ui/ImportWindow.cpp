@@ -1,0 +1,174 @@
+#include "import/ui/ImportWindow.h"
+
+#include "app/Messages.h"
+#include "app/ui/Centre.h"
+#include "import/ImportCommit.h"
+#include "import/ImportListModel.h"
+#include "import/ImportPlan.h"
+#include "logstore/AtomicFile.h"
+#include "logstore/LogSession.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session, Messages &messages, QDate today,
+                           QWidget *parent)
+    : QDialog(parent), m_plan(std::move(plan)), m_session(session), m_messages(messages), m_today(today)
+{
+    setObjectName(QStringLiteral("Importation_ADIF"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Importation ADIF"));
+    setWindowModality(Qt::ApplicationModal);
+
+    // Labels that show a value keep it as what a screen reader reads.
+    Fichier = new QLabel(QStringLiteral("Fichier : ") + m_plan->fileName());
+    Fichier->setObjectName(QStringLiteral("Fichier"));
+    Fichier->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = Fichier->font();
+    bold.setBold(true);
+    Fichier->setFont(bold);
+    A_Importer = new QLabel;
+    A_Importer->setObjectName(QStringLiteral("A_Importer"));
+    Deja_Dans_Log = new QLabel;
+    Deja_Dans_Log->setObjectName(QStringLiteral("Deja_Dans_Log"));
+    Refuses = new QLabel;
+    Refuses->setObjectName(QStringLiteral("Refuses"));
+    Sans_Reference = new QLabel;
+    Sans_Reference->setObjectName(QStringLiteral("Sans_Reference"));
+    Tout_Afficher = new QCheckBox(QStringLiteral("&Tout afficher"));
+    Tout_Afficher->setObjectName(QStringLiteral("Tout_Afficher"));
+    Tout_Afficher->setAccessibleName(QStringLiteral("Tout afficher, même les QSO sans référence d'abbaye"));
+
+    m_model = new ImportListModel(*m_plan, this);
+    Liste_Import = new QTableView;
+    Liste_Import->setObjectName(QStringLiteral("Liste_Import"));
+    Liste_Import->setAccessibleName(QStringLiteral("Enregistrements du fichier et leur sort"));
+    Liste_Import->setModel(m_model);
+    Liste_Import->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Liste_Import->setSelectionMode(QAbstractItemView::SingleSelection);
+    Liste_Import->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Liste_Import->setTabKeyNavigation(false);
+    Liste_Import->setWordWrap(false);
+    Liste_Import->verticalHeader()->hide();
+    // A fixed row height and fixed column widths: a list of 100,000 records is
+    // never measured row by row.
+    const QFontMetrics fm(Liste_Import->font());
+    Liste_Import->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Liste_Import->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
+    QHeaderView *header = Liste_Import->horizontalHeader();
+    const int widths[] = {7, 12, 9, 7, 9, 8, 10};
+    for (int c = 0; c < int(std::size(widths)); ++c)
+        header->resizeSection(c, fm.horizontalAdvance(QLatin1Char('0')) * widths[c] + 12);
+    header->setStretchLastSection(true);
+    auto *listCaption = new QLabel(QStringLiteral("&Liste des enregistrements du fichier :"));
+    listCaption->setBuddy(Liste_Import);
+
+    Importer = new QPushButton(QStringLiteral("&Importer"));
+    Importer->setObjectName(QStringLiteral("Importer"));
+    Enregistrer_Rapport = new QPushButton(QStringLiteral("&Enregistrer le rapport"));
+    Enregistrer_Rapport->setObjectName(QStringLiteral("Enregistrer_Rapport"));
+    Enregistrer_Rapport->setAutoDefault(false);
+    Annuler = new QPushButton(QStringLiteral("&Annuler"));
+    Annuler->setObjectName(QStringLiteral("Annuler"));
+    Annuler->setAutoDefault(false);
+    Importer->setDefault(true);
+
+    auto *counts = new QHBoxLayout;
+    for (QLabel *l : {A_Importer, Deja_Dans_Log, Refuses})
+        counts->addWidget(l), counts->addSpacing(24);
+    counts->addStretch(1);
+    auto *others = new QHBoxLayout;
+    others->addWidget(Sans_Reference);
+    others->addSpacing(24);
+    others->addWidget(Tout_Afficher);
+    others->addStretch(1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Importer);
+    buttons->addWidget(Enregistrer_Rapport);
+    buttons->addWidget(Annuler);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->addWidget(Fichier);
+    outer->addLayout(counts);
+    outer->addLayout(others);
+    outer->addWidget(listCaption);
+    outer->addWidget(Liste_Import, 1);
+    outer->addLayout(buttons);
+
+    setTabOrder(Liste_Import, Tout_Afficher);
+    setTabOrder(Tout_Afficher, Importer);
+    setTabOrder(Importer, Enregistrer_Rapport);
+    setTabOrder(Enregistrer_Rapport, Annuler);
+
+    connect(Tout_Afficher, &QCheckBox::toggled, m_model, &ImportListModel::setShowAll);
+    connect(Importer, &QPushButton::clicked, this, &ImportWindow::onImport);
+    connect(Enregistrer_Rapport, &QPushButton::clicked, this, &ImportWindow::onSaveReport);
+    connect(Annuler, &QPushButton::clicked, this, &QDialog::reject);
+    connect(&m_session, &LogSession::logChanged, this, &ImportWindow::onLogChanged);
+
+    showCounts();
+    // Fits a 1024 x 768 screen.
+    resize(960, 620);
+    centreOnScreen(this);
+}
+
+ImportWindow::~ImportWindow() = default;
+
+void ImportWindow::showCounts()
+{
+    A_Importer->setText(QStringLiteral("QSO à importer : %1").arg(m_plan->toImport()));
+    Deja_Dans_Log->setText(QStringLiteral("déjà dans le log : %1").arg(m_plan->alreadyInLog()));
+    Refuses->setText(QStringLiteral("refusés : %1").arg(m_plan->refused()));
+    Sans_Reference->setText(QStringLiteral("pas de référence d'abbaye : %1").arg(m_plan->withoutReference()));
+    Importer->setEnabled(m_plan->toImport() > 0);
+}
+
+void ImportWindow::onLogChanged()
+{
+    // Another window changed the log: what is new, already there or refused is decided again.
+    QList<QByteArrayView> lines;
+    lines.reserve(m_session.lineCount());
+    for (int i = 0; i < m_session.lineCount(); ++i)
+        lines.append(m_session.line(i));
+    m_plan->resolve(lines);
+    m_model->refresh();
+    showCounts();
+}
+
+void ImportWindow::onImport()
+{
+    const QList<QByteArray> lines = m_plan->acceptedLines();
+    // The session's change signal brings this window's outcomes up to date too:
+    // they are not wanted once the QSOs are in.
+    disconnect(&m_session, &LogSession::logChanged, this, &ImportWindow::onLogChanged);
+    const ImportCommit::Result r = ImportCommit::run(m_session, lines);
+    m_messages.notice(r.message);
+    if (r.ok) {
+        m_session.requestSelect(m_session.lineCount() - 1);
+        accept();
+        return;
+    }
+    connect(&m_session, &LogSession::logChanged, this, &ImportWindow::onLogChanged);
+    // The log may have changed on disk behind the list (another copy of the program).
+    if (m_session.refreshIfChanged())
+        return; // onLogChanged has run
+    onLogChanged();
+}
+
+void ImportWindow::onSaveReport()
+{
+    const QString name = ImportPlan::reportFileName(m_session.callsign(), m_today);
+    const QByteArray bytes = m_plan->report(m_session.displayCallsign(), m_today, Tout_Afficher->isChecked());
+    const AtomicFile::Result r = AtomicFile::write(m_session.filePath(name), bytes);
+    if (r.ok)
+        m_messages.notice(QStringLiteral("Le rapport a été enregistré sous le nom : ") + name);
+    else
+        m_messages.notice(QStringLiteral("Le rapport %1 n'a pas pu être enregistré :\r\n%2").arg(name, r.error));
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+
+#include <memory>
+
+class ImportListModel;
+class ImportPlan;
+class LogSession;
+class Messages;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+
+// "Importation ADIF": what an ADIF file would bring into the log, record by record,
+// with the counts, before anything is written. "Importer" adds the accepted QSOs in
+// one rewrite; "Enregistrer le rapport" saves the list beside the log; "Annuler"
+// (or Escape) leaves every file as it was.
+class ImportWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    // today: the date the report is saved under.
+    ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session, Messages &messages, QDate today,
+                 QWidget *parent = nullptr);
+    ~ImportWindow() override;
+
+    const ImportPlan &plan() const { return *m_plan; }
+
+private:
+    void showCounts();
+    void onImport();
+    void onSaveReport();
+    void onLogChanged();
+
+    std::unique_ptr<ImportPlan> m_plan;
+    LogSession &m_session;
+    Messages &m_messages;
+    QDate m_today;
+    ImportListModel *m_model;
+    QLabel *Fichier;
+    QLabel *A_Importer;
+    QLabel *Deja_Dans_Log;
+    QLabel *Refuses;
+    QLabel *Sans_Reference;
+    QCheckBox *Tout_Afficher;
+    QTableView *Liste_Import;
+    QPushButton *Importer;
+    QPushButton *Enregistrer_Rapport;
+    QPushButton *Annuler;
+};

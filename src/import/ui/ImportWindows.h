@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/ui/AppContext.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Asks the operator for the ADIF file to import, starting in startFolder; an empty
+// path when nothing was chosen.
+using AdifFileChooser = std::function<QString(QWidget *parent, const QString &startFolder)>;
+
+// 'Fichier > Importer un fichier ADIF': the file dialog, the reading (with a
+// progress bar and Cancel on a large file), then the "Importation ADIF" window.
+// Lives as a child of the main window; tests put their own file chooser in place
+// of the dialog.
+class ImportController : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ImportController(const AppContext &context);
+
+    void setFileChooser(AdifFileChooser chooser) { m_chooser = std::move(chooser); }
+    void start();
+
+    // The file dialog: ADIF files (*.adi, *.adif in any case).
+    static QString chooseWithDialog(QWidget *parent, const QString &startFolder);
+
+    // Beyond this many records the reading shows its progress.
+    static constexpr int ProgressAbove = 10000;
+
+private:
+    AppContext m_context;
+    AdifFileChooser m_chooser;
+    QString m_lastFolder;
+};
+
+void installImportWindows(const AppContext &context);

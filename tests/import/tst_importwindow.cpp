@@ -1,0 +1,157 @@
+// "Importer un fichier ADIF" from the main window's menu, with the file dialog
+// answered by the test: the preview, Escape, the import itself and a large file
+// whose reading is cancelled.
+
+#include "app/Harness.h"
+
+#include "import/ui/ImportWindows.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QProgressDialog>
+#include <QTimer>
+
+using namespace zeltest;
+
+namespace {
+
+QByteArray adifRecord(const QByteArray &call, const QByteArray &date, const QByteArray &time, const QByteArray &ref,
+                      const QByteArray &mode = "SSB")
+{
+    const auto f = [](const char *n, const QByteArray &v) {
+        return '<' + QByteArray(n) + ':' + QByteArray::number(v.size()) + '>' + v;
+    };
+    return f("call", call) + f("qso_date", date) + f("time_on", time) + f("band", "20m") + f("mode", mode)
+        + (ref.isEmpty() ? QByteArray() : f("sig", "ZEL") + f("sig_info", ref)) + "<eor>\n";
+}
+
+} // namespace
+
+class TestImportWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void previewThenImport();
+    void largeFileCanBeCancelled();
+    void refusedWithoutStationOrRecords();
+
+private:
+    // Chooses `file`, remembering the folder the dialog would have opened in.
+    static void answerDialog(MainHarness &h, const QString &file, QStringList *folders)
+    {
+        auto *controller = h.window->findChild<ImportController *>();
+        QVERIFY(controller);
+        controller->setFileChooser([file, folders](QWidget *, const QString &folder) {
+            *folders << folder;
+            return file;
+        });
+    }
+    static QDialog *importWindow(MainHarness &h) { return h.window->findChild<QDialog *>("Importation_ADIF"); }
+};
+
+void TestImportWindow::previewThenImport()
+{
+    MainHarness h;
+    const QByteArray logged = qso("I1AAA", "AZ0001", "10/01/07", "10:00").line();
+    QVERIFY(h.prepare({logged}));
+    QVERIFY(h.start());
+    QTemporaryDir elsewhere;
+    const QString file = elsewhere.filePath(QStringLiteral("journal.ADI"));
+    QVERIFY(writeBytes(file, "Export\r\n<eoh>\r\n" + adifRecord("I1AAA", "20070110", "1000", "AZ0001")
+                                 + adifRecord("i2bbb", "20070305", "0930", "mr0005")
+                                 + adifRecord("I3CCC", "20070306", "0930", "TO0007", "FT8")
+                                 + adifRecord("I4DDD", "20070307", "0930", "")));
+    QStringList folders;
+    answerDialog(h, file, &folders);
+
+    // The item stands above the export in Fichier.
+    auto *item = h.get<QAction>("Mnu_Import_ADIF");
+    const QList<QAction *> fichier = h.get<QMenu>("Mnu_Fichier")->actions();
+    QCOMPARE(fichier.indexOf(item) + 1, fichier.indexOf(h.get<QAction>("Mnu_ADIF")));
+    QCOMPARE(item->text(), QStringLiteral("&Importer un fichier ADIF"));
+
+    // Escape leaves everything as it was.
+    item->trigger();
+    QDialog *window = importWindow(h);
+    QVERIFY(window);
+    QTRY_VERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Importation ADIF"));
+    QCOMPARE(window->findChild<QLabel *>("A_Importer")->text(), QStringLiteral("QSO à importer : 1"));
+    QCOMPARE(window->findChild<QLabel *>("Deja_Dans_Log")->text(), QStringLiteral("déjà dans le log : 1"));
+    QCOMPARE(window->findChild<QLabel *>("Refuses")->text(), QStringLiteral("refusés : 1"));
+    auto *list = window->findChild<QTableView *>("Liste_Import");
+    QCOMPARE(list->model()->rowCount(), 3);
+    QCOMPARE(list->model()->index(2, 7).data().toString(), QStringLiteral("mode non prévu (FT8)"));
+    window->findChild<QCheckBox *>("Tout_Afficher")->click();
+    QCOMPARE(list->model()->rowCount(), 4);
+    QVERIFY(window->geometry().width() <= 1024 && window->geometry().height() <= 768);
+    QTest::keyClick(window, Qt::Key_Escape);
+    QTRY_VERIFY(!importWindow(h));
+    QCOMPARE(h.log(), crlf({logged}));
+
+    // Again, from the folder used last time: this time "Importer".
+    item->trigger();
+    QCOMPARE(folders, (QStringList{QDir::homePath(), elsewhere.path()}));
+    window = importWindow(h);
+    QVERIFY(window);
+    window->findChild<QPushButton *>("Importer")->click();
+    Qso added = qso("I2BBB", "MR0005", "05/03/07", "09:30");
+    added.abbey = "ABBAZIA DI SANTA MARIA A PI\xC8 DI CHIENTI";
+    QCOMPARE(h.log(), crlf({logged, added.line()}));
+    QCOMPARE(h.messages.notices.last(), QStringLiteral("1 QSO a été ajouté au log TEST1_ZEL.log."));
+    QTRY_VERIFY(!importWindow(h));
+    // The main list follows the session.
+    QCOMPARE(h.list()->model()->rowCount(), 2);
+    QVERIFY(readBytes(h.path(QStringLiteral("Liste_Prenom.txt"))).endsWith("I2BBB           \r\n"));
+}
+
+void TestImportWindow::largeFileCanBeCancelled()
+{
+    MainHarness h;
+    QVERIFY(h.prepare({}));
+    QVERIFY(h.start());
+    QByteArray big;
+    for (int i = 0; i < 60000; ++i)
+        big += adifRecord("I1ABC", "20070110", "1000", "", "FT8");
+    const QString file = h.path(QStringLiteral("big.adi"));
+    QVERIFY(writeBytes(file, big));
+    QStringList folders;
+    answerDialog(h, file, &folders);
+    bool sawProgress = false;
+    QTimer::singleShot(0, [&] {
+        auto *progress = h.window->findChild<QProgressDialog *>("Progression_Import");
+        sawProgress = progress && progress->isVisible();
+        if (progress)
+            progress->cancel();
+    });
+    h.get<QAction>("Mnu_Import_ADIF")->trigger();
+    QVERIFY(sawProgress);
+    QVERIFY(!importWindow(h));
+    QCOMPARE(h.log(), QByteArray());
+}
+
+void TestImportWindow::refusedWithoutStationOrRecords()
+{
+    MainHarness h;
+    QVERIFY(h.prepare({}, QStringLiteral("FXXXX")));
+    QVERIFY(h.start());
+    QStringList folders;
+    const QString file = h.path(QStringLiteral("notes.adi"));
+    QVERIFY(writeBytes(file, "Not an ADIF file\r\n"));
+    answerDialog(h, file, &folders);
+    h.messages.clear();
+    h.get<QAction>("Mnu_Import_ADIF")->trigger();
+    QVERIFY(folders.isEmpty());
+    QCOMPARE(h.messages.notices.size(), 1);
+    QVERIFY(h.messages.notices.first().startsWith(QStringLiteral("Aucune station n'est encore choisie")));
+
+    // With a station, a file without any record says so instead of an empty window.
+    h.setStation(QStringLiteral("TEST1"));
+    h.session->openStation();
+    h.get<QAction>("Mnu_Import_ADIF")->trigger();
+    QCOMPARE(h.messages.notices.last(), QStringLiteral("Le fichier notes.adi ne contient aucun QSO au format ADIF."));
+    QVERIFY(!importWindow(h));
+}
+
+QTEST_MAIN(TestImportWindow)
+#include "tst_importwindow.moc"
