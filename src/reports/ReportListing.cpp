@@ -61,6 +61,10 @@ constexpr Layout AwardLayout{{{{0, 1}, {35, 6}, {0, 1}, {77, 60}, {0, 2}, {42, 8
                                {0, 2}, {1, 12}, {0, 2}, {QslColumn, 1}}},
                              10, 95, 68};
 
+// Room for any entry: the longest layout, and no more from a line of any length.
+constexpr int EntryRoom = 128;
+static_assert(AlphanumericLayout.length <= EntryRoom && AwardLayout.length <= EntryRoom);
+
 // The entry of a complete log line, every piece of known size, so that each copy
 // is a few moves rather than a call.
 template <const Layout &L, size_t... K>
@@ -160,26 +164,27 @@ quint64 hashBytes(const char *p, int length)
 
 // Takes the entries one by one and gives their list order: the whole entry
 // compared byte weight by byte weight, a shorter entry before a longer one it
-// begins, ties in the order given. Entries of one abbey share a long beginning
-// (blanks, reference, and in the award list the name): each distinct beginning of
-// `head` bytes is kept as it stands and weighed and ranked once; the entries are
+// begins, ties in log order. Entries of one abbey share a long beginning (blanks,
+// reference, and in the award list the name): each distinct beginning of `head`
+// bytes is kept as it stands and weighed and ranked once; the entries are
 // gathered by that rank, then each group is sorted on the weights of the next 16
-// bytes held as two numbers, the rest weighed only where those tie.
+// bytes held as two numbers. Only where those tie are the two entries cut from
+// their log lines again and weighed to the end. Nothing of an entry is kept but
+// those numbers and its row.
 class KeySorter
 {
 public:
-    KeySorter(int length, int head, int expected)
-        : m_length(length), m_head(head), m_table(1024, -1)
+    KeySorter(const Layout &layout, int expected)
+        : m_layout(layout), m_length(layout.length), m_head(layout.head), m_table(1024, -1)
     {
-        Q_ASSERT(head <= length);
+        Q_ASSERT(m_head <= m_length);
         m_items.reserve(size_t(expected));
-        m_headOf.reserve(size_t(expected));
     }
 
-    void add(const char *entry, int entryLength)
+    void add(const char *entry, int entryLength, int row)
     {
         const unsigned char *weight = weights().of;
-        m_headOf.push_back(headId(entry, qMin(entryLength, m_head)));
+        const int head = headId(entry, qMin(entryLength, m_head));
         const auto *e = reinterpret_cast<const unsigned char *>(entry) + m_head;
         const int present = qBound(0, entryLength - m_head, 16);
         // Gathered in registers, first byte highest, so that the numbers compare as the bytes do.
@@ -189,11 +194,11 @@ public:
             first |= quint64(weight[e[k]]) << (56 - 8 * k);
         for (int k = 8; k < present; ++k)
             second |= quint64(weight[e[k]]) << (56 - 8 * (k - 8));
-        m_items.push_back({first, second, entryLength, int(m_items.size())});
+        m_items.push_back({first, second, head, row});
     }
 
-    // entries: the entry of item n at n * stride.
-    QList<int> order(const char *entries, int stride) const
+    // The rows in list order; lineOf(row) gives a row's log line back.
+    template <typename LineOf> QList<int> order(LineOf lineOf)
     {
         const unsigned char *weight = weights().of;
         const int distinct = int(m_headLength.size());
@@ -223,54 +228,66 @@ public:
         if (distinct > 0)
             ++ranks;
 
-        // Items gathered by rank, keeping their order within a rank.
+        // Items gathered by rank where they stand, each moved straight to its group.
         const size_t n = m_items.size();
         std::vector<int> start(size_t(ranks) + 1, 0);
-        for (size_t i = 0; i < n; ++i)
-            ++start[size_t(rank[size_t(m_headOf[i])]) + 1];
+        for (Item &item : m_items) {
+            item.group = rank[size_t(item.group)];
+            ++start[size_t(item.group) + 1];
+        }
         for (int r = 0; r < ranks; ++r)
             start[size_t(r) + 1] += start[size_t(r)];
-        std::vector<Item> sorted(n);
         {
             std::vector<int> next(start.begin(), start.end() - 1);
-            for (size_t i = 0; i < n; ++i)
-                sorted[size_t(next[size_t(rank[size_t(m_headOf[i])])]++)] = m_items[i];
+            for (int r = 0; r < ranks; ++r) {
+                while (next[size_t(r)] < start[size_t(r) + 1]) {
+                    Item &item = m_items[size_t(next[size_t(r)])];
+                    if (item.group == r)
+                        ++next[size_t(r)];
+                    else
+                        std::swap(item, m_items[size_t(next[size_t(item.group)]++)]);
+                }
+            }
         }
 
+        const Layout &layout = m_layout;
         const int from = m_head + 16;
         const int to = m_length;
-        auto less = [entries, stride, weight, from, to](const Item &a, const Item &b) {
+        auto less = [&layout, &lineOf, weight, from, to](const Item &a, const Item &b) {
             if (a.first != b.first)
                 return a.first < b.first;
             if (a.second != b.second)
                 return a.second < b.second;
-            const auto *ea = reinterpret_cast<const unsigned char *>(entries) + qsizetype(a.index) * stride;
-            const auto *eb = reinterpret_cast<const unsigned char *>(entries) + qsizetype(b.index) * stride;
-            for (int i = from; i < to; ++i) {
-                const int wa = i < a.length ? weight[ea[i]] : 0;
-                const int wb = i < b.length ? weight[eb[i]] : 0;
-                if (wa != wb)
-                    return wa < wb;
+            if (from < to) {
+                unsigned char ea[EntryRoom], eb[EntryRoom];
+                const int la = place(layout, lineOf(a.row), reinterpret_cast<char *>(ea));
+                const int lb = place(layout, lineOf(b.row), reinterpret_cast<char *>(eb));
+                for (int i = from; i < to; ++i) {
+                    const int wa = i < la ? weight[ea[i]] : 0;
+                    const int wb = i < lb ? weight[eb[i]] : 0;
+                    if (wa != wb)
+                        return wa < wb;
+                }
             }
-            return a.index < b.index;
+            return a.row < b.row;
         };
         for (int r = 0; r < ranks; ++r) {
-            const auto first = sorted.begin() + start[size_t(r)];
-            const auto last = sorted.begin() + start[size_t(r) + 1];
+            const auto first = m_items.begin() + start[size_t(r)];
+            const auto last = m_items.begin() + start[size_t(r) + 1];
             if (last - first > 1)
                 std::sort(first, last, less);
         }
         QList<int> out(static_cast<qsizetype>(n));
         for (size_t i = 0; i < n; ++i)
-            out[qsizetype(i)] = sorted[i].index;
+            out[qsizetype(i)] = m_items[i].row;
         return out;
     }
 
 private:
     struct Item {
         quint64 first, second; // weights of the 16 bytes after the beginning, as two numbers
-        int length;            // of the entry
-        int index;             // the entry's number in the order given
+        int group;             // the beginning's number, then its rank
+        int row;               // the log row of the entry
     };
 
     // The number of this beginning among the distinct ones as they stand (a small
@@ -311,6 +328,7 @@ private:
         }
     }
 
+    const Layout &m_layout;
     int m_length;
     int m_head;
     std::vector<char> m_heads; // the distinct beginnings as they stand, m_head bytes each
@@ -318,7 +336,6 @@ private:
     std::vector<int> m_headLength;
     std::vector<int> m_table;
     std::vector<Item> m_items;
-    std::vector<int> m_headOf;
 };
 
 } // namespace
@@ -331,79 +348,75 @@ QByteArray ReportListing::entry(Kind kind, QByteArrayView logLine)
     return out;
 }
 
-template <typename LineAt>
-ReportListing ReportListing::build(Kind kind, int lineCount, LineAt lineAt)
+void ReportListing::sort(int lineCount)
 {
-    const Layout &l = layout(kind);
-    ReportListing r;
-    r.m_kind = kind;
-    r.m_stride = l.length;
-    r.m_rows.resize(lineCount);
-    r.m_lineLengths.resize(lineCount);
-    r.m_entries.resize(qsizetype(lineCount) * l.length);
-    int *rows = r.m_rows.data();
-    int *lineLengths = r.m_lineLengths.data();
-    KeySorter sorter(l.length, l.head, lineCount);
-
-    // Entries are weighed a few dozen at a time after they are written, not each one
+    const Layout &l = layout(m_kind);
+    KeySorter sorter(l, lineCount);
+    // Entries are cut a few dozen at a time and weighed afterwards, not each one
     // straight after its own bytes are stored (reading those back at once stalls).
     constexpr int Batch = 64;
-    int entryLengths[Batch];
+    char entries[Batch][EntryRoom];
+    int lengths[Batch];
+    int rows[Batch];
     int n = 0;
-    int added = 0;
-    char *entries = r.m_entries.data();
-    auto addPending = [&] {
-        for (; added < n; ++added)
-            sorter.add(entries + qsizetype(added) * l.length, entryLengths[added % Batch]);
-    };
     for (int row = 0; row < lineCount; ++row) {
-        const QByteArrayView line = lineAt(row);
-        if (!isListed(kind, line))
+        const QByteArrayView logLine = line(row);
+        if (!isListed(m_kind, logLine))
             continue;
-        entryLengths[n % Batch] = place(l, line, entries + qsizetype(n) * l.length);
+        lengths[n] = place(l, logLine, entries[n]);
         rows[n] = row;
-        lineLengths[n] = int(line.size());
-        if (++n - added == Batch)
-            addPending();
+        if (++n == Batch) {
+            for (int k = 0; k < n; ++k)
+                sorter.add(entries[k], lengths[k], rows[k]);
+            n = 0;
+        }
     }
-    addPending();
-    r.m_rows.resize(n);
-    r.m_lineLengths.resize(n);
-    r.m_entries.truncate(qsizetype(n) * l.length);
-    r.m_order = sorter.order(r.m_entries.constData(), l.length);
-    return r;
+    for (int k = 0; k < n; ++k)
+        sorter.add(entries[k], lengths[k], rows[k]);
+    m_rows = sorter.order([this](int row) { return line(row); });
+}
+
+QByteArrayView ReportListing::line(int row) const
+{
+    // A session's lines are read as they stand now; a row it no longer has (the
+    // log changed, the listing not yet rebuilt) reads as an empty line.
+    if (m_session)
+        return row < m_session->lineCount() ? m_session->line(row) : QByteArrayView();
+    return m_lines.value(row);
 }
 
 ReportListing ReportListing::fromLines(Kind kind, const QList<QByteArrayView> &lines)
 {
-    return build(kind, int(lines.size()), [&lines](int row) { return lines.at(row); });
+    ReportListing r;
+    r.m_kind = kind;
+    r.m_lines = lines;
+    r.sort(int(lines.size()));
+    return r;
 }
 
 ReportListing ReportListing::fromSession(Kind kind, const LogSession &session)
 {
-    return build(kind, session.lineCount(), [&session](int row) { return session.line(row); });
+    ReportListing r;
+    r.m_kind = kind;
+    r.m_session = &session;
+    r.sort(session.lineCount());
+    return r;
 }
 
 QByteArray ReportListing::entry(int i) const
 {
-    const int n = m_order.at(i);
-    int length = 0;
-    const Layout &l = layout(m_kind);
-    for (int k = 0; k < l.count; ++k)
-        length += presentWidth(m_lineLengths.at(n), l.segments[k]);
-    return m_entries.mid(qsizetype(n) * m_stride, length);
+    return entry(m_kind, line(m_rows.at(i)));
 }
 
 QString ReportListing::text(int i) const { return Cp1252::decode(entry(i)); }
 
 QByteArrayView ReportListing::segment(int i, int segmentIndex) const
 {
-    const int n = m_order.at(i);
-    const Layout &l = layout(m_kind);
-    const int lineLength = m_lineLengths.at(n);
-    qsizetype offset = qsizetype(n) * m_stride;
-    for (int k = 0; k < segmentIndex; ++k)
-        offset += presentWidth(lineLength, l.segments[k]);
-    return QByteArrayView(m_entries.constData() + offset,
-                          presentWidth(lineLength, l.segments[segmentIndex]));
+    static const char Blanks[] = "                                                                ";
+    const Segment &s = layout(m_kind).segments[size_t(segmentIndex)];
+    const QByteArrayView logLine = line(m_rows.at(i));
+    const int width = presentWidth(int(logLine.size()), s);
+    if (s.logStart == 0)
+        return QByteArrayView(Blanks, qMin(width, int(sizeof Blanks) - 1));
+    return width > 0 ? logLine.sliced(s.logStart - 1, width) : QByteArrayView();
 }
