@@ -134,208 +134,127 @@ int place(const Layout &l, QByteArrayView line, char *out)
     return int(p - out);
 }
 
-quint64 hashBytes(const char *p, int length)
-{
-    // Words mixed in two independent lanes, so that the multiplications overlap.
-    quint64 h1 = 0x9E3779B97F4A7C15ull ^ quint64(length);
-    quint64 h2 = 0xC2B2AE3D27D4EB4Full;
-    int i = 0;
-    for (; i + 16 <= length; i += 16) {
-        quint64 w1, w2;
-        std::memcpy(&w1, p + i, 8);
-        std::memcpy(&w2, p + i + 8, 8);
-        h1 = (h1 ^ w1) * 0xFF51AFD7ED558CCDull;
-        h2 = (h2 ^ w2) * 0xC4CEB9FE1A85EC53ull;
-        h1 ^= h1 >> 29;
-        h2 ^= h2 >> 31;
+// Where each byte of the entry of a complete log line comes from: its column in
+// the line (0-based), or -1 for a blank the layout puts there.
+struct Sources {
+    std::array<short, EntryRoom> of{};
+    explicit Sources(const Layout &l)
+    {
+        of.fill(-1);
+        int at = 0;
+        for (int k = 0; k < l.count; ++k) {
+            for (int i = 0; i < l.segments[size_t(k)].width; ++i, ++at)
+                of[size_t(at)] = short(l.segments[size_t(k)].logStart == 0 ? -1 : l.segments[size_t(k)].logStart - 1 + i);
+        }
     }
-    for (; i + 8 <= length; i += 8) {
-        quint64 w;
-        std::memcpy(&w, p + i, 8);
-        h1 = (h1 ^ w) * 0xFF51AFD7ED558CCDull;
-        h1 ^= h1 >> 29;
-    }
-    for (; i < length; ++i)
-        h2 = (h2 ^ quint64(uchar(p[i]))) * 0x100000001B3ull;
-    quint64 h = h1 ^ (h2 * 0x9E3779B97F4A7C15ull);
-    h ^= h >> 32;
-    return h * 0xC4CEB9FE1A85EC53ull;
-}
+};
 
-// Takes the entries one by one and gives their list order: the whole entry
-// compared byte weight by byte weight, a shorter entry before a longer one it
-// begins, ties in log order. Entries of one abbey share a long beginning (blanks,
-// reference, and in the award list the name): each distinct beginning of `head`
-// bytes is kept as it stands and weighed and ranked once; the entries are
-// gathered by that rank, then each group is sorted on the weights of the next 16
-// bytes held as two numbers. Only where those tie are the two entries cut from
-// their log lines again and weighed to the end. Nothing of an entry is kept but
-// those numbers and its row.
+// Puts the entries in list order: the whole entry compared byte weight by byte
+// weight, a shorter entry before a longer one it begins, ties in log order. Each
+// entry is weighed eight bytes at a time, as one number, read straight from its
+// log line: all entries on their first eight bytes, then each run that ties on
+// its next eight, and so on (a run that ties on all eight goes on from its first
+// byte that differs: the QSOs of one abbey share its name). Nothing of an entry is
+// held but that number and its row.
 class KeySorter
 {
 public:
-    KeySorter(const Layout &layout, int expected)
-        : m_layout(layout), m_length(layout.length), m_head(layout.head), m_table(1024, -1)
+    // The rows (of lineCount) that are listed, in list order.
+    template <typename Listed, typename LineOf>
+    static QList<int> order(const Layout &layout, int lineCount, Listed listed, LineOf lineOf)
     {
-        Q_ASSERT(m_head <= m_length);
-        m_items.reserve(size_t(expected));
-    }
-
-    void add(const char *entry, int entryLength, int row)
-    {
+        const Sources sources(layout);
         const unsigned char *weight = weights().of;
-        const int head = headId(entry, qMin(entryLength, m_head));
-        const auto *e = reinterpret_cast<const unsigned char *>(entry) + m_head;
-        const int present = qBound(0, entryLength - m_head, 16);
-        // Gathered in registers, first byte highest, so that the numbers compare as the bytes do.
-        quint64 first = 0, second = 0;
-        const int inFirst = qMin(present, 8);
-        for (int k = 0; k < inFirst; ++k)
-            first |= quint64(weight[e[k]]) << (56 - 8 * k);
-        for (int k = 8; k < present; ++k)
-            second |= quint64(weight[e[k]]) << (56 - 8 * (k - 8));
-        m_items.push_back({first, second, head, row});
-    }
-
-    // The rows in list order; lineOf(row) gives a row's log line back.
-    template <typename LineOf> QList<int> order(LineOf lineOf)
-    {
-        const unsigned char *weight = weights().of;
-        const int distinct = int(m_headLength.size());
-        // Each distinct beginning weighed, padded with 0 where the entry stops short.
-        const size_t h = size_t(m_head);
-        std::vector<unsigned char> keys(size_t(distinct) * h, 0);
-        for (int id = 0; id < distinct; ++id) {
-            const auto *raw = reinterpret_cast<const unsigned char *>(m_heads.data()) + id * h;
-            unsigned char *key = keys.data() + id * h;
-            for (int k = 0; k < m_headLength[size_t(id)]; ++k)
-                key[k] = weight[raw[k]];
-        }
-        std::vector<int> byHead(static_cast<size_t>(distinct));
-        std::iota(byHead.begin(), byHead.end(), 0);
-        const unsigned char *k0 = keys.data();
-        std::sort(byHead.begin(), byHead.end(),
-                  [k0, h](int a, int b) { return std::memcmp(k0 + a * h, k0 + b * h, h) < 0; });
-        // Beginnings that weigh the same (differing in case only) share a rank.
-        std::vector<int> rank(static_cast<size_t>(distinct));
-        int ranks = 0;
-        for (int r = 0; r < distinct; ++r) {
-            const int id = byHead[size_t(r)];
-            if (r > 0 && std::memcmp(k0 + id * h, k0 + byHead[size_t(r - 1)] * h, h) != 0)
-                ++ranks;
-            rank[size_t(id)] = ranks;
-        }
-        if (distinct > 0)
-            ++ranks;
-
-        // Items gathered by rank where they stand, each moved straight to its group.
-        const size_t n = m_items.size();
-        std::vector<int> start(size_t(ranks) + 1, 0);
-        for (Item &item : m_items) {
-            item.group = rank[size_t(item.group)];
-            ++start[size_t(item.group) + 1];
-        }
-        for (int r = 0; r < ranks; ++r)
-            start[size_t(r) + 1] += start[size_t(r)];
-        {
-            std::vector<int> next(start.begin(), start.end() - 1);
-            for (int r = 0; r < ranks; ++r) {
-                while (next[size_t(r)] < start[size_t(r) + 1]) {
-                    Item &item = m_items[size_t(next[size_t(r)])];
-                    if (item.group == r)
-                        ++next[size_t(r)];
-                    else
-                        std::swap(item, m_items[size_t(next[size_t(item.group)]++)]);
+        const auto keyAt = [&](int row, int offset) {
+            const QByteArrayView line = lineOf(row);
+            quint64 key = 0;
+            if (line.size() >= QslColumn) {
+                const char *d = line.data();
+                for (int k = 0; k < 8 && offset + k < layout.length; ++k) {
+                    const int from = sources.of[size_t(offset + k)];
+                    key |= quint64(weight[uchar(from < 0 ? ' ' : d[from])]) << (56 - 8 * k);
                 }
+                return key;
             }
-        }
-
-        const Layout &layout = m_layout;
-        const int from = m_head + 16;
-        const int to = m_length;
-        auto less = [&layout, &lineOf, weight, from, to](const Item &a, const Item &b) {
-            if (a.first != b.first)
-                return a.first < b.first;
-            if (a.second != b.second)
-                return a.second < b.second;
-            if (from < to) {
-                unsigned char ea[EntryRoom], eb[EntryRoom];
-                const int la = place(layout, lineOf(a.row), reinterpret_cast<char *>(ea));
-                const int lb = place(layout, lineOf(b.row), reinterpret_cast<char *>(eb));
-                for (int i = from; i < to; ++i) {
-                    const int wa = i < la ? weight[ea[i]] : 0;
-                    const int wb = i < lb ? weight[eb[i]] : 0;
-                    if (wa != wb)
-                        return wa < wb;
-                }
-            }
-            return a.row < b.row;
+            // A short line: its entry is cut first (its pieces stand elsewhere).
+            char entry[EntryRoom];
+            const int length = place(layout, line, entry);
+            for (int k = 0; k < 8 && offset + k < length; ++k)
+                key |= quint64(weight[uchar(entry[offset + k])]) << (56 - 8 * k);
+            return key;
         };
-        for (int r = 0; r < ranks; ++r) {
-            const auto first = m_items.begin() + start[size_t(r)];
-            const auto last = m_items.begin() + start[size_t(r) + 1];
-            if (last - first > 1)
-                std::sort(first, last, less);
+
+        std::vector<Item> items;
+        items.reserve(size_t(lineCount));
+        for (int row = 0; row < lineCount; ++row) {
+            if (listed(row))
+                items.push_back({0, row});
         }
-        QList<int> out(static_cast<qsizetype>(n));
-        for (size_t i = 0; i < n; ++i)
-            out[qsizetype(i)] = m_items[i].row;
+        struct Range {
+            size_t from, to;
+            int offset;
+        };
+        std::vector<Range> pending;
+        if (items.size() > 1)
+            pending.push_back({0, items.size(), 0});
+        const auto byKey = [](const Item &a, const Item &b) { return a.key != b.key ? a.key < b.key : a.row < b.row; };
+        // Items of a range are in row order among those of equal weight so far.
+        while (!pending.empty()) {
+            const Range r = pending.back();
+            pending.pop_back();
+            bool same = true;
+            for (size_t i = r.from; i < r.to; ++i) {
+                items[i].key = keyAt(items[i].row, r.offset);
+                same = same && items[i].key == items[r.from].key;
+            }
+            int next = r.offset + 8;
+            if (same) {
+                // The whole run ties here: it goes on from the first byte where any
+                // of its entries weighs otherwise than its first one.
+                char first[EntryRoom];
+                const int firstLength = place(layout, lineOf(items[r.from].row), first);
+                int differs = layout.length;
+                for (size_t i = r.from + 1; i < r.to && differs > next; ++i) {
+                    char other[EntryRoom];
+                    const int otherLength = place(layout, lineOf(items[i].row), other);
+                    for (int k = next; k < differs; ++k) {
+                        const int a = k < firstLength ? weight[uchar(first[k])] : 0;
+                        const int b = k < otherLength ? weight[uchar(other[k])] : 0;
+                        if (a != b) {
+                            differs = k;
+                            break;
+                        }
+                    }
+                }
+                if (differs < layout.length)
+                    pending.push_back({r.from, r.to, differs});
+                continue;
+            }
+            std::sort(items.begin() + qsizetype(r.from), items.begin() + qsizetype(r.to), byKey);
+            if (next >= layout.length)
+                continue;
+            for (size_t i = r.from; i < r.to;) {
+                size_t j = i + 1;
+                while (j < r.to && items[j].key == items[i].key)
+                    ++j;
+                if (j - i > 1)
+                    pending.push_back({i, j, next});
+                i = j;
+            }
+        }
+        QList<int> out(qsizetype(items.size()));
+        for (size_t i = 0; i < items.size(); ++i)
+            out[qsizetype(i)] = items[i].row;
         return out;
     }
 
 private:
+#pragma pack(push, 4)
     struct Item {
-        quint64 first, second; // weights of the 16 bytes after the beginning, as two numbers
-        int group;             // the beginning's number, then its rank
-        int row;               // the log row of the entry
+        quint64 key = 0; // weights of eight bytes of the entry, first byte highest
+        qint32 row = 0;  // the log row of the entry
     };
-
-    // The number of this beginning among the distinct ones as they stand (a small
-    // open-addressing table); `length` is what the entry has of it.
-    int headId(const char *entry, int length)
-    {
-        const quint64 hash = hashBytes(entry, length);
-        const size_t h = size_t(m_head);
-        size_t mask = m_table.size() - 1;
-        size_t slot = size_t(hash >> 32) & mask;
-        while (m_table[slot] >= 0) {
-            const int id = m_table[slot];
-            if (m_headHash[size_t(id)] == hash && m_headLength[size_t(id)] == length
-                && std::memcmp(m_heads.data() + id * h, entry, size_t(length)) == 0)
-                return id;
-            slot = (slot + 1) & mask;
-        }
-        const int id = int(m_headHash.size());
-        m_heads.resize(m_heads.size() + h, 0);
-        std::memcpy(m_heads.data() + id * h, entry, size_t(length));
-        m_headHash.push_back(hash);
-        m_headLength.push_back(length);
-        m_table[slot] = id;
-        if (2 * m_headHash.size() > m_table.size())
-            grow();
-        return id;
-    }
-
-    void grow()
-    {
-        m_table.assign(m_table.size() * 2, -1);
-        const size_t mask = m_table.size() - 1;
-        for (size_t id = 0; id < m_headHash.size(); ++id) {
-            size_t slot = size_t(m_headHash[id] >> 32) & mask;
-            while (m_table[slot] >= 0)
-                slot = (slot + 1) & mask;
-            m_table[slot] = int(id);
-        }
-    }
-
-    const Layout &m_layout;
-    int m_length;
-    int m_head;
-    std::vector<char> m_heads; // the distinct beginnings as they stand, m_head bytes each
-    std::vector<quint64> m_headHash;
-    std::vector<int> m_headLength;
-    std::vector<int> m_table;
-    std::vector<Item> m_items;
+#pragma pack(pop)
 };
 
 } // namespace
@@ -350,30 +269,9 @@ QByteArray ReportListing::entry(Kind kind, QByteArrayView logLine)
 
 void ReportListing::sort(int lineCount)
 {
-    const Layout &l = layout(m_kind);
-    KeySorter sorter(l, lineCount);
-    // Entries are cut a few dozen at a time and weighed afterwards, not each one
-    // straight after its own bytes are stored (reading those back at once stalls).
-    constexpr int Batch = 64;
-    char entries[Batch][EntryRoom];
-    int lengths[Batch];
-    int rows[Batch];
-    int n = 0;
-    for (int row = 0; row < lineCount; ++row) {
-        const QByteArrayView logLine = line(row);
-        if (!isListed(m_kind, logLine))
-            continue;
-        lengths[n] = place(l, logLine, entries[n]);
-        rows[n] = row;
-        if (++n == Batch) {
-            for (int k = 0; k < n; ++k)
-                sorter.add(entries[k], lengths[k], rows[k]);
-            n = 0;
-        }
-    }
-    for (int k = 0; k < n; ++k)
-        sorter.add(entries[k], lengths[k], rows[k]);
-    m_rows = sorter.order([this](int row) { return line(row); });
+    m_rows = KeySorter::order(
+        layout(m_kind), lineCount, [this](int row) { return isListed(m_kind, line(row)); },
+        [this](int row) { return line(row); });
 }
 
 QByteArrayView ReportListing::line(int row) const
