@@ -291,6 +291,7 @@ QsoEntry::Answer QsoEntry::commit(Values values, Field *failing)
             m_messages.notice(line.error);
             return a;
         }
+        emit writing();
         AtomicFile::Result r;
         if (m_modification)
             r = m_session.replace(line.bytes, m_selectedLogLine);
@@ -330,6 +331,7 @@ QsoEntry::Removal QsoEntry::removeSelected()
     }
     if (!m_messages.question(QStringLiteral("Voulez vous Supprimer ce QSO ?")))
         return Removal::Kept;
+    emit writing();
     const AtomicFile::Result r = m_session.remove(m_selectedLogLine);
     if (!r.ok) {
         m_messages.notice(r.error);

@@ -4,6 +4,7 @@
 #include "app/Messages.h"
 #include "app/ui/Centre.h"
 #include "app/ui/SharedPrinter.h"
+#include "app/ui/WaitNotice.h"
 #include "logstore/LogSession.h"
 #include "reports/ListingModel.h"
 #include "reports/ReportFile.h"
@@ -137,7 +138,7 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
     connect(m_save, &QPushButton::clicked, this, &ListingWindow::save);
     connect(m_print, &QPushButton::clicked, this, &ListingWindow::print);
     // The list follows the log: a QSO committed, edited, deleted or confirmed, another station.
-    connect(&m_context.session, &LogSession::logChanged, this, &ListingWindow::Affiche);
+    connect(&m_context.session, &LogSession::logChanged, this, &ListingWindow::refill);
 
     resize(charWidth * (award ? 100 : 104) + 60, 600);
     Affiche();
@@ -163,6 +164,14 @@ void ListingWindow::open()
 }
 
 void ListingWindow::Affiche()
+{
+    QWidget *over = isVisible() ? this : parentWidget();
+    const WaitNotice wait(over, QStringLiteral("Tri de la liste des Abbayes contactées en cours…"),
+                          m_context.session.lineCount());
+    refill();
+}
+
+void ListingWindow::refill()
 {
     m_model->setListing(ReportListing::fromSession(kind(), m_context.session));
     if (m_count)
