@@ -66,10 +66,30 @@ qint64 startPeak()
 
 qint64 peakSince(qint64 rssKb) { return statusKb("VmHWM:") - rssKb; }
 
+// What `cp` then `sync` and `mv` do: the file copied through a 128 KB buffer
+// beside the target, synced, and renamed over it.
 bool copySynced(const QString &from, const QString &to)
 {
-    QFile in(from);
-    return in.open(QIODevice::ReadOnly) && writeSynced(to, in.readAll());
+    const QByteArray target = QFile::encodeName(to);
+    const QByteArray tmp = target + ".copy";
+    const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY);
+    const int out = ::open(tmp.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    bool ok = in >= 0 && out >= 0;
+    static char buffer[128 * 1024];
+    while (ok) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        ok = ::write(out, buffer, size_t(n)) == n;
+    }
+    ok = ok && ::fsync(out) == 0;
+    if (in >= 0)
+        ::close(in);
+    if (out >= 0)
+        ok = ::close(out) == 0 && ok;
+    return ok && ::rename(tmp.constData(), target.constData()) == 0;
 }
 
 // Watches for the first drawing of any window but the main one.
