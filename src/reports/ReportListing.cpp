@@ -56,10 +56,10 @@ const Weights &weights()
 // time 51-55, abbey name 77-136, QSL flag 138.
 constexpr Layout AlphanumericLayout{{{{0, 2}, {35, 6}, {0, 2}, {1, 10}, {0, 1}, {42, 8},
                                       {0, 1}, {51, 5}, {0, 1}, {77, 60}, {0, 2}, {QslColumn, 1}}},
-                                    12, 99, 10};
+                                    12, 99};
 constexpr Layout AwardLayout{{{{0, 1}, {35, 6}, {0, 1}, {77, 60}, {0, 2}, {42, 8},
                                {0, 2}, {1, 12}, {0, 2}, {QslColumn, 1}}},
-                             10, 95, 68};
+                             10, 95};
 
 // Room for any entry: the longest layout, and no more from a line of any length.
 constexpr int EntryRoom = 128;

@@ -35,7 +35,6 @@ public:
         std::array<Segment, 12> segments;
         int count;
         int length; // of the entry from a complete log line
-        int head;   // leading characters shared by many entries (sorted as one block)
     };
     static const Layout &layout(Kind kind);
 
