@@ -134,10 +134,28 @@ int place(const Layout &l, QByteArrayView line, char *out)
     return int(p - out);
 }
 
+// The first position from `from` on where a and b differ, `to` when they do not.
+int firstMismatch(const char *a, const char *b, int from, int to)
+{
+    int k = from;
+    for (; k + 8 <= to; k += 8) {
+        quint64 wa, wb;
+        std::memcpy(&wa, a + k, 8);
+        std::memcpy(&wb, b + k, 8);
+        if (wa != wb)
+            return k + int(qCountTrailingZeroBits(qFromLittleEndian(wa ^ wb)) / 8);
+    }
+    while (k < to && a[k] == b[k])
+        ++k;
+    return k;
+}
+
 // Where each byte of the entry of a complete log line comes from: its column in
 // the line (0-based), or -1 for a blank the layout puts there.
+// `whole`: whether the eight bytes from a position come from eight columns in a row.
 struct Sources {
     std::array<short, EntryRoom> of{};
+    std::array<bool, EntryRoom> whole{};
     explicit Sources(const Layout &l)
     {
         of.fill(-1);
@@ -145,6 +163,12 @@ struct Sources {
         for (int k = 0; k < l.count; ++k) {
             for (int i = 0; i < l.segments[size_t(k)].width; ++i, ++at)
                 of[size_t(at)] = short(l.segments[size_t(k)].logStart == 0 ? -1 : l.segments[size_t(k)].logStart - 1 + i);
+        }
+        for (int p = 0; p + 8 <= l.length; ++p) {
+            bool run = of[size_t(p)] >= 0;
+            for (int k = 1; k < 8 && run; ++k)
+                run = of[size_t(p + k)] == of[size_t(p)] + k;
+            whole[size_t(p)] = run;
         }
     }
 };
@@ -170,6 +194,12 @@ public:
             quint64 key = 0;
             if (line.size() >= QslColumn) {
                 const char *d = line.data();
+                if (sources.whole[size_t(offset)]) {
+                    const auto *b = reinterpret_cast<const unsigned char *>(d + sources.of[size_t(offset)]);
+                    return quint64(weight[b[0]]) << 56 | quint64(weight[b[1]]) << 48 | quint64(weight[b[2]]) << 40
+                        | quint64(weight[b[3]]) << 32 | quint64(weight[b[4]]) << 24 | quint64(weight[b[5]]) << 16
+                        | quint64(weight[b[6]]) << 8 | quint64(weight[b[7]]);
+                }
                 for (int k = 0; k < 8 && offset + k < layout.length; ++k) {
                     const int from = sources.of[size_t(offset + k)];
                     key |= quint64(weight[uchar(from < 0 ? ' ' : d[from])]) << (56 - 8 * k);
@@ -217,13 +247,23 @@ public:
                 for (size_t i = r.from + 1; i < r.to && differs > next; ++i) {
                     char other[EntryRoom];
                     const int otherLength = place(layout, lineOf(items[i].row), other);
-                    for (int k = next; k < differs; ++k) {
+                    // Equal bytes weigh the same: only where the bytes differ (or
+                    // one entry has ended) are the weights looked at.
+                    const int common = qMin(qMin(firstLength, otherLength), differs);
+                    int k = next;
+                    while (k < differs) {
+                        if (k < common) {
+                            k = firstMismatch(first, other, k, common);
+                            if (k == common)
+                                continue;
+                        }
                         const int a = k < firstLength ? weight[uchar(first[k])] : 0;
                         const int b = k < otherLength ? weight[uchar(other[k])] : 0;
                         if (a != b) {
                             differs = k;
                             break;
                         }
+                        ++k;
                     }
                 }
                 if (differs < layout.length)
