@@ -234,6 +234,10 @@ public:
             pending.pop_back();
             bool same = true;
             for (size_t i = r.from; i < r.to; ++i) {
+                // The rows of a run lie anywhere in the log: the line a few items on
+                // is asked for now, so that it is at hand when its turn comes.
+                if (i + Ahead < r.to)
+                    prefetch(lineOf(items[i + Ahead].row));
                 items[i].key = keyAt(items[i].row, r.offset);
                 same = same && items[i].key == items[r.from].key;
             }
@@ -245,6 +249,8 @@ public:
                 const int firstLength = place(layout, lineOf(items[r.from].row), first);
                 int differs = layout.length;
                 for (size_t i = r.from + 1; i < r.to && differs > next; ++i) {
+                    if (i + Ahead < r.to)
+                        prefetch(lineOf(items[i + Ahead].row));
                     char other[EntryRoom];
                     const int otherLength = place(layout, lineOf(items[i].row), other);
                     // Equal bytes weigh the same: only where the bytes differ (or
@@ -289,6 +295,20 @@ public:
     }
 
 private:
+    static constexpr size_t Ahead = 8;
+    static void prefetch(QByteArrayView line)
+    {
+#if defined(__GNUC__)
+        if (!line.isEmpty()) {
+            __builtin_prefetch(line.data());
+            __builtin_prefetch(line.data() + 64);
+            __builtin_prefetch(line.data() + line.size() - 1);
+        }
+#else
+        Q_UNUSED(line);
+#endif
+    }
+
 #pragma pack(push, 4)
     struct Item {
         quint64 key = 0; // weights of eight bytes of the entry, first byte highest
