@@ -2,7 +2,7 @@
 # Release, then makes a throw-away home (removed on exit) whose station F4ZEL has
 # a log of $count QSOs at $log. Needs $root, $build and $count.
 cmake -S "$root" -B "$build" -DZEL_BUILD_BENCH=ON -DZEL_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2 --target kvr_zel zel_bare_window >/dev/null
+cmake --build "$build" -j2 --target kvr_zel zel_bare_window zel_text_window >/dev/null
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -12,10 +12,16 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
+
+#include <thread>
 
 int main(int argc, char *argv[])
 {
@@ -47,16 +53,37 @@ int main(int argc, char *argv[])
     MainWindow window(settings, messages, clock, session, entry);
     messages.setParent(&window);
     installWindows(window, AppContext{session, entry, messages, clock, settings, printer, &window, window.items()});
-    // Looking the icon up in the desktop's theme is slow, and the first drawing
-    // of the window does without it.
-    afterFirstPaint(&window, [] {
-        QApplication::setWindowIcon(
-            QIcon::fromTheme(QStringLiteral("kvr-zel"), QIcon(QStringLiteral(":/icons/kvr-zel.svg"))));
+    // The first drawing does without the icon; the shipped one is then drawn on
+    // another thread, so the window's thread only hands the pictures over.
+    std::thread iconPainter;
+    afterFirstPaint(&window, [&window, &iconPainter] {
+        iconPainter = std::thread([&window] {
+            QList<QImage> pictures;
+            QSvgRenderer svg(QStringLiteral(":/icons/kvr-zel.svg"));
+            for (const int side : {16, 24, 32, 48, 64, 128}) {
+                QImage picture(side, side, QImage::Format_ARGB32_Premultiplied);
+                picture.fill(Qt::transparent);
+                QPainter painter(&picture);
+                svg.render(&painter);
+                painter.end();
+                pictures.append(picture);
+            }
+            // Queued to the window's thread (the thread is joined before the window goes).
+            QMetaObject::invokeMethod(&window, [pictures] {
+                QIcon icon;
+                for (const QImage &picture : pictures)
+                    icon.addPixmap(QPixmap::fromImage(picture));
+                QApplication::setWindowIcon(icon);
+            }, Qt::QueuedConnection);
+        });
     });
     installStartupProbe(&window);
     // The data folder could not be made or filled: the operator must know before typing.
     if (!dirError.isEmpty())
         messages.notice(dirError);
     window.startUp();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (iconPainter.joinable())
+        iconPainter.join();
+    return status;
 }

@@ -354,6 +354,7 @@ QsoEntry::Answer QsoEntry::commit(Values values, Field *failing)
             m_messages.notice(line.error);
             return a;
         }
+        emit writing();
         AtomicFile::Result r;
         const Values before = selectedValues();
         // The log stays in order of time (the first QSO with an abbey is its
@@ -399,6 +400,7 @@ QsoEntry::Removal QsoEntry::removeSelected()
     }
     if (!m_messages.question(QStringLiteral("Voulez vous Supprimer ce QSO ?")))
         return Removal::Kept;
+    emit writing();
     const AtomicFile::Result r = m_session.remove(m_selectedLogLine);
     if (!r.ok) {
         m_messages.notice(r.error);

@@ -110,6 +110,9 @@ signals:
     void newRegion(const QString &reference);
     // The QSO's date or mode was accepted: the announcement has done its work.
     void newRegionDone();
+    // The operator said yes: the log is about to be rewritten (on a large log, a
+    // moment the window says it is busy).
+    void writing();
 
 private:
     Answer referenceSteps(const Values &values);

@@ -709,6 +709,45 @@ QString AdifExport::unbandedNotice(const Unbanded &unbanded)
     return text + QLatin1Char('.');
 }
 
+namespace {
+// Reads a file a block at a time and hands over each line without its line end,
+// as Cp1252::lineViews() finds them, without ever holding the whole file. False
+// when the file could not be read to its end, or when take() refused a line.
+bool readLines(QFile &in, const std::function<bool(QByteArrayView)> &take, bool *readFailed)
+{
+    constexpr qsizetype Block = 256 * 1024;
+    QByteArray buffer(Block, Qt::Uninitialized);
+    qsizetype held = 0; // bytes of a line not yet ended, at the buffer's start
+    for (;;) {
+        if (buffer.size() - held < Block / 2)
+            buffer.resize(buffer.size() * 2); // a line longer than a block
+        const qint64 got = in.read(buffer.data() + held, buffer.size() - held);
+        if (got < 0) {
+            *readFailed = true;
+            return false;
+        }
+        const char *data = buffer.constData();
+        const qsizetype end = held + got;
+        if (got == 0) {
+            // The last line, without its line end.
+            return held == 0 || take(QByteArrayView(data, held));
+        }
+        qsizetype start = 0;
+        while (const void *hit = std::memchr(data + start, '\n', size_t(end - start))) {
+            const qsizetype at = static_cast<const char *>(hit) - data;
+            qsizetype length = at - start;
+            if (length > 0 && data[at - 1] == '\r')
+                --length;
+            if (!take(QByteArrayView(data + start, length)))
+                return false;
+            start = at + 1;
+        }
+        held = end - start;
+        std::memmove(buffer.data(), data + start, size_t(held));
+    }
+}
+} // namespace
+
 AdifExport::Result AdifExport::exportLog(const LogSession &session)
 {
     if (!session.hasStation()) {
@@ -717,23 +756,30 @@ AdifExport::Result AdifExport::exportLog(const LogSession &session)
     }
     const QString name = fileName(session.callsign());
     // The file on disk is the log: another copy of the program may have written it.
-    QByteArray log;
+    // It is read and the export written a block at a time, neither held whole.
     QFile in(session.logPath());
-    if (in.exists()) {
-        bool read = in.open(QIODevice::ReadOnly);
-        if (read) {
-            log = in.readAll();
-            read = in.error() == QFileDevice::NoError;
-        }
-        if (!read) {
-            return {false, QStringLiteral("Le log %1 n'a pas pu être lu :\r\n%2\r\n\r\nLe fichier %3 n'a pas "
-                                          "été enregistré.")
-                               .arg(session.logFileName(), AtomicFile::reason(in.errorString()), name)};
-        }
-    }
+    const auto readFailure = [&] {
+        return Result{false, QStringLiteral("Le log %1 n'a pas pu être lu :\r\n%2\r\n\r\nLe fichier %3 n'a pas "
+                                            "été enregistré.")
+                                 .arg(session.logFileName(), AtomicFile::reason(in.errorString()), name)};
+    };
+    const bool exists = in.exists();
+    if (exists && !in.open(QIODevice::ReadOnly))
+        return readFailure();
+    const AdifExport adif(session.displayCallsign());
+    bool readFailed = false;
     Unbanded unbanded;
-    const QByteArray bytes = AdifExport(session.displayCallsign()).document(Cp1252::lineViews(log), &unbanded);
-    const AtomicFile::Result written = AtomicFile::write(session.filePath(name), bytes);
+    const AtomicFile::Result written = AtomicFile::write(session.filePath(name), [&](const AtomicFile::Sink &sink) {
+        RecordWriter w(adif.m_station, sink, 0);
+        w.raw(adif.header());
+        // A blank line is no QSO: it would give a record without a callsign.
+        const auto record = [&w](QByteArrayView line) { return isBlank(line) || w.record(line); };
+        const bool ok = (!exists || readLines(in, record, &readFailed)) && w.flush();
+        report(w, &unbanded);
+        return ok;
+    });
+    if (readFailed)
+        return readFailure();
     if (!written.ok) {
         return {false, QStringLiteral("Le fichier %1 n'a pas pu être enregistré :\r\n%2")
                            .arg(name, written.error)};

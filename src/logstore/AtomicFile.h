@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The one way the program writes a file: a complete copy is written beside it,
 // flushed and checked, synced, then renamed over the old file in one step. The old
 // file stays byte for byte as it was unless the new copy is complete on disk.
@@ -16,6 +18,17 @@ public:
     };
 
     static Result write(const QString &path, const QByteArray &content);
+
+    // Hands one block of the file to the writer; false when it could not be written
+    // (the producer stops: nothing more will be taken).
+    using Sink = std::function<bool(QByteArrayView block)>;
+    // The same checked write for a file made a block at a time, never held whole:
+    // produce hands every block to the sink in order and returns false when it
+    // stops early. Only a file every block of which was written, flushed and
+    // checked replaces the old one. expectedSize, where known, helps name a full
+    // disk as the reason of a failure the system gives none for.
+    static Result write(const QString &path, const std::function<bool(const Sink &)> &produce,
+                        qint64 expectedSize = 0);
 
     // The reason a write failed, in French, from the writer's error text.
     static QString reason(const QString &systemError);

@@ -56,10 +56,14 @@ const Weights &weights()
 // time 51-55, abbey name 77-136, QSL flag 138.
 constexpr Layout AlphanumericLayout{{{{0, 2}, {35, 6}, {0, 2}, {1, 10}, {0, 1}, {42, 8},
                                       {0, 1}, {51, 5}, {0, 1}, {77, 60}, {0, 2}, {QslColumn, 1}}},
-                                    12, 99, 10};
+                                    12, 99};
 constexpr Layout AwardLayout{{{{0, 1}, {35, 6}, {0, 1}, {77, 60}, {0, 2}, {42, 8},
                                {0, 2}, {1, 12}, {0, 2}, {QslColumn, 1}}},
-                             10, 95, 68};
+                             10, 95};
+
+// Room for any entry: the longest layout, and no more from a line of any length.
+constexpr int EntryRoom = 128;
+static_assert(AlphanumericLayout.length <= EntryRoom && AwardLayout.length <= EntryRoom);
 
 // The entry of a complete log line, every piece of known size, so that each copy
 // is a few moves rather than a call.
@@ -130,195 +134,187 @@ int place(const Layout &l, QByteArrayView line, char *out)
     return int(p - out);
 }
 
-quint64 hashBytes(const char *p, int length)
+// The first position from `from` on where a and b differ, `to` when they do not.
+int firstMismatch(const char *a, const char *b, int from, int to)
 {
-    // Words mixed in two independent lanes, so that the multiplications overlap.
-    quint64 h1 = 0x9E3779B97F4A7C15ull ^ quint64(length);
-    quint64 h2 = 0xC2B2AE3D27D4EB4Full;
-    int i = 0;
-    for (; i + 16 <= length; i += 16) {
-        quint64 w1, w2;
-        std::memcpy(&w1, p + i, 8);
-        std::memcpy(&w2, p + i + 8, 8);
-        h1 = (h1 ^ w1) * 0xFF51AFD7ED558CCDull;
-        h2 = (h2 ^ w2) * 0xC4CEB9FE1A85EC53ull;
-        h1 ^= h1 >> 29;
-        h2 ^= h2 >> 31;
+    int k = from;
+    for (; k + 8 <= to; k += 8) {
+        quint64 wa, wb;
+        std::memcpy(&wa, a + k, 8);
+        std::memcpy(&wb, b + k, 8);
+        if (wa != wb)
+            return k + int(qCountTrailingZeroBits(qFromLittleEndian(wa ^ wb)) / 8);
     }
-    for (; i + 8 <= length; i += 8) {
-        quint64 w;
-        std::memcpy(&w, p + i, 8);
-        h1 = (h1 ^ w) * 0xFF51AFD7ED558CCDull;
-        h1 ^= h1 >> 29;
-    }
-    for (; i < length; ++i)
-        h2 = (h2 ^ quint64(uchar(p[i]))) * 0x100000001B3ull;
-    quint64 h = h1 ^ (h2 * 0x9E3779B97F4A7C15ull);
-    h ^= h >> 32;
-    return h * 0xC4CEB9FE1A85EC53ull;
+    while (k < to && a[k] == b[k])
+        ++k;
+    return k;
 }
 
-// Takes the entries one by one and gives their list order: the whole entry
-// compared byte weight by byte weight, a shorter entry before a longer one it
-// begins, ties in the order given. Entries of one abbey share a long beginning
-// (blanks, reference, and in the award list the name): each distinct beginning of
-// `head` bytes is kept as it stands and weighed and ranked once; the entries are
-// gathered by that rank, then each group is sorted on the weights of the next 16
-// bytes held as two numbers, the rest weighed only where those tie.
+// Where each byte of the entry of a complete log line comes from: its column in
+// the line (0-based), or -1 for a blank the layout puts there.
+// `whole`: whether the eight bytes from a position come from eight columns in a row.
+struct Sources {
+    std::array<short, EntryRoom> of{};
+    std::array<bool, EntryRoom> whole{};
+    explicit Sources(const Layout &l)
+    {
+        of.fill(-1);
+        int at = 0;
+        for (int k = 0; k < l.count; ++k) {
+            for (int i = 0; i < l.segments[size_t(k)].width; ++i, ++at)
+                of[size_t(at)] = short(l.segments[size_t(k)].logStart == 0 ? -1 : l.segments[size_t(k)].logStart - 1 + i);
+        }
+        for (int p = 0; p + 8 <= l.length; ++p) {
+            bool run = of[size_t(p)] >= 0;
+            for (int k = 1; k < 8 && run; ++k)
+                run = of[size_t(p + k)] == of[size_t(p)] + k;
+            whole[size_t(p)] = run;
+        }
+    }
+};
+
+// Puts the entries in list order: the whole entry compared byte weight by byte
+// weight, a shorter entry before a longer one it begins, ties in log order. Each
+// entry is weighed eight bytes at a time, as one number, read straight from its
+// log line: all entries on their first eight bytes, then each run that ties on
+// its next eight, and so on (a run that ties on all eight goes on from its first
+// byte that differs: the QSOs of one abbey share its name). Nothing of an entry is
+// held but that number and its row.
 class KeySorter
 {
 public:
-    KeySorter(int length, int head, int expected)
-        : m_length(length), m_head(head), m_table(1024, -1)
+    // The rows (of lineCount) that are listed, in list order.
+    template <typename Listed, typename LineOf>
+    static QList<int> order(const Layout &layout, int lineCount, Listed listed, LineOf lineOf)
     {
-        Q_ASSERT(head <= length);
-        m_items.reserve(size_t(expected));
-        m_headOf.reserve(size_t(expected));
-    }
-
-    void add(const char *entry, int entryLength)
-    {
+        const Sources sources(layout);
         const unsigned char *weight = weights().of;
-        m_headOf.push_back(headId(entry, qMin(entryLength, m_head)));
-        const auto *e = reinterpret_cast<const unsigned char *>(entry) + m_head;
-        const int present = qBound(0, entryLength - m_head, 16);
-        // Gathered in registers, first byte highest, so that the numbers compare as the bytes do.
-        quint64 first = 0, second = 0;
-        const int inFirst = qMin(present, 8);
-        for (int k = 0; k < inFirst; ++k)
-            first |= quint64(weight[e[k]]) << (56 - 8 * k);
-        for (int k = 8; k < present; ++k)
-            second |= quint64(weight[e[k]]) << (56 - 8 * (k - 8));
-        m_items.push_back({first, second, entryLength, int(m_items.size())});
-    }
-
-    // entries: the entry of item n at n * stride.
-    QList<int> order(const char *entries, int stride) const
-    {
-        const unsigned char *weight = weights().of;
-        const int distinct = int(m_headLength.size());
-        // Each distinct beginning weighed, padded with 0 where the entry stops short.
-        const size_t h = size_t(m_head);
-        std::vector<unsigned char> keys(size_t(distinct) * h, 0);
-        for (int id = 0; id < distinct; ++id) {
-            const auto *raw = reinterpret_cast<const unsigned char *>(m_heads.data()) + id * h;
-            unsigned char *key = keys.data() + id * h;
-            for (int k = 0; k < m_headLength[size_t(id)]; ++k)
-                key[k] = weight[raw[k]];
-        }
-        std::vector<int> byHead(static_cast<size_t>(distinct));
-        std::iota(byHead.begin(), byHead.end(), 0);
-        const unsigned char *k0 = keys.data();
-        std::sort(byHead.begin(), byHead.end(),
-                  [k0, h](int a, int b) { return std::memcmp(k0 + a * h, k0 + b * h, h) < 0; });
-        // Beginnings that weigh the same (differing in case only) share a rank.
-        std::vector<int> rank(static_cast<size_t>(distinct));
-        int ranks = 0;
-        for (int r = 0; r < distinct; ++r) {
-            const int id = byHead[size_t(r)];
-            if (r > 0 && std::memcmp(k0 + id * h, k0 + byHead[size_t(r - 1)] * h, h) != 0)
-                ++ranks;
-            rank[size_t(id)] = ranks;
-        }
-        if (distinct > 0)
-            ++ranks;
-
-        // Items gathered by rank, keeping their order within a rank.
-        const size_t n = m_items.size();
-        std::vector<int> start(size_t(ranks) + 1, 0);
-        for (size_t i = 0; i < n; ++i)
-            ++start[size_t(rank[size_t(m_headOf[i])]) + 1];
-        for (int r = 0; r < ranks; ++r)
-            start[size_t(r) + 1] += start[size_t(r)];
-        std::vector<Item> sorted(n);
-        {
-            std::vector<int> next(start.begin(), start.end() - 1);
-            for (size_t i = 0; i < n; ++i)
-                sorted[size_t(next[size_t(rank[size_t(m_headOf[i])])]++)] = m_items[i];
-        }
-
-        const int from = m_head + 16;
-        const int to = m_length;
-        auto less = [entries, stride, weight, from, to](const Item &a, const Item &b) {
-            if (a.first != b.first)
-                return a.first < b.first;
-            if (a.second != b.second)
-                return a.second < b.second;
-            const auto *ea = reinterpret_cast<const unsigned char *>(entries) + qsizetype(a.index) * stride;
-            const auto *eb = reinterpret_cast<const unsigned char *>(entries) + qsizetype(b.index) * stride;
-            for (int i = from; i < to; ++i) {
-                const int wa = i < a.length ? weight[ea[i]] : 0;
-                const int wb = i < b.length ? weight[eb[i]] : 0;
-                if (wa != wb)
-                    return wa < wb;
+        const auto keyAt = [&](int row, int offset) {
+            const QByteArrayView line = lineOf(row);
+            quint64 key = 0;
+            if (line.size() >= QslColumn) {
+                const char *d = line.data();
+                if (sources.whole[size_t(offset)]) {
+                    const auto *b = reinterpret_cast<const unsigned char *>(d + sources.of[size_t(offset)]);
+                    return quint64(weight[b[0]]) << 56 | quint64(weight[b[1]]) << 48 | quint64(weight[b[2]]) << 40
+                        | quint64(weight[b[3]]) << 32 | quint64(weight[b[4]]) << 24 | quint64(weight[b[5]]) << 16
+                        | quint64(weight[b[6]]) << 8 | quint64(weight[b[7]]);
+                }
+                for (int k = 0; k < 8 && offset + k < layout.length; ++k) {
+                    const int from = sources.of[size_t(offset + k)];
+                    key |= quint64(weight[uchar(from < 0 ? ' ' : d[from])]) << (56 - 8 * k);
+                }
+                return key;
             }
-            return a.index < b.index;
+            // A short line: its entry is cut first (its pieces stand elsewhere).
+            char entry[EntryRoom];
+            const int length = place(layout, line, entry);
+            for (int k = 0; k < 8 && offset + k < length; ++k)
+                key |= quint64(weight[uchar(entry[offset + k])]) << (56 - 8 * k);
+            return key;
         };
-        for (int r = 0; r < ranks; ++r) {
-            const auto first = sorted.begin() + start[size_t(r)];
-            const auto last = sorted.begin() + start[size_t(r) + 1];
-            if (last - first > 1)
-                std::sort(first, last, less);
+
+        std::vector<Item> items;
+        items.reserve(size_t(lineCount));
+        for (int row = 0; row < lineCount; ++row) {
+            if (listed(row))
+                items.push_back({0, row});
         }
-        QList<int> out(static_cast<qsizetype>(n));
-        for (size_t i = 0; i < n; ++i)
-            out[qsizetype(i)] = sorted[i].index;
+        struct Range {
+            size_t from, to;
+            int offset;
+        };
+        std::vector<Range> pending;
+        if (items.size() > 1)
+            pending.push_back({0, items.size(), 0});
+        const auto byKey = [](const Item &a, const Item &b) { return a.key != b.key ? a.key < b.key : a.row < b.row; };
+        // Items of a range are in row order among those of equal weight so far.
+        while (!pending.empty()) {
+            const Range r = pending.back();
+            pending.pop_back();
+            bool same = true;
+            for (size_t i = r.from; i < r.to; ++i) {
+                // The rows of a run lie anywhere in the log: the line a few items on
+                // is asked for now, so that it is at hand when its turn comes.
+                if (i + Ahead < r.to)
+                    prefetch(lineOf(items[i + Ahead].row));
+                items[i].key = keyAt(items[i].row, r.offset);
+                same = same && items[i].key == items[r.from].key;
+            }
+            int next = r.offset + 8;
+            if (same) {
+                // The whole run ties here: it goes on from the first byte where any
+                // of its entries weighs otherwise than its first one.
+                char first[EntryRoom];
+                const int firstLength = place(layout, lineOf(items[r.from].row), first);
+                int differs = layout.length;
+                for (size_t i = r.from + 1; i < r.to && differs > next; ++i) {
+                    if (i + Ahead < r.to)
+                        prefetch(lineOf(items[i + Ahead].row));
+                    char other[EntryRoom];
+                    const int otherLength = place(layout, lineOf(items[i].row), other);
+                    // Equal bytes weigh the same: only where the bytes differ (or
+                    // one entry has ended) are the weights looked at.
+                    const int common = qMin(qMin(firstLength, otherLength), differs);
+                    int k = next;
+                    while (k < differs) {
+                        if (k < common) {
+                            k = firstMismatch(first, other, k, common);
+                            if (k == common)
+                                continue;
+                        }
+                        const int a = k < firstLength ? weight[uchar(first[k])] : 0;
+                        const int b = k < otherLength ? weight[uchar(other[k])] : 0;
+                        if (a != b) {
+                            differs = k;
+                            break;
+                        }
+                        ++k;
+                    }
+                }
+                if (differs < layout.length)
+                    pending.push_back({r.from, r.to, differs});
+                continue;
+            }
+            std::sort(items.begin() + qsizetype(r.from), items.begin() + qsizetype(r.to), byKey);
+            if (next >= layout.length)
+                continue;
+            for (size_t i = r.from; i < r.to;) {
+                size_t j = i + 1;
+                while (j < r.to && items[j].key == items[i].key)
+                    ++j;
+                if (j - i > 1)
+                    pending.push_back({i, j, next});
+                i = j;
+            }
+        }
+        QList<int> out(qsizetype(items.size()));
+        for (size_t i = 0; i < items.size(); ++i)
+            out[qsizetype(i)] = items[i].row;
         return out;
     }
 
 private:
+    static constexpr size_t Ahead = 8;
+    static void prefetch(QByteArrayView line)
+    {
+#if defined(__GNUC__)
+        if (!line.isEmpty()) {
+            __builtin_prefetch(line.data());
+            __builtin_prefetch(line.data() + 64);
+            __builtin_prefetch(line.data() + line.size() - 1);
+        }
+#else
+        Q_UNUSED(line);
+#endif
+    }
+
+#pragma pack(push, 4)
     struct Item {
-        quint64 first, second; // weights of the 16 bytes after the beginning, as two numbers
-        int length;            // of the entry
-        int index;             // the entry's number in the order given
+        quint64 key = 0; // weights of eight bytes of the entry, first byte highest
+        qint32 row = 0;  // the log row of the entry
     };
-
-    // The number of this beginning among the distinct ones as they stand (a small
-    // open-addressing table); `length` is what the entry has of it.
-    int headId(const char *entry, int length)
-    {
-        const quint64 hash = hashBytes(entry, length);
-        const size_t h = size_t(m_head);
-        size_t mask = m_table.size() - 1;
-        size_t slot = size_t(hash >> 32) & mask;
-        while (m_table[slot] >= 0) {
-            const int id = m_table[slot];
-            if (m_headHash[size_t(id)] == hash && m_headLength[size_t(id)] == length
-                && std::memcmp(m_heads.data() + id * h, entry, size_t(length)) == 0)
-                return id;
-            slot = (slot + 1) & mask;
-        }
-        const int id = int(m_headHash.size());
-        m_heads.resize(m_heads.size() + h, 0);
-        std::memcpy(m_heads.data() + id * h, entry, size_t(length));
-        m_headHash.push_back(hash);
-        m_headLength.push_back(length);
-        m_table[slot] = id;
-        if (2 * m_headHash.size() > m_table.size())
-            grow();
-        return id;
-    }
-
-    void grow()
-    {
-        m_table.assign(m_table.size() * 2, -1);
-        const size_t mask = m_table.size() - 1;
-        for (size_t id = 0; id < m_headHash.size(); ++id) {
-            size_t slot = size_t(m_headHash[id] >> 32) & mask;
-            while (m_table[slot] >= 0)
-                slot = (slot + 1) & mask;
-            m_table[slot] = int(id);
-        }
-    }
-
-    int m_length;
-    int m_head;
-    std::vector<char> m_heads; // the distinct beginnings as they stand, m_head bytes each
-    std::vector<quint64> m_headHash;
-    std::vector<int> m_headLength;
-    std::vector<int> m_table;
-    std::vector<Item> m_items;
-    std::vector<int> m_headOf;
+#pragma pack(pop)
 };
 
 } // namespace
@@ -331,79 +327,54 @@ QByteArray ReportListing::entry(Kind kind, QByteArrayView logLine)
     return out;
 }
 
-template <typename LineAt>
-ReportListing ReportListing::build(Kind kind, int lineCount, LineAt lineAt)
+void ReportListing::sort(int lineCount)
 {
-    const Layout &l = layout(kind);
-    ReportListing r;
-    r.m_kind = kind;
-    r.m_stride = l.length;
-    r.m_rows.resize(lineCount);
-    r.m_lineLengths.resize(lineCount);
-    r.m_entries.resize(qsizetype(lineCount) * l.length);
-    int *rows = r.m_rows.data();
-    int *lineLengths = r.m_lineLengths.data();
-    KeySorter sorter(l.length, l.head, lineCount);
+    m_rows = KeySorter::order(
+        layout(m_kind), lineCount, [this](int row) { return isListed(m_kind, line(row)); },
+        [this](int row) { return line(row); });
+}
 
-    // Entries are weighed a few dozen at a time after they are written, not each one
-    // straight after its own bytes are stored (reading those back at once stalls).
-    constexpr int Batch = 64;
-    int entryLengths[Batch];
-    int n = 0;
-    int added = 0;
-    char *entries = r.m_entries.data();
-    auto addPending = [&] {
-        for (; added < n; ++added)
-            sorter.add(entries + qsizetype(added) * l.length, entryLengths[added % Batch]);
-    };
-    for (int row = 0; row < lineCount; ++row) {
-        const QByteArrayView line = lineAt(row);
-        if (!isListed(kind, line))
-            continue;
-        entryLengths[n % Batch] = place(l, line, entries + qsizetype(n) * l.length);
-        rows[n] = row;
-        lineLengths[n] = int(line.size());
-        if (++n - added == Batch)
-            addPending();
-    }
-    addPending();
-    r.m_rows.resize(n);
-    r.m_lineLengths.resize(n);
-    r.m_entries.truncate(qsizetype(n) * l.length);
-    r.m_order = sorter.order(r.m_entries.constData(), l.length);
-    return r;
+QByteArrayView ReportListing::line(int row) const
+{
+    // A session's lines are read as they stand now; a row it no longer has (the
+    // log changed, the listing not yet rebuilt) reads as an empty line.
+    if (m_session)
+        return row < m_session->lineCount() ? m_session->line(row) : QByteArrayView();
+    return m_lines.value(row);
 }
 
 ReportListing ReportListing::fromLines(Kind kind, const QList<QByteArrayView> &lines)
 {
-    return build(kind, int(lines.size()), [&lines](int row) { return lines.at(row); });
+    ReportListing r;
+    r.m_kind = kind;
+    r.m_lines = lines;
+    r.sort(int(lines.size()));
+    return r;
 }
 
 ReportListing ReportListing::fromSession(Kind kind, const LogSession &session)
 {
-    return build(kind, session.lineCount(), [&session](int row) { return session.line(row); });
+    ReportListing r;
+    r.m_kind = kind;
+    r.m_session = &session;
+    r.sort(session.lineCount());
+    return r;
 }
 
 QByteArray ReportListing::entry(int i) const
 {
-    const int n = m_order.at(i);
-    int length = 0;
-    const Layout &l = layout(m_kind);
-    for (int k = 0; k < l.count; ++k)
-        length += presentWidth(m_lineLengths.at(n), l.segments[k]);
-    return m_entries.mid(qsizetype(n) * m_stride, length);
+    return entry(m_kind, line(m_rows.at(i)));
 }
 
 QString ReportListing::text(int i) const { return Cp1252::decode(entry(i)); }
 
 QByteArrayView ReportListing::segment(int i, int segmentIndex) const
 {
-    const int n = m_order.at(i);
-    const Layout &l = layout(m_kind);
-    const int lineLength = m_lineLengths.at(n);
-    qsizetype offset = qsizetype(n) * m_stride;
-    for (int k = 0; k < segmentIndex; ++k)
-        offset += presentWidth(lineLength, l.segments[k]);
-    return QByteArrayView(m_entries.constData() + offset,
-                          presentWidth(lineLength, l.segments[segmentIndex]));
+    static const char Blanks[] = "                                                                ";
+    const Segment &s = layout(m_kind).segments[size_t(segmentIndex)];
+    const QByteArrayView logLine = line(m_rows.at(i));
+    const int width = presentWidth(int(logLine.size()), s);
+    if (s.logStart == 0)
+        return QByteArrayView(Blanks, qMin(width, int(sizeof Blanks) - 1));
+    return width > 0 ? logLine.sliced(s.logStart - 1, width) : QByteArrayView();
 }

@@ -13,6 +13,9 @@ class LogSession;
 // from its log line and kept in the list's order: the whole entry compared without
 // regard to case, so QSOs with one abbey stand together. Entries are Windows-1252
 // bytes exactly as they are saved; the list's empty first entry is not held here.
+// Only the list's order is held: each entry is cut from its log line when asked
+// for, so the lines must outlive the listing (the session's lines are read as they
+// stand; a listing made from a session is rebuilt when its log changes).
 class ReportListing
 {
 public:
@@ -32,7 +35,6 @@ public:
         std::array<Segment, 12> segments;
         int count;
         int length; // of the entry from a complete log line
-        int head;   // leading characters shared by many entries (sorted as one block)
     };
     static const Layout &layout(Kind kind);
 
@@ -47,22 +49,21 @@ public:
 
     Kind kind() const { return m_kind; }
     // Listed QSOs (the empty entry is not counted).
-    int count() const { return int(m_order.size()); }
+    int count() const { return int(m_rows.size()); }
     // The i-th entry in list order, 0-based.
     QByteArray entry(int i) const;
     QString text(int i) const;
     // A segment of the i-th entry, as the log line gave it (shorter or empty for a short line).
     QByteArrayView segment(int i, int segmentIndex) const;
     // The log row (0-based) the i-th entry comes from.
-    int sourceRow(int i) const { return m_rows.at(m_order.at(i)); }
+    int sourceRow(int i) const { return m_rows.at(i); }
 
 private:
-    template <typename LineAt> static ReportListing build(Kind kind, int lineCount, LineAt lineAt);
+    void sort(int lineCount);
+    QByteArrayView line(int row) const;
 
     Kind m_kind = Kind::Alphanumeric;
-    int m_stride = 0;
-    QByteArray m_entries;      // entry n at n * m_stride, m_lengths[n] bytes long
-    QList<int> m_lineLengths;  // length of the log line each entry was built from
-    QList<int> m_rows;         // log row of each entry
-    QList<int> m_order;        // entries in list order
+    const LogSession *m_session = nullptr; // the lines, when made from a session
+    QList<QByteArrayView> m_lines;         // otherwise
+    QList<int> m_rows;                     // log row of each entry, in list order
 };

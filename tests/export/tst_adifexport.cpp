@@ -133,6 +133,7 @@ private slots:
     void qsosWithoutBandCounted();
     void exportAgainOverwrites();
     void failedWriteClaimsNothing();
+    void longLogStreamsTheSameBytes();
     void noStationNoExport();
 };
 
@@ -404,6 +405,32 @@ void AdifExportTest::failedWriteClaimsNothing()
                  QStringLiteral("Le fichier F6ABC_P_ZEL.adi n'a pas pu être enregistré")),
              qPrintable(h.messages.notices.first()));
     QVERIFY(QFileInfo(h.path(QStringLiteral("F6ABC_P_ZEL.adi"))).isDir());
+}
+
+void AdifExportTest::longLogStreamsTheSameBytes()
+{
+    MainHarness h;
+    QVERIFY(h.prepare(fixtureLog(), Station));
+    QVERIFY(h.start());
+    // Several blocks of the export's reading and writing, lines across their edges:
+    // an LF alone, a blank line, a CR without LF, a last line without its end.
+    QByteArray log;
+    const QList<QByteArray> four = fixtureLog();
+    for (int i = 0; i < 4000; ++i) {
+        log += four.at(i % 4);
+        log += i == 1000 ? "\n" : "\r\n";
+        if (i == 1500)
+            log += "   \r\n";
+    }
+    log += four.at(0) + "\r" + four.at(1);
+    QVERIFY(log.size() > 2 * 256 * 1024);
+    QVERIFY(writeBytes(h.logPath(Station), log));
+    h.messages.clear();
+    h.window->findChild<QAction *>(QStringLiteral("Mnu_ADIF"))->trigger();
+    QCOMPARE(h.messages.notices,
+             QStringList{QStringLiteral("Le fichier a été enregistré sous le nom : F6ABC_P_ZEL.adi")});
+    const QByteArray expected = AdifExport(QStringLiteral("F6ABC/P")).document(Cp1252::lineViews(log));
+    QCOMPARE(readBytes(h.path(QStringLiteral("F6ABC_P_ZEL.adi"))), expected);
 }
 
 void AdifExportTest::noStationNoExport()

@@ -40,6 +40,7 @@ class TestFullDisk : public QObject
 private slots:
     void fullDisk_data();
     void fullDisk();
+    void laterBlockFails();
 };
 
 void TestFullDisk::fullDisk_data()
@@ -142,6 +143,45 @@ void TestFullDisk::fullDisk()
     // No half-written copy, no lock and no new log left behind.
     QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), before);
     QCOMPARE(Settings(ini).stationCallsign(), QStringLiteral("TEST1"));
+}
+
+// A file written a block at a time: the disk fills after the first blocks went
+// out. The old file stays, no copy is left, and the producer is told to stop.
+void TestFullDisk::laterBlockFails()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("F6ABC_ZEL.adi"));
+    const QByteArray old("the export of yesterday\r\n");
+    QVERIFY(writeBytes(path, old));
+    const QByteArray block(256 * 1024, 'x');
+    const QByteArray answer = inChild(fileSizeLimit(3 * block.size() + 100), [&] {
+        int handed = 0;
+        const AtomicFile::Result r = AtomicFile::write(path, [&](const AtomicFile::Sink &sink) {
+            for (int i = 0; i < 8; ++i) {
+                ++handed;
+                if (!sink(block))
+                    return false;
+            }
+            return true;
+        });
+        return (outcome(r.ok, r.error) + QLatin1Char('\n') + QString::number(handed)).toUtf8();
+    });
+    const QString said = QString::fromUtf8(answer).section(QLatin1Char('\n'), 0, 0);
+    QVERIFY2(said.contains(QStringLiteral("le disque est plein")), qPrintable(said));
+    QCOMPARE(QString::fromUtf8(answer).section(QLatin1Char('\n'), 1), QStringLiteral("4"));
+    QCOMPARE(readBytes(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("F6ABC_ZEL.adi")});
+
+    // A producer that stops on its own (a log that could not be read on) replaces nothing.
+    const AtomicFile::Result stopped =
+        AtomicFile::write(path, [&](const AtomicFile::Sink &sink) {
+            sink(block);
+            return false;
+        });
+    QVERIFY(!stopped.ok);
+    QCOMPARE(readBytes(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("F6ABC_ZEL.adi")});
 }
 
 QTEST_GUILESS_MAIN(TestFullDisk)

@@ -1,4 +1,5 @@
 #include "app/ui/MainWindow.h"
+#include "app/ui/WaitNotice.h"
 
 #include "app/Clock.h"
 #include "app/ClockText.h"
@@ -29,6 +30,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableView>
+#include <QScopeGuard>
 #include <QTimer>
 
 MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, LogSession &session,
@@ -81,6 +83,11 @@ MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, Log
         const int digits = qMax(5, int(QString::number(m_session.lineCount()).size()));
         const QFontMetrics fm(m_ui.Liste_QSO->font());
         m_ui.Liste_QSO->setColumnWidth(QsoListModel::ColNumero, fm.horizontalAdvance(QLatin1Char('0')) * digits + 12);
+    });
+    // Rewriting a large log takes a visible moment: the window says it is busy.
+    connect(&m_entry, &QsoEntry::writing, this, [this] {
+        m_wait = std::make_unique<WaitNotice>(this, QStringLiteral("Enregistrement du log en cours…"),
+                                              m_session.lineCount());
     });
     // Another window (the search) asks for a QSO as if the operator had clicked it.
     connect(&m_session, &LogSession::selectionRequested, this, &MainWindow::selectLine);
@@ -370,6 +377,8 @@ void MainWindow::onInsere()
 
 void MainWindow::onValide()
 {
+    // A busy notice the rewrite of a large log may have put up goes with the commit.
+    const auto done = qScopeGuard([this] { m_wait.reset(); });
     QsoEntry::Field failing = QsoEntry::None;
     const QsoEntry::Answer answer = m_entry.commit(values(), &failing);
     if (!answer.accepted) {
@@ -400,6 +409,7 @@ void MainWindow::restoreBandAndMode()
 
 void MainWindow::onSupprime()
 {
+    const auto done = qScopeGuard([this] { m_wait.reset(); });
     const QsoEntry::Removal removal = m_entry.removeSelected();
     if (removal == QsoEntry::Removal::NothingSelected)
         return;

@@ -10,12 +10,15 @@
 
 #include <functional>
 
+#include <memory>
+
 class Clock;
 class FieldKeys;
 class LogSession;
 class Messages;
 class QsoListModel;
 class Settings;
+class WaitNotice;
 
 // The logbook's main window, `Main`: entry fields, the station's QSO list, clock,
 // menus and buttons. It maps keys and clicks onto the QSO entry and the log
@@ -95,6 +98,7 @@ private:
 
     MainForm m_ui{};
     QsoListModel *m_model = nullptr;
+    std::unique_ptr<WaitNotice> m_wait; // while a large log is rewritten
     FieldKeys *m_keys = nullptr;
     bool m_listKeys = false;
     QString m_lastMalformedNotice;

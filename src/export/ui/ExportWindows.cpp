@@ -2,7 +2,9 @@
 
 #include "app/Messages.h"
 #include "app/ui/AppContext.h"
+#include "app/ui/WaitNotice.h"
 #include "export/AdifExport.h"
+#include "logstore/LogSession.h"
 
 #include <QAction>
 #include <QWidget>
@@ -14,7 +16,14 @@ void installExportWindows(const AppContext &context)
         return;
     const LogSession *session = &context.session;
     Messages *messages = &context.messages;
-    QObject::connect(item, &QAction::triggered, context.mainWindow, [session, messages] {
-        messages->notice(AdifExport::exportLog(*session).message);
+    QWidget *window = context.mainWindow;
+    QObject::connect(item, &QAction::triggered, window, [session, messages, window] {
+        AdifExport::Result result;
+        {
+            const WaitNotice wait(window, QStringLiteral("Exportation du log au format ADIF en cours…"),
+                                  session->lineCount());
+            result = AdifExport::exportLog(*session);
+        }
+        messages->notice(result.message);
     });
 }

@@ -2,6 +2,7 @@
 
 #include "app/Messages.h"
 #include "app/ui/Centre.h"
+#include "app/ui/WaitNotice.h"
 #include "app/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
@@ -137,7 +138,11 @@ void MultiQslWindow::onEnregistre()
         m_messages.notice(QslMarking::noTickMessage());
         return;
     }
-    const AtomicFile::Result r = QslMarking::Modif_Fichier_Log(m_session, numbers, shown);
+    AtomicFile::Result r;
+    {
+        const WaitNotice wait(this, QStringLiteral("Enregistrement du log en cours…"), m_session.lineCount());
+        r = QslMarking::Modif_Fichier_Log(m_session, numbers, shown);
+    }
     if (!r.ok) {
         // Nothing was written: the ticks stay for another try. The log is read again
         // so that, if it changed behind the list, a new search shows it as it stands.

@@ -5,6 +5,7 @@
 #include "app/ui/Centre.h"
 #include "app/ui/KeyboardUse.h"
 #include "app/ui/SharedPrinter.h"
+#include "app/ui/WaitNotice.h"
 #include "app/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
 #include "reports/ListingModel.h"
@@ -145,7 +146,7 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
                                           m_model->listing().sourceRow(index.row() - 1));
     });
     // The list follows the log: a QSO committed, edited, deleted or confirmed, another station.
-    connect(&m_context.session, &LogSession::logChanged, this, &ListingWindow::Affiche);
+    connect(&m_context.session, &LogSession::logChanged, this, &ListingWindow::refill);
 
     resize(charWidth * (award ? 100 : 104) + 60, 600);
     WindowKeys::install(this);
@@ -172,6 +173,14 @@ void ListingWindow::open()
 }
 
 void ListingWindow::Affiche()
+{
+    QWidget *over = isVisible() ? this : parentWidget();
+    const WaitNotice wait(over, QStringLiteral("Tri de la liste des Abbayes contactées en cours…"),
+                          m_context.session.lineCount());
+    refill();
+}
+
+void ListingWindow::refill()
 {
     m_model->setListing(ReportListing::fromSession(kind(), m_context.session));
     if (m_count)

@@ -26,11 +26,15 @@ public:
 
     // Shows the window, centred when it opens, or brings it to the front.
     void open();
-    // Rebuilds the list (and the count) from the log in the selected mode.
+    // Rebuilds the list (and the count) from the log in the selected mode; on a
+    // large log, says so while it sorts.
     void Affiche();
     ReportListing::Kind kind() const;
 
 private:
+    // The same without a word: the log has just changed, and the windows that
+    // follow it are being brought up to date (nothing may be drawn meanwhile).
+    void refill();
     void save();
     void print();
 
