@@ -2,16 +2,32 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStorageInfo>
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+namespace {
+
+constexpr int TempLetters = 6;
+
+bool isTempLetter(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+        || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+}
+
+} // namespace
 
 QString AtomicFile::reason(const QString &systemError)
 {
@@ -41,32 +57,99 @@ void AtomicFile::syncDirectory(const QString &dir)
 #endif
 }
 
+#ifdef Q_OS_UNIX
+
+AtomicFile::Result AtomicFile::write(const QString &path, const QByteArray &content)
+{
+    // A file reached through a link is written where the link leads; the link stays.
+    QString target = path;
+    const QFileInfo named(path);
+    if (named.isSymLink())
+        target = named.symLinkTarget();
+    const QFileInfo info(target);
+    const QString dir = info.absolutePath();
+    const QByteArray nativeTarget = QFile::encodeName(info.absoluteFilePath());
+    const qint64 needed = content.size();
+
+    struct stat old;
+    const bool exists = ::stat(nativeTarget.constData(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        return {false, reason(qt_error_string(EISDIR), EISDIR, dir, needed)};
+    // A protected file stays protected, even where its folder would let it be replaced.
+    if (exists && ::access(nativeTarget.constData(), W_OK) != 0 && (errno == EACCES || errno == EROFS)) {
+        const int why = errno;
+        return {false, reason(qt_error_string(why), why, dir, needed)};
+    }
+
+    // The copy, under a name no other file has.
+    QByteArray nativeCopy;
+    int fd = -1;
+    const QString prefix = QDir(dir).filePath(temporaryPrefix(info.fileName()));
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        QString name = prefix;
+        for (int i = 0; i < TempLetters; ++i)
+            name += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
+        nativeCopy = QFile::encodeName(name);
+        fd = ::open(nativeCopy.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        const int why = errno;
+        return {false, reason(qt_error_string(why), why, dir, needed)};
+    }
+    // Held until the copy is in place: whoever cleans the folder leaves it alone.
+    (void)::flock(fd, LOCK_EX | LOCK_NB);
+    if (exists)
+        (void)::fchmod(fd, old.st_mode & 07777);
+
+    const auto fail = [&](int why) -> Result {
+        ::unlink(nativeCopy.constData());
+        ::close(fd);
+        return {false, reason(qt_error_string(why), why, dir, needed)};
+    };
+    const char *p = content.constData();
+    qint64 left = content.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(qMin<qint64>(left, 1 << 30)));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return fail(n < 0 ? errno : ENOSPC);
+        p += n;
+        left -= n;
+    }
+    // Every byte is on the disk before the copy takes the file's place.
+    if (::fsync(fd) != 0)
+        return fail(errno);
+    if (::rename(nativeCopy.constData(), nativeTarget.constData()) != 0)
+        return fail(errno);
+    ::close(fd);
+    syncDirectory(dir);
+    return {};
+}
+
+#else
+
 AtomicFile::Result AtomicFile::write(const QString &path, const QByteArray &content)
 {
     const QString dir = QFileInfo(path).absolutePath();
     QSaveFile out(path);
-    // Never write in place: a failure would leave half a file.
     out.setDirectWriteFallback(false);
-    // Unbuffered, so that a failed write reports the system's own reason at once.
-    errno = 0;
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, reason(out.errorString(), errno, dir, content.size())};
-    // QSaveFile::commit() can report success after its own last write failed (a full
-    // disk), so every byte is written, flushed and checked before the rename is allowed.
-    errno = 0;
-    const qint64 written = out.write(content);
-    const int writeErrno = errno;
-    if (written != content.size() || !out.flush() || out.error() != QFileDevice::NoError) {
-        const QString why = reason(out.errorString(), writeErrno, dir, content.size());
+        return {false, reason(out.errorString(), 0, dir, content.size())};
+    if (out.write(content) != content.size() || !out.flush() || out.error() != QFileDevice::NoError) {
+        const QString why = reason(out.errorString(), 0, dir, content.size());
         out.cancelWriting();
         return {false, why};
     }
-    errno = 0;
     if (!out.commit())
-        return {false, reason(out.errorString(), errno, dir, content.size())};
-    syncDirectory(dir);
+        return {false, reason(out.errorString(), 0, dir, content.size())};
     return {};
 }
+
+#endif
 
 QString AtomicFile::reason(const QString &systemError, int errnoValue, const QString &dir, qint64 needed)
 {
@@ -89,46 +172,112 @@ QString AtomicFile::reason(const QString &systemError, int errnoValue, const QSt
     return QStringLiteral("erreur d'écriture inconnue.");
 }
 
+QString AtomicFile::temporaryPrefix(const QString &fileName)
+{
+    return QLatin1Char('.') + fileName + QLatin1String(".zel-tmp-");
+}
+
+bool AtomicFile::isTemporaryName(const QString &name, const QString &ofFile)
+{
+    static const QLatin1String marker(".zel-tmp-");
+    if (!ofFile.isEmpty()) {
+        const QString prefix = temporaryPrefix(ofFile);
+        if (name.size() != prefix.size() + TempLetters || !name.startsWith(prefix))
+            return false;
+    } else if (name.size() < 1 + 1 + marker.size() + TempLetters || !name.startsWith(QLatin1Char('.'))
+               || QStringView(name).mid(name.size() - TempLetters - marker.size(), marker.size()) != marker) {
+        return false;
+    }
+    for (const QChar c : QStringView(name).right(TempLetters)) {
+        if (!isTempLetter(c))
+            return false;
+    }
+    return true;
+}
+
 QStringList AtomicFile::leftovers(const QString &path)
 {
     const QFileInfo target(path);
-    const QString prefix = target.fileName() + QLatin1Char('.');
     QStringList found;
     // Names are picked here rather than by a wildcard filter, which would start the
     // regular-expression engine for one look at a folder.
     const QStringList names = target.absoluteDir().entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
-        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
-            continue;
-        bool upper = false;
-        bool lower = false;
-        bool letters = true;
-        for (const QChar c : QStringView(name).mid(prefix.size())) {
-            upper = upper || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
-            lower = lower || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
-            letters = letters && ((c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-                                  || (c >= QLatin1Char('a') && c <= QLatin1Char('z')));
-        }
-        // Six random letters are almost never of one case; a name such as
-        // "TEST1_ZEL.log.backup" is the operator's own copy and is left alone.
-        if (!letters || !upper || !lower)
-            continue;
-        const QFileInfo info(target.absoluteDir().filePath(name));
-        if (info.isSymLink() || !info.isFile())
-            continue;
-        found.append(info.absoluteFilePath());
+        if (isTemporaryName(name, target.fileName()))
+            found.append(target.absoluteDir().filePath(name));
     }
     return found;
 }
 
-int AtomicFile::removeLeftovers(const QString &path)
+#ifdef Q_OS_UNIX
+
+namespace {
+
+// Removes one temporary copy when its writer is gone; true when it was removed.
+bool removeStopped(const QString &file, bool callerHoldsLock)
+{
+    const QByteArray native = QFile::encodeName(file);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool stopped = false;
+    struct stat held;
+    if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            stopped = true;
+        } else if (errno != EWOULDBLOCK && errno != EINTR) {
+            // No kernel locks here: the file's own lock, or a long silence, says so.
+            stopped = callerHoldsLock || ::time(nullptr) - held.st_mtime > 600;
+        }
+    }
+    bool removed = false;
+    struct stat named;
+    // Only the copy that was looked at: the name must still lead to it.
+    if (stopped && ::lstat(native.constData(), &named) == 0 && named.st_dev == held.st_dev
+        && named.st_ino == held.st_ino)
+        removed = ::unlink(native.constData()) == 0;
+    ::close(fd);
+    return removed;
+}
+
+} // namespace
+
+int AtomicFile::removeLeftovers(const QString &path, bool callerHoldsLock)
 {
     int removed = 0;
-    for (const QString &file : leftovers(path)) {
-        if (QFile::remove(file))
-            ++removed;
-    }
+    for (const QString &file : leftovers(path))
+        removed += removeStopped(file, callerHoldsLock);
     if (removed > 0)
         syncDirectory(QFileInfo(path).absolutePath());
     return removed;
 }
+
+int AtomicFile::removeLeftoversIn(const QString &dir)
+{
+    const QDir folder(dir);
+    int removed = 0;
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (isTemporaryName(name))
+            removed += removeStopped(folder.filePath(name), false);
+    }
+    if (removed > 0)
+        syncDirectory(dir);
+    return removed;
+}
+
+#else
+
+int AtomicFile::removeLeftovers(const QString &path, bool callerHoldsLock)
+{
+    if (!callerHoldsLock)
+        return 0;
+    int removed = 0;
+    for (const QString &file : leftovers(path))
+        removed += QFile::remove(file);
+    return removed;
+}
+
+int AtomicFile::removeLeftoversIn(const QString &) { return 0; }
+
+#endif
