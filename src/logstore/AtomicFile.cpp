@@ -1,5 +1,7 @@
 #include "logstore/AtomicFile.h"
 
+#include "logstore/FileLock.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -20,6 +22,7 @@
 namespace {
 
 constexpr int TempLetters = 6;
+constexpr QLatin1String Marker(".zel-tmp-");
 
 bool isTempLetter(QChar c)
 {
@@ -120,8 +123,8 @@ AtomicFile::Result AtomicFile::write(const QString &path, const QByteArray &cont
         p += n;
         left -= n;
     }
-    // Every byte is on the disk before the copy takes the file's place.
-    if (::fsync(fd) != 0)
+    // Every byte (and the size) is on the disk before the copy takes the file's place.
+    if (::fdatasync(fd) != 0)
         return fail(errno);
     if (::rename(nativeCopy.constData(), nativeTarget.constData()) != 0)
         return fail(errno);
@@ -174,18 +177,17 @@ QString AtomicFile::reason(const QString &systemError, int errnoValue, const QSt
 
 QString AtomicFile::temporaryPrefix(const QString &fileName)
 {
-    return QLatin1Char('.') + fileName + QLatin1String(".zel-tmp-");
+    return QLatin1Char('.') + fileName + Marker;
 }
 
 bool AtomicFile::isTemporaryName(const QString &name, const QString &ofFile)
 {
-    static const QLatin1String marker(".zel-tmp-");
     if (!ofFile.isEmpty()) {
         const QString prefix = temporaryPrefix(ofFile);
         if (name.size() != prefix.size() + TempLetters || !name.startsWith(prefix))
             return false;
-    } else if (name.size() < 1 + 1 + marker.size() + TempLetters || !name.startsWith(QLatin1Char('.'))
-               || QStringView(name).mid(name.size() - TempLetters - marker.size(), marker.size()) != marker) {
+    } else if (name.size() < 1 + 1 + Marker.size() + TempLetters || !name.startsWith(QLatin1Char('.'))
+               || QStringView(name).mid(name.size() - TempLetters - Marker.size(), Marker.size()) != Marker) {
         return false;
     }
     for (const QChar c : QStringView(name).right(TempLetters)) {
@@ -213,21 +215,26 @@ QStringList AtomicFile::leftovers(const QString &path)
 
 namespace {
 
-// Removes one temporary copy when its writer is gone; true when it was removed.
-bool removeStopped(const QString &file, bool callerHoldsLock)
+enum class Outcome { Removed, Kept, NoKernelLock };
+
+// Removes one temporary copy when its writer is gone. Where the file system has
+// no kernel locks, the copy is removed only when the caller holds the file's lock
+// or nothing has written it for ten minutes (NoKernelLock when it stays).
+Outcome removeStopped(const QString &file, bool callerHoldsLock)
 {
     const QByteArray native = QFile::encodeName(file);
     const int fd = ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return Outcome::Kept;
     bool stopped = false;
+    bool unknown = false;
     struct stat held;
     if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
             stopped = true;
         } else if (errno != EWOULDBLOCK && errno != EINTR) {
-            // No kernel locks here: the file's own lock, or a long silence, says so.
             stopped = callerHoldsLock || ::time(nullptr) - held.st_mtime > 600;
+            unknown = !stopped;
         }
     }
     bool removed = false;
@@ -237,7 +244,7 @@ bool removeStopped(const QString &file, bool callerHoldsLock)
         && named.st_ino == held.st_ino)
         removed = ::unlink(native.constData()) == 0;
     ::close(fd);
-    return removed;
+    return removed ? Outcome::Removed : unknown ? Outcome::NoKernelLock : Outcome::Kept;
 }
 
 } // namespace
@@ -246,7 +253,7 @@ int AtomicFile::removeLeftovers(const QString &path, bool callerHoldsLock)
 {
     int removed = 0;
     for (const QString &file : leftovers(path))
-        removed += removeStopped(file, callerHoldsLock);
+        removed += removeStopped(file, callerHoldsLock) == Outcome::Removed;
     if (removed > 0)
         syncDirectory(QFileInfo(path).absolutePath());
     return removed;
@@ -256,10 +263,24 @@ int AtomicFile::removeLeftoversIn(const QString &dir)
 {
     const QDir folder(dir);
     int removed = 0;
+    QStringList unsure;
     const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
-        if (isTemporaryName(name))
-            removed += removeStopped(folder.filePath(name), false);
+        if (!isTemporaryName(name))
+            continue;
+        const Outcome o = removeStopped(folder.filePath(name), false);
+        removed += o == Outcome::Removed;
+        // ".<file>.zel-tmp-XXXXXX": the file it was to become.
+        const QString file = name.mid(1, name.size() - 1 - Marker.size() - TempLetters);
+        if (o == Outcome::NoKernelLock && !unsure.contains(file))
+            unsure.append(file);
+    }
+    // No kernel locks here: a file whose own lock nobody holds has no writer busy
+    // with it (the log and the first-name list are only written under theirs).
+    for (const QString &file : unsure) {
+        FileLock lock(FileLock::lockPathFor(folder.filePath(file)));
+        if (lock.lock(0) == FileLock::Status::Locked)
+            removed += removeLeftovers(folder.filePath(file), true);
     }
     if (removed > 0)
         syncDirectory(dir);

@@ -235,13 +235,8 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QStrin
             m_currentStamp = now.stamp;
             // Lines gone from under the operator's eyes: say so before anything is written.
             const qsizetype gone = m_knownLines.size() - oldLines.size();
-            if (gone > 0) {
-                return {false, failure(m_path, QStringLiteral(
-                    "le journal sur le disque compte %1 QSO de moins que celui affiché : un autre "
-                    "programme l'a tronqué, remplacé ou modifié entre-temps.\r\nLa liste montre "
-                    "maintenant le journal tel qu'il est ; vérifiez-le, puis validez de nouveau.")
-                                              .arg(gone))};
-            }
+            if (gone > 0)
+                return {false, fewerLines(m_path, gone)};
         }
     }
     QString refused;
@@ -258,6 +253,15 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QStrin
     m_writtenStamp = LogFile::stampOf(m_path);
     m_wroteKnown = known;
     return {};
+}
+
+QString LogRewriter::fewerLines(const QString &logPath, qsizetype gone)
+{
+    return failure(logPath, QStringLiteral("le journal sur le disque compte %1 QSO de moins que celui affiché : "
+                                           "un autre programme l'a tronqué, remplacé ou modifié entre-temps."
+                                           "\r\nLa liste montre maintenant le journal tel qu'il est ; "
+                                           "vérifiez-le, puis validez de nouveau.")
+                                .arg(gone));
 }
 
 void LogRewriter::setKnown(const QByteArray &content, const QList<QByteArrayView> &lines)

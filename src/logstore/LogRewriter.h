@@ -54,6 +54,8 @@ public:
     //  - a log that now holds fewer lines than the caller's (truncated or replaced
     //    by another program) is not written: the refusal says how many are gone.
     void setKnown(const QByteArray &content, const QList<QByteArrayView> &lines);
+    // The refusal when the log lost lines behind the operator's back: how many.
+    static QString fewerLines(const QString &logPath, qsizetype gone);
 
     // The whole log as the last successful rewrite wrote it, and the file's stamp then.
     const QByteArray &written() const { return m_written; }

@@ -36,6 +36,7 @@ void LogSession::openStation()
     // A hand-edited callsign that the station window could not have made never names a file.
     m_callsign = LogFile::isValidCallsign(stored) ? stored : Settings::DefaultCallsign;
     m_selected = -1;
+    m_linesGone = 0;
     emit stationChanged();
     if (hasStation()) {
         reload();
@@ -115,7 +116,11 @@ bool LogSession::refreshIfChanged()
 {
     if (!hasStation() || LogFile::stampOf(logPath()) == m_stamp)
         return false;
+    const int before = lineCount();
     reload();
+    // Fewer lines than the operator saw: told at the next change, before it is written.
+    if (lineCount() < before)
+        m_linesGone += before - lineCount();
     return true;
 }
 
@@ -183,6 +188,8 @@ template <typename Change> AtomicFile::Result LogSession::change(Change &&apply)
     // never be seen again.
     if (!hasStation())
         return {false, noStationMessage()};
+    if (const AtomicFile::Result told = tellLinesGone(); !told.ok)
+        return told;
     LogRewriter rewriter(logPath());
     rewriter.setLockTimeout(m_lockTimeout);
     rewriter.setKnown(m_content, m_lines.views());
@@ -198,8 +205,21 @@ template <typename Change> AtomicFile::Result LogSession::change(Change &&apply)
     return r;
 }
 
+AtomicFile::Result LogSession::tellLinesGone()
+{
+    if (m_linesGone <= 0)
+        return {};
+    const int gone = m_linesGone;
+    m_linesGone = 0;
+    return {false, LogRewriter::fewerLines(logPath(), gone)};
+}
+
 AtomicFile::Result LogSession::append(const QByteArray &line)
 {
+    if (hasStation()) {
+        if (const AtomicFile::Result told = tellLinesGone(); !told.ok)
+            return told;
+    }
     // The usual commit: the log held here is the file, every line of it a QSO line
     // ending with CR LF. The new QSO is added to the held bytes, which are written
     // as they stand, so the log is never held twice.

@@ -269,6 +269,17 @@ void TestLogSession::staleChangesAreRefusedAndTheLogShown()
     QVERIFY2(r.error.contains(QStringLiteral("compte 1 QSO de moins")), qPrintable(r.error));
     QCOMPARE(readBytes(logPath()), crlf({line(9)}));
     QCOMPARE(m_session->line(0).toByteArray(), line(9));
+
+    // Cut short while the window was elsewhere, and shown again on its return: the
+    // next commit is still refused once, with the count.
+    QVERIFY(m_session->append(line(4)).ok);
+    QVERIFY(m_session->append(line(5)).ok);
+    QVERIFY(writeBytes(logPath(), crlf({line(9), line(7)})));
+    QVERIFY(m_session->refreshIfChanged());
+    r = m_session->append(line(6));
+    QVERIFY2(r.error.contains(QStringLiteral("compte 1 QSO de moins")), qPrintable(r.error));
+    QVERIFY(m_session->append(line(6)).ok);
+    QCOMPARE(readBytes(logPath()), crlf({line(9), line(7), line(6)}));
 }
 
 void TestLogSession::logThatIsNoFileIsNotRead()
