@@ -15,6 +15,10 @@
 //   stress_killtest duel [--commits N] [--dir DIR]
 //   stress_killtest duelwork DIR ID N   (one copy; started by "duel")
 //
+// The start-up read-ahead raced by an edit in place whose time is put back, as an
+// editor, cp -p or a restore leave it; counts the logs opened other than the file:
+//   stress_killtest readahead [--rounds N] [--dir DIR]
+//
 // The writer draws its changes from a generator seeded per round, so "run" can
 // replay them in memory from the log as it stood before the round.
 
@@ -38,7 +42,9 @@
 
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <random>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -447,6 +453,49 @@ int duel(QString dir, int commits)
     return lost + duplicated + resurrected + unconfirmed + broken + failedWrites == 0 ? 0 : 1;
 }
 
+
+int readAhead(QString dir, int rounds)
+{
+    std::unique_ptr<QTemporaryDir> temporary;
+    if (dir.isEmpty()) {
+        temporary = std::make_unique<QTemporaryDir>();
+        dir = temporary->path();
+    }
+    QDir().mkpath(dir);
+    const QString logPath = QDir(dir).filePath(Station + QStringLiteral("_ZEL.log"));
+    const QByteArray native = QFile::encodeName(logPath);
+    Settings settings(QDir(dir).filePath(QStringLiteral("zel.ini")));
+    settings.write(Settings::CommonSection, Settings::KeyCallsign, Station);
+    Changes rng(11);
+    Lines log;
+    for (int i = 0; i < 20000; ++i)
+        log << rng.line();
+    int stale = 0;
+    for (int round = 0; round < rounds; ++round) {
+        if (!AtomicFile::write(logPath, Cp1252::joinLines(log)).ok)
+            return 1;
+        LogSession session(settings, dir);
+        session.prefetchStation();
+        ::usleep(useconds_t(rng.below(4000)));
+        // The same number of bytes changed in place, the time put back.
+        struct stat before;
+        ::stat(native.constData(), &before);
+        const int fd = ::open(native.constData(), O_WRONLY);
+        const QByteArray edit = "ED" + QByteArray::number(1000 + round);
+        (void)!::pwrite(fd, edit.constData(), size_t(edit.size()), off_t(rng.below(20000)) * 140 + 18);
+        ::close(fd);
+        const struct timespec times[2] = {before.st_atim, before.st_mtim};
+        ::utimensat(AT_FDCWD, native.constData(), times, 0);
+        session.openStation();
+        QByteArray held;
+        for (int row = 0; row < session.lineCount(); ++row)
+            held += session.line(row).toByteArray() + "\r\n";
+        stale += held != readAll(logPath);
+    }
+    std::printf("read-ahead raced by an edit in place, time put back: %d openings, %d stale\n", rounds, stale);
+    return stale == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -455,6 +504,17 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     if (args.value(1) == QLatin1String("work") && args.size() == 4)
         return work(args.at(2), args.at(3).toUInt());
+    if (args.value(1) == QLatin1String("readahead")) {
+        int rounds = 200;
+        QString dir;
+        for (int i = 2; i + 1 < args.size(); i += 2) {
+            if (args.at(i) == QLatin1String("--rounds"))
+                rounds = args.at(i + 1).toInt();
+            else if (args.at(i) == QLatin1String("--dir"))
+                dir = args.at(i + 1);
+        }
+        return readAhead(dir, rounds);
+    }
     if (args.value(1) == QLatin1String("duelwork") && args.size() == 5)
         return duelWork(args.at(2), args.at(3).toInt(), args.at(4).toInt());
     if (args.value(1) == QLatin1String("duel")) {
