@@ -258,7 +258,8 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QStrin
 QString LogRewriter::fewerLines(const QString &logPath, qsizetype gone)
 {
     return failure(logPath, QStringLiteral("le journal sur le disque compte %1 QSO de moins que celui affiché : "
-                                           "un autre programme l'a tronqué, remplacé ou modifié entre-temps."
+                                           "une autre copie de KVR_ZEL ou un autre programme l'a modifié, tronqué "
+                                           "ou remplacé entre-temps."
                                            "\r\nLa liste montre maintenant le journal tel qu'il est ; "
                                            "vérifiez-le, puis validez de nouveau.")
                                 .arg(gone));
