@@ -9,6 +9,12 @@
 // The one way the program writes a file: a complete copy is written beside it,
 // flushed and checked, synced, then renamed over the old file in one step. The old
 // file stays byte for byte as it was unless the new copy is complete on disk.
+//
+// The copy is named ".<name>.zel-tmp-XXXXXX" (hidden, the marker "zel-tmp", six
+// letters or digits), a pattern no file of the operator's has, so that copies a
+// stopped write leaves behind are told apart from everything else in the folder.
+// While it is being written the copy carries a kernel lock (flock): a copy whose
+// lock can be taken has no writer any more.
 class AtomicFile
 {
 public:
@@ -38,11 +44,19 @@ public:
     // Makes the rename of a file in dir durable (a no-op where it does not apply).
     static void syncDirectory(const QString &dir);
 
-    // The writer's own temporary copies left beside path by a program stopped
-    // between writing one and renaming it: "<name>." followed by six letters of
-    // both cases, as the writer names them. Only call while holding the file's
-    // lock, so no running copy is in the middle of a write.
+    // ".<fileName>.zel-tmp-": what every temporary copy of fileName starts with.
+    static QString temporaryPrefix(const QString &fileName);
+    // Whether name (a bare file name) is one of the writer's temporary copies, of
+    // any file (ofFile empty) or of ofFile only.
+    static bool isTemporaryName(const QString &name, const QString &ofFile = QString());
+
+    // The writer's temporary copies lying beside path.
     static QStringList leftovers(const QString &path);
-    // Removes them; returns how many were removed.
-    static int removeLeftovers(const QString &path);
+    // Removes those whose writer has stopped (a kill, a power cut) and returns how
+    // many. A copy still locked by its writer stays. Where the file system has no
+    // kernel locks, a copy is removed when the caller holds the file's own lock
+    // (callerHoldsLock) or when nothing has written it for ten minutes.
+    static int removeLeftovers(const QString &path, bool callerHoldsLock = false);
+    // The same for the temporary copies of every file of the folder.
+    static int removeLeftoversIn(const QString &dir);
 };

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+#include <algorithm>
+
 Q_LOGGING_CATEGORY(lcLogStore, "zel.logstore")
 
 namespace {
@@ -219,8 +221,7 @@ LogRewriter::Result LogRewriter::takeLock(FileLock &lock) const
     }
 }
 
-LogRewriter::Result LogRewriter::appendInPlace(QByteArray &content, const LogFile::Stamp &stamp,
-                                               const QByteArray &newLine, bool *done)
+LogRewriter::Result LogRewriter::appendInPlace(QByteArray &content, const QByteArray &newLine, bool *done)
 {
     *done = false;
     if (const Result bad = refuse(newLine); !bad.ok)
@@ -229,9 +230,9 @@ LogRewriter::Result LogRewriter::appendInPlace(QByteArray &content, const LogFil
     const Result locked = takeLock(lock);
     if (!locked.ok)
         return locked;
-    // Only the file this copy was made from may be extended: anything else goes
+    // Only the very bytes this copy holds may be extended: anything else goes
     // through the whole rewrite, which reads the file as it stands.
-    if (!stamp.exists || LogFile::stampOf(m_path) != stamp)
+    if (LogFile::compare(m_path, content) != LogFile::Match::Same)
         return {};
     const qsizetype before = content.size();
     content.append(newLine);
@@ -253,25 +254,31 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QStrin
     const Result locked = takeLock(lock);
     if (!locked.ok)
         return locked;
-    // The file on disk is the truth: another copy of the program may have written it.
-    // When it is still the one the caller read, the caller's copy serves.
+    // The file on disk is the truth: another copy of the program, or another
+    // program, may have written it. When it is still byte for byte the copy the
+    // caller holds, that copy serves.
     QByteArray old;
     Lines oldLines;
-    const bool known = m_knownStamp.exists && LogFile::stampOf(m_path) == m_knownStamp;
-    QFile in(m_path);
+    const bool known = m_hasKnown && LogFile::compare(m_path, m_known) == LogFile::Match::Same;
     if (known) {
         old = m_known;
         oldLines = m_knownLines;
-    } else if (in.exists()) {
-        if (!in.open(QIODevice::ReadOnly))
-            return {false, failure(m_path, in.errorString())};
-        old = in.readAll();
-        if (in.error() != QFileDevice::NoError)
-            return {false, failure(m_path, in.errorString())};
-        in.close();
-    }
-    if (!known)
+    } else {
+        LogFile::Bytes now = LogFile::readBytes(m_path);
+        if (!now.error.isEmpty())
+            return {false, failure(m_path, now.error)};
+        old = std::move(now.content);
         oldLines = Cp1252::lineViews(old);
+        if (m_hasKnown) {
+            m_readAgain = true;
+            m_current = old;
+            m_currentStamp = now.stamp;
+            // Lines gone from under the operator's eyes: say so before anything is written.
+            const qsizetype gone = m_knownLines.size() - oldLines.size();
+            if (gone > 0)
+                return {false, fewerLines(m_path, gone)};
+        }
+    }
     QString refused;
     const Lines lines = change(std::move(oldLines), &refused);
     if (!refused.isEmpty())
@@ -288,12 +295,21 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QStrin
     return {};
 }
 
-void LogRewriter::setKnown(const QByteArray &content, const QList<QByteArrayView> &lines,
-                           const LogFile::Stamp &stamp)
+QString LogRewriter::fewerLines(const QString &logPath, qsizetype gone)
 {
+    return failure(logPath, QStringLiteral("le journal sur le disque compte %1 QSO de moins que celui affiché : "
+                                           "une autre copie de KVR_ZEL ou un autre programme l'a modifié, tronqué "
+                                           "ou remplacé entre-temps."
+                                           "\r\nLa liste montre maintenant le journal tel qu'il est ; "
+                                           "vérifiez-le, puis validez de nouveau.")
+                                .arg(gone));
+}
+
+void LogRewriter::setKnown(const QByteArray &content, const QList<QByteArrayView> &lines)
+{
+    m_hasKnown = true;
     m_known = content;
     m_knownLines = lines;
-    m_knownStamp = stamp;
 }
 
 int LogRewriter::cleanLeftovers(const QString &logPath)
@@ -305,7 +321,7 @@ int LogRewriter::cleanLeftovers(const QString &logPath)
     // A copy busy writing this log may own what lies beside it: leave it be.
     if (lock.lock(0) != FileLock::Status::Locked)
         return 0;
-    return AtomicFile::removeLeftovers(logPath);
+    return AtomicFile::removeLeftovers(logPath, true);
 }
 
 LogRewriter::Result LogRewriter::refuse(QByteArrayView newLine) const
@@ -316,6 +332,22 @@ LogRewriter::Result LogRewriter::refuse(QByteArrayView newLine) const
         return {};
     return {false, failure(m_path, problem)};
 }
+
+namespace {
+
+QString changedMeanwhile()
+{
+    return QStringLiteral("ce QSO a été modifié entre-temps dans le journal (par une autre copie de KVR_ZEL "
+                          "ou un autre programme) et n'y est plus tel qu'il était affiché.\r\nLa liste montre "
+                          "maintenant le journal tel qu'il est ; sélectionnez de nouveau le QSO.");
+}
+
+bool holds(const LogRewriter::Lines &lines, QByteArrayView line)
+{
+    return std::find(lines.cbegin(), lines.cend(), line) != lines.cend();
+}
+
+} // namespace
 
 LogRewriter::Result LogRewriter::Ajoute_QSO_Log(const QByteArray &newLine)
 {
@@ -328,7 +360,15 @@ LogRewriter::Result LogRewriter::Remplace_QSO_Log(const QByteArray &newLine, con
 {
     if (const Result bad = refuse(newLine); !bad.ok)
         return bad;
-    return rewrite([&](Lines l, QString *) { return replaced(std::move(l), newLine, oldLine); });
+    return rewrite([&](Lines l, QString *refused) {
+        // A QSO the operator sees is replaced where it stands, or not at all: added
+        // at the end it would be there twice.
+        if (m_hasKnown && !holds(l, oldLine)) {
+            *refused = changedMeanwhile();
+            return l;
+        }
+        return replaced(std::move(l), newLine, oldLine);
+    });
 }
 
 LogRewriter::Result LogRewriter::Remplace_Et_Classe_QSO_Log(const QByteArray &newLine, const QByteArray &oldLine)
@@ -340,7 +380,13 @@ LogRewriter::Result LogRewriter::Remplace_Et_Classe_QSO_Log(const QByteArray &ne
 
 LogRewriter::Result LogRewriter::Supprime_QSO_Log(const QByteArray &line)
 {
-    return rewrite([&](Lines l, QString *) { return removed(l, line); });
+    return rewrite([&](Lines l, QString *refused) {
+        if (m_hasKnown && !holds(l, line)) {
+            *refused = changedMeanwhile();
+            return l;
+        }
+        return removed(l, line);
+    });
 }
 
 LogRewriter::Result LogRewriter::Insere_QSO_Log(const QByteArray &newLine)

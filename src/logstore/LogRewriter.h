@@ -27,11 +27,11 @@ public:
 
     Result Ajoute_QSO_Log(const QByteArray &newLine);
     // The append done on the caller's own copy of the log, when the file is still
-    // the one that copy was read from and every line of it ends with CR LF: the new
-    // line is added to content and the whole of it written, without a second copy.
-    // done says whether it was (a failure leaves content as it was).
-    Result appendInPlace(QByteArray &content, const LogFile::Stamp &stamp, const QByteArray &newLine,
-                         bool *done);
+    // byte for byte that copy and every line of it ends with CR LF: the new line is
+    // added to content and the whole of it written, without a second copy. done
+    // says whether it was (a failure leaves content as it was); when the file is
+    // no longer the copy, nothing is done and the caller goes through the rewrite.
+    Result appendInPlace(QByteArray &content, const QByteArray &newLine, bool *done);
     Result Remplace_QSO_Log(const QByteArray &newLine, const QByteArray &oldLine);
     // The replace of a QSO whose date or time changed: the old line goes and the
     // new one takes its place in time as the insert places it, in one rewrite.
@@ -51,9 +51,18 @@ public:
     // running copy of the program holds the log's lock. Returns how many.
     static int cleanLeftovers(const QString &logPath);
 
-    // The log as the caller already holds it, read when the file had this stamp: a
-    // rewrite that finds the file unchanged works on it instead of reading it again.
-    void setKnown(const QByteArray &content, const QList<QByteArrayView> &lines, const LogFile::Stamp &stamp);
+    // The log as the caller holds it and shows it to the operator. Under the lock,
+    // before anything is written, the file is compared with it byte for byte: when
+    // it is the same, the rewrite works on it; when another program or another copy
+    // changed the file, the file is read again (readAgain(), current()) and:
+    //  - a QSO appended or inserted goes into the log as it now stands;
+    //  - a QSO to replace or delete that the log no longer holds is refused
+    //    ("modifié entre-temps") rather than added again or reported deleted;
+    //  - a log that now holds fewer lines than the caller's (truncated or replaced
+    //    by another program) is not written: the refusal says how many are gone.
+    void setKnown(const QByteArray &content, const QList<QByteArrayView> &lines);
+    // The refusal when the log lost lines behind the operator's back: how many.
+    static QString fewerLines(const QString &logPath, qsizetype gone);
 
     // The whole log as the last successful rewrite wrote it, and the file's stamp then.
     const QByteArray &written() const { return m_written; }
@@ -62,6 +71,11 @@ public:
     // caller's copy rather than from the file read again.
     const QList<QByteArrayView> &writtenLines() const { return m_writtenLines; }
     bool wroteKnown() const { return m_wroteKnown; }
+    // Whether the file was no longer the caller's copy, and the log as it was then
+    // read (what the caller should now show, whatever the outcome).
+    bool readAgain() const { return m_readAgain; }
+    const QByteArray &current() const { return m_current; }
+    LogFile::Stamp currentStamp() const { return m_currentStamp; }
 
     // The same rules on lines in memory. Lines are views into the log's bytes (or
     // into the new line), so a long log is not copied line by line.
@@ -83,7 +97,7 @@ public:
 
 private:
     Result takeLock(class FileLock &lock) const;
-    // change returns false (and sets its error) to leave the log untouched.
+    // change sets its error to leave the log untouched.
     Result rewrite(const std::function<Lines(Lines, QString *)> &change);
     Result refuse(QByteArrayView newLine) const;
 
@@ -93,7 +107,10 @@ private:
     LogFile::Stamp m_writtenStamp;
     QList<QByteArrayView> m_writtenLines;
     bool m_wroteKnown = false;
+    bool m_hasKnown = false;
     QByteArray m_known;
     QList<QByteArrayView> m_knownLines;
-    LogFile::Stamp m_knownStamp;
+    bool m_readAgain = false;
+    QByteArray m_current;
+    LogFile::Stamp m_currentStamp;
 };

@@ -36,9 +36,13 @@ void LogSession::openStation()
     // A hand-edited callsign that the station window could not have made never names a file.
     m_callsign = LogFile::isValidCallsign(stored) ? stored : Settings::DefaultCallsign;
     m_selected = -1;
+    m_linesGone = 0;
     emit stationChanged();
     if (hasStation()) {
         reload();
+        // Temporary copies of the folder's other files (lists, exports) whose
+        // writer was stopped.
+        AtomicFile::removeLeftoversIn(m_dir);
     } else {
         // No station yet: nothing is loaded (its log is never shown).
         m_loadError.clear();
@@ -59,21 +63,12 @@ LogSession::Loaded LogSession::load(const QString &path)
 {
     Loaded loaded;
     loaded.path = path;
-    loaded.stamp = LogFile::stampOf(path);
-    QFile f(path);
-    if (f.exists()) {
-        if (!f.open(QIODevice::ReadOnly)) {
-            loaded.error = f.errorString();
-        } else {
-            loaded.content = f.readAll();
-            if (f.error() != QFileDevice::NoError) {
-                loaded.error = f.errorString();
-                loaded.content.clear();
-            }
-        }
+    LogFile::Bytes read = LogFile::readBytes(path);
+    loaded.error = read.error;
+    if (loaded.error.isEmpty()) {
+        loaded.content = std::move(read.content);
+        loaded.stamp = read.stamp;
     }
-    if (!loaded.error.isEmpty())
-        loaded.stamp = {};
     scan(loaded);
     return loaded;
 }
@@ -93,8 +88,11 @@ bool LogSession::takePrefetched(const QString &path, Loaded *loaded)
     if (!m_prefetch.valid())
         return false;
     Loaded read = m_prefetch.get();
-    // Read before a change made since (another copy, a hand edit): read again.
-    if (read.path != path || !read.error.isEmpty() || read.stamp != LogFile::stampOf(path))
+    // Read before a change made since (another copy, a hand edit): read again. The
+    // stamp cannot prove the file unchanged (an edit within the same second, its time
+    // put back), so the bytes read are compared with the file as it now stands.
+    if (read.path != path || !read.error.isEmpty() || read.stamp != LogFile::stampOf(path)
+        || LogFile::compare(path, read.content) != LogFile::Match::Same)
         return false;
     *loaded = std::move(read);
     return true;
@@ -118,7 +116,11 @@ bool LogSession::refreshIfChanged()
 {
     if (!hasStation() || LogFile::stampOf(logPath()) == m_stamp)
         return false;
+    const int before = lineCount();
     reload();
+    // Fewer lines than the operator saw: told at the next change, before it is written.
+    if (lineCount() < before)
+        m_linesGone += before - lineCount();
     return true;
 }
 
@@ -186,25 +188,46 @@ template <typename Change> AtomicFile::Result LogSession::change(Change &&apply)
     // never be seen again.
     if (!hasStation())
         return {false, noStationMessage()};
+    if (const AtomicFile::Result told = tellLinesGone(); !told.ok)
+        return told;
     LogRewriter rewriter(logPath());
     rewriter.setLockTimeout(m_lockTimeout);
-    rewriter.setKnown(m_content, m_lines.views(), m_stamp);
+    rewriter.setKnown(m_content, m_lines.views());
     const AtomicFile::Result r = apply(rewriter);
-    if (r.ok)
+    if (r.ok) {
+        m_loadError.clear();
         takeWritten(rewriter);
+    } else if (rewriter.readAgain()) {
+        // Refused because the log changed under the operator: show it as it now is.
+        m_loadError.clear();
+        take(rewriter.current(), rewriter.currentStamp());
+    }
     return r;
+}
+
+AtomicFile::Result LogSession::tellLinesGone()
+{
+    if (m_linesGone <= 0)
+        return {};
+    const int gone = m_linesGone;
+    m_linesGone = 0;
+    return {false, LogRewriter::fewerLines(logPath(), gone)};
 }
 
 AtomicFile::Result LogSession::append(const QByteArray &line)
 {
+    if (hasStation()) {
+        if (const AtomicFile::Result told = tellLinesGone(); !told.ok)
+            return told;
+    }
     // The usual commit: the log held here is the file, every line of it a QSO line
     // ending with CR LF. The new QSO is added to the held bytes, which are written
     // as they stand, so the log is never held twice.
-    if (hasStation() && m_malformed.isEmpty() && endsEveryLineWithCrLf()) {
+    if (hasStation() && m_loadError.isEmpty() && m_malformed.isEmpty() && endsEveryLineWithCrLf()) {
         LogRewriter rewriter(logPath());
         rewriter.setLockTimeout(m_lockTimeout);
         bool done = false;
-        const AtomicFile::Result r = rewriter.appendInPlace(m_content, m_stamp, line, &done);
+        const AtomicFile::Result r = rewriter.appendInPlace(m_content, line, &done);
         // Growing the buffer may have moved it: the lines follow it.
         m_lines.rebase(m_content);
         if (!r.ok || done) {

@@ -49,6 +49,8 @@ public:
     bool reload();
     // Reads the log again only when the file is no longer the one last read or
     // written (another copy of the program, a hand edit). True when it was reloaded.
+    // A log found with fewer lines than before is not written silently: the next
+    // change is refused once, saying how many QSOs are gone.
     bool refreshIfChanged();
     QString loadError() const { return m_loadError; }
 
@@ -117,6 +119,7 @@ private:
     void takeWritten(const class LogRewriter &rewriter);
     void finishTake();
     bool endsEveryLineWithCrLf() const;
+    AtomicFile::Result tellLinesGone();
 
     Settings &m_settings;
     QString m_dir;
@@ -128,5 +131,6 @@ private:
     QString m_loadError;
     int m_selected = -1;
     int m_lockTimeout = 5000;
+    int m_linesGone = 0; // lost by a refresh, not yet told
     std::future<Loaded> m_prefetch;
 };

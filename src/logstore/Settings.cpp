@@ -1,7 +1,12 @@
 #include "logstore/Settings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStorageInfo>
+
+#include <cerrno>
+#include <unistd.h>
 
 Settings::Settings() : m_store(makeStore()) {}
 
@@ -34,14 +39,40 @@ AtomicFile::Result Settings::write(const QString &section, const QString &key, c
     if (stored.isValid() && stored.toString() == value)
         return {};
     m_store->setValue(name, value);
+    errno = 0;
     m_store->sync();
+    const int why = errno;
     // A format error only says that part of the file could not be read back;
     // the write itself went through.
     if (m_store->status() != QSettings::AccessError)
         return {};
+    const QString file = QDir::toNativeSeparators(m_store->fileName());
+    if (isDiskFull(why, m_store->fileName())) {
+        return {false, QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1 : le disque est "
+                                      "plein.")
+                           .arg(file)};
+    }
     return {false, QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1 : le fichier ou "
                                   "son dossier est protégé en écriture.")
-                       .arg(QDir::toNativeSeparators(m_store->fileName()))};
+                       .arg(file)};
+}
+
+bool Settings::isDiskFull(int errnoValue, const QString &file)
+{
+    if (errnoValue == ENOSPC || errnoValue == EDQUOT || errnoValue == EFBIG)
+        return true;
+    if (errnoValue == EACCES || errnoValue == EROFS || errnoValue == EPERM)
+        return false;
+    // The store does not always leave its reason behind: a folder that can be
+    // written, on a disk without room for another copy of the file, is full.
+    const QFileInfo info(file);
+    const QString dir = info.absolutePath();
+    if (::access(QFile::encodeName(dir).constData(), W_OK) != 0)
+        return false;
+    if (info.exists() && ::access(QFile::encodeName(info.absoluteFilePath()).constData(), W_OK) != 0)
+        return false;
+    const QStorageInfo disk(dir);
+    return disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < info.size() + 8192;
 }
 
 QString Settings::stationCallsign() const
@@ -51,9 +82,25 @@ QString Settings::stationCallsign() const
 
 int Settings::position(const QString &callsign, const QString &key) const
 {
-    bool ok = false;
-    const int v = read(stationSection(callsign), key, QStringLiteral("0")).trimmed().toInt(&ok);
-    return ok ? v : 0;
+    return leadingNumber(read(stationSection(callsign), key, QStringLiteral("0")));
+}
+
+int Settings::leadingNumber(const QString &text)
+{
+    // As the original read a number out of text: blanks first, a sign, then the
+    // digits up to the first character that is not one ("4abc" is 4); no digit, 0.
+    qsizetype i = 0;
+    while (i < text.size() && (text.at(i) == QLatin1Char(' ') || text.at(i) == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    qint64 v = 0;
+    for (; i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'); ++i)
+        v = qMin<qint64>(v * 10 + (text.at(i).unicode() - '0'), 1 << 20);
+    return int(negative ? -v : v);
 }
 
 AtomicFile::Result Settings::writePosition(const QString &callsign, const QString &key, int position)

@@ -34,21 +34,26 @@ public:
 
     QString read(const QString &section, const QString &key, const QString &defaultValue) const;
     // Stores the value on disk at once. When the store cannot be written (a
-    // read-only file or folder), ok is false and error says so in French; the
-    // value is then kept for this run only.
+    // read-only file or folder, a full disk), ok is false and error says which in
+    // French; the value is then kept for this run only.
     AtomicFile::Result write(const QString &section, const QString &key, const QString &value);
 
     static QString stationSection(const QString &callsign) { return CommonSection + callsign; }
 
     QString stationCallsign() const;
-    // A stored list position; "-1" selects nothing, text that is not a number reads as 0.
+    // A stored list position; "-1" selects nothing. The number the text begins with
+    // counts ("4abc" is 4); text that does not begin with one reads as 0.
     int position(const QString &callsign, const QString &key) const;
+    static int leadingNumber(const QString &text);
     AtomicFile::Result writePosition(const QString &callsign, const QString &key, int position);
 
     QString fileName() const;
 
 private:
     std::unique_ptr<QSettings> makeStore() const;
+    // Whether a failed write (errnoValue, 0 when unknown) is a full disk rather
+    // than a protected file or folder.
+    static bool isDiskFull(int errnoValue, const QString &file);
 
     QString m_iniPath; // empty: the user's real store
     std::unique_ptr<QSettings> m_store;

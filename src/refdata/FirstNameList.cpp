@@ -60,7 +60,7 @@ AtomicFile::Result FirstNameList::Maj_Liste_Prenom(const QString &record)
     }
     // Under the lock no copy is writing the list: a copy of it lying beside it was
     // left by a write that was stopped.
-    AtomicFile::removeLeftovers(m_path);
+    AtomicFile::removeLeftovers(m_path, true);
     const LogFile::Content content = LogFile::read(m_path);
     if (!content.error.isEmpty()) {
         // Never rewrite a list that could not be read: its stations would be lost.

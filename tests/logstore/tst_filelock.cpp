@@ -11,10 +11,14 @@
 #include "refdata/FirstNameList.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
+#include <sys/file.h>
 
 using namespace zeltest;
 
@@ -62,6 +66,12 @@ struct Holder {
         if (ok != '1')
             pid = -1;
     }
+    ~Holder()
+    {
+        // A test that failed half-way leaves no child behind.
+        if (pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == 0)
+            kill();
+    }
     void kill() const { ::kill(pid, SIGKILL); ::waitpid(pid, nullptr, 0); }
     void end() const { (void)!::write(release, "x", 1); ::waitpid(pid, nullptr, 0); }
 };
@@ -81,8 +91,9 @@ private slots:
     void protectedFolderSaysSo();
     void otherLockErrorSaysSo();
     void leftoversCleanedWhenTheLogIsOpened();
-    void leftoversOfABusyLogAreLeftAlone();
-    void firstNameListLeftoversCleanedAtItsNextWrite();
+    void leftoversOfABusyWriterAreLeftAlone();
+    void linkedLockFileIsRefusedAndItsTargetKept();
+    void lockFileAloneWhereTheKernelHasNoLocks();
 
 private:
     QString lockPath() const { return FileLock::lockPathFor(m_log); }
@@ -200,55 +211,184 @@ void TestFileLock::otherLockErrorSaysSo()
 void TestFileLock::leftoversCleanedWhenTheLogIsOpened()
 {
     const QDir dir(m_dir->path());
-    // Copies a stopped rewrite leaves: the log's name and six letters of both cases.
-    for (const char *name : {"TEST1_ZEL.log.XUsSzd", "TEST1_ZEL.log.jNvnIa"})
-        QVERIFY(writeBytes(dir.filePath(QLatin1String(name)), crlf({A, B})));
-    // The operator's own files, and another station's copy, stay.
-    const QStringList kept{QStringLiteral("OTHER_ZEL.log.XUsSzd"), QStringLiteral("TEST1_ZEL.log.Ab1dEf"),
-                           QStringLiteral("TEST1_ZEL.log.backup"), QStringLiteral("TEST1_ZEL.log.BACKUP"),
-                           QStringLiteral("TEST1_ZEL.log.XUsSzdX"), QStringLiteral("TEST1_ZEL.log.old")};
+    // Copies stopped writes leave: ".<file>.zel-tmp-" and six letters or digits, of
+    // the log and of the folder's other files (lists, exports), in any case.
+    const QStringList copies{QStringLiteral(".TEST1_ZEL.log.zel-tmp-XUsSzd"),
+                             QStringLiteral(".TEST1_ZEL.log.zel-tmp-jnvnia"),
+                             QStringLiteral(".Liste_Prenom.txt.zel-tmp-AB12CD"),
+                             QStringLiteral(".Liste_Zel.txt.zel-tmp-q1w2e3"),
+                             QStringLiteral(".TEST1_ZEL.adi.zel-tmp-ZZZZZZ")};
+    for (const QString &name : copies)
+        QVERIFY(writeBytes(dir.filePath(name), crlf({A, B})));
+    // The operator's own files, whatever they are called, stay.
+    const QStringList kept{QStringLiteral("TEST1_ZEL.log.Backup"), QStringLiteral("TEST1_ZEL.log.Ancien"),
+                           QStringLiteral("TEST1_ZEL.log.XUsSzd"), QStringLiteral("TEST1_ZEL.log.backup"),
+                           QStringLiteral("Liste_Prenom.txt.Backup"), QStringLiteral("TEST1_ZEL.log.zel-tmp-XUsSzd"),
+                           QStringLiteral(".TEST1_ZEL.log.zel-tmp-XUsSz"), QStringLiteral(".TEST1_ZEL.log.zel-tmp-XU-Szd"),
+                           QStringLiteral(".TEST1_ZEL.log.zel-tmp-XUsSzdX"), QStringLiteral("OTHER_ZEL.log")};
     for (const QString &name : kept)
         QVERIFY(writeBytes(dir.filePath(name), "mine"));
+    // A link named like a copy is not one: neither it nor what it leads to is touched.
+    const QString target = m_conf->filePath(QStringLiteral("elsewhere.txt"));
+    QVERIFY(writeBytes(target, "mine"));
+    QVERIFY(QFile::link(target, dir.filePath(QStringLiteral(".TEST1_ZEL.log.zel-tmp-LinkEd"))));
     QVERIFY(writeBytes(lockPath(), QByteArray())); // left by a kill
 
     Settings settings(m_ini);
     LogSession session(settings, m_dir->path());
     session.openStation();
     QStringList expected = kept;
-    expected << QStringLiteral("TEST1_ZEL.log");
+    expected << QStringLiteral("TEST1_ZEL.log") << QStringLiteral(".TEST1_ZEL.log.zel-tmp-LinkEd");
     expected.sort();
-    QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), expected);
+    QCOMPARE(readBytes(target), QByteArray("mine"));
     QCOMPARE(session.lineCount(), 1);
+
+    // The first-name list's write cleans its own copies, and only those.
+    const QString names = dir.filePath(QStringLiteral("Liste_Prenom.txt"));
+    QVERIFY(writeBytes(names, firstNameList()));
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral(".Liste_Prenom.txt.zel-tmp-GhJkLm")), "x"));
+    FirstNameList list(names);
+    QVERIFY(!list.Cherche_Prenom(QStringLiteral("F6NEW")).found);
+    QVERIFY(list.Maj_Liste_Prenom(FirstNameList::record(QStringLiteral("F6NEW"), QStringLiteral("Luc"))).ok);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral(".Liste_Prenom.txt.zel-tmp-GhJkLm"))));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Liste_Prenom.txt.Backup"))));
+    QVERIFY(!QFile::exists(FileLock::lockPathFor(names)));
+    QCOMPARE(readBytes(names), firstNameList() + "F6NEW           LUC\r\n");
+    const QStringList left = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    QCOMPARE(std::count_if(left.cbegin(), left.cend(), [](const QString &n) { return AtomicFile::isTemporaryName(n); }),
+             1); // the link
 }
 
-void TestFileLock::leftoversOfABusyLogAreLeftAlone()
+void TestFileLock::leftoversOfABusyWriterAreLeftAlone()
 {
-    // While another copy holds the lock, what lies beside the log may be its work.
-    const QString copy = m_dir->filePath(QStringLiteral("TEST1_ZEL.log.QwErTy"));
-    QVERIFY(writeBytes(copy, crlf({A, B})));
+    // Copies their writers are still writing (each holds its copy locked), while
+    // one of them holds the log's lock too.
+    const QStringList copies{m_dir->filePath(QStringLiteral(".TEST1_ZEL.log.zel-tmp-QwErTy")),
+                             m_dir->filePath(QStringLiteral(".Liste_Zel.txt.zel-tmp-QwErTy"))};
+    for (const QString &copy : copies)
+        QVERIFY(writeBytes(copy, "half"));
+    int ready[2];
+    int go[2];
+    QVERIFY(::pipe(ready) == 0 && ::pipe(go) == 0);
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        bool ok = true;
+        for (const QString &copy : copies) {
+            const int fd = ::open(QFile::encodeName(copy).constData(), O_RDONLY);
+            ok = ok && fd >= 0 && ::flock(fd, LOCK_EX) == 0;
+        }
+        const char said = ok ? '1' : '0';
+        (void)!::write(ready[1], &said, 1);
+        char c;
+        (void)!::read(go[0], &c, 1);
+        ::_exit(0);
+    }
+    const auto release = qScopeGuard([&] {
+        ::kill(writer, SIGKILL);
+        ::waitpid(writer, nullptr, 0);
+        for (int fd : {ready[0], ready[1], go[0], go[1]})
+            ::close(fd);
+    });
+    char ok = '0';
+    (void)!::read(ready[0], &ok, 1);
+    QCOMPARE(ok, '1');
     Holder other(lockPath());
     QVERIFY(other.pid > 0);
     Settings settings(m_ini);
     LogSession session(settings, m_dir->path());
     session.openStation();
-    QVERIFY(QFile::exists(copy));
+    for (const QString &copy : copies)
+        QVERIFY(QFile::exists(copy));
     other.end();
-    session.reload();
-    QVERIFY(!QFile::exists(copy));
+    session.openStation();
+    for (const QString &copy : copies)
+        QVERIFY(QFile::exists(copy));
+    // Once the writer is gone, they go at the next opening.
+    (void)!::write(go[1], "x", 1);
+    ::waitpid(writer, nullptr, 0);
+    session.openStation();
+    for (const QString &copy : copies)
+        QVERIFY(!QFile::exists(copy));
 }
 
-void TestFileLock::firstNameListLeftoversCleanedAtItsNextWrite()
+void TestFileLock::linkedLockFileIsRefusedAndItsTargetKept()
 {
-    const QString path = m_dir->filePath(QStringLiteral("Liste_Prenom.txt"));
-    QVERIFY(writeBytes(path, firstNameList()));
-    const QString copy = path + QStringLiteral(".GhJkLm");
-    QVERIFY(writeBytes(copy, firstNameList()));
-    FirstNameList list(path);
-    QVERIFY(!list.Cherche_Prenom(QStringLiteral("F6NEW")).found);
-    QVERIFY(list.Maj_Liste_Prenom(FirstNameList::record(QStringLiteral("F6NEW"), QStringLiteral("Luc"))).ok);
-    QVERIFY(!QFile::exists(copy));
-    QVERIFY(!QFile::exists(FileLock::lockPathFor(path)));
-    QCOMPARE(readBytes(path), firstNameList() + "F6NEW           LUC\r\n");
+    // A lock path that leads elsewhere: nothing is written there, the link stays.
+    const QString target = m_conf->filePath(QStringLiteral("precious.txt"));
+    QVERIFY(writeBytes(target, "precious\n"));
+    QVERIFY(QFile::link(target, lockPath()));
+    LogRewriter log(m_log);
+    log.setLockTimeout(100);
+    const LogRewriter::Result r = log.Ajoute_QSO_Log(B);
+    QVERIFY(!r.ok);
+    QVERIFY2(r.error.contains(QStringLiteral("est un lien symbolique")), qPrintable(r.error));
+    QCOMPARE(readBytes(target), QByteArray("precious\n"));
+    QVERIFY(QFileInfo(lockPath()).isSymLink());
+    QCOMPARE(readBytes(m_log), crlf({A}));
+
+    // The first-name list's lock likewise.
+    const QString names = m_dir->filePath(QStringLiteral("Liste_Prenom.txt"));
+    QVERIFY(writeBytes(names, firstNameList()));
+    QVERIFY(QFile::link(target, FileLock::lockPathFor(names)));
+    FirstNameList list(names);
+    list.setLockTimeout(100);
+    list.setPrenom_A_Ajouter(true);
+    const AtomicFile::Result n = list.Maj_Liste_Prenom(FirstNameList::record(QStringLiteral("F6NEW"), "LUC"));
+    QVERIFY(!n.ok);
+    QVERIFY2(n.error.contains(QStringLiteral("est un lien symbolique")), qPrintable(n.error));
+    QCOMPARE(readBytes(target), QByteArray("precious\n"));
+    QCOMPARE(readBytes(names), firstNameList());
+}
+
+namespace {
+int noKernelLock(int, int)
+{
+    errno = ENOLCK;
+    return -1;
+}
+} // namespace
+
+void TestFileLock::lockFileAloneWhereTheKernelHasNoLocks()
+{
+    // NFS without its lock service: flock answers ENOLCK everywhere.
+    FileLock::setFlockFunction(noKernelLock);
+    const auto restore = qScopeGuard([] { FileLock::setFlockFunction(nullptr); });
+    Settings settings(m_ini);
+    LogSession session(settings, m_dir->path());
+    session.setLockTimeout(300);
+    session.openStation();
+    // Commit after commit goes through, and leaves no lock file behind.
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 9; ++i) {
+        const AtomicFile::Result r = session.append(qso("I3CCC", "VN0004", "20/01/07", "10:00").line());
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QVERIFY(!QFile::exists(lockPath()));
+    }
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(session.lineCount(), 10);
+
+    // Lock files no running copy holds are taken over: empty, or naming a process gone.
+    QVERIFY(session.remove(qso("I3CCC", "VN0004", "20/01/07", "10:00").line()).ok);
+    QCOMPARE(session.lineCount(), 1);
+    for (const QByteArray &left : {QByteArray(), deadPid() + "\nkvr_zel\n" + QSysInfo::machineHostName().toUtf8()}) {
+        QVERIFY(writeBytes(lockPath(), left));
+        QVERIFY(session.insert(B).ok);
+        QVERIFY(!QFile::exists(lockPath()));
+        QVERIFY(session.remove(B).ok);
+    }
+
+    // A running copy's lock file is respected, and taken over once it is killed.
+    Holder other(lockPath());
+    QVERIFY(other.pid > 0);
+    QVERIFY(QFile::exists(lockPath()));
+    const AtomicFile::Result refused = session.append(B);
+    QVERIFY(!refused.ok);
+    QVERIFY2(refused.error.contains(QStringLiteral("autre copie de KVR_ZEL")), qPrintable(refused.error));
+    other.kill();
+    QVERIFY(session.append(B).ok);
+    QCOMPARE(readBytes(m_log), crlf({A, B}));
 }
 
 QTEST_GUILESS_MAIN(TestFileLock)

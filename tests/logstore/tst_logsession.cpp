@@ -9,9 +9,13 @@
 #include <QDir>
 #include <QLockFile>
 #include <QRandomGenerator>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace zeltest;
 
@@ -27,6 +31,9 @@ private slots:
     void confirmationRefusedWhenTheLogChangedUnderIt();
     void unreadableLogSaysWhy();
     void changesMadeElsewhereAreSeen();
+    void anEditTheStampCannotSeeIsKept();
+    void staleChangesAreRefusedAndTheLogShown();
+    void logThatIsNoFileIsNotRead();
     void readAheadNeverHidesALaterChange();
     void heldLinesAlwaysMatchTheFile();
     void refusedAppendKeepsTheHeldLog();
@@ -172,10 +179,125 @@ void TestLogSession::changesMadeElsewhereAreSeen()
     QVERIFY(m_session->refreshIfChanged());
     QCOMPARE(m_session->lineCount(), 4);
     // A rewrite works on the file as it stands, never on the copy it last read.
-    QVERIFY(writeBytes(logPath(), crlf({line(1), line(4)})));
+    QVERIFY(writeBytes(logPath(), crlf({line(1), line(2), line(4), line(3)})));
     QVERIFY(m_session->append(line(5)).ok);
-    QCOMPARE(readBytes(logPath()), crlf({line(1), line(4), line(5)}));
-    QCOMPARE(m_session->lineCount(), 3);
+    QCOMPARE(readBytes(logPath()), crlf({line(1), line(2), line(4), line(3), line(5)}));
+    QCOMPARE(m_session->lineCount(), 5);
+}
+
+// Keeps the file's times as they were: what cp -p, rsync -t, touch -r or a restore do.
+static void putTimesBack(const QString &path, const struct stat &before)
+{
+    const struct timespec times[2] = {before.st_atim, before.st_mtim};
+    QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
+}
+
+void TestLogSession::anEditTheStampCannotSeeIsKept()
+{
+    QVERIFY(writeBytes(logPath(), crlf({line(1), line(2)})));
+    m_session->prefetchStation();
+    m_session->openStation();
+    // The same size, the time put back: an edit only the bytes tell.
+    struct stat before;
+    QVERIFY(::stat(QFile::encodeName(logPath()).constData(), &before) == 0);
+    QByteArray edited = readBytes(logPath());
+    edited.replace(18, 6, "EDITED");
+    QVERIFY(writeBytes(logPath(), edited));
+    putTimesBack(logPath(), before);
+    QVERIFY(m_session->append(line(3)).ok);
+    QCOMPARE(readBytes(logPath()), edited + crlf({line(3)}));
+    QCOMPARE(m_session->line(0).toByteArray().mid(18, 6), QByteArray("EDITED"));
+
+    // The same through the full rewrite (an insert), and the confirmation marks.
+    QVERIFY(::stat(QFile::encodeName(logPath()).constData(), &before) == 0);
+    edited = readBytes(logPath());
+    edited.replace(140 + 18, 6, "AGAIN!");
+    QVERIFY(writeBytes(logPath(), edited));
+    putTimesBack(logPath(), before);
+    QVERIFY(m_session->markConfirmed({2}).ok);
+    QCOMPARE(readBytes(logPath()).mid(140 + 18, 6), QByteArray("AGAIN!"));
+    QCOMPARE(readBytes(logPath()).at(3 * 140 - 3), '*');
+
+    // A read-ahead raced by such an edit is not what the window opens.
+    QVERIFY(writeBytes(logPath(), crlf({line(1), line(2)})));
+    m_session->prefetchStation();
+    QThread::msleep(50);
+    QVERIFY(::stat(QFile::encodeName(logPath()).constData(), &before) == 0);
+    QVERIFY(writeBytes(logPath(), crlf({line(3), line(4)})));
+    putTimesBack(logPath(), before);
+    m_session->openStation();
+    QCOMPARE(m_session->line(0).toByteArray(), line(3));
+}
+
+void TestLogSession::staleChangesAreRefusedAndTheLogShown()
+{
+    QVERIFY(writeBytes(logPath(), crlf({line(1), line(2), line(3)})));
+    m_session->openStation();
+    QSignalSpy changed(m_session.get(), &LogSession::logChanged);
+    // Another copy edits QSO 2: replacing or deleting it from the old view would add
+    // it a second time or delete nothing.
+    QVERIFY(writeBytes(logPath(), crlf({line(1), line(7), line(3)})));
+    for (int kind = 0; kind < 2; ++kind) {
+        const AtomicFile::Result r = kind == 0 ? m_session->replace(line(8), line(2)) : m_session->remove(line(2));
+        QVERIFY(!r.ok);
+        QVERIFY2(r.error.contains(QStringLiteral("modifié entre-temps")), qPrintable(r.error));
+        QCOMPARE(readBytes(logPath()), crlf({line(1), line(7), line(3)}));
+        // The operator now sees the log as it is.
+        QCOMPARE(m_session->line(1).toByteArray(), line(7));
+        QVERIFY(changed.count() >= 1);
+    }
+    // What is there is replaced and deleted as usual.
+    QVERIFY(m_session->replace(line(8), line(7)).ok);
+    QVERIFY(m_session->remove(line(3)).ok);
+    QCOMPARE(readBytes(logPath()), crlf({line(1), line(8)}));
+
+    // Another program cut the log short: nothing is written, and the operator is
+    // told how many QSOs are gone.
+    QVERIFY(writeBytes(logPath(), QByteArray()));
+    AtomicFile::Result r = m_session->append(line(4));
+    QVERIFY(!r.ok);
+    QVERIFY2(r.error.contains(QStringLiteral("compte 2 QSO de moins")), qPrintable(r.error));
+    QCOMPARE(readBytes(logPath()), QByteArray());
+    QCOMPARE(m_session->lineCount(), 0);
+    // Seen, the next commit goes through.
+    QVERIFY(m_session->append(line(4)).ok);
+    QCOMPARE(readBytes(logPath()), crlf({line(4)}));
+    // The same for an insert into a log replaced by a shorter one.
+    QVERIFY(m_session->append(line(5)).ok);
+    QVERIFY(writeBytes(logPath(), crlf({line(9)})));
+    r = m_session->insert(line(6));
+    QVERIFY2(r.error.contains(QStringLiteral("compte 1 QSO de moins")), qPrintable(r.error));
+    QCOMPARE(readBytes(logPath()), crlf({line(9)}));
+    QCOMPARE(m_session->line(0).toByteArray(), line(9));
+
+    // Cut short while the window was elsewhere, and shown again on its return: the
+    // next commit is still refused once, with the count.
+    QVERIFY(m_session->append(line(4)).ok);
+    QVERIFY(m_session->append(line(5)).ok);
+    QVERIFY(writeBytes(logPath(), crlf({line(9), line(7)})));
+    QVERIFY(m_session->refreshIfChanged());
+    r = m_session->append(line(6));
+    QVERIFY2(r.error.contains(QStringLiteral("compte 1 QSO de moins")), qPrintable(r.error));
+    QVERIFY(m_session->append(line(6)).ok);
+    QCOMPARE(readBytes(logPath()), crlf({line(9), line(7), line(6)}));
+}
+
+void TestLogSession::logThatIsNoFileIsNotRead()
+{
+    // A pipe named like the log would wait for ever for a writer.
+    QVERIFY(::mkfifo(QFile::encodeName(logPath()).constData(), 0644) == 0);
+    QElapsedTimer timer;
+    timer.start();
+    m_session->prefetchStation();
+    m_session->openStation();
+    QVERIFY2(m_session->loadError().contains(QStringLiteral("pas un fichier ordinaire")),
+             qPrintable(m_session->loadError()));
+    QCOMPARE(m_session->lineCount(), 0);
+    const AtomicFile::Result r = m_session->append(line(1));
+    QVERIFY(!r.ok);
+    QVERIFY2(r.error.contains(QStringLiteral("pas un fichier ordinaire")), qPrintable(r.error));
+    QVERIFY(timer.elapsed() < 2000);
+    QVERIFY(QFileInfo(logPath()).exists() && !QFileInfo(logPath()).isFile());
 }
 
 void TestLogSession::readAheadNeverHidesALaterChange()

@@ -13,6 +13,7 @@ private slots:
     void positions_data();
     void positions();
     void readOnlyStoreSaysSo();
+    void fullDiskSaysSo();
     void aFailedWriteDoesNotSpoilTheNext();
 };
 
@@ -69,9 +70,30 @@ void TestSettings::positions()
     s.writePosition(QStringLiteral("TEST1"), Settings::KeyMode, written);
     QCOMPARE(s.read(QStringLiteral("Setup TEST1"), QStringLiteral("Mode Utilise"), QString()), stored);
     QCOMPARE(s.position(QStringLiteral("TEST1"), Settings::KeyMode), written);
-    // A hand-edited value that is not a number falls back to the first item.
-    s.write(QStringLiteral("Setup TEST1"), QStringLiteral("Mode Utilise"), QStringLiteral("abc"));
-    QCOMPARE(s.position(QStringLiteral("TEST1"), Settings::KeyMode), 0);
+    // A hand-edited value counts for the number it begins with, or 0 without one.
+    const QList<QPair<QString, int>> edited{{"abc", 0}, {"", 0}, {"4abc", 4}, {"1x", 1}, {" 2", 2},
+                                            {"-1 ", -1}, {"x4", 0}, {"-", 0}, {"11.5", 11}};
+    for (const auto &[text, number] : edited) {
+        s.write(QStringLiteral("Setup TEST1"), QStringLiteral("Mode Utilise"), text);
+        QCOMPARE(s.position(QStringLiteral("TEST1"), Settings::KeyMode), number);
+    }
+}
+
+void TestSettings::fullDiskSaysSo()
+{
+    QTemporaryDir dir;
+    zeltest::SmallTmpfs disk(dir.filePath(QStringLiteral("disk")));
+    if (!disk.isMounted())
+        QSKIP("no tmpfs here (not root, or mounting is not allowed)");
+    const QString ini = dir.filePath(QStringLiteral("disk/zel.ini"));
+    Settings(ini).write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST1"));
+    disk.fill();
+    Settings s(ini);
+    const AtomicFile::Result r = s.write(Settings::CommonSection, Settings::KeyDirectory, QString(3000, 'x'));
+    QVERIFY(!r.ok);
+    QVERIFY2(r.error.contains(QStringLiteral("le disque est plein")), qPrintable(r.error));
+    QVERIFY(!r.error.contains(QStringLiteral("protégé")));
+    QCOMPARE(Settings(ini).stationCallsign(), QStringLiteral("TEST1"));
 }
 
 void TestSettings::readOnlyStoreSaysSo()

@@ -226,6 +226,15 @@ void TestReportWindows::awardList()
     QTest::mouseClick(contacted, Qt::LeftButton);
     QCOMPARE(count->text(), QStringLiteral("4"));
     QCOMPARE(readList(list).size(), 5);
+
+    // A screen reader's "Toggle" changes the option without a click: followed all the same.
+    QAccessibleInterface *option = QAccessible::queryAccessibleInterface(confirmed);
+    QVERIFY(option && option->actionInterface());
+    QVERIFY(option->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    option->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(confirmed->isChecked());
+    QCOMPARE(count->text(), QStringLiteral("3"));
+    QCOMPARE(readList(list).size(), 4);
 }
 
 void TestReportWindows::score()

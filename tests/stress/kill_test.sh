@@ -4,6 +4,9 @@
 # first-name list are a complete copy the writer made, every line intact, and that
 # the next commit goes through at once. Prints the figures; exits 1 on a failure.
 #   tests/stress/kill_test.sh [N] [folder]   (BUILD_DIR overrides ./build)
+# tests/stress/shims/ holds LD_PRELOAD shims for harder runs (a slowed rename, no
+# flock); stress_killtest also runs two copies at once ("duel") and the read-ahead
+# raced by edits in place ("readahead").
 set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${BUILD_DIR:-$root/build}

@@ -8,6 +8,17 @@
 //   stress_killtest run [--rounds N] [--dir DIR] [--max-delay MS]
 //   stress_killtest work DIR SEED       (the writer; started by "run")
 //
+// Two copies writing the same log at once (each appends, inserts, replaces,
+// deletes and confirms its own QSOs while the other does the same), then counts
+// the QSOs reported saved but missing, present twice, or back after a delete, and
+// the confirmation marks lost:
+//   stress_killtest duel [--commits N] [--dir DIR]
+//   stress_killtest duelwork DIR ID N   (one copy; started by "duel")
+//
+// The start-up read-ahead raced by an edit in place whose time is put back, as an
+// editor, cp -p or a restore leave it; counts the logs opened other than the file:
+//   stress_killtest readahead [--rounds N] [--dir DIR]
+//
 // The writer draws its changes from a generator seeded per round, so "run" can
 // replay them in memory from the log as it stood before the round.
 
@@ -24,11 +35,16 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <random>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -138,6 +154,15 @@ void apply(const Changes::Change &c, Lines *log, Lines *names)
     for (const QByteArrayView v : views)
         out << v.toByteArray();
     *log = out;
+}
+
+// The writer's temporary copies in the folder, of any file.
+int temporaryCopies(const QString &dir)
+{
+    int n = 0;
+    for (const QString &name : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        n += AtomicFile::isTemporaryName(name);
+    return n;
 }
 
 QByteArray readAll(const QString &path)
@@ -255,7 +280,7 @@ int run(QString dir, int rounds, int maxDelay)
         }
         changesSeen += matched;
         killedAtStart += matched == 0;
-        leftoverCopies += int(AtomicFile::leftovers(logPath).size() + AtomicFile::leftovers(namesPath).size());
+        leftoverCopies += temporaryCopies(dir);
         leftoverLocks += int(QFile::exists(FileLock::lockPathFor(logPath)));
 
         // The next commit: at once, and the log opened clean.
@@ -263,7 +288,7 @@ int run(QString dir, int rounds, int maxDelay)
         timer.start();
         LogSession session(settings, dir);
         session.openStation();
-        if (!AtomicFile::leftovers(logPath).isEmpty()) {
+        if (temporaryCopies(dir) != 0) {
             ++failures;
             std::fprintf(stderr, "round %d: a temporary copy is still beside the log\n", round);
         }
@@ -285,6 +310,192 @@ int run(QString dir, int rounds, int maxDelay)
     return failures == 0 && selfExited == 0 ? 0 : 1;
 }
 
+
+// A QSO of copy id, told apart by its number in the first-name column.
+QByteArray duelLine(Changes &rng, int id, int number)
+{
+    QByteArray line = rng.line();
+    const QByteArray name = pad("W" + QByteArray::number(id) + "-" + QByteArray::number(number), 15);
+    line.replace(18, 15, name);
+    line[137] = ' ';
+    return line;
+}
+
+QByteArray duelName(QByteArrayView line) { return line.size() >= 33 ? line.sliced(18, 15).toByteArray().trimmed() : QByteArray(); }
+
+int duelWork(const QString &dir, int id, int commits)
+{
+    Settings settings(QDir(dir).filePath(QStringLiteral("zel.ini")));
+    LogSession session(settings, dir);
+    session.setLockTimeout(30000);
+    session.openStation();
+    Changes rng(unsigned(id) * 7919u);
+    const QByteArray mine = "W" + QByteArray::number(id) + "-";
+    int next = 0;
+    for (int k = 0; k < commits; ++k) {
+        // Its own QSOs, as this copy sees the log.
+        QList<int> own;
+        for (int row = 0; row < session.lineCount(); ++row) {
+            if (duelName(session.line(row)).startsWith(mine))
+                own << row;
+        }
+        const int pick = own.size() < 5 ? 0 : rng.below(10);
+        AtomicFile::Result r;
+        if (pick < 3) {
+            const QByteArray line = duelLine(rng, id, next++);
+            r = session.append(line);
+            if (r.ok)
+                std::printf("A %s\n", duelName(line).constData());
+        } else if (pick < 5) {
+            const QByteArray line = duelLine(rng, id, next++);
+            r = session.insert(line);
+            if (r.ok)
+                std::printf("A %s\n", duelName(line).constData());
+        } else if (pick < 7) {
+            const QByteArray old = session.line(own.at(rng.below(int(own.size())))).toByteArray();
+            const QByteArray line = duelLine(rng, id, next++);
+            r = session.replace(line, old);
+            if (r.ok)
+                std::printf("D %s\nA %s\n", duelName(old).constData(), duelName(line).constData());
+        } else if (pick < 8) {
+            const QByteArray old = session.line(own.at(rng.below(int(own.size())))).toByteArray();
+            r = session.remove(old);
+            if (r.ok)
+                std::printf("D %s\n", duelName(old).constData());
+        } else {
+            const int row = own.at(rng.below(int(own.size())));
+            const QByteArray name = duelName(session.line(row));
+            r = session.markConfirmed({row});
+            if (r.ok)
+                std::printf("C %s\n", name.constData());
+        }
+        if (!r.ok && (r.error.contains(QStringLiteral("entre-temps")) || r.error.contains(QStringLiteral("de moins"))))
+            std::printf("r\n");
+        else if (!r.ok)
+            std::printf("E %s\n", qPrintable(QString(r.error).replace(QLatin1String("\r\n"), QLatin1String(" "))));
+    }
+    return 0;
+}
+
+int duel(QString dir, int commits)
+{
+    std::unique_ptr<QTemporaryDir> temporary;
+    if (dir.isEmpty()) {
+        temporary = std::make_unique<QTemporaryDir>();
+        dir = temporary->path();
+    }
+    QDir().mkpath(dir);
+    const QString logPath = QDir(dir).filePath(Station + QStringLiteral("_ZEL.log"));
+    Settings(QDir(dir).filePath(QStringLiteral("zel.ini"))).write(Settings::CommonSection, Settings::KeyCallsign, Station);
+    Changes first(3);
+    Lines start;
+    for (int i = 0; i < 20; ++i)
+        start << first.line();
+    if (!AtomicFile::write(logPath, Cp1252::joinLines(start)).ok)
+        return 1;
+    const QString self = QCoreApplication::applicationFilePath();
+    QList<QProcess *> copies;
+    QElapsedTimer timer;
+    timer.start();
+    for (int id = 1; id <= 2; ++id) {
+        auto *p = new QProcess;
+        p->start(self, {QStringLiteral("duelwork"), dir, QString::number(id), QString::number(commits)});
+        copies << p;
+    }
+    QSet<QByteArray> present, deleted, confirmed;
+    int failedWrites = 0;
+    qint64 saved = 0, refused = 0;
+    for (QProcess *p : copies) {
+        p->waitForFinished(-1);
+        for (const QByteArray &l : p->readAllStandardOutput().split('\n')) {
+            const QByteArray what = l.mid(2);
+            if (l.startsWith("A ")) {
+                present.insert(what);
+                ++saved;
+            } else if (l.startsWith("D ")) {
+                present.remove(what);
+                deleted.insert(what);
+                confirmed.remove(what);
+                ++saved;
+            } else if (l.startsWith("C ")) {
+                confirmed.insert(what);
+                ++saved;
+            } else if (l.startsWith("E ")) {
+                ++failedWrites;
+                std::fprintf(stderr, "%s\n", l.constData());
+            } else if (l == "r") {
+                ++refused;
+            }
+        }
+        delete p;
+    }
+    QHash<QByteArray, int> seen;
+    int broken = 0, unconfirmed = 0;
+    for (const QByteArray &l : Cp1252::splitLines(readAll(logPath))) {
+        broken += !LogFile::isWellFormed(l);
+        const QByteArray name = duelName(l);
+        if (name.startsWith('W')) {
+            ++seen[name];
+            unconfirmed += confirmed.contains(name) && l.at(137) != '*';
+        }
+    }
+    int lost = 0, duplicated = 0, resurrected = 0;
+    for (const QByteArray &name : present)
+        lost += !seen.contains(name);
+    for (auto it = seen.cbegin(); it != seen.cend(); ++it) {
+        duplicated += it.value() > 1;
+        resurrected += deleted.contains(it.key()) && !present.contains(it.key());
+    }
+    std::printf("two copies, %d commits each, %lld ms: %lld changes saved, %lld refused (log changed meanwhile)\n",
+                commits, qlonglong(timer.elapsed()), saved, refused);
+    std::printf("lost: %d, duplicated: %d, resurrected: %d, confirmation marks lost: %d, broken lines: %d, "
+                "write errors: %d\n", lost, duplicated, resurrected, unconfirmed, broken, failedWrites);
+    return lost + duplicated + resurrected + unconfirmed + broken + failedWrites == 0 ? 0 : 1;
+}
+
+
+int readAhead(QString dir, int rounds)
+{
+    std::unique_ptr<QTemporaryDir> temporary;
+    if (dir.isEmpty()) {
+        temporary = std::make_unique<QTemporaryDir>();
+        dir = temporary->path();
+    }
+    QDir().mkpath(dir);
+    const QString logPath = QDir(dir).filePath(Station + QStringLiteral("_ZEL.log"));
+    const QByteArray native = QFile::encodeName(logPath);
+    Settings settings(QDir(dir).filePath(QStringLiteral("zel.ini")));
+    settings.write(Settings::CommonSection, Settings::KeyCallsign, Station);
+    Changes rng(11);
+    Lines log;
+    for (int i = 0; i < 20000; ++i)
+        log << rng.line();
+    int stale = 0;
+    for (int round = 0; round < rounds; ++round) {
+        if (!AtomicFile::write(logPath, Cp1252::joinLines(log)).ok)
+            return 1;
+        LogSession session(settings, dir);
+        session.prefetchStation();
+        ::usleep(useconds_t(rng.below(4000)));
+        // The same number of bytes changed in place, the time put back.
+        struct stat before;
+        ::stat(native.constData(), &before);
+        const int fd = ::open(native.constData(), O_WRONLY);
+        const QByteArray edit = "ED" + QByteArray::number(1000 + round);
+        (void)!::pwrite(fd, edit.constData(), size_t(edit.size()), off_t(rng.below(20000)) * 140 + 18);
+        ::close(fd);
+        const struct timespec times[2] = {before.st_atim, before.st_mtim};
+        ::utimensat(AT_FDCWD, native.constData(), times, 0);
+        session.openStation();
+        QByteArray held;
+        for (int row = 0; row < session.lineCount(); ++row)
+            held += session.line(row).toByteArray() + "\r\n";
+        stale += held != readAll(logPath);
+    }
+    std::printf("read-ahead raced by an edit in place, time put back: %d openings, %d stale\n", rounds, stale);
+    return stale == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -293,6 +504,30 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     if (args.value(1) == QLatin1String("work") && args.size() == 4)
         return work(args.at(2), args.at(3).toUInt());
+    if (args.value(1) == QLatin1String("readahead")) {
+        int rounds = 200;
+        QString dir;
+        for (int i = 2; i + 1 < args.size(); i += 2) {
+            if (args.at(i) == QLatin1String("--rounds"))
+                rounds = args.at(i + 1).toInt();
+            else if (args.at(i) == QLatin1String("--dir"))
+                dir = args.at(i + 1);
+        }
+        return readAhead(dir, rounds);
+    }
+    if (args.value(1) == QLatin1String("duelwork") && args.size() == 5)
+        return duelWork(args.at(2), args.at(3).toInt(), args.at(4).toInt());
+    if (args.value(1) == QLatin1String("duel")) {
+        int commits = 500;
+        QString dir;
+        for (int i = 2; i + 1 < args.size(); i += 2) {
+            if (args.at(i) == QLatin1String("--commits"))
+                commits = args.at(i + 1).toInt();
+            else if (args.at(i) == QLatin1String("--dir"))
+                dir = args.at(i + 1);
+        }
+        return duel(dir, commits);
+    }
     if (args.value(1) == QLatin1String("run")) {
         int rounds = 100;
         int maxDelay = 120;

@@ -79,7 +79,12 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
         row->addWidget(m_count);
         row->addWidget(caption);
         outer->addWidget(frame);
-        connect(m_mode, &QButtonGroup::idClicked, this, &ListingWindow::Affiche);
+        // However the option changes (a click, the arrow keys, a screen reader's
+        // "Toggle"), the list and the count follow it.
+        connect(m_mode, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+            if (checked)
+                Affiche();
+        });
     } else {
         auto *title = boldLabel(QStringLiteral("Liste alphanumerique des Abbayes contactées"), 12);
         title->setObjectName(QStringLiteral("Label1"));
