@@ -3,11 +3,13 @@
 #include "Revision.h"
 #include "logstore/AtomicFile.h"
 #include "logstore/Cp1252.h"
+#include "logstore/LogFile.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoLabels.h"
 #include "logstore/QsoRecord.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 
 #include <array>
@@ -764,6 +766,12 @@ AdifExport::Result AdifExport::exportLog(const LogSession &session)
                                  .arg(session.logFileName(), AtomicFile::reason(in.errorString()), name)};
     };
     const bool exists = in.exists();
+    // A pipe or a device named like the log would hold the export forever: not read.
+    if (exists && !QFileInfo(in.fileName()).isFile()) {
+        return {false, QStringLiteral("Le log %1 n'a pas pu être lu :\r\n%2\r\n\r\nLe fichier %3 n'a pas "
+                                      "été enregistré.")
+                           .arg(session.logFileName(), LogFile::notRegularMessage(), name)};
+    }
     if (exists && !in.open(QIODevice::ReadOnly))
         return readFailure();
     const AdifExport adif(session.displayCallsign());

@@ -375,7 +375,15 @@ LogRewriter::Result LogRewriter::Remplace_Et_Classe_QSO_Log(const QByteArray &ne
 {
     if (const Result bad = refuse(newLine); !bad.ok)
         return bad;
-    return rewrite([&](Lines l, QString *) { return moved(std::move(l), newLine, oldLine); });
+    return rewrite([&](Lines l, QString *refused) {
+        // Moved from where it stands, or not at all: a QSO no longer in the log would
+        // come back a second time.
+        if (m_hasKnown && !holds(l, oldLine)) {
+            *refused = changedMeanwhile();
+            return l;
+        }
+        return moved(std::move(l), newLine, oldLine);
+    });
 }
 
 LogRewriter::Result LogRewriter::Supprime_QSO_Log(const QByteArray &line)

@@ -18,8 +18,10 @@ StationService::StationService(Settings &settings, QString programDir)
 bool StationService::Cree_Log_Station(const QString &callsign, QString *error)
 {
     QByteArray content;
-    QFile templ(QDir(m_dir).filePath(ProgramDir::templateName()));
-    if (templ.open(QIODevice::ReadOnly))
+    const QString templPath = QDir(m_dir).filePath(ProgramDir::templateName());
+    // Only a regular file is read: a pipe of that name would never answer.
+    QFile templ(templPath);
+    if (QFileInfo(templPath).isFile() && templ.open(QIODevice::ReadOnly))
         content = templ.readAll();
     const AtomicFile::Result r =
         AtomicFile::write(QDir(m_dir).filePath(LogFile::fileName(callsign)), content);

@@ -12,6 +12,8 @@
 #include <QBuffer>
 #include <QDir>
 
+#include <sys/stat.h>
+
 using namespace zeltest;
 
 namespace {
@@ -134,6 +136,7 @@ private slots:
     void exportAgainOverwrites();
     void failedWriteClaimsNothing();
     void longLogStreamsTheSameBytes();
+    void pipeNamedLikeTheLogIsNotRead();
     void noStationNoExport();
 };
 
@@ -405,6 +408,22 @@ void AdifExportTest::failedWriteClaimsNothing()
                  QStringLiteral("Le fichier F6ABC_P_ZEL.adi n'a pas pu être enregistré")),
              qPrintable(h.messages.notices.first()));
     QVERIFY(QFileInfo(h.path(QStringLiteral("F6ABC_P_ZEL.adi"))).isDir());
+}
+
+void AdifExportTest::pipeNamedLikeTheLogIsNotRead()
+{
+    MainHarness h;
+    QVERIFY(h.prepare(fixtureLog(), Station));
+    QVERIFY(h.start());
+    // Opened for reading, a pipe with no writer would hold the export forever.
+    QVERIFY(QFile::remove(h.logPath(Station)));
+    QVERIFY(::mkfifo(QFile::encodeName(h.logPath(Station)).constData(), 0644) == 0);
+    h.messages.clear();
+    h.window->findChild<QAction *>(QStringLiteral("Mnu_ADIF"))->trigger();
+    QCOMPARE(h.messages.notices.size(), 1);
+    QVERIFY2(h.messages.notices.first().contains(QStringLiteral("pas un fichier ordinaire")),
+             qPrintable(h.messages.notices.first()));
+    QVERIFY(!QFile::exists(h.path(QStringLiteral("F6ABC_P_ZEL.adi"))));
 }
 
 void AdifExportTest::longLogStreamsTheSameBytes()

@@ -237,8 +237,10 @@ void TestLogSession::staleChangesAreRefusedAndTheLogShown()
     // Another copy edits QSO 2: replacing or deleting it from the old view would add
     // it a second time or delete nothing.
     QVERIFY(writeBytes(logPath(), crlf({line(1), line(7), line(3)})));
-    for (int kind = 0; kind < 2; ++kind) {
-        const AtomicFile::Result r = kind == 0 ? m_session->replace(line(8), line(2)) : m_session->remove(line(2));
+    for (int kind = 0; kind < 3; ++kind) {
+        const AtomicFile::Result r = kind == 0 ? m_session->replace(line(8), line(2))
+            : kind == 1                        ? m_session->replaceInOrder(line(8), line(2))
+                                               : m_session->remove(line(2));
         QVERIFY(!r.ok);
         QVERIFY2(r.error.contains(QStringLiteral("modifié entre-temps")), qPrintable(r.error));
         QCOMPARE(readBytes(logPath()), crlf({line(1), line(7), line(3)}));
