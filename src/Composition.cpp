@@ -5,6 +5,7 @@
 #include "export/ui/ExportWindows.h"
 #include "help/ui/HelpWindows.h"
 #include "qsl/ui/QslWindows.h"
+#include "radio/ui/RadioWindows.h"
 #include "regions/ui/RegionWindows.h"
 #include "reports/ui/ReportWindows.h"
 #include "search/ui/SearchWindows.h"
@@ -19,4 +20,5 @@ void installWindows(MainWindow &window, const AppContext &context)
     installQslWindows(context);
     installExportWindows(context);
     installHelpWindows(context);
+    installRadioWindows(context);
 }

@@ -109,6 +109,13 @@ QsoEntry::Answer QsoEntry::enter(Field field, const Values &values)
         const FirstNameList::Lookup found = m_firstNames->Cherche_Prenom(values[Ind]);
         if (found.found)
             a.fill.insert(Prenom, found.firstName);
+        if (m_startValues && state() == State::Saisie) {
+            const QHash<Field, QString> start = m_startValues();
+            for (auto it = start.cbegin(); it != start.cend(); ++it) {
+                if (!a.fill.contains(it.key()))
+                    a.fill.insert(it.key(), it.value());
+            }
+        }
     }
     if (field == Date || field == Mode)
         emit newRegionDone();

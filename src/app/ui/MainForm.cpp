@@ -260,6 +260,7 @@ MainItems MainForm::items() const
     MainItems items;
     items.Mnu_ADIF = Mnu_ADIF;
     items.Mnu_New_Indicatif = Mnu_New_Indicatif;
+    items.Mnu_Poste_Radio = Mnu_Poste_Radio;
     items.Mnu_C_Contacte = Mnu_C_Contacte;
     items.Mnu_Carte_HB = Mnu_Carte_HB;
     items.Mnu_Region_Contact = Mnu_Region_Contact;
@@ -292,6 +293,7 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_ADIF = item(Mnu_Fichier, "Mnu_ADIF");
     Mnu_Station = menu("Mnu_Station");
     Mnu_New_Indicatif = item(Mnu_Station, "Mnu_New_Indicatif");
+    Mnu_Poste_Radio = item(Mnu_Station, "Mnu_Poste_Radio");
     Mnu_Affichage = menu("Mnu_Affichage");
     Mnu_C_Contacte = item(Mnu_Affichage, "Mnu_C_Contacte");
     Mnu_Carte = menu("Mnu_Carte");
@@ -314,6 +316,8 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_Reglement->setText(QStringLiteral("R&eglement"));
     Mnu_Abbayes_Contactees->setText(QStringLiteral("&Liste des Abbayes contactées"));
     Mnu_Scores_ZEL->setText(QStringLiteral("&Scores ZEL"));
+    // Band and mode read from the transceiver (off until the operator sets it up).
+    Mnu_Poste_Radio->setText(QStringLiteral("&Poste radio (CAT)"));
 }
 
 // Captions carry a mnemonic (Alt + the underlined letter); the text shown is unchanged.

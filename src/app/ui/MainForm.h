@@ -46,7 +46,7 @@ public:
     QTimer *Timer1;
     QMenu *Mnu_Fichier, *Mnu_Station, *Mnu_Affichage, *Mnu_Carte, *Mnu_Statistiques, *Mnu_Diplome_ZEL,
         *Mnu_Aide;
-    QAction *Mnu_Quitter, *Mnu_ADIF, *Mnu_New_Indicatif, *Mnu_C_Contacte, *Mnu_Carte_HB,
+    QAction *Mnu_Quitter, *Mnu_ADIF, *Mnu_New_Indicatif, *Mnu_Poste_Radio, *Mnu_C_Contacte, *Mnu_Carte_HB,
         *Mnu_Region_Contact, *Mnu_Reglement, *Mnu_Abbayes_Contactees, *Mnu_Scores_ZEL, *Mnu_Historique,
         *Mnu_Mode_Emploi, *Mnu_Apropos;
 

@@ -234,6 +234,8 @@ void MainWindow::apply(const QsoEntry::Answer &answer, QWidget *from)
     for (auto it = answer.fill.cbegin(); it != answer.fill.cend(); ++it) {
         if (auto *edit = qobject_cast<QLineEdit *>(widgetOf(it.key())))
             edit->setText(it.value());
+        else if (auto *combo = qobject_cast<QComboBox *>(widgetOf(it.key())))
+            setComboText(combo, it.value());
         if (it.key() == QsoEntry::Prenom)
             widgetOf(it.key())->setEnabled(true);
     }
