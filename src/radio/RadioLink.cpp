@@ -69,7 +69,8 @@ QString RadioLink::errorText(int code)
     case RIG_BUSBUSY: french = QStringLiteral("erreur sur la liaison"); break;
     default: french = QStringLiteral("erreur %1").arg(e); break;
     }
-    const QString hamlib = QString::fromUtf8(rigerror(-e)).trimmed();
+    // rigerror() of Hamlib 4.5 puts its whole debug trace in front of the message.
+    const QString hamlib = QString::fromUtf8(rigerror2(-e)).trimmed();
     return hamlib.isEmpty() ? french : french + QStringLiteral(" (Hamlib : ") + hamlib + QLatin1Char(')');
 }
 
