@@ -52,6 +52,7 @@ private:
         caption->setBuddy(m_value);
         row->addWidget(caption);
         row->addWidget(m_value);
+        row->addStretch(1);
         m_window->statusBar()->addWidget(m_box, 1);
     }
 
