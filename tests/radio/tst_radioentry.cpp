@@ -61,6 +61,10 @@ void RadioEntryTest::plainEntryTakesBandAndMode()
     QTRY_COMPARE(statusText(h), QStringLiteral("7,020 MHz CW"));
     // The label is read for its value and named by its caption.
     QCOMPARE(status(h)->accessibleName(), QString());
+    bool named = false;
+    for (QLabel *l : h.window->findChildren<QLabel *>())
+        named = named || (l->text() == QLatin1String("Poste radio :") && l->buddy() == status(h));
+    QVERIFY(named);
 
     // Waiting fields show what the station last used until the callsign is accepted.
     QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("14 Mhz"));
