@@ -85,8 +85,7 @@ struct Logbook
         RadioConfig c;
         c.enabled = radio;
         c.link = RadioConfig::Link::Serial;
-        c.model = 1; // Hamlib's dummy radio, in this process
-        c.serialPort = QStringLiteral("/dev/null");
+        c.model = 1; // Hamlib's dummy radio, in this process, on no port
         c.save(*settings);
 
         session = std::make_unique<LogSession>(*settings, dir.path());

@@ -55,7 +55,9 @@ RadioConfig RadioConfig::load(const Settings &settings)
         || !number(value(KeySpeed, QString::number(c.speed)), 50, 10000000, &c.speed)
         || !number(value(KeyPort, QString::number(c.port)), 1, 65535, &c.port))
         return off;
-    if (c.link == Link::Serial ? c.serialPort.isEmpty() : c.host.isEmpty())
+    // An empty serial port is left to Hamlib, which says so at opening (its dummy
+    // radio needs none).
+    if (c.link == Link::Network && c.host.isEmpty())
         return off;
     return c;
 }

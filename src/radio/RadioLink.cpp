@@ -37,7 +37,7 @@ int collectModel(const struct rig_caps *caps, rig_ptr_t data)
 {
     auto *out = static_cast<QList<RadioLink::Model> *>(data);
     out->append({int(caps->rig_model), QString::fromUtf8(caps->mfg_name).trimmed(),
-                 QString::fromUtf8(caps->model_name).trimmed()});
+                 QString::fromUtf8(caps->model_name).trimmed(), caps->port_type != RIG_PORT_NONE});
     return 1; // go on
 }
 

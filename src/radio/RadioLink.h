@@ -17,6 +17,7 @@ public:
         int number = 0;
         QString maker;
         QString name;
+        bool needsPort = true; // false: a radio of Hamlib's own (the dummy) needs no port
     };
 
     RadioLink() = default;

@@ -15,12 +15,13 @@ RadioPoller::RadioPoller(QObject *parent)
     m_worker->moveToThread(m_thread);
     connect(m_worker, &RadioWorker::reading, this, &RadioPoller::onReading);
     connect(m_worker, &RadioWorker::probed, this, &RadioPoller::probed);
+    // The last thing the radio's thread does: close the radio and stop its timer there.
+    connect(m_thread, &QThread::finished, m_worker, &RadioWorker::stop, Qt::DirectConnection);
     m_thread->start();
 }
 
 RadioPoller::~RadioPoller()
 {
-    QMetaObject::invokeMethod(m_worker, &RadioWorker::stop);
     m_thread->quit();
     // A radio still opening (a switched-off one can take tens of seconds) must not
     // hold the program's exit: the thread is then left to end with the process.

@@ -63,7 +63,7 @@ void RadioEntryTest::plainEntryTakesBandAndMode()
     QCOMPARE(status(h)->accessibleName(), QString());
     bool named = false;
     for (QLabel *l : h.window->findChildren<QLabel *>())
-        named = named || (l->text() == QLatin1String("Poste radio :") && l->buddy() == status(h));
+        named = named || (l->text() == QLatin1String("CAT :") && l->buddy() == status(h));
     QVERIFY(named);
 
     // Waiting fields show what the station last used until the callsign is accepted.
@@ -74,10 +74,13 @@ void RadioEntryTest::plainEntryTakesBandAndMode()
     QCOMPARE(h.combo("Mode_A")->currentText(), QStringLiteral("CW"));
     QCOMPARE(h.combo("Bande_A")->currentIndex(), 2);
 
-    // The operator still has the last word: the fields are committed as they stand.
+    // The operator still has the last word, even going back to the callsign: the
+    // fields are committed as they stand.
+    h.combo("Bande_A")->setCurrentIndex(3);
+    h.enter(h.edit("Ind_A"));
+    QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("10 Mhz"));
     QVERIFY(h.walkTo(h.combo("Bande_A")));
     QCOMPARE(h.stored(Settings::stationSection(QStringLiteral("TEST1")), Settings::KeyMode), QStringLiteral("1"));
-    h.combo("Bande_A")->setCurrentIndex(3);
     QVERIFY(h.walkTo(h.button("Valide_A")));
     QTest::keyClick(h.button("Valide_A"), Qt::Key_Return);
     Qso q = qso("F1ABC", "AZ0001", "14/03/07", "09:05");

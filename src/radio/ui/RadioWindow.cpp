@@ -25,6 +25,7 @@
 namespace {
 
 constexpr int ModelRole = Qt::UserRole + 1;
+constexpr int NeedsPortRole = Qt::UserRole + 2;
 
 // A caption that names its field for a screen reader and gives it Alt + letter.
 QLabel *caption(const QString &text, QWidget *field, const QString &name)
@@ -58,6 +59,7 @@ RadioWindow::RadioWindow(Settings &settings, Messages &messages, RadioPoller &po
     for (const RadioLink::Model &m : RadioLink::models()) {
         auto *item = new QStandardItem(QStringLiteral("%1 %2 (%3)").arg(m.maker, m.name).arg(m.number));
         item->setData(m.number, ModelRole);
+        item->setData(m.needsPort, NeedsPortRole);
         item->setEditable(false);
         m_modelList->appendRow(item);
     }
@@ -256,10 +258,17 @@ RadioConfig RadioWindow::formConfig() const
     return c;
 }
 
+bool RadioWindow::portMissing(const RadioConfig &c) const
+{
+    const QModelIndex model = m_models->currentIndex();
+    const bool needsPort = !model.isValid() || model.data(NeedsPortRole).toBool();
+    return c.link == RadioConfig::Link::Serial && c.serialPort.isEmpty() && needsPort;
+}
+
 void RadioWindow::onTest()
 {
     const RadioConfig c = formConfig();
-    if (c.link == RadioConfig::Link::Serial && c.serialPort.isEmpty()) {
+    if (portMissing(c)) {
         m_result->setText(RadioReading::Unreachable + QStringLiteral(" : aucun port série choisi"));
         return;
     }
@@ -281,7 +290,7 @@ void RadioWindow::onProbed(const RadioReading &reading)
 void RadioWindow::onValidate()
 {
     const RadioConfig c = formConfig();
-    if (c.enabled && c.link == RadioConfig::Link::Serial && c.serialPort.isEmpty()) {
+    if (c.enabled && portMissing(c)) {
         m_messages.notice(QStringLiteral("Choisissez le port série du poste radio."));
         m_port->setFocus();
         return;

@@ -36,6 +36,8 @@ protected:
 
 private:
     RadioConfig formConfig() const;
+    // A serial radio chosen without the port it needs.
+    bool portMissing(const RadioConfig &c) const;
     void showConfig(const RadioConfig &config);
     void selectModel(int number);
     void updateLink();

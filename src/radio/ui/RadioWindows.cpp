@@ -16,8 +16,9 @@
 
 namespace {
 
-// "Poste radio : 14,205 MHz USB" at the foot of the main window while the radio is
-// in use. The value label is named by its caption and read for its text.
+// "CAT : 14,205 MHz USB" or "CAT : Poste radio non joignable" at the foot of the
+// main window while the radio is in use. The value label is named by its caption
+// and read for its text.
 class RadioStatus : public QObject
 {
 public:
@@ -46,7 +47,7 @@ private:
         m_box = new QWidget;
         auto *row = new QHBoxLayout(m_box);
         row->setContentsMargins(0, 0, 0, 0);
-        auto *caption = new QLabel(QStringLiteral("Poste radio :"));
+        auto *caption = new QLabel(QStringLiteral("CAT :"));
         m_value = new QLabel;
         m_value->setObjectName(QStringLiteral("Etat_Poste_Radio"));
         caption->setBuddy(m_value);
