@@ -68,6 +68,6 @@ QString RadioPoller::statusText() const
     if (!m_config.enabled)
         return {};
     if (!m_answered)
-        return QStringLiteral("Poste radio : connexion…");
+        return QStringLiteral("connexion au poste radio…");
     return m_latest.statusText();
 }
