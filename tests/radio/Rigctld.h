@@ -8,6 +8,8 @@
 #include <QtTest>
 
 #include <arpa/inet.h>
+#include <csignal>
+#include <sys/prctl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -56,7 +58,11 @@ public:
         m_process.setProgram(QStringLiteral("rigctld"));
         m_process.setArguments({QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-T"),
                                 QStringLiteral("127.0.0.1"), QStringLiteral("-t"), QString::number(m_port)});
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // rigctld keeps none of the test's output open and ends with it, even when the
+        // test dies: ctest would otherwise wait on it.
+        m_process.setStandardOutputFile(QProcess::nullDevice());
+        m_process.setStandardErrorFile(QProcess::nullDevice());
+        m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_process.start();
         if (!m_process.waitForStarted(5000)) {
             qWarning() << "rigctld does not start (libhamlib-utils installed?)" << m_process.errorString();

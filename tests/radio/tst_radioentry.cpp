@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QListView>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -208,7 +209,7 @@ void RadioEntryTest::windowByKeyboard()
     auto *item = h.get<QAction>("Mnu_Poste_Radio");
     QCOMPARE(item->text(), QStringLiteral("&Poste radio (CAT)"));
     item->trigger();
-    QWidget *w = nullptr;
+    QPointer<QWidget> w;
     for (QWidget *top : QApplication::topLevelWidgets()) {
         if (top->objectName() == QLatin1String("Poste_Radio") && top->isVisible())
             w = top;
@@ -246,7 +247,7 @@ void RadioEntryTest::windowByKeyboard()
     QVERIFY(!h.window->findChild<QStatusBar *>());
 
     QTest::keyClick(w, Qt::Key_V, Qt::AltModifier); // Valider
-    QTRY_VERIFY(!w->isVisible() || w->isHidden());
+    QTRY_VERIFY(!w || !w->isVisible()); // closed, and gone once the event loop ran
     QCOMPARE(h.stored(RadioConfig::Section, RadioConfig::KeyEnabled), QStringLiteral("Oui"));
     QCOMPARE(h.stored(RadioConfig::Section, RadioConfig::KeyPort), QString::number(rigctld.port()));
     QTRY_COMPARE(statusText(h), QStringLiteral("14,205 MHz USB"));
