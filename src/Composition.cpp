@@ -6,6 +6,7 @@
 #include "help/ui/HelpWindows.h"
 #include "import/ui/ImportWindows.h"
 #include "qsl/ui/QslWindows.h"
+#include "radio/ui/RadioWindows.h"
 #include "regions/ui/RegionWindows.h"
 #include "reports/ui/ReportWindows.h"
 #include "search/ui/SearchWindows.h"
@@ -21,4 +22,5 @@ void installWindows(MainWindow &window, const AppContext &context)
     installImportWindows(context);
     installExportWindows(context);
     installHelpWindows(context);
+    installRadioWindows(context);
 }

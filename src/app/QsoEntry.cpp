@@ -117,6 +117,14 @@ QsoEntry::Answer QsoEntry::enter(Field field, const Values &typed)
         const FirstNameList::Lookup found = m_firstNames->Cherche_Prenom(values[Ind]);
         if (found.found)
             a.fill.insert(Prenom, found.firstName);
+        if (m_startValues && state() == State::Saisie && !m_startTaken) {
+            m_startTaken = true;
+            const QHash<Field, QString> start = m_startValues();
+            for (auto it = start.cbegin(); it != start.cend(); ++it) {
+                if (!a.fill.contains(it.key()))
+                    a.fill.insert(it.key(), it.value());
+            }
+        }
     }
     if (field == Date || field == Mode)
         emit newRegionDone();
@@ -387,6 +395,7 @@ QsoEntry::Answer QsoEntry::commit(Values values, Field *failing)
 
 void QsoEntry::endCommit()
 {
+    m_startTaken = false;
     m_modification = false;
     m_insertion = false;
     m_editing = false;
@@ -411,6 +420,7 @@ QsoEntry::Removal QsoEntry::removeSelected()
 
 void QsoEntry::reset()
 {
+    m_startTaken = false;
     m_editing = false;
     m_modification = false;
     m_insertion = false;

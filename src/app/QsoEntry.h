@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class Clock;
@@ -100,6 +101,13 @@ public:
     // Back to the idle entry: nothing selected, nothing edited.
     void reset();
 
+    // Values a new QSO typed as it happens takes when its callsign is first accepted
+    // (the band and mode a transceiver is on, for one). Never used while inserting or
+    // editing: those QSOs are old ones. Fields left out keep what they hold, and so
+    // does a field the operator changed before going back to the callsign.
+    using StartValues = std::function<QHash<Field, QString>()>;
+    void setStartValues(StartValues values) { m_startValues = std::move(values); }
+
     // Says again that the reference opens a new region, once the cursor has moved on.
     void announceNewRegion(const QString &reference) { emit newRegion(reference); }
 
@@ -128,6 +136,8 @@ private:
     Messages &m_messages;
     Clock &m_clock;
     std::unique_ptr<FirstNameList> m_firstNames;
+    StartValues m_startValues;
+    bool m_startTaken = false; // this QSO has had its start values
 
     int m_selectedRow = -1;
     QString m_selectedListLine;

@@ -261,6 +261,7 @@ MainItems MainForm::items() const
     items.Mnu_Import_ADIF = Mnu_Import_ADIF;
     items.Mnu_ADIF = Mnu_ADIF;
     items.Mnu_New_Indicatif = Mnu_New_Indicatif;
+    items.Mnu_Poste_Radio = Mnu_Poste_Radio;
     items.Mnu_C_Contacte = Mnu_C_Contacte;
     items.Mnu_Carte_HB = Mnu_Carte_HB;
     items.Mnu_Region_Contact = Mnu_Region_Contact;
@@ -296,6 +297,7 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_Dossier = item(Mnu_Fichier, "Mnu_Dossier");
     Mnu_Station = menu("Mnu_Station");
     Mnu_New_Indicatif = item(Mnu_Station, "Mnu_New_Indicatif");
+    Mnu_Poste_Radio = item(Mnu_Station, "Mnu_Poste_Radio");
     Mnu_Affichage = menu("Mnu_Affichage");
     Mnu_C_Contacte = item(Mnu_Affichage, "Mnu_C_Contacte");
     Mnu_Carte = menu("Mnu_Carte");
@@ -321,6 +323,8 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_Abbayes_Contactees->setText(QStringLiteral("&Liste des Abbayes contactées"));
     Mnu_Scores_ZEL->setText(QStringLiteral("&Scores ZEL"));
     Mnu_QSL_A_Recevoir->setText(QStringLiteral("&QSL à recevoir"));
+    // Band and mode read from the transceiver (off until the operator sets it up).
+    Mnu_Poste_Radio->setText(QStringLiteral("&Poste radio (CAT)"));
 }
 
 // Captions carry a mnemonic (Alt + the underlined letter); the text shown is unchanged.

@@ -46,9 +46,9 @@ public:
     QTimer *Timer1;
     QMenu *Mnu_Fichier, *Mnu_Station, *Mnu_Affichage, *Mnu_Carte, *Mnu_Statistiques, *Mnu_Diplome_ZEL,
         *Mnu_Aide;
-    QAction *Mnu_Quitter, *Mnu_Import_ADIF, *Mnu_ADIF, *Mnu_Dossier, *Mnu_New_Indicatif, *Mnu_C_Contacte,
-        *Mnu_Carte_HB, *Mnu_Region_Contact, *Mnu_Reglement, *Mnu_Abbayes_Contactees, *Mnu_Scores_ZEL,
-        *Mnu_QSL_A_Recevoir, *Mnu_Historique,
+    QAction *Mnu_Quitter, *Mnu_Import_ADIF, *Mnu_ADIF, *Mnu_Dossier, *Mnu_New_Indicatif, *Mnu_Poste_Radio,
+        *Mnu_C_Contacte, *Mnu_Carte_HB, *Mnu_Region_Contact, *Mnu_Reglement, *Mnu_Abbayes_Contactees,
+        *Mnu_Scores_ZEL, *Mnu_QSL_A_Recevoir, *Mnu_Historique,
         *Mnu_Mode_Emploi, *Mnu_Apropos;
 
 private:

@@ -15,6 +15,7 @@ struct MainItems
     QAction *Mnu_ADIF = nullptr;
     // Station
     QAction *Mnu_New_Indicatif = nullptr;
+    QAction *Mnu_Poste_Radio = nullptr;
     // Afficher
     QAction *Mnu_C_Contacte = nullptr;
     // Carte

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+
+// One answer of the radio: its frequency and mode, or why it did not answer.
+struct RadioReading
+{
+    bool ok = false;
+    double hertz = 0;
+    QString mode;  // as Hamlib names it: "USB", "CWR", "PKTUSB"...
+    QString error; // in French, when !ok
+
+    static RadioReading failure(const QString &why)
+    {
+        RadioReading r;
+        r.error = why;
+        return r;
+    }
+
+    // What the band and mode fields take from it (empty: the field stays as it is).
+    QString band() const;
+    QString entryMode() const;
+
+    // "14,205 MHz USB", with what the entry leaves alone when the frequency is
+    // outside the log's bands or the mode is none of its three.
+    QString statusText() const;
+    // The answer to "Tester": the same, or "Poste radio non joignable : <why>".
+    QString testText() const;
+
+    bool operator==(const RadioReading &o) const
+    {
+        return ok == o.ok && hertz == o.hertz && mode == o.mode && error == o.error;
+    }
+    bool operator!=(const RadioReading &o) const { return !(*this == o); }
+
+    static inline const QString Unreachable = QStringLiteral("Poste radio non joignable");
+};
+
+Q_DECLARE_METATYPE(RadioReading)

@@ -1,0 +1,103 @@
+#include "radio/ui/RadioWindows.h"
+
+#include "app/QsoEntry.h"
+#include "app/ui/AppContext.h"
+#include "logstore/Settings.h"
+#include "radio/RadioConfig.h"
+#include "radio/RadioPoller.h"
+#include "radio/ui/RadioWindow.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStatusBar>
+
+namespace {
+
+// "CAT : 14,205 MHz USB" or "CAT : Poste radio non joignable" at the foot of the
+// main window while the radio is in use. The value label is named by its caption
+// and read for its text.
+class RadioStatus : public QObject
+{
+public:
+    RadioStatus(QMainWindow *window, RadioPoller &poller) : QObject(&poller), m_window(window), m_poller(poller)
+    {
+        connect(&poller, &RadioPoller::changed, this, [this] { refresh(); });
+        refresh();
+    }
+
+private:
+    void refresh()
+    {
+        const bool on = m_poller.enabled();
+        // With the radio off the main window stays as it always was: no status bar.
+        if (!on && !m_box)
+            return;
+        if (!m_box)
+            build();
+        m_value->setText(m_poller.statusText());
+        m_box->setVisible(on);
+        m_window->statusBar()->setVisible(on);
+    }
+
+    void build()
+    {
+        m_box = new QWidget;
+        auto *row = new QHBoxLayout(m_box);
+        row->setContentsMargins(0, 0, 0, 0);
+        auto *caption = new QLabel(QStringLiteral("CAT :"));
+        m_value = new QLabel;
+        m_value->setObjectName(QStringLiteral("Etat_Poste_Radio"));
+        caption->setBuddy(m_value);
+        row->addWidget(caption);
+        row->addWidget(m_value);
+        row->addStretch(1);
+        m_window->statusBar()->addWidget(m_box, 1);
+    }
+
+    QMainWindow *m_window;
+    RadioPoller &m_poller;
+    QPointer<QWidget> m_box;
+    QLabel *m_value = nullptr;
+};
+
+} // namespace
+
+void installRadioWindows(const AppContext &context)
+{
+    auto *window = qobject_cast<QMainWindow *>(context.mainWindow);
+    if (!window)
+        return;
+    auto *poller = new RadioPoller(window);
+    poller->setObjectName(QStringLiteral("Poste_Radio_Lecture"));
+    poller->setConfig(RadioConfig::load(context.settings));
+    new RadioStatus(window, *poller);
+
+    // A QSO typed as it happens starts on the radio's band and mode; one the radio
+    // cannot say (off, unreachable, outside the log's bands) keeps what the field holds.
+    context.entry.setStartValues([poller] {
+        QHash<QsoEntry::Field, QString> values;
+        if (!poller->enabled())
+            return values;
+        const RadioReading r = poller->latest();
+        if (!r.band().isEmpty())
+            values.insert(QsoEntry::Bande, r.band());
+        if (!r.entryMode().isEmpty())
+            values.insert(QsoEntry::Mode, r.entryMode());
+        return values;
+    });
+
+    QAction *item = context.items.Mnu_Poste_Radio;
+    if (!item)
+        return;
+    Settings *settings = &context.settings;
+    Messages *messages = &context.messages;
+    QObject::connect(item, &QAction::triggered, window,
+                     [=, radioWindow = QPointer<RadioWindow>()]() mutable {
+                         if (!radioWindow)
+                             radioWindow = new RadioWindow(*settings, *messages, *poller, window);
+                         radioWindow->open();
+                     });
+}
