@@ -77,6 +77,7 @@ void WindowKeysTest::everyWindow_data()
         {"Mnu_Carte_HB", "Carte_Acti_ZEL"},      {"Mnu_Reglement", "Reglement"},
         {"Mnu_Mode_Emploi", "Mode_Emploi"},      {"Recherche", "Recherche_Indicatif"},
         {"Mnu_New_Indicatif", "Station"},        {"QSL", "Multi_QSL"},
+        {"Mnu_QSL_A_Recevoir", "QSL_A_Recevoir"}, {"Mnu_Poste_Radio", "Poste_Radio"},
     };
     for (const auto &w : windows)
         QTest::newRow(w[1]) << QString::fromLatin1(w[0]) << QString::fromLatin1(w[1]);
