@@ -5,6 +5,7 @@
 #include "app/QsoRowsModel.h"
 #include "app/ui/Centre.h"
 #include "app/ui/KeyboardUse.h"
+#include "app/ui/QsoTableView.h"
 #include "app/ui/WindowKeys.h"
 #include "app/ui/SharedPrinter.h"
 #include "logstore/LogSession.h"
@@ -13,6 +14,7 @@
 #include "reports/ui/PrintListing.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -58,23 +60,7 @@ PendingQslWindow::PendingQslWindow(const AppContext &context, QWidget *parent)
     m_list->setAccessibleName(QStringLiteral("QSO dont la QSL est à recevoir"));
     m_list->setAccessibleDescription(QStringLiteral(
         "Espace coche la ligne, Entrée ou un double clic montre le QSO dans la fenêtre principale"));
-    m_list->setModel(m_model);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setWordWrap(false);
-    m_list->verticalHeader()->setVisible(false);
-    const QFontMetrics fm(m_list->font());
-    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
-    const int w = fm.horizontalAdvance(QLatin1Char('M'));
-    const int widths[] = {10, 0, 10, 7, 5, 7, 4}; // the abbey name takes the room left
-    for (int c = 0; c < int(std::size(widths)); ++c) {
-        if (widths[c])
-            m_list->setColumnWidth(c, w * widths[c] + 16);
-    }
-    m_list->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setUpQsoTable(m_list, m_model, {10, 0, 10, 7, 5, 7, 4});
     m_list->installEventFilter(this);
 
     m_mark = new QPushButton(QStringLiteral("&Marquer QSL reçue"));
@@ -117,6 +103,7 @@ PendingQslWindow::PendingQslWindow(const AppContext &context, QWidget *parent)
     // The list follows the log: QSOs committed, edited, deleted, confirmed, another station.
     connect(&m_context.session, &LogSession::logChanged, this, &PendingQslWindow::refresh);
 
+    const int w = QFontMetrics(m_list->font()).horizontalAdvance(QLatin1Char('M'));
     resize(qMin(w * 118 + 40, 1000), 600);
     refresh();
 }
@@ -191,12 +178,8 @@ void PendingQslWindow::save()
 void PendingQslWindow::print()
 {
     const LogSession &session = m_context.session;
-    if (!session.loadError().isEmpty()) {
-        m_context.messages.notice(
-            QStringLiteral("Le journal %1 ne peut pas être lu, la liste n'est pas imprimée :\r\n%2")
-                .arg(session.logFileName(), session.loadError()));
+    if (!logReadableForPrinting(session, m_context.messages))
         return;
-    }
     printListing(this, m_context.printer.get(), m_context.messages, [this, &session] {
         return PendingQsl::printedLines(session, m_model->rows(), m_context.clock.localNow().date());
     });

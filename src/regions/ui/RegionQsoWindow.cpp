@@ -3,12 +3,14 @@
 #include "app/QsoRowsModel.h"
 #include "app/ui/Centre.h"
 #include "app/ui/KeyboardUse.h"
+#include "app/ui/QsoTableView.h"
 #include "app/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoLabels.h"
 #include "refdata/RegionTable.h"
 #include "regions/RegionTally.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -40,23 +42,7 @@ RegionQsoWindow::RegionQsoWindow(LogSession &session, QWidget *mainWindow, QWidg
     m_list->setObjectName(QStringLiteral("Liste_QSO_Region"));
     m_list->setAccessibleDescription(
         QStringLiteral("Entrée ou un double clic montre le QSO dans la fenêtre principale"));
-    m_list->setModel(m_model);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setWordWrap(false);
-    m_list->verticalHeader()->setVisible(false);
-    const QFontMetrics fm(m_list->font());
-    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
-    const int w = fm.horizontalAdvance(QLatin1Char('M'));
-    const int widths[] = {6, 10, 7, 0, 7, 5, 7, 4, 3};
-    for (int c = 0; c < int(std::size(widths)); ++c) {
-        if (widths[c])
-            m_list->setColumnWidth(c, w * widths[c] + 16);
-    }
-    m_list->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
-    m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setUpQsoTable(m_list, m_model, {6, 10, 7, 0, 7, 5, 7, 4, 3});
 
     m_close = new QPushButton(QStringLiteral("&Fermer"));
     m_close->setObjectName(QStringLiteral("Fermer"));
@@ -79,6 +65,7 @@ RegionQsoWindow::RegionQsoWindow(LogSession &session, QWidget *mainWindow, QWidg
     WindowKeys::install(this);
     connect(&m_session, &LogSession::logChanged, this, &RegionQsoWindow::refresh);
 
+    const int w = QFontMetrics(m_list->font()).horizontalAdvance(QLatin1Char('M'));
     resize(qMin(w * 100 + 40, 960), 520);
 }
 

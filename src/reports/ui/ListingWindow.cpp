@@ -202,12 +202,8 @@ void ListingWindow::save()
 void ListingWindow::print()
 {
     const LogSession &session = m_context.session;
-    if (!session.loadError().isEmpty()) {
-        m_context.messages.notice(
-            QStringLiteral("Le journal %1 ne peut pas être lu, la liste n'est pas imprimée :\r\n%2")
-                .arg(session.logFileName(), session.loadError()));
+    if (!logReadableForPrinting(session, m_context.messages))
         return;
-    }
     const ReportListing::Kind k = kind();
     ListingPrinter::Options options;
     options.repeatFirst = ReportText::PrintedHeaderFirst;

@@ -1,6 +1,7 @@
 #include "reports/ui/PrintListing.h"
 
 #include "app/Messages.h"
+#include "logstore/LogSession.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -65,4 +66,13 @@ bool printListing(QWidget *parent, QPrinter &printer, Messages &messages,
         return false;
     }
     return !r.cancelled;
+}
+
+bool logReadableForPrinting(const LogSession &session, Messages &messages)
+{
+    if (session.loadError().isEmpty())
+        return true;
+    messages.notice(QStringLiteral("Le journal %1 ne peut pas être lu, la liste n'est pas imprimée :\r\n%2")
+                        .arg(session.logFileName(), session.loadError()));
+    return false;
 }

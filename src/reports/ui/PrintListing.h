@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class LogSession;
 class Messages;
 class QPrinter;
 class QWidget;
@@ -18,3 +19,7 @@ class QWidget;
 // options: the header repeated on every page (its progress is set here).
 bool printListing(QWidget *parent, QPrinter &printer, Messages &messages,
                   const std::function<QStringList()> &lines, ListingPrinter::Options options = {});
+
+// A listing of a log that cannot be read is not printed: the operator is told why.
+// True when the log was read and the listing may be printed.
+bool logReadableForPrinting(const LogSession &session, Messages &messages);
