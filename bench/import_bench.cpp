@@ -145,8 +145,8 @@ struct WriteStation {
     }
     bool reset()
     {
-        const bool ok = AtomicFile::write(dir.filePath(QStringLiteral("F6ABC_ZEL.log")), {}).ok
-            && AtomicFile::write(dir.filePath(QStringLiteral("Liste_Prenom.txt")), {}).ok;
+        const bool ok = AtomicFile::write(dir.filePath(QStringLiteral("F6ABC_ZEL.log")), QByteArray()).ok
+            && AtomicFile::write(dir.filePath(QStringLiteral("Liste_Prenom.txt")), QByteArray()).ok;
         session->openStation();
         return ok;
     }
