@@ -28,12 +28,27 @@ QString statusText(const MainHarness &h)
     return l && l->isVisible() ? l->text() : QString();
 }
 
+// What the entry's band and mode fields hold, as "14 Mhz / SSB".
+QString bandAndMode(const MainHarness &h)
+{
+    return h.combo("Bande_A")->currentText() + QStringLiteral(" / ") + h.combo("Mode_A")->currentText();
+}
+
 void useRigctld(MainHarness &h, int port)
 {
     RadioConfig c;
     c.enabled = true;
     c.port = port;
     c.save(*h.settings);
+}
+
+// The main window started on a log, the radio in use through rigctld on port.
+bool startWithRadio(MainHarness &h, int port, const QList<QByteArray> &log)
+{
+    if (!h.prepare(log))
+        return false;
+    useRigctld(h, port);
+    return h.start();
 }
 
 } // namespace
@@ -56,9 +71,7 @@ void RadioEntryTest::plainEntryTakesBandAndMode()
     QVERIFY(rigctld.start());
     QVERIFY(rigctld.tune(7020000, QStringLiteral("CW")));
     MainHarness h;
-    QVERIFY(h.prepare({}));
-    useRigctld(h, rigctld.port());
-    QVERIFY(h.start());
+    QVERIFY(startWithRadio(h, rigctld.port(), {}));
     QTRY_COMPARE(statusText(h), QStringLiteral("7,020 MHz CW"));
     // The label is read for its value and named by its caption.
     QCOMPARE(status(h)->accessibleName(), QString());
@@ -71,8 +84,7 @@ void RadioEntryTest::plainEntryTakesBandAndMode()
     QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("14 Mhz"));
     h.type(h.edit("Ind_A"), QStringLiteral("f1abc"));
     h.enter(h.edit("Ind_A"));
-    QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("7.0 Mhz"));
-    QCOMPARE(h.combo("Mode_A")->currentText(), QStringLiteral("CW"));
+    QCOMPARE(bandAndMode(h), QStringLiteral("7.0 Mhz / CW"));
     QCOMPARE(h.combo("Bande_A")->currentIndex(), 2);
 
     // The operator still has the last word, even going back to the callsign: the
@@ -97,8 +109,7 @@ void RadioEntryTest::plainEntryTakesBandAndMode()
     QTRY_COMPARE(statusText(h), QStringLiteral("145,500 MHz FM"));
     h.type(h.edit("Ind_A"), QStringLiteral("ik0aaa"));
     h.enter(h.edit("Ind_A"));
-    QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("144 Mhz"));
-    QCOMPARE(h.combo("Mode_A")->currentText(), QStringLiteral("FM"));
+    QCOMPARE(bandAndMode(h), QStringLiteral("144 Mhz / FM"));
 }
 
 void RadioEntryTest::outsideTheLogsBands()
@@ -107,16 +118,13 @@ void RadioEntryTest::outsideTheLogsBands()
     QVERIFY(rigctld.start());
     QVERIFY(rigctld.tune(5300000, QStringLiteral("PKTUSB")));
     MainHarness h;
-    QVERIFY(h.prepare({}));
-    useRigctld(h, rigctld.port());
-    QVERIFY(h.start());
+    QVERIFY(startWithRadio(h, rigctld.port(), {}));
     QTRY_VERIFY(statusText(h).startsWith(QStringLiteral("5,300 MHz PKTUSB (")));
     QVERIFY(statusText(h).contains(QStringLiteral("hors des bandes")));
     QVERIFY(statusText(h).contains(QStringLiteral("mode non repris")));
     h.type(h.edit("Ind_A"), QStringLiteral("f1abc"));
     h.enter(h.edit("Ind_A"));
-    QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("14 Mhz"));
-    QCOMPARE(h.combo("Mode_A")->currentText(), QStringLiteral("SSB"));
+    QCOMPARE(bandAndMode(h), QStringLiteral("14 Mhz / SSB"));
 }
 
 void RadioEntryTest::oldQsosKeepTheirs()
@@ -125,9 +133,7 @@ void RadioEntryTest::oldQsosKeepTheirs()
     QVERIFY(rigctld.start());
     QVERIFY(rigctld.tune(7020000, QStringLiteral("CW")));
     MainHarness h;
-    QVERIFY(h.prepare({qso("IK0AAA", "MR0005", "01/03/07", "10:00").line()}));
-    useRigctld(h, rigctld.port());
-    QVERIFY(h.start());
+    QVERIFY(startWithRadio(h, rigctld.port(), {qso("IK0AAA", "MR0005", "01/03/07", "10:00").line()}));
     QTRY_COMPARE(statusText(h), QStringLiteral("7,020 MHz CW"));
 
     // Inserted: the QSO was made earlier, on whatever band it was.
@@ -135,16 +141,14 @@ void RadioEntryTest::oldQsosKeepTheirs()
     QCOMPARE(h.modeShown(), QStringLiteral("Insertion QSO"));
     h.retype(h.edit("Ind_A"), QStringLiteral("f1abc"));
     h.enter(h.edit("Ind_A"));
-    QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("14 Mhz"));
-    QCOMPARE(h.combo("Mode_A")->currentText(), QStringLiteral("SSB"));
+    QCOMPARE(bandAndMode(h), QStringLiteral("14 Mhz / SSB"));
 
     // Edited: Enter on its callsign keeps its band and mode.
     QTest::mouseClick(h.button("Efface_A"), Qt::LeftButton);
     h.doubleClickRow(0);
     QCOMPARE(h.modeShown(), QStringLiteral("Modification QSO"));
     h.enter(h.edit("Ind_A"));
-    QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("14 Mhz"));
-    QCOMPARE(h.combo("Mode_A")->currentText(), QStringLiteral("SSB"));
+    QCOMPARE(bandAndMode(h), QStringLiteral("14 Mhz / SSB"));
 }
 
 void RadioEntryTest::radioGoneEntryGoesOn()
@@ -153,9 +157,7 @@ void RadioEntryTest::radioGoneEntryGoesOn()
     QVERIFY(rigctld.start());
     QVERIFY(rigctld.tune(7020000, QStringLiteral("CW")));
     MainHarness h;
-    QVERIFY(h.prepare({}));
-    useRigctld(h, rigctld.port());
-    QVERIFY(h.start());
+    QVERIFY(startWithRadio(h, rigctld.port(), {}));
     QTRY_COMPARE(statusText(h), QStringLiteral("7,020 MHz CW"));
 
     rigctld.stop();
@@ -194,8 +196,7 @@ void RadioEntryTest::radioOff()
     QVERIFY(!status(h));
     h.type(h.edit("Ind_A"), QStringLiteral("f1abc"));
     h.enter(h.edit("Ind_A"));
-    QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("14 Mhz"));
-    QCOMPARE(h.combo("Mode_A")->currentText(), QStringLiteral("SSB"));
+    QCOMPARE(bandAndMode(h), QStringLiteral("14 Mhz / SSB"));
 }
 
 void RadioEntryTest::windowByKeyboard()
