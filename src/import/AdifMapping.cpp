@@ -1,5 +1,7 @@
 #include "import/AdifMapping.h"
 
+#include "import/AsciiBytes.h"
+
 #include "logstore/Cp1252.h"
 #include "logstore/QsoLabels.h"
 #include "logstore/QsoRecord.h"
@@ -11,8 +13,11 @@
 
 namespace {
 
+using AsciiBytes::isAscii;
+using AsciiBytes::sameWord;
+using AsciiBytes::upper;
+
 inline bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-inline char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 inline bool isWordChar(char c)
 {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -26,27 +31,6 @@ QByteArrayView trimmed(QByteArrayView v)
     while (e > b && isBlank(v[e - 1]))
         --e;
     return v.sliced(b, e - b);
-}
-
-bool isAscii(QByteArrayView v)
-{
-    for (const char c : v) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
-bool sameText(QByteArrayView v, const char *word)
-{
-    const qsizetype n = qsizetype(std::strlen(word));
-    if (v.size() != n)
-        return false;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (upper(v[i]) != word[i])
-            return false;
-    }
-    return true;
 }
 
 int digits(QByteArrayView v, qsizetype from, qsizetype count)
@@ -159,7 +143,7 @@ QByteArrayView ImportAbbeys::name(QByteArrayView reference) const
 int AdifMapping::bandOfAdif(QByteArrayView band)
 {
     for (int i = 0; i < int(std::size(AdifBands)); ++i) {
-        if (sameText(band, AdifBands[i]))
+        if (sameWord(band, AdifBands[i]))
             return i;
     }
     return -1;
@@ -226,7 +210,7 @@ QByteArray AdifMapping::toLogCodePage(const QString &text, bool *changed)
 QByteArray AdifMapping::text(QByteArrayView value, const AdifReader &reader, bool capitals, bool *changed) const
 {
     value = trimmed(value);
-    if (isAscii(value)) {
+    if (isAscii(value.data(), value.size())) {
         QByteArray out(value.data(), value.size());
         for (char &c : out) {
             if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
@@ -275,7 +259,7 @@ AdifMapping::Result AdifMapping::map(const AdifReader::Record &record, const Adi
     }
     // The award's QSOs first: the others of a general log are only counted.
     const QByteArrayView sigInfo = trimmed(record[AdifReader::SigInfo]);
-    if (sameText(trimmed(record[AdifReader::Sig]), "ZEL") && !sigInfo.isEmpty()) {
+    if (sameWord(trimmed(record[AdifReader::Sig]), "ZEL") && !sigInfo.isEmpty()) {
         bool changed = false;
         r.reference = text(sigInfo, reader, true, &changed);
         if (r.reference.size() != 6 || changed || r.reference.contains(' ')) {
@@ -351,11 +335,11 @@ AdifMapping::Result AdifMapping::map(const AdifReader::Record &record, const Adi
 
     const QByteArrayView mode = trimmed(record[AdifReader::Mode]);
     int modeIndex = -1;
-    if (sameText(mode, "SSB") || sameText(mode, "USB") || sameText(mode, "LSB"))
+    if (sameWord(mode, "SSB") || sameWord(mode, "USB") || sameWord(mode, "LSB"))
         modeIndex = 0;
-    else if (sameText(mode, "CW"))
+    else if (sameWord(mode, "CW"))
         modeIndex = 1;
-    else if (sameText(mode, "FM"))
+    else if (sameWord(mode, "FM"))
         modeIndex = 2;
     if (modeIndex < 0) {
         r.status = mode.isEmpty() ? NoMode : ModeNotProvided;
@@ -427,7 +411,7 @@ AdifMapping::Result AdifMapping::map(const AdifReader::Record &record, const Adi
     put(QsoRecord::RstRecu, reports[0]);
     put(QsoRecord::RstEnvoye, reports[1]);
     put(QsoRecord::NomAbbaye, abbey);
-    if (sameText(qsl, "Y"))
+    if (sameWord(qsl, "Y"))
         line[QsoRecord::LogLineLength - 1] = '*';
     r.line = QByteArray(line, QsoRecord::LogLineLength);
     return r;

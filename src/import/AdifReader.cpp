@@ -1,10 +1,16 @@
 #include "import/AdifReader.h"
 
+#include "import/AsciiBytes.h"
+
 #include "logstore/Cp1252.h"
 
 #include <cstring>
 
 namespace {
+
+using AsciiBytes::isAscii;
+using AsciiBytes::sameWord;
+using AsciiBytes::upper;
 
 struct Known {
     const char *name;
@@ -23,8 +29,6 @@ constexpr Known KnownFields[] = {
     {"SIG_INFO", 8, AdifReader::SigInfo},    {"COMMENT", 7, AdifReader::Comment},
     {"NOTES", 5, AdifReader::Notes},         {"QSL_RCVD", 8, AdifReader::QslRcvd},
 };
-
-inline char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
 // Which bytes may stand in a field name: letters, digits and "_", and the few more
 // a user-defined name may hold. Never a blank, a control code, a byte above ASCII,
@@ -150,34 +154,6 @@ int knownField(QByteArrayView name, bool wide)
     const NameKey k = nameKey(name.data(), name.size(), wide);
     const int at = table.slot(k);
     return table.keys[at] == k ? table.fields[at] : -1;
-}
-
-inline bool isAscii(const char *p, qsizetype n)
-{
-    qsizetype i = 0;
-    for (; i + 8 <= n; i += 8) {
-        quint64 w;
-        std::memcpy(&w, p + i, 8);
-        if (w & 0x8080808080808080ULL)
-            return false;
-    }
-    for (; i < n; ++i) {
-        if (static_cast<unsigned char>(p[i]) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
-bool sameWord(QByteArrayView name, const char *word)
-{
-    const qsizetype n = qsizetype(std::strlen(word));
-    if (name.size() != n)
-        return false;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (upper(name[i]) != word[i])
-            return false;
-    }
-    return true;
 }
 
 } // namespace

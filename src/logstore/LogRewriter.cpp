@@ -358,31 +358,27 @@ LogRewriter::Result LogRewriter::Ajoute_QSO_Log(const QByteArray &newLine)
 
 LogRewriter::Result LogRewriter::Remplace_QSO_Log(const QByteArray &newLine, const QByteArray &oldLine)
 {
-    if (const Result bad = refuse(newLine); !bad.ok)
-        return bad;
-    return rewrite([&](Lines l, QString *refused) {
-        // A QSO the operator sees is replaced where it stands, or not at all: added
-        // at the end it would be there twice.
-        if (m_hasKnown && !holds(l, oldLine)) {
-            *refused = changedMeanwhile();
-            return l;
-        }
-        return replaced(std::move(l), newLine, oldLine);
-    });
+    return replaceSeen(newLine, oldLine, &LogRewriter::replaced);
 }
 
 LogRewriter::Result LogRewriter::Remplace_Et_Classe_QSO_Log(const QByteArray &newLine, const QByteArray &oldLine)
 {
+    return replaceSeen(newLine, oldLine, &LogRewriter::moved);
+}
+
+LogRewriter::Result LogRewriter::replaceSeen(const QByteArray &newLine, const QByteArray &oldLine,
+                                             Lines (*change)(Lines, QByteArrayView, QByteArrayView))
+{
     if (const Result bad = refuse(newLine); !bad.ok)
         return bad;
     return rewrite([&](Lines l, QString *refused) {
-        // Moved from where it stands, or not at all: a QSO no longer in the log would
-        // come back a second time.
+        // A QSO the operator sees is replaced (or moved) from where it stands, or not
+        // at all: one no longer in the log would come back a second time.
         if (m_hasKnown && !holds(l, oldLine)) {
             *refused = changedMeanwhile();
             return l;
         }
-        return moved(std::move(l), newLine, oldLine);
+        return change(std::move(l), newLine, oldLine);
     });
 }
 

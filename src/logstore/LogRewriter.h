@@ -96,6 +96,9 @@ public:
     static qint64 timestamp(QByteArrayView line);
 
 private:
+    // A replace of oldLine, as the operator sees it, by newLine: change does it.
+    Result replaceSeen(const QByteArray &newLine, const QByteArray &oldLine,
+                       Lines (*change)(Lines, QByteArrayView, QByteArrayView));
     Result takeLock(class FileLock &lock) const;
     // change sets its error to leave the log untouched.
     Result rewrite(const std::function<Lines(Lines, QString *)> &change);
