@@ -6,8 +6,9 @@ see the screen would hear.
 Usage: atspi_tree.py PATH/TO/kvr_zel
 
 The program runs under its own Xvfb and its own D-Bus session, with a temporary home
-holding a station, a small log, an abbey list and an ADIF file to import. Exit status: 0 all checks passed, 1 a check failed,
-77 skipped (pyatspi or dbus-run-session is not installed).
+holding a station, a small log, an abbey list and an ADIF file to import. Exit status:
+0 all checks passed, 1 a check failed, 77 skipped (pyatspi or dbus-run-session is not
+installed).
 """
 
 import os
