@@ -6,8 +6,9 @@ see the screen would hear.
 Usage: atspi_tree.py PATH/TO/kvr_zel
 
 The program runs under its own Xvfb and its own D-Bus session, with a temporary home
-holding a station and a small log. Exit status: 0 all checks passed, 1 a check failed,
-77 skipped (pyatspi or dbus-run-session is not installed).
+holding a station, a small log, an abbey list and an ADIF file to import. Exit status:
+0 all checks passed, 1 a check failed, 77 skipped (pyatspi or dbus-run-session is not
+installed).
 """
 
 import os
@@ -27,6 +28,18 @@ LOG_QSOS = [  # callsign, reference, date, time
     ("IK2XYZ", "AB-002", "02/02/07", "11:00"),
     ("IZ3QQQ", "AB-003", "03/02/07", "12:30"),
 ]
+ABBEYS = [  # reference, name, locator
+    ("AB-001", "Abbazia di San Clemente a Casauria", "JN72"),
+    ("AB-002", "Abbazia di Montecassino", "JN61"),
+    ("AB-003", "Abbazia di Pomposa", "JN64"),
+    ("AB-004", "Abbazia di Sant'Antimo", "JN53"),
+]
+IMPORT_FILE = "import.adi"
+IMPORT_RECORDS = [  # call, date, time, band, mode, SIG, SIG_INFO
+    ("I4NEW", "20070304", "0815", "40m", "CW", "ZEL", "AB-004"),  # new: to import
+    ("I1ABC", "20070201", "1000", "20m", "SSB", "ZEL", "AB-001"),  # already in the log
+    ("I5XYZ", "20070305", "0900", "20m", "SSB", "ZEL", "ab-002"),  # refused: that abbey is in the log
+]
 MAIN_TITLE = "KVR_ZEL    Revision"
 STATION_TITLE = "Selection Indicaif"
 
@@ -39,6 +52,21 @@ def log_line(call, ref, date, hour):
     line = " ".join(v.ljust(w) for v, w in fields)
     assert len(line) == 138
     return line.encode("cp1252") + b"\r\n"
+
+
+def abbey_line(ref, name, locator):
+    return f"{ref:<6} {name:<60} {locator}".encode("cp1252") + b"\r\n"
+
+
+def adif_file(records):
+    def field(name, value):
+        return f"<{name}:{len(value)}>{value}"
+    out = "Exported for the accessibility check\r\n<ADIF_VER:5>3.1.4<EOH>\r\n"
+    for call, date, hour, band, mode, sig, info in records:
+        out += "".join(field(n, v) for n, v in (("CALL", call), ("QSO_DATE", date), ("TIME_ON", hour),
+                                                 ("BAND", band), ("MODE", mode), ("SIG", sig),
+                                                 ("SIG_INFO", info))) + "<EOR>\r\n"
+    return out.encode("ascii")
 
 
 def outside(exe):
@@ -79,6 +107,10 @@ def outside(exe):
             f.write(f"[Setup%20]\nIndicatif%20Station={STATION}\n")
         with open(f"{work}/data/ZEL/{STATION}_ZEL.log", "wb") as f:
             f.write(b"".join(log_line(*q) for q in LOG_QSOS))
+        with open(f"{work}/data/ZEL/Liste_Abbayes.txt", "wb") as f:
+            f.write(b"".join(abbey_line(*a) for a in ABBEYS))
+        with open(f"{work}/{IMPORT_FILE}", "wb") as f:
+            f.write(adif_file(IMPORT_RECORDS))
 
         withx = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "withx.sh")
         cmd = [withx, "1024x768", "dbus-run-session", "--",
@@ -350,6 +382,12 @@ def inside(exe):
 
         print("\n==== The award windows: Diplome ZEL > QSL à recevoir, then Scores ZEL")
         award_checks(bus, pyatspi, app, win, top, check)
+
+        print("\n==== The radio window: Alt+S, then P (Station > Poste radio (CAT))")
+        radio_checks(bus, pyatspi, app, win, top, check)
+
+        print("\n==== The ADIF import: Alt+F, then I (Fichier > Importer un fichier ADIF)")
+        import_checks(bus, pyatspi, app, win, top, check, os.path.join(work, IMPORT_FILE))
     finally:
         program.terminate()
         try:
@@ -574,6 +612,142 @@ def award_checks(bus, pyatspi, app, win, top, check):
             rows = table_rows(table, (0, 1, 2))
             check(rows[:2] == [["02/2007", "3", "0"], ["03/2007", "3", "0"]],
                   f"its first months read {rows[:2]}")
+
+
+def open_from_menu(bus, pyatspi, app, win, top, menu_key, letter, title, seconds=30):
+    """Opens a window as an operator does from the keyboard: Alt+letter, then the item's letter."""
+    if win:
+        xdo("windowfocus", "--sync", win[0])
+    xdo("key", menu_key)
+    until(lambda: next((o for o in bus.walk(app) if bus.role(o) == "popup menu"
+                        and bus.has(o, pyatspi.STATE_SHOWING)), None), 15)
+    xdo("key", letter)
+    return until(lambda: (lambda w: w if w is not None and bus.has(w, pyatspi.STATE_SHOWING)
+                          else None)(top(app, title)), seconds)
+
+
+def french(o):
+    n = (o.name or "").strip()
+    return bool(n) and re.search(r"[A-Za-zÀ-ÿ]", n) is not None
+
+
+RADIO_NAMES = {  # role: the names its controls read, in the window's order
+    "check box": ["Utiliser le poste radio"],
+    "text": ["Filtre des modèles", "Hôte de rigctld"],
+    "list": ["Modèle du poste"],
+    "radio button": ["Port série", "Réseau (rigctld)"],
+    "spin button": ["Port de rigctld"],
+    "push button": ["Tester", "Valider", "Annuler"],
+}
+
+
+def radio_checks(bus, pyatspi, app, win, top, check):
+    title = "Poste radio"
+    radio = open_from_menu(bus, pyatspi, app, win, top, "alt+s", "p", title)
+    if not check(radio is not None, f"Alt+S, P opens {title!r}"):
+        return
+    bus.dump(radio)
+    check(bus.role(radio) in ("frame", "dialog"), f"it reads as a window ({bus.role(radio)!r})")
+    # A combo's own list and field are read with the combo, not as controls of their own.
+    objs = [o for o in bus.walk(radio) if o == radio or bus.role(o.parent) != "combo box"]
+    inner = [o for o in bus.walk(radio) if o != radio and bus.role(o.parent) == "combo box"]
+    for role, names in RADIO_NAMES.items():
+        got = [o.name for o in objs if bus.role(o) == role]
+        check(got == names, f"its {role}s read {got} (expected {names})")
+    use = [o for o in objs if bus.role(o) == "check box"]
+    if use:
+        check(bool(until(lambda: bus.has(use[0], pyatspi.STATE_FOCUSED), 15)),
+              "'Utiliser le poste radio' has the focus when the window opens")
+
+    # Combos read the value they show: their caption names them, and the port
+    # typed inside the editable one is a field with a name of its own.
+    combos = [o for o in objs if bus.role(o) == "combo box"]
+    captions = [[t.name for t in bus.related(c, "labelled-by") if bus.role(t) == "label"] for c in combos]
+    check(len(combos) == 2 and captions == [["Port"], ["Vitesse"]],
+          f"its 2 combos are labelled {captions} (expected [['Port'], ['Vitesse']])")
+    fields = [t for t in inner if bus.role(t) == "text"]
+    check([t.name for t in fields] == ["Port série du poste"],
+          f"the port typed inside its combo is named {[t.name for t in fields]} "
+          f"(holds {[bus.text(t) for t in fields]})")
+    speeds = [c for c, cap in zip(combos, captions) if cap == ["Vitesse"]]
+    if speeds:
+        check(speeds[0].name == "9600", f"the speed combo reads the speed it shows, {speeds[0].name!r}")
+    port = [o for o in objs if bus.role(o) == "spin button"]
+    if port:
+        check(bus.value(port[0]) == 4532, f"the rigctld port reads its value {bus.value(port[0])!r}")
+
+    # Every control: named in French, and named again by the caption that gives its letter.
+    controls = [o for o in objs if bus.role(o) in RADIO_NAMES or bus.role(o) == "combo box"]
+    for o in controls:
+        if bus.role(o) != "combo box":
+            check(french(o), f"{bus.role(o)} {o.name!r} is named")
+    for caption, field in (("Filtre", "Filtre des modèles"), ("Modèle", "Modèle du poste"),
+                           ("Hôte", "Hôte de rigctld"), ("Numéro de port", "Port de rigctld")):
+        targets = [t.name for o in objs if bus.role(o) == "label" and o.name == caption
+                   for t in bus.related(o, "label-for")]
+        check(targets == [field], f"caption {caption!r} labels {targets} (expected {[field]})")
+    result = [t for o in objs if bus.role(o) == "label" and o.name == "Réponse du poste :"
+              for t in bus.related(o, "label-for")]
+    if check(len(result) == 1, "the radio's answer is labelled 'Réponse du poste :'"):
+        # Nothing listens on the port: the test reads the failure into the label.
+        check(press(bus, radio, "Tester"), "'Tester' can be pressed through the bus")
+        waiting = ("", "Réponse du poste :", "Lecture du poste radio…")
+        heard = until(lambda: (lambda h: h if h not in waiting else None)(bus.heard(result[0]).strip()), 30)
+        check(bool(heard), f"after 'Tester' the radio's answer reads {heard!r} "
+                           f"(now {bus.heard(result[0])!r})")
+
+    xdo("key", "Escape")
+    check(bool(until(lambda: top(app, title) is None or not bus.has(top(app, title), pyatspi.STATE_SHOWING)
+                     and "closed", 15)), "Escape closes it")
+
+
+def import_checks(bus, pyatspi, app, win, top, check, path):
+    chooser = open_from_menu(bus, pyatspi, app, win, top, "alt+f", "i", "Importer un fichier ADIF")
+    if not check(chooser is not None, "Alt+F, I opens the file dialog 'Importer un fichier ADIF'"):
+        return
+    # Qt's own file dialog opens with the cursor in its file name field.
+    focused = until(lambda: next((o for o in bus.walk(chooser) if bus.role(o) == "text"
+                                  and bus.has(o, pyatspi.STATE_FOCUSED)), None), 15)
+    if not check(focused is not None, "the file dialog's file name field has the focus"):
+        bus.dump(chooser)
+        return
+    xdo("type", "--delay", "20", path)
+    until(lambda: bus.text(focused) == path and "typed", 15)
+    xdo("key", "Return")
+    title = "Importation ADIF"
+    window = until(lambda: next((w for w in bus.children(app) if (w.name or "") == title
+                                 and bus.has(w, pyatspi.STATE_SHOWING)), None), 30)
+    if not check(window is not None, f"the file's preview window {title!r} opens"):
+        bus.dump(app)
+        return
+    bus.dump(window)
+    objs = list(bus.walk(window))
+    labels = [bus.heard(o) for o in objs if bus.role(o) == "label"]
+    for value in (f"Fichier : {IMPORT_FILE}", "QSO à importer : 1", "déjà dans le log : 1", "refusés : 1",
+                  "pas de référence d'abbaye : 0"):
+        check(value in labels, f"it reads {value!r}")
+    boxes = [o.name for o in objs if bus.role(o) == "check box"]
+    check(boxes == ["Tout afficher, même les QSO sans référence d'abbaye"], f"its check box reads {boxes}")
+    tables = [o for o in objs if bus.role(o) == "table"]
+    if check(len(tables) == 1 and tables[0].name == "Enregistrements du fichier et leur sort",
+             f"its list reads {[t.name for t in tables]}"):
+        t = tables[0].queryTable()
+        headers = [t.getColumnHeader(c).name if t.getColumnHeader(c) else "" for c in range(t.nColumns)]
+        check(all(h.strip() for h in headers), f"every column has a title: {headers}")
+        rows = [[t.getAccessibleAt(r, c).name for c in range(t.nColumns)] for r in range(t.nRows)]
+        outcomes = {"I4NEW": "importé", "I1ABC": "déjà dans le log", "I5XYZ": "déjà contactée le 02/02/07"}
+        got = {row[1]: row[-1] for row in rows if len(row) > 1}
+        check(got == outcomes, f"its lines read each record's outcome {rows}")
+        captions = [o for o in objs if bus.role(o) == "label"
+                    and o.name == "Liste des enregistrements du fichier :"]
+        check(len(captions) == 1 and tables[0] in bus.related(captions[0], "label-for"),
+              "the caption 'Liste des enregistrements du fichier :' labels the list")
+    buttons = [o.name for o in objs if bus.role(o) == "push button"]
+    check(buttons == ["Importer", "Enregistrer le rapport", "Annuler"], f"its buttons read {buttons}")
+    xdo("key", "Escape")
+    check(bool(until(lambda: not any((w.name or "") == title and bus.has(w, pyatspi.STATE_SHOWING)
+                                     for w in bus.children(app)) and "closed", 15)),
+          "Escape closes it without importing")
 
 
 if __name__ == "__main__":

@@ -104,6 +104,8 @@ RadioWindow::RadioWindow(Settings &settings, Messages &messages, RadioPoller &po
     auto *linkGrid = new QGridLayout(linkBox);
     linkGrid->addWidget(m_serial, 0, 0, 1, 2);
     linkGrid->addWidget(caption(QStringLiteral("P&ort"), m_port, QStringLiteral("Port série du poste")), 1, 0);
+    // The port is typed in the combo's own field: a screen reader reads that field, so it is named too.
+    m_port->lineEdit()->setAccessibleName(QStringLiteral("Port série du poste"));
     linkGrid->addWidget(m_port, 1, 1);
     linkGrid->addWidget(caption(QStringLiteral("Vit&esse"), m_speed, QStringLiteral("Vitesse en bauds")), 2, 0);
     linkGrid->addWidget(m_speed, 2, 1);
