@@ -111,3 +111,35 @@ QString QsoRecord::lineProblem(QByteArrayView line)
     }
     return {};
 }
+
+namespace {
+
+int twoDigits(QStringView text, int at)
+{
+    const QChar a = text[at], b = text[at + 1];
+    if (a < QLatin1Char('0') || a > QLatin1Char('9') || b < QLatin1Char('0') || b > QLatin1Char('9'))
+        return -1;
+    return (a.unicode() - '0') * 10 + (b.unicode() - '0');
+}
+
+} // namespace
+
+QDate QsoRecord::dateOf(QStringView jjmmaa)
+{
+    if (jjmmaa.size() != 8 || jjmmaa[2] != QLatin1Char('/') || jjmmaa[5] != QLatin1Char('/'))
+        return {};
+    const int day = twoDigits(jjmmaa, 0), month = twoDigits(jjmmaa, 3), year = twoDigits(jjmmaa, 6);
+    if (day < 0 || month < 0 || year < 0)
+        return {};
+    return QDate(fullYear(year), month, day); // null when the day does not exist
+}
+
+int QsoRecord::minutesOf(QStringView hhmm)
+{
+    if (hhmm.size() != 5 || hhmm[2] != QLatin1Char(':'))
+        return -1;
+    const int hours = twoDigits(hhmm, 0), minutes = twoDigits(hhmm, 3);
+    if (hours < 0 || minutes < 0 || hours > 23 || minutes > 59)
+        return -1;
+    return hours * 60 + minutes;
+}

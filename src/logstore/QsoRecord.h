@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDate>
 #include <QString>
+#include <QStringView>
 
 #include <array>
 
@@ -29,6 +31,28 @@ public:
     static constexpr int LogLineLength = 138;
     static constexpr int ListLineLength = 153;
     static constexpr int CounterWidth = 5;
+
+    // The QSL flag's column: a line is confirmed when it has at least 138 characters
+    // and its 138th is "*", whatever else it holds.
+    static constexpr int QslColumn = 138;
+    static bool isConfirmedLine(QByteArrayView line)
+    {
+        return line.size() >= QslColumn && line[QslColumn - 1] == '*';
+    }
+    static bool isConfirmedLine(QStringView line)
+    {
+        return line.size() >= QslColumn && line[QslColumn - 1] == QLatin1Char('*');
+    }
+
+    // The log's two-digit years: 50 to 99 are 1950 to 1999, 00 to 49 are 2000 to 2049.
+    static constexpr int fullYear(int twoDigitYear)
+    {
+        return twoDigitYear >= 50 ? 1900 + twoDigitYear : 2000 + twoDigitYear;
+    }
+    // "JJ/MM/AA" as a date; a null date when the text is not one ("31/02/25").
+    static QDate dateOf(QStringView jjmmaa);
+    // "HH:MM" as minutes of the day; -1 when the text is not a time.
+    static int minutesOf(QStringView hhmm);
 
     QsoRecord() = default;
 

@@ -146,7 +146,7 @@ QString RadioLink::tune(double hertz, const QString &mode)
     QMutexLocker locker(&hamlibLock());
     const QByteArray name = mode.toLatin1();
     int code = rig_set_freq(rigOf(m_rig), RIG_VFO_CURR, freq_t(hertz));
-    if (code == RIG_OK)
+    if (code == RIG_OK && !name.isEmpty())
         code = rig_set_mode(rigOf(m_rig), RIG_VFO_CURR, rig_parse_mode(name.constData()),
                             RIG_PASSBAND_NOCHANGE);
     return code == RIG_OK ? QString() : errorText(code);

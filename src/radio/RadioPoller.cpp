@@ -1,7 +1,9 @@
 #include "radio/RadioPoller.h"
 
+#include "logstore/BandPlan.h"
 #include "radio/RadioWorker.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QThread>
 
@@ -51,6 +53,24 @@ void RadioPoller::setConfig(const RadioConfig &config)
 void RadioPoller::probe(const RadioConfig &config)
 {
     QMetaObject::invokeMethod(m_worker, [w = m_worker, config] { w->probe(config); });
+}
+
+void RadioPoller::tune(qint64 hertz, const QString &logMode, std::function<void(const QString &)> done)
+{
+    if (!m_config.enabled) {
+        if (done)
+            done(QStringLiteral("le poste radio n'est pas utilisé"));
+        return;
+    }
+    const QString radioMode = ModeMap::radioMode(logMode, hertz);
+    QMetaObject::invokeMethod(m_worker, [w = m_worker, hertz, radioMode, done = std::move(done)] {
+        const QString error = w->tune(hertz, radioMode);
+        // The answer goes back to the window's thread.
+        QMetaObject::invokeMethod(qApp, [error, done] {
+            if (done)
+                done(error);
+        });
+    });
 }
 
 void RadioPoller::onReading(const RadioReading &reading, int generation)

@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QThread;
 class RadioWorker;
 
@@ -30,6 +32,11 @@ public:
 
     // Reads this radio once; the answer comes with probed().
     void probe(const RadioConfig &config);
+
+    // Sets the radio being polled to this frequency and to the radio's mode for the
+    // log's mode there ("SSB" becomes LSB or USB by the band plan). `done` is called
+    // once, on the window's thread, with an empty text or why not in French.
+    void tune(qint64 hertz, const QString &logMode, std::function<void(const QString &error)> done);
 
 signals:
     void changed(const RadioReading &reading);

@@ -79,3 +79,12 @@ void RadioWorker::probe(const RadioConfig &config)
     const QString why = once.open(wanted);
     emit probed(why.isEmpty() ? once.read() : RadioReading::failure(why));
 }
+
+QString RadioWorker::tune(qint64 hertz, const QString &radioMode)
+{
+    if (!m_config.enabled || !m_link.isOpen())
+        return QStringLiteral("Poste radio non joignable");
+    const QString error = m_link.tune(double(hertz), radioMode);
+    m_timer->start(0); // read back what the radio now says
+    return error;
+}

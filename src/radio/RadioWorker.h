@@ -27,6 +27,8 @@ public slots:
     // Reads a radio once for "Tester", whether or not it is the one being polled.
     void probe(const RadioConfig &config);
     void stop();
+    // Sets the polled radio's frequency and mode (Hamlib name; empty leaves the mode).
+    QString tune(qint64 hertz, const QString &radioMode);
 
 signals:
     void reading(const RadioReading &reading, int generation);

@@ -2,6 +2,7 @@
 
 class QAction;
 class QPushButton;
+class QStatusBar;
 
 // The main window's menu items and buttons that open another subsystem's window,
 // handed over by the main window's form so that each subsystem wires its own. A
@@ -34,4 +35,7 @@ struct MainItems
     // Buttons of the entry row
     QPushButton *Recherche = nullptr;
     QPushButton *QSL = nullptr;
+    // The status area at the foot of the main window, hidden until a subsystem shows
+    // something there (the radio's status, a new abbey on the air).
+    QStatusBar *statusBar = nullptr;
 };

@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTableView>
 #include <QScopeGuard>
 #include <QTimer>
@@ -489,4 +490,16 @@ void MainWindow::closeEvent(QCloseEvent *event)
             w->close();
     }
     event->accept();
+}
+
+MainItems MainWindow::items() const
+{
+    MainItems items = m_ui.items();
+    auto *self = const_cast<MainWindow *>(this);
+    const bool existed = findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
+    items.statusBar = self->statusBar();
+    // With nothing to show the window stays as it always was: no status area.
+    if (!existed)
+        items.statusBar->hide();
+    return items;
 }

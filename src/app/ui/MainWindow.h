@@ -47,7 +47,7 @@ public:
     void refreshClock();
 
     // The menu items and buttons that the other subsystems wire to their windows.
-    MainItems items() const { return m_ui.items(); }
+    MainItems items() const;
 
     // How a folder is shown in the desktop's file manager (QDesktopServices::openUrl
     // unless a test says otherwise); false when it could not be.

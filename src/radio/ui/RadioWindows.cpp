@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMainWindow>
 #include <QPointer>
 #include <QStatusBar>
 
@@ -22,7 +21,7 @@ namespace {
 class RadioStatus : public QObject
 {
 public:
-    RadioStatus(QMainWindow *window, RadioPoller &poller) : QObject(&poller), m_window(window), m_poller(poller)
+    RadioStatus(QStatusBar *bar, RadioPoller &poller) : QObject(&poller), m_bar(bar), m_poller(poller)
     {
         connect(&poller, &RadioPoller::changed, this, [this] { refresh(); });
         refresh();
@@ -39,7 +38,7 @@ private:
             build();
         m_value->setText(m_poller.statusText());
         m_box->setVisible(on);
-        m_window->statusBar()->setVisible(on);
+        m_bar->setVisible(on);
     }
 
     void build()
@@ -54,10 +53,10 @@ private:
         row->addWidget(caption);
         row->addWidget(m_value);
         row->addStretch(1);
-        m_window->statusBar()->addWidget(m_box, 1);
+        m_bar->addWidget(m_box, 1);
     }
 
-    QMainWindow *m_window;
+    QStatusBar *m_bar;
     RadioPoller &m_poller;
     QPointer<QWidget> m_box;
     QLabel *m_value = nullptr;
@@ -65,15 +64,15 @@ private:
 
 } // namespace
 
-void installRadioWindows(const AppContext &context)
+RadioPoller *installRadioWindows(const AppContext &context)
 {
-    auto *window = qobject_cast<QMainWindow *>(context.mainWindow);
-    if (!window)
-        return;
+    QWidget *window = context.mainWindow;
+    if (!window || !context.items.statusBar)
+        return nullptr;
     auto *poller = new RadioPoller(window);
     poller->setObjectName(QStringLiteral("Poste_Radio_Lecture"));
     poller->setConfig(RadioConfig::load(context.settings));
-    new RadioStatus(window, *poller);
+    new RadioStatus(context.items.statusBar, *poller);
 
     // A QSO typed as it happens starts on the radio's band and mode; one the radio
     // cannot say (off, unreachable, outside the log's bands) keeps what the field holds.
@@ -91,7 +90,7 @@ void installRadioWindows(const AppContext &context)
 
     QAction *item = context.items.Mnu_Poste_Radio;
     if (!item)
-        return;
+        return poller;
     Settings *settings = &context.settings;
     Messages *messages = &context.messages;
     QObject::connect(item, &QAction::triggered, window,
@@ -100,4 +99,5 @@ void installRadioWindows(const AppContext &context)
                              radioWindow = new RadioWindow(*settings, *messages, *poller, window);
                          radioWindow->open();
                      });
+    return poller;
 }
