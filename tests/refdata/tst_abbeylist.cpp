@@ -1,4 +1,5 @@
 #include "refdata/AbbeyList.h"
+#include "refdata/AbbeyTable.h"
 
 #include "logstore/Cp1252.h"
 #include "refdata/RegionTable.h"
@@ -29,6 +30,8 @@ private slots:
     void lookup_data();
     void lookup();
     void missingFile();
+    void wholeTableReadsAsTheLookup();
+    void currentTableFollowsTheFile();
     void upperCasedNameStaysWithinItsColumns();
     void exampleList();
 
@@ -110,6 +113,46 @@ void TestAbbeyList::lookup()
     QCOMPARE(r.found, found);
     QCOMPARE(r.name, name);
     QCOMPARE(r.locator, locator);
+}
+
+void TestAbbeyList::wholeTableReadsAsTheLookup()
+{
+    // The table read once gives what the main window's look-up gives, line by line,
+    // and is searched in any case.
+    QString error;
+    const AbbeyTable table = AbbeyTable::read(m_list, &error);
+    QCOMPARE(error, QString());
+    QCOMPARE(table.size(), 11);
+    for (const AbbeyTable::Entry &e : table.entries()) {
+        const AbbeyList::Lookup r = AbbeyList::Cherche_Abbaye(m_list, e.reference);
+        QVERIFY2(r.found, qPrintable(e.reference));
+        QCOMPARE(e.name, QString(r.name).replace(QRegularExpression(QStringLiteral(" +$")), QString()));
+        QCOMPARE(e.locator, r.locator);
+    }
+    QVERIFY(table.find(u"pm0001"));
+    QCOMPARE(table.find(u"pm0001")->locator, QStringLiteral("JN35"));
+    QCOMPARE(table.find(u"PM0001")->line, 5);
+    QVERIFY(!table.contains(u"LZ000"));
+    QVERIFY(AbbeyTable::read(m_dir.filePath(QStringLiteral("none.txt")), &error).isEmpty());
+    QCOMPARE(error, QString());
+}
+
+void TestAbbeyList::currentTableFollowsTheFile()
+{
+    const QString path = m_dir.filePath(QStringLiteral("changing.txt"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(abbeyLine("LZ0001", "Abbazia di Montecassino", "JN61") + "\r\n");
+    f.close();
+    QVERIFY(AbbeyTable::current(path).contains(u"LZ0001"));
+    // Replaced by another file of the same size: read again all the same.
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(abbeyLine("LZ0002", "Abbazia di Casamari    ", "JN61") + "\r\n");
+    f.close();
+    QVERIFY(!AbbeyTable::current(path).contains(u"LZ0001"));
+    QCOMPARE(AbbeyTable::current(path).find(u"LZ0002")->name, QStringLiteral("ABBAZIA DI CASAMARI"));
+    QVERIFY(QFile::remove(path));
+    QVERIFY(AbbeyTable::current(path).isEmpty());
 }
 
 void TestAbbeyList::missingFile()
