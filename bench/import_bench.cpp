@@ -115,7 +115,7 @@ void BM_Baseline_ReadAdi(benchmark::State &state)
 void BM_ImportPreview(benchmark::State &state)
 {
     const ImportFile &file = importFileOf(int(state.range(0)), false);
-    const ImportAbbeys abbeys = ImportAbbeys::fromBytes(file.abbeys);
+    const AbbeyTable abbeys = AbbeyTable::fromBytes(file.abbeys);
     for (auto _ : state) {
         ImportPlan plan(readFile(file.path), QStringLiteral("log.adi"), abbeys);
         while (!plan.read(2000)) {
@@ -160,7 +160,7 @@ WriteStation &writeStationOf(int count)
         return *s;
     s = std::make_unique<WriteStation>();
     const ImportFile &file = importFileOf(count, true);
-    ImportPlan plan(readFile(file.path), QStringLiteral("log.adi"), ImportAbbeys::fromBytes(file.abbeys));
+    ImportPlan plan(readFile(file.path), QStringLiteral("log.adi"), AbbeyTable::fromBytes(file.abbeys));
     while (!plan.read(count)) {
     }
     plan.resolve({});

@@ -2,26 +2,29 @@
 
 #include "import/AsciiBytes.h"
 
+#include "logstore/BandPlan.h"
 #include "logstore/Cp1252.h"
 #include "logstore/QsoLabels.h"
 #include "logstore/QsoRecord.h"
+#include "refdata/AbbeyTable.h"
 
 #include <QDate>
-#include <QFile>
 
-#include <cstring>
+#include <cmath>
 
 namespace {
 
 using AsciiBytes::isAscii;
 using AsciiBytes::sameWord;
-using AsciiBytes::upper;
+
+constexpr int ReferenceLength = 6;
+constexpr int NameWidth = 15;
+constexpr int AbbeyWidth = 60;
+constexpr int LocatorWidth = 4;
+constexpr int ReportWidth = 3;
+constexpr int CallWidth = 12;
 
 inline bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-inline bool isWordChar(char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 QByteArrayView trimmed(QByteArrayView v)
 {
@@ -44,13 +47,11 @@ int digits(QByteArrayView v, qsizetype from, qsizetype count)
     return n;
 }
 
-// ADIF band names in the order of the log's band labels.
-constexpr const char *AdifBands[] = {"160M", "80M", "40M", "30M", "20M", "17M",
-                                     "15M",  "12M", "10M", "6M",  "2M",  "70CM"};
-// The same bands as frequency ranges in MHz (the ADIF band table).
-constexpr double BandLimits[][2] = {{1.8, 2.0},     {3.5, 4.0},      {7.0, 7.3},    {10.1, 10.15},
-                                    {14.0, 14.35},  {18.068, 18.168}, {21.0, 21.45}, {24.89, 24.99},
-                                    {28.0, 29.7},   {50.0, 54.0},    {144.0, 148.0}, {420.0, 450.0}};
+inline bool isAsciiLetterOrDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+}
 
 // Letters the decomposition does not bring back to a letter of the code page.
 QChar closestLetter(QChar c)
@@ -80,88 +81,283 @@ bool fitsCodePage(QChar c)
     return b.size() == 1 && (b.at(0) != 0x1A || c.unicode() == 0x1A);
 }
 
-} // namespace
-
-quint64 ImportAbbeys::key(QByteArrayView word)
+// A value as the log can hold it: decoded, in capitals when asked, control
+// characters as blanks and other characters as their closest letters, then without
+// the blanks around it. Emptiness is decided on this, never on the raw bytes.
+QString cleaned(QByteArrayView value, const AdifReader &reader, bool capitals, bool *changed)
 {
-    if (word.size() != 6)
-        return 0;
-    quint64 k = 0;
-    for (const char c : word)
-        k = (k << 8) | static_cast<unsigned char>(upper(c));
-    return k;
-}
-
-ImportAbbeys ImportAbbeys::fromBytes(const QByteArray &content)
-{
-    ImportAbbeys list;
-    const int nameStart = 7;
-    for (const QByteArrayView line : Cp1252::lineViews(content)) {
-        const QByteArrayView ref = trimmed(line.first(qMin<qsizetype>(6, line.size())));
-        const quint64 k = key(ref);
-        if (k == 0)
-            continue;
-        // As the main window fills it in: capitals, 60 columns, and no name on a line
-        // whose locator is just two blanks. On a reference listed twice the last wins.
-        QByteArray name;
-        const QByteArrayView locator = line.size() > 68 ? line.sliced(68) : QByteArrayView();
-        if (locator != QByteArrayView("  ") && line.size() > nameStart) {
-            const QString text = Cp1252::decode(line.sliced(nameStart, qMin<qsizetype>(60, line.size() - nameStart)));
-            name = Cp1252::encode(text.toUpper()).left(60);
-            while (name.endsWith(' '))
-                name.chop(1);
-        }
-        if (const auto at = list.m_index.constFind(k); at != list.m_index.cend()) {
-            list.m_names[*at] = name;
-        } else {
-            list.m_index.insert(k, int(list.m_names.size()));
-            list.m_names.append(name);
-        }
-    }
-    return list;
-}
-
-ImportAbbeys ImportAbbeys::read(const QString &path, QString *error)
-{
-    QFile f(path);
-    if (!f.exists())
+    value = trimmed(value);
+    if (value.isEmpty())
         return {};
-    QByteArray bytes;
-    if (f.open(QIODevice::ReadOnly))
-        bytes = f.readAll();
-    if (error && f.error() != QFileDevice::NoError)
-        *error = f.errorString();
-    return fromBytes(bytes);
+    QString text = isAscii(value.data(), value.size()) ? QString::fromLatin1(value) : reader.decode(value);
+    if (capitals)
+        text = text.toUpper();
+    return Cp1252::decode(AdifMapping::toLogCodePage(text, changed)).trimmed();
 }
 
-QByteArrayView ImportAbbeys::name(QByteArrayView reference) const
-{
-    const auto at = m_index.constFind(key(reference));
-    return at == m_index.cend() ? QByteArrayView() : QByteArrayView(m_names.at(*at));
-}
-
-int AdifMapping::bandOfAdif(QByteArrayView band)
-{
-    for (int i = 0; i < int(std::size(AdifBands)); ++i) {
-        if (sameWord(band, AdifBands[i]))
-            return i;
-    }
-    return -1;
-}
-
-int AdifMapping::bandOfFrequency(QByteArrayView megahertz)
+// The frequency in MHz ("7.05500", "7,055") in hertz; -1 when it is not a number.
+qint64 hertzOf(QByteArrayView megahertz)
 {
     QByteArray text = megahertz.toByteArray();
     text.replace(',', '.');
     bool ok = false;
     const double f = text.toDouble(&ok);
-    if (!ok)
+    if (!ok || !std::isfinite(f) || f < 0 || f > 1e6)
         return -1;
-    for (int i = 0; i < int(std::size(BandLimits)); ++i) {
-        if (f >= BandLimits[i][0] && f <= BandLimits[i][1])
-            return i;
+    return qRound64(f * 1e6);
+}
+
+} // namespace
+
+AdifMapping::AdifMapping(const AbbeyTable &abbeys) : m_abbeys(abbeys)
+{
+    for (const AbbeyTable::Entry &e : abbeys.entries()) {
+        for (const QChar c : e.reference)
+            m_referenceChars.insert(c.toUpper());
     }
-    return -1;
+}
+
+bool AdifMapping::isWellFormedReference(QStringView reference) const
+{
+    if (reference.size() != ReferenceLength)
+        return false;
+    for (const QChar c : reference) {
+        if (!isAsciiLetterOrDigit(c) && !m_referenceChars.contains(c.toUpper()))
+            return false;
+    }
+    return true;
+}
+
+QString AdifMapping::findReference(const AdifReader::Record &record, const AdifReader &reader) const
+{
+    if (m_abbeys.isEmpty())
+        return {};
+    // A word is what stands between blanks; the punctuation around it is tried off
+    // one character at a time on each side, so a reference made of any characters
+    // is found, and only candidates no longer than a reference are looked up.
+    const auto lookUp = [&](QStringView word) -> QString {
+        qsizetype lead = 0;
+        while (lead < word.size() && !word[lead].isLetterOrNumber())
+            ++lead;
+        qsizetype trail = 0;
+        while (trail < word.size() - lead && !word[word.size() - 1 - trail].isLetterOrNumber())
+            ++trail;
+        const qsizetype n = word.size();
+        for (qsizetype i = qMax<qsizetype>(0, n - trail - ReferenceLength); i <= lead && i < n; ++i) {
+            for (qsizetype j = qMax<qsizetype>(0, n - i - ReferenceLength); j <= trail && n - i - j >= 1; ++j) {
+                if (const AbbeyTable::Entry *e = m_abbeys.find(word.sliced(i, n - i - j)))
+                    return e->reference.toUpper();
+            }
+        }
+        return {};
+    };
+    for (const AdifReader::Field f :
+         {AdifReader::SigInfo, AdifReader::Comment, AdifReader::Notes, AdifReader::QslMsg}) {
+        const QByteArrayView v = record[f];
+        if (v.isEmpty())
+            continue;
+        const QString text = reader.decode(v);
+        qsizetype i = 0;
+        while (i < text.size()) {
+            while (i < text.size() && text[i].isSpace())
+                ++i;
+            const qsizetype start = i;
+            while (i < text.size() && !text[i].isSpace())
+                ++i;
+            if (i > start) {
+                const QString found = lookUp(QStringView(text).sliced(start, i - start));
+                if (!found.isEmpty())
+                    return found;
+            }
+        }
+    }
+    return {};
+}
+
+AdifMapping::Result AdifMapping::map(const AdifReader::Record &record, const AdifReader &reader) const
+{
+    Result r;
+    if (!record.error.isEmpty()) {
+        r.status = Unreadable;
+        r.detail = record.error;
+        return r;
+    }
+    bool changed = false;
+    // The award's QSOs first: the others of a general log are only counted.
+    QString reference;
+    const QByteArrayView sigInfo = trimmed(record[AdifReader::SigInfo]);
+    if (sameWord(trimmed(record[AdifReader::Sig]), "ZEL") && !sigInfo.isEmpty()) {
+        bool replaced = false;
+        reference = cleaned(sigInfo, reader, true, &replaced);
+        if (reference.isEmpty()) {
+            r.status = EmptyReference;
+            return r;
+        }
+        if (const AbbeyTable::Entry *e = m_abbeys.find(reference)) {
+            reference = e->reference.toUpper();
+        } else if (!replaced && isWellFormedReference(reference)) {
+            // Imported as a typed one would be, but said.
+            r.notes |= NotListed;
+        } else {
+            r.status = BadReference;
+            r.detail = reader.decode(sigInfo);
+            return r;
+        }
+    } else {
+        reference = findReference(record, reader);
+        if (reference.isEmpty()) {
+            r.status = NoReference;
+            return r;
+        }
+    }
+    r.reference = Cp1252::encode(reference);
+
+    const QString call = cleaned(record[AdifReader::Call], reader, true, &changed);
+    if (call.isEmpty()) {
+        r.status = NoCall;
+        return r;
+    }
+    if (call.size() > CallWidth) {
+        r.status = CallTooLong;
+        r.detail = call;
+        return r;
+    }
+
+    // The date as the log writes it, read back through the log's own two-digit years:
+    // a year the log cannot write does not come back the same.
+    const QByteArrayView d = trimmed(record[AdifReader::QsoDate]);
+    const int year = d.size() == 8 ? digits(d, 0, 4) : -1;
+    const int month = year >= 0 ? digits(d, 4, 2) : -1;
+    const int day = year >= 0 ? digits(d, 6, 2) : -1;
+    const QDate date = year < 0 || month < 0 || day < 0 ? QDate() : QDate(year, month, day);
+    if (!date.isValid()) {
+        r.status = BadDate;
+        r.detail = reader.decode(d);
+        return r;
+    }
+    const QString logDate = date.toString(QStringLiteral("dd/MM/yy"));
+    if (QsoRecord::dateOf(logDate) != date) {
+        r.status = DateOutOfRange;
+        r.detail = QString::number(year);
+        return r;
+    }
+    const QByteArrayView t = trimmed(record[AdifReader::TimeOn]);
+    const int second = t.size() == 6 ? digits(t, 4, 2) : 0;
+    const QString logTime = t.size() == 4 || t.size() == 6
+        ? QString::fromLatin1(t.first(2)) + QLatin1Char(':') + QString::fromLatin1(t.sliced(2, 2))
+        : QString();
+    if (QsoRecord::minutesOf(logTime) < 0 || second < 0 || second > 59) {
+        r.status = BadTime;
+        r.detail = reader.decode(t);
+        return r;
+    }
+
+    int band = -1;
+    const QByteArrayView adifBand = trimmed(record[AdifReader::Band]);
+    const QByteArrayView freq = trimmed(record[AdifReader::Freq]);
+    if (!adifBand.isEmpty()) {
+        band = BandPlan::positionOfAdif(adifBand);
+        if (band < 0) {
+            r.status = BandNotProvided;
+            r.detail = reader.decode(adifBand);
+            return r;
+        }
+    } else if (!freq.isEmpty()) {
+        band = BandPlan::positionOfHertz(hertzOf(freq));
+        if (band < 0) {
+            r.status = BandNotProvided;
+            r.detail = reader.decode(freq) + QStringLiteral(" MHz");
+            return r;
+        }
+    } else {
+        r.status = NoBand;
+        return r;
+    }
+
+    const QByteArrayView mode = trimmed(record[AdifReader::Mode]);
+    const QByteArrayView sub = trimmed(record[AdifReader::Submode]);
+    QString logMode = ModeMap::logMode(mode);
+    if (logMode.isEmpty() && !sub.isEmpty())
+        logMode = ModeMap::logMode(sub);
+    if (logMode.isEmpty()) {
+        r.status = mode.isEmpty() ? NoMode : ModeNotProvided;
+        r.detail = reader.decode(mode);
+        if (!sub.isEmpty())
+            r.detail += QLatin1Char('/') + reader.decode(sub);
+        return r;
+    }
+
+    // Reports the file leaves out (or that hold nothing once cleaned) are the ones
+    // the main window proposes.
+    const QString defaultReport = logMode == QLatin1String("CW") ? QStringLiteral("599") : QsoLabels::DefaultReport;
+    QString reports[2];
+    const AdifReader::Field reportFields[2] = {AdifReader::RstRcvd, AdifReader::RstSent};
+    for (int i = 0; i < 2; ++i) {
+        reports[i] = cleaned(record[reportFields[i]], reader, false, &changed);
+        if (reports[i].isEmpty())
+            reports[i] = defaultReport;
+        if (reports[i].size() > ReportWidth) {
+            r.status = ReportTooLong;
+            r.detail = reports[i];
+            return r;
+        }
+    }
+
+    // The first name is the first word of NAME.
+    const QString fullName = cleaned(record[AdifReader::Name], reader, true, &changed);
+    QString name = fullName.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+    if (name.size() > NameWidth) {
+        name.truncate(NameWidth);
+        r.notes |= NameCut;
+    }
+
+    const AbbeyTable::Entry *listed = m_abbeys.find(reference);
+    QString grid = cleaned(record[AdifReader::Gridsquare], reader, true, &changed);
+    grid = grid.size() >= LocatorWidth ? grid.left(LocatorWidth) : QString();
+    if (grid.isEmpty() && listed)
+        grid = listed->locator.trimmed();
+
+    // The abbey's name: what this program's own export puts after the reference in
+    // the comment, else the abbey list's.
+    QString abbey;
+    const QString comment = cleaned(record[AdifReader::Comment], reader, false, &changed);
+    if (comment.size() >= reference.size()
+        && QStringView(comment).first(reference.size()).compare(reference, Qt::CaseInsensitive) == 0
+        && (comment.size() == reference.size() || comment.at(reference.size()) == QLatin1Char(' '))) {
+        abbey = comment.mid(reference.size()).trimmed();
+    } else if (listed) {
+        abbey = listed->name;
+    }
+    if (abbey.size() > AbbeyWidth) {
+        abbey.truncate(AbbeyWidth);
+        r.notes |= AbbeyCut;
+    }
+    if (changed)
+        r.notes |= LettersReplaced;
+
+    QsoRecord q;
+    q.setField(QsoRecord::Indicatif, call);
+    q.setField(QsoRecord::Locator, grid);
+    q.setField(QsoRecord::Prenom, name);
+    q.setField(QsoRecord::Reference, reference);
+    q.setField(QsoRecord::Date, logDate);
+    q.setField(QsoRecord::Heure, logTime);
+    q.setField(QsoRecord::Mode, logMode);
+    q.setField(QsoRecord::Bande, QsoLabels::bands().at(band));
+    q.setField(QsoRecord::RstRecu, reports[0]);
+    q.setField(QsoRecord::RstEnvoye, reports[1]);
+    q.setField(QsoRecord::NomAbbaye, abbey);
+    q.setField(QsoRecord::Qsl, sameWord(trimmed(record[AdifReader::QslRcvd]), "Y") ? QStringLiteral("*")
+                                                                                  : QString());
+    QsoRecord::Encoded bytes = q.toLogBytes();
+    if (!bytes.ok()) {
+        // Every field was brought into the code page above: a safeguard only.
+        r.status = Unreadable;
+        r.detail = bytes.error;
+        return r;
+    }
+    r.line = std::move(bytes.bytes);
+    return r;
 }
 
 QByteArray AdifMapping::toLogCodePage(const QString &text, bool *changed)
@@ -207,216 +403,6 @@ QByteArray AdifMapping::toLogCodePage(const QString &text, bool *changed)
     return Cp1252::encode(out);
 }
 
-QByteArray AdifMapping::text(QByteArrayView value, const AdifReader &reader, bool capitals, bool *changed) const
-{
-    value = trimmed(value);
-    if (isAscii(value.data(), value.size())) {
-        QByteArray out(value.data(), value.size());
-        for (char &c : out) {
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-                c = ' ';
-            else if (capitals)
-                c = upper(c);
-        }
-        return out;
-    }
-    QString t = reader.decode(value);
-    if (capitals)
-        t = t.toUpper();
-    return toLogCodePage(t, changed);
-}
-
-QByteArray AdifMapping::findReference(const AdifReader::Record &record) const
-{
-    // The first word of these fields that the abbey list knows.
-    for (const AdifReader::Field f : {AdifReader::SigInfo, AdifReader::Comment, AdifReader::Notes}) {
-        const QByteArrayView v = record[f];
-        qsizetype i = 0;
-        while (i < v.size()) {
-            while (i < v.size() && !isWordChar(v[i]))
-                ++i;
-            const qsizetype start = i;
-            while (i < v.size() && isWordChar(v[i]))
-                ++i;
-            if (i - start == 6 && m_abbeys.contains(v.sliced(start, 6))) {
-                QByteArray ref = v.sliced(start, 6).toByteArray();
-                for (char &c : ref)
-                    c = upper(c);
-                return ref;
-            }
-        }
-    }
-    return {};
-}
-
-AdifMapping::Result AdifMapping::map(const AdifReader::Record &record, const AdifReader &reader) const
-{
-    Result r;
-    if (!record.error.isEmpty()) {
-        r.status = Unreadable;
-        r.detail = record.error;
-        return r;
-    }
-    // The award's QSOs first: the others of a general log are only counted.
-    const QByteArrayView sigInfo = trimmed(record[AdifReader::SigInfo]);
-    if (sameWord(trimmed(record[AdifReader::Sig]), "ZEL") && !sigInfo.isEmpty()) {
-        bool changed = false;
-        r.reference = text(sigInfo, reader, true, &changed);
-        if (r.reference.size() != 6 || changed || r.reference.contains(' ')) {
-            r.status = BadReference;
-            r.detail = reader.decode(sigInfo);
-            return r;
-        }
-    } else {
-        r.reference = findReference(record);
-        if (r.reference.isEmpty()) {
-            r.status = NoReference;
-            return r;
-        }
-    }
-
-    bool changed = false;
-    const QByteArray call = text(record[AdifReader::Call], reader, true, &changed);
-    if (call.isEmpty()) {
-        r.status = NoCall;
-        return r;
-    }
-    if (call.size() > 12) {
-        r.status = CallTooLong;
-        r.detail = Cp1252::decode(call);
-        return r;
-    }
-
-    const QByteArrayView d = trimmed(record[AdifReader::QsoDate]);
-    const int year = d.size() == 8 ? digits(d, 0, 4) : -1;
-    const int month = year >= 0 ? digits(d, 4, 2) : -1;
-    const int day = year >= 0 ? digits(d, 6, 2) : -1;
-    if (year < 0 || month < 0 || day < 0 || !QDate(year, month, day).isValid()) {
-        r.status = BadDate;
-        r.detail = reader.decode(d);
-        return r;
-    }
-    if (year < 1950 || year > 2049) {
-        r.status = DateOutOfRange;
-        r.detail = QString::number(year);
-        return r;
-    }
-    const QByteArrayView t = trimmed(record[AdifReader::TimeOn]);
-    const int hour = (t.size() == 4 || t.size() == 6) ? digits(t, 0, 2) : -1;
-    const int minute = hour >= 0 ? digits(t, 2, 2) : -1;
-    const int second = t.size() == 6 ? digits(t, 4, 2) : 0;
-    if (hour < 0 || minute < 0 || second < 0 || hour > 23 || minute > 59 || second > 59) {
-        r.status = BadTime;
-        r.detail = reader.decode(t);
-        return r;
-    }
-
-    int band = -1;
-    const QByteArrayView adifBand = trimmed(record[AdifReader::Band]);
-    const QByteArrayView freq = trimmed(record[AdifReader::Freq]);
-    if (!adifBand.isEmpty()) {
-        band = bandOfAdif(adifBand);
-        if (band < 0) {
-            r.status = BandNotProvided;
-            r.detail = reader.decode(adifBand);
-            return r;
-        }
-    } else if (!freq.isEmpty()) {
-        band = bandOfFrequency(freq);
-        if (band < 0) {
-            r.status = BandNotProvided;
-            r.detail = reader.decode(freq) + QStringLiteral(" MHz");
-            return r;
-        }
-    } else {
-        r.status = NoBand;
-        return r;
-    }
-
-    const QByteArrayView mode = trimmed(record[AdifReader::Mode]);
-    int modeIndex = -1;
-    if (sameWord(mode, "SSB") || sameWord(mode, "USB") || sameWord(mode, "LSB"))
-        modeIndex = 0;
-    else if (sameWord(mode, "CW"))
-        modeIndex = 1;
-    else if (sameWord(mode, "FM"))
-        modeIndex = 2;
-    if (modeIndex < 0) {
-        r.status = mode.isEmpty() ? NoMode : ModeNotProvided;
-        r.detail = reader.decode(mode);
-        const QByteArrayView sub = trimmed(record[AdifReader::Submode]);
-        if (!sub.isEmpty())
-            r.detail += QLatin1Char('/') + reader.decode(sub);
-        return r;
-    }
-
-    QByteArray reports[2];
-    const AdifReader::Field reportFields[2] = {AdifReader::RstRcvd, AdifReader::RstSent};
-    for (int i = 0; i < 2; ++i) {
-        reports[i] = text(record[reportFields[i]], reader, false, &changed);
-        if (reports[i].isEmpty())
-            reports[i] = QsoLabels::DefaultReport.toLatin1();
-        if (reports[i].size() > 3) {
-            r.status = ReportTooLong;
-            r.detail = Cp1252::decode(reports[i]);
-            return r;
-        }
-    }
-
-    QByteArray name = text(record[AdifReader::Name], reader, true, &changed);
-    if (name.size() > 15) {
-        name.truncate(15);
-        r.notes |= NameCut;
-    }
-    QByteArray grid = text(record[AdifReader::Gridsquare], reader, true, &changed);
-    grid = grid.size() >= 4 ? grid.left(4) : QByteArray();
-
-    // The abbey's name: what this program's own export puts after the reference in
-    // the comment, else the abbey list's.
-    QByteArray typed;
-    QByteArrayView abbey;
-    const QByteArrayView comment = trimmed(record[AdifReader::Comment]);
-    if (comment.size() >= 6 && ImportAbbeys::key(comment.first(6)) == ImportAbbeys::key(r.reference)
-        && (comment.size() == 6 || isBlank(comment[6]))) {
-        typed = text(comment.sliced(6), reader, false, &changed);
-        abbey = typed;
-    } else {
-        abbey = m_abbeys.name(r.reference);
-    }
-    if (abbey.size() > 60) {
-        abbey = abbey.first(60);
-        r.notes |= AbbeyCut;
-    }
-    if (changed)
-        r.notes |= LettersReplaced;
-
-    const QByteArrayView qsl = trimmed(record[AdifReader::QslRcvd]);
-
-    char line[QsoRecord::LogLineLength];
-    std::memset(line, ' ', sizeof line);
-    const QsoRecord::Layout &at = QsoRecord::logLayout();
-    const auto put = [&](QsoRecord::Field f, QByteArrayView v) {
-        std::memcpy(line + at[f].start - 1, v.data(), size_t(qMin<qsizetype>(v.size(), at[f].width)));
-    };
-    put(QsoRecord::Indicatif, call);
-    put(QsoRecord::Locator, grid);
-    put(QsoRecord::Prenom, name);
-    put(QsoRecord::Reference, r.reference);
-    const char date[8] = {d[6], d[7], '/', d[4], d[5], '/', d[2], d[3]};
-    put(QsoRecord::Date, QByteArrayView(date, 8));
-    const char time[5] = {t[0], t[1], ':', t[2], t[3]};
-    put(QsoRecord::Heure, QByteArrayView(time, 5));
-    put(QsoRecord::Mode, QsoLabels::modes().at(modeIndex).toLatin1());
-    put(QsoRecord::Bande, QsoLabels::bands().at(band).toLatin1());
-    put(QsoRecord::RstRecu, reports[0]);
-    put(QsoRecord::RstEnvoye, reports[1]);
-    put(QsoRecord::NomAbbaye, abbey);
-    if (sameWord(qsl, "Y"))
-        line[QsoRecord::LogLineLength - 1] = '*';
-    r.line = QByteArray(line, QsoRecord::LogLineLength);
-    return r;
-}
-
 QString AdifMapping::reason(Status status, quint8 notes, const QString &detail, const QString &other)
 {
     const auto with = [&](const QString &text) {
@@ -425,6 +411,8 @@ QString AdifMapping::reason(Status status, quint8 notes, const QString &detail, 
     switch (status) {
     case Imported: {
         QStringList said;
+        if (notes & NotListed)
+            said << QStringLiteral("référence absente de la liste des abbayes");
         if (notes & NameCut)
             said << QStringLiteral("prénom coupé à 15 caractères");
         if (notes & AbbeyCut)
@@ -439,6 +427,7 @@ QString AdifMapping::reason(Status status, quint8 notes, const QString &detail, 
     case NoCall: return QStringLiteral("pas d'indicatif");
     case CallTooLong: return with(QStringLiteral("indicatif de plus de 12 caractères"));
     case BadReference: return with(QStringLiteral("référence d'abbaye invalide"));
+    case EmptyReference: return QStringLiteral("référence d'abbaye vide");
     case BadDate: return with(QStringLiteral("date absente ou illisible"));
     case DateOutOfRange:
         return with(QStringLiteral("date hors de 1950 à 2049, que l'année sur deux chiffres du log ne peut pas écrire"));

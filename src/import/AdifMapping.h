@@ -3,35 +3,14 @@
 #include "import/AdifReader.h"
 
 #include <QByteArray>
-#include <QHash>
-#include <QList>
+#include <QSet>
 #include <QString>
 
-// The abbey list as the import needs it: is a word a listed reference, and the
-// abbey's name as the main window would fill it in (capitals, 60 columns, none when
-// the line's locator is two blanks), already in the log's code page.
-class ImportAbbeys
-{
-public:
-    // "Liste_Abbayes.txt"; a missing list gives an empty one (error says why when unreadable).
-    static ImportAbbeys read(const QString &path, QString *error = nullptr);
-    static ImportAbbeys fromBytes(const QByteArray &content);
+class AbbeyTable;
 
-    bool contains(QByteArrayView reference) const { return m_index.contains(key(reference)); }
-    // A view into the list, valid as long as it.
-    QByteArrayView name(QByteArrayView reference) const;
-    int size() const { return int(m_names.size()); }
-
-    // A six-character reference as one number, letters in capitals (0: not six characters).
-    static quint64 key(QByteArrayView word);
-
-private:
-    QHash<quint64, int> m_index;
-    QList<QByteArray> m_names;
-};
-
-// One ADIF record turned into one log line (the log's twelve columns, band and
-// mode labels, Windows-1252), or the reason it cannot be.
+// One ADIF record turned into one log line, filled as a QSO typed in the main window
+// would be (capitals, the abbey's locator and name from the abbey list, the default
+// reports), or the reason it cannot be.
 class AdifMapping
 {
 public:
@@ -39,9 +18,10 @@ public:
         Imported,
         NoReference,      // a QSO of the general log, not one of the award
         Unreadable,       // the reader's reason in detail
-        NoCall,
+        NoCall,           // absent, or nothing left once control characters are removed
         CallTooLong,
         BadReference,
+        EmptyReference,   // SIG ZEL with a SIG_INFO of blanks or control characters only
         BadDate,
         DateOutOfRange,
         BadTime,
@@ -59,6 +39,7 @@ public:
         NameCut = 1,       // the first name was longer than its 15 columns
         AbbeyCut = 2,      // the abbey name was longer than its 60 columns
         LettersReplaced = 4, // characters the log cannot hold became their closest letters
+        NotListed = 8,     // a well-formed reference the abbey list does not hold
     };
 
     struct Result {
@@ -69,26 +50,28 @@ public:
         QString detail;       // the value refused, for the reason
     };
 
-    explicit AdifMapping(const ImportAbbeys &abbeys) : m_abbeys(abbeys) {}
+    // The table must outlive the mapping.
+    explicit AdifMapping(const AbbeyTable &abbeys);
 
     Result map(const AdifReader::Record &record, const AdifReader &reader) const;
 
-    // The operator's words for what happens to a record ("importé", or why not).
+    // The operator's words for what happens to a record ("à importer", or why not).
     // `other` is the date of the QSO already logged, or the number of the record kept.
     static QString reason(Status status, quint8 notes, const QString &detail, const QString &other);
-
-    // The log's band label of an ADIF band ("20m", any case) or of a frequency in MHz;
-    // -1 when it is none of the twelve bands.
-    static int bandOfAdif(QByteArrayView band);
-    static int bandOfFrequency(QByteArrayView megahertz);
 
     // Text the log can hold: characters outside Windows-1252 become their closest
     // letters ("Ł" -> "L"), control characters blanks. *changed says whether any did.
     static QByteArray toLogCodePage(const QString &text, bool *changed);
 
-private:
-    QByteArray text(QByteArrayView value, const AdifReader &reader, bool capitals, bool *changed) const;
-    QByteArray findReference(const AdifReader::Record &record) const;
+    // A reference the file gives is six characters, each a letter, a digit or a
+    // character the abbey list itself uses in its references.
+    bool isWellFormedReference(QStringView reference) const;
 
-    const ImportAbbeys &m_abbeys;
+    // The first word of SIG_INFO, COMMENT, NOTES or QSLMSG, punctuation around it
+    // removed, that the abbey list holds (as the list writes it), or empty.
+    QString findReference(const AdifReader::Record &record, const AdifReader &reader) const;
+
+private:
+    const AbbeyTable &m_abbeys;
+    QSet<QChar> m_referenceChars; // the characters the list's references use
 };

@@ -27,7 +27,8 @@ constexpr Known KnownFields[] = {
     {"RST_SENT", 8, AdifReader::RstSent},    {"NAME", 4, AdifReader::Name},
     {"GRIDSQUARE", 10, AdifReader::Gridsquare}, {"SIG", 3, AdifReader::Sig},
     {"SIG_INFO", 8, AdifReader::SigInfo},    {"COMMENT", 7, AdifReader::Comment},
-    {"NOTES", 5, AdifReader::Notes},         {"QSL_RCVD", 8, AdifReader::QslRcvd},
+    {"NOTES", 5, AdifReader::Notes},         {"QSLMSG", 6, AdifReader::QslMsg},
+    {"QSL_RCVD", 8, AdifReader::QslRcvd},
 };
 
 // Which bytes may stand in a field name: letters, digits and "_", and the few more

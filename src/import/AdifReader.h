@@ -29,7 +29,7 @@ public:
     // the many a general logbook writes) is read past and forgotten.
     enum Field {
         Call, QsoDate, TimeOn, Band, Freq, Mode, Submode, RstRcvd, RstSent,
-        Name, Gridsquare, Sig, SigInfo, Comment, Notes, QslRcvd,
+        Name, Gridsquare, Sig, SigInfo, Comment, Notes, QslMsg, QslRcvd,
         FieldCount
     };
 

@@ -33,6 +33,8 @@ QList<QByteArray> ImportCommit::learnt(const QList<QByteArray> &listLines, const
     QList<QByteArray> order;
     for (const QByteArray &line : logLines) {
         const QByteArray key = line.mid(call.start - 1, call.width);
+        if (key.trimmed().isEmpty())
+            continue; // a line without a callsign names nobody
         const QByteArray name = line.mid(first.start - 1, first.width).trimmed();
         const auto at = names.find(key);
         if (at == names.end()) {
@@ -63,7 +65,8 @@ QList<QByteArray> ImportCommit::learnt(const QList<QByteArray> &listLines, const
     return out;
 }
 
-ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArray> &lines, int lockTimeout)
+ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArray> &lines, int lockTimeout,
+                                       const std::function<void()> &betweenWrites)
 {
     Result result;
     if (!session.hasStation()) {
@@ -111,8 +114,8 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
         chronological.append(l.toByteArray());
     const QByteArray list = Cp1252::joinLines(learnt(Cp1252::splitLines(old), chronological));
     const bool listChanges = list != old;
-    // On a full disk the list put back after a failed log write would have no room
-    // either: both new copies must fit before anything is written.
+    // Both new copies must fit before anything is written: a full disk then stops
+    // the import before the log changes, not between the two writes.
     const QStorageInfo disk(QFileInfo(listPath).absolutePath());
     const qint64 logSize = QFileInfo(session.logPath()).size();
     qint64 needed = logSize + 2 * lines.size() + lines.size() * qint64(QsoRecord::LogLineLength) + 4096;
@@ -124,31 +127,28 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
                                          .arg(needed));
         return result;
     }
-    if (listChanges) {
-        const AtomicFile::Result w = AtomicFile::write(listPath, list);
-        if (!w.ok) {
-            result.message = notImported(QStringLiteral("la liste des prénoms %1 n'a pas pu être enregistrée : %2")
-                                             .arg(listName, w.error));
-            return result;
-        }
-    }
+    // The log first: the list may then lag behind it, never run ahead of it.
     const AtomicFile::Result r = session.merge(lines);
     if (!r.ok) {
-        // The log kept its old copy: so does the list.
-        if (listChanges) {
-            if (existed)
-                AtomicFile::write(listPath, old);
-            else
-                QFile::remove(listPath);
-        }
         result.message = r.error + QStringLiteral("\r\nAucun QSO n'a été importé ; la liste des prénoms "
                                                   "n'a pas été modifiée.");
         return result;
+    }
+    if (betweenWrites)
+        betweenWrites();
+    QString listProblem;
+    if (listChanges) {
+        const AtomicFile::Result w = AtomicFile::write(listPath, list);
+        if (!w.ok)
+            listProblem = QStringLiteral("\r\n\r\nLa liste des prénoms %1 n'a pas pu être mise à jour : %2\r\n"
+                                         "Elle garde les prénoms qu'elle avait.")
+                              .arg(listName, w.error);
     }
     result.ok = true;
     result.added = int(lines.size());
     result.message = result.added == 1
         ? QStringLiteral("1 QSO a été ajouté au log %1.").arg(session.logFileName())
         : QStringLiteral("%1 QSO ont été ajoutés au log %2.").arg(result.added).arg(session.logFileName());
+    result.message += listProblem;
     return result;
 }

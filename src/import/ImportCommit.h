@@ -4,13 +4,21 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class LogSession;
 
 // Adds the accepted QSOs of an import to the current station's log and teaches the
-// first-name list their names, as one change: the list is rewritten under its lock,
-// then the log in one locked, checked rewrite through the session; when the log
-// cannot be written, the list is put back as it was, so both stay byte for byte as
-// they were and the operator is told why.
+// first-name list their names.
+//
+// What is promised, whatever stops the program (a kill at any moment, a file-size
+// limit, a full disk): either both files are byte for byte as they were, or the log
+// holds every imported QSO and the list holds either its old names or the new ones.
+// The list never names a QSO the log lacks. So, under the list's lock: the list's
+// new content is worked out first and room for both files checked; the log is
+// written in one locked, checked rewrite through the session; only once that is on
+// disk is the list replaced, in one atomic write. A stop between the two writes
+// leaves the old list, which the next import or typed QSO brings up to date.
 class ImportCommit
 {
 public:
@@ -20,7 +28,10 @@ public:
         QString message; // French, for the operator
     };
 
-    static Result run(LogSession &session, const QList<QByteArray> &lines, int lockTimeout = 5000);
+    // betweenWrites, when given, runs once the log is written and before the list is
+    // (tests stop the program there).
+    static Result run(LogSession &session, const QList<QByteArray> &lines, int lockTimeout = 5000,
+                      const std::function<void()> &betweenWrites = {});
 
     // The first-name list once it has learnt the names of these log lines (in log
     // order): a name replaces the stored one, a callsign not yet listed is added, with

@@ -10,14 +10,9 @@ ImportListModel::ImportListModel(const ImportPlan &plan, QObject *parent)
 
 void ImportListModel::rebuild()
 {
-    m_rows.clear();
-    if (m_all)
-        return;
-    const QList<ImportPlan::Entry> &entries = m_plan.entries();
-    for (int i = 0; i < entries.size(); ++i) {
-        if (entries.at(i).status != AdifMapping::NoReference)
-            m_rows.append(i);
-    }
+    // The plan's entries are the award's records and the refused ones: shown as they
+    // are. Every record merges in those outside the award.
+    m_rows = m_all ? m_plan.allRows() : QList<int>();
 }
 
 void ImportListModel::setShowAll(bool all)
@@ -41,7 +36,7 @@ int ImportListModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    return m_all ? int(m_plan.entries().size()) : int(m_rows.size());
+    return m_all ? int(m_rows.size()) : int(m_plan.entries().size());
 }
 
 int ImportListModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount; }
@@ -54,7 +49,7 @@ QVariant ImportListModel::data(const QModelIndex &index, int role) const
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
-    const ImportPlan::Shown s = m_plan.shown(entryAt(index.row()));
+    const ImportPlan::Shown s = m_plan.shownRow(entryAt(index.row()));
     switch (index.column()) {
     case Number: return s.number;
     case Call: return s.call;

@@ -9,7 +9,7 @@ class ImportPlan;
 // date, time, band, mode, reference and what will happen. The many QSOs without an
 // abbey reference (a general log's daily traffic) are listed only on request.
 // Cells are made from the plan when shown, so a file of 100,000 records costs a
-// list of row numbers at most.
+// list of row numbers at most, built only when every record is asked for.
 class ImportListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -23,8 +23,8 @@ public:
     bool showAll() const { return m_all; }
     // The plan's outcomes changed (the log changed): every row again.
     void refresh();
-    // The plan's entry shown on a row.
-    int entryAt(int row) const { return m_all ? row : m_rows.at(row); }
+    // What a row shows, as ImportPlan::shownRow takes it.
+    int entryAt(int row) const { return m_all ? m_rows.at(row) : row; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -36,5 +36,5 @@ private:
 
     const ImportPlan &m_plan;
     bool m_all = false;
-    QList<int> m_rows; // entries shown when not every one is
+    QList<int> m_rows; // every record kept, when every one is shown
 };

@@ -25,25 +25,42 @@ QByteArray qsoKey(QByteArrayView line)
         + column(line, QsoRecord::Heure).toByteArray();
 }
 
-bool confirmed(const QByteArray &line) { return line.endsWith('*'); }
+bool confirmed(const QByteArray &line) { return QsoRecord::isConfirmedLine(line); }
 
 } // namespace
 
-ImportPlan::ImportPlan(QByteArray fileBytes, QString fileName, ImportAbbeys abbeys)
+ImportPlan::ImportPlan(QByteArray fileBytes, QString fileName, AbbeyTable abbeys)
     : m_reader(std::move(fileBytes)), m_fileName(std::move(fileName)), m_abbeys(std::move(abbeys)),
       m_mapping(m_abbeys)
 {
 }
 
-bool ImportPlan::read(int maxRecords)
+bool ImportPlan::read(int maxRecords, qsizetype maxBytes)
 {
     AdifReader::Record record;
+    const qsizetype from = m_reader.position();
     for (int i = 0; i < maxRecords && !m_finished; ++i) {
+        if (maxBytes >= 0 && m_reader.position() - from >= maxBytes)
+            break;
         if (!m_reader.next(&record)) {
             m_finished = true;
             break;
         }
+        ++m_recordCount;
         AdifMapping::Result m = m_mapping.map(record, m_reader);
+        if (m.status == AdifMapping::NoReference) {
+            ++m_withoutReference;
+            if (m_outside.size() < MaxOutsideListed)
+                m_outside.append({record.offset, record.number});
+            continue;
+        }
+        if (m.line.isEmpty()) {
+            if (m_refusedListed >= MaxRefusedListed) {
+                ++m_refusedNotListed;
+                continue;
+            }
+            ++m_refusedListed;
+        }
         Entry e;
         e.offset = record.offset;
         e.number = record.number;
@@ -57,14 +74,20 @@ bool ImportPlan::read(int maxRecords)
     return m_finished;
 }
 
-void ImportPlan::resolve(const QList<QByteArrayView> &logLines)
+bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::function<bool()> &carryOn)
 {
+    // Asked every few thousand lines or records, so stopping is never far away.
+    constexpr int Step = 4096;
+    const auto stopped = [&](qsizetype i) { return carryOn && i % Step == Step - 1 && !carryOn(); };
     // What the log holds: each abbey with the date of its first QSO, and each QSO.
     QHash<QByteArray, QString> contacted;
     QSet<QByteArray> logged;
     contacted.reserve(logLines.size());
     logged.reserve(logLines.size());
-    for (const QByteArrayView line : logLines) {
+    for (qsizetype i = 0; i < logLines.size(); ++i) {
+        if (stopped(i))
+            return false;
+        const QByteArrayView line = logLines.at(i);
         if (line.size() == QsoRecord::LogLineLength) {
             const QByteArray ref = column(line, QsoRecord::Reference).trimmed().toByteArray();
             if (!contacted.contains(ref))
@@ -83,6 +106,8 @@ void ImportPlan::resolve(const QList<QByteArrayView> &logLines)
     // The best QSO of each abbey among those the log does not hold yet.
     QHash<QByteArray, int> kept;
     for (int i = 0; i < m_entries.size(); ++i) {
+        if (stopped(i))
+            return false;
         Entry &e = m_entries[i];
         if (e.line.isEmpty())
             continue;
@@ -109,7 +134,8 @@ void ImportPlan::resolve(const QList<QByteArrayView> &logLines)
         if (better)
             *best = i;
     }
-    m_toImport = m_alreadyInLog = m_refused = m_withoutReference = 0;
+    m_toImport = m_alreadyInLog = m_notInAbbeyList = 0;
+    m_refused = m_refusedNotListed;
     for (Entry &e : m_entries) {
         if (e.status == AdifMapping::Imported && !e.line.isEmpty()) {
             const int best = kept.value(e.reference);
@@ -119,12 +145,16 @@ void ImportPlan::resolve(const QList<QByteArrayView> &logLines)
             }
         }
         switch (e.status) {
-        case AdifMapping::Imported: ++m_toImport; break;
+        case AdifMapping::Imported:
+            ++m_toImport;
+            if (e.notes & AdifMapping::NotListed)
+                ++m_notInAbbeyList;
+            break;
         case AdifMapping::AlreadyInLog: ++m_alreadyInLog; break;
-        case AdifMapping::NoReference: ++m_withoutReference; break;
         default: ++m_refused; break;
         }
     }
+    return true;
 }
 
 QList<QByteArray> ImportPlan::acceptedLines() const
@@ -150,20 +180,29 @@ QString ImportPlan::outcome(const Entry &e) const
 ImportPlan::Shown ImportPlan::shown(int index) const
 {
     const Entry &e = m_entries.at(index);
+    if (e.line.isEmpty())
+        return shownFromFile(e.offset, e.number, outcome(e), QString::fromLatin1(e.reference));
     Shown s;
     s.number = QString::number(e.number);
     s.outcome = outcome(e);
-    s.reference = QString::fromLatin1(e.reference);
-    if (!e.line.isEmpty()) {
-        s.call = trimmedText(column(e.line, QsoRecord::Indicatif));
-        s.date = trimmedText(column(e.line, QsoRecord::Date));
-        s.time = trimmedText(column(e.line, QsoRecord::Heure));
-        s.band = trimmedText(column(e.line, QsoRecord::Bande));
-        s.mode = trimmedText(column(e.line, QsoRecord::Mode));
-        return s;
-    }
+    s.reference = Cp1252::decode(e.reference);
+    s.call = trimmedText(column(e.line, QsoRecord::Indicatif));
+    s.date = trimmedText(column(e.line, QsoRecord::Date));
+    s.time = trimmedText(column(e.line, QsoRecord::Heure));
+    s.band = trimmedText(column(e.line, QsoRecord::Bande));
+    s.mode = trimmedText(column(e.line, QsoRecord::Mode));
+    return s;
+}
+
+ImportPlan::Shown ImportPlan::shownFromFile(qsizetype offset, int number, const QString &outcome,
+                                            const QString &reference) const
+{
     // A record that could not become a log line: its values as the file has them.
-    const AdifReader::Record r = m_reader.recordAt(e.offset, e.number);
+    Shown s;
+    s.number = QString::number(number);
+    s.outcome = outcome;
+    s.reference = reference;
+    const AdifReader::Record r = m_reader.recordAt(offset, number);
     const auto value = [&](AdifReader::Field f) { return m_reader.decode(r[f]).simplified(); };
     s.call = value(AdifReader::Call).toUpper();
     const QString d = value(AdifReader::QsoDate);
@@ -181,6 +220,34 @@ ImportPlan::Shown ImportPlan::shown(int index) const
     return s;
 }
 
+QList<int> ImportPlan::allRows() const
+{
+    QList<int> rows;
+    rows.reserve(m_entries.size() + m_outside.size());
+    qsizetype e = 0, o = 0;
+    while (e < m_entries.size() || o < m_outside.size()) {
+        if (o == m_outside.size() || (e < m_entries.size() && m_entries.at(e).number < m_outside.at(o).number))
+            rows.append(int(e++));
+        else
+            rows.append(int(-1 - o++));
+    }
+    return rows;
+}
+
+ImportPlan::Shown ImportPlan::shownRow(int row) const
+{
+    if (row >= 0)
+        return shown(row);
+    const Outside &o = m_outside.at(-1 - row);
+    return shownFromFile(o.offset, o.number, AdifMapping::reason(AdifMapping::NoReference, 0, {}, {}), {});
+}
+
+QString ImportPlan::refusedCount(int refused, int notListed)
+{
+    const QString count = QStringLiteral("refusés : %1").arg(refused);
+    return notListed > 0 ? count + QStringLiteral(" (%1 non listés)").arg(notListed) : count;
+}
+
 QString ImportPlan::reportFileName(const QString &callsign, const QDate &day)
 {
     return callsign + QStringLiteral("_Import_ADIF_") + day.toString(QStringLiteral("dd_MM_yy"))
@@ -192,11 +259,13 @@ QByteArray ImportPlan::report(const QString &station, const QDate &day, bool all
     QStringList out;
     out << QStringLiteral("Importation ADIF dans le log de la station %1 le %2")
                .arg(station, day.toString(QStringLiteral("dd/MM/yy")));
-    out << QStringLiteral("Fichier : %1 (%2 enregistrements)").arg(m_fileName).arg(m_entries.size());
+    out << QStringLiteral("Fichier : %1 (%2 enregistrements)").arg(m_fileName).arg(m_recordCount);
     out << QString();
     out << QStringLiteral("QSO à importer : %1").arg(m_toImport);
     out << QStringLiteral("déjà dans le log : %1").arg(m_alreadyInLog);
-    out << QStringLiteral("refusés : %1").arg(m_refused);
+    out << refusedCount(m_refused, m_refusedNotListed);
+    if (m_notInAbbeyList > 0)
+        out << QStringLiteral("référence absente de la liste des abbayes : %1").arg(m_notInAbbeyList);
     out << QStringLiteral("pas de référence d'abbaye : %1%2")
                .arg(m_withoutReference)
                .arg(all ? QString() : QStringLiteral(" (non listés)"));
@@ -209,8 +278,11 @@ QByteArray ImportPlan::report(const QString &station, const QDate &day, bool all
     };
     out << row({QStringLiteral("N°"), QStringLiteral("Indicatif"), QStringLiteral("Date"), QStringLiteral("Heure"),
                 QStringLiteral("Bande"), QStringLiteral("Mode"), QStringLiteral("Réf."), QStringLiteral("Résultat")});
-    for (int i = 0; i < m_entries.size(); ++i) {
-        if (all || m_entries.at(i).status != AdifMapping::NoReference)
+    if (all) {
+        for (const int r : allRows())
+            out << row(shownRow(r));
+    } else {
+        for (int i = 0; i < m_entries.size(); ++i)
             out << row(shown(i));
     }
     QByteArray bytes;

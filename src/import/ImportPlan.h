@@ -2,16 +2,25 @@
 
 #include "import/AdifMapping.h"
 #include "import/AdifReader.h"
+#include "refdata/AbbeyTable.h"
 
 #include <QByteArray>
 #include <QDate>
 #include <QList>
 #include <QString>
 
-// What an ADIF file would bring into the log: every record with its number in the
-// file and what would happen to it. Reading goes a batch of records at a time, so a
-// window can show its progress and stay responsive on a large file; the award's rules
-// (each abbey once, a QSO already logged) are then applied against the log's lines.
+#include <functional>
+
+// What an ADIF file would bring into the log: the records of the award with their
+// number in the file and what would happen to them, and counts for the rest. Reading
+// goes a batch of records at a time, so a window can show its progress, stay
+// responsive and stop on a large file; the award's rules (each abbey once, a QSO
+// already logged) are then applied against the log's lines.
+//
+// What is held stays small beside the file: a general log's QSOs outside the award
+// are counted, and only the first MaxOutsideListed of them are kept (as their place
+// in the file) for "Tout afficher"; refused records beyond MaxRefusedListed are
+// counted, not listed.
 class ImportPlan
 {
 public:
@@ -30,14 +39,19 @@ public:
         QString number, call, date, time, band, mode, reference, outcome;
     };
 
-    ImportPlan(QByteArray fileBytes, QString fileName, ImportAbbeys abbeys);
+    static constexpr int MaxRefusedListed = 10000;
+    static constexpr int MaxOutsideListed = 100000;
 
-    // Reads up to maxRecords more records; true once the whole file is read.
-    bool read(int maxRecords);
+    ImportPlan(QByteArray fileBytes, QString fileName, AbbeyTable abbeys);
+
+    // Reads up to maxRecords more records, stopping after the record that passes
+    // maxBytes more of the file when given; true once the whole file is read.
+    bool read(int maxRecords, qsizetype maxBytes = -1);
     bool finished() const { return m_finished; }
     qsizetype position() const { return m_reader.position(); }
     qsizetype size() const { return m_reader.size(); }
-    int recordCount() const { return int(m_entries.size()); }
+    // Every record read, listed or only counted.
+    int recordCount() const { return m_recordCount; }
     AdifReader::Encoding encoding() const { return m_reader.encoding(); }
     QString fileName() const { return m_fileName; }
 
@@ -45,13 +59,19 @@ public:
     // order): a QSO already logged (same callsign, date and time), an abbey already
     // contacted, the same abbey several times in the file (a confirmed QSO before
     // an unconfirmed one, then the earliest). May be run again when the log changes.
-    void resolve(const QList<QByteArrayView> &logLines);
+    // carryOn is asked now and then; when it says no, resolving stops and false is
+    // returned (the outcomes are then not to be used).
+    bool resolve(const QList<QByteArrayView> &logLines, const std::function<bool()> &carryOn = {});
 
     int toImport() const { return m_toImport; }
     int alreadyInLog() const { return m_alreadyInLog; }
     // Refused for any reason other than having no abbey reference.
     int refused() const { return m_refused; }
     int withoutReference() const { return m_withoutReference; }
+    // Refused records counted but not kept for the list.
+    int refusedNotListed() const { return m_refusedNotListed; }
+    // QSOs to import whose reference the abbey list does not hold.
+    int notInAbbeyList() const { return m_notInAbbeyList; }
 
     const QList<Entry> &entries() const { return m_entries; }
     // The QSOs that would be added, in file order.
@@ -60,6 +80,14 @@ public:
     QString outcome(const Entry &e) const;
     Shown shown(int index) const;
 
+    // Every record kept, in file order: an entry's index, or -1 - i for the i-th
+    // record outside the award that is kept.
+    QList<int> allRows() const;
+    Shown shownRow(int row) const;
+
+    // "refusés : N", with how many of them the list leaves out when it does.
+    static QString refusedCount(int refused, int notListed);
+
     // The list as a text file (Windows-1252, CR LF): the counts, then every record
     // (or every one with an abbey reference when all is false).
     QByteArray report(const QString &station, const QDate &day, bool all) const;
@@ -67,11 +95,22 @@ public:
     static QString reportFileName(const QString &callsign, const QDate &day);
 
 private:
+    struct Outside {
+        qsizetype offset;
+        int number;
+    };
+    Shown shownFromFile(qsizetype offset, int number, const QString &outcome, const QString &reference) const;
+
     AdifReader m_reader;
     QString m_fileName;
-    ImportAbbeys m_abbeys;
+    AbbeyTable m_abbeys;
     AdifMapping m_mapping;
     QList<Entry> m_entries;
+    QList<Outside> m_outside;
+    int m_recordCount = 0;
+    int m_refusedListed = 0;
+    int m_refusedNotListed = 0;
+    int m_notInAbbeyList = 0;
     bool m_finished = false;
     int m_toImport = 0;
     int m_alreadyInLog = 0;

@@ -41,6 +41,8 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     Refuses->setObjectName(QStringLiteral("Refuses"));
     Sans_Reference = new QLabel;
     Sans_Reference->setObjectName(QStringLiteral("Sans_Reference"));
+    Hors_Liste = new QLabel;
+    Hors_Liste->setObjectName(QStringLiteral("Hors_Liste"));
     Tout_Afficher = new QCheckBox(QStringLiteral("&Tout afficher"));
     Tout_Afficher->setObjectName(QStringLiteral("Tout_Afficher"));
     Tout_Afficher->setAccessibleName(QStringLiteral("Tout afficher, même les QSO sans référence d'abbaye"));
@@ -86,6 +88,8 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     auto *others = new QHBoxLayout;
     others->addWidget(Sans_Reference);
     others->addSpacing(24);
+    others->addWidget(Hors_Liste);
+    others->addSpacing(24);
     others->addWidget(Tout_Afficher);
     others->addStretch(1);
     auto *buttons = new QHBoxLayout;
@@ -125,7 +129,11 @@ void ImportWindow::showCounts()
 {
     A_Importer->setText(QStringLiteral("QSO à importer : %1").arg(m_plan->toImport()));
     Deja_Dans_Log->setText(QStringLiteral("déjà dans le log : %1").arg(m_plan->alreadyInLog()));
-    Refuses->setText(QStringLiteral("refusés : %1").arg(m_plan->refused()));
+    Refuses->setText(ImportPlan::refusedCount(m_plan->refused(), m_plan->refusedNotListed()));
+    // A reference another logger mistyped is seen before it counts for the award.
+    Hors_Liste->setText(
+        QStringLiteral("référence absente de la liste des abbayes : %1").arg(m_plan->notInAbbeyList()));
+    Hors_Liste->setVisible(m_plan->notInAbbeyList() > 0);
     Sans_Reference->setText(QStringLiteral("pas de référence d'abbaye : %1").arg(m_plan->withoutReference()));
     Importer->setEnabled(m_plan->toImport() > 0);
 }

@@ -45,6 +45,7 @@ private:
     QLabel *Deja_Dans_Log;
     QLabel *Refuses;
     QLabel *Sans_Reference;
+    QLabel *Hors_Liste;
     QCheckBox *Tout_Afficher;
     QTableView *Liste_Import;
     QPushButton *Importer;

@@ -7,6 +7,7 @@
 #include "logstore/AtomicFile.h"
 #include "logstore/LogSession.h"
 #include "refdata/AbbeyList.h"
+#include "refdata/AbbeyTable.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,11 +50,50 @@ void ImportController::start()
         return;
     m_lastFolder = QFileInfo(path).absolutePath();
 
+    // The progress shows before anything is read, whatever the file's size, and
+    // "Annuler" is looked at between every two steps of each phase; nothing is
+    // written before the preview, so stopping leaves every file as it was.
+    QProgressDialog progress(QStringLiteral("Lecture du fichier %1...").arg(QFileInfo(path).fileName()),
+                             QStringLiteral("&Annuler"), 0, 1000, parent);
+    progress.setObjectName(QStringLiteral("Progression_Import"));
+    progress.setWindowTitle(QStringLiteral("Importation ADIF"));
+    progress.setAccessibleName(QStringLiteral("Lecture du fichier ADIF"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.show();
+    QApplication::processEvents();
+    const auto carryOn = [&progress] {
+        QApplication::processEvents();
+        return !progress.wasCanceled();
+    };
+    if (!carryOn())
+        return;
+
     QFile file(path);
     QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+    bool readable = file.open(QIODevice::ReadOnly);
+    if (readable) {
+        const qint64 size = file.size();
+        bytes.reserve(qsizetype(size));
+        QByteArray chunk;
+        while (!file.atEnd()) {
+            chunk = file.read(ChunkBytes);
+            if (chunk.isEmpty() && file.error() != QFileDevice::NoError)
+                break;
+            bytes.append(chunk);
+            // The file's own reading is the first third of the bar.
+            progress.setValue(int(qMin<qint64>(bytes.size(), size) * 333 / qMax<qint64>(1, size)));
+            if (!carryOn())
+                return;
+            if (chunk.isEmpty())
+                break;
+        }
+        readable = file.error() == QFileDevice::NoError;
+    }
+    if (!readable) {
+        progress.close();
         messages.notice(QStringLiteral("Le fichier %1 n'a pas pu être lu :\r\n%2")
                             .arg(QFileInfo(path).fileName(), AtomicFile::reason(file.errorString())));
         return;
@@ -61,44 +101,38 @@ void ImportController::start()
     file.close();
 
     QString listError;
-    ImportAbbeys abbeys = ImportAbbeys::read(session.filePath(AbbeyList::FileName), &listError);
+    AbbeyTable abbeys = AbbeyTable::read(session.filePath(AbbeyList::FileName), &listError);
     if (!listError.isEmpty()) {
+        progress.close();
         messages.notice(QStringLiteral("La liste des abbayes %1 ne peut pas être lue :\r\n%2\r\n\r\n"
                                        "Rien n'a été importé.")
                             .arg(AbbeyList::FileName, listError));
         return;
     }
     auto plan = std::make_unique<ImportPlan>(std::move(bytes), QFileInfo(path).fileName(), std::move(abbeys));
-
-    // A large file is read a batch at a time with its progress shown: the window
-    // keeps answering, and Cancel stops before anything is shown or written.
-    if (!plan->read(ProgressAbove)) {
-        QProgressDialog progress(QStringLiteral("Lecture du fichier %1...").arg(plan->fileName()),
-                                 QStringLiteral("&Annuler"), 0, 1000, parent);
-        progress.setObjectName(QStringLiteral("Progression_Import"));
-        progress.setWindowTitle(QStringLiteral("Importation ADIF"));
-        progress.setAccessibleName(QStringLiteral("Lecture du fichier ADIF"));
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(0);
-        progress.setAutoClose(false);
-        progress.setAutoReset(false);
-        progress.show();
-        while (!plan->read(2000)) {
-            progress.setValue(int(plan->position() * 1000 / qMax<qsizetype>(1, plan->size())));
-            QApplication::processEvents();
-            if (progress.wasCanceled())
-                return;
-        }
+    while (!plan->read(BatchRecords, BatchBytes)) {
+        progress.setValue(333 + int(plan->position() * 333 / qMax<qsizetype>(1, plan->size())));
+        if (!carryOn())
+            return;
     }
     if (plan->recordCount() == 0) {
+        progress.close();
         messages.notice(QStringLiteral("Le fichier %1 ne contient aucun QSO au format ADIF.").arg(plan->fileName()));
         return;
     }
+    progress.setLabelText(QStringLiteral("Comparaison avec le log..."));
+    progress.setValue(666);
     QList<QByteArrayView> lines;
     lines.reserve(session.lineCount());
-    for (int i = 0; i < session.lineCount(); ++i)
+    for (int i = 0; i < session.lineCount(); ++i) {
         lines.append(session.line(i));
-    plan->resolve(lines);
+        if (i % 65536 == 65535 && !carryOn())
+            return;
+    }
+    if (!plan->resolve(lines, carryOn))
+        return;
+    progress.setValue(1000);
+    progress.close();
 
     auto *window = new ImportWindow(std::move(plan), session, messages, m_context.clock.localNow().date(), parent);
     window->open();

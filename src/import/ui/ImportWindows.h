@@ -13,8 +13,10 @@ class QWidget;
 // path when nothing was chosen.
 using AdifFileChooser = std::function<QString(QWidget *parent, const QString &startFolder)>;
 
-// 'Fichier > Importer un fichier ADIF': the file dialog, the reading (with a
-// progress bar and Cancel on a large file), then the "Importation ADIF" window.
+// 'Fichier > Importer un fichier ADIF': the file dialog, the reading, the matching
+// against the log and the building of the list (with a progress bar shown at once,
+// whose "Annuler" stops each of them at its next step), then the "Importation ADIF"
+// window.
 // Lives as a child of the main window; tests put their own file chooser in place
 // of the dialog.
 class ImportController : public QObject
@@ -29,8 +31,11 @@ public:
     // The file dialog: ADIF files (*.adi, *.adif in any case).
     static QString chooseWithDialog(QWidget *parent, const QString &startFolder);
 
-    // Beyond this many records the reading shows its progress.
-    static constexpr int ProgressAbove = 10000;
+    // The steps between two looks at "Annuler": bytes of the file read from disk,
+    // records or bytes of it read as ADIF.
+    static constexpr qsizetype ChunkBytes = 8 << 20;
+    static constexpr int BatchRecords = 2000;
+    static constexpr qsizetype BatchBytes = 4 << 20;
 
 private:
     AppContext m_context;
