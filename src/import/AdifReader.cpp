@@ -310,18 +310,50 @@ bool AdifReader::cleanEnd(qsizetype at) const
     return at == n || (d[at] == '<' && tagAt(at).kind != Tag::None);
 }
 
-qsizetype AdifReader::utf8End(qsizetype from, qsizetype chars) const
+qsizetype AdifReader::utf8End(qsizetype from, qsizetype chars, qsizetype limit) const
 {
     const auto *d = reinterpret_cast<const unsigned char *>(m_data.constData());
-    const qsizetype n = m_data.size();
+    limit = qMin(limit, m_data.size());
     qsizetype at = from;
     for (qsizetype k = 0; k < chars; ++k) {
-        if (at >= n)
-            return n + 1;
+        if (at >= limit)
+            return limit + 1;
         const unsigned char c = d[at];
         at += c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
     }
     return at;
+}
+
+qsizetype AdifReader::nextEndOfRecord(qsizetype from) const
+{
+    if (from >= m_eorFrom && from <= m_eorAt)
+        return m_eorAt;
+    qsizetype q = from;
+    for (q = find(q, '<'); q >= 0; q = find(q + 1, '<')) {
+        if (tagAt(q).kind == Tag::EndOfRecord)
+            break;
+    }
+    m_eorFrom = from;
+    m_eorAt = q < 0 ? m_data.size() : q;
+    return m_eorAt;
+}
+
+qsizetype AdifReader::nextHigh(qsizetype from) const
+{
+    if (from >= m_highFrom && from <= m_highAt)
+        return m_highAt;
+    const char *d = m_data.constData();
+    const qsizetype n = m_data.size();
+    qsizetype i = from;
+    while (i < n && static_cast<unsigned char>(d[i]) < 0x80) {
+        if (i + 8 <= n && AsciiBytes::isAscii(d + i, 8))
+            i += 8;
+        else
+            ++i;
+    }
+    m_highFrom = from;
+    m_highAt = qMin(i, n);
+    return m_highAt;
 }
 
 bool AdifReader::readRecord(qsizetype &pos, Record *record) const
@@ -374,25 +406,24 @@ bool AdifReader::readRecord(qsizetype &pos, Record *record) const
         const qsizetype byteEnd = start + t.length;
         qsizetype end = byteEnd;
         // A value whose bytes are all ASCII is as long in characters as in bytes.
-        if (m_encoding == Encoding::Utf8
-            && !isAscii(m_data.constData() + start, qMin(t.length, n - start))) {
-            const qsizetype charEnd = utf8End(start, t.length);
+        if (m_encoding == Encoding::Utf8 && nextHigh(start) < qMin(byteEnd, n)) {
+            // Here a value never holds the record's <eor>: neither count goes past it,
+            // so a damaged length costs no more than the record's own bytes.
+            const qsizetype recordEnd = nextEndOfRecord(start);
+            const qsizetype charEnd = utf8End(start, t.length, recordEnd);
             if (charEnd != byteEnd) {
                 // The standard's count (characters) first, then the bytes many programs count.
-                if (cleanEnd(charEnd)) {
+                if (charEnd <= recordEnd && cleanEnd(charEnd)) {
                     end = charEnd;
-                } else if (cleanEnd(byteEnd)) {
+                } else if (byteEnd <= recordEnd && cleanEnd(byteEnd)) {
                     end = byteEnd;
                 } else {
                     const QString why = QStringLiteral("longueur du champ %1 illisible (%2), "
                                                        "ni en caractères ni en octets")
                                             .arg(QString::fromLatin1(t.name), QString::number(t.length));
                     // Reading goes on after the record's <eor>.
-                    for (qsizetype q = find(start, '<'); q >= 0; q = find(q + 1, '<')) {
-                        const Tag e = tagAt(q);
-                        if (e.kind == Tag::EndOfRecord)
-                            return fail(why, e.end);
-                    }
+                    if (recordEnd < n)
+                        return fail(why, tagAt(recordEnd).end);
                     record->truncated = true;
                     return fail(why, n);
                 }

@@ -16,6 +16,11 @@
 // bytes: in a UTF-8 file, when a value sliced one way is not followed by a field, a
 // record end or the end of the file, the other count is tried. A record that cannot
 // be read either way is refused with its reason, and reading goes on at its <eor>.
+//
+// Reading is linear in the file's size whatever the declared lengths say: a length
+// running past the end of the file is decided at once, the search for the record's
+// end and for bytes above ASCII go forward from where they last stopped, and the
+// count in characters never walks past the record's <eor>.
 class AdifReader
 {
 public:
@@ -75,12 +80,21 @@ private:
     Tag tagAt(qsizetype at) const;
     // What follows a value ending at `at` is a tag, or only blanks to the end of the file.
     bool cleanEnd(qsizetype at) const;
-    qsizetype utf8End(qsizetype from, qsizetype chars) const;
+    // Where `chars` UTF-8 characters from `from` end, walking no further than
+    // `limit`; limit + 1 when they do not end by then.
+    qsizetype utf8End(qsizetype from, qsizetype chars, qsizetype limit) const;
     bool readRecord(qsizetype &pos, Record *record) const;
     qsizetype find(qsizetype from, char c) const;
+    // The first <eor> tag at or after `from` (its "<"), or the file's size.
+    qsizetype nextEndOfRecord(qsizetype from) const;
+    // The first byte above ASCII at or after `from`, or the file's size.
+    qsizetype nextHigh(qsizetype from) const;
 
     QByteArray m_data;
     Encoding m_encoding = Encoding::Ascii;
     qsizetype m_pos = 0;
     int m_count = 0;
+    // What the two forward searches last found: no match in [from, at).
+    mutable qsizetype m_eorFrom = -1, m_eorAt = -1;
+    mutable qsizetype m_highFrom = -1, m_highAt = -1;
 };

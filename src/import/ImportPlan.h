@@ -40,7 +40,7 @@ public:
     };
 
     static constexpr int MaxRefusedListed = 10000;
-    static constexpr int MaxOutsideListed = 100000;
+    static constexpr int MaxOutsideListed = 20000;
 
     ImportPlan(QByteArray fileBytes, QString fileName, AbbeyTable abbeys);
 

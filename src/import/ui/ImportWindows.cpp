@@ -2,6 +2,7 @@
 
 #include "app/Clock.h"
 #include "app/Messages.h"
+#include "import/ImportLoader.h"
 #include "import/ImportPlan.h"
 #include "import/ui/ImportWindow.h"
 #include "logstore/AtomicFile.h"
@@ -63,76 +64,33 @@ void ImportController::start()
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     progress.show();
-    QApplication::processEvents();
-    const auto carryOn = [&progress] {
+    ImportLoader::Phase shownPhase = ImportLoader::Phase::ReadingFile;
+    const auto step = [&](int permille, ImportLoader::Phase phase) {
+        if (phase != shownPhase) {
+            shownPhase = phase;
+            progress.setLabelText(phase == ImportLoader::Phase::Matching
+                                      ? QStringLiteral("Comparaison avec le log...")
+                                      : QStringLiteral("Lecture du fichier %1...").arg(QFileInfo(path).fileName()));
+        }
+        progress.setValue(permille);
         QApplication::processEvents();
         return !progress.wasCanceled();
     };
-    if (!carryOn())
-        return;
-
-    QFile file(path);
-    QByteArray bytes;
-    bool readable = file.open(QIODevice::ReadOnly);
-    if (readable) {
-        const qint64 size = file.size();
-        bytes.reserve(qsizetype(size));
-        QByteArray chunk;
-        while (!file.atEnd()) {
-            chunk = file.read(ChunkBytes);
-            if (chunk.isEmpty() && file.error() != QFileDevice::NoError)
-                break;
-            bytes.append(chunk);
-            // The file's own reading is the first third of the bar.
-            progress.setValue(int(qMin<qint64>(bytes.size(), size) * 333 / qMax<qint64>(1, size)));
-            if (!carryOn())
-                return;
-            if (chunk.isEmpty())
-                break;
-        }
-        readable = file.error() == QFileDevice::NoError;
-    }
-    if (!readable) {
-        progress.close();
-        messages.notice(QStringLiteral("Le fichier %1 n'a pas pu être lu :\r\n%2")
-                            .arg(QFileInfo(path).fileName(), AtomicFile::reason(file.errorString())));
-        return;
-    }
-    file.close();
-
-    QString listError;
-    AbbeyTable abbeys = AbbeyTable::read(session.filePath(AbbeyList::FileName), &listError);
-    if (!listError.isEmpty()) {
-        progress.close();
-        messages.notice(QStringLiteral("La liste des abbayes %1 ne peut pas être lue :\r\n%2\r\n\r\n"
-                                       "Rien n'a été importé.")
-                            .arg(AbbeyList::FileName, listError));
-        return;
-    }
-    auto plan = std::make_unique<ImportPlan>(std::move(bytes), QFileInfo(path).fileName(), std::move(abbeys));
-    while (!plan->read(BatchRecords, BatchBytes)) {
-        progress.setValue(333 + int(plan->position() * 333 / qMax<qsizetype>(1, plan->size())));
-        if (!carryOn())
-            return;
-    }
-    if (plan->recordCount() == 0) {
-        progress.close();
-        messages.notice(QStringLiteral("Le fichier %1 ne contient aucun QSO au format ADIF.").arg(plan->fileName()));
-        return;
-    }
-    progress.setLabelText(QStringLiteral("Comparaison avec le log..."));
-    progress.setValue(666);
-    QList<QByteArrayView> lines;
-    lines.reserve(session.lineCount());
-    for (int i = 0; i < session.lineCount(); ++i) {
-        lines.append(session.line(i));
-        if (i % 65536 == 65535 && !carryOn())
-            return;
-    }
-    if (!plan->resolve(lines, carryOn))
-        return;
-    progress.setValue(1000);
+    const auto logLines = [&session] {
+        QList<QByteArrayView> lines;
+        lines.reserve(session.lineCount());
+        for (int i = 0; i < session.lineCount(); ++i)
+            lines.append(session.line(i));
+        return lines;
+    };
+    ImportLoader::Loaded loaded =
+        ImportLoader::load(path, session.filePath(AbbeyList::FileName), logLines, step);
     progress.close();
+    if (!loaded.message.isEmpty())
+        messages.notice(loaded.message);
+    if (!loaded.plan)
+        return;
+    std::unique_ptr<ImportPlan> plan = std::move(loaded.plan);
 
     auto *window = new ImportWindow(std::move(plan), session, messages, m_context.clock.localNow().date(), parent);
     window->open();

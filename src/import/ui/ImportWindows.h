@@ -31,11 +31,6 @@ public:
     // The file dialog: ADIF files (*.adi, *.adif in any case).
     static QString chooseWithDialog(QWidget *parent, const QString &startFolder);
 
-    // The steps between two looks at "Annuler": bytes of the file read from disk,
-    // records or bytes of it read as ADIF.
-    static constexpr qsizetype ChunkBytes = 8 << 20;
-    static constexpr int BatchRecords = 2000;
-    static constexpr qsizetype BatchBytes = 4 << 20;
 
 private:
     AppContext m_context;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "import/ImportPlan.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+// Everything between choosing an ADIF file and its preview, in small steps: the file
+// read from disk a chunk at a time, read as ADIF a batch of records at a time, then
+// matched against the log. Between every two steps `step` is told how far it got
+// (per mille) and in which phase; when it answers false, loading stops there, having
+// written nothing. A window shows its progress bar from the first step on.
+class ImportLoader
+{
+public:
+    enum class Phase { ReadingFile, ReadingRecords, Matching };
+    using Step = std::function<bool(int permille, Phase phase)>;
+
+    static constexpr qsizetype ChunkBytes = 8 << 20;
+    static constexpr int BatchRecords = 2000;
+    static constexpr qsizetype BatchBytes = 4 << 20;
+    static constexpr int LinesPerStep = 65536;
+
+    struct Loaded {
+        std::unique_ptr<ImportPlan> plan; // none when cancelled or refused
+        bool cancelled = false;
+        QString message; // French, when the file or the abbey list could not be read
+    };
+
+    // logLines are the log's lines as they stand; the abbey list is read from abbeyListPath.
+    static Loaded load(const QString &path, const QString &abbeyListPath,
+                       const std::function<QList<QByteArrayView>()> &logLines, const Step &step);
+};
