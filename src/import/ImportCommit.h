@@ -18,7 +18,8 @@ class LogSession;
 // new content is worked out first and room for both files checked; the log is
 // written in one locked, checked rewrite through the session; only once that is on
 // disk is the list replaced, in one atomic write. A stop between the two writes
-// leaves the old list, which the next import or typed QSO brings up to date.
+// leaves the list as it was; a list that cannot be written then (a full disk) leaves
+// the import done and says so.
 class ImportCommit
 {
 public:

@@ -82,6 +82,18 @@ void TestAdifReader::files_data()
     QTest::newRow("a length neither way: that record refused, reading goes on")
         << QByteArray("<call:5>F6ABC<name:7>Jos\xC3\xA9<eor><call:4>I1XX<eor>")
         << QStringList{"!longueur du champ name illisible (7), ni en caractères ni en octets", "I1XX||"};
+    // Damaged exports: the reader looks no further than each record's own end.
+    QTest::newRow("lengths past the end of the file, repeated")
+        << QByteArray("<CALL:999999999>I1\xC3\xA9X<EOR>\r\n<CALL:999999999>I2\xC3\xA9X <EOR><call:4>I1XX<eor>")
+        << QStringList{"!longueur du champ CALL illisible (999999999), ni en caractères ni en octets",
+                       "!longueur du champ CALL illisible (999999999), ni en caractères ni en octets", "I1XX||"};
+    QTest::newRow("a length past its record's end, then a good record")
+        << QByteArray("<call:5>F6ABC<name:30>Jos\xC3\xA9 <eor><call:4>I1XX<name:4>Jos\xC3\xA9<eor>")
+        << QStringList{"!longueur du champ name illisible (30), ni en caractères ni en octets",
+                       QString::fromUtf8("I1XX|José|")};
+    QTest::newRow("a length past the end in the last record, no <eor> after it")
+        << QByteArray("<call:4>I1XX<eor><name:99>Jos\xC3\xA9")
+        << QStringList{"I1XX||", "!longueur du champ name illisible (99), ni en caractères ni en octets"};
     QTest::newRow("Latin-1: one byte a character")
         << QByteArray("<call:5>F6ABC<name:4>Jos\xE9<comment:9>No\xEBl <b>!<eor>")
         << QStringList{QString::fromUtf8("F6ABC|José|Noël <b>!")};

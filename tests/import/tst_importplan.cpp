@@ -7,6 +7,7 @@
 
 #include "export/AdifExport.h"
 #include "import/ImportCommit.h"
+#include "import/ImportLoader.h"
 #include "import/ImportPlan.h"
 #include "logstore/Cp1252.h"
 #include "logstore/FileLock.h"
@@ -24,7 +25,9 @@ AbbeyTable abbeys()
     return AbbeyTable::fromBytes(crlf({abbeyLine("AZ0001", "Abbazia di San Clemente a Casauria", "JN62"),
                                          abbeyLine("MH0005", "Abbazia di Santa Maria a pi\xE8 di Chienti", "JN63"),
                                          // A line whose locator is two blanks gives no name.
-                                         abbeyLine("TC0007", "Abbazia di Sant'Antimo", "  ")}));
+                                         abbeyLine("TC0007", "Abbazia di Sant'Antimo", "  "),
+                                         // A reference made of more than letters and digits.
+                                         abbeyLine("PL-004", "Opactwo Cystersow", "JO90")}));
 }
 
 QByteArray field(const char *name, const QByteArray &value)
@@ -115,6 +118,9 @@ private slots:
     void importWritesOnceAndLearnsNames();
     void failedWriteChangesNothing_data();
     void failedWriteChangesNothing();
+    void killedBetweenTheTwoWrites();
+    void listsStayBounded();
+    void loadingStopsInEveryPhase();
     void roundTripThroughTheExport();
     void reportLists();
 };
@@ -188,6 +194,46 @@ void TestImportPlan::mapping_data()
                                  << QByteArray();
     QTest::newRow("bad reference") << record({{"SIG_INFO", "AZ01"}}) << "référence d'abbaye invalide (AZ01)"
                                    << QByteArray();
+
+    // Hostile values: what is empty once cleaned is absent, never a blank column.
+    QTest::newRow("callsign of control characters and blanks")
+        << record({{"CALL", "\x01\x02 \x1F\x7F"}}) << "pas d'indicatif" << QByteArray();
+    QTest::newRow("reference of control characters")
+        << record({{"SIG_INFO", "\x01 \x02"}}) << "référence d'abbaye vide" << QByteArray();
+    QTest::newRow("a reference of six signs the list never uses")
+        << record({{"SIG_INFO", "(-_-)!"}}) << "référence d'abbaye invalide ((-_-)!)" << QByteArray();
+    Qso blanks = qso("I1XYZ", "AZ0001", "14/03/07", "09:05");
+    blanks.loc = "JN62";
+    blanks.abbey = "ABBAZIA DI SAN CLEMENTE A CASAURIA";
+    QTest::newRow("name and report of control characters: no name, the default report")
+        << record({{"NAME", "\x01\x02"}, {"RST_RCVD", " \x03"}, {"GRIDSQUARE", "\x01\x01\x01\x01"}})
+        << "importé" << blanks.line();
+
+    Qso unlisted = qso("I1XYZ", "ZZ9999", "14/03/07", "09:05");
+    QTest::newRow("a well-formed reference the list lacks: imported, and said")
+        << record({{"SIG_INFO", "zz9999"}}) << "importé (référence absente de la liste des abbayes)"
+        << unlisted.line();
+
+    Qso punctuated = qso("I1XYZ", "PL-004", "14/03/07", "09:05");
+    punctuated.loc = "JO90";
+    punctuated.name = "JEAN";
+    punctuated.mode = "CW";
+    punctuated.rstR = punctuated.rstE = "599";
+    punctuated.abbey = "OPACTWO CYSTERSOW";
+    QTest::newRow("reference with punctuation in a comment, first word of the name, CW reports")
+        << record({{"SIG", {}}, {"SIG_INFO", {}}, {"MODE", "CW"}, {"NAME", " jean  pierre"},
+                   {"COMMENT", "QSO with PL-004, abbazia"}})
+        << "importé" << punctuated.line();
+
+    Qso fromQslMsg = qso("I1XYZ", "AZ0001", "14/03/07", "09:05");
+    fromQslMsg.loc = "JN62";
+    fromQslMsg.band = "432 Mhz";
+    fromQslMsg.mode = "FM";
+    fromQslMsg.abbey = "ABBAZIA DI SAN CLEMENTE A CASAURIA";
+    QTest::newRow("reference in the QSL message, 70 cm by its ADIF edges, FM")
+        << record({{"SIG", {}}, {"SIG_INFO", {}}, {"BAND", {}}, {"FREQ", "425.5"}, {"MODE", "FM"},
+                   {"QSLMSG", "tnx (az0001)."}})
+        << "importé" << fromQslMsg.line();
 }
 
 void TestImportPlan::mapping()
@@ -321,6 +367,99 @@ void TestImportPlan::failedWriteChangesNothing()
     QCOMPARE(readBytes(station.path("Liste_Prenom.txt")), crlf(names));
     QCOMPARE(QDir(station.root).entryList(QDir::Files | QDir::Hidden), before);
     QCOMPARE(station.session->lineCount(), 1);
+}
+
+void TestImportPlan::killedBetweenTheTwoWrites()
+{
+    const QList<QByteArray> log{line("I1AAA", "AZ0001", "10/01/07", "10:00")};
+    const QList<QByteArray> names{"F1ABC           JEAN"};
+    Station station(log, names);
+    const QByteArray file = record({{"CALL", "I4DDD"}, {"NAME", "Paul"}, {"SIG_INFO", "MH0005"}})
+        + record({{"CALL", "I5EEE"}, {"NAME", "Anna"}, {"SIG_INFO", "TC0007"}});
+    const QList<QByteArray> lines = planOf(file, log)->acceptedLines();
+    QCOMPARE(lines.size(), 2);
+
+    // Killed once the log is written, before the list is: the log holds the import,
+    // the list its old names, never names of QSOs the log lacks.
+    int status = 0;
+    inChild([] {}, [&] {
+        ImportCommit::run(*station.session, lines, 5000, [] { ::raise(SIGKILL); });
+        return QByteArray("not killed");
+    }, &status);
+    QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    QCOMPARE(Cp1252::splitLines(readBytes(station.path("TEST1_ZEL.log"))), (QList<QByteArray>{log[0], lines[0], lines[1]}));
+    QCOMPARE(readBytes(station.path("Liste_Prenom.txt")), crlf(names));
+
+    // Not killed: both files, the list learning the names.
+    Station second(log, names);
+    QVERIFY(ImportCommit::run(*second.session, lines).ok);
+    QCOMPARE(readBytes(second.path("Liste_Prenom.txt")),
+             crlf({"F1ABC           JEAN", "I4DDD           PAUL", "I5EEE           ANNA"}));
+}
+
+void TestImportPlan::listsStayBounded()
+{
+    // A general log: a few refused award QSOs too many to list, a few more QSOs
+    // outside the award than are kept for "Tout afficher", one QSO to import.
+    const int refused = ImportPlan::MaxRefusedListed + 2;
+    const int outside = ImportPlan::MaxOutsideListed + 3;
+    QByteArray file;
+    file.reserve(qsizetype(refused + outside) * 120);
+    const QByteArray bad = record({{"MODE", "FT8"}});
+    const QByteArray plain = record({{"SIG", {}}, {"SIG_INFO", {}}, {"MODE", "FT8"}});
+    for (int i = 0; i < refused; ++i)
+        file += bad;
+    for (int i = 0; i < outside; ++i)
+        file += plain;
+    file += record({{"SIG_INFO", "MH0005"}});
+    const auto plan = planOf(file);
+    QCOMPARE(plan->recordCount(), refused + outside + 1);
+    QCOMPARE(plan->toImport(), 1);
+    QCOMPARE(plan->refused(), refused);
+    QCOMPARE(plan->refusedNotListed(), 2);
+    QCOMPARE(plan->withoutReference(), outside);
+    QCOMPARE(plan->entries().size(), ImportPlan::MaxRefusedListed + 1);
+    QCOMPARE(plan->allRows().size(), ImportPlan::MaxRefusedListed + 1 + ImportPlan::MaxOutsideListed);
+    QCOMPARE(plan->entries().last().status, AdifMapping::Imported);
+    QVERIFY(plan->report(QStringLiteral("TEST1"), QDate(2026, 12, 7), false)
+                .contains(QByteArray("refus\xE9s : ") + QByteArray::number(refused) + " (2 non list\xE9s)\r\n"));
+}
+
+void TestImportPlan::loadingStopsInEveryPhase()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.adi"));
+    const QString list = dir.filePath(QStringLiteral("Liste_Abbayes.txt"));
+    QByteArray file;
+    for (int i = 0; i < 3 * ImportLoader::BatchRecords; ++i)
+        file += record({{"SIG_INFO", "MH0005"}});
+    QVERIFY(writeBytes(path, file));
+    QVERIFY(writeBytes(list, crlf({abbeyLine("MH0005", "Abbazia", "JN63")})));
+    QList<QByteArray> log(ImportLoader::LinesPerStep, line("I1AAA", "AZ0001", "10/01/07", "10:00"));
+    const auto logLines = [&] { return views(log); };
+    using Phase = ImportLoader::Phase;
+    for (const Phase stopAt : {Phase::ReadingFile, Phase::ReadingRecords, Phase::Matching}) {
+        QList<Phase> seen;
+        const ImportLoader::Loaded l = ImportLoader::load(path, list, logLines, [&](int, Phase p) {
+            seen << p;
+            return p != stopAt;
+        });
+        QVERIFY(l.cancelled);
+        QVERIFY(!l.plan);
+        QCOMPARE(seen.last(), stopAt);
+    }
+    // Not stopped: every batch of records is a step of its own, and the matching
+    // against a long log is asked about on the way too.
+    int steps[3] = {};
+    const ImportLoader::Loaded l = ImportLoader::load(path, list, logLines, [&](int, Phase p) {
+        ++steps[int(p)];
+        return true;
+    });
+    QVERIFY(l.plan && !l.cancelled);
+    QCOMPARE(l.plan->recordCount(), 3 * ImportLoader::BatchRecords);
+    QVERIFY(steps[int(Phase::ReadingRecords)] >= 3);
+    QVERIFY(steps[int(Phase::Matching)] >= 3);
+    QCOMPARE(readBytes(path), file);
 }
 
 void TestImportPlan::roundTripThroughTheExport()
