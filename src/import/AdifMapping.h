@@ -55,7 +55,7 @@ public:
 
     Result map(const AdifReader::Record &record, const AdifReader &reader) const;
 
-    // The operator's words for what happens to a record ("à importer", or why not).
+    // The operator's words for what happens to a record ("importé", or why not).
     // `other` is the date of the QSO already logged, or the number of the record kept.
     static QString reason(Status status, quint8 notes, const QString &detail, const QString &other);
 

@@ -8,7 +8,8 @@
 #include <QFileInfo>
 
 ImportLoader::Loaded ImportLoader::load(const QString &path, const QString &abbeyListPath,
-                                        const std::function<QList<QByteArrayView>()> &logLines, const Step &step)
+                                        const std::function<QList<QByteArrayView>()> &logLines, const Step &step,
+                                        const std::function<bool()> &logChanged)
 {
     Loaded out;
     const auto stopped = [&](int permille, Phase phase) {
@@ -74,9 +75,22 @@ ImportLoader::Loaded ImportLoader::load(const QString &path, const QString &abbe
     }
     if (stopped(666, Phase::Matching))
         return out;
-    const QList<QByteArrayView> lines = logLines ? logLines() : QList<QByteArrayView>();
-    if (!plan->resolve(lines, [&] { return !stopped(666, Phase::Matching); }))
-        return out;
+    for (;;) {
+        if (logChanged)
+            logChanged(); // what changed before now is in the lines taken below
+        const QList<QByteArrayView> lines = logLines ? logLines() : QList<QByteArrayView>();
+        bool moved = false;
+        const bool matched = plan->resolve(lines, [&] {
+            if (stopped(666, Phase::Matching))
+                return false;
+            moved = logChanged && logChanged();
+            return !moved;
+        });
+        if (matched)
+            break;
+        if (!moved)
+            return out;
+    }
     if (stopped(1000, Phase::Matching))
         return out;
     out.plan = std::move(plan);

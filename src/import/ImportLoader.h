@@ -31,7 +31,11 @@ public:
         QString message; // French, when the file or the abbey list could not be read
     };
 
-    // logLines are the log's lines as they stand; the abbey list is read from abbeyListPath.
+    // logLines gives the log's lines as they stand, views valid until the log changes;
+    // the abbey list is read from abbeyListPath. logChanged, when given, says whether
+    // the log changed since it was last asked (during a step): the views are then
+    // dropped and the matching starts again on the new lines.
     static Loaded load(const QString &path, const QString &abbeyListPath,
-                       const std::function<QList<QByteArrayView>()> &logLines, const Step &step);
+                       const std::function<QList<QByteArrayView>()> &logLines, const Step &step,
+                       const std::function<bool()> &logChanged = {});
 };

@@ -460,6 +460,24 @@ void TestImportPlan::loadingStopsInEveryPhase()
     QVERIFY(steps[int(Phase::ReadingRecords)] >= 3);
     QVERIFY(steps[int(Phase::Matching)] >= 3);
     QCOMPARE(readBytes(path), file);
+
+    // The log read again while the matching lets events through: its old lines are
+    // dropped (the views would point at freed bytes) and the new ones matched.
+    int matching = 0;
+    bool changed = false;
+    const ImportLoader::Loaded again = ImportLoader::load(
+        path, list, logLines,
+        [&](int, Phase p) {
+            if (p == Phase::Matching && ++matching == 2) {
+                log = {line("I9ZZZ", "MH0005", "01/01/07", "08:00")};
+                changed = true;
+            }
+            return true;
+        },
+        [&] { return std::exchange(changed, false); });
+    QVERIFY(again.plan);
+    QCOMPARE(again.plan->toImport(), 0);
+    QCOMPARE(again.plan->outcome(again.plan->entries().first()), QStringLiteral("déjà contactée le 01/01/07"));
 }
 
 void TestImportPlan::roundTripThroughTheExport()

@@ -18,6 +18,8 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 
+#include <utility>
+
 ImportController::ImportController(const AppContext &context)
     : QObject(context.mainWindow), m_context(context), m_chooser(&ImportController::chooseWithDialog)
 {
@@ -83,8 +85,14 @@ void ImportController::start()
             lines.append(session.line(i));
         return lines;
     };
-    ImportLoader::Loaded loaded =
-        ImportLoader::load(path, session.filePath(AbbeyList::FileName), logLines, step);
+    // The steps let the window's events through: the log may be read again meanwhile
+    // (another copy of the program wrote it), and the matching then starts again.
+    bool logChanged = false;
+    const QMetaObject::Connection watch =
+        connect(&session, &LogSession::logChanged, this, [&logChanged] { logChanged = true; });
+    ImportLoader::Loaded loaded = ImportLoader::load(path, session.filePath(AbbeyList::FileName), logLines, step,
+                                                     [&logChanged] { return std::exchange(logChanged, false); });
+    disconnect(watch);
     progress.close();
     if (!loaded.message.isEmpty())
         messages.notice(loaded.message);
