@@ -43,6 +43,9 @@ public:
     static constexpr int MaxOutsideListed = 20000;
 
     ImportPlan(QByteArray fileBytes, QString fileName, AbbeyTable abbeys);
+    // The mapping refers to the plan's own abbey table.
+    ImportPlan(const ImportPlan &) = delete;
+    ImportPlan &operator=(const ImportPlan &) = delete;
 
     // Reads up to maxRecords more records, stopping after the record that passes
     // maxBytes more of the file when given; true once the whole file is read.
