@@ -41,7 +41,7 @@ done
 [ -f "$root/usr/share/doc/kvr-zel/copyright" ] || fail "no copyright file"
 grep -q '^License: GPL-3+' "$root/usr/share/doc/kvr-zel/copyright" || fail "the copyright file names no GPL-3+"
 zcat "$root/usr/share/doc/kvr-zel/changelog.gz" | head -1 | grep -q '^kvr-zel (' || fail "no changelog.gz"
-[ -x "$root/usr/lib/kvr-zel/zel_awardchart.so" ] || fail "no chart plugin in usr/lib/kvr-zel"
+[ -f "$root/usr/lib/kvr-zel/zel_awardchart.so" ] || fail "no chart plugin in usr/lib/kvr-zel"
 
 # The listing software centres read: valid, with the menu entry's id.
 metainfo="$root/usr/share/metainfo/$app_id.metainfo.xml"
