@@ -31,6 +31,11 @@ public:
         c->addSeries(m_confirmed);
         m_when = new QDateTimeAxis;
         m_when->setTickCount(7);
+        // Years as plain numbers, one tick every 1, 2, 5, 10... years: a time axis
+        // spaces its ticks evenly in seconds and would label some 31 December.
+        m_years = new QValueAxis;
+        m_years->setLabelFormat(QStringLiteral("%d"));
+        m_years->setTickType(QValueAxis::TicksDynamic);
         m_counts = new QValueAxis;
         m_counts->setLabelFormat(QStringLiteral("%d"));
         c->addAxis(m_when, Qt::AlignBottom);
@@ -39,11 +44,18 @@ public:
             s->attachAxis(m_when);
             s->attachAxis(m_counts);
         }
+        m_across = m_when;
         c->legend()->setAlignment(Qt::AlignBottom);
         c->setMargins(QMargins(4, 4, 4, 4));
         setObjectName(QStringLiteral("Graphique"));
         setRenderHint(QPainter::Antialiasing);
         setMinimumHeight(220);
+    }
+
+    ~ChartView() override
+    {
+        // The axis out of the chart is the view's own.
+        delete (m_across == m_when ? static_cast<QAbstractAxis *>(m_years) : m_when);
     }
 
     QWidget *widget() override { return this; }
@@ -56,18 +68,32 @@ public:
         confirmed.reserve(points.size());
         int top = 0;
         for (const AwardHistory::Month &m : points) {
-            const qreal x = qreal(m.month.startOfDay().toMSecsSinceEpoch());
+            const qreal x = yearly ? qreal(m.month.year()) : qreal(m.month.startOfDay().toMSecsSinceEpoch());
             contacted.append({x, qreal(m.contacted)});
             confirmed.append({x, qreal(m.confirmed)});
             top = qMax(top, m.contacted);
         }
+        useAxis(yearly ? static_cast<QAbstractAxis *>(m_years) : m_when);
         m_contacted->replace(contacted);
         m_confirmed->replace(confirmed);
-        m_when->setFormat(yearly ? QStringLiteral("yyyy") : QStringLiteral("MM/yyyy"));
         const QDate first = points.isEmpty() ? QDate::currentDate() : points.first().month;
         const QDate last = points.isEmpty() ? first : points.last().month;
-        const QDate end = last > first ? last : (yearly ? first.addYears(1) : first.addMonths(1));
-        m_when->setRange(first.startOfDay(), end.startOfDay());
+        if (yearly) {
+            const int span = qMax(1, last.year() - first.year());
+            int step = 1;
+            for (int nice : {1, 2, 5, 10, 20, 25, 50}) {
+                step = nice;
+                if (span / nice <= 8)
+                    break;
+            }
+            m_years->setTickAnchor(first.year() - first.year() % step);
+            m_years->setTickInterval(step);
+            m_years->setRange(first.year(), first.year() + span);
+        } else {
+            m_when->setFormat(QStringLiteral("MM/yyyy"));
+            const QDate end = last > first ? last : first.addMonths(1);
+            m_when->setRange(first.startOfDay(), end.startOfDay());
+        }
         m_counts->setRange(0, qMax(10, top));
         m_counts->applyNiceNumbers();
     }
@@ -98,9 +124,25 @@ public:
     }
 
 private:
+    // Puts the series on the months' or the years' axis.
+    void useAxis(QAbstractAxis *axis)
+    {
+        if (axis == m_across)
+            return;
+        for (QLineSeries *s : {m_contacted, m_confirmed})
+            s->detachAxis(m_across);
+        chart()->removeAxis(m_across);
+        chart()->addAxis(axis, Qt::AlignBottom);
+        for (QLineSeries *s : {m_contacted, m_confirmed})
+            s->attachAxis(axis);
+        m_across = axis;
+    }
+
     QLineSeries *m_contacted = nullptr;
     QLineSeries *m_confirmed = nullptr;
     QDateTimeAxis *m_when = nullptr;
+    QValueAxis *m_years = nullptr;
+    QAbstractAxis *m_across = nullptr; // the one of the two in the chart
     QValueAxis *m_counts = nullptr;
 };
 
