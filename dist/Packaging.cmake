@@ -4,15 +4,16 @@
 set(CPACK_PACKAGE_NAME kvr-zel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "KVR_ZEL")
-set(ZEL_PACKAGE_MAINTAINER "KVR_ZEL <kvr-zel@example.org>"
-    CACHE STRING "Maintainer written into the Debian package")
 set(CPACK_PACKAGE_CONTACT "${ZEL_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "carnet de trafic du diplôme des Abbayes italiennes (ZEL)")
+# Lines within 80 columns (Debian's limit), the leading blank dpkg adds included.
 set(CPACK_PACKAGE_DESCRIPTION
-    "KVR_ZEL tient le carnet de trafic des radioamateurs qui chassent le diplôme des\n"
-    "contacts avec les stations opérant depuis des abbayes italiennes : saisie des QSO,\n"
-    "listes des abbayes contactées et confirmées, score, régions, recherche et export ADIF.\n"
-    "Les logs et les listes de chaque utilisateur sont dans ~/.local/share/ZEL.")
+    "KVR_ZEL tient le carnet de trafic des radioamateurs qui chassent le\n"
+    "diplôme des contacts avec les stations opérant depuis des abbayes\n"
+    "italiennes : saisie des QSO, listes des abbayes contactées et confirmées,\n"
+    "score, régions, recherche, import et export ADIF, lecture du poste radio\n"
+    "par rigctld (facultative). Les logs et les listes de chaque utilisateur\n"
+    "sont dans ~/.local/share/ZEL.")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -25,11 +26,17 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries the executable links, the xcb platform plugin (only recommended by
 # libqt6gui6, so absent after an install without recommends), Qt's French texts (Oui/Non)
 # and the fonts: Liberation for Courier New and Arial, DejaVu for the windows (with
-# Liberation alone, fontconfig gives Liberation Mono for every window's text), and Hamlib's
-# runtime library, which reads band and mode from the transceiver.
+# Liberation alone, fontconfig gives Liberation Mono for every window's text). The radio is
+# read through Hamlib's rigctld, which only the operator who uses CAT needs: recommended.
 string(REGEX MATCH "^[0-9]+\\.[0-9]+\\.[0-9]+" ZEL_QT_VERSION "${Qt6_VERSION}")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6, libstdc++6, libgcc-s1, libqt6core6 (>= ${ZEL_QT_VERSION}), libqt6gui6 (>= ${ZEL_QT_VERSION}), libqt6widgets6 (>= ${ZEL_QT_VERSION}), libqt6printsupport6 (>= ${ZEL_QT_VERSION}), libqt6svg6 (>= ${ZEL_QT_VERSION}), libqt6charts6 (>= ${ZEL_QT_VERSION}), qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core, libhamlib4")
+    "libc6, libstdc++6, libgcc-s1, libqt6core6 (>= ${ZEL_QT_VERSION}), libqt6gui6 (>= ${ZEL_QT_VERSION}), libqt6widgets6 (>= ${ZEL_QT_VERSION}), libqt6printsupport6 (>= ${ZEL_QT_VERSION}), libqt6svg6 (>= ${ZEL_QT_VERSION}), libqt6charts6 (>= ${ZEL_QT_VERSION}), libqt6network6 (>= ${ZEL_QT_VERSION}), qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core")
+# As long as the program itself links Hamlib's library, it needs its package too.
+get_target_property(ZEL_CORE_LINKS zel_core INTERFACE_LINK_LIBRARIES)
+if(ZEL_CORE_LINKS MATCHES "HAMLIB")
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libhamlib4")
+endif()
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libhamlib-utils")
 
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git" "/build[^/]*/" "\\\\.user$")

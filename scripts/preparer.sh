@@ -22,9 +22,11 @@ paquets=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-charts-dev libqt
 # screenshots and images (imagemagick), PDF pages (poppler-utils), the menu-entry
 # checker (desktop-file-utils), the accessibility bus as a screen reader reads it
 # (python3-pyatspi, with at-spi2-core, and dbus-daemon for a private session bus), and
-# Hamlib's rigctld, which the radio tests start as a network radio (libhamlib-utils).
+# Hamlib's rigctld, which the radio tests start as a network radio (libhamlib-utils), and
+# Debian's checkers of the package and of its software-centre listing (lintian, appstream),
+# and man to read the manual page as an operator does (man-db).
 paquets_tests=(xvfb xauth xdotool imagemagick poppler-utils desktop-file-utils python3-pyatspi
-               at-spi2-core dbus-daemon libhamlib-utils)
+               at-spi2-core dbus-daemon libhamlib-utils lintian appstream man-db)
 
 tests=0
 if [ "${1:-}" = --tests ]; then tests=1; shift; paquets+=("${paquets_tests[@]}"); fi

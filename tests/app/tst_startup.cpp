@@ -406,10 +406,11 @@ void StartUpTest::helpMessages()
     QVERIFY(history.last().isEmpty());
 
     const QStringList about = h.messages.shown.at(1).split(QStringLiteral("\r\n"));
-    QCOMPARE(about.size(), 3);
+    QCOMPARE(about.size(), 4);
     QCOMPARE(about.at(0), QStringLiteral("KVR_ZEL Revision  1.0.9"));
     QVERIFY(about.at(1).isEmpty());
     QVERIFY(about.at(2).contains(QStringLiteral("CC BY 4.0")));
+    QVERIFY(about.at(3).contains(QStringLiteral("GPL-3.0-or-later")));
 }
 
 QTEST_MAIN(StartUpTest)

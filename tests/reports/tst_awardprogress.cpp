@@ -4,6 +4,7 @@
 
 #include "app/Harness.h"
 
+#include "reports/AwardChart.h"
 #include "reports/AwardHistory.h"
 #include "reports/AwardProgress.h"
 #include "reports/ui/ScoreWindow.h"
@@ -11,6 +12,8 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAction>
+#include <QGroupBox>
+#include <QImage>
 #include <QProgressBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -49,6 +52,8 @@ private slots:
     void nextLevel();
     void monthlyFigures();
     void chartFollowsTheLogAndSavesItsPicture();
+    void yearsAfterTenYears();
+    void longLogShownByYear();
     void awardListsLeadToTheirQso();
 };
 
@@ -180,6 +185,85 @@ void TestAwardProgress::chartFollowsTheLogAndSavesItsPicture()
     QVERIFY(image.width() > 100 && image.height() > 100);
     QCOMPARE(h.messages.notices.size(), 1);
     QVERIFY(h.messages.notices.first().contains(QDir::toNativeSeparators(answer)));
+    // The picture is titled with the station, the award and the day, drawn above the
+    // chart and kept as the PNG's own title.
+    QCOMPARE(image.text(QStringLiteral("Title")), QString::fromUtf8("TEST1 - Diplôme ZEL - 14/03/2007"));
+    QWidget *chart = w->findChild<QWidget *>(QStringLiteral("Graphique"));
+    QVERIFY(chart);
+    QVERIFY(image.height() > chart->height() * chart->devicePixelRatio());
+    bool inked = false; // something dark in the title band, above the chart
+    const int band = image.height() - int(chart->height() * chart->devicePixelRatio());
+    for (int y = 0; y < band && !inked; ++y) {
+        for (int x = 0; x < image.width() && !inked; ++x)
+            inked = qGray(image.pixel(x, y)) < 100;
+    }
+    QVERIFY(inked);
+}
+
+void TestAwardProgress::yearsAfterTenYears()
+{
+    auto months = [](const QDate &from, int count) {
+        QList<AwardHistory::Month> out;
+        for (int i = 0; i < count; ++i)
+            out.append({from.addMonths(i), i + 1, i / 2});
+        return out;
+    };
+    // Exactly ten years, 01/1997 to 01/2007: month by month still.
+    const QList<AwardHistory::Month> ten = months(QDate(1997, 1, 1), 121);
+    AwardChart::Points shown = AwardChart::points(ten);
+    QVERIFY(!shown.yearly);
+    QCOMPARE(shown.points.size(), 121);
+
+    // One month more, starting in November: one point a year, each the figures at the
+    // end of its year, the last year up to its last month.
+    const QList<AwardHistory::Month> longer = months(QDate(1996, 11, 1), 123); // to 01/2007
+    shown = AwardChart::points(longer);
+    QVERIFY(shown.yearly);
+    QCOMPARE(shown.points.size(), 12); // 1996 to 2007
+    QCOMPARE(shown.points.first().month, QDate(1996, 1, 1));
+    QCOMPARE(shown.points.first().contacted, 2); // 12/1996
+    QCOMPARE(shown.points.first().confirmed, 0);
+    QCOMPARE(shown.points.at(1).month, QDate(1997, 1, 1));
+    QCOMPARE(shown.points.at(1).contacted, 14); // 12/1997
+    QCOMPARE(shown.points.last().month, QDate(2007, 1, 1));
+    QCOMPARE(shown.points.last().contacted, 123);
+    QCOMPARE(shown.points.last().confirmed, 61);
+
+    QVERIFY(AwardChart::points({}).points.isEmpty());
+}
+
+void TestAwardProgress::longLogShownByYear()
+{
+    // One QSO of 1990, the rest in 2007: the chart and its table go year by year.
+    MainHarness h;
+    Qso old = qso("DL1ABC", "MR0005", "05/06/90", "10:00");
+    old.qsl = true;
+    QVERIFY(h.prepare({old.line(), qso("F1ABC", "AZ0001", "20/01/07", "10:00").line(),
+                       qso("IK0AAA", "TO0007", "02/03/07", "10:00").line()}));
+    QVERIFY(h.start());
+    QWidget *w = openItem(h, "Mnu_Scores_ZEL", "Scores_ZEL");
+    QVERIFY(w);
+    auto *table = w->findChild<QTableWidget *>(QStringLiteral("Tableau_Mois"));
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), 18); // 1990 to 2007
+    QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Année"));
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("1990"));
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("1"));
+    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("1"));
+    QCOMPARE(table->item(17, 0)->text(), QStringLiteral("2007"));
+    QCOMPARE(table->item(17, 1)->text(), QStringLiteral("3"));
+    auto *box = w->findChild<QGroupBox *>(QStringLiteral("Frame_Historique"));
+    QVERIFY(box);
+    QCOMPARE(box->title(), QString::fromUtf8("Le diplôme année par année"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(table)->text(QAccessible::Name),
+             QString::fromUtf8("Abbayes contactées et confirmées par année"));
+
+    // Deleting the old QSO brings the months back.
+    QVERIFY(h.session->remove(old.line()).ok);
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Mois"));
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("01/2007"));
+    QCOMPARE(box->title(), QString::fromUtf8("Le diplôme mois par mois"));
 }
 
 void TestAwardProgress::awardListsLeadToTheirQso()

@@ -3,6 +3,7 @@
 #include "app/ui/Centre.h"
 #include "app/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
+#include "reports/AwardChart.h"
 #include "reports/AwardHistory.h"
 #include "reports/AwardProgress.h"
 #include "reports/AwardScore.h"
@@ -12,19 +13,13 @@
 #include "logstore/AtomicFile.h"
 
 #include <QBuffer>
-#include <QChart>
-#include <QChartView>
-#include <QDateTimeAxis>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QLegend>
-#include <QLineSeries>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QValueAxis>
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -203,36 +198,29 @@ QWidget *ScoreWindow::buildHistory()
 {
     auto *box = new QGroupBox(QStringLiteral("Le diplôme mois par mois"));
     box->setObjectName(QStringLiteral("Frame_Historique"));
+    m_history = box;
     auto *tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("Onglets_Historique"));
     tabs->setAccessibleName(QStringLiteral("Le diplôme mois par mois"));
 
-    m_contactedSeries = new QLineSeries;
-    m_contactedSeries->setName(QStringLiteral("Abbayes contactées"));
-    m_confirmedSeries = new QLineSeries;
-    m_confirmedSeries->setName(QStringLiteral("Abbayes confirmées"));
-    auto *chart = new QChart;
-    chart->addSeries(m_contactedSeries);
-    chart->addSeries(m_confirmedSeries);
-    m_months = new QDateTimeAxis;
-    m_months->setFormat(QStringLiteral("MM/yyyy"));
-    m_months->setTickCount(7);
-    m_counts = new QValueAxis;
-    m_counts->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(m_months, Qt::AlignBottom);
-    chart->addAxis(m_counts, Qt::AlignLeft);
-    for (QLineSeries *s : {m_contactedSeries, m_confirmedSeries}) {
-        s->attachAxis(m_months);
-        s->attachAxis(m_counts);
+    // The chart comes from its plugin; without it the table alone tells the same.
+    QString why;
+    QWidget *chartPage = nullptr;
+    if (AwardChartPlugin *plugin = AwardChart::plugin(&why)) {
+        m_chart = plugin->create(this);
+        chartPage = m_chart->widget();
+        chartPage->setAccessibleDescription(QStringLiteral("Les mêmes chiffres sont dans l'onglet Tableau"));
+    } else {
+        QLabel *missing = label("Graphique_Absent",
+                                QStringLiteral("Le graphique n'est pas disponible : %1.\r\n"
+                                               "Les chiffres sont dans l'onglet Tableau.")
+                                    .arg(why),
+                                Qt::AlignCenter);
+        missing->setWordWrap(true);
+        missing->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        missing->setFocusPolicy(Qt::StrongFocus);
+        chartPage = missing;
     }
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    m_chart = new QChartView(chart);
-    m_chart->setObjectName(QStringLiteral("Graphique"));
-    m_chart->setAccessibleName(QStringLiteral("Graphique des abbayes contactées et confirmées par mois"));
-    m_chart->setAccessibleDescription(QStringLiteral("Les mêmes chiffres sont dans l'onglet Tableau"));
-    m_chart->setRenderHint(QPainter::Antialiasing);
-    m_chart->setMinimumHeight(220);
 
     m_table = new QTableWidget(0, 3);
     m_table->setObjectName(QStringLiteral("Tableau_Mois"));
@@ -245,13 +233,14 @@ QWidget *ScoreWindow::buildHistory()
     m_table->setTabKeyNavigation(false);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
-    tabs->addTab(m_chart, QStringLiteral("&Graphique"));
+    tabs->addTab(chartPage, QStringLiteral("&Graphique"));
     tabs->addTab(m_table, QStringLiteral("&Tableau"));
 
     m_saveImage = new QPushButton(QStringLiteral("Enregistrer l'&image"));
     m_saveImage->setObjectName(QStringLiteral("Enregistrer_Image"));
     m_saveImage->setAccessibleDescription(QStringLiteral("Enregistre le graphique en image PNG"));
     connect(m_saveImage, &QPushButton::clicked, this, &ScoreWindow::saveImage);
+    m_saveImage->setEnabled(m_chart != nullptr);
 
     auto *layout = new QVBoxLayout(box);
     layout->addWidget(tabs, 1);
@@ -264,22 +253,21 @@ QWidget *ScoreWindow::buildHistory()
 
 void ScoreWindow::showHistory()
 {
-    const QList<AwardHistory::Month> months =
-        AwardHistory::fromSession(m_context.session, m_context.clock.localNow().date());
-    QList<QPointF> contacted;
-    QList<QPointF> confirmed;
-    contacted.reserve(months.size());
-    confirmed.reserve(months.size());
-    m_table->setRowCount(int(months.size()));
-    int top = 0;
-    for (int i = 0; i < months.size(); ++i) {
-        const AwardHistory::Month &m = months.at(i);
-        const qreal x = qreal(m.month.startOfDay().toMSecsSinceEpoch());
-        contacted.append({x, qreal(m.contacted)});
-        confirmed.append({x, qreal(m.confirmed)});
-        top = qMax(top, m.contacted);
-        const QString cells[] = {AwardHistory::monthText(m.month), QString::number(m.contacted),
-                                 QString::number(m.confirmed)};
+    const AwardChart::Points shown = AwardChart::points(
+        AwardHistory::fromSession(m_context.session, m_context.clock.localNow().date()));
+    const QList<AwardHistory::Month> &points = shown.points;
+    const QString span = shown.yearly ? QStringLiteral("année par année") : QStringLiteral("mois par mois");
+    m_history->setTitle(QStringLiteral("Le diplôme ") + span);
+    if (auto *tabs = m_history->findChild<QTabWidget *>(QStringLiteral("Onglets_Historique")))
+        tabs->setAccessibleName(QStringLiteral("Le diplôme ") + span);
+    m_table->setAccessibleName(QStringLiteral("Abbayes contactées et confirmées par ")
+                               + (shown.yearly ? QStringLiteral("année") : QStringLiteral("mois")));
+    m_table->horizontalHeaderItem(0)->setText(shown.yearly ? QStringLiteral("Année") : QStringLiteral("Mois"));
+    m_table->setRowCount(int(points.size()));
+    for (int i = 0; i < points.size(); ++i) {
+        const AwardHistory::Month &m = points.at(i);
+        const QString cells[] = {shown.yearly ? QString::number(m.month.year()) : AwardHistory::monthText(m.month),
+                                 QString::number(m.contacted), QString::number(m.confirmed)};
         for (int c = 0; c < 3; ++c) {
             QTableWidgetItem *item = m_table->item(i, c);
             if (!item) {
@@ -289,13 +277,11 @@ void ScoreWindow::showHistory()
             item->setText(cells[c]);
         }
     }
-    m_contactedSeries->replace(contacted);
-    m_confirmedSeries->replace(confirmed);
-    const QDate first = months.isEmpty() ? m_context.clock.localNow().date() : months.first().month;
-    const QDate last = months.isEmpty() ? first : months.last().month;
-    m_months->setRange(first.startOfDay(), (last > first ? last : first.addMonths(1)).startOfDay());
-    m_counts->setRange(0, qMax(10, top));
-    m_counts->applyNiceNumbers();
+    if (m_chart) {
+        m_chart->show(points, shown.yearly);
+        m_chart->widget()->setAccessibleName(QStringLiteral("Graphique des abbayes contactées et confirmées par ")
+                                             + (shown.yearly ? QStringLiteral("année") : QStringLiteral("mois")));
+    }
 }
 
 void ScoreWindow::saveImage()
@@ -303,6 +289,8 @@ void ScoreWindow::saveImage()
     const QString suggested = m_context.session.filePath(
         m_context.session.callsign() + QStringLiteral("_Scores_ZEL_")
         + m_context.clock.localNow().date().toString(QStringLiteral("dd_MM_yy")) + QStringLiteral(".png"));
+    if (!m_chart)
+        return;
     QString path = m_chooseImageFile ? m_chooseImageFile(this, suggested) : QString();
     if (path.isEmpty())
         return;
@@ -311,8 +299,9 @@ void ScoreWindow::saveImage()
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    // The chart as it is drawn in the window.
-    const QImage image = m_chart->grab().toImage();
+    // The chart as it is drawn in the window, under its title.
+    const QImage image = m_chart->picture(
+        AwardChart::title(m_context.session.callsign(), m_context.clock.localNow().date()));
     if (image.isNull() || !image.save(&buffer, "PNG")) {
         m_context.messages.notice(QStringLiteral("L'image n'a pas pu être préparée."));
         return;

@@ -6,19 +6,17 @@
 
 #include <functional>
 
-class QChartView;
-class QDateTimeAxis;
+class AwardChart;
+class QGroupBox;
 class QLabel;
-class QLineSeries;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
-class QValueAxis;
 
 // `Scores_ZEL`: how many QSOs the log holds, how many are confirmed, and whether
 // the base award and the first Excellence level are reached; below, the way to
-// the next level and the award month by month, as a chart and as a table. It
-// follows the log.
+// the next level and the award month by month (year by year for a log of more
+// than ten years), as a chart and as a table. It follows the log.
 class ScoreWindow : public QWidget
 {
     Q_OBJECT
@@ -33,7 +31,8 @@ public:
     // Asks where to save the chart (the suggested path given); empty: cancelled.
     using ImageFileChooser = std::function<QString(QWidget *parent, const QString &suggested)>;
     void setImageFileChooser(ImageFileChooser chooser) { m_chooseImageFile = std::move(chooser); }
-    // "Enregistrer l'image": the chart as a PNG picture.
+    // "Enregistrer l'image": the chart as a PNG picture, titled with the station,
+    // "Diplôme ZEL" and the date.
     void saveImage();
 
 private:
@@ -49,11 +48,8 @@ private:
     QLabel *m_excellenceName = nullptr;
     QLabel *m_nextLevel = nullptr;
     QProgressBar *m_progress = nullptr;
-    QChartView *m_chart = nullptr;
-    QLineSeries *m_contactedSeries = nullptr;
-    QLineSeries *m_confirmedSeries = nullptr;
-    QDateTimeAxis *m_months = nullptr;
-    QValueAxis *m_counts = nullptr;
+    QGroupBox *m_history = nullptr;
+    AwardChart *m_chart = nullptr; // null when the chart's plugin could not be loaded
     QTableWidget *m_table = nullptr;
     QPushButton *m_saveImage = nullptr;
     ImageFileChooser m_chooseImageFile;

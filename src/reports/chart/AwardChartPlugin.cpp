@@ -1,0 +1,160 @@
+// The award chart drawn with Qt Charts, built as a plugin the score window loads the
+// first time it opens (see reports/AwardChart.h).
+
+#include "reports/AwardChart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDateTimeAxis>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLegend>
+#include <QLineSeries>
+#include <QObject>
+#include <QPainter>
+#include <QValueAxis>
+
+namespace {
+
+class ChartView : public QChartView, public AwardChart
+{
+public:
+    explicit ChartView(QWidget *parent)
+        : QChartView(new QChart, parent)
+    {
+        m_contacted = new QLineSeries;
+        m_contacted->setName(QStringLiteral("Abbayes contactées"));
+        m_confirmed = new QLineSeries;
+        m_confirmed->setName(QStringLiteral("Abbayes confirmées"));
+        QChart *c = chart();
+        c->addSeries(m_contacted);
+        c->addSeries(m_confirmed);
+        m_when = new QDateTimeAxis;
+        m_when->setTickCount(7);
+        // Years as plain numbers, one tick every 1, 2, 5, 10... years: a time axis
+        // spaces its ticks evenly in seconds and would label some 31 December.
+        m_years = new QValueAxis;
+        m_years->setLabelFormat(QStringLiteral("%d"));
+        m_years->setTickType(QValueAxis::TicksDynamic);
+        m_counts = new QValueAxis;
+        m_counts->setLabelFormat(QStringLiteral("%d"));
+        c->addAxis(m_when, Qt::AlignBottom);
+        c->addAxis(m_counts, Qt::AlignLeft);
+        for (QLineSeries *s : {m_contacted, m_confirmed}) {
+            s->attachAxis(m_when);
+            s->attachAxis(m_counts);
+        }
+        m_across = m_when;
+        c->legend()->setAlignment(Qt::AlignBottom);
+        c->setMargins(QMargins(4, 4, 4, 4));
+        setObjectName(QStringLiteral("Graphique"));
+        setRenderHint(QPainter::Antialiasing);
+        setMinimumHeight(220);
+    }
+
+    ~ChartView() override
+    {
+        // The axis out of the chart is the view's own.
+        delete (m_across == m_when ? static_cast<QAbstractAxis *>(m_years) : m_when);
+    }
+
+    QWidget *widget() override { return this; }
+
+    void show(const QList<AwardHistory::Month> &points, bool yearly) override
+    {
+        QList<QPointF> contacted;
+        QList<QPointF> confirmed;
+        contacted.reserve(points.size());
+        confirmed.reserve(points.size());
+        int top = 0;
+        for (const AwardHistory::Month &m : points) {
+            const qreal x = yearly ? qreal(m.month.year()) : qreal(m.month.startOfDay().toMSecsSinceEpoch());
+            contacted.append({x, qreal(m.contacted)});
+            confirmed.append({x, qreal(m.confirmed)});
+            top = qMax(top, m.contacted);
+        }
+        useAxis(yearly ? static_cast<QAbstractAxis *>(m_years) : m_when);
+        m_contacted->replace(contacted);
+        m_confirmed->replace(confirmed);
+        const QDate first = points.isEmpty() ? QDate::currentDate() : points.first().month;
+        const QDate last = points.isEmpty() ? first : points.last().month;
+        if (yearly) {
+            const int span = qMax(1, last.year() - first.year());
+            int step = 1;
+            for (int nice : {1, 2, 5, 10, 20, 25, 50}) {
+                step = nice;
+                if (span / nice <= 8)
+                    break;
+            }
+            m_years->setTickAnchor(first.year() - first.year() % step);
+            m_years->setTickInterval(step);
+            m_years->setRange(first.year(), first.year() + span);
+        } else {
+            m_when->setFormat(QStringLiteral("MM/yyyy"));
+            const QDate end = last > first ? last : first.addMonths(1);
+            m_when->setRange(first.startOfDay(), end.startOfDay());
+        }
+        m_counts->setRange(0, qMax(10, top));
+        m_counts->applyNiceNumbers();
+    }
+
+    QImage picture(const QString &title) override
+    {
+        const QImage drawn = grab().toImage();
+        if (drawn.isNull())
+            return drawn;
+        QFont font = this->font();
+        font.setBold(true);
+        font.setPointSizeF(font.pointSizeF() * 1.3);
+        const qreal ratio = drawn.devicePixelRatio();
+        const qreal band = QFontMetrics(font).height() * 2; // in the window's units
+        QImage out(drawn.width(), drawn.height() + qRound(band * ratio), QImage::Format_RGB32);
+        out.setDevicePixelRatio(ratio);
+        out.fill(Qt::white);
+        {
+            QPainter p(&out);
+            p.setFont(font);
+            p.setPen(Qt::black);
+            p.drawText(QRectF(0, 0, drawn.width() / ratio, band), Qt::AlignCenter, title);
+            p.drawImage(QPointF(0, band), drawn);
+        }
+        // Also as the picture's own title, for the programs that list it.
+        out.setText(QStringLiteral("Title"), title);
+        return out;
+    }
+
+private:
+    // Puts the series on the months' or the years' axis.
+    void useAxis(QAbstractAxis *axis)
+    {
+        if (axis == m_across)
+            return;
+        for (QLineSeries *s : {m_contacted, m_confirmed})
+            s->detachAxis(m_across);
+        chart()->removeAxis(m_across);
+        chart()->addAxis(axis, Qt::AlignBottom);
+        for (QLineSeries *s : {m_contacted, m_confirmed})
+            s->attachAxis(axis);
+        m_across = axis;
+    }
+
+    QLineSeries *m_contacted = nullptr;
+    QLineSeries *m_confirmed = nullptr;
+    QDateTimeAxis *m_when = nullptr;
+    QValueAxis *m_years = nullptr;
+    QAbstractAxis *m_across = nullptr; // the one of the two in the chart
+    QValueAxis *m_counts = nullptr;
+};
+
+} // namespace
+
+class AwardChartFactory : public QObject, public AwardChartPlugin
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID AwardChartPlugin_iid)
+    Q_INTERFACES(AwardChartPlugin)
+public:
+    AwardChart *create(QWidget *parent) override { return new ChartView(parent); }
+};
+
+#include "AwardChartPlugin.moc"
