@@ -124,7 +124,21 @@ void RadioEntryTest::outsideTheLogsBands()
     QVERIFY(statusText(h).contains(QStringLiteral("mode non repris")));
     h.type(h.edit("Ind_A"), QStringLiteral("f1abc"));
     h.enter(h.edit("Ind_A"));
-    QCOMPARE(bandAndMode(h), QStringLiteral("14 Mhz / SSB"));
+    // No band chosen rather than the last QSO's: the entry asks for one. A mode the
+    // log does not keep leaves the field as it was.
+    QCOMPARE(bandAndMode(h), QStringLiteral(" / SSB"));
+    QCOMPARE(h.combo("Bande_A")->currentIndex(), -1);
+    QVERIFY(h.walkTo(h.combo("Bande_A")));
+    h.enter(h.combo("Bande_A"));
+    QCOMPARE(h.messages.notices, QStringList({QStringLiteral("Entrez une QRG")}));
+
+    // Back in a band of the log: the next QSO takes it again.
+    QTest::mouseClick(h.button("Efface_A"), Qt::LeftButton);
+    QVERIFY(rigctld.tune(3650000, QStringLiteral("LSB")));
+    QTRY_COMPARE(statusText(h), QStringLiteral("3,650 MHz LSB"));
+    h.type(h.edit("Ind_A"), QStringLiteral("ik0aaa"));
+    h.enter(h.edit("Ind_A"));
+    QCOMPARE(bandAndMode(h), QStringLiteral("3.5 Mhz / SSB"));
 }
 
 void RadioEntryTest::oldQsosKeepTheirs()
