@@ -113,6 +113,17 @@ public:
         return QProcess::execute(QStringLiteral("rigctl"), args) == 0;
     }
 
+    // What rigctl prints for these commands, e.g. {"m"} gives "USB\n2400\n".
+    QByteArray query(const QStringList &commands) const
+    {
+        QProcess rigctl;
+        rigctl.start(QStringLiteral("rigctl"), QStringList{QStringLiteral("-m"), QStringLiteral("2"), QStringLiteral("-r"),
+                                                             QStringLiteral("127.0.0.1:%1").arg(m_port)}
+                                                   + commands);
+        rigctl.waitForFinished(10000);
+        return rigctl.readAllStandardOutput();
+    }
+
     bool tune(qint64 hertz, const QString &mode) const
     {
         return set({QStringLiteral("F"), QString::number(hertz), QStringLiteral("M"), mode, QStringLiteral("0")});
