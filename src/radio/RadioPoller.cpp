@@ -58,6 +58,9 @@ void RadioPoller::probe(const RadioConfig &config)
     auto *once = new RadioLink(m_factory(wanted), this);
     RadioLink::Timing timing = m_timing;
     timing.softTries = 1;
+    // A rigctld of our own opens the radio before it answers: the one try waits for that.
+    if (wanted.link == RadioConfig::Link::Serial)
+        timing.answerMs = qMax(timing.answerMs, SerialProbeMs);
     once->setTiming(timing);
     m_probe = once;
     once->readOnce([this, once](const RadioReading &r) {

@@ -21,6 +21,9 @@ public:
     // What reaches a radio of these settings (rigctld, or a fake in tests).
     using Factory = std::function<std::unique_ptr<RadioInterface>(const RadioConfig &config)>;
 
+    // The longest wait of "Tester" for a radio on a serial port, rigctld's start included.
+    static constexpr int SerialProbeMs = 10000;
+
     explicit RadioPoller(QObject *parent = nullptr);
     ~RadioPoller() override;
 
