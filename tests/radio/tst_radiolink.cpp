@@ -40,7 +40,8 @@ struct Polled
         RadioLink::Timing t;
         t.pollMs = 1;
         t.retryMs = 1;
-        t.answerMs = 50;
+        // Long enough that a loaded machine never turns a prompt answer into a timeout.
+        t.answerMs = 1000;
         t.softTries = softTries;
         poller.setTiming(t);
     }
