@@ -31,11 +31,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 string(REGEX MATCH "^[0-9]+\\.[0-9]+\\.[0-9]+" ZEL_QT_VERSION "${Qt6_VERSION}")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6, libstdc++6, libgcc-s1, libqt6core6 (>= ${ZEL_QT_VERSION}), libqt6gui6 (>= ${ZEL_QT_VERSION}), libqt6widgets6 (>= ${ZEL_QT_VERSION}), libqt6printsupport6 (>= ${ZEL_QT_VERSION}), libqt6svg6 (>= ${ZEL_QT_VERSION}), libqt6charts6 (>= ${ZEL_QT_VERSION}), libqt6network6 (>= ${ZEL_QT_VERSION}), qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core")
-# As long as the program itself links Hamlib's library, it needs its package too.
-get_target_property(ZEL_CORE_LINKS zel_core INTERFACE_LINK_LIBRARIES)
-if(ZEL_CORE_LINKS MATCHES "HAMLIB")
-  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libhamlib4")
-endif()
+# CAT is optional: rigctld and rigctl come with Hamlib's tools when the operator wants them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libhamlib-utils")
 
 set(CPACK_SOURCE_GENERATOR TGZ)

@@ -14,19 +14,19 @@ cd "$(dirname "$0")/.."
 # fonts-liberation stands in for Courier New and Arial; without fonts-dejavu-core a
 # machine with no desktop would draw every window in Liberation Mono. qt6-charts-dev draws
 # the score window's chart; its CMake files need Qt's OpenGL ones (libqt6opengl6-dev, only
-# recommended by qt6-base-dev). libhamlib-dev (found through pkg-config) reads the band and
-# mode from the radio.
+# recommended by qt6-base-dev). The radio (CAT) is read through Hamlib's rigctld, and the
+# list of radio models comes from rigctl (libhamlib-utils); the program links no Hamlib.
 paquets=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
-         qt6-translations-l10n fonts-liberation fonts-dejavu-core libhamlib-dev)
+         qt6-translations-l10n fonts-liberation fonts-dejavu-core libhamlib-utils)
 # The tests: a real X server and a robot to drive the program (xvfb, xauth, xdotool),
 # screenshots and images (imagemagick), PDF pages (poppler-utils), the menu-entry
 # checker (desktop-file-utils), the accessibility bus as a screen reader reads it
 # (python3-pyatspi, with at-spi2-core, and dbus-daemon for a private session bus), and
-# Hamlib's rigctld, which the radio tests start as a network radio (libhamlib-utils), and
 # Debian's checkers of the package and of its software-centre listing (lintian, appstream),
-# and man to read the manual page as an operator does (man-db).
+# and man to read the manual page as an operator does (man-db); the radio tests start
+# Hamlib's rigctld themselves (libhamlib-utils, above).
 paquets_tests=(xvfb xauth xdotool imagemagick poppler-utils desktop-file-utils python3-pyatspi
-               at-spi2-core dbus-daemon libhamlib-utils lintian appstream man-db)
+               at-spi2-core dbus-daemon lintian appstream man-db)
 
 tests=0
 if [ "${1:-}" = --tests ]; then tests=1; shift; paquets+=("${paquets_tests[@]}"); fi

@@ -1,5 +1,5 @@
-// Typing QSOs in the main window with the radio in use (Hamlib's dummy radio, read
-// every 500 ms on the radio's thread) against the same typing with the radio off.
+// Typing QSOs in the main window with the radio in use (Hamlib's dummy radio behind
+// the logbook's own rigctld, read every 500 ms) against the same typing with the radio off.
 // Each round opens a fresh logbook for each case, in alternate order, and times
 // QSOS QSOs typed key by key from the callsign to "Valider le QSO": the keys alone
 // (what the operator feels while typing), also as processor time of the window's
@@ -85,7 +85,7 @@ struct Logbook
         RadioConfig c;
         c.enabled = radio;
         c.link = RadioConfig::Link::Serial;
-        c.model = 1; // Hamlib's dummy radio, in this process, on no port
+        c.model = 1; // Hamlib's dummy radio, on no port, behind the logbook's own rigctld
         c.save(*settings);
 
         session = std::make_unique<LogSession>(*settings, dir.path());

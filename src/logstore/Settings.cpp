@@ -29,16 +29,27 @@ QString Settings::read(const QString &section, const QString &key, const QString
 
 AtomicFile::Result Settings::write(const QString &section, const QString &key, const QString &value)
 {
+    return write(section, {{key, value}});
+}
+
+AtomicFile::Result Settings::write(const QString &section, const QList<QPair<QString, QString>> &values)
+{
     // The store's status keeps its first error for good: start from a fresh one
     // so that each write is judged on its own.
     if (m_store->status() != QSettings::NoError)
         m_store = makeStore();
-    const QString name = section + QLatin1Char('/') + key;
-    // Start-up writes the same values every time: an unchanged value costs no disk sync.
-    const QVariant stored = m_store->value(name);
-    if (stored.isValid() && stored.toString() == value)
+    // Start-up writes the same values every time: unchanged values cost no disk sync.
+    bool changed = false;
+    for (const auto &[key, value] : values) {
+        const QString name = section + QLatin1Char('/') + key;
+        const QVariant stored = m_store->value(name);
+        if (stored.isValid() && stored.toString() == value)
+            continue;
+        m_store->setValue(name, value);
+        changed = true;
+    }
+    if (!changed)
         return {};
-    m_store->setValue(name, value);
     errno = 0;
     m_store->sync();
     const int why = errno;

@@ -2,6 +2,8 @@
 
 #include "logstore/AtomicFile.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #include <memory>
@@ -37,6 +39,9 @@ public:
     // read-only file or folder, a full disk), ok is false and error says which in
     // French; the value is then kept for this run only.
     AtomicFile::Result write(const QString &section, const QString &key, const QString &value);
+    // Stores several values of one section in one write of the store: on disk they
+    // are either all there or none of them is.
+    AtomicFile::Result write(const QString &section, const QList<QPair<QString, QString>> &values);
 
     static QString stationSection(const QString &callsign) { return CommonSection + callsign; }
 

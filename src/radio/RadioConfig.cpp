@@ -26,11 +26,6 @@ bool number(const QString &text, int low, int high, int *out)
 
 } // namespace
 
-QString RadioConfig::pathname() const
-{
-    return link == Link::Network ? host.trimmed() + QLatin1Char(':') + QString::number(port) : serialPort;
-}
-
 RadioConfig RadioConfig::load(const Settings &settings)
 {
     const RadioConfig off;
@@ -55,8 +50,8 @@ RadioConfig RadioConfig::load(const Settings &settings)
         || !number(value(KeySpeed, QString::number(c.speed)), 50, 10000000, &c.speed)
         || !number(value(KeyPort, QString::number(c.port)), 1, 65535, &c.port))
         return off;
-    // An empty serial port is left to Hamlib, which says so at opening (its dummy
-    // radio needs none).
+    // An empty serial port is left to rigctld, which says so when it starts (the
+    // dummy radio needs none).
     if (c.link == Link::Network && c.host.isEmpty())
         return off;
     return c;
@@ -73,12 +68,8 @@ QString RadioConfig::save(Settings &settings) const
         {KeyHost, host},
         {KeyPort, QString::number(port)},
     };
-    for (const auto &[key, text] : values) {
-        const AtomicFile::Result r = settings.write(Section, key, text);
-        if (!r.ok)
-            return r.error;
-    }
-    return {};
+    const AtomicFile::Result r = settings.write(Section, values);
+    return r.ok ? QString() : r.error;
 }
 
 bool RadioConfig::operator==(const RadioConfig &o) const

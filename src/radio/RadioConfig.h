@@ -7,8 +7,9 @@
 class Settings;
 
 // How the logbook reaches the radio: off (the default), a radio on a serial port
-// (a Hamlib model, the port and its speed) or a Hamlib rigctld on the network.
-// Kept in a section of its own of the settings store.
+// (a Hamlib model, the port and its speed), driven by a rigctld the logbook starts,
+// or a rigctld the operator runs (host and port). Kept in a section of its own of
+// the settings store.
 struct RadioConfig
 {
     enum class Link { Serial, Network };
@@ -22,8 +23,6 @@ struct RadioConfig
     static inline const QString KeyHost = QStringLiteral("Hote");
     static inline const QString KeyPort = QStringLiteral("Port");
 
-    // Hamlib's network radio: whatever radio the rigctld at host:port drives.
-    static constexpr int NetworkModel = 2;
     static constexpr int DefaultPort = 4532;
 
     bool enabled = false;
@@ -34,11 +33,6 @@ struct RadioConfig
     QString host = QStringLiteral("localhost");
     int port = DefaultPort;
 
-    // The Hamlib model to open: the chosen radio, or rigctld's network model.
-    int hamlibModel() const { return link == Link::Network ? NetworkModel : model; }
-    // Hamlib's port path: the device, or "host:port".
-    QString pathname() const;
-
     // The serial ports of this computer, USB adapters first.
     static QStringList serialPorts();
     static QList<int> speeds() { return {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200}; }
@@ -46,7 +40,8 @@ struct RadioConfig
     // What the store holds; a value that cannot be read (a hand edit, another
     // version) turns the radio off rather than guess.
     static RadioConfig load(const Settings &settings);
-    // The first write that fails says why, in French; empty when all went to disk.
+    // One write of the store, so that it never holds half a configuration; empty when
+    // it went to disk, otherwise why not, in French.
     QString save(Settings &settings) const;
 
     bool operator==(const RadioConfig &o) const;

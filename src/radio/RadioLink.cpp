@@ -1,170 +1,217 @@
 #include "radio/RadioLink.h"
 
 #include <QLoggingCategory>
-#include <QMutex>
+#include <QTimer>
 
-#include <hamlib/rig.h>
+#include <cmath>
 
-#include <algorithm>
-#include <cstdlib>
-
-Q_LOGGING_CATEGORY(zelRadio, "zel.radio")
+Q_LOGGING_CATEGORY(zelRadio, "zel.radio", QtWarningMsg)
 
 namespace {
 
-// Hamlib keeps global state (its list of backends, the text of the last error):
-// one call at a time across the program.
-QMutex &hamlibLock()
-{
-    static QMutex lock;
-    return lock;
-}
-
-void prepareHamlib()
-{
-    static const bool done = [] {
-        // Hamlib writes its traces to stderr; the operator reads the status label.
-        rig_set_debug(RIG_DEBUG_NONE);
-        rig_load_all_backends();
-        return true;
-    }();
-    Q_UNUSED(done);
-}
-
-RIG *rigOf(void *p) { return static_cast<RIG *>(p); }
-
-int collectModel(const struct rig_caps *caps, rig_ptr_t data)
-{
-    auto *out = static_cast<QList<RadioLink::Model> *>(data);
-    out->append({int(caps->rig_model), QString::fromUtf8(caps->mfg_name).trimmed(),
-                 QString::fromUtf8(caps->model_name).trimmed(), caps->port_type != RIG_PORT_NONE});
-    return 1; // go on
-}
+constexpr double MaxHertz = 10e9;
 
 } // namespace
 
-RadioLink::~RadioLink() { close(); }
-
-QString RadioLink::errorText(int code)
+RadioLink::RadioLink(std::unique_ptr<RadioInterface> radio, QObject *parent)
+    : QObject(parent), m_next(new QTimer(this)), m_watchdog(new QTimer(this)), m_radio(std::move(radio))
 {
-    // Hamlib answers -RIG_Exxx; the sign of its soft errors has changed between
-    // versions, so only the magnitude is read.
-    const int e = std::abs(code);
-    QString french;
-    switch (e) {
-    case RIG_EINVAL: french = QStringLiteral("paramètre refusé"); break;
-    case RIG_ECONF: french = QStringLiteral("réglage de la liaison incorrect (port, hôte ou vitesse)"); break;
-    case RIG_ENOMEM: french = QStringLiteral("mémoire insuffisante"); break;
-    case RIG_ENIMPL:
-    case RIG_ENAVAIL: french = QStringLiteral("ce modèle ne sait pas donner cette valeur"); break;
-    case RIG_ETIMEOUT: french = QStringLiteral("le poste ne répond pas (délai dépassé)"); break;
-    case RIG_EIO:
-        french = QStringLiteral("erreur d'entrée-sortie : port absent, câble débranché ou rigctld arrêté");
-        break;
-    case RIG_EINTERNAL: french = QStringLiteral("erreur interne de Hamlib"); break;
-    case RIG_EPROTO: french = QStringLiteral("réponse incomprise (modèle ou vitesse incorrects ?)"); break;
-    case RIG_ERJCTED: french = QStringLiteral("commande refusée par le poste"); break;
-    case RIG_EPOWER: french = QStringLiteral("le poste est éteint"); break;
-    case RIG_BUSERROR:
-    case RIG_BUSBUSY: french = QStringLiteral("erreur sur la liaison"); break;
-    default: french = QStringLiteral("erreur %1").arg(e); break;
-    }
-    // rigerror() of Hamlib 4.5 puts its whole debug trace in front of the message.
-    const QString hamlib = QString::fromUtf8(rigerror2(-e)).trimmed();
-    return hamlib.isEmpty() ? french : french + QStringLiteral(" (Hamlib : ") + hamlib + QLatin1Char(')');
-}
-
-QString RadioLink::open(const RadioConfig &config)
-{
-    close();
-    QMutexLocker locker(&hamlibLock());
-    prepareHamlib();
-    RIG *rig = rig_init(rig_model_t(config.hamlibModel()));
-    if (!rig)
-        return QStringLiteral("modèle de poste %1 inconnu de Hamlib").arg(config.hamlibModel());
-    const QString path = config.pathname();
-    if (!path.isEmpty()) {
-        const QByteArray bytes = path.toLocal8Bit();
-        rig_set_conf(rig, rig_token_lookup(rig, "rig_pathname"), bytes.constData());
-    }
-    if (config.link == RadioConfig::Link::Serial) {
-        const QByteArray speed = QByteArray::number(config.speed);
-        rig_set_conf(rig, rig_token_lookup(rig, "serial_speed"), speed.constData());
-    }
-    const int opened = rig_open(rig);
-    if (opened != RIG_OK) {
-        const QString why = errorText(opened);
-        rig_cleanup(rig);
-        return why;
-    }
-    m_rig = rig;
-    return {};
-}
-
-RadioReading RadioLink::read()
-{
-    if (!m_rig)
-        return RadioReading::failure(QStringLiteral("liaison fermée"));
-    int code = RIG_OK;
-    RadioReading r;
-    {
-        QMutexLocker locker(&hamlibLock());
-        freq_t freq = 0;
-        rmode_t mode = RIG_MODE_NONE;
-        pbwidth_t width = 0;
-        code = rig_get_freq(rigOf(m_rig), RIG_VFO_CURR, &freq);
-        if (code == RIG_OK)
-            code = rig_get_mode(rigOf(m_rig), RIG_VFO_CURR, &mode, &width);
-        if (code == RIG_OK) {
-            r.ok = true;
-            r.hertz = freq;
-            r.mode = QString::fromLatin1(rig_strrmode(mode));
-        } else {
-            r = RadioReading::failure(errorText(code));
-        }
-    }
-    // Hamlib does not find a lost radio again on its own: the next try opens anew.
-    if (!r.ok)
-        close();
-    return r;
-}
-
-void RadioLink::close()
-{
-    if (!m_rig)
-        return;
-    QMutexLocker locker(&hamlibLock());
-    rig_close(rigOf(m_rig));
-    rig_cleanup(rigOf(m_rig));
-    m_rig = nullptr;
-}
-
-QString RadioLink::tune(double hertz, const QString &mode)
-{
-    if (!m_rig)
-        return QStringLiteral("liaison fermée");
-    QMutexLocker locker(&hamlibLock());
-    const QByteArray name = mode.toLatin1();
-    int code = rig_set_freq(rigOf(m_rig), RIG_VFO_CURR, freq_t(hertz));
-    if (code == RIG_OK && !name.isEmpty())
-        code = rig_set_mode(rigOf(m_rig), RIG_VFO_CURR, rig_parse_mode(name.constData()),
-                            RIG_PASSBAND_NOCHANGE);
-    return code == RIG_OK ? QString() : errorText(code);
-}
-
-QList<RadioLink::Model> RadioLink::models()
-{
-    // The list reads Hamlib's tables of models, which nothing changes once the
-    // backends are loaded: no need to wait for a radio that is slow to open.
-    prepareHamlib();
-    QList<Model> out;
-    rig_list_foreach(collectModel, &out);
-    std::sort(out.begin(), out.end(), [](const Model &a, const Model &b) {
-        const int maker = QString::compare(a.maker, b.maker, Qt::CaseInsensitive);
-        if (maker != 0)
-            return maker < 0;
-        const int name = QString::compare(a.name, b.name, Qt::CaseInsensitive);
-        return name != 0 ? name < 0 : a.number < b.number;
+    // The next reading is counted from the end of this one: a slow radio never
+    // piles up requests.
+    m_next->setSingleShot(true);
+    connect(m_next, &QTimer::timeout, this, [this] {
+        if (!m_busy)
+            cycle();
     });
-    return out;
+    m_watchdog->setSingleShot(true);
+    connect(m_watchdog, &QTimer::timeout, this, &RadioLink::onWatchdog);
+}
+
+RadioLink::~RadioLink()
+{
+    m_pending = nullptr;
+    m_radio.reset();
+}
+
+bool RadioLink::readHertz(const QString &text, double *hertz)
+{
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    if (!ok || !std::isfinite(v) || v < 0 || v > MaxHertz)
+        return false;
+    *hertz = v;
+    return true;
+}
+
+bool RadioLink::readMode(const QString &text)
+{
+    if (text.isEmpty() || text.size() > 16)
+        return false;
+    for (QChar c : text) {
+        if (!(c >= QLatin1Char('A') && c <= QLatin1Char('Z')) && !(c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+            return false;
+    }
+    return true;
+}
+
+void RadioLink::start()
+{
+    m_polling = true;
+    if (!m_busy)
+        cycle();
+}
+
+void RadioLink::ask(const RadioRequest &request, RadioInterface::Done done)
+{
+    m_pending = std::move(done);
+    m_watchdog->start(m_timing.answerMs);
+    m_radio->ask(request, [this](const RadioAnswer &answer) {
+        if (!m_pending)
+            return;
+        m_watchdog->stop();
+        const RadioInterface::Done d = std::exchange(m_pending, nullptr);
+        d(answer);
+    });
+}
+
+void RadioLink::onWatchdog()
+{
+    if (!m_pending)
+        return;
+    // A late answer must not be taken for the next request's.
+    m_radio->abandon();
+    const RadioInterface::Done d = std::exchange(m_pending, nullptr);
+    d(RadioAnswer::soft(QStringLiteral("le poste ne répond pas (délai dépassé)")));
+}
+
+void RadioLink::cycle()
+{
+    m_busy = true;
+    ask({RadioRequest::Op::ReadFrequency, 0, {}}, [this](const RadioAnswer &f) {
+        if (f.kind != RadioAnswer::Kind::Ok)
+            return cycleFailed(f);
+        RadioReading r;
+        if (!readHertz(f.value, &r.hertz)) {
+            m_radio->abandon();
+            return cycleFailed(RadioAnswer::soft(QStringLiteral("fréquence incomprise : « %1 »").arg(f.value.left(20))));
+        }
+        r.ok = true;
+        if (!m_modeReadable)
+            return cycleDone(r);
+        ask({RadioRequest::Op::ReadMode, 0, {}}, [this, r](const RadioAnswer &m) mutable {
+            if (m.kind == RadioAnswer::Kind::Soft && m.unavailable) {
+                // This radio has no mode to give: its frequency alone sets the band.
+                qCDebug(zelRadio) << "mode not available, read no more:" << m.error;
+                m_modeReadable = false;
+                return cycleDone(r);
+            }
+            if (m.kind != RadioAnswer::Kind::Ok)
+                return cycleFailed(m);
+            if (!readMode(m.value)) {
+                m_radio->abandon();
+                return cycleFailed(RadioAnswer::soft(QStringLiteral("mode incompris : « %1 »").arg(m.value.left(20))));
+            }
+            r.mode = m.value;
+            cycleDone(r);
+        });
+    });
+}
+
+void RadioLink::cycleFailed(const RadioAnswer &answer)
+{
+    qCDebug(zelRadio) << "radio read failed:" << answer.error;
+    if (answer.kind == RadioAnswer::Kind::Lost)
+        m_softFailures = m_timing.softTries;
+    else
+        ++m_softFailures;
+    if (m_softFailures < m_timing.softTries) {
+        // Asked again soon; what was last read still stands meanwhile.
+        const QList<std::function<void(const RadioReading &)>> waiting = std::exchange(m_waiting, {});
+        for (const auto &w : waiting)
+            w(RadioReading::failure(answer.error));
+        nextStep(m_timing.pollMs);
+        return;
+    }
+    if (!m_lost)
+        m_radio->abandon();
+    m_lost = true;
+    // The radio may come back (a cable plugged in again): the next try starts afresh.
+    m_modeReadable = true;
+    cycleDone(RadioReading::failure(answer.error));
+}
+
+void RadioLink::cycleDone(const RadioReading &reading)
+{
+    if (reading.ok) {
+        m_softFailures = 0;
+        m_lost = false;
+    }
+    publish(reading);
+    const QList<std::function<void(const RadioReading &)>> waiting = std::exchange(m_waiting, {});
+    for (const auto &w : waiting)
+        w(reading);
+    nextStep(reading.ok ? m_timing.pollMs : m_timing.retryMs);
+}
+
+void RadioLink::nextStep(int delayMs)
+{
+    m_busy = false;
+    if (!m_jobs.isEmpty()) {
+        const std::function<void()> job = m_jobs.takeFirst();
+        m_busy = true;
+        job();
+        return;
+    }
+    if (!m_waiting.isEmpty()) {
+        cycle();
+        return;
+    }
+    if (m_polling)
+        m_next->start(delayMs);
+}
+
+void RadioLink::publish(const RadioReading &r)
+{
+    if (m_published && r == m_latest)
+        return;
+    m_latest = r;
+    m_published = true;
+    emit reading(r);
+}
+
+void RadioLink::readOnce(std::function<void(const RadioReading &)> done)
+{
+    m_waiting << std::move(done);
+    if (!m_busy) {
+        m_next->stop();
+        cycle();
+    }
+}
+
+void RadioLink::tune(qint64 hertz, const QString &radioMode, std::function<void(const QString &)> done)
+{
+    auto job = [this, hertz, radioMode, done = std::move(done)] {
+        auto finished = [this, done](const QString &error) {
+            if (done)
+                done(error);
+            // Read back what the radio now says.
+            cycle();
+        };
+        ask({RadioRequest::Op::SetFrequency, hertz, {}}, [this, radioMode, finished](const RadioAnswer &f) {
+            if (f.kind != RadioAnswer::Kind::Ok)
+                return finished(f.error);
+            if (radioMode.isEmpty())
+                return finished(QString());
+            ask({RadioRequest::Op::SetMode, 0, radioMode}, [finished](const RadioAnswer &m) {
+                finished(m.kind == RadioAnswer::Kind::Ok ? QString() : m.error);
+            });
+        });
+    };
+    if (m_busy) {
+        m_jobs << std::move(job);
+        return;
+    }
+    m_next->stop();
+    m_busy = true;
+    job();
 }

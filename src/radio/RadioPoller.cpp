@@ -1,43 +1,33 @@
 #include "radio/RadioPoller.h"
 
 #include "logstore/BandPlan.h"
-#include "radio/RadioWorker.h"
+#include "radio/RigctldClient.h"
 
-#include <QCoreApplication>
-#include <QLoggingCategory>
-#include <QThread>
+#include <QTimer>
 
-Q_DECLARE_LOGGING_CATEGORY(zelRadio)
-
-RadioPoller::RadioPoller(QObject *parent)
-    : QObject(parent), m_thread(new QThread), m_worker(new RadioWorker)
+RadioPoller::RadioPoller(QObject *parent) : QObject(parent), m_factory(&RadioPoller::rigctld)
 {
     qRegisterMetaType<RadioReading>();
-    m_thread->setObjectName(QStringLiteral("Poste radio"));
-    m_worker->moveToThread(m_thread);
-    connect(m_worker, &RadioWorker::reading, this, &RadioPoller::onReading);
-    connect(m_worker, &RadioWorker::probed, this, &RadioPoller::probed);
-    // The last thing the radio's thread does: close the radio and stop its timer there.
-    connect(m_thread, &QThread::finished, m_worker, &RadioWorker::stop, Qt::DirectConnection);
-    m_thread->start();
 }
 
 RadioPoller::~RadioPoller()
 {
-    m_thread->quit();
-    // A radio still opening (a switched-off one can take tens of seconds) must not
-    // hold the program's exit: the thread is then left to end with the process.
-    if (!m_thread->wait(3000)) {
-        qCWarning(zelRadio) << "the radio thread did not stop in time";
-        return;
-    }
-    delete m_worker;
-    delete m_thread;
+    // Nothing here waits: sockets close and a rigctld of ours is asked to stop.
+    delete m_probe;
+    m_link.reset();
+}
+
+std::unique_ptr<RadioInterface> RadioPoller::rigctld(const RadioConfig &config)
+{
+    return std::make_unique<RigctldClient>(config);
 }
 
 void RadioPoller::setIntervals(int pollMs, int retryMs)
 {
-    QMetaObject::invokeMethod(m_worker, [w = m_worker, pollMs, retryMs] { w->setIntervals(pollMs, retryMs); });
+    m_timing.pollMs = pollMs;
+    m_timing.retryMs = retryMs;
+    if (m_link)
+        m_link->setTiming(m_timing);
 }
 
 void RadioPoller::setConfig(const RadioConfig &config)
@@ -45,39 +35,55 @@ void RadioPoller::setConfig(const RadioConfig &config)
     m_config = config;
     m_answered = false;
     m_latest = RadioReading();
-    const int generation = ++m_generation;
-    QMetaObject::invokeMethod(m_worker, [w = m_worker, config, generation] { w->setConfig(config, generation); });
+    m_link.reset();
+    if (m_config.enabled) {
+        m_link = std::make_unique<RadioLink>(m_factory(m_config));
+        m_link->setTiming(m_timing);
+        connect(m_link.get(), &RadioLink::reading, this, &RadioPoller::onReading);
+        m_link->start();
+    }
     emit changed(m_latest);
 }
 
 void RadioPoller::probe(const RadioConfig &config)
 {
-    QMetaObject::invokeMethod(m_worker, [w = m_worker, config] { w->probe(config); });
+    RadioConfig wanted = config;
+    wanted.enabled = true;
+    // A serial port is opened once: the radio being polled is read through its link.
+    if (m_link && wanted == m_config) {
+        m_link->readOnce([this](const RadioReading &r) { emit probed(r); });
+        return;
+    }
+    delete m_probe;
+    auto *once = new RadioLink(m_factory(wanted), this);
+    RadioLink::Timing timing = m_timing;
+    timing.softTries = 1;
+    // A rigctld of our own opens the radio before it answers: the one try waits for that.
+    if (wanted.link == RadioConfig::Link::Serial)
+        timing.answerMs = qMax(timing.answerMs, SerialProbeMs);
+    once->setTiming(timing);
+    m_probe = once;
+    once->readOnce([this, once](const RadioReading &r) {
+        emit probed(r);
+        once->deleteLater();
+    });
 }
 
 void RadioPoller::tune(qint64 hertz, const QString &logMode, std::function<void(const QString &)> done)
 {
-    if (!m_config.enabled) {
-        if (done)
-            done(QStringLiteral("le poste radio n'est pas utilisé"));
+    if (!m_link) {
+        // Always answered later, as a radio's answer is.
+        QTimer::singleShot(0, this, [done] {
+            if (done)
+                done(QStringLiteral("le poste radio n'est pas utilisé"));
+        });
         return;
     }
-    const QString radioMode = ModeMap::radioMode(logMode, hertz);
-    QMetaObject::invokeMethod(m_worker, [w = m_worker, hertz, radioMode, done = std::move(done)] {
-        const QString error = w->tune(hertz, radioMode);
-        // The answer goes back to the window's thread.
-        QMetaObject::invokeMethod(qApp, [error, done] {
-            if (done)
-                done(error);
-        });
-    });
+    m_link->tune(hertz, ModeMap::radioMode(logMode, hertz), std::move(done));
 }
 
-void RadioPoller::onReading(const RadioReading &reading, int generation)
+void RadioPoller::onReading(const RadioReading &reading)
 {
-    // A reading made before the last change of settings says nothing of the new radio.
-    if (!m_config.enabled || generation != m_generation)
-        return;
     m_latest = reading;
     m_answered = true;
     emit changed(reading);

@@ -1,27 +1,36 @@
 #pragma once
 
 #include "radio/RadioConfig.h"
+#include "radio/RadioInterface.h"
+#include "radio/RadioLink.h"
 #include "radio/RadioReading.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
-
-class QThread;
-class RadioWorker;
+#include <memory>
 
 // The radio as the windows see it: the last frequency and mode read, kept up to
-// date by a worker on a thread of its own, so that a radio that does not answer
-// never holds up typing. Lives on the window's thread.
+// date on the window's thread by requests that never block it, so that a radio
+// that does not answer never holds up typing or the program's end.
 class RadioPoller : public QObject
 {
     Q_OBJECT
 public:
+    // What reaches a radio of these settings (rigctld, or a fake in tests).
+    using Factory = std::function<std::unique_ptr<RadioInterface>(const RadioConfig &config)>;
+
+    // The longest wait of "Tester" for a radio on a serial port, rigctld's start included.
+    static constexpr int SerialProbeMs = 10000;
+
     explicit RadioPoller(QObject *parent = nullptr);
     ~RadioPoller() override;
 
-    // How often the radio is read, and tried again after a failure.
+    void setFactory(Factory factory) { m_factory = std::move(factory); }
+    // How often the radio is read, and tried again once lost.
     void setIntervals(int pollMs, int retryMs);
+    void setTiming(const RadioLink::Timing &timing) { m_timing = timing; }
     void setConfig(const RadioConfig &config);
     RadioConfig config() const { return m_config; }
     bool enabled() const { return m_config.enabled; }
@@ -38,17 +47,21 @@ public:
     // once, on the window's thread, with an empty text or why not in French.
     void tune(qint64 hertz, const QString &logMode, std::function<void(const QString &error)> done);
 
+    // The rigctld interface the program uses outside tests.
+    static std::unique_ptr<RadioInterface> rigctld(const RadioConfig &config);
+
 signals:
     void changed(const RadioReading &reading);
     void probed(const RadioReading &reading);
 
 private:
-    void onReading(const RadioReading &reading, int generation);
+    void onReading(const RadioReading &reading);
 
-    QThread *m_thread;
-    RadioWorker *m_worker;
+    Factory m_factory;
+    RadioLink::Timing m_timing;
     RadioConfig m_config;
     RadioReading m_latest;
     bool m_answered = false;
-    int m_generation = 0;
+    std::unique_ptr<RadioLink> m_link;
+    QPointer<RadioLink> m_probe;
 };

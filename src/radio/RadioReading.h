@@ -8,7 +8,7 @@ struct RadioReading
 {
     bool ok = false;
     double hertz = 0;
-    QString mode;  // as Hamlib names it: "USB", "CWR", "PKTUSB"...
+    QString mode;  // as Hamlib names it: "USB", "CWR", "PKTUSB"...; empty when the radio gives none
     QString error; // in French, when !ok
 
     static RadioReading failure(const QString &why)
@@ -18,7 +18,8 @@ struct RadioReading
         return r;
     }
 
-    // What the band and mode fields take from it (empty: the field stays as it is).
+    // The log's band label of the frequency and the log's mode of the radio's mode,
+    // through the one band plan and mode map; empty when the log has none.
     QString band() const;
     QString entryMode() const;
 

@@ -2,14 +2,10 @@
 
 #include <QString>
 
-// What the logbook makes of what the radio says: the band label of a frequency and
-// the entry mode of a Hamlib mode name. Empty when the logbook has no such label.
+// How the radio's values are shown. Bands and modes come from the log's one band
+// plan and mode map (logstore/BandPlan.h), never from here.
 namespace RadioTables {
 
-// The band label ("14 Mhz") of a frequency in hertz, from the ADIF band edges.
-QString band(double hertz);
-// "SSB", "CW" or "FM" for the radio's mode as Hamlib names it ("USB", "CWR"...).
-QString mode(const QString &hamlibMode);
 // The frequency as the operator reads it: "14,205 MHz".
 QString frequencyText(double hertz);
 

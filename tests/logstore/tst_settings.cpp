@@ -15,6 +15,7 @@ private slots:
     void readOnlyStoreSaysSo();
     void fullDiskSaysSo();
     void aFailedWriteDoesNotSpoilTheNext();
+    void severalKeysAllOrNone();
 };
 
 void TestSettings::defaultsOnAnEmptyStore()
@@ -135,6 +136,41 @@ void TestSettings::aFailedWriteDoesNotSpoilTheNext()
     QVERIFY(QFile::remove(blocker));
     QVERIFY(s.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST2")).ok);
     QCOMPARE(Settings(blocker + QStringLiteral("/zel.ini")).stationCallsign(), QStringLiteral("TEST2"));
+}
+
+void TestSettings::severalKeysAllOrNone()
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("zel.ini"));
+    const QString section = QStringLiteral("Poste radio");
+    Settings(ini).write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST1"));
+    const QByteArray before = [&] { QFile f(ini); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    // The first key alone fits under the limit, all three do not: written one by one,
+    // the first would reach the disk without the others.
+    const QList<QPair<QString, QString>> values{{QStringLiteral("Actif"), QStringLiteral("Oui")},
+                                                {QStringLiteral("Hote"), QString(400, 'h')},
+                                                {QStringLiteral("Port"), QStringLiteral("4532")}};
+    const rlim_t limit = rlim_t(before.size() + 40);
+    const QByteArray failed = zeltest::inChild(zeltest::fileSizeLimit(limit), [&] {
+        Settings s(ini);
+        return s.write(section, values).ok ? QByteArray("ok") : QByteArray("failed");
+    });
+    QCOMPARE(failed, QByteArray("failed"));
+    QFile f(ini);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+    f.close();
+
+    Settings s(ini);
+    QVERIFY(s.write(section, values).ok);
+    Settings again(ini);
+    for (const auto &[key, value] : values)
+        QCOMPARE(again.read(section, key, QStringLiteral("<absent>")), value);
+    QCOMPARE(again.stationCallsign(), QStringLiteral("TEST1"));
+    // Nothing changed, nothing written: the file keeps its time.
+    const QDateTime written = QFileInfo(ini).lastModified();
+    QVERIFY(again.write(section, values).ok);
+    QCOMPARE(QFileInfo(ini).lastModified(), written);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

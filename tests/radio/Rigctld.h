@@ -53,7 +53,23 @@ public:
 
     int port() const { return m_port; }
 
-    bool start()
+    // Starts rigctld; when it cannot bind its port (taken since it was found free),
+    // tries again on another one, unless the port must stay (a radio coming back).
+    bool start(bool samePort = false)
+    {
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            if (attempt > 0 && !samePort)
+                m_port = freePort();
+            if (startOnce())
+                return true;
+            stop();
+        }
+        return false;
+    }
+
+    qint64 pid() const { return m_process.processId(); }
+
+    bool startOnce()
     {
         m_process.setProgram(QStringLiteral("rigctld"));
         m_process.setArguments({QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-T"),
@@ -68,10 +84,11 @@ public:
             qWarning() << "rigctld does not start (libhamlib-utils installed?)" << m_process.errorString();
             return false;
         }
-        for (int i = 0; i < 100; ++i) {
+        // Listening, or gone because the port was taken.
+        for (int i = 0; i < 200 && m_process.state() == QProcess::Running; ++i) {
             if (listening(m_port))
                 return true;
-            QTest::qWait(50);
+            QTest::qWait(25);
         }
         return false;
     }
@@ -94,6 +111,17 @@ public:
                          QStringLiteral("127.0.0.1:%1").arg(m_port)};
         args += commands;
         return QProcess::execute(QStringLiteral("rigctl"), args) == 0;
+    }
+
+    // What rigctl prints for these commands, e.g. {"m"} gives "USB\n2400\n".
+    QByteArray query(const QStringList &commands) const
+    {
+        QProcess rigctl;
+        rigctl.start(QStringLiteral("rigctl"), QStringList{QStringLiteral("-m"), QStringLiteral("2"), QStringLiteral("-r"),
+                                                             QStringLiteral("127.0.0.1:%1").arg(m_port)}
+                                                   + commands);
+        rigctl.waitForFinished(10000);
+        return rigctl.readAllStandardOutput();
     }
 
     bool tune(qint64 hertz, const QString &mode) const

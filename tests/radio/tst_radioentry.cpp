@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QListView>
 #include <QPointer>
 #include <QRadioButton>
@@ -63,6 +64,7 @@ private slots:
     void radioGoneEntryGoesOn();
     void radioOff();
     void windowByKeyboard();
+    void windowWithoutHamlibTools();
 };
 
 void RadioEntryTest::plainEntryTakesBandAndMode()
@@ -124,7 +126,21 @@ void RadioEntryTest::outsideTheLogsBands()
     QVERIFY(statusText(h).contains(QStringLiteral("mode non repris")));
     h.type(h.edit("Ind_A"), QStringLiteral("f1abc"));
     h.enter(h.edit("Ind_A"));
-    QCOMPARE(bandAndMode(h), QStringLiteral("14 Mhz / SSB"));
+    // No band chosen rather than the last QSO's: the entry asks for one. A mode the
+    // log does not keep leaves the field as it was.
+    QCOMPARE(bandAndMode(h), QStringLiteral(" / SSB"));
+    QCOMPARE(h.combo("Bande_A")->currentIndex(), -1);
+    QVERIFY(h.walkTo(h.combo("Bande_A")));
+    h.enter(h.combo("Bande_A"));
+    QCOMPARE(h.messages.notices, QStringList({QStringLiteral("Entrez une QRG")}));
+
+    // Back in a band of the log: the next QSO takes it again.
+    QTest::mouseClick(h.button("Efface_A"), Qt::LeftButton);
+    QVERIFY(rigctld.tune(3650000, QStringLiteral("LSB")));
+    QTRY_COMPARE(statusText(h), QStringLiteral("3,650 MHz LSB"));
+    h.type(h.edit("Ind_A"), QStringLiteral("ik0aaa"));
+    h.enter(h.edit("Ind_A"));
+    QCOMPARE(bandAndMode(h), QStringLiteral("3.5 Mhz / SSB"));
 }
 
 void RadioEntryTest::oldQsosKeepTheirs()
@@ -267,6 +283,32 @@ void RadioEntryTest::windowByKeyboard()
     QTest::keyClick(use2, Qt::Key_Escape);
     QCOMPARE(h.stored(RadioConfig::Section, RadioConfig::KeyEnabled), QStringLiteral("Oui"));
     QCOMPARE(statusText(h), QStringLiteral("14,205 MHz USB"));
+}
+
+void RadioEntryTest::windowWithoutHamlibTools()
+{
+    // Without libhamlib-utils the window says what to install, and the dummy radio
+    // stays to choose.
+    MainHarness h;
+    QVERIFY(h.prepare({}));
+    QVERIFY(h.start());
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QDir::tempPath().toLocal8Bit() + "/nowhere");
+    h.get<QAction>("Mnu_Poste_Radio")->trigger();
+    QWidget *w = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String("Poste_Radio") && top->isVisible())
+            w = top;
+    }
+    QVERIFY(w);
+    auto *note = w->findChild<QLabel *>(QStringLiteral("Etat_Modeles"));
+    QTRY_VERIFY(note->text().contains(QStringLiteral("libhamlib-utils")));
+    qputenv("PATH", path);
+    QVERIFY(note->isVisible());
+    auto *list = w->findChild<QListView *>(QStringLiteral("Liste_Modeles"));
+    QCOMPARE(list->model()->rowCount(), 1);
+    QCOMPARE(list->currentIndex().data().toString(), QStringLiteral("Hamlib Dummy (1)"));
+    QTest::keyClick(w, Qt::Key_Escape);
 }
 
 QTEST_MAIN(RadioEntryTest)

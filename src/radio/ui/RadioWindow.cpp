@@ -2,7 +2,7 @@
 
 #include "app/Messages.h"
 #include "app/ui/Centre.h"
-#include "radio/RadioLink.h"
+#include "radio/RadioModels.h"
 #include "radio/RadioPoller.h"
 
 #include <QCheckBox>
@@ -50,19 +50,25 @@ RadioWindow::RadioWindow(Settings &settings, Messages &messages, RadioPoller &po
     m_use->setObjectName(QStringLiteral("Utiliser_Poste"));
     m_use->setAccessibleName(QStringLiteral("Utiliser le poste radio"));
 
-    // The radio model, from Hamlib's own list.
+    // The radio model, from Hamlib's own list (rigctl -l, read while the window shows).
     auto *radioBox = new QGroupBox(QStringLiteral("Modèle du poste"));
     m_filter = new QLineEdit;
     m_filter->setObjectName(QStringLiteral("Filtre_Modele"));
     m_filter->setPlaceholderText(QStringLiteral("marque ou modèle, par exemple FT-991"));
     m_modelList = new QStandardItemModel(this);
-    for (const RadioLink::Model &m : RadioLink::models()) {
-        auto *item = new QStandardItem(QStringLiteral("%1 %2 (%3)").arg(m.maker, m.name).arg(m.number));
-        item->setData(m.number, ModelRole);
-        item->setData(m.needsPort, NeedsPortRole);
-        item->setEditable(false);
-        m_modelList->appendRow(item);
-    }
+    m_modelsNote = new QLabel(QStringLiteral("Lecture de la liste des modèles de Hamlib…"));
+    m_modelsNote->setObjectName(QStringLiteral("Etat_Modeles"));
+    m_modelsNote->setWordWrap(true);
+    fillModels({RadioModels::dummy()});
+    m_loader = new RadioModels(this);
+    connect(m_loader, &RadioModels::loaded, this, [this](const QList<RadioModel> &models, const QString &error) {
+        const QModelIndex current = m_models->currentIndex();
+        const int chosen = current.isValid() ? current.data(ModelRole).toInt() : m_poller.config().model;
+        fillModels(models);
+        selectModel(chosen);
+        m_modelsNote->setText(error);
+        m_modelsNote->setVisible(!error.isEmpty());
+    });
     m_filtered = new QSortFilterProxyModel(this);
     m_filtered->setSourceModel(m_modelList);
     m_filtered->setFilterCaseSensitivity(Qt::CaseInsensitive);
@@ -77,6 +83,7 @@ RadioWindow::RadioWindow(Settings &settings, Messages &messages, RadioPoller &po
     radioGrid->addWidget(caption(QStringLiteral("Mo&dèle"), m_models, QStringLiteral("Modèle du poste")), 1, 0,
                          Qt::AlignTop);
     radioGrid->addWidget(m_models, 1, 1);
+    radioGrid->addWidget(m_modelsNote, 2, 0, 1, 2);
 
     // How the radio is reached.
     auto *linkBox = new QGroupBox(QStringLiteral("Liaison"));
@@ -178,6 +185,19 @@ RadioWindow::RadioWindow(Settings &settings, Messages &messages, RadioPoller &po
     connect(this, &QDialog::rejected, this, &QWidget::close);
 
     resize(620, 600);
+    m_loader->load();
+}
+
+void RadioWindow::fillModels(const QList<RadioModel> &models)
+{
+    m_modelList->clear();
+    for (const RadioModel &m : models) {
+        auto *item = new QStandardItem(QStringLiteral("%1 %2 (%3)").arg(m.maker, m.name).arg(m.number));
+        item->setData(m.number, ModelRole);
+        item->setData(m.needsPort, NeedsPortRole);
+        item->setEditable(false);
+        m_modelList->appendRow(item);
+    }
 }
 
 void RadioWindow::open()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "radio/RadioConfig.h"
+#include "radio/RadioModels.h"
 #include "radio/RadioReading.h"
 
 #include <QDialog>
@@ -16,12 +17,14 @@ class QRadioButton;
 class QSortFilterProxyModel;
 class QSpinBox;
 class QStandardItemModel;
+class RadioModels;
 class RadioPoller;
 class Settings;
 
 // "Poste radio": whether the logbook reads band and mode from the transceiver, which
-// radio (Hamlib's list, filtered as typed) and how it is reached (a serial port and
-// its speed, or a rigctld on the network). "Tester" reads the radio once.
+// radio (Hamlib's list from rigctl, filtered as typed) and how it is reached (a
+// serial port and its speed, through a rigctld the logbook starts, or a rigctld on
+// the network). "Tester" reads the radio once.
 class RadioWindow : public QDialog
 {
     Q_OBJECT
@@ -40,6 +43,7 @@ private:
     bool portMissing(const RadioConfig &c) const;
     void showConfig(const RadioConfig &config);
     void selectModel(int number);
+    void fillModels(const QList<RadioModel> &models);
     void updateLink();
     void onTest();
     void onProbed(const RadioReading &reading);
@@ -56,6 +60,8 @@ private:
     QLineEdit *m_filter;
     QListView *m_models;
     QStandardItemModel *m_modelList;
+    QLabel *m_modelsNote;
+    RadioModels *m_loader;
     QSortFilterProxyModel *m_filtered;
     QComboBox *m_port;
     QComboBox *m_speed;

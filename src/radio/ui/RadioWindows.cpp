@@ -74,15 +74,18 @@ RadioPoller *installRadioWindows(const AppContext &context)
     poller->setConfig(RadioConfig::load(context.settings));
     new RadioStatus(context.items.statusBar, *poller);
 
-    // A QSO typed as it happens starts on the radio's band and mode; one the radio
-    // cannot say (off, unreachable, outside the log's bands) keeps what the field holds.
+    // A QSO typed as it happens starts on the radio's band and mode. A frequency
+    // outside the log's bands leaves no band chosen, so that the entry asks for one
+    // rather than keep the last QSO's band; a mode the log does not keep, or a radio
+    // off or unreachable, leaves the field as it is.
     context.entry.setStartValues([poller] {
         QHash<QsoEntry::Field, QString> values;
         if (!poller->enabled())
             return values;
         const RadioReading r = poller->latest();
-        if (!r.band().isEmpty())
-            values.insert(QsoEntry::Bande, r.band());
+        if (!r.ok)
+            return values;
+        values.insert(QsoEntry::Bande, r.band());
         if (!r.entryMode().isEmpty())
             values.insert(QsoEntry::Mode, r.entryMode());
         return values;
