@@ -26,10 +26,11 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # libqt6gui6, so absent after an install without recommends), Qt's French texts (Oui/Non)
 # and the fonts: Liberation for Courier New and Arial, DejaVu for the windows (with
 # Liberation alone, fontconfig gives Liberation Mono for every window's text), and Hamlib's
-# runtime library, which reads band and mode from the transceiver.
+# runtime library, which reads band and mode from the transceiver. Qt Network carries the
+# DX-cluster connection.
 string(REGEX MATCH "^[0-9]+\\.[0-9]+\\.[0-9]+" ZEL_QT_VERSION "${Qt6_VERSION}")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6, libstdc++6, libgcc-s1, libqt6core6 (>= ${ZEL_QT_VERSION}), libqt6gui6 (>= ${ZEL_QT_VERSION}), libqt6widgets6 (>= ${ZEL_QT_VERSION}), libqt6printsupport6 (>= ${ZEL_QT_VERSION}), libqt6svg6 (>= ${ZEL_QT_VERSION}), libqt6charts6 (>= ${ZEL_QT_VERSION}), qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core, libhamlib4")
+    "libc6, libstdc++6, libgcc-s1, libqt6core6 (>= ${ZEL_QT_VERSION}), libqt6gui6 (>= ${ZEL_QT_VERSION}), libqt6network6 (>= ${ZEL_QT_VERSION}), libqt6widgets6 (>= ${ZEL_QT_VERSION}), libqt6printsupport6 (>= ${ZEL_QT_VERSION}), libqt6svg6 (>= ${ZEL_QT_VERSION}), libqt6charts6 (>= ${ZEL_QT_VERSION}), qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core, libhamlib4")
 
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git" "/build[^/]*/" "\\\\.user$")
