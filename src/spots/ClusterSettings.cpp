@@ -16,7 +16,8 @@ ClusterSettings ClusterSettings::load(const Settings &settings)
     c.host = settings.read(Section, KeyHost, QString()).trimmed();
     bool ok = false;
     const int port = settings.read(Section, KeyPort, QString::number(DefaultPort)).trimmed().toInt(&ok);
-    c.port = ok && port > 0 && port < 65536 ? port : DefaultPort;
+    ok = ok && port > 0 && port < 65536;
+    c.port = ok ? port : DefaultPort;
     c.login = settings.read(Section, KeyLogin, QString()).trimmed().toUpper();
     // Only a port that reads well connects by itself: a damaged value waits for the operator.
     c.on = ok && settings.read(Section, KeyOn, QString()) == Yes && c.usable();

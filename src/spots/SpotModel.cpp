@@ -128,7 +128,8 @@ QList<Spot> SpotModel::addSpots(const QList<Spot> &spots)
         byKey.insert(m_rows.at(i).spot.key(), i);
     beginResetModel();
     for (qsizetype i = first; i < spots.size(); ++i) {
-        Row row{spots.at(i), m_index.status(spots.at(i).reference), ++m_arrivals};
+        const Spot &s = spots.at(i);
+        Row row{s, m_index.status(s.reference), s.listed ? -++m_listings : ++m_arrivals};
         const QString key = row.spot.key();
         const auto known = byKey.constFind(key);
         if (known != byKey.cend()) {

@@ -11,7 +11,8 @@ class AbbeyTable;
 
 // The abbeys on the air: the last spots of abbeys, at most Capacity, the same call,
 // abbey and band replacing its older spot. Spots the operator needs come first,
-// then the others, newest first in each group. Each spot's award status comes from
+// then the others, newest first in each group (a node lists its recent spots newest
+// first, and before the live ones). Each spot's award status comes from
 // the index and follows the log.
 class SpotModel : public QAbstractTableModel
 {
@@ -48,12 +49,13 @@ private:
     {
         Spot spot;
         AwardIndex::Status status = AwardIndex::Status::NewAbbey;
-        quint64 order = 0; // arrival: larger is newer
+        qint64 order = 0; // larger is newer
     };
     void sortRows();
     void restatus();
 
     AwardIndex &m_index;
     QList<Row> m_rows;
-    quint64 m_arrivals = 0;
+    qint64 m_arrivals = 0;
+    qint64 m_listings = 0;
 };

@@ -4,7 +4,6 @@
 #include "refdata/AbbeyTable.h"
 #include "refdata/RegionTable.h"
 
-#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -64,6 +63,64 @@ bool looksLikeReference(QStringView word)
     return digit;
 }
 
+struct Word
+{
+    QStringView text;
+    qsizetype start;
+    qsizetype end;
+};
+
+QList<Word> wordsOf(const QString &line)
+{
+    QList<Word> words;
+    qsizetype i = 0;
+    const qsizetype n = line.size();
+    while (i < n) {
+        while (i < n && line.at(i).isSpace())
+            ++i;
+        const qsizetype from = i;
+        while (i < n && !line.at(i).isSpace())
+            ++i;
+        if (i > from)
+            words.append({QStringView(line).sliced(from, i - from), from, i});
+    }
+    return words;
+}
+
+bool isDigits(QStringView text)
+{
+    for (QChar c : text) {
+        if (!c.isDigit() || c.unicode() > 0x7f)
+            return false;
+    }
+    return !text.isEmpty();
+}
+
+// "14025.0", "7012", "144300.25": kHz.
+bool isFrequency(QStringView text)
+{
+    const qsizetype dot = text.indexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return text.size() <= 9 && isDigits(text);
+    return dot > 0 && dot <= 9 && isDigits(text.first(dot)) && isDigits(text.sliced(dot + 1));
+}
+
+// "1234Z", a real time of day.
+bool isTime(QStringView text)
+{
+    if (text.size() != 5 || (text[4] != QLatin1Char('Z') && text[4] != QLatin1Char('z')) || !isDigits(text.first(4)))
+        return false;
+    return text.first(2).toInt() < 24 && text.sliced(2, 2).toInt() < 60;
+}
+
+// "7-Dec-2026", "07-Dec-26".
+bool isDate(QStringView text)
+{
+    const QList<QStringView> parts = text.split(QLatin1Char('-'));
+    return parts.size() == 3 && parts[0].size() <= 2 && isDigits(parts[0]) && parts[1].size() == 3
+        && parts[2].size() >= 2 && parts[2].size() <= 4 && isDigits(parts[2]);
+}
+
 } // namespace
 
 QString Spot::kHzText() const
@@ -75,43 +132,65 @@ namespace SpotReader {
 
 std::optional<Spot> parse(QByteArrayView bytes)
 {
-    // Lines are short; a longer one was cut before (LineBuffer::MaxLine).
-    const QString line = decode(bytes).trimmed();
-    if (line.size() < 10)
+    // Cut into words once; every test below looks at a word or two, so a line costs
+    // time in its length only.
+    const QString line = decode(bytes);
+    const QList<Word> words = wordsOf(line);
+    if (words.size() < 4)
         return std::nullopt;
-    static const QRegularExpression live(QStringLiteral(
-        "^DX de ([^\\s:]+):?\\s+(\\d{1,9}(?:\\.\\d+)?)\\s+(\\S+)(?:\\s+(.*?))??\\s+(\\d\\d)(\\d\\d)Z(?:\\s.*)?$"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression listing(QStringLiteral(
-        "^(\\d{1,9}(?:\\.\\d+)?)\\s+(\\S+)\\s+\\d{1,2}-[A-Za-z]{3}-\\d{2,4}\\s+(\\d\\d)(\\d\\d)Z(?:\\s+(.*?))?\\s*<([^<>\\s]+)>$"));
     Spot spot;
-    if (line.startsWith(QLatin1String("DX de"), Qt::CaseInsensitive)) {
-        const QRegularExpressionMatch m = live.match(line);
-        if (!m.hasMatch())
+    qsizetype commentFrom = 0;
+    qsizetype commentTo = 0;
+    qsizetype timeWord = -1;
+    if (words[0].text.compare(QLatin1String("DX"), Qt::CaseInsensitive) == 0
+        && words[1].text.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0) {
+        // "DX de SPOTTER:  FREQ  CALL  COMMENT  HHMMZ [LOCATOR]"; the spotter's colon may touch the frequency.
+        QStringView spotter = words[2].text;
+        qsizetype next = 3;
+        const qsizetype colon = spotter.indexOf(QLatin1Char(':'));
+        QStringView freq;
+        if (colon >= 0 && colon + 1 < spotter.size()) {
+            freq = spotter.sliced(colon + 1);
+            spotter = spotter.first(colon);
+        } else {
+            if (spotter.endsWith(QLatin1Char(':')))
+                spotter.chop(1);
+            if (next >= words.size())
+                return std::nullopt;
+            freq = words[next++].text;
+        }
+        if (next + 1 >= words.size() || !isFrequency(freq))
             return std::nullopt;
-        spot.spotter = m.captured(1).toUpper();
-        spot.kHz = m.captured(2).toDouble();
-        spot.call = m.captured(3).toUpper();
-        spot.comment = m.captured(4).trimmed();
-        spot.time = m.captured(5) + QLatin1Char(':') + m.captured(6);
-    } else if (line.front().isDigit()) {
-        const QRegularExpressionMatch m = listing.match(line);
-        if (!m.hasMatch())
+        spot.spotter = spotter.toString().toUpper();
+        spot.kHz = freq.toDouble();
+        spot.call = words[next].text.toString().toUpper();
+        const qsizetype last = words.size() - 1;
+        if (last > next && isTime(words[last].text))
+            timeWord = last;
+        else if (last - 1 > next && isTime(words[last - 1].text))
+            timeWord = last - 1;
+        if (timeWord < 0)
             return std::nullopt;
-        spot.kHz = m.captured(1).toDouble();
-        spot.call = m.captured(2).toUpper();
-        spot.time = m.captured(3) + QLatin1Char(':') + m.captured(4);
-        spot.comment = m.captured(5).trimmed();
-        spot.spotter = m.captured(6).toUpper();
-        spot.listed = true;
+        commentFrom = words[next].end;
+        commentTo = words[timeWord].start;
     } else {
-        return std::nullopt;
+        // " FREQ  CALL  D-Mon-YYYY HHMMZ  COMMENT  <SPOTTER>"
+        const QStringView last = words.last().text;
+        if (words.size() < 5 || !isFrequency(words[0].text) || !isDate(words[2].text) || !isTime(words[3].text)
+            || last.size() < 3 || !last.startsWith(QLatin1Char('<')) || !last.endsWith(QLatin1Char('>')))
+            return std::nullopt;
+        spot.kHz = words[0].text.toDouble();
+        spot.call = words[1].text.toString().toUpper();
+        timeWord = 3;
+        spot.spotter = last.sliced(1, last.size() - 2).toString().toUpper();
+        commentFrom = words[3].end;
+        commentTo = words.last().start;
+        spot.listed = true;
     }
-    if (spot.spotter.endsWith(QLatin1Char(':')))
-        spot.spotter.chop(1);
-    const int hours = spot.time.left(2).toInt();
-    const int minutes = spot.time.mid(3).toInt();
-    if (!isCallsign(spot.call) || spot.kHz <= 0 || hours > 23 || minutes > 59)
+    const QStringView time = words[timeWord].text;
+    spot.time = time.first(2).toString() + QLatin1Char(':') + time.sliced(2, 2).toString();
+    spot.comment = QStringView(line).sliced(commentFrom, qMax<qsizetype>(0, commentTo - commentFrom)).trimmed().toString();
+    if (!isCallsign(spot.call) || spot.kHz <= 0 || spot.spotter.isEmpty())
         return std::nullopt;
     return spot;
 }
