@@ -103,6 +103,7 @@ void ClusterConnection::lost(const QString &why)
     if (!m_wanted || m_retry->isActive())
         return;
     const int delay = m_delay;
+    m_lastDelay = delay;
     m_delay = qMin(m_delay * 2, m_longestDelay);
     qCDebug(zelSpots) << "connection lost:" << why << "retry in" << delay << "ms";
     const QString text = (m_state == State::Connected ? QStringLiteral("Connexion perdue : %1. ")
@@ -155,8 +156,11 @@ void ClusterConnection::readSlice()
                 break;
             }
         }
-        if (!m_loggedIn && isLoginPrompt(m_lines.pending()))
+        if (!m_loggedIn && isLoginPrompt(m_lines.pending())) {
+            // The prompt is answered: it is no part of the next line.
+            m_lines.clear();
             login();
+        }
     }
     if (!lines.isEmpty())
         emit linesReceived(lines);

@@ -37,6 +37,8 @@ public:
 
     State state() const { return m_state; }
     bool isConnected() const { return m_state == State::Connected; }
+    // The wait before the attempt under way or coming (ms).
+    int retryDelay() const { return m_lastDelay; }
     // "Connecté à node:7300", "Connexion perdue : ... Nouvel essai dans 4 s"...
     QString statusText() const { return m_status; }
 
@@ -73,6 +75,7 @@ private:
     int m_firstDelay = 2000;
     int m_longestDelay = 60000;
     int m_delay = 2000;
+    int m_lastDelay = 0;
     int m_slice = 64 * 1024;
     State m_state = State::Off;
     QString m_status;
