@@ -9,21 +9,22 @@
 
 namespace {
 
-int rank(AwardIndex::Status s)
+// Needed spots first, those outside the log's bands after the others needed.
+int rank(AwardIndex::Status s, const Spot &spot)
 {
     switch (s) {
     case AwardIndex::Status::NewRegion:
-        return 0;
+        return spot.band.isEmpty() ? 2 : 0;
     case AwardIndex::Status::NewAbbey:
-        return 1;
+        return spot.band.isEmpty() ? 2 : 1;
     case AwardIndex::Status::Unknown:
-        return 2;
-    case AwardIndex::Status::Worked:
         return 3;
-    case AwardIndex::Status::Confirmed:
+    case AwardIndex::Status::Worked:
         return 4;
+    case AwardIndex::Status::Confirmed:
+        return 5;
     }
-    return 5;
+    return 6;
 }
 
 } // namespace
@@ -136,7 +137,8 @@ QList<Spot> SpotModel::addSpots(const QList<Spot> &spots)
             m_rows[known.value()] = std::move(row);
             continue;
         }
-        if (!row.spot.listed && AwardIndex::needed(row.status))
+        // A spot outside the log's bands is shown, greyed, but not announced: no band of the log holds it.
+        if (!row.spot.listed && !row.spot.band.isEmpty() && AwardIndex::needed(row.status))
             announce.append(row.spot);
         byKey.insert(key, m_rows.size());
         m_rows.append(std::move(row));
@@ -154,8 +156,8 @@ QList<Spot> SpotModel::addSpots(const QList<Spot> &spots)
 void SpotModel::sortRows()
 {
     std::sort(m_rows.begin(), m_rows.end(), [](const Row &a, const Row &b) {
-        const int ra = rank(a.status);
-        const int rb = rank(b.status);
+        const int ra = rank(a.status, a.spot);
+        const int rb = rank(b.status, b.spot);
         return ra != rb ? ra < rb : a.order > b.order;
     });
 }

@@ -32,7 +32,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     // Reads node lines; the spots of abbeys among them join the list. Returns the
-    // live spots of needed abbeys that were not on the list before (to announce).
+    // live spots of needed abbeys on the log's bands that were not on the list
+    // before (to announce).
     QList<Spot> addLines(const QList<QByteArray> &lines, const AbbeyTable &abbeys);
     // Adds spots already read (the same rules).
     QList<Spot> addSpots(const QList<Spot> &spots);

@@ -115,10 +115,12 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     m_list->verticalHeader()->hide();
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
-    const int em = m_list->fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    const int widths[SpotModel::ColumnCount] = {4, 6, 5, 7, 5, 14, 7, 6, 12, 10};
+    // Widths in characters of the table's font; the abbey and the comment are cut, the tooltip says all.
+    const QFontMetrics fm = m_list->fontMetrics();
+    const int widths[SpotModel::ColumnCount] = {5, 7, 7, 9, 7, 16, 9, 9, 14, 26};
     for (int c = 0; c < SpotModel::ColumnCount; ++c)
-        m_list->setColumnWidth(c, widths[c] * em);
+        m_list->setColumnWidth(c, fm.horizontalAdvance(QString(widths[c], QLatin1Char('0'))) + 12);
+    const int em = fm.horizontalAdvance(QLatin1Char('M'));
     m_list->horizontalHeader()->setStretchLastSection(true);
 
     m_announce = new QPushButton(QStringLiteral("&Annoncer…"));
@@ -162,7 +164,7 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     WindowKeys::install(this);
     m_filter->setFilterFixedString(chosen.neededOnly ? QStringLiteral("true") : QString());
 
-    resize(qMin(90 * em, 1000), 560);
+    resize(qMin(110 * em, 1000), 560);
     showState();
 }
 

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace {
 
@@ -89,19 +90,20 @@ void installSpotWindows(const AppContext &context, RadioPoller *radio)
     QObject::connect(feed, &SpotFeed::announced, status, [status](const Spot &s) { status->announce(s); });
     QObject::connect(desk, &SpotDesk::said, status, [status](const QString &text) { status->say(text); });
 
-    // Connected when the operator left it connected; a value that cannot be read leaves it off.
-    const ClusterSettings chosen = ClusterSettings::load(context.settings);
-    if (chosen.on) {
-        const QString login = chosen.loginFor(context.session.callsign());
-        if (!login.isEmpty() && login != Settings::DefaultCallsign)
+    // Connected when the operator left it connected; a value that cannot be read leaves it
+    // off. Once the logbook is up, so that the station (the default login) is known.
+    LogSession *session = &context.session;
+    Settings *settings = &context.settings;
+    QTimer::singleShot(0, feed, [feed, session, settings] {
+        const ClusterSettings chosen = ClusterSettings::load(*settings);
+        const QString login = chosen.loginFor(session->callsign());
+        if (chosen.on && !login.isEmpty() && login != Settings::DefaultCallsign)
             feed->connection().connectTo(chosen.host, chosen.port, login);
-    }
+    });
 
     QAction *item = context.items.Mnu_Abbayes_Sur_Air;
     if (!item)
         return;
-    LogSession *session = &context.session;
-    Settings *settings = &context.settings;
     Messages *messages = &context.messages;
     QObject::connect(item, &QAction::triggered, window,
                      [=, spotWindow = QPointer<SpotWindow>()]() mutable {
