@@ -33,6 +33,7 @@ void AwardIndex::rebuild()
     m_abbeys.clear();
     m_regions.clear();
     m_otherCodes.clear();
+    m_codeWorked.assign(size_t(1) << 14, -1);
     m_unreadable = !m_session.loadError().isEmpty();
     const QsoRecord::Column ref = QsoRecord::logLayout()[QsoRecord::Reference];
     const int count = m_session.lineCount();
@@ -50,18 +51,40 @@ void AwardIndex::rebuild()
     emit changed();
 }
 
+int AwardIndex::codeIndex(QStringView code)
+{
+    if (code.size() != 2 || code[0].unicode() >= 0x80 || code[1].unicode() >= 0x80)
+        return -1;
+    return code[0].unicode() << 7 | code[1].unicode();
+}
+
+bool AwardIndex::regionWorked(QStringView code) const
+{
+    const int at = codeIndex(code);
+    if (at >= 0 && m_codeWorked[size_t(at)] >= 0)
+        return m_codeWorked[size_t(at)] == 1;
+    const QString text = code.toString();
+    const int slot = RegionTable::slotOfTallyCode(text);
+    const bool worked = slot != 0 ? m_regions.contains(slot) : m_otherCodes.contains(text);
+    if (at >= 0)
+        m_codeWorked[size_t(at)] = worked ? 1 : 0;
+    return worked;
+}
+
 AwardIndex::Status AwardIndex::status(const QString &reference) const
 {
     if (m_unreadable)
         return Status::Unknown;
-    const QString key = reference.trimmed().toUpper();
+    // References come in capitals from the reader: no copy is made for them.
+    bool plain = !reference.isEmpty() && !reference.front().isSpace() && !reference.back().isSpace();
+    for (qsizetype i = 0; plain && i < reference.size(); ++i)
+        plain = !reference.at(i).isLower();
+    const QString key = plain ? reference : reference.trimmed().toUpper();
     const auto found = m_abbeys.constFind(key);
     if (found != m_abbeys.cend())
         return found.value() ? Status::Confirmed : Status::Worked;
-    const QString code = key.left(2);
-    const int slot = RegionTable::slotOfTallyCode(code);
-    const bool regionWorked = slot != 0 ? m_regions.contains(slot) : m_otherCodes.contains(code);
-    return regionWorked ? Status::NewAbbey : Status::NewRegion;
+    return regionWorked(QStringView(key).first(qMin<qsizetype>(2, key.size()))) ? Status::NewAbbey
+                                                                                  : Status::NewRegion;
 }
 
 QString AwardIndex::text(Status s)

@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QStringView>
+
+#include <vector>
 
 class LogSession;
 
@@ -40,9 +43,16 @@ signals:
 private:
     void note(const QString &reference, bool confirmed);
 
+    // A region code of two ASCII characters as an index (-1: another code).
+    static int codeIndex(QStringView code);
+    bool regionWorked(QStringView code) const;
+
     LogSession &m_session;
     QHash<QString, bool> m_abbeys; // reference → confirmed
     QSet<int> m_regions;           // region slots with a QSO
     QSet<QString> m_otherCodes;    // region codes of no award region, as found
+    // Per two-character code: whether its region has a QSO (-1: not judged yet), so
+    // a spot's region costs no text work.
+    mutable std::vector<signed char> m_codeWorked;
     bool m_unreadable = false;
 };

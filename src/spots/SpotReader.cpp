@@ -11,6 +11,15 @@ namespace {
 
 QString decode(QByteArrayView line)
 {
+    bool ascii = true;
+    for (char c : line) {
+        if (uchar(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii)
+        return QString::fromLatin1(line);
     // Nodes pass on what their users typed: UTF-8 mostly, Latin-1 sometimes.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = utf8(line);
@@ -73,6 +82,7 @@ struct Word
 QList<Word> wordsOf(const QString &line)
 {
     QList<Word> words;
+    words.reserve(16);
     qsizetype i = 0;
     const qsizetype n = line.size();
     while (i < n) {
@@ -105,6 +115,27 @@ bool isFrequency(QStringView text)
     return dot > 0 && dot <= 9 && isDigits(text.first(dot)) && isDigits(text.sliced(dot + 1));
 }
 
+// The kHz of a frequency isFrequency() accepted, without the locale's number parser.
+double kHzOf(QStringView text)
+{
+    double whole = 0;
+    double scale = 0;
+    for (QChar c : text) {
+        if (c == QLatin1Char('.')) {
+            scale = 1;
+            continue;
+        }
+        const int digit = c.unicode() - '0';
+        if (scale > 0) {
+            scale /= 10;
+            whole += digit * scale;
+        } else {
+            whole = whole * 10 + digit;
+        }
+    }
+    return whole;
+}
+
 // "1234Z", a real time of day.
 bool isTime(QStringView text)
 {
@@ -132,6 +163,12 @@ namespace SpotReader {
 
 std::optional<Spot> parse(QByteArrayView bytes)
 {
+    // Most of a node's talk is no spot: a spot line begins with "DX de" or a frequency.
+    qsizetype first = 0;
+    while (first < bytes.size() && (bytes[first] == ' ' || bytes[first] == '\t'))
+        ++first;
+    if (first >= bytes.size() || !(bytes[first] == 'D' || bytes[first] == 'd' || (bytes[first] >= '0' && bytes[first] <= '9')))
+        return std::nullopt;
     // Cut into words once; every test below looks at a word or two, so a line costs
     // time in its length only.
     const QString line = decode(bytes);
@@ -162,7 +199,7 @@ std::optional<Spot> parse(QByteArrayView bytes)
         if (next + 1 >= words.size() || !isFrequency(freq))
             return std::nullopt;
         spot.spotter = spotter.toString().toUpper();
-        spot.kHz = freq.toDouble();
+        spot.kHz = kHzOf(freq);
         spot.call = words[next].text.toString().toUpper();
         const qsizetype last = words.size() - 1;
         if (last > next && isTime(words[last].text))
@@ -179,7 +216,7 @@ std::optional<Spot> parse(QByteArrayView bytes)
         if (words.size() < 5 || !isFrequency(words[0].text) || !isDate(words[2].text) || !isTime(words[3].text)
             || last.size() < 3 || !last.startsWith(QLatin1Char('<')) || !last.endsWith(QLatin1Char('>')))
             return std::nullopt;
-        spot.kHz = words[0].text.toDouble();
+        spot.kHz = kHzOf(words[0].text);
         spot.call = words[1].text.toString().toUpper();
         timeWord = 3;
         spot.spotter = last.sliced(1, last.size() - 2).toString().toUpper();
@@ -200,22 +237,22 @@ QString referenceIn(QStringView comment, const AbbeyTable &abbeys)
     const QList<QStringView> words = comment.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QString afterZel;
     for (qsizetype i = 0; i < words.size(); ++i) {
-        const QString word = bare(words[i]).toString().toUpper();
+        const QStringView word = bare(words[i]);
         if (word.isEmpty())
             continue;
-        if (abbeys.contains(word))
-            return word;
-        if (!afterZel.isEmpty())
+        if (const AbbeyTable::Entry *abbey = abbeys.find(word))
+            return AbbeyTable::key(abbey->reference);
+        if (!afterZel.isEmpty() || word.size() < 3 || word.first(3).compare(QLatin1String("ZEL"), Qt::CaseInsensitive) != 0)
             continue;
         // "ZEL AZ0001", or written in one word: "ZEL-AZ0001", "ZEL:AZ0001".
-        if (word == QLatin1String("ZEL") && i + 1 < words.size()) {
-            const QString next = bare(words[i + 1]).toString().toUpper();
+        if (word.size() == 3 && i + 1 < words.size()) {
+            const QStringView next = bare(words[i + 1]);
             if (looksLikeReference(next))
-                afterZel = next;
-        } else if (word.size() > 4 && word.startsWith(QLatin1String("ZEL")) && !word.at(3).isLetterOrNumber()) {
-            const QString rest = bare(QStringView(word).sliced(4)).toString();
+                afterZel = next.toString().toUpper();
+        } else if (word.size() > 4 && !word.at(3).isLetterOrNumber()) {
+            const QStringView rest = bare(word.sliced(4));
             if (looksLikeReference(rest))
-                afterZel = rest;
+                afterZel = rest.toString().toUpper();
         }
     }
     return afterZel;
