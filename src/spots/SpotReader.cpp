@@ -161,77 +161,6 @@ QString Spot::kHzText() const
 
 namespace SpotReader {
 
-std::optional<Spot> parse(QByteArrayView bytes)
-{
-    // Most of a node's talk is no spot: a spot line begins with "DX de" or a frequency.
-    qsizetype first = 0;
-    while (first < bytes.size() && (bytes[first] == ' ' || bytes[first] == '\t'))
-        ++first;
-    if (first >= bytes.size() || !(bytes[first] == 'D' || bytes[first] == 'd' || (bytes[first] >= '0' && bytes[first] <= '9')))
-        return std::nullopt;
-    // Cut into words once; every test below looks at a word or two, so a line costs
-    // time in its length only.
-    const QString line = decode(bytes);
-    const QList<Word> words = wordsOf(line);
-    if (words.size() < 4)
-        return std::nullopt;
-    Spot spot;
-    qsizetype commentFrom = 0;
-    qsizetype commentTo = 0;
-    qsizetype timeWord = -1;
-    if (words[0].text.compare(QLatin1String("DX"), Qt::CaseInsensitive) == 0
-        && words[1].text.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0) {
-        // "DX de SPOTTER:  FREQ  CALL  COMMENT  HHMMZ [LOCATOR]"; the spotter's colon may touch the frequency.
-        QStringView spotter = words[2].text;
-        qsizetype next = 3;
-        const qsizetype colon = spotter.indexOf(QLatin1Char(':'));
-        QStringView freq;
-        if (colon >= 0 && colon + 1 < spotter.size()) {
-            freq = spotter.sliced(colon + 1);
-            spotter = spotter.first(colon);
-        } else {
-            if (spotter.endsWith(QLatin1Char(':')))
-                spotter.chop(1);
-            if (next >= words.size())
-                return std::nullopt;
-            freq = words[next++].text;
-        }
-        if (next + 1 >= words.size() || !isFrequency(freq))
-            return std::nullopt;
-        spot.spotter = spotter.toString().toUpper();
-        spot.kHz = kHzOf(freq);
-        spot.call = words[next].text.toString().toUpper();
-        const qsizetype last = words.size() - 1;
-        if (last > next && isTime(words[last].text))
-            timeWord = last;
-        else if (last - 1 > next && isTime(words[last - 1].text))
-            timeWord = last - 1;
-        if (timeWord < 0)
-            return std::nullopt;
-        commentFrom = words[next].end;
-        commentTo = words[timeWord].start;
-    } else {
-        // " FREQ  CALL  D-Mon-YYYY HHMMZ  COMMENT  <SPOTTER>"
-        const QStringView last = words.last().text;
-        if (words.size() < 5 || !isFrequency(words[0].text) || !isDate(words[2].text) || !isTime(words[3].text)
-            || last.size() < 3 || !last.startsWith(QLatin1Char('<')) || !last.endsWith(QLatin1Char('>')))
-            return std::nullopt;
-        spot.kHz = kHzOf(words[0].text);
-        spot.call = words[1].text.toString().toUpper();
-        timeWord = 3;
-        spot.spotter = last.sliced(1, last.size() - 2).toString().toUpper();
-        commentFrom = words[3].end;
-        commentTo = words.last().start;
-        spot.listed = true;
-    }
-    const QStringView time = words[timeWord].text;
-    spot.time = time.first(2).toString() + QLatin1Char(':') + time.sliced(2, 2).toString();
-    spot.comment = QStringView(line).sliced(commentFrom, qMax<qsizetype>(0, commentTo - commentFrom)).trimmed().toString();
-    if (!isCallsign(spot.call) || spot.kHz <= 0 || spot.spotter.isEmpty())
-        return std::nullopt;
-    return spot;
-}
-
 QString referenceIn(QStringView comment, const AbbeyTable &abbeys)
 {
     const QList<QStringView> words = comment.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -258,6 +187,101 @@ QString referenceIn(QStringView comment, const AbbeyTable &abbeys)
     return afterZel;
 }
 
+namespace {
+
+// The spot of a line; with an abbey list, only when its comment names an abbey, and
+// then with the reference, found before anything else of the line is copied.
+std::optional<Spot> read(QByteArrayView bytes, const AbbeyTable *abbeys)
+{
+    // Most of a node's talk is no spot: a spot line begins with "DX de" or a frequency.
+    qsizetype first = 0;
+    while (first < bytes.size() && (bytes[first] == ' ' || bytes[first] == '\t'))
+        ++first;
+    if (first >= bytes.size() || !(bytes[first] == 'D' || bytes[first] == 'd' || (bytes[first] >= '0' && bytes[first] <= '9')))
+        return std::nullopt;
+    // Cut into words once; every test below looks at a word or two, so a line costs
+    // time in its length only.
+    const QString line = decode(bytes);
+    const QList<Word> words = wordsOf(line);
+    if (words.size() < 4)
+        return std::nullopt;
+    Spot spot;
+    QStringView spotterText;
+    QStringView freqText;
+    QStringView callText;
+    qsizetype commentFrom = 0;
+    qsizetype commentTo = 0;
+    qsizetype timeWord = -1;
+    if (words[0].text.compare(QLatin1String("DX"), Qt::CaseInsensitive) == 0
+        && words[1].text.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0) {
+        // "DX de SPOTTER:  FREQ  CALL  COMMENT  HHMMZ [LOCATOR]"; the spotter's colon may touch the frequency.
+        QStringView spotter = words[2].text;
+        qsizetype next = 3;
+        const qsizetype colon = spotter.indexOf(QLatin1Char(':'));
+        QStringView freq;
+        if (colon >= 0 && colon + 1 < spotter.size()) {
+            freq = spotter.sliced(colon + 1);
+            spotter = spotter.first(colon);
+        } else {
+            if (spotter.endsWith(QLatin1Char(':')))
+                spotter.chop(1);
+            if (next >= words.size())
+                return std::nullopt;
+            freq = words[next++].text;
+        }
+        if (next + 1 >= words.size() || !isFrequency(freq))
+            return std::nullopt;
+        spotterText = spotter;
+        freqText = freq;
+        callText = words[next].text;
+        const qsizetype last = words.size() - 1;
+        if (last > next && isTime(words[last].text))
+            timeWord = last;
+        else if (last - 1 > next && isTime(words[last - 1].text))
+            timeWord = last - 1;
+        if (timeWord < 0)
+            return std::nullopt;
+        commentFrom = words[next].end;
+        commentTo = words[timeWord].start;
+    } else {
+        // " FREQ  CALL  D-Mon-YYYY HHMMZ  COMMENT  <SPOTTER>"
+        const QStringView last = words.last().text;
+        if (words.size() < 5 || !isFrequency(words[0].text) || !isDate(words[2].text) || !isTime(words[3].text)
+            || last.size() < 3 || !last.startsWith(QLatin1Char('<')) || !last.endsWith(QLatin1Char('>')))
+            return std::nullopt;
+        freqText = words[0].text;
+        callText = words[1].text;
+        timeWord = 3;
+        spotterText = last.sliced(1, last.size() - 2);
+        commentFrom = words[3].end;
+        commentTo = words.last().start;
+        spot.listed = true;
+    }
+    const QStringView comment =
+        QStringView(line).sliced(commentFrom, qMax<qsizetype>(0, commentTo - commentFrom)).trimmed();
+    if (abbeys) {
+        spot.reference = referenceIn(comment, *abbeys);
+        if (spot.reference.isEmpty())
+            return std::nullopt;
+    }
+    spot.call = callText.toString().toUpper();
+    spot.kHz = kHzOf(freqText);
+    if (!isCallsign(spot.call) || spot.kHz <= 0 || spotterText.isEmpty())
+        return std::nullopt;
+    spot.spotter = spotterText.toString().toUpper();
+    const QStringView time = words[timeWord].text;
+    spot.time = time.first(2).toString() + QLatin1Char(':') + time.sliced(2, 2).toString();
+    spot.comment = comment.toString();
+    return spot;
+}
+
+} // namespace
+
+std::optional<Spot> parse(QByteArrayView bytes)
+{
+    return read(bytes, nullptr);
+}
+
 QString modeIn(QStringView comment)
 {
     const QList<QStringView> words = comment.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -271,11 +295,8 @@ QString modeIn(QStringView comment)
 
 std::optional<Spot> abbeySpot(QByteArrayView line, const AbbeyTable &abbeys)
 {
-    std::optional<Spot> spot = parse(line);
+    std::optional<Spot> spot = read(line, &abbeys);
     if (!spot)
-        return std::nullopt;
-    spot->reference = referenceIn(spot->comment, abbeys);
-    if (spot->reference.isEmpty())
         return std::nullopt;
     if (const AbbeyTable::Entry *abbey = abbeys.find(spot->reference))
         spot->abbey = abbey->name;
