@@ -77,8 +77,9 @@ QVariant SpotModel::data(const QModelIndex &index, int role) const
         case ColStatus: return AwardIndex::text(r.status);
         }
         return {};
+    // Each cell reads its own value; the whole spot, status first, is its description.
     case Qt::ToolTipRole:
-    case Qt::AccessibleTextRole:
+    case Qt::AccessibleDescriptionRole:
         return spokenText(index.row());
     case Qt::ForegroundRole:
         // A spot the log's bands cannot hold is shown greyed.

@@ -309,7 +309,7 @@ void SpotEntryTest::windowAndAnnouncement()
     // Status in words beside the colour, read by a screen reader on each line.
     QAbstractItemModel *m = spotList(w)->model();
     QCOMPARE(m->index(0, 9).data().toString(), QStringLiteral("Nouvelle abbaye, Nouvelle région"));
-    QVERIFY(m->index(0, 0).data(Qt::AccessibleTextRole).toString().startsWith(QStringLiteral("Nouvelle abbaye")));
+    QVERIFY(m->index(0, 0).data(Qt::AccessibleDescriptionRole).toString().startsWith(QStringLiteral("Nouvelle abbaye")));
     QCOMPARE(m->index(1, 9).data().toString(), QStringLiteral("Contactée"));
 
     // The filter keeps the abbeys to contact, and is remembered.

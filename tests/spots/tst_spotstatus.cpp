@@ -118,7 +118,7 @@ void SpotStatusTest::statusFollowsTheLog()
     // Its card comes back.
     QVERIFY(m_session->markConfirmed({1}).ok);
     QCOMPARE(model.status(1), AwardIndex::Status::Confirmed);
-    QVERIFY(model.data(model.index(1, 0), Qt::AccessibleTextRole).toString().startsWith(QStringLiteral("Confirmée")));
+    QVERIFY(model.data(model.index(1, 0), Qt::AccessibleDescriptionRole).toString().startsWith(QStringLiteral("Confirmée")));
 }
 
 void SpotStatusTest::unreadableLog()

@@ -82,13 +82,14 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     form->addWidget(m_disconnect);
     auto *stateRow = new QHBoxLayout;
     auto *stateCaption = new QLabel(QStringLiteral("État :"));
+    stateCaption->setBuddy(m_state);
     stateRow->addWidget(stateCaption);
     stateRow->addWidget(m_state, 1);
     auto *boxLayout = new QVBoxLayout(settingsBox);
     boxLayout->addLayout(form);
     boxLayout->addLayout(stateRow);
 
-    m_neededOnly = new QCheckBox(QStringLiteral("Seulement les abbayes à &contacter"));
+    m_neededOnly = new QCheckBox(QStringLiteral("Seulement les abbayes à con&tacter"));
     m_neededOnly->setObjectName(QStringLiteral("Seulement_A_Contacter"));
     m_neededOnly->setChecked(chosen.neededOnly);
     m_sound = new QCheckBox(QStringLiteral("&Son à l'annonce d'une abbaye à contacter"));
@@ -286,7 +287,7 @@ void SpotWindow::announce()
     }
 
     QDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("Annonce_Cluster"));
+    dialog.setObjectName(QStringLiteral("Annonce_DX"));
     dialog.setWindowTitle(QStringLiteral("Annoncer au cluster"));
     auto *freq = new QLineEdit(kHz);
     freq->setObjectName(QStringLiteral("Annonce_Frequence"));
