@@ -42,10 +42,15 @@ TARGETS = {
     "BM_AdifExport": ("BM_Baseline_ReadLog", 3.0),
     "BM_AdifExportToFile": ("BM_Baseline_ReadAndWriteSynced", 2.5),
     "BM_ImportPreview": ("BM_Baseline_ReadAdi", 3.0),
+    # The cluster: 10,000 lines at once read and shown against reading and matching them
+    # from a file; a spot's status against a hash look-up, whatever the log's size.
+    "BM_SpotsShown": ("BM_Baseline_SpotFileMatch", 2.0),
+    "BM_SpotStatus": ("BM_Baseline_SpotHashLookup", 3.0),
 }
 # Shown as ratios only: the import's write against reading the same ADIF file once,
 # and against the plain checked atomic write of the log it gives.
-ALSO = {"BM_ImportWrite": [("BM_Baseline_ReadAdi", "lecture ADIF"), ("BM_Baseline_WriteLog", "écriture du log")]}
+ALSO = {"BM_ImportWrite": [("BM_Baseline_ReadAdi", "lecture ADIF"), ("BM_Baseline_WriteLog", "écriture du log")],
+        "BM_SpotIndexBuild": [("BM_Baseline_SpotReadLog", "lecture du log")]}
 
 median = {}
 for b in json.load(open(sys.argv[1]))["benchmarks"]:

@@ -28,6 +28,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # and the fonts: Liberation for Courier New and Arial, DejaVu for the windows (with
 # Liberation alone, fontconfig gives Liberation Mono for every window's text). The radio is
 # read through Hamlib's rigctld, which only the operator who uses CAT needs: recommended.
+# Qt Network carries the rigctld and DX-cluster connections.
 string(REGEX MATCH "^[0-9]+\\.[0-9]+\\.[0-9]+" ZEL_QT_VERSION "${Qt6_VERSION}")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6, libstdc++6, libgcc-s1, libqt6core6 (>= ${ZEL_QT_VERSION}), libqt6gui6 (>= ${ZEL_QT_VERSION}), libqt6widgets6 (>= ${ZEL_QT_VERSION}), libqt6printsupport6 (>= ${ZEL_QT_VERSION}), libqt6svg6 (>= ${ZEL_QT_VERSION}), libqt6charts6 (>= ${ZEL_QT_VERSION}), libqt6network6 (>= ${ZEL_QT_VERSION}), qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core")

@@ -10,6 +10,7 @@
 #include "regions/ui/RegionWindows.h"
 #include "reports/ui/ReportWindows.h"
 #include "search/ui/SearchWindows.h"
+#include "spots/ui/SpotWindows.h"
 #include "station/ui/StationWindows.h"
 
 void installWindows(MainWindow &window, const AppContext &context)
@@ -22,5 +23,6 @@ void installWindows(MainWindow &window, const AppContext &context)
     installImportWindows(context);
     installExportWindows(context);
     installHelpWindows(context);
-    installRadioWindows(context);
+    RadioPoller *radio = installRadioWindows(context);
+    installSpotWindows(context, radio);
 }

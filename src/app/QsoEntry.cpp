@@ -114,6 +114,8 @@ QsoEntry::Answer QsoEntry::enter(Field field, const Values &typed)
         return referenceSteps(values);
     a.accepted = true;
     if (field == Ind) {
+        if (state() == State::Saisie)
+            m_callsignAccepted = true;
         const FirstNameList::Lookup found = m_firstNames->Cherche_Prenom(values[Ind]);
         if (found.found)
             a.fill.insert(Prenom, found.firstName);
@@ -125,6 +127,21 @@ QsoEntry::Answer QsoEntry::enter(Field field, const Values &typed)
                     a.fill.insert(it.key(), it.value());
             }
         }
+        // An offered QSO's band and mode stand where a radio's would, within the log's bands.
+        if (state() == State::Saisie) {
+            if (!m_offer.band.isEmpty() && !a.fill.contains(Bande))
+                a.fill.insert(Bande, m_offer.band);
+            if (!m_offer.mode.isEmpty() && !a.fill.contains(Mode))
+                a.fill.insert(Mode, m_offer.mode);
+        }
+        m_offer.band.clear();
+        m_offer.mode.clear();
+    }
+    // The offered reference waits in its field, selected: Enter accepts it, typing replaces it.
+    if (field == Prenom && !m_offer.reference.isEmpty() && values[Ref].trimmed().isEmpty()
+        && state() == State::Saisie) {
+        a.fill.insert(Ref, m_offer.reference);
+        m_offer.reference.clear();
     }
     if (field == Date || field == Mode)
         emit newRegionDone();
@@ -393,9 +410,41 @@ QsoEntry::Answer QsoEntry::commit(Values values, Field *failing)
     return a;
 }
 
+bool QsoEntry::entryInProgress() const
+{
+    return m_editing || m_insertion || m_callsignAccepted || (m_typed && m_typed());
+}
+
+bool QsoEntry::makeRoom(const QString &callsign)
+{
+    if (entryInProgress()
+        && !m_messages.question(QStringLiteral("Une saisie est en cours : elle sera perdue.\r\n"
+                                               "Commencer un nouveau QSO avec %1 ?")
+                                    .arg(callsign)))
+        return false;
+    emit restartRequested();
+    reset();
+    return true;
+}
+
+bool QsoEntry::startNew(const Offer &offer)
+{
+    if (!makeRoom(offer.callsign))
+        return false;
+    m_offer = offer;
+    if (QsoEntry::position(Bande, m_offer.band) < 0)
+        m_offer.band.clear();
+    if (QsoEntry::position(Mode, m_offer.mode) < 0)
+        m_offer.mode.clear();
+    emit callsignOffered(offer.callsign);
+    return true;
+}
+
 void QsoEntry::endCommit()
 {
     m_startTaken = false;
+    m_callsignAccepted = false;
+    m_offer = {};
     m_modification = false;
     m_insertion = false;
     m_editing = false;
@@ -421,6 +470,8 @@ QsoEntry::Removal QsoEntry::removeSelected()
 void QsoEntry::reset()
 {
     m_startTaken = false;
+    m_callsignAccepted = false;
+    m_offer = {};
     m_editing = false;
     m_modification = false;
     m_insertion = false;

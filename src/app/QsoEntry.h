@@ -108,6 +108,32 @@ public:
     using StartValues = std::function<QHash<Field, QString>()>;
     void setStartValues(StartValues values) { m_startValues = std::move(values); }
 
+    // Whether the window's fields hold text the operator typed (the window knows
+    // which texts it put there itself).
+    using TypedProbe = std::function<bool()>;
+    void setTypedProbe(TypedProbe probe) { m_typed = std::move(probe); }
+    // An entry is in progress when a field holds text the operator typed, a new
+    // QSO's callsign has been accepted, or a QSO is open for modification or
+    // insertion. Such an entry is never dropped without asking.
+    bool entryInProgress() const;
+
+    // A new QSO offered from outside the entry (a station heard on the air): its
+    // callsign, the reference offered once the cursor reaches it, and the band and
+    // mode a new QSO takes as a radio's would (empty: the radio's or the field's own).
+    struct Offer
+    {
+        QString callsign;
+        QString reference;
+        QString band;
+        QString mode;
+    };
+    // Makes way for a new QSO: with an entry in progress the operator is asked
+    // first, and false means he keeps it. The window goes back to a plain entry.
+    bool makeRoom(const QString &callsign);
+    // Starts a new QSO with the offer (makeRoom() first): the callsign in its field
+    // with the cursor there; the usual checks run as each field is accepted.
+    bool startNew(const Offer &offer);
+
     // Says again that the reference opens a new region, once the cursor has moved on.
     void announceNewRegion(const QString &reference) { emit newRegion(reference); }
 
@@ -121,6 +147,10 @@ signals:
     // The operator said yes: the log is about to be rewritten (on a large log, a
     // moment the window says it is busy).
     void writing();
+    // The window goes back to its idle entry (makeRoom()).
+    void restartRequested();
+    // The window puts this callsign in its field, with the cursor there, and comes forward.
+    void callsignOffered(const QString &callsign);
 
 private:
     Answer referenceSteps(const Values &values);
@@ -138,6 +168,9 @@ private:
     std::unique_ptr<FirstNameList> m_firstNames;
     StartValues m_startValues;
     bool m_startTaken = false; // this QSO has had its start values
+    TypedProbe m_typed;
+    bool m_callsignAccepted = false; // a new QSO is under way
+    Offer m_offer;                   // what is left of an offered QSO
 
     int m_selectedRow = -1;
     QString m_selectedListLine;

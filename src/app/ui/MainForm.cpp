@@ -269,6 +269,7 @@ MainItems MainForm::items() const
     items.Mnu_Abbayes_Contactees = Mnu_Abbayes_Contactees;
     items.Mnu_Scores_ZEL = Mnu_Scores_ZEL;
     items.Mnu_QSL_A_Recevoir = Mnu_QSL_A_Recevoir;
+    items.Mnu_Abbayes_Sur_Air = Mnu_Abbayes_Sur_Air;
     items.Mnu_Historique = Mnu_Historique;
     items.Mnu_Mode_Emploi = Mnu_Mode_Emploi;
     items.Mnu_Apropos = Mnu_Apropos;
@@ -309,6 +310,7 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_Abbayes_Contactees = item(Mnu_Diplome_ZEL, "Mnu_Abbayes_Contactees");
     Mnu_Scores_ZEL = item(Mnu_Diplome_ZEL, "Mnu_Scores_ZEL");
     Mnu_QSL_A_Recevoir = item(Mnu_Diplome_ZEL, "Mnu_QSL_A_Recevoir");
+    Mnu_Abbayes_Sur_Air = item(Mnu_Diplome_ZEL, "Mnu_Abbayes_Sur_Air");
     Mnu_Aide = menu("Mnu_Aide");
     Mnu_Historique = item(Mnu_Aide, "Mnu_Historique");
     Mnu_Mode_Emploi = item(Mnu_Aide, "Mnu_Mode_Emploi");
@@ -323,6 +325,8 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_Abbayes_Contactees->setText(QStringLiteral("&Liste des Abbayes contactées"));
     Mnu_Scores_ZEL->setText(QStringLiteral("&Scores ZEL"));
     Mnu_QSL_A_Recevoir->setText(QStringLiteral("&QSL à recevoir"));
+    // The abbeys being activated now, as the DX cluster announces them.
+    Mnu_Abbayes_Sur_Air->setText(QStringLiteral("Abbayes sur l'&air (cluster)"));
     // Band and mode read from the transceiver (off until the operator sets it up).
     Mnu_Poste_Radio->setText(QStringLiteral("&Poste radio (CAT)"));
 }

@@ -28,6 +28,7 @@ struct MainItems
     QAction *Mnu_Abbayes_Contactees = nullptr;
     QAction *Mnu_Scores_ZEL = nullptr;
     QAction *Mnu_QSL_A_Recevoir = nullptr;
+    QAction *Mnu_Abbayes_Sur_Air = nullptr;
     // Aide
     QAction *Mnu_Historique = nullptr;
     QAction *Mnu_Mode_Emploi = nullptr;

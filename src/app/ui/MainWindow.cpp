@@ -90,6 +90,20 @@ MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, Log
         m_wait = std::make_unique<WaitNotice>(this, QStringLiteral("Enregistrement du log en cours…"),
                                               m_session.lineCount());
     });
+    // What the operator typed is his entry in progress; what the window put in a field is not.
+    m_entry.setTypedProbe([this] {
+        for (QWidget *w : m_ui.chain()) {
+            QLineEdit *edit = qobject_cast<QLineEdit *>(w);
+            if (auto *combo = qobject_cast<QComboBox *>(w))
+                edit = combo->lineEdit();
+            if (edit && edit->isModified() && !edit->text().trimmed().isEmpty())
+                return true;
+        }
+        return false;
+    });
+    // A QSO offered from elsewhere (a spot on the cluster): a plain entry with its callsign.
+    connect(&m_entry, &QsoEntry::restartRequested, this, &MainWindow::Raz_Saisie);
+    connect(&m_entry, &QsoEntry::callsignOffered, this, &MainWindow::offerCallsign);
     // Another window (the search) asks for a QSO as if the operator had clicked it.
     connect(&m_session, &LogSession::selectionRequested, this, &MainWindow::selectLine);
 }
@@ -443,6 +457,18 @@ void MainWindow::openCallsign()
     m_ui.Ind_A->clear();
     m_ui.Ind_A->setEnabled(true);
     MainForm::paint(m_ui.Ind_A, MainForm::Active);
+    m_ui.Ind_A->setFocus();
+}
+
+void MainWindow::offerCallsign(const QString &callsign)
+{
+    openCallsign();
+    m_ui.Ind_A->setText(callsign);
+    m_ui.Ind_A->setCursorPosition(int(callsign.size()));
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
     m_ui.Ind_A->setFocus();
 }
 

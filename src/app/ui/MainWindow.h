@@ -86,6 +86,8 @@ private:
     void clearFields();
     // The callsign field empty and open, with the cursor.
     void openCallsign();
+    // A new QSO with this callsign offered from elsewhere: in its field, the window forward.
+    void offerCallsign(const QString &callsign);
 
     // Tells the operator, once, of a log that cannot be read or holds hand-edited lines.
     void reportLogProblems();

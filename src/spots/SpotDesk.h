@@ -1,0 +1,36 @@
+#pragma once
+
+#include "spots/Spot.h"
+
+#include <QObject>
+#include <QString>
+
+class QsoEntry;
+class RadioPoller;
+
+// Working a spot with one key: the entry makes way (asking first when an entry is
+// in progress), the radio in use is tuned to the spot's frequency and mode, then
+// a new QSO starts with the spot's callsign, its reference offered when the cursor
+// reaches it, and, without the radio, the spot's band and mode. A tuning that fails
+// is said and the QSO is prepared all the same.
+class SpotDesk : public QObject
+{
+    Q_OBJECT
+public:
+    // radio: the transceiver's poller, or none.
+    SpotDesk(QsoEntry &entry, RadioPoller *radio, QObject *parent = nullptr);
+
+    // False when the operator kept his entry in progress.
+    bool work(const Spot &spot);
+
+    // The radio's mode name for a spot's log mode at its frequency.
+    static QString tuneText(const Spot &spot);
+
+signals:
+    // A sentence for the status area ("Le poste n'a pas pu être réglé…").
+    void said(const QString &text);
+
+private:
+    QsoEntry &m_entry;
+    RadioPoller *m_radio;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "spots/AwardIndex.h"
+#include "spots/ClusterConnection.h"
+#include "spots/Spot.h"
+#include "spots/SpotModel.h"
+
+#include <QObject>
+
+class LogSession;
+
+// The cluster as the logbook keeps it while it runs, window open or not: the
+// connection to the node, the list of abbeys on the air read from it against the
+// abbey list (read again when the file is replaced), and their status in the log.
+class SpotFeed : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SpotFeed(LogSession &session, QObject *parent = nullptr);
+
+    ClusterConnection &connection() { return m_connection; }
+    SpotModel &model() { return m_model; }
+    AwardIndex &index() { return m_index; }
+
+    // The node's "DX" command announcing a station: "DX 14025.0 IK1ABC ZEL AZ0001".
+    // Empty when the frequency is no number of kHz or the callsign no callsign; the
+    // comment keeps only printable characters.
+    static QString dxCommand(const QString &kHz, const QString &call, const QString &comment);
+
+    // Lines of the node, as if they had come from it.
+    void read(const QList<QByteArray> &lines);
+
+signals:
+    // A live spot of an abbey the operator needs, not on the list before.
+    void announced(const Spot &spot);
+
+private:
+    LogSession &m_session;
+    AwardIndex m_index;
+    ClusterConnection m_connection;
+    SpotModel m_model;
+};

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+
+class ClusterConnection;
+class LogSession;
+class Messages;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSortFilterProxyModel;
+class QSpinBox;
+class QTableView;
+class RadioPoller;
+class Settings;
+class SpotDesk;
+class SpotFeed;
+
+// "Abbayes sur l'air": the cluster's settings (node, port, login callsign, connect
+// and disconnect), the abbeys being announced with their status in the log, needed
+// ones first, Enter or a double click to work one, and "Annoncer" to spot a station.
+class SpotWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Settings &settings, Messages &messages,
+               RadioPoller *radio, QWidget *parent = nullptr);
+
+    void open();
+
+private:
+    void connectNode();
+    void disconnectNode();
+    void showState();
+    void storeChoices();
+    void workRow(int proxyRow);
+    void announce();
+    void keepCurrent();
+    void restoreCurrent();
+
+    SpotFeed &m_feed;
+    SpotDesk &m_desk;
+    LogSession &m_session;
+    Settings &m_settings;
+    Messages &m_messages;
+    RadioPoller *m_radio;
+
+    QLineEdit *m_host;
+    QSpinBox *m_port;
+    QLineEdit *m_login;
+    QPushButton *m_connect;
+    QPushButton *m_disconnect;
+    QLabel *m_state;
+    QCheckBox *m_neededOnly;
+    QCheckBox *m_sound;
+    QTableView *m_list;
+    QSortFilterProxyModel *m_filter;
+    QLabel *m_count;
+    QPushButton *m_announce;
+    QString m_currentKey; // the spot under the cursor, kept while the list is redrawn
+};

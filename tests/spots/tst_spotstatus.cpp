@@ -1,0 +1,270 @@
+// What each spot is worth for the award, from the log as it stands: new abbey, new
+// region, worked, confirmed; the list the window shows (needed first, bounded, one
+// line per call, abbey and band); the settings of the cluster; the "DX" command.
+
+#include "app/Fakes.h"
+#include "common/LogLines.h"
+
+#include "logstore/LogSession.h"
+#include "logstore/Settings.h"
+#include "refdata/AbbeyTable.h"
+#include "spots/AwardIndex.h"
+#include "spots/ClusterSettings.h"
+#include "spots/SpotFeed.h"
+#include "spots/SpotModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace zeltest;
+
+namespace {
+
+AbbeyTable abbeys()
+{
+    return AbbeyTable::fromBytes(crlf({abbeyLine("AZ0001", "Abbazia di San Clemente a Casauria", "JN62"),
+                                       abbeyLine("AZ0002", "Abbazia di San Giovanni in Venere", "JN72"),
+                                       abbeyLine("LZ0012", "Abbazia di Montecassino", "JN61"),
+                                       abbeyLine("TC0003", "Abbazia di Sant'Antimo", "JN53")}));
+}
+
+QByteArray spot(const QByteArray &call, const QByteArray &kHz, const QByteArray &comment,
+                const QByteArray &time = "1234Z")
+{
+    return "DX de F5XYZ:  " + kHz + "  " + call + "  " + comment + "  " + time;
+}
+
+} // namespace
+
+class SpotStatusTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void statusFromTheLog();
+    void statusFollowsTheLog();
+    void unreadableLog();
+    void neededFirstAndAnnounced();
+    void boundedAndReplaced();
+    void settings();
+    void dxCommand_data();
+    void dxCommand();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<LogSession> m_session;
+
+    bool open(const QList<QByteArray> &log)
+    {
+        m_settings->write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST1"));
+        if (!writeBytes(m_dir->filePath(QStringLiteral("TEST1_ZEL.log")), crlf(log)))
+            return false;
+        m_session = std::make_unique<LogSession>(*m_settings, m_dir->path());
+        m_session->openStation();
+        return m_session->loadError().isEmpty();
+    }
+};
+
+void SpotStatusTest::init()
+{
+    m_session.reset();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_settings = std::make_unique<Settings>(m_dir->filePath(QStringLiteral("zel.ini")));
+}
+
+void SpotStatusTest::statusFromTheLog()
+{
+    Qso confirmed = qso("I0ABC", "LZ0012", "01/05/24", "10:00");
+    confirmed.qsl = true;
+    // The same abbey worked again without a card still counts as confirmed.
+    QVERIFY(open({qso("IK1ABC", "az0001", "01/05/24", "09:00").line(), confirmed.line(),
+                  qso("I0XYZ", "LZ0012", "02/05/24", "10:00").line(),
+                  // A line edited by hand still names its abbey.
+                  "IK2AAA JN45 MARIO TC0003 03/05/24 11:00 CW 7 Mhz 599 599 Abbazia"}));
+    AwardIndex index(*m_session);
+    QCOMPARE(index.status(QStringLiteral("AZ0001")), AwardIndex::Status::Worked);
+    QCOMPARE(index.status(QStringLiteral("az0001 ")), AwardIndex::Status::Worked);
+    QCOMPARE(index.status(QStringLiteral("LZ0012")), AwardIndex::Status::Confirmed);
+    QCOMPARE(index.status(QStringLiteral("TC0003")), AwardIndex::Status::Worked);
+    // Abruzzo has a QSO: a new abbey there opens no region.
+    QCOMPARE(index.status(QStringLiteral("AZ0002")), AwardIndex::Status::NewAbbey);
+    QCOMPARE(index.status(QStringLiteral("SC0001")), AwardIndex::Status::NewRegion);
+    // Veneto's two codes are one region.
+    QCOMPARE(index.status(QStringLiteral("VN0001")), AwardIndex::Status::NewRegion);
+    QCOMPARE(AwardIndex::text(AwardIndex::Status::NewRegion), QStringLiteral("Nouvelle abbaye, Nouvelle région"));
+    QVERIFY(AwardIndex::needed(AwardIndex::Status::NewRegion));
+    QVERIFY(!AwardIndex::needed(AwardIndex::Status::Worked));
+}
+
+void SpotStatusTest::statusFollowsTheLog()
+{
+    QVERIFY(open({qso("IK1ABC", "AZ0001", "01/05/24", "09:00").line()}));
+    AwardIndex index(*m_session);
+    SpotModel model(index);
+    QAbstractItemModelTester tester(&model);
+    model.addLines({spot("IK5AAA", "14025.0", "TC0003"), spot("IK1ABC", "7020.0", "AZ0001")}, abbeys());
+    QCOMPARE(model.status(0), AwardIndex::Status::NewRegion);
+    QCOMPARE(model.spot(0).reference, QStringLiteral("TC0003"));
+
+    // The QSO is logged: the spot moves down among the worked ones.
+    Qso q = qso("IK5AAA", "TC0003", "02/05/24", "10:00");
+    QVERIFY(m_session->append(q.line()).ok);
+    QCOMPARE(model.spot(0).reference, QStringLiteral("AZ0001"));
+    QCOMPARE(model.status(1), AwardIndex::Status::Worked);
+    QCOMPARE(model.data(model.index(1, SpotModel::ColStatus)).toString(), QStringLiteral("Contactée"));
+    // Its card comes back.
+    QVERIFY(m_session->markConfirmed({1}).ok);
+    QCOMPARE(model.status(1), AwardIndex::Status::Confirmed);
+    QVERIFY(model.data(model.index(1, 0), Qt::AccessibleDescriptionRole).toString().startsWith(QStringLiteral("Confirmée")));
+}
+
+void SpotStatusTest::unreadableLog()
+{
+    QVERIFY(open({}));
+    QFile::remove(m_dir->filePath(QStringLiteral("TEST1_ZEL.log")));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("TEST1_ZEL.log")));
+    m_session->reload();
+    QVERIFY(!m_session->loadError().isEmpty());
+    AwardIndex index(*m_session);
+    // A log that cannot be read says nothing: no abbey is called new on a guess.
+    QCOMPARE(index.status(QStringLiteral("AZ0001")), AwardIndex::Status::Unknown);
+    QVERIFY(!AwardIndex::needed(index.status(QStringLiteral("AZ0001"))));
+}
+
+void SpotStatusTest::neededFirstAndAnnounced()
+{
+    QVERIFY(open({qso("IK1ABC", "AZ0001", "01/05/24", "09:00").line()}));
+    AwardIndex index(*m_session);
+    SpotModel model(index);
+    QAbstractItemModelTester tester(&model);
+    const QList<Spot> first = model.addLines(
+        {spot("IK1ABC", "14025.0", "AZ0001", "1200Z"), spot("IK2BBB", "14030.0", "AZ0002", "1201Z"),
+         spot("IK3CCC", "7030.0", "LZ0012", "1202Z"), "  14040.0  IK4DDD  7-Dec-2026 1100Z  TC0003  <F5XYZ>",
+         "To ALL de F5XYZ: AZ0002 is loud", spot("IK9ZZZ", "14050.0", "no abbey")},
+        abbeys());
+    QCOMPARE(model.rowCount(), 4);
+    // Needed first (new region before new abbey), newest first within; worked last.
+    QCOMPARE(model.spot(0).call, QStringLiteral("IK3CCC"));
+    QCOMPARE(model.spot(1).call, QStringLiteral("IK4DDD"));
+    QCOMPARE(model.spot(2).call, QStringLiteral("IK2BBB"));
+    QCOMPARE(model.spot(3).call, QStringLiteral("IK1ABC"));
+    QVERIFY(model.data(model.index(0, 0), SpotModel::NeededRole).toBool());
+    QVERIFY(!model.data(model.index(3, 0), SpotModel::NeededRole).toBool());
+    QVERIFY(model.data(model.index(0, 0), Qt::BackgroundRole).isValid());
+    QVERIFY(!model.data(model.index(3, 0), Qt::BackgroundRole).isValid());
+    // Only live spots of needed abbeys are announced: not the listed one, not the worked one.
+    QCOMPARE(first.size(), 2);
+    QCOMPARE(first.at(0).call, QStringLiteral("IK2BBB"));
+    QCOMPARE(first.at(1).call, QStringLiteral("IK3CCC"));
+    // Announced again: no new announcement.
+    QVERIFY(model.addLines({spot("IK2BBB", "14031.0", "AZ0002 QSX up", "1210Z")}, abbeys()).isEmpty());
+    QCOMPARE(model.rowCount(), 4);
+    const int row = model.rowOf(QStringLiteral("IK2BBB|AZ0002|14 Mhz"));
+    QCOMPARE(model.spot(row).comment, QStringLiteral("AZ0002 QSX up"));
+    QCOMPARE(model.spot(row).time, QStringLiteral("12:10"));
+    // On another band it is another spot, announced.
+    QCOMPARE(model.addLines({spot("IK2BBB", "7031.0", "AZ0002", "1211Z")}, abbeys()).size(), 1);
+    QCOMPARE(model.rowCount(), 5);
+    // Outside the log's bands: greyed, not announced.
+    QVERIFY(model.addLines({spot("IK7EEE", "5354.0", "AZ0002", "1212Z")}, abbeys()).isEmpty());
+    const int outside = model.rowOf(QStringLiteral("IK7EEE|AZ0002|"));
+    QVERIFY(outside >= 0);
+    QVERIFY(model.data(model.index(outside, SpotModel::ColBand), Qt::ForegroundRole).isValid());
+}
+
+void SpotStatusTest::boundedAndReplaced()
+{
+    QVERIFY(open({}));
+    AwardIndex index(*m_session);
+    SpotModel model(index);
+    QAbstractItemModelTester tester(&model);
+    // A flood of distinct spots in several batches, then one that repeats.
+    for (int batch = 0; batch < 3; ++batch) {
+        QList<QByteArray> lines;
+        for (int i = 0; i < 400; ++i)
+            lines << spot("IK" + QByteArray::number(batch) + "A" + QByteArray::number(i), "14025.0", "AZ0001");
+        model.addLines(lines, abbeys());
+    }
+    QCOMPARE(model.rowCount(), SpotModel::Capacity);
+    // The newest stay: the last batch whole, the oldest batch gone.
+    QVERIFY(model.rowOf(QStringLiteral("IK2A399|AZ0001|14 Mhz")) >= 0);
+    QVERIFY(model.rowOf(QStringLiteral("IK2A0|AZ0001|14 Mhz")) >= 0);
+    QCOMPARE(model.rowOf(QStringLiteral("IK0A399|AZ0001|14 Mhz")), -1);
+    QCOMPARE(model.spot(0).call, QStringLiteral("IK2A399"));
+
+    QList<QByteArray> same;
+    for (int i = 0; i < 2000; ++i)
+        same << spot("IK9ZZZ", QByteArray::number(14000 + i % 300) + ".0", "AZ0001");
+    model.addLines(same, abbeys());
+    QCOMPARE(model.rowCount(), SpotModel::Capacity);
+    const int row = model.rowOf(QStringLiteral("IK9ZZZ|AZ0001|14 Mhz"));
+    QVERIFY(row >= 0);
+    QCOMPARE(model.spot(row).kHz, 14000.0 + 1999 % 300);
+}
+
+void SpotStatusTest::settings()
+{
+    QVERIFY(open({}));
+    // Nothing stored: off, no node, port 7300 proposed, sound off.
+    ClusterSettings c = ClusterSettings::load(*m_settings);
+    QVERIFY(!c.on);
+    QVERIFY(c.host.isEmpty());
+    QCOMPARE(c.port, 7300);
+    QVERIFY(!c.sound);
+    QCOMPARE(c.loginFor(QStringLiteral("F6ABC_P")), QStringLiteral("F6ABC"));
+    QCOMPARE(c.loginFor(QStringLiteral("IT9/F6ABC/P")), QStringLiteral("F6ABC"));
+    c.login = QStringLiteral("f6abc-2");
+    QCOMPARE(c.loginFor(QStringLiteral("F6ABC_P")), QStringLiteral("F6ABC-2"));
+
+    c.host = QStringLiteral("127.0.0.1");
+    c.port = 7373;
+    c.on = true;
+    c.sound = true;
+    QVERIFY(c.save(*m_settings));
+    const ClusterSettings back = ClusterSettings::load(Settings(m_dir->filePath(QStringLiteral("zel.ini"))));
+    QVERIFY(back.on);
+    QCOMPARE(back.port, 7373);
+    QCOMPARE(back.login, QStringLiteral("F6ABC-2"));
+    QVERIFY(back.sound);
+
+    // A damaged port: not connected, 7300 proposed again; no crash on any value.
+    m_settings->write(ClusterSettings::Section, ClusterSettings::KeyPort, QStringLiteral("73x0"));
+    QVERIFY(!ClusterSettings::load(*m_settings).on);
+    QCOMPARE(ClusterSettings::load(*m_settings).port, 7300);
+    m_settings->write(ClusterSettings::Section, ClusterSettings::KeyPort, QStringLiteral("99999"));
+    QVERIFY(!ClusterSettings::load(*m_settings).on);
+    m_settings->write(ClusterSettings::Section, ClusterSettings::KeyPort, QStringLiteral("7373"));
+    m_settings->write(ClusterSettings::Section, ClusterSettings::KeyHost, QStringLiteral("  "));
+    QVERIFY(!ClusterSettings::load(*m_settings).on);
+}
+
+void SpotStatusTest::dxCommand_data()
+{
+    QTest::addColumn<QString>("kHz");
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("comment");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("plain") << "14025" << "ik1abc/p" << "ZEL AZ0001" << "DX 14025.0 IK1ABC/P ZEL AZ0001";
+    QTest::newRow("comma") << "7012,5" << "I0ABC" << "ZEL LZ0012 " << "DX 7012.5 I0ABC ZEL LZ0012";
+    QTest::newRow("line end in comment") << "14025.0" << "IK1ABC" << "ZEL AZ0001\r\nbye"
+                                         << "DX 14025.0 IK1ABC ZEL AZ0001 bye";
+    QTest::newRow("no comment") << "14025.0" << "IK1ABC" << "" << "DX 14025.0 IK1ABC";
+    QTest::newRow("no frequency") << "" << "IK1ABC" << "ZEL AZ0001" << "";
+    QTest::newRow("frequency in words") << "14 MHz" << "IK1ABC" << "ZEL AZ0001" << "";
+    QTest::newRow("no callsign") << "14025.0" << "" << "ZEL AZ0001" << "";
+    QTest::newRow("callsign with a blank") << "14025.0" << "IK1 ABC" << "ZEL AZ0001" << "";
+}
+
+void SpotStatusTest::dxCommand()
+{
+    QFETCH(QString, kHz);
+    QFETCH(QString, call);
+    QFETCH(QString, comment);
+    QTEST(SpotFeed::dxCommand(kHz, call, comment), "command");
+}
+
+QTEST_GUILESS_MAIN(SpotStatusTest)
+#include "tst_spotstatus.moc"
