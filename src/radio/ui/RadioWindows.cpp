@@ -38,12 +38,19 @@ private:
             build();
         m_value->setText(m_poller.statusText());
         m_box->setVisible(on);
-        m_bar->setVisible(on);
+        // The status area is shared: it stays while another subsystem shows something there.
+        bool othersShown = false;
+        for (QWidget *w : m_bar->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (w != m_box && !w->objectName().isEmpty() && !w->isHidden())
+                othersShown = true;
+        }
+        m_bar->setVisible(on || othersShown);
     }
 
     void build()
     {
         m_box = new QWidget;
+        m_box->setObjectName(QStringLiteral("Etat_Poste_Radio_Zone"));
         auto *row = new QHBoxLayout(m_box);
         row->setContentsMargins(0, 0, 0, 0);
         auto *caption = new QLabel(QStringLiteral("CAT :"));
