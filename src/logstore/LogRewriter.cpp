@@ -200,7 +200,7 @@ qint64 LogRewriter::timestamp(QByteArrayView line)
     const int minute = digits(line, time + 3, 2, &ok);
     if (!ok)
         return -1;
-    const int year = yy >= 50 ? 1900 + yy : 2000 + yy;
+    const int year = QsoRecord::fullYear(yy);
     // A hand-edited date such as 31/02/07 is counted from the first of the month,
     // so it still orders sensibly.
     const qint64 days = daysFromCivil(year, qBound(1, month, 12), 1) - daysFromCivil(1950, 1, 1)
@@ -454,10 +454,9 @@ LogRewriter::Result LogRewriter::Marque_QSL(const QList<int> &lineNumbers, const
         for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
             const int at = lineNumbers.at(i) - 1;
             // Only a QSO line has a QSL column; a line edited by hand is kept as it is.
-            if (l.at(at).size() != QsoRecord::LogLineLength)
-                continue;
             QByteArray line = l.at(at).toByteArray();
-            line[QsoRecord::LogLineLength - 1] = '*';
+            if (!QsoRecord::markConfirmed(line))
+                continue;
             marked.append(line);
             l[at] = marked.last();
         }

@@ -2,7 +2,7 @@
 // the first-installation reminder.
 
 #include "Harness.h"
-
+#include "Revision.h"
 #include "app/EntryChecks.h"
 
 #include <QAction>
@@ -49,7 +49,7 @@ void StartUpTest::firstInstallation()
     QVERIFY(h.start());
     MainWindow &w = *h.window;
 
-    QCOMPARE(w.windowTitle(), QStringLiteral("  KVR_ZEL    Revision  1.0.9"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("  KVR_ZEL    Revision ") + Revision::text());
     QCOMPARE(h.label("I_Station")->text(), QStringLiteral("FXXXX"));
     QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("1.8 Mhz"));
     QCOMPARE(h.combo("Mode_A")->currentText(), QStringLiteral("SSB"));
@@ -63,7 +63,7 @@ void StartUpTest::firstInstallation()
     QCOMPARE(h.stored(QStringLiteral("Setup "), QStringLiteral("Chemin Repertoire")),
              QDir::toNativeSeparators(h.dir.path()));
     QCOMPARE(h.stored(QStringLiteral("Setup FXXXX"), QStringLiteral("Mise a jour Prog")), QStringLiteral("Oui"));
-    QCOMPARE(h.stored(QStringLiteral("Setup FXXXX"), QStringLiteral("Revision")), QStringLiteral(" 1.0.9"));
+    QCOMPARE(h.stored(QStringLiteral("Setup FXXXX"), QStringLiteral("Revision")), Revision::text());
     // Nothing is decided for the operator: no station is written.
     QCOMPARE(h.stored(QStringLiteral("Setup "), QStringLiteral("Indicatif Station")), QStringLiteral("<absent>"));
 
@@ -407,7 +407,7 @@ void StartUpTest::helpMessages()
 
     const QStringList about = h.messages.shown.at(1).split(QStringLiteral("\r\n"));
     QCOMPARE(about.size(), 3);
-    QCOMPARE(about.at(0), QStringLiteral("KVR_ZEL Revision  1.0.9"));
+    QCOMPARE(about.at(0), QStringLiteral("KVR_ZEL Revision ") + Revision::text());
     QVERIFY(about.at(1).isEmpty());
     QVERIFY(about.at(2).contains(QStringLiteral("CC BY 4.0")));
 }
