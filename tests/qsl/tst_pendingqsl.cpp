@@ -232,7 +232,7 @@ void TestPendingQsl::lineLeadsToItsQso()
 
     // Double click on the MR0005 line (log row 2).
     QTableView *view = p.list();
-    const QPoint at = view->visualRect(p.model()->index(3, 2)).center();
+    const QPoint at = view->visualRect(p.model()->index(4, 2)).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(h.session->selectedRow(), 2);
@@ -240,7 +240,7 @@ void TestPendingQsl::lineLeadsToItsQso()
 
     // Enter on the TO0007 line (log row 0).
     view->setFocus();
-    view->setCurrentIndex(p.model()->index(4, 0));
+    view->setCurrentIndex(p.model()->index(5, 0));
     QTest::keyClick(view, Qt::Key_Return);
     QCOMPARE(h.session->selectedRow(), 0);
     QCOMPARE(h.list()->currentIndex().row(), 0);
