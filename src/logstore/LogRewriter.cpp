@@ -409,28 +409,25 @@ LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLi
             return bad;
         added.append(line);
     }
-    const QsoRecord::Column ref = QsoRecord::logLayout()[QsoRecord::Reference];
-    const auto referenceOf = [&](QByteArrayView l) {
-        return l.size() >= ref.start - 1 + ref.width ? l.sliced(ref.start - 1, ref.width) : QByteArrayView();
-    };
     return rewrite([&](Lines l, QString *refused) {
         // The log on disk may have changed since the QSOs were chosen (another copy
-        // of the program): an abbey it now holds is not added a second time.
-        QSet<QByteArrayView> abbeys;
+        // of the program): an abbey it now holds, in any case, is not added a second time.
+        QSet<quint64> abbeys;
         abbeys.reserve(l.size() + added.size());
         for (const QByteArrayView line : l) {
             if (line.size() == QsoRecord::LogLineLength)
-                abbeys.insert(referenceOf(line));
+                abbeys.insert(QsoRecord::referenceKey(line));
         }
         for (const QByteArrayView line : added) {
-            const QByteArrayView r = referenceOf(line);
-            if (abbeys.contains(r)) {
+            const quint64 key = QsoRecord::referenceKey(line);
+            if (abbeys.contains(key)) {
+                const QByteArrayView r = QsoRecord::fieldOf(line, QsoRecord::Reference);
                 *refused = QStringLiteral("l'abbaye %1 est déjà dans le journal (il a été modifié "
                                           "entre-temps ?) ; relancez l'importation.")
                                .arg(QString::fromLatin1(r.toByteArray().trimmed()));
                 return l;
             }
-            abbeys.insert(r);
+            abbeys.insert(key);
         }
         return merged(l, added);
     });

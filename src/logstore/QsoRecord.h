@@ -86,6 +86,23 @@ public:
         return line.sliced(start, qMin<qsizetype>(c.width, line.size() - start));
     }
 
+    // A line's abbey reference in capitals, as one number that sorts like the
+    // references: references are the same abbey whatever their case. A line cut
+    // short counts as padded with blanks.
+    static quint64 referenceKey(QByteArrayView line)
+    {
+        const QByteArrayView reference = fieldOf(line, Reference);
+        quint64 key = 0;
+        for (int i = 0; i < ReferenceWidth; ++i) {
+            char c = i < reference.size() ? reference[i] : ' ';
+            if (c >= 'a' && c <= 'z')
+                c = char(c - 'a' + 'A');
+            key = (key << 8) | quint8(c);
+        }
+        return key;
+    }
+    static constexpr int ReferenceWidth = 6;
+
     QString field(Field f) const { return m_fields[f]; }
     void setField(Field f, const QString &value) { m_fields[f] = value; }
     bool confirmed() const { return m_fields[Qsl] == QLatin1String("*"); }

@@ -19,21 +19,6 @@ constexpr QsoRecord::Field EntryFields[] = {QsoRecord::Reference, QsoRecord::Nom
                                             QsoRecord::Mode};
 constexpr int Gap = 2;
 
-// The reference's six bytes in capitals, as one number that sorts like them (a
-// line cut short sorts as if padded with blanks).
-quint64 referenceKey(QByteArrayView line)
-{
-    const QByteArrayView reference = QsoRecord::fieldOf(line, QsoRecord::Reference);
-    quint64 key = 0;
-    for (int i = 0; i < 6; ++i) {
-        char c = i < reference.size() ? reference[i] : ' ';
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-        key = (key << 8) | quint8(c);
-    }
-    return key;
-}
-
 template <typename LineAt> QList<int> pendingRows(int count, LineAt lineAt)
 {
     std::vector<std::pair<quint64, int>> keyed;
@@ -41,7 +26,7 @@ template <typename LineAt> QList<int> pendingRows(int count, LineAt lineAt)
     for (int row = 0; row < count; ++row) {
         const QByteArrayView line = lineAt(row);
         if (!QsoRecord::isConfirmedLine(line))
-            keyed.emplace_back(referenceKey(line), row);
+            keyed.emplace_back(QsoRecord::referenceKey(line), row);
     }
     // Rows come in log order, so sorting the pairs keeps one abbey's QSOs in log order.
     std::sort(keyed.begin(), keyed.end());
