@@ -1,16 +1,10 @@
 #include "app/EntryChecks.h"
 
+#include "logstore/QsoRecord.h"
+
 #include <QDate>
 
 namespace EntryChecks {
-
-namespace {
-
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-
-int twoDigits(const QString &text, int at) { return (text.at(at).unicode() - '0') * 10 + (text.at(at + 1).unicode() - '0'); }
-
-} // namespace
 
 QString callsign(const QString &text)
 {
@@ -47,33 +41,13 @@ QString locator(const QString &text)
 
 bool isValidDate(const QString &t)
 {
-    if (t.size() != 8)
-        return false;
-    for (int i : {0, 1, 3, 4, 6, 7}) {
-        if (!isDigit(t.at(i)))
-            return false;
-    }
-    if (t.at(2) != QLatin1Char('/') || t.at(5) != QLatin1Char('/'))
-        return false;
     // A day of the calendar: 31/02/25 or 00/00/00 would be stored and exported as
-    // a date no other logbook takes. The two-digit year reads as the log orders it
-    // (50-99: 1950-1999, 00-49: 2000-2049), which decides 29 February.
-    const int yy = twoDigits(t, 6);
-    return QDate::isValid(yy >= 50 ? 1900 + yy : 2000 + yy, twoDigits(t, 3), twoDigits(t, 0));
+    // a date no other logbook takes. The two-digit year reads as the log orders it,
+    // which decides 29 February.
+    return QsoRecord::dateOf(t).isValid();
 }
 
-bool isValidTime(const QString &t)
-{
-    if (t.size() != 5)
-        return false;
-    for (int i : {0, 1, 3, 4}) {
-        if (!isDigit(t.at(i)))
-            return false;
-    }
-    if (t.at(2) != QLatin1Char(':'))
-        return false;
-    return twoDigits(t, 0) <= 23 && twoDigits(t, 3) <= 59;
-}
+bool isValidTime(const QString &t) { return QsoRecord::minutesOf(t) >= 0; }
 
 QString date(const QString &text)
 {

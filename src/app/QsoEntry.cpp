@@ -5,6 +5,7 @@
 #include "app/EntryChecks.h"
 #include "app/Messages.h"
 #include "app/ProgramDir.h"
+#include "logstore/BandPlan.h"
 #include "logstore/Cp1252.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoLabels.h"
@@ -246,7 +247,7 @@ int QsoEntry::editedRow() const
 int QsoEntry::position(Field field, const QString &text)
 {
     if (field == Bande)
-        return QsoLabels::typedIndex(QsoLabels::bands(), text);
+        return BandPlan::positionOfTyped(text);
     if (field == Mode)
         return QsoLabels::typedIndex(QsoLabels::modes(), text);
     return -1;

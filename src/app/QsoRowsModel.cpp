@@ -85,12 +85,7 @@ QString QsoRowsModel::cell(int logRow, int column) const
         return QString::number(logRow + 1);
     if (logRow < 0 || logRow >= m_session.lineCount() || column < 0 || column >= QsoRecord::FieldCount)
         return {};
-    const QsoRecord::Column c = QsoRecord::logLayout()[column];
-    const QByteArrayView line = m_session.line(logRow);
-    const qsizetype start = c.start - 1;
-    if (line.size() <= start)
-        return {};
-    return Cp1252::decode(line.sliced(start, qMin<qsizetype>(c.width, line.size() - start))).trimmed();
+    return Cp1252::decode(QsoRecord::fieldOf(m_session.line(logRow), QsoRecord::Field(column))).trimmed();
 }
 
 int QsoRowsModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }

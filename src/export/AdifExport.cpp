@@ -2,10 +2,10 @@
 
 #include "Revision.h"
 #include "logstore/AtomicFile.h"
+#include "logstore/BandPlan.h"
 #include "logstore/Cp1252.h"
 #include "logstore/LogFile.h"
 #include "logstore/LogSession.h"
-#include "logstore/QsoLabels.h"
 #include "logstore/QsoRecord.h"
 
 #include <QFile>
@@ -13,7 +13,6 @@
 #include <QIODevice>
 
 #include <array>
-#include <cmath>
 #include <cstring>
 #include <functional>
 
@@ -219,107 +218,6 @@ bool isGridSquare(QByteArrayView v)
     return v.size() == 4 && field(v[0]) && field(v[1]) && isDigits(v, 2, 2);
 }
 
-const char *const AdifBands[] = {"160m", "80m", "40m", "30m", "20m", "17m",
-                                 "15m",  "12m", "10m", "6m",  "2m",  "70cm"};
-
-// A band label of up to eight characters as one number, for quick comparison.
-quint64 labelKey(QByteArrayView label)
-{
-    if (label.size() > 8)
-        return 0;
-    char bytes[8] = {};
-    for (qsizetype i = 0; i < label.size(); ++i)
-        bytes[i] = label[i];
-    return load8(bytes);
-}
-
-// The ADIF band plan (MHz), for bands typed by hand that the list lacks.
-struct BandRange {
-    const char *band;
-    double low;
-    double high;
-};
-constexpr BandRange AdifBandPlan[] = {
-    {"2190m", 0.1357, 0.1378}, {"630m", 0.472, 0.479},   {"560m", 0.501, 0.504},
-    {"160m", 1.8, 2.0},        {"80m", 3.5, 4.0},        {"60m", 5.06, 5.45},
-    {"40m", 7.0, 7.3},         {"30m", 10.1, 10.15},     {"20m", 14.0, 14.35},
-    {"17m", 18.068, 18.168},   {"15m", 21.0, 21.45},     {"12m", 24.89, 24.99},
-    {"10m", 28.0, 29.7},       {"8m", 40.0, 45.0},       {"6m", 50.0, 54.0},
-    {"5m", 54.000001, 69.9},   {"4m", 70.0, 71.0},       {"2m", 144.0, 148.0},
-    {"1.25m", 222.0, 225.0},   {"70cm", 420.0, 450.0},   {"33cm", 902.0, 928.0},
-    {"23cm", 1240.0, 1300.0},  {"13cm", 2300.0, 2450.0}, {"9cm", 3300.0, 3500.0},
-    {"6cm", 5650.0, 5925.0},   {"3cm", 10000.0, 10500.0}, {"1.25cm", 24000.0, 24250.0},
-    {"6mm", 47000.0, 47200.0}, {"4mm", 75500.0, 81000.0}, {"2.5mm", 119980.0, 123000.0},
-    {"2mm", 134000.0, 149000.0}, {"1mm", 241000.0, 250000.0}, {"submm", 300000.0, 7500000.0},
-};
-
-// A band typed by hand: an ADIF band name ("20m", "70 CM"), a frequency in a band
-// ("14.2", "1296 MHZ", "145"), or a band's usual round name below its lower edge
-// ("5 Mhz" for 60m, "24 Mhz" for 12m). Case and blanks do not count; MHz unless
-// the text says kHz or GHz.
-QByteArrayView bandOfTyped(QByteArrayView label)
-{
-    QByteArray key;
-    for (const char c : label) {
-        if (c != ' ' && c != '\t')
-            key.append(c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : (c == ',' ? '.' : c));
-    }
-    if (key.isEmpty())
-        return {};
-    for (const BandRange &b : AdifBandPlan) {
-        if (key == b.band)
-            return b.band;
-    }
-    double scale = 1.0;
-    if (key.endsWith("khz")) {
-        scale = 0.001;
-        key.chop(3);
-    } else if (key.endsWith("ghz")) {
-        scale = 1000.0;
-        key.chop(3);
-    } else {
-        // "Mhz", or the part of it the seven columns of the log leave ("1296 MH").
-        for (const char *unit : {"mhz", "mh", "m"}) {
-            if (key.endsWith(unit)) {
-                key.chop(qsizetype(std::strlen(unit)));
-                break;
-            }
-        }
-    }
-    bool ok = false;
-    const double mhz = key.toDouble(&ok) * scale;
-    if (!ok || mhz <= 0)
-        return {};
-    for (const BandRange &b : AdifBandPlan) {
-        if (mhz >= b.low && mhz <= b.high)
-            return b.band;
-    }
-    for (const BandRange &b : AdifBandPlan) {
-        const double whole = std::floor(b.low);
-        if (whole >= 1 && mhz == whole)
-            return b.band;
-    }
-    return {};
-}
-
-QByteArrayView bandOf(QByteArrayView label)
-{
-    // In the order of the band list the operator picks from.
-    static const std::array<quint64, std::size(AdifBands)> keys = [] {
-        std::array<quint64, std::size(AdifBands)> k{};
-        const QStringList bands = QsoLabels::bands();
-        for (std::size_t i = 0; i < k.size() && i < std::size_t(bands.size()); ++i)
-            k[i] = labelKey(bands.at(int(i)).toLatin1());
-        return k;
-    }();
-    const quint64 key = labelKey(label);
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (key != 0 && key == keys[i])
-            return AdifBands[i];
-    }
-    return bandOfTyped(label);
-}
-
 // "JJ/MM/AA" as "YYYYMMDD" into to (8 characters); false when the date cannot be read.
 bool dateOf(QByteArrayView d, char *to)
 {
@@ -327,8 +225,8 @@ bool dateOf(QByteArrayView d, char *to)
         || !isDigits(d, 6, 2))
         return false;
     // The log's own pivot: a QSO of 1999 is not one of 2099.
-    const char *century = d[6] >= '5' ? "19" : "20";
-    const char out[8] = {century[0], century[1], d[6], d[7], d[3], d[4], d[0], d[1]};
+    const int century = QsoRecord::fullYear((d[6] - '0') * 10 + (d[7] - '0')) / 100;
+    const char out[8] = {char('0' + century / 10), char('0' + century % 10), d[6], d[7], d[3], d[4], d[0], d[1]};
     std::memcpy(to, out, 8);
     return true;
 }
@@ -372,7 +270,7 @@ public:
         text("<call:", scan.field(at[QsoRecord::Indicatif]));
         text("<name:", scan.field(at[QsoRecord::Prenom]));
         const QByteArrayView bandLabel = scan.field(at[QsoRecord::Bande]).text;
-        const QByteArrayView band = bandOf(bandLabel);
+        const QByteArrayView band = BandPlan::adifOfLabel(bandLabel);
         if (band.isEmpty())
             missed(bandLabel);
         ascii("<band:", band);
@@ -417,8 +315,7 @@ public:
             for (const char c : locator)
                 put(c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c);
         }
-        const QByteArrayView qsl = scan.field(at[QsoRecord::Qsl]).text;
-        if (qsl.size() == 1 && qsl[0] == '*')
+        if (QsoRecord::isConfirmedLine(line))
             tag("<qsl_rcvd:1>Y");
         else
             tag("<qsl_rcvd:1>N");
@@ -608,7 +505,7 @@ QByteArray AdifExport::ascii(QByteArrayView cp1252)
     return out;
 }
 
-QByteArray AdifExport::band(QByteArrayView label) { return bandOf(label).toByteArray(); }
+QByteArray AdifExport::band(QByteArrayView label) { return BandPlan::adifOfLabel(label).toByteArray(); }
 
 QByteArray AdifExport::date(QByteArrayView jjmmaa)
 {

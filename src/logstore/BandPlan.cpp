@@ -113,18 +113,6 @@ QByteArray latin1(QStringView text)
     return text.toLatin1();
 }
 
-// The twelve labels as the log stores them (Latin-1), in list order.
-const QList<QByteArray> &storedLabels()
-{
-    static const QList<QByteArray> labels = [] {
-        QList<QByteArray> out;
-        for (const QString &l : QsoLabels::bands())
-            out.append(l.toLatin1());
-        return out;
-    }();
-    return labels;
-}
-
 QByteArrayView adifOfPosition(int position)
 {
     for (const BandPlan::Band &b : kBands) {
@@ -132,6 +120,46 @@ QByteArrayView adifOfPosition(int position)
             return QByteArrayView(b.adif);
     }
     return {};
+}
+
+// A label of up to eight bytes as one number (zero for any other): the export asks
+// for the band of every QSO, and nearly all of them carry one of the twelve labels,
+// which are then found with one comparison each instead of a text comparison.
+quint64 labelKey(QByteArrayView label)
+{
+    if (label.isEmpty() || label.size() > 8)
+        return 0;
+    char bytes[8] = {};
+    std::memcpy(bytes, label.data(), size_t(label.size()));
+    quint64 key;
+    std::memcpy(&key, bytes, 8);
+    return key;
+}
+
+// The twelve labels as the log stores them (Latin-1), in list order, as numbers,
+// with their ADIF band.
+struct StoredLabels
+{
+    quint64 keys[12] = {};
+    qsizetype sizes[12] = {}; // a label padded with zero bytes is not the label
+    QByteArrayView adif[12];
+    int count = 0;
+};
+
+const StoredLabels &storedLabels()
+{
+    static const StoredLabels labels = [] {
+        StoredLabels out;
+        const QStringList bands = QsoLabels::bands();
+        for (int i = 0; i < bands.size() && i < int(std::size(out.keys)); ++i) {
+            out.keys[i] = labelKey(bands.at(i).toLatin1());
+            out.sizes[i] = bands.at(i).size();
+            out.adif[i] = adifOfPosition(i);
+            out.count = i + 1;
+        }
+        return out;
+    }();
+    return labels;
 }
 
 // A label typed by hand, read as a band name, a frequency or a round band name.
@@ -227,10 +255,12 @@ QString labelOfAdif(QStringView adifBand)
 
 QByteArrayView adifOfLabel(QByteArrayView latin1Label)
 {
-    const QList<QByteArray> &labels = storedLabels();
-    for (int i = 0; i < labels.size(); ++i) {
-        if (latin1Label == labels.at(i))
-            return adifOfPosition(i);
+    const StoredLabels &labels = storedLabels();
+    if (const quint64 key = labelKey(latin1Label)) {
+        for (int i = 0; i < labels.count; ++i) {
+            if (key == labels.keys[i] && latin1Label.size() == labels.sizes[i])
+                return labels.adif[i];
+        }
     }
     return adifOfHandLabel(latin1Label);
 }

@@ -200,7 +200,7 @@ qint64 LogRewriter::timestamp(QByteArrayView line)
     const int minute = digits(line, time + 3, 2, &ok);
     if (!ok)
         return -1;
-    const int year = yy >= 50 ? 1900 + yy : 2000 + yy;
+    const int year = QsoRecord::fullYear(yy);
     // A hand-edited date such as 31/02/07 is counted from the first of the month,
     // so it still orders sensibly.
     const qint64 days = daysFromCivil(year, qBound(1, month, 12), 1) - daysFromCivil(1950, 1, 1)
@@ -409,28 +409,25 @@ LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLi
             return bad;
         added.append(line);
     }
-    const QsoRecord::Column ref = QsoRecord::logLayout()[QsoRecord::Reference];
-    const auto referenceOf = [&](QByteArrayView l) {
-        return l.size() >= ref.start - 1 + ref.width ? l.sliced(ref.start - 1, ref.width) : QByteArrayView();
-    };
     return rewrite([&](Lines l, QString *refused) {
         // The log on disk may have changed since the QSOs were chosen (another copy
-        // of the program): an abbey it now holds is not added a second time.
-        QSet<QByteArrayView> abbeys;
+        // of the program): an abbey it now holds, in any case, is not added a second time.
+        QSet<quint64> abbeys;
         abbeys.reserve(l.size() + added.size());
         for (const QByteArrayView line : l) {
             if (line.size() == QsoRecord::LogLineLength)
-                abbeys.insert(referenceOf(line));
+                abbeys.insert(QsoRecord::referenceKey(line));
         }
         for (const QByteArrayView line : added) {
-            const QByteArrayView r = referenceOf(line);
-            if (abbeys.contains(r)) {
+            const quint64 key = QsoRecord::referenceKey(line);
+            if (abbeys.contains(key)) {
+                const QByteArrayView r = QsoRecord::fieldOf(line, QsoRecord::Reference);
                 *refused = QStringLiteral("l'abbaye %1 est déjà dans le journal (il a été modifié "
                                           "entre-temps ?) ; relancez l'importation.")
                                .arg(QString::fromLatin1(r.toByteArray().trimmed()));
                 return l;
             }
-            abbeys.insert(r);
+            abbeys.insert(key);
         }
         return merged(l, added);
     });
@@ -454,10 +451,9 @@ LogRewriter::Result LogRewriter::Marque_QSL(const QList<int> &lineNumbers, const
         for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
             const int at = lineNumbers.at(i) - 1;
             // Only a QSO line has a QSL column; a line edited by hand is kept as it is.
-            if (l.at(at).size() != QsoRecord::LogLineLength)
-                continue;
             QByteArray line = l.at(at).toByteArray();
-            line[QsoRecord::LogLineLength - 1] = '*';
+            if (!QsoRecord::markConfirmed(line))
+                continue;
             marked.append(line);
             l[at] = marked.last();
         }

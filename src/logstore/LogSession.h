@@ -44,6 +44,13 @@ public:
     // openStation() that follows (once the window is built) finds it read. What
     // was read is used only if the file is still the same when openStation() comes.
     void prefetchStation();
+    // Returns once a read-ahead started has read the file: tests edit the log after
+    // it, so that openStation() has a stale read-ahead to refuse.
+    void waitForPrefetch() const
+    {
+        if (m_prefetch.valid())
+            m_prefetch.wait();
+    }
     // Reads the log again from disk. False (and loadError() says why) when it cannot be read.
     // Temporary copies left beside the log by a stopped rewrite are removed first.
     bool reload();

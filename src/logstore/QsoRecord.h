@@ -44,6 +44,22 @@ public:
         return line.size() >= QslColumn && line[QslColumn - 1] == QLatin1Char('*');
     }
 
+    // A line the program may mark confirmed: a QSO line as it writes them (138
+    // characters) whose flag is not set yet. A line edited by hand to another length
+    // has no QSL column of its own and is never marked.
+    static bool isMarkableLine(QByteArrayView line)
+    {
+        return line.size() == LogLineLength && !isConfirmedLine(line);
+    }
+    // Sets the QSL flag of a markable or already confirmed line; false, line untouched, otherwise.
+    static bool markConfirmed(QByteArray &line)
+    {
+        if (line.size() != LogLineLength)
+            return false;
+        line[QslColumn - 1] = '*';
+        return true;
+    }
+
     // The log's two-digit years: 50 to 99 are 1950 to 1999, 00 to 49 are 2000 to 2049.
     static constexpr int fullYear(int twoDigitYear)
     {
@@ -60,6 +76,32 @@ public:
     // gives the part present (possibly empty).
     static QsoRecord fromLogLine(const QString &line);
     static QsoRecord fromListLine(const QString &line);
+
+    // The bytes of one field of a log line with its full width; a line that ends
+    // early gives the part present (possibly empty).
+    static QByteArrayView fieldOf(QByteArrayView line, Field f)
+    {
+        const Column c = logLayout()[f];
+        const qsizetype start = qMin<qsizetype>(c.start - 1, line.size());
+        return line.sliced(start, qMin<qsizetype>(c.width, line.size() - start));
+    }
+
+    // A line's abbey reference in capitals, as one number that sorts like the
+    // references: references are the same abbey whatever their case. A line cut
+    // short counts as padded with blanks.
+    static quint64 referenceKey(QByteArrayView line)
+    {
+        const QByteArrayView reference = fieldOf(line, Reference);
+        quint64 key = 0;
+        for (int i = 0; i < ReferenceWidth; ++i) {
+            char c = i < reference.size() ? reference[i] : ' ';
+            if (c >= 'a' && c <= 'z')
+                c = char(c - 'a' + 'A');
+            key = (key << 8) | quint8(c);
+        }
+        return key;
+    }
+    static constexpr int ReferenceWidth = 6;
 
     QString field(Field f) const { return m_fields[f]; }
     void setField(Field f, const QString &value) { m_fields[f] = value; }

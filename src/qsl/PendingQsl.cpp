@@ -1,10 +1,10 @@
 #include "qsl/PendingQsl.h"
 
+#include "listing/ListingText.h"
 #include "logstore/AtomicFile.h"
 #include "logstore/Cp1252.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
-#include "reports/ReportText.h"
 
 #include <QDir>
 
@@ -13,27 +13,11 @@
 
 namespace {
 
-constexpr int QslAt = QsoRecord::LogLineLength - 1;
-
 // The fields of an entry, in order, and the blanks between them.
 constexpr QsoRecord::Field EntryFields[] = {QsoRecord::Reference, QsoRecord::NomAbbaye, QsoRecord::Indicatif,
                                             QsoRecord::Date,      QsoRecord::Heure,     QsoRecord::Bande,
                                             QsoRecord::Mode};
 constexpr int Gap = 2;
-
-// The reference's six bytes in capitals, as one number that sorts like them.
-quint64 referenceKey(QByteArrayView line)
-{
-    const int at = QsoRecord::logLayout()[QsoRecord::Reference].start - 1;
-    quint64 key = 0;
-    for (int i = 0; i < 6; ++i) {
-        char c = line[at + i];
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-        key = (key << 8) | quint8(c);
-    }
-    return key;
-}
 
 template <typename LineAt> QList<int> pendingRows(int count, LineAt lineAt)
 {
@@ -41,9 +25,8 @@ template <typename LineAt> QList<int> pendingRows(int count, LineAt lineAt)
     keyed.reserve(size_t(count));
     for (int row = 0; row < count; ++row) {
         const QByteArrayView line = lineAt(row);
-        // A line edited by hand to another length has no QSL column to mark.
-        if (line.size() == QsoRecord::LogLineLength && line[QslAt] != '*')
-            keyed.emplace_back(referenceKey(line), row);
+        if (!QsoRecord::isConfirmedLine(line))
+            keyed.emplace_back(QsoRecord::referenceKey(line), row);
     }
     // Rows come in log order, so sorting the pairs keeps one abbey's QSOs in log order.
     std::sort(keyed.begin(), keyed.end());
@@ -91,14 +74,11 @@ QList<int> PendingQsl::filter(const LogSession &session, const QList<int> &rows,
     const QString key = text.trimmed();
     if (key.isEmpty())
         return rows;
-    const QsoRecord::Layout &layout = QsoRecord::logLayout();
-    const QsoRecord::Column call = layout[QsoRecord::Indicatif];
-    const QsoRecord::Column ref = layout[QsoRecord::Reference];
     QList<int> out;
     for (int row : rows) {
         const QByteArrayView line = session.line(row);
-        if (Cp1252::decode(line.sliced(call.start - 1, call.width)).contains(key, Qt::CaseInsensitive)
-            || Cp1252::decode(line.sliced(ref.start - 1, ref.width)).contains(key, Qt::CaseInsensitive))
+        if (Cp1252::decode(QsoRecord::fieldOf(line, QsoRecord::Indicatif)).contains(key, Qt::CaseInsensitive)
+            || Cp1252::decode(QsoRecord::fieldOf(line, QsoRecord::Reference)).contains(key, Qt::CaseInsensitive))
             out.append(row);
     }
     return out;
@@ -118,8 +98,7 @@ QByteArray PendingQsl::entry(QByteArrayView logLine)
     QByteArray out;
     for (int i = 0; i < int(std::size(EntryFields)); ++i) {
         const QsoRecord::Column c = layout[EntryFields[i]];
-        const qsizetype start = qMin<qsizetype>(c.start - 1, logLine.size());
-        const QByteArrayView field = logLine.sliced(start, qMin<qsizetype>(c.width, logLine.size() - start));
+        const QByteArrayView field = QsoRecord::fieldOf(logLine, EntryFields[i]);
         out += field;
         // Fields keep their columns (the log pads them with blanks), the last one as it stands.
         if (i + 1 < int(std::size(EntryFields)))
@@ -136,9 +115,9 @@ QByteArray PendingQsl::savedFile(const LogSession &session, const QList<int> &ro
     out += Cp1252::encode(title(session.callsign(), today)) + eol + eol;
     out += Cp1252::encode(header()) + eol + eol;
     for (int i = 0; i < rows.size(); ++i)
-        out += Cp1252::encode(ReportText::rowNumber(i + 1)) + entry(session.line(rows.at(i))) + eol;
+        out += Cp1252::encode(ListingText::rowNumber(i + 1)) + entry(session.line(rows.at(i))) + eol;
     out += eol + Cp1252::encode(countText(int(rows.size()))) + eol + eol;
-    out += Cp1252::encode(QString(blanks(24) + ReportText::credit())) + eol;
+    out += Cp1252::encode(QString(blanks(24) + ListingText::credit())) + eol;
     return out;
 }
 
@@ -148,8 +127,8 @@ QStringList PendingQsl::printedLines(const LogSession &session, const QList<int>
     lines.reserve(rows.size() + 10);
     lines << title(session.callsign(), today) << QString() << header() << QString();
     for (int i = 0; i < rows.size(); ++i)
-        lines << ReportText::rowNumber(i + 1) + Cp1252::decode(entry(session.line(rows.at(i))));
-    lines << QString() << countText(int(rows.size())) << QString() << blanks(21) + ReportText::credit();
+        lines << ListingText::rowNumber(i + 1) + Cp1252::decode(entry(session.line(rows.at(i))));
+    lines << QString() << countText(int(rows.size())) << QString() << blanks(21) + ListingText::credit();
     return lines;
 }
 

@@ -7,14 +7,12 @@
 QList<QslMarking::Candidate> QslMarking::candidates(const LogSession &session, const QString &text)
 {
     const QString key = text.toUpper();
-    const QsoRecord::Column call = QsoRecord::logLayout()[QsoRecord::Indicatif];
     QList<Candidate> out;
     for (int row = 0; row < session.lineCount(); ++row) {
         const QByteArrayView line = session.line(row);
-        // A line edited by hand to another length has no QSL column to mark.
-        if (line.size() != QsoRecord::LogLineLength || line.back() == '*')
+        if (!QsoRecord::isMarkableLine(line))
             continue;
-        const QString callsign = Cp1252::decode(line.sliced(call.start - 1, call.width)).trimmed();
+        const QString callsign = Cp1252::decode(QsoRecord::fieldOf(line, QsoRecord::Indicatif)).trimmed();
         if (callsign.contains(key))
             out.append({row, session.listLine(row), line.toByteArray()});
     }

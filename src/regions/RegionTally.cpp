@@ -146,7 +146,6 @@ RegionTally Compte_Regions(const LogSession &session, const QString &band, const
 
     const QsoRecord::Layout &layout = QsoRecord::logLayout();
     const qsizetype codeAt = layout[QsoRecord::Reference].start - 1;
-    const qsizetype qslAt = layout[QsoRecord::Qsl].start - 1;
     const CodeIndex &codes = codeIndex();
     const BandFilter onBand(layout[QsoRecord::Bande], allBands, wanted);
 
@@ -159,7 +158,7 @@ RegionTally Compte_Regions(const LogSession &session, const QString &band, const
             if (slot == 0)
                 continue;
             RegionStatus &s = t.statuses[slot - 1];
-            if (line.size() > qslAt && line[qslAt] == '*')
+            if (QsoRecord::isConfirmedLine(line))
                 s = RegionStatus::Confirmed;
             else if (s == RegionStatus::NotWorked)
                 s = RegionStatus::Worked;

@@ -8,7 +8,7 @@
 namespace {
 
 // Months of 1950 to 2049, the years a two-digit year can stand for.
-constexpr int FirstYear = 1950;
+constexpr int FirstYear = QsoRecord::fullYear(50);
 constexpr int MonthSlots = 100 * 12;
 
 struct Counts {
@@ -31,7 +31,7 @@ int monthSlot(QByteArrayView line)
     const int yy = (d[6] - '0') * 10 + (d[7] - '0');
     if (month < 1 || month > 12)
         return -1;
-    const int year = yy >= 50 ? 1900 + yy : 2000 + yy;
+    const int year = QsoRecord::fullYear(yy);
     return (year - FirstYear) * 12 + month - 1;
 }
 
@@ -41,7 +41,7 @@ void add(Counts &c, QByteArrayView line)
     if (slot < 0)
         return;
     ++c.contacted[slot];
-    if (line.size() >= QsoRecord::LogLineLength && line[QsoRecord::LogLineLength - 1] == '*')
+    if (QsoRecord::isConfirmedLine(line))
         ++c.confirmed[slot];
 }
 

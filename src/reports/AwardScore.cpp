@@ -6,7 +6,7 @@
 void AwardScore::add(QByteArrayView line)
 {
     ++m_contacted;
-    if (line.size() >= QsoRecord::LogLineLength && line.at(QsoRecord::LogLineLength - 1) == '*')
+    if (QsoRecord::isConfirmedLine(line))
         ++m_confirmed;
 }
 

@@ -18,8 +18,6 @@ namespace {
 using Segment = ReportListing::Segment;
 using Layout = ReportListing::Layout;
 
-constexpr int QslColumn = QsoRecord::LogLineLength;
-
 // Sort weight of each byte: letters weigh the same in either case, and otherwise
 // characters weigh in the order of their code points. Weights start at 1 so that
 // an entry cut short (padded with 0) sorts before the longer ones it begins.
@@ -55,10 +53,10 @@ const Weights &weights()
 // Reference 35-40, callsign 1-12 (1-10 in the alphanumeric list), date 42-49,
 // time 51-55, abbey name 77-136, QSL flag 138.
 constexpr Layout AlphanumericLayout{{{{0, 2}, {35, 6}, {0, 2}, {1, 10}, {0, 1}, {42, 8},
-                                      {0, 1}, {51, 5}, {0, 1}, {77, 60}, {0, 2}, {QslColumn, 1}}},
+                                      {0, 1}, {51, 5}, {0, 1}, {77, 60}, {0, 2}, {QsoRecord::QslColumn, 1}}},
                                     12, 99};
 constexpr Layout AwardLayout{{{{0, 1}, {35, 6}, {0, 1}, {77, 60}, {0, 2}, {42, 8},
-                               {0, 2}, {1, 12}, {0, 2}, {QslColumn, 1}}},
+                               {0, 2}, {1, 12}, {0, 2}, {QsoRecord::QslColumn, 1}}},
                              10, 95};
 
 // Room for any entry: the longest layout, and no more from a line of any length.
@@ -102,7 +100,7 @@ bool ReportListing::isListed(Kind kind, QByteArrayView logLine)
 {
     if (kind != Kind::AwardConfirmed)
         return true;
-    return logLine.size() >= QslColumn && logLine.at(QslColumn - 1) == '*';
+    return QsoRecord::isConfirmedLine(logLine);
 }
 
 namespace {
@@ -110,7 +108,7 @@ namespace {
 // Writes the entry of line at out; returns its length.
 int place(const Layout &l, QByteArrayView line, char *out)
 {
-    if (line.size() >= QslColumn) {
+    if (line.size() >= QsoRecord::LogLineLength) {
         if (&l == &AlphanumericLayout) {
             placeWhole<AlphanumericLayout>(line.data(), out, std::make_index_sequence<12>());
             return AlphanumericLayout.length;
@@ -192,7 +190,7 @@ public:
         const auto keyAt = [&](int row, int offset) {
             const QByteArrayView line = lineOf(row);
             quint64 key = 0;
-            if (line.size() >= QslColumn) {
+            if (line.size() >= QsoRecord::LogLineLength) {
                 const char *d = line.data();
                 if (sources.whole[size_t(offset)]) {
                     const auto *b = reinterpret_cast<const unsigned char *>(d + sources.of[size_t(offset)]);

@@ -1,6 +1,6 @@
 #include "reports/ReportText.h"
 
-#include "Revision.h"
+#include "listing/ListingText.h"
 #include "logstore/Cp1252.h"
 
 namespace ReportText {
@@ -8,6 +8,8 @@ namespace ReportText {
 namespace {
 
 using Kind = ReportListing::Kind;
+using ListingText::credit;
+using ListingText::rowNumber;
 
 QString blanks(int n) { return QString(n, QLatin1Char(' ')); }
 
@@ -79,10 +81,6 @@ QString fileName(Kind kind, const QString &callsign, const QDate &today)
     return callsign + QLatin1Char('_') + middle + today.toString(QStringLiteral("dd_MM_yy"))
         + QStringLiteral(".txt");
 }
-
-QString rowNumber(int n) { return QString::number(n).rightJustified(5, QLatin1Char(' ')) + QLatin1Char(' '); }
-
-QString credit() { return QStringLiteral("Liste établie avec KVR_ZEL Revision") + Revision::text(); }
 
 QString savedMessage(const QString &fileName)
 {

@@ -19,9 +19,6 @@ QString screenHeader(ReportListing::Kind kind);
 // "<callsign>_Abbayes_contactees_au JJ_MM_AA.txt" or "<callsign>_Abbayes_confirmees_au JJ_MM_AA.txt".
 QString fileName(ReportListing::Kind kind, const QString &callsign, const QDate &today);
 
-// A row number right-aligned in 5 characters, then one blank.
-QString rowNumber(int n);
-
 // The saved listing: title, blank line, column header, blank line, numbered
 // entries, blank line, credit; every line ended by CR LF.
 QByteArray savedFile(const ReportListing &listing, const QString &callsign, const QDate &today);
@@ -32,9 +29,6 @@ QStringList printedLines(const ReportListing &listing, const QString &callsign, 
 // under it head every page after the first.
 inline constexpr int PrintedHeaderFirst = 2;
 inline constexpr int PrintedHeaderCount = 2;
-
-// The line at the foot of every saved or printed listing (without its indent).
-QString credit();
 
 // What the operator is told once a listing is saved.
 QString savedMessage(const QString &fileName);

@@ -10,10 +10,7 @@ namespace {
 // of the log line with its full width).
 QString fieldOf(QByteArrayView line, QsoRecord::Field f)
 {
-    const QsoRecord::Column c = QsoRecord::logLayout()[f];
-    if (line.size() < c.start)
-        return {};
-    return Cp1252::decode(line.sliced(c.start - 1, qMin<qsizetype>(c.width, line.size() - c.start + 1)));
+    return Cp1252::decode(QsoRecord::fieldOf(line, f));
 }
 
 QString listColumns(const QString &line, int first, int last)

@@ -16,6 +16,17 @@ inline QByteArray readBytes(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A golden file of tests/fixtures as the program writes it: the program's version,
+// which the files do not carry, put in where they hold "@VERSION@" (its length where
+// they hold "@VERSION_LENGTH@").
+inline QByteArray goldenBytes(const QString &path, const QString &revision)
+{
+    const QByteArray version = revision.trimmed().toLatin1();
+    return readBytes(path)
+        .replace("@VERSION_LENGTH@", QByteArray::number(version.size()))
+        .replace("@VERSION@", version);
+}
+
 inline bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);

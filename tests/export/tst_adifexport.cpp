@@ -3,7 +3,7 @@
 // menu item with its messages.
 
 #include "app/Harness.h"
-
+#include "Revision.h"
 #include "export/AdifExport.h"
 #include "logstore/Cp1252.h"
 #include "logstore/QsoLabels.h"
@@ -142,7 +142,7 @@ private slots:
 
 void AdifExportTest::handWrittenFile()
 {
-    const QByteArray expected = readBytes(QStringLiteral(ZEL_FIXTURES "/export/F6ABC_P_ZEL.adi"));
+    const QByteArray expected = zeltest::goldenBytes(QStringLiteral(ZEL_FIXTURES "/export/F6ABC_P_ZEL.adi"), Revision::text());
     QVERIFY(!expected.isEmpty());
     const QList<QByteArray> log = fixtureLog();
     QByteArray written;
@@ -353,7 +353,7 @@ void AdifExportTest::menuExportsAndSays()
                                         "1 QSO a été exporté sans bande : sa bande n'est pas une bande "
                                         "ADIF reconnue (« 11 Mhz »).")});
     QCOMPARE(readBytes(h.path(QStringLiteral("F6ABC_P_ZEL.adi"))),
-             readBytes(QStringLiteral(ZEL_FIXTURES "/export/F6ABC_P_ZEL.adi")));
+             zeltest::goldenBytes(QStringLiteral(ZEL_FIXTURES "/export/F6ABC_P_ZEL.adi"), Revision::text()));
     QCOMPARE(h.log(Station), crlf(fixtureLog())); // the log itself is untouched
 }
 

@@ -88,6 +88,9 @@ private slots:
         QTest::newRow("words") << "beaucoup" << "";
         QTest::newRow("out of every band") << "3000 Mhz" << "";
         QTest::newRow("not finite") << "inf" << "";
+        // A log label followed by what the eight-byte comparison of the twelve cannot see.
+        QTest::newRow("label and a zero byte") << QString::fromLatin1("14 Mhz\0", 7) << "";
+        QTest::newRow("label in small letters") << "14 mhz" << "20m";
     }
     void handTypedLabelsFindTheirAdifBand()
     {
@@ -156,6 +159,28 @@ private slots:
         QVERIFY(!QsoRecord::isConfirmedLine(QByteArrayView(blank)));
         QVERIFY(QsoRecord::isConfirmedLine(QString::fromLatin1(blank + '*')));
         QVERIFY(!QsoRecord::isConfirmedLine(QStringView()));
+
+        // Only a line as the program writes them takes the mark; any other is left as it is.
+        QByteArray line = blank + ' ';
+        QVERIFY(QsoRecord::isMarkableLine(line));
+        QVERIFY(QsoRecord::markConfirmed(line));
+        QCOMPARE(line, blank + '*');
+        QVERIFY(!QsoRecord::isMarkableLine(line));
+        for (QByteArray other : {QByteArray(blank), blank + "  ", QByteArray()}) {
+            const QByteArray before = other;
+            QVERIFY(!QsoRecord::isMarkableLine(other));
+            QVERIFY(!QsoRecord::markConfirmed(other));
+            QCOMPARE(other, before);
+        }
+
+        // Fields of a line cut short: the part present, never past its end.
+        // Callsign in 1-12, locator in 14-17, first name in 19-33, reference from 35.
+        const QByteArray shortLine = QByteArray("F1ABC").leftJustified(13) + QByteArray("JN45").leftJustified(5)
+            + QByteArray("JEAN").leftJustified(16) + "AZ0";
+        QCOMPARE(QsoRecord::fieldOf(shortLine, QsoRecord::Indicatif), QByteArrayView("F1ABC       "));
+        QCOMPARE(QsoRecord::fieldOf(shortLine, QsoRecord::Reference), QByteArrayView("AZ0"));
+        QCOMPARE(QsoRecord::fieldOf(shortLine, QsoRecord::Qsl), QByteArrayView());
+        QCOMPARE(QsoRecord::fieldOf(blank + "*extra", QsoRecord::Qsl), QByteArrayView("*"));
 
         QCOMPARE(QsoRecord::dateOf(u"29/02/24"), QDate(2024, 2, 29));
         QCOMPARE(QsoRecord::dateOf(u"31/12/99"), QDate(1999, 12, 31));

@@ -149,11 +149,10 @@ void TestFileLock::lockNobodyHoldsIsTakenAtOnce()
     Settings settings(m_ini);
     LogSession session(settings, m_dir->path());
     session.openStation();
-    QElapsedTimer timer;
-    timer.start();
+    // Taken over at once: the lock is tried a single time, never waited for.
+    session.setLockTimeout(0);
     const AtomicFile::Result r = session.append(B);
     QVERIFY2(r.ok, qPrintable(r.error));
-    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(readBytes(m_log), crlf({A, B}));
     QVERIFY(!QFile::exists(lockPath()));
 }
@@ -356,17 +355,15 @@ void TestFileLock::lockFileAloneWhereTheKernelHasNoLocks()
     const auto restore = qScopeGuard([] { FileLock::setFlockFunction(nullptr); });
     Settings settings(m_ini);
     LogSession session(settings, m_dir->path());
-    session.setLockTimeout(300);
+    // Every lock below is had at its first try, or refused: none is waited for.
+    session.setLockTimeout(0);
     session.openStation();
     // Commit after commit goes through, and leaves no lock file behind.
-    QElapsedTimer timer;
-    timer.start();
     for (int i = 0; i < 9; ++i) {
         const AtomicFile::Result r = session.append(qso("I3CCC", "VN0004", "20/01/07", "10:00").line());
         QVERIFY2(r.ok, qPrintable(r.error));
         QVERIFY(!QFile::exists(lockPath()));
     }
-    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(session.lineCount(), 10);
 
     // Lock files no running copy holds are taken over: empty, or naming a process gone.

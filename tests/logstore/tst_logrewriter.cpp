@@ -42,6 +42,7 @@ private slots:
     void lineEndsBecomeCrLf_data();
     void lineEndsBecomeCrLf();
     void noTemporaryFileLeftBehind();
+    void mergeAddsNoAbbeyTwiceInAnyCase();
 
 private:
     QTemporaryDir m_dir;
@@ -233,6 +234,26 @@ void TestLogRewriter::noTemporaryFileLeftBehind()
     QVERIFY(log.Supprime_QSO_Log(a).ok);
     const QStringList left = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
     QCOMPARE(left, QStringList{QStringLiteral("TEST1_ZEL.log")});
+}
+
+void TestLogRewriter::mergeAddsNoAbbeyTwiceInAnyCase()
+{
+    // The log was edited by hand: its reference is in small letters.
+    QByteArray edited = a;
+    edited.replace(34, 6, "pm0001");
+    writeAll(m_log, crlf({edited, c}));
+    const QByteArray again = qso("I4DDD", "PM0001", "11/01/07", "10:00");
+    LogRewriter::Result r = LogRewriter(m_log).Fusionne_QSO_Log({b, again});
+    QVERIFY(!r.ok);
+    QVERIFY2(r.error.contains(QStringLiteral("l'abbaye PM0001 est déjà dans le journal")), qPrintable(r.error));
+    QCOMPARE(readAll(m_log), crlf({edited, c}));
+    // Twice in what is added, in two cases: refused as well.
+    r = LogRewriter(m_log).Fusionne_QSO_Log({b, qso("I4DDD", "lb0001", "15/01/07", "10:00")});
+    QVERIFY(!r.ok);
+    QCOMPARE(readAll(m_log), crlf({edited, c}));
+    // New abbeys go in, in date order.
+    QVERIFY(LogRewriter(m_log).Fusionne_QSO_Log({b}).ok);
+    QCOMPARE(readAll(m_log), crlf({edited, b, c}));
 }
 
 QTEST_GUILESS_MAIN(TestLogRewriter)

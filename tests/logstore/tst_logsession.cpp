@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QLockFile>
 #include <QRandomGenerator>
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -221,7 +220,7 @@ void TestLogSession::anEditTheStampCannotSeeIsKept()
     // A read-ahead raced by such an edit is not what the window opens.
     QVERIFY(writeBytes(logPath(), crlf({line(1), line(2)})));
     m_session->prefetchStation();
-    QThread::msleep(50);
+    m_session->waitForPrefetch();
     QVERIFY(::stat(QFile::encodeName(logPath()).constData(), &before) == 0);
     QVERIFY(writeBytes(logPath(), crlf({line(3), line(4)})));
     putTimesBack(logPath(), before);
@@ -288,8 +287,8 @@ void TestLogSession::logThatIsNoFileIsNotRead()
 {
     // A pipe named like the log would wait for ever for a writer.
     QVERIFY(::mkfifo(QFile::encodeName(logPath()).constData(), 0644) == 0);
-    QElapsedTimer timer;
-    timer.start();
+    // Neither the read-ahead nor the opening may wait for a writer: were either to
+    // open the pipe for reading, this test would never get past them.
     m_session->prefetchStation();
     m_session->openStation();
     QVERIFY2(m_session->loadError().contains(QStringLiteral("pas un fichier ordinaire")),
@@ -298,7 +297,6 @@ void TestLogSession::logThatIsNoFileIsNotRead()
     const AtomicFile::Result r = m_session->append(line(1));
     QVERIFY(!r.ok);
     QVERIFY2(r.error.contains(QStringLiteral("pas un fichier ordinaire")), qPrintable(r.error));
-    QVERIFY(timer.elapsed() < 2000);
     QVERIFY(QFileInfo(logPath()).exists() && !QFileInfo(logPath()).isFile());
 }
 
@@ -307,7 +305,7 @@ void TestLogSession::readAheadNeverHidesALaterChange()
     // Read ahead, then the same bytes count but other QSOs, written in place.
     QVERIFY(writeBytes(logPath(), crlf({line(1), line(2)})));
     m_session->prefetchStation();
-    QThread::msleep(100);
+    m_session->waitForPrefetch();
     QVERIFY(writeBytes(logPath(), crlf({line(3), line(4)})));
     m_session->openStation();
     QCOMPARE(m_session->lineCount(), 2);

@@ -1,5 +1,6 @@
 #include "logstore/Settings.h"
 
+#include "Revision.h"
 #include "logstore/Faults.h"
 
 #include <QtTest>
@@ -37,7 +38,7 @@ void TestSettings::sectionsAndKeysAreKeptApart()
         s.write(QStringLiteral("Setup "), QStringLiteral("Indicatif Station"), QStringLiteral("TEST1_P"));
         s.write(QStringLiteral("Setup TEST1_P"), QStringLiteral("bande Utilisee"), QStringLiteral("11"));
         s.write(QStringLiteral("Setup TEST2"), QStringLiteral("bande Utilisee"), QStringLiteral("3"));
-        s.write(QStringLiteral("Setup TEST1_P"), QStringLiteral("Revision"), QStringLiteral(" 1.0.9"));
+        s.write(QStringLiteral("Setup TEST1_P"), QStringLiteral("Revision"), Revision::text());
     }
     Settings again(ini);
     QCOMPARE(again.stationCallsign(), QStringLiteral("TEST1_P"));
@@ -47,7 +48,7 @@ void TestSettings::sectionsAndKeysAreKeptApart()
     QCOMPARE(again.position(QStringLiteral("TEST1_P"), Settings::KeyMode), 0);
     // The leading blank of the revision is kept.
     QCOMPARE(again.read(QStringLiteral("Setup TEST1_P"), QStringLiteral("Revision"), QString()),
-             QStringLiteral(" 1.0.9"));
+             Revision::text());
     // The common section is "Setup " with its blank, not "Setup".
     QCOMPARE(again.read(QStringLiteral("Setup"), QStringLiteral("Indicatif Station"), QStringLiteral("none")),
              QStringLiteral("none"));

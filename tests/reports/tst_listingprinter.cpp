@@ -3,8 +3,8 @@
 // stopped part way; checked on PDF files through pdftotext.
 
 #include "app/Harness.h"
-
-#include "reports/ListingPrinter.h"
+#include "Revision.h"
+#include "listing/ListingPrinter.h"
 #include "reports/ReportListing.h"
 #include "reports/ReportText.h"
 
@@ -183,7 +183,7 @@ void TestListingPrinter::longListOnPdf()
         QCOMPARE(squeezed(text.at(page == 1 ? 1 : 0)), header);
         QCOMPARE(squeezed(text.last()), ListingPrinter::pageNumber(page, r.pages));
     }
-    QVERIFY(pdfText(path, r.pages).contains(QStringLiteral("Liste établie avec KVR_ZEL Revision 1.0.9")));
+    QVERIFY(pdfText(path, r.pages).contains(QStringLiteral("Liste établie avec KVR_ZEL Revision") + Revision::text()));
 
     // Every row once, in order, across the pages.
     const QRegularExpression row(QStringLiteral("^\\s*(\\d+)\\s+AZ(\\d{4}) "), QRegularExpression::MultilineOption);

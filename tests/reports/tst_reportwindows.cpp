@@ -4,6 +4,7 @@
 
 #include "app/Harness.h"
 #include "SampleLog.h"
+#include "Revision.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
@@ -349,7 +350,7 @@ void TestReportWindows::save()
     QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("Enregistrer")), Qt::LeftButton);
     QCOMPARE(h.messages.notices, QStringList(QStringLiteral("Le log a été enregistré sous le nom : ") + golden));
     QCOMPARE(zeltest::readBytes(h.path(golden)),
-             zeltest::readBytes(QStringLiteral(ZEL_FIXTURES "/reports/") + golden));
+             zeltest::goldenBytes(QStringLiteral(ZEL_FIXTURES "/reports/") + golden, Revision::text()));
 
     // Saved again the same day: the same file, overwritten.
     QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("Enregistrer")), Qt::LeftButton);
@@ -407,13 +408,13 @@ void TestReportWindows::print_data()
         QStringLiteral("1 AZ0001 F1ABC 02/01/08 08:00 Abbazia di San Clemente a Casauria *"),
         QStringLiteral("3 MR0005 DL1ABCDEFG 01/02/08 23:59 Abbazia di Santa Maria a piè di Chienti *"),
         QStringLiteral("4 TO0007 IK0AAA 02/01/08 10:00 Abbazia di Sant'Antimo *"),
-        QStringLiteral("Liste établie avec KVR_ZEL Revision 1.0.9"), QStringLiteral("Page 1 / 1")};
+        QStringLiteral("Liste établie avec KVR_ZEL Revision") + Revision::text(), QStringLiteral("Page 1 / 1")};
     QTest::newRow("award list") << "Mnu_Abbayes_Contactees" << "Aff_Contacte_ZEL" << QStringList{
         QStringLiteral("TEST1 Liste alphanumerique des Abbayes contactées au 14/03/2007"),
         QStringLiteral("N° Ref Nom de l'Abbaye Date Indicatif QSL"),
         QStringLiteral("2 AZ0001 Abbazia di San Clemente a Casauria 15/12/07 F1ABC"),
         QStringLiteral("3 MR0005 Abbazia di Santa Maria a piè di Chienti 01/02/08 DL1ABCDEFGHI *"),
-        QStringLiteral("Liste établie avec KVR_ZEL Revision 1.0.9"), QStringLiteral("Page 1 / 1")};
+        QStringLiteral("Liste établie avec KVR_ZEL Revision") + Revision::text(), QStringLiteral("Page 1 / 1")};
 }
 
 void TestReportWindows::print()

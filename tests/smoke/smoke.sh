@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Starts the real program under a real X server with a prepared station, waits for
 # its main window, quits it with Ctrl+Q and checks that it ended cleanly.
+# Arguments: the program, and its version as the build gives it (the caption shows it).
 set -u
 exe="$1"
+version="$2"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=xcb
@@ -17,7 +19,7 @@ cat > "$work/drive.sh" <<'INNER'
 "$1" & pid=$!
 win=""
 for _ in $(seq 1 100); do
-  win=$(xdotool search --name "KVR_ZEL    Revision  1.0.9" 2>/dev/null | head -1)
+  win=$(xdotool search --name "KVR_ZEL    Revision  $2" 2>/dev/null | head -1)
   [ -n "$win" ] && break
   sleep 0.2
 done
@@ -37,4 +39,4 @@ echo "exit code $rc"
 exit $rc
 INNER
 chmod +x "$work/drive.sh"
-"$(dirname "$0")/../withx.sh" 1024x768 "$work/drive.sh" "$exe"
+"$(dirname "$0")/../withx.sh" 1024x768 "$work/drive.sh" "$exe" "$version"

@@ -33,7 +33,7 @@ bool openStation(MainHarness &h, StationUi *ui)
     ui->callsign = ui->window->findChild<QLineEdit *>(QStringLiteral("New_Indicatif"));
     ui->validate = ui->window->findChild<QPushButton *>(QStringLiteral("Validation"));
     if (!ui->callsign || !ui->validate
-        || !QTest::qWaitFor([&] { return ui->callsign->hasFocus(); }, 2000)) {
+        || !QTest::qWaitFor([&] { return ui->callsign->hasFocus(); })) {
         qWarning() << "the callsign field has no focus; focus is on" << QApplication::focusWidget();
         return false;
     }

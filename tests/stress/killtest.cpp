@@ -283,10 +283,12 @@ int run(QString dir, int rounds, int maxDelay)
         leftoverCopies += temporaryCopies(dir);
         leftoverLocks += int(QFile::exists(FileLock::lockPathFor(logPath)));
 
-        // The next commit: at once, and the log opened clean.
+        // The next commit: at once (the lock is tried once, never waited for), and
+        // the log opened clean. The time it takes is shown, not judged.
         QElapsedTimer timer;
         timer.start();
         LogSession session(settings, dir);
+        session.setLockTimeout(0);
         session.openStation();
         if (temporaryCopies(dir) != 0) {
             ++failures;
@@ -295,10 +297,10 @@ int run(QString dir, int rounds, int maxDelay)
         Changes next(seed.toUInt() + 7);
         const AtomicFile::Result r = session.append(next.line());
         slowestNext = qMax(slowestNext, timer.elapsed());
-        if (!r.ok || timer.elapsed() > 1000) {
+        if (!r.ok) {
             ++failures;
-            std::fprintf(stderr, "round %d: the next commit %s after %lld ms: %s\n", round,
-                         r.ok ? "went through" : "was refused", qlonglong(timer.elapsed()), qPrintable(r.error));
+            std::fprintf(stderr, "round %d: the next commit was refused after %lld ms: %s\n", round,
+                         qlonglong(timer.elapsed()), qPrintable(r.error));
         }
     }
     std::printf("kills: %d, changes completed before them: %lld, kills before any change: %d\n", rounds,

@@ -8,10 +8,10 @@
 #include "app/ui/QsoTableView.h"
 #include "app/ui/WindowKeys.h"
 #include "app/ui/SharedPrinter.h"
+#include "listing/ui/PrintListing.h"
 #include "logstore/LogSession.h"
 #include "qsl/PendingQsl.h"
 #include "qsl/QslMarking.h"
-#include "reports/ui/PrintListing.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

@@ -7,11 +7,11 @@
 #include "app/ui/SharedPrinter.h"
 #include "app/ui/WaitNotice.h"
 #include "app/ui/WindowKeys.h"
+#include "listing/ui/PrintListing.h"
 #include "logstore/LogSession.h"
 #include "reports/ListingModel.h"
 #include "reports/ReportFile.h"
 #include "reports/ReportText.h"
-#include "reports/ui/PrintListing.h"
 
 #include <QButtonGroup>
 #include <QFontDatabase>

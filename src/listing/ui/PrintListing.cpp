@@ -1,4 +1,4 @@
-#include "reports/ui/PrintListing.h"
+#include "listing/ui/PrintListing.h"
 
 #include "app/Messages.h"
 #include "logstore/LogSession.h"

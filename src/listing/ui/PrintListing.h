@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/ListingPrinter.h"
+#include "listing/ListingPrinter.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "reports/ListingPrinter.h"
+#include "listing/ListingPrinter.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
