@@ -72,14 +72,19 @@ LogLookups::Contact LogLookups::contacted(int count, const LineAt &lineAt, const
     Contact result;
     const QsoRecord::Column ref = column(QsoRecord::Reference);
     const QsoRecord::Column date = column(QsoRecord::Date);
-    // Bytes are compared as they stand: the code page gives one character per byte.
+    // References are compared in capitals (a hand-edited "az0001" is the abbey AZ0001);
+    // the code page gives one character per byte.
     const bool encodable = Cp1252::firstUnencodable(reference).isEmpty();
     const QByteArray wanted = Cp1252::encode(reference);
+    const auto sameReference = [&wanted](QByteArrayView column) {
+        return column.size() == wanted.size()
+            && qstrnicmp(column.data(), wanted.constData(), size_t(wanted.size())) == 0;
+    };
     for (int row = 0; row < count; ++row) {
         if (row == exceptRow)
             continue;
         const QByteArrayView line = lineAt(row);
-        if (encodable && columns(line, ref.start, ref.width) == wanted) {
+        if (encodable && sameReference(columns(line, ref.start, ref.width))) {
             result.found = true;
             result.date = Cp1252::decode(columns(line, date.start, date.width));
             return result;
@@ -87,7 +92,7 @@ LogLookups::Contact LogLookups::contacted(int count, const LineAt &lineAt, const
         if (LogFile::isWellFormed(line))
             continue;
         for (const Recognised &r : recognise(line)) {
-            if (r.reference == reference) {
+            if (r.reference.compare(reference, Qt::CaseInsensitive) == 0) {
                 result.found = true;
                 result.date = r.date;
                 return result;

@@ -79,6 +79,7 @@ void TestLogLookups::initTestCase()
         + qso("I2XYZ", "VN0004", "01/04/07") + "\n" // LF only
         + qso("F5AAA", "LZ0001", "30/12/08") + "\r\n" // same abbey again, later
         + qso("EA3BB", "PM0002", "12/04/07").left(45) + "\r\n" // stops inside the date
+        + qso("DL1DD", "tc0003", "06/05/07") + "\r\n" // reference edited by hand in small letters
         + qso("G3CC", "XX0001", "05/05/09"); // not an award region, no line end
     write(QStringLiteral("F6ZZZ_ZEL.log"), content);
     write(QStringLiteral("EMPTY_ZEL.log"), QByteArray());
@@ -113,6 +114,8 @@ void TestLogLookups::alreadyContacted_data()
     QTest::newRow("line cut inside the date") << m_log << "PM0002" << true << "12/0";
     QTest::newRow("last line without line end") << m_log << "XX0001" << true << "05/05/09";
     QTest::newRow("never contacted") << m_log << "LZ0002" << false << "";
+    QTest::newRow("small letters in the log") << m_log << "TC0003" << true << "06/05/07";
+    QTest::newRow("small letters asked") << m_log << "vn0004" << true << "01/04/07";
     QTest::newRow("part of a reference") << m_log << "LZ000" << false << "";
     QTest::newRow("other Veneto code") << m_log << "VE0004" << false << "";
     QTest::newRow("empty log") << m_empty << "LZ0001" << false << "";
