@@ -210,7 +210,8 @@ AdifMapping::Result AdifMapping::map(const AdifReader::Record &record, const Adi
             return r;
         }
     }
-    r.reference = Cp1252::encode(reference);
+    // References go into the log in capitals, as the entry writes a typed one.
+    r.reference = Cp1252::encode(reference.toUpper());
 
     const QString call = cleaned(record[AdifReader::Call], reader, true, &changed);
     if (call.isEmpty()) {

@@ -89,14 +89,15 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
             return false;
         const QByteArrayView line = logLines.at(i);
         if (line.size() == QsoRecord::LogLineLength) {
-            const QByteArray ref = column(line, QsoRecord::Reference).trimmed().toByteArray();
+            // An abbey is the same whatever the case a hand edit left it in.
+            const QByteArray ref = column(line, QsoRecord::Reference).trimmed().toByteArray().toUpper();
             if (!contacted.contains(ref))
                 contacted.insert(ref, Cp1252::decode(column(line, QsoRecord::Date)));
             logged.insert(qsoKey(line));
         } else {
             // A line edited by hand still counts when its abbey can be recognised.
             for (const LogLookups::Recognised &r : LogLookups::recognise(line)) {
-                const QByteArray ref = r.reference.toLatin1();
+                const QByteArray ref = r.reference.toLatin1().toUpper();
                 if (!contacted.contains(ref))
                     contacted.insert(ref, r.date);
             }
