@@ -25,7 +25,9 @@ template <typename LineAt> QList<int> pendingRows(int count, LineAt lineAt)
     keyed.reserve(size_t(count));
     for (int row = 0; row < count; ++row) {
         const QByteArrayView line = lineAt(row);
-        if (!QsoRecord::isConfirmedLine(line))
+        // Only a QSO the program can mark: a hand-edited line of another length
+        // could be ticked but never marked.
+        if (QsoRecord::isMarkableLine(line))
             keyed.emplace_back(QsoRecord::referenceKey(line), row);
     }
     // Rows come in log order, so sorting the pairs keeps one abbey's QSOs in log order.

@@ -280,6 +280,14 @@ void TestImportPlan::awardRules()
     QCOMPARE(plan->outcome(plan->entries().at(2)), QStringLiteral("déjà contactée le 02/03/07"));
     QCOMPARE(plan->outcome(plan->entries().at(3)), QStringLiteral("déjà dans le log"));
     QCOMPARE(plan->toImport(), 1);
+
+    // An abbey edited by hand into small letters in the log is still the same abbey, and
+    // a reference given in small letters by the file goes into the log in capitals.
+    const auto lower = planOf(record({{"CALL", "I3CCC"}, {"SIG_INFO", "mh0005"}, {"QSO_DATE", "20070301"}}),
+                              {line("I1AAA", "mh0005", "10/01/07", "10:00")});
+    QCOMPARE(lower->outcome(lower->entries().at(0)), QStringLiteral("déjà contactée le 10/01/07"));
+    const auto capitals = planOf(record({{"CALL", "I3CCC"}, {"SIG_INFO", "mh0005"}, {"QSO_DATE", "20070301"}}));
+    QCOMPARE(QsoRecord::fieldOf(capitals->entries().at(0).line, QsoRecord::Reference), QByteArrayView("MH0005"));
 }
 
 void TestImportPlan::importWritesOnceAndLearnsNames()

@@ -44,14 +44,13 @@ QList<QByteArray> sampleLog()
             make("I1ZZZ", "AB0002", "06/01/08", false).line()};
 }
 
-// What the list must hold, found without the program's code: the lines without
-// "*" in column 138 (a line cut short has none: its QSL is still to come), by
-// reference in capitals, then in log order.
+// What the list must hold, found without the program's code: the 138-byte lines
+// without "*" at the end, by reference in capitals, then in log order.
 QList<int> expectedRows(const QList<QByteArray> &log)
 {
     QList<int> rows;
     for (int i = 0; i < log.size(); ++i) {
-        if (log.at(i).size() < 138 || log.at(i).at(137) != '*')
+        if (log.at(i).size() == 138 && log.at(i).at(137) != '*')
             rows << i;
     }
     std::stable_sort(rows.begin(), rows.end(), [&log](int a, int b) {
@@ -102,16 +101,16 @@ void TestPendingQsl::listCountAndFilter()
     QVERIFY(h.start());
     h.messages.clear(); // the line cut short is reported at start-up
     const QList<int> expected = expectedRows(log);
-    QCOMPARE(expected, QList<int>({7, 3, 4, 6, 2, 0}));
+    QCOMPARE(expected, QList<int>({7, 3, 4, 2, 0}));
 
     Pending p{h};
     QVERIFY(p.open());
     QCOMPARE(p.window->windowTitle(), QStringLiteral("QSL à recevoir"));
     QCOMPARE(p.model()->rows(), expected);
-    QCOMPARE(p.count(), QStringLiteral("6 QSL à recevoir"));
+    QCOMPARE(p.count(), QStringLiteral("5 QSL à recevoir"));
     // Reference, abbey, callsign, date, time, band, mode, as the log has them.
-    QCOMPARE(QStringList({p.cell(4, 0), p.cell(4, 1), p.cell(4, 2), p.cell(4, 3), p.cell(4, 4), p.cell(4, 5),
-                          p.cell(4, 6)}),
+    QCOMPARE(QStringList({p.cell(3, 0), p.cell(3, 1), p.cell(3, 2), p.cell(3, 3), p.cell(3, 4), p.cell(3, 5),
+                          p.cell(3, 6)}),
              QStringList({"MR0005", Cp1252::decode(PieDiChienti), "DL1ABC", "01/02/08", "10:00", "14 Mhz", "SSB"}));
 
     // The filter keeps the callsigns or references that contain its text, in any case.
@@ -144,7 +143,7 @@ void TestPendingQsl::markingTwoChangesOnlyTheirQslColumn()
     // One ticked with the mouse's tick box (model), one with Space on its line.
     QVERIFY(p.model()->setData(p.model()->index(1, 0), Qt::Checked, Qt::CheckStateRole)); // row 3
     p.list()->setFocus();
-    p.list()->setCurrentIndex(p.model()->index(5, 2)); // row 0
+    p.list()->setCurrentIndex(p.model()->index(4, 2)); // row 0
     QTest::keyClick(p.list(), Qt::Key_Space);
     QCOMPARE(p.model()->checkedRows(), QList<int>({3, 0}));
     h.messages.clear();
@@ -157,8 +156,8 @@ void TestPendingQsl::markingTwoChangesOnlyTheirQslColumn()
     after[3][137] = '*';
     QCOMPARE(h.log(), crlf(after));
     // The list follows the change.
-    QCOMPARE(p.model()->rows(), QList<int>({7, 4, 6, 2}));
-    QCOMPARE(p.count(), QStringLiteral("4 QSL à recevoir"));
+    QCOMPARE(p.model()->rows(), QList<int>({7, 4, 2}));
+    QCOMPARE(p.count(), QStringLiteral("3 QSL à recevoir"));
 }
 
 void TestPendingQsl::savedAndPrintedListing()
@@ -183,7 +182,7 @@ void TestPendingQsl::savedAndPrintedListing()
     for (const QByteArray &l : lines)
         QVERIFY(l.endsWith('\r'));
     auto line = [&lines](int i) { return lines.at(i).chopped(1); };
-    QCOMPARE(lines.size(), 4 + 6 + 4);
+    QCOMPARE(lines.size(), 4 + 5 + 4);
     QCOMPARE(line(0), QByteArray(14, ' ') + "TEST1 QSL \xE0 recevoir au 14/03/2007");
     QCOMPARE(line(1), QByteArray());
     QVERIFY(line(2).startsWith("   N\xB0 Ref "));
@@ -193,13 +192,10 @@ void TestPendingQsl::savedAndPrintedListing()
         + "06/01/08  10:00  14 Mhz   SSB";
     QCOMPARE(line(4), first);
     QVERIFY(line(6).contains(SanClemente) && line(6).contains("F5XYZ"));
-    // The line cut short: what it holds of each field.
-    QCOMPARE(line(7), pad("    4 LZ0001", 14) + pad("Abbazia di Sant'Antimo", 62) + pad("F6SHORT", 14)
-                          + "05/01/08  10:00  14 Mhz   SSB");
-    QVERIFY(line(8).contains(PieDiChienti)); // Windows-1252 kept
-    QCOMPARE(line(10), QByteArray());
-    QCOMPARE(line(11), QByteArray("6 QSL \xE0 recevoir"));
-    QCOMPARE(line(13), QByteArray(24, ' ') + Cp1252::encode(ListingText::credit()));
+    QVERIFY(line(7).contains(PieDiChienti)); // Windows-1252 kept
+    QCOMPARE(line(9), QByteArray());
+    QCOMPARE(line(10), QByteArray("5 QSL \xE0 recevoir"));
+    QCOMPARE(line(12), QByteArray(24, ' ') + Cp1252::encode(ListingText::credit()));
 
     // Printed: title and header on the first page only, every QSO of a long list.
     QList<QByteArray> longLog;
@@ -232,7 +228,7 @@ void TestPendingQsl::lineLeadsToItsQso()
 
     // Double click on the MR0005 line (log row 2).
     QTableView *view = p.list();
-    const QPoint at = view->visualRect(p.model()->index(4, 2)).center();
+    const QPoint at = view->visualRect(p.model()->index(3, 2)).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(h.session->selectedRow(), 2);
@@ -240,7 +236,7 @@ void TestPendingQsl::lineLeadsToItsQso()
 
     // Enter on the TO0007 line (log row 0).
     view->setFocus();
-    view->setCurrentIndex(p.model()->index(5, 0));
+    view->setCurrentIndex(p.model()->index(4, 0));
     QTest::keyClick(view, Qt::Key_Return);
     QCOMPARE(h.session->selectedRow(), 0);
     QCOMPARE(h.list()->currentIndex().row(), 0);
@@ -253,18 +249,20 @@ void TestPendingQsl::lineLeadsToItsQso()
 
 void TestPendingQsl::linesOfAnyLength()
 {
-    // Confirmed is "*" in column 138 whatever follows; a line too short for the
-    // reference still sorts (as blanks) and still gives its entry.
+    // Only lines the program can mark are listed: a hand-edited line of another
+    // length, confirmed or not, is left out; a line too short for the reference
+    // still gives its entry without reading past its end.
     const QByteArray full = make("F1ABC", "AZ0001", "15/12/07", false).line();
-    const QList<QByteArray> log = {full + "  ",                            // longer, unconfirmed
+    const QList<QByteArray> log = {full,
+                                   full + "  ",                            // longer, unconfirmed
                                    make("F1ABC", "AZ0002", "15/12/07", true).line() + "x", // longer, confirmed
                                    QByteArray("I1ZZZ"),                    // a callsign alone
                                    QByteArray()};
     QList<QByteArrayView> views;
     for (const QByteArray &l : log)
         views << l;
-    QCOMPARE(PendingQsl::rows(views), QList<int>({2, 3, 0}));
-    QCOMPARE(PendingQsl::entry(log.at(2)), pad("", 8) + pad("", 62) + "I1ZZZ" + pad("", 9 + 10 + 7 + 9));
+    QCOMPARE(PendingQsl::rows(views), QList<int>({0}));
+    QCOMPARE(PendingQsl::entry(log.at(3)), pad("", 8) + pad("", 62) + "I1ZZZ" + pad("", 9 + 10 + 7 + 9));
     QCOMPARE(PendingQsl::entry(QByteArray()), pad("", 8 + 62 + 14 + 10 + 7 + 9));
 }
 
