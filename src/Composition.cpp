@@ -7,6 +7,7 @@
 #include "import/ui/ImportWindows.h"
 #include "qsl/ui/QslWindows.h"
 #include "radio/ui/RadioWindows.h"
+#include "refdata/ui/AbbeyListWindows.h"
 #include "regions/ui/RegionWindows.h"
 #include "reports/ui/ReportWindows.h"
 #include "search/ui/SearchWindows.h"
@@ -23,4 +24,5 @@ void installWindows(MainWindow &window, const AppContext &context)
     installExportWindows(context);
     installHelpWindows(context);
     installRadioWindows(context);
+    installAbbeyListWindows(context);
 }
