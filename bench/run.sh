@@ -42,6 +42,7 @@ TARGETS = {
     "BM_AdifExport": ("BM_Baseline_ReadLog", 3.0),
     "BM_AdifExportToFile": ("BM_Baseline_ReadAndWriteSynced", 2.5),
     "BM_ImportPreview": ("BM_Baseline_ReadAdi", 3.0),
+    "BM_AbbeyListCompare": ("BM_Baseline_ReadAbbeyLists", 3.0),
 }
 # Shown as ratios only: the import's write against reading the same ADIF file once,
 # and against the plain checked atomic write of the log it gives.
