@@ -19,32 +19,33 @@ bool isBlank(QStringView line)
     return true;
 }
 
-QString rightTrimmed(QString s)
-{
-    while (s.endsWith(QLatin1Char(' ')))
-        s.chop(1);
-    return s;
-}
-
 // The five bytes Windows-1252 leaves unassigned decode to these.
 bool isUnassigned(char16_t c) { return c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D; }
 
 QString code(char32_t c) { return QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper(); }
 
-// Why a decoded line holds a character the list cannot hold, or empty.
+// Why a decoded line holds a character the list cannot hold, or empty. Text decoded
+// from Windows-1252 holds only characters of the code page, so only the bytes it
+// leaves unassigned and the control characters are looked for.
 QString characterProblem(QStringView line)
 {
-    const QString outside = Cp1252::firstUnencodable(line);
-    if (!outside.isEmpty()) {
-        return QStringLiteral("caractère hors Windows-1252 %1").arg(Cp1252::describe(outside));
-    }
+    bool wide = false;
     for (const QChar c : line) {
-        if (isUnassigned(c.unicode()))
-            return QStringLiteral("caractère hors Windows-1252 (octet 0x%1)")
-                .arg(QString::number(c.unicode(), 16).toUpper());
+        const char16_t u = c.unicode();
+        if ((u >= 0x20 && u < 0x7F) || (u >= 0xA0 && u <= 0xFF))
+            continue;
+        if (isUnassigned(u))
+            return QStringLiteral("caractère hors Windows-1252 (octet 0x%1)").arg(QString::number(u, 16).toUpper());
         // A tab or another control character would move the columns behind it.
-        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F))
-            return QStringLiteral("caractère de contrôle (%1)").arg(code(c.unicode()));
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
+            return QStringLiteral("caractère de contrôle (%1)").arg(code(u));
+        wide = true;
+    }
+    // Beyond Latin-1: the code page holds a few (€, Œ, Š...), UTF-8 many more.
+    if (wide) {
+        const QString outside = Cp1252::firstUnencodable(line);
+        if (!outside.isEmpty())
+            return QStringLiteral("caractère hors Windows-1252 %1").arg(Cp1252::describe(outside));
     }
     return {};
 }
@@ -132,6 +133,68 @@ QString AbbeyListFile::referenceProblem(QStringView line)
     return {};
 }
 
+namespace {
+
+QStringView rightTrimmedView(QStringView s)
+{
+    while (!s.isEmpty() && s.back() == QLatin1Char(' '))
+        s.chop(1);
+    return s;
+}
+
+template <typename Chars> quint64 pack(const Chars &reference)
+{
+    // Blanks around the reference are not part of it.
+    qsizetype from = 0, to = reference.size();
+    while (from < to && reference[from] == ' ')
+        ++from;
+    while (to > from && reference[to - 1] == ' ')
+        --to;
+    if (to - from != ReferenceWidth)
+        return 0;
+    quint64 v = 0;
+    for (qsizetype i = from; i < to; ++i) {
+        const auto u = static_cast<char16_t>(reference[i]);
+        char16_t up = u;
+        if (u >= 'a' && u <= 'z')
+            up = char16_t(u - 'a' + 'A');
+        else if (!((u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z')))
+            return 0;
+        v = (v << 8) | quint8(up);
+    }
+    return v;
+}
+
+} // namespace
+
+quint64 AbbeyListFile::keyOf(QStringView reference)
+{
+    struct Units
+    {
+        QStringView s;
+        qsizetype size() const { return s.size(); }
+        char16_t operator[](qsizetype i) const { return s[i].unicode(); }
+    };
+    return pack(Units{reference});
+}
+
+quint64 AbbeyListFile::keyOfSlow(QByteArrayView reference)
+{
+    struct Bytes
+    {
+        QByteArrayView s;
+        qsizetype size() const { return s.size(); }
+        char16_t operator[](qsizetype i) const { return char16_t(uchar(s[i])); }
+    };
+    return pack(Bytes{reference});
+}
+
+QStringView AbbeyListFile::Line::name() const { return rightTrimmedView(QStringView(text).mid(7, 60)); }
+
+QStringView AbbeyListFile::Line::locator() const { return rightTrimmedView(QStringView(text).mid(68, 4)); }
+
+QString AbbeyListFile::Line::nameShown() const { return AbbeyTable::cut(text).name; }
+
 AbbeyListFile AbbeyListFile::fromBytes(const QByteArray &bytes)
 {
     AbbeyListFile list;
@@ -141,11 +204,16 @@ AbbeyListFile AbbeyListFile::fromBytes(const QByteArray &bytes)
         if (content.startsWith("\xEF\xBB\xBF"))
             content.remove(0, 3);
     }
-    QHash<QString, QList<int>> linesOf;
+    const QList<QByteArrayView> raws = Cp1252::lineViews(content);
+    list.m_lines.reserve(raws.size());
+    list.m_entries.reserve(raws.size());
+    list.m_index.reserve(raws.size());
+    // The lines of each reference written more than once (rare).
+    QHash<quint64, int> doubled;
     int number = 0;
-    for (const QByteArrayView raw : Cp1252::lineViews(content)) {
+    for (const QByteArrayView raw : raws) {
         ++number;
-        const QString text = list.m_encoding == Encoding::Utf8 ? QString::fromUtf8(raw) : Cp1252::decode(raw);
+        QString text = list.m_encoding == Encoding::Utf8 ? QString::fromUtf8(raw) : Cp1252::decode(raw);
         // Empty lines (often one at the end) carry nothing: neither read nor written.
         if (isBlank(text))
             continue;
@@ -155,44 +223,40 @@ AbbeyListFile AbbeyListFile::fromBytes(const QByteArray &bytes)
         if (problem.isEmpty())
             problem = characterProblem(text);
         if (!problem.isEmpty()) {
-            list.m_unreadable.append({number, problem, text});
+            list.m_unreadable.append({number, problem, std::move(text)});
             continue;
         }
-        const AbbeyTable::Entry cut = AbbeyTable::cut(text);
-        Line line;
-        line.number = number;
-        line.text = text;
-        line.reference = cut.reference;
-        line.name = rightTrimmed(text.mid(7, 60));
-        line.locator = rightTrimmed(text.mid(68, 4));
-        line.nameShown = cut.name;
+        const quint64 key = keyOf(QStringView(text).left(ReferenceWidth));
         const int at = int(list.m_lines.size());
-        list.m_lines.append(line);
-
-        const QString key = AbbeyTable::key(line.reference);
-        QList<int> &all = linesOf[key];
-        all.append(number);
-        if (const auto found = list.m_index.constFind(key); found != list.m_index.cend()) {
-            list.m_entries[*found] = at;
-        } else {
+        list.m_lines.append({number, std::move(text), key});
+        const auto found = list.m_index.constFind(key);
+        if (found == list.m_index.cend()) {
             list.m_index.insert(key, int(list.m_entries.size()));
             list.m_entries.append(at);
+            continue;
         }
-    }
-    for (const int at : std::as_const(list.m_entries)) {
-        const Line &l = list.m_lines.at(at);
-        const QList<int> &all = linesOf.value(AbbeyTable::key(l.reference));
-        if (all.size() > 1)
-            list.m_duplicates.append({l.reference, all});
+        int &entry = list.m_entries[*found];
+        const auto d = doubled.constFind(key);
+        if (d == doubled.cend()) {
+            doubled.insert(key, int(list.m_duplicates.size()));
+            list.m_duplicates.append(
+                {list.m_lines.at(entry).reference().toString(), {list.m_lines.at(entry).number}});
+        }
+        list.m_duplicates[doubled.value(key)].lines.append(number);
+        entry = at;
     }
     return list;
 }
 
-const AbbeyListFile::Line *AbbeyListFile::find(QStringView reference) const
+const AbbeyListFile::Line *AbbeyListFile::find(quint64 key) const
 {
-    const auto at = m_index.constFind(AbbeyTable::key(reference));
+    if (key == 0)
+        return nullptr;
+    const auto at = m_index.constFind(key);
     return at == m_index.cend() ? nullptr : &m_lines.at(m_entries.at(*at));
 }
+
+const AbbeyListFile::Line *AbbeyListFile::find(QStringView reference) const { return find(keyOf(reference)); }
 
 QString AbbeyListFile::notAList() const
 {

@@ -20,12 +20,17 @@ public:
     // whatever the line holds (it may stop before the name or the locator).
     struct Line
     {
-        int number = 0;     // 1-based line of the file
-        QString text;       // the line as read, without its line end
-        QString reference;  // columns 1-6 without blanks
-        QString name;       // columns 8-67 without the blanks that pad them
-        QString locator;    // columns 69-72 without the blanks that pad them
-        QString nameShown;  // what the main window puts in the abbey-name field
+        int number = 0;   // 1-based line of the file
+        QString text;     // the line as read, without its line end
+        quint64 key = 0;  // the reference packed in capitals (see keyOf)
+
+        // Columns 1-6 without blanks.
+        QStringView reference() const { return QStringView(text).left(6).trimmed(); }
+        // Columns 8-67 and 69-72 without the blanks that pad them.
+        QStringView name() const;
+        QStringView locator() const;
+        // What the main window puts in the abbey-name field.
+        QString nameShown() const;
     };
     struct Unreadable
     {
@@ -67,15 +72,40 @@ public:
     // Whether bytes are valid UTF-8 holding at least one character outside ASCII
     // (or starting with its byte order mark).
     static bool isUtf8Text(QByteArrayView bytes);
+    // A usable reference (six ASCII letters or digits, blanks around it allowed)
+    // packed in capitals into one number, so that a long log is looked up without
+    // building strings; 0 for anything else.
+    static quint64 keyOf(QStringView reference);
+    static quint64 keyOf(QByteArrayView reference)
+    {
+        // The usual case, six capitals or digits without blanks, without a loop
+        // over blanks: a log's every QSO goes through here.
+        if (reference.size() == 6) {
+            quint64 v = 0;
+            for (int i = 0; i < 6; ++i) {
+                const char c = reference[i];
+                if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
+                    v = (v << 8) | quint8(c);
+                else
+                    return keyOfSlow(reference);
+            }
+            return v;
+        }
+        return keyOfSlow(reference);
+    }
+    const Line *find(quint64 key) const;
+
     // Why a reference cut from columns 1-6 (and what follows) cannot be one, or empty.
     static QString referenceProblem(QStringView line);
 
 private:
+    static quint64 keyOfSlow(QByteArrayView reference);
+
     Encoding m_encoding = Encoding::Windows1252;
     QList<Line> m_lines;
     QList<Unreadable> m_unreadable;
     QList<Duplicate> m_duplicates;
     QList<int> m_entries;
-    QHash<QString, int> m_index; // key -> position in m_entries
+    QHash<quint64, int> m_index; // key -> position in m_entries
     int m_logLike = 0;
 };

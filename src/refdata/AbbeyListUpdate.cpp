@@ -7,34 +7,17 @@
 #include <QHash>
 #include <QStringList>
 
+#include <cstring>
+#include <vector>
+
 namespace {
 
-// A usable reference is six ASCII letters or digits: packed into one number, it is
-// looked up for every QSO of a long log without building a string.
-quint64 pack(QByteArrayView six)
+// The reference of a log line (at ref), packed as the lists pack theirs, or 0.
+quint64 referenceOfQso(QByteArrayView line, const QsoRecord::Column &ref)
 {
-    quint64 v = 0;
-    for (const char c : six) {
-        const char up = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-        v = (v << 8) | quint8(up);
-    }
-    return v;
-}
-
-quint64 packReference(const QString &reference) { return pack(reference.toLatin1()); }
-
-// The reference of a log line, packed, or 0 when it cannot be a usable one.
-quint64 referenceOfQso(QByteArrayView line)
-{
-    const QsoRecord::Column ref = QsoRecord::logLayout()[QsoRecord::Reference];
     if (line.size() < ref.start - 1 + ref.width)
         return 0;
-    QByteArrayView six = line.sliced(ref.start - 1, ref.width);
-    while (!six.isEmpty() && six.front() == ' ')
-        six = six.sliced(1);
-    while (!six.isEmpty() && six.back() == ' ')
-        six.chop(1);
-    return six.size() == 6 ? pack(six) : 0;
+    return AbbeyListFile::keyOf(line.sliced(ref.start - 1, ref.width));
 }
 
 QString rightTrimmed(QString s)
@@ -54,59 +37,93 @@ QString plural(qsizetype n, const char *one, const char *many)
 AbbeyListUpdate::AbbeyListUpdate(const AbbeyListFile &current, const AbbeyListFile &chosen,
                                  const QList<QByteArrayView> &log)
 {
-    for (qsizetype i = 0; i < chosen.abbeyCount(); ++i) {
-        const AbbeyListFile::Line &now = chosen.entry(i);
-        const AbbeyListFile::Line *before = current.find(now.reference);
-        if (!before) {
-            m_added.append({now.reference, now.name, now.locator, now.number});
-        } else if (before->name != now.name || before->locator != now.locator) {
-            m_corrected.append({now.reference, before->name, now.name, before->locator, now.locator});
-        }
-    }
-    for (qsizetype i = 0; i < current.abbeyCount(); ++i) {
-        const AbbeyListFile::Line &before = current.entry(i);
-        if (!chosen.find(before.reference))
-            m_withdrawn.append({before.reference, before.name, before.locator});
-    }
+    compare(current, chosen, [&log](const auto &visit) {
+        for (int row = 0; row < log.size(); ++row)
+            visit(row, log.at(row));
+    });
+}
 
-    // What a QSO's reference may lead to: a withdrawn abbey (index >= 0) or a name
-    // to follow (index encoded below -1).
-    QHash<quint64, int> watched;
-    watched.reserve(m_withdrawn.size() + m_corrected.size());
-    for (int i = 0; i < m_withdrawn.size(); ++i)
-        watched.insert(packReference(m_withdrawn.at(i).reference), i);
+AbbeyListUpdate::AbbeyListUpdate(const AbbeyListFile &current, const AbbeyListFile &chosen, const QByteArray &log)
+{
+    compare(current, chosen, [&log](const auto &visit) {
+        // Lines as the log's reader finds them: LF or CR LF, a last line without end.
+        const char *data = log.constData();
+        const qsizetype size = log.size();
+        qsizetype start = 0;
+        int row = 0;
+        while (start < size) {
+            const void *hit = std::memchr(data + start, '\n', size_t(size - start));
+            const qsizetype end = hit ? static_cast<const char *>(hit) - data : size;
+            qsizetype length = end - start;
+            if (hit && length > 0 && data[end - 1] == '\r')
+                --length;
+            visit(row++, QByteArrayView(data + start, length));
+            start = end + 1;
+        }
+    });
+}
+
+template <typename EachLine>
+void AbbeyListUpdate::compare(const AbbeyListFile &current, const AbbeyListFile &chosen, const EachLine &eachLine)
+{
     struct NameChange
     {
         QString reference, oldShown, newShown;
         QByteArray newColumn;
     };
     QList<NameChange> names;
+    // What a QSO's reference may lead to: a withdrawn abbey (index >= 0) or a name
+    // to follow (index encoded below -1). The lists and the log are compared by
+    // packed references: a long log is read without building a string per QSO.
+    QHash<quint64, int> watched;
     const QsoRecord::Column nameColumn = QsoRecord::logLayout()[QsoRecord::NomAbbaye];
-    for (const Corrected &c : std::as_const(m_corrected)) {
-        const QString oldShown = current.find(c.reference)->nameShown;
-        const QString newShown = chosen.find(c.reference)->nameShown;
+    for (qsizetype i = 0; i < chosen.abbeyCount(); ++i) {
+        const AbbeyListFile::Line &now = chosen.entry(i);
+        const AbbeyListFile::Line *before = current.find(now.key);
+        if (!before) {
+            m_added.append({now.reference().toString(), now.name().toString(), now.locator().toString(), now.number});
+            continue;
+        }
+        if (before->name() == now.name() && before->locator() == now.locator())
+            continue;
+        m_corrected.append({now.reference().toString(), before->name().toString(), now.name().toString(),
+                            before->locator().toString(), now.locator().toString()});
+        const QString oldShown = before->nameShown();
+        const QString newShown = now.nameShown();
         // A list line without a name (or without a locator, which hides the name)
         // gives no name to put in; a name the log cannot hold is not put in either.
         if (oldShown.isEmpty() || newShown.isEmpty() || oldShown == newShown || !Cp1252::refusal(newShown).isEmpty())
             continue;
-        watched.insert(packReference(c.reference), -2 - int(names.size()));
-        names.append({c.reference, oldShown, newShown,
+        watched.insert(now.key, -2 - int(names.size()));
+        names.append({now.reference().toString(), oldShown, newShown,
                       Cp1252::encode(newShown.leftJustified(nameColumn.width, QLatin1Char(' '), true))});
+    }
+    for (qsizetype i = 0; i < current.abbeyCount(); ++i) {
+        const AbbeyListFile::Line &before = current.entry(i);
+        if (chosen.find(before.key))
+            continue;
+        watched.insert(before.key, int(m_withdrawn.size()));
+        m_withdrawn.append({before.reference().toString(), before.name().toString(), before.locator().toString()});
     }
     if (watched.isEmpty())
         return;
 
+    // Most QSOs are of abbeys nothing happens to: a bit per hashed reference turns
+    // them away before the table is searched.
+    std::vector<quint64> seen(1024, 0);
+    const auto slot = [](quint64 key) { return unsigned((key * 0x9E3779B97F4A7C15ULL) >> 48); };
+    for (auto it = watched.cbegin(); it != watched.cend(); ++it)
+        seen[slot(it.key()) >> 6] |= quint64(1) << (slot(it.key()) & 63);
+    const QsoRecord::Column refColumn = QsoRecord::logLayout()[QsoRecord::Reference];
     const QsoRecord::Column callColumn = QsoRecord::logLayout()[QsoRecord::Indicatif];
     const QsoRecord::Column dateColumn = QsoRecord::logLayout()[QsoRecord::Date];
-    QList<int> qsosOf(m_withdrawn.size(), 0);
-    for (int row = 0; row < log.size(); ++row) {
-        const QByteArrayView line = log.at(row);
-        const quint64 key = referenceOfQso(line);
-        if (key == 0)
-            continue;
+    eachLine([&](int row, QByteArrayView line) {
+        const quint64 key = referenceOfQso(line, refColumn);
+        if (key == 0 || !(seen[slot(key) >> 6] & (quint64(1) << (slot(key) & 63))))
+            return;
         const auto hit = watched.constFind(key);
         if (hit == watched.cend())
-            continue;
+            return;
         if (*hit >= 0) {
             Withdrawn &w = m_withdrawn[*hit];
             ++w.qsos;
@@ -115,15 +132,15 @@ AbbeyListUpdate::AbbeyListUpdate(const AbbeyListFile &current, const AbbeyListFi
                 ++w.confirmed;
                 ++m_confirmedWithdrawn;
             }
-            continue;
+            return;
         }
         // Only a QSO line has a name column; the name the operator typed himself stays.
         if (line.size() != QsoRecord::LogLineLength)
-            continue;
+            return;
         const NameChange &change = names.at(-2 - *hit);
         const QString logged = rightTrimmed(Cp1252::decode(line.sliced(nameColumn.start - 1, nameColumn.width)));
         if (logged != change.oldShown)
-            continue;
+            return;
         Rename r;
         r.row = row;
         r.oldLine = line.toByteArray();
@@ -134,8 +151,8 @@ AbbeyListUpdate::AbbeyListUpdate(const AbbeyListFile &current, const AbbeyListFi
         r.date = Cp1252::decode(line.sliced(dateColumn.start - 1, dateColumn.width));
         r.oldName = change.oldShown;
         r.newName = change.newShown;
-        m_renames.append(r);
-    }
+        m_renames.append(std::move(r));
+    });
     for (const Withdrawn &w : std::as_const(m_withdrawn)) {
         if (w.qsos > 0)
             ++m_withdrawnInLog;

@@ -48,6 +48,9 @@ public:
     // current: the list in use; chosen: the new one; log: the current station's
     // log, one view per line.
     AbbeyListUpdate(const AbbeyListFile &current, const AbbeyListFile &chosen, const QList<QByteArrayView> &log);
+    // The same with the log as its file's bytes (lines end with LF or CR LF), read
+    // in one pass without listing its lines first.
+    AbbeyListUpdate(const AbbeyListFile &current, const AbbeyListFile &chosen, const QByteArray &log);
 
     const QList<Added> &added() const { return m_added; }
     const QList<Corrected> &corrected() const { return m_corrected; }
@@ -81,6 +84,9 @@ public:
     static QString encodingName(AbbeyListFile::Encoding encoding);
 
 private:
+    template <typename EachLine> void compare(const AbbeyListFile &current, const AbbeyListFile &chosen,
+                                              const EachLine &eachLine);
+
     QList<Added> m_added;
     QList<Corrected> m_corrected;
     QList<Withdrawn> m_withdrawn;
