@@ -46,6 +46,7 @@ TARGETS = {
     # from a file; a spot's status against a hash look-up, whatever the log's size.
     "BM_SpotsShown": ("BM_Baseline_SpotFileMatch", 2.0),
     "BM_SpotStatus": ("BM_Baseline_SpotHashLookup", 3.0),
+    "BM_AbbeyListCompare": ("BM_Baseline_ReadAbbeyLists", 3.0),
 }
 # Shown as ratios only: the import's write against reading the same ADIF file once,
 # and against the plain checked atomic write of the log it gives.

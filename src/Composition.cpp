@@ -7,6 +7,7 @@
 #include "import/ui/ImportWindows.h"
 #include "qsl/ui/QslWindows.h"
 #include "radio/ui/RadioWindows.h"
+#include "refdata/ui/AbbeyListWindows.h"
 #include "regions/ui/RegionWindows.h"
 #include "reports/ui/ReportWindows.h"
 #include "search/ui/SearchWindows.h"
@@ -25,4 +26,5 @@ void installWindows(MainWindow &window, const AppContext &context)
     installHelpWindows(context);
     RadioPoller *radio = installRadioWindows(context);
     installSpotWindows(context, radio);
+    installAbbeyListWindows(context);
 }

@@ -400,6 +400,30 @@ LogRewriter::Result LogRewriter::Insere_QSO_Log(const QByteArray &newLine)
     return rewrite([&](Lines l, QString *) { return inserted(l, newLine); });
 }
 
+LogRewriter::Result LogRewriter::Remplace_Lignes(const QList<int> &lineNumbers, const QList<QByteArray> &expected,
+                                                 const QList<QByteArray> &newLines)
+{
+    if (lineNumbers.size() != expected.size() || lineNumbers.size() != newLines.size())
+        return {false, failure(m_path, QStringLiteral("demande de réécriture incohérente."))};
+    for (const QByteArray &line : newLines) {
+        if (const Result bad = refuse(line); !bad.ok)
+            return bad;
+    }
+    return rewrite([&](Lines l, QString *refused) {
+        for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
+            const int at = lineNumbers.at(i) - 1;
+            if (at < 0 || at >= l.size() || l.at(at) != expected.at(i)) {
+                *refused = QStringLiteral("le journal a été modifié entre-temps (par une autre copie de "
+                                          "KVR_ZEL ou un autre programme) ; recommencez.");
+                return l;
+            }
+        }
+        for (qsizetype i = 0; i < lineNumbers.size(); ++i)
+            l[lineNumbers.at(i) - 1] = newLines.at(i);
+        return l;
+    });
+}
+
 LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLines)
 {
     Lines added;

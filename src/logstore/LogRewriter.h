@@ -42,6 +42,11 @@ public:
     // numbers). Each line must still be the one the caller saw (expected), or the
     // log changed under it and nothing is written.
     Result Marque_QSL(const QList<int> &lineNumbers, const QList<QByteArray> &expected);
+    // Puts newLines in place of the given lines (1-based numbers), in one rewrite:
+    // a QSO whose text changed (an abbey name that follows the abbey list). Each
+    // line must still be the one the caller saw (expected), or nothing is written.
+    Result Remplace_Lignes(const QList<int> &lineNumbers, const QList<QByteArray> &expected,
+                           const QList<QByteArray> &newLines);
     // Adds a batch of QSOs (an import) in one rewrite, each at its chronological place.
     // Each abbey is logged once: when the log as read under the lock already holds
     // the abbey of one of them, or two of them share one, nothing is written.

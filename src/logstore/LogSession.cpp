@@ -282,6 +282,16 @@ AtomicFile::Result LogSession::markConfirmed(const QList<int> &rows)
     return change([&](LogRewriter &w) { return w.Marque_QSL(numbers, expected); });
 }
 
+AtomicFile::Result LogSession::replaceLines(const QList<int> &rows, const QList<QByteArray> &expected,
+                                            const QList<QByteArray> &newLines)
+{
+    QList<int> numbers;
+    numbers.reserve(rows.size());
+    for (int row : rows)
+        numbers.append(row + 1);
+    return change([&](LogRewriter &w) { return w.Remplace_Lignes(numbers, expected, newLines); });
+}
+
 AtomicFile::Result LogSession::merge(const QList<QByteArray> &lines)
 {
     return change([&](LogRewriter &w) { return w.Fusionne_QSO_Log(lines); });

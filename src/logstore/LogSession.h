@@ -89,6 +89,10 @@ public:
     AtomicFile::Result insert(const QByteArray &line);
     // Marks the QSOs of these rows (0-based) as confirmed, in one rewrite.
     AtomicFile::Result markConfirmed(const QList<int> &rows);
+    // Puts newLines in place of the QSOs of these rows (0-based), in one rewrite;
+    // expected are the rows' lines as the caller read them.
+    AtomicFile::Result replaceLines(const QList<int> &rows, const QList<QByteArray> &expected,
+                                    const QList<QByteArray> &newLines);
     // Adds several QSOs (an import) in one rewrite, each at its place in time.
     AtomicFile::Result merge(const QList<QByteArray> &lines);
 

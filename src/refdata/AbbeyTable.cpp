@@ -14,24 +14,31 @@ constexpr int LocatorWidth = 4;
 
 } // namespace
 
+AbbeyTable::Entry AbbeyTable::cut(QStringView line)
+{
+    Entry e;
+    e.reference = line.left(ReferenceWidth).trimmed().toString();
+    if (e.reference.isEmpty())
+        return e;
+    e.locator = line.mid(LocatorStart, LocatorWidth).toString();
+    // Upper-casing may lengthen a name (ß): cut afterwards so it still fits.
+    if (e.locator != QLatin1String("  ")) {
+        e.name = line.mid(NameStart, NameWidth).toString().toUpper().left(NameWidth);
+        while (e.name.endsWith(QLatin1Char(' ')))
+            e.name.chop(1);
+    }
+    return e;
+}
+
 AbbeyTable AbbeyTable::fromBytes(const QByteArray &content)
 {
     AbbeyTable table;
     int number = 0;
     for (const QByteArrayView raw : Cp1252::lineViews(content)) {
         ++number;
-        const QString line = Cp1252::decode(raw);
-        Entry e;
-        e.reference = line.left(ReferenceWidth).trimmed();
+        Entry e = cut(Cp1252::decode(raw));
         if (e.reference.isEmpty())
             continue;
-        e.locator = line.mid(LocatorStart, LocatorWidth);
-        // Upper-casing may lengthen a name (ß): cut afterwards so it still fits.
-        if (e.locator != QLatin1String("  ")) {
-            e.name = line.mid(NameStart, NameWidth).toUpper().left(NameWidth);
-            while (e.name.endsWith(QLatin1Char(' ')))
-                e.name.chop(1);
-        }
         e.line = number;
         const QString k = key(e.reference);
         if (const auto at = table.m_index.constFind(k); at != table.m_index.cend()) {

@@ -40,6 +40,10 @@ public:
     // One entry per reference, in the order of their first line.
     const QList<Entry> &entries() const { return m_entries; }
 
+    // One line of the list cut as the main window's look-up cuts it (line number 0);
+    // an empty reference when columns 1-6 hold none.
+    static Entry cut(QStringView line);
+
     // A reference as it is compared: trimmed, in capitals.
     static QString key(QStringView reference) { return reference.trimmed().toString().toUpper(); }
 

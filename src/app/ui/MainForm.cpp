@@ -270,6 +270,9 @@ MainItems MainForm::items() const
     items.Mnu_Scores_ZEL = Mnu_Scores_ZEL;
     items.Mnu_QSL_A_Recevoir = Mnu_QSL_A_Recevoir;
     items.Mnu_Abbayes_Sur_Air = Mnu_Abbayes_Sur_Air;
+    items.Mnu_Maj_Abbayes = Mnu_Maj_Abbayes;
+    items.Mnu_Abbayes_Precedentes = Mnu_Abbayes_Precedentes;
+    items.Mnu_Diplome_ZEL = Mnu_Diplome_ZEL;
     items.Mnu_Historique = Mnu_Historique;
     items.Mnu_Mode_Emploi = Mnu_Mode_Emploi;
     items.Mnu_Apropos = Mnu_Apropos;
@@ -311,6 +314,9 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_Scores_ZEL = item(Mnu_Diplome_ZEL, "Mnu_Scores_ZEL");
     Mnu_QSL_A_Recevoir = item(Mnu_Diplome_ZEL, "Mnu_QSL_A_Recevoir");
     Mnu_Abbayes_Sur_Air = item(Mnu_Diplome_ZEL, "Mnu_Abbayes_Sur_Air");
+    Mnu_Diplome_ZEL->addSeparator();
+    Mnu_Maj_Abbayes = item(Mnu_Diplome_ZEL, "Mnu_Maj_Abbayes");
+    Mnu_Abbayes_Precedentes = item(Mnu_Diplome_ZEL, "Mnu_Abbayes_Precedentes");
     Mnu_Aide = menu("Mnu_Aide");
     Mnu_Historique = item(Mnu_Aide, "Mnu_Historique");
     Mnu_Mode_Emploi = item(Mnu_Aide, "Mnu_Mode_Emploi");
@@ -327,6 +333,10 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_QSL_A_Recevoir->setText(QStringLiteral("&QSL à recevoir"));
     // The abbeys being activated now, as the DX cluster announces them.
     Mnu_Abbayes_Sur_Air->setText(QStringLiteral("Abbayes sur l'&air (cluster)"));
+    Mnu_Maj_Abbayes->setText(QStringLiteral("&Mettre à jour la liste des abbayes"));
+    Mnu_Abbayes_Precedentes->setText(QStringLiteral("Re&venir à la liste précédente"));
+    // Enabled when the menu opens and a previous list is there.
+    Mnu_Abbayes_Precedentes->setEnabled(false);
     // Band and mode read from the transceiver (off until the operator sets it up).
     Mnu_Poste_Radio->setText(QStringLiteral("&Poste radio (CAT)"));
 }

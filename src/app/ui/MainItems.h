@@ -1,6 +1,7 @@
 #pragma once
 
 class QAction;
+class QMenu;
 class QPushButton;
 class QStatusBar;
 
@@ -29,6 +30,10 @@ struct MainItems
     QAction *Mnu_Scores_ZEL = nullptr;
     QAction *Mnu_QSL_A_Recevoir = nullptr;
     QAction *Mnu_Abbayes_Sur_Air = nullptr;
+    QAction *Mnu_Maj_Abbayes = nullptr;
+    QAction *Mnu_Abbayes_Precedentes = nullptr;
+    // The menu itself, for items whose state is looked at as it opens.
+    QMenu *Mnu_Diplome_ZEL = nullptr;
     // Aide
     QAction *Mnu_Historique = nullptr;
     QAction *Mnu_Mode_Emploi = nullptr;

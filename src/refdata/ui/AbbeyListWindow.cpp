@@ -1,0 +1,339 @@
+#include "refdata/ui/AbbeyListWindow.h"
+
+#include "app/Clock.h"
+#include "app/Messages.h"
+#include "app/ui/Centre.h"
+#include "app/ui/WindowKeys.h"
+#include "logstore/AtomicFile.h"
+#include "logstore/LogFile.h"
+#include "logstore/LogSession.h"
+#include "refdata/AbbeyList.h"
+#include "refdata/AbbeyListSwap.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QTreeWidgetItem *group(QTreeWidget *tree, const QString &caption, qsizetype count)
+{
+    auto *item = new QTreeWidgetItem(tree, {QStringLiteral("%1 : %2").arg(caption).arg(count)});
+    item->setFirstColumnSpanned(true);
+    return item;
+}
+
+void row(QTreeWidgetItem *parent, const QString &first, const QString &detail)
+{
+    new QTreeWidgetItem(parent, {first, detail});
+}
+
+QString orNone(const QString &s) { return s.isEmpty() ? QStringLiteral("(aucun)") : s; }
+
+} // namespace
+
+AbbeyListWindow::AbbeyListWindow(const AppContext &context, Kind kind, QString chosenPath, QByteArray chosenBytes,
+                                 QByteArray currentBytes, bool currentExists, QWidget *parent)
+    : QDialog(parent), m_context(context), m_kind(kind), m_chosenPath(std::move(chosenPath)),
+      m_chosenBytes(std::move(chosenBytes)), m_currentBytes(std::move(currentBytes)), m_currentExists(currentExists)
+{
+    setObjectName(QStringLiteral("Nouvelle_Liste_Abbayes"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Nouvelle liste des abbayes"));
+    setWindowModality(Qt::ApplicationModal);
+
+    // Labels that show a value keep it as what a screen reader reads.
+    Fichier = new QLabel;
+    Fichier->setObjectName(QStringLiteral("Fichier"));
+    Fichier->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = Fichier->font();
+    bold.setBold(true);
+    Fichier->setFont(bold);
+    Nb_Ajoutees = new QLabel;
+    Nb_Ajoutees->setObjectName(QStringLiteral("Nb_Ajoutees"));
+    Nb_Corrigees = new QLabel;
+    Nb_Corrigees->setObjectName(QStringLiteral("Nb_Corrigees"));
+    Nb_Retirees = new QLabel;
+    Nb_Retirees->setObjectName(QStringLiteral("Nb_Retirees"));
+    Nb_Illisibles = new QLabel;
+    Nb_Illisibles->setObjectName(QStringLiteral("Nb_Illisibles"));
+    Nb_Doubles = new QLabel;
+    Nb_Doubles->setObjectName(QStringLiteral("Nb_Doubles"));
+    QSO_Retires = new QLabel;
+    QSO_Retires->setObjectName(QStringLiteral("QSO_Retires"));
+    QSO_Retires->setWordWrap(true);
+
+    Detail = new QTreeWidget;
+    Detail->setObjectName(QStringLiteral("Detail"));
+    Detail->setAccessibleName(QStringLiteral("Détail des changements de la liste des abbayes"));
+    Detail->setAccessibleDescription(
+        QStringLiteral("Flèche droite ouvre une catégorie, flèche gauche la referme"));
+    Detail->setColumnCount(2);
+    Detail->setHeaderLabels({QStringLiteral("Référence ou ligne"), QStringLiteral("Détail")});
+    Detail->setUniformRowHeights(true);
+    Detail->setRootIsDecorated(true);
+    Detail->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Detail->header()->resizeSection(0, QFontMetrics(Detail->font()).horizontalAdvance(QLatin1Char('M')) * 16);
+    auto *detailCaption = new QLabel(QStringLiteral("&Détail des changements (Flèche droite ouvre une liste) :"));
+    detailCaption->setBuddy(Detail);
+
+    Maj_Noms = new QCheckBox(QStringLiteral("&Mettre à jour les noms d'abbaye des QSO du log"));
+    Maj_Noms->setObjectName(QStringLiteral("Maj_Noms"));
+    Maj_Noms->setChecked(false);
+    Nb_Noms = new QLabel;
+    Nb_Noms->setObjectName(QStringLiteral("Nb_Noms"));
+    Etat = new QLabel;
+    Etat->setObjectName(QStringLiteral("Etat"));
+    Etat->setWordWrap(true);
+
+    Remplacer = new QPushButton(QStringLiteral("&Remplacer la liste"));
+    Remplacer->setObjectName(QStringLiteral("Remplacer"));
+    Enregistrer_Rapport = new QPushButton(QStringLiteral("&Enregistrer le rapport"));
+    Enregistrer_Rapport->setObjectName(QStringLiteral("Enregistrer_Rapport"));
+    Annuler = new QPushButton(QStringLiteral("&Annuler"));
+    Annuler->setObjectName(QStringLiteral("Annuler"));
+    // Enter in the list must never replace the list: Enter presses only the
+    // button that has the focus.
+    for (QPushButton *b : {Remplacer, Enregistrer_Rapport, Annuler}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+
+    auto *counts = new QGridLayout;
+    counts->addWidget(Nb_Ajoutees, 0, 0);
+    counts->addWidget(Nb_Corrigees, 0, 1);
+    counts->addWidget(Nb_Retirees, 0, 2);
+    counts->addWidget(Nb_Illisibles, 1, 0);
+    counts->addWidget(Nb_Doubles, 1, 1);
+    counts->setColumnStretch(3, 1);
+    counts->setHorizontalSpacing(24);
+    auto *names = new QHBoxLayout;
+    names->addWidget(Maj_Noms);
+    names->addSpacing(16);
+    names->addWidget(Nb_Noms);
+    names->addStretch(1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(Etat, 1);
+    buttons->addWidget(Remplacer);
+    buttons->addWidget(Enregistrer_Rapport);
+    buttons->addWidget(Annuler);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->addWidget(Fichier);
+    outer->addLayout(counts);
+    outer->addWidget(QSO_Retires);
+    outer->addWidget(detailCaption);
+    outer->addWidget(Detail, 1);
+    outer->addLayout(names);
+    outer->addLayout(buttons);
+
+    setTabOrder(Detail, Maj_Noms);
+    setTabOrder(Maj_Noms, Remplacer);
+    setTabOrder(Remplacer, Enregistrer_Rapport);
+    setTabOrder(Enregistrer_Rapport, Annuler);
+
+    if (m_kind == Kind::Revert) {
+        // Going back changes only the list; names already rewritten stay.
+        Maj_Noms->setEnabled(false);
+        Maj_Noms->setAccessibleDescription(
+            QStringLiteral("Le retour à la liste précédente ne modifie pas le log"));
+        Maj_Noms->setToolTip(Maj_Noms->accessibleDescription());
+    }
+
+    connect(Remplacer, &QPushButton::clicked, this, &AbbeyListWindow::onReplace);
+    connect(Enregistrer_Rapport, &QPushButton::clicked, this, &AbbeyListWindow::onSaveReport);
+    connect(Annuler, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Maj_Noms, &QCheckBox::toggled, this, &AbbeyListWindow::fill);
+    connect(&m_context.session, &LogSession::logChanged, this, &AbbeyListWindow::onLogChanged);
+    WindowKeys::install(this);
+
+    compare();
+    // Fits a 1024 x 768 screen.
+    resize(960, 640);
+    centreOnScreen(this);
+    Detail->setFocus();
+}
+
+AbbeyListWindow::~AbbeyListWindow() = default;
+
+QString AbbeyListWindow::listPath() const { return m_context.session.filePath(AbbeyList::FileName); }
+
+void AbbeyListWindow::compare()
+{
+    m_current = AbbeyListFile::fromBytes(m_currentBytes);
+    m_chosen = AbbeyListFile::fromBytes(m_chosenBytes);
+    QList<QByteArrayView> log;
+    LogSession &session = m_context.session;
+    if (session.hasStation()) {
+        log.reserve(session.lineCount());
+        for (int i = 0; i < session.lineCount(); ++i)
+            log.append(session.line(i));
+    }
+    m_update = std::make_unique<AbbeyListUpdate>(m_current, m_chosen, log);
+    fill();
+}
+
+void AbbeyListWindow::fill()
+{
+    const AbbeyListUpdate &u = *m_update;
+    const QString source = m_kind == Kind::Revert ? QStringLiteral("Liste précédente : ")
+                                                  : QStringLiteral("Nouvelle liste : ");
+    Fichier->setText(source
+                     + QStringLiteral("%1 (%2 abbayes, lue en %3) ; liste en service : %4 abbayes")
+                           .arg(QFileInfo(m_chosenPath).fileName())
+                           .arg(m_chosen.abbeyCount())
+                           .arg(AbbeyListUpdate::encodingName(m_chosen.encoding()))
+                           .arg(m_current.abbeyCount()));
+    Nb_Ajoutees->setText(QStringLiteral("abbayes ajoutées : %1").arg(u.added().size()));
+    Nb_Corrigees->setText(QStringLiteral("noms ou locators corrigés : %1").arg(u.corrected().size()));
+    Nb_Retirees->setText(QStringLiteral("références retirées : %1, dont %2 dans le log")
+                             .arg(u.withdrawn().size())
+                             .arg(u.withdrawnInLog()));
+    Nb_Illisibles->setText(QStringLiteral("lignes illisibles : %1").arg(m_chosen.unreadable().size()));
+    Nb_Doubles->setText(QStringLiteral("références en double : %1").arg(m_chosen.duplicates().size()));
+    const bool station = m_context.session.hasStation();
+    QSO_Retires->setText(
+        station ? QStringLiteral("Log de %1 : QSO dont la référence n'est plus dans la nouvelle liste : "
+                                 "%2 contactés, %3 confirmés (ils restent dans le log)")
+                      .arg(m_context.session.displayCallsign())
+                      .arg(u.qsosWithdrawn())
+                      .arg(u.confirmedWithdrawn())
+                : QStringLiteral("Aucune station choisie : aucun log à comparer."));
+    Nb_Noms->setText(QStringLiteral("QSO dont le nom suit la correction : %1").arg(u.renames().size()));
+    if (m_kind == Kind::Update)
+        Maj_Noms->setEnabled(!m_replaced && station && !u.renames().isEmpty());
+
+    // The tree keeps which lists are open across a refresh.
+    QList<bool> open;
+    for (int i = 0; i < Detail->topLevelItemCount(); ++i)
+        open.append(Detail->topLevelItem(i)->isExpanded());
+    Detail->clear();
+    QTreeWidgetItem *g = group(Detail, QStringLiteral("abbayes ajoutées"), u.added().size());
+    for (const AbbeyListUpdate::Added &a : u.added())
+        row(g, a.reference, QStringLiteral("%1  (locator %2)").arg(a.name, orNone(a.locator)));
+    g = group(Detail, QStringLiteral("noms ou locators corrigés"), u.corrected().size());
+    for (const AbbeyListUpdate::Corrected &c : u.corrected()) {
+        QStringList parts;
+        if (c.nameChanged())
+            parts << QStringLiteral("nom : %1 → %2").arg(orNone(c.oldName), orNone(c.newName));
+        if (c.locatorChanged())
+            parts << QStringLiteral("locator : %1 → %2").arg(orNone(c.oldLocator), orNone(c.newLocator));
+        row(g, c.reference, parts.join(QStringLiteral(" ; ")));
+    }
+    g = group(Detail, QStringLiteral("références retirées"), u.withdrawn().size());
+    for (const AbbeyListUpdate::Withdrawn &w : u.withdrawn()) {
+        QString text = w.name;
+        if (w.qsos > 0)
+            text = QStringLiteral("DANS LE LOG (%1 QSO, %2 confirmés) : ").arg(w.qsos).arg(w.confirmed) + text;
+        row(g, w.reference, text);
+    }
+    g = group(Detail, QStringLiteral("lignes illisibles"), m_chosen.unreadable().size());
+    for (const AbbeyListFile::Unreadable &l : m_chosen.unreadable())
+        row(g, QStringLiteral("ligne %1").arg(l.number), l.reason + QStringLiteral(" : ") + l.text);
+    g = group(Detail, QStringLiteral("références en double"), m_chosen.duplicates().size());
+    for (const AbbeyListFile::Duplicate &d : m_chosen.duplicates()) {
+        QStringList numbers;
+        for (int n : d.lines)
+            numbers << QString::number(n);
+        row(g, d.reference, QStringLiteral("lignes %1 ; la ligne %2 compte")
+                                .arg(numbers.join(QStringLiteral(", ")), numbers.last()));
+    }
+    g = group(Detail, QStringLiteral("QSO dont le nom d'abbaye suit la correction"), u.renames().size());
+    for (const AbbeyListUpdate::Rename &r : u.renames())
+        row(g, r.reference, QStringLiteral("%1 du %2 : %3 → %4").arg(r.callsign, r.date, r.oldName, r.newName));
+    for (int i = 0; i < open.size() && i < Detail->topLevelItemCount(); ++i)
+        Detail->topLevelItem(i)->setExpanded(open.at(i));
+    if (!Detail->currentItem() && Detail->topLevelItemCount() > 0)
+        Detail->setCurrentItem(Detail->topLevelItem(0));
+
+    Remplacer->setEnabled(!m_replaced);
+    Annuler->setText(m_replaced ? QStringLiteral("&Fermer") : QStringLiteral("&Annuler"));
+    if (m_replaced)
+        Etat->setText(QStringLiteral("La liste a été remplacée."));
+    else
+        Etat->setText(QStringLiteral("Rien n'est encore modifié."));
+}
+
+void AbbeyListWindow::onLogChanged()
+{
+    // Another window changed the log: the QSOs are counted again. Once the list is
+    // replaced, what was done stays as it was shown.
+    if (m_replaced)
+        return;
+    compare();
+}
+
+void AbbeyListWindow::onReplace()
+{
+    AbbeyListSwap::Request request;
+    request.listPath = listPath();
+    request.heldList = m_currentBytes;
+    request.listExisted = m_currentExists;
+    if (m_kind == Kind::Revert) {
+        // Going back swaps the two files as they are.
+        request.newList = m_chosenBytes;
+        request.sourcePath = m_chosenPath;
+        request.heldSource = m_chosenBytes;
+    } else {
+        request.newList = m_chosen.toListBytes();
+        if (Maj_Noms->isChecked() && m_context.session.hasStation()) {
+            request.session = &m_context.session;
+            request.renames = m_update->renames();
+        }
+    }
+    // The update's own rewrite of the log must not count the QSOs again.
+    m_replaced = true;
+    const AbbeyListSwap::Result r = AbbeyListSwap::run(request);
+    m_replaced = r.listReplaced;
+    m_namesRewritten = r.logRewritten;
+    m_context.messages.notice(r.message);
+    if (r.stale) {
+        const LogFile::Bytes current = LogFile::readBytes(listPath());
+        m_currentBytes = current.content;
+        m_currentExists = current.exists;
+        if (m_kind == Kind::Revert) {
+            const LogFile::Bytes previous = LogFile::readBytes(m_chosenPath);
+            m_chosenBytes = previous.content;
+        }
+        compare();
+        return;
+    }
+    fill();
+    if (m_replaced)
+        Enregistrer_Rapport->setFocus();
+}
+
+AbbeyListUpdate::Context AbbeyListWindow::reportContext() const
+{
+    AbbeyListUpdate::Context c;
+    c.day = m_context.clock.localNow().date();
+    c.listName = AbbeyList::FileName;
+    c.chosenName = QFileInfo(m_chosenPath).fileName();
+    c.station = m_context.session.hasStation() ? m_context.session.displayCallsign() : QString();
+    c.revert = m_kind == Kind::Revert;
+    c.replaced = m_replaced;
+    c.namesRewritten = m_namesRewritten;
+    c.namesAsked = Maj_Noms->isChecked();
+    return c;
+}
+
+void AbbeyListWindow::onSaveReport()
+{
+    const AbbeyListUpdate::Context c = reportContext();
+    const QString dir = QFileInfo(listPath()).absolutePath();
+    // A second report of the same day gets its own name.
+    const QString name = AbbeyListUpdate::reportFileName(
+        c.day, [&dir](const QString &n) { return QFileInfo::exists(dir + QLatin1Char('/') + n); });
+    const AtomicFile::Result r =
+        AtomicFile::write(dir + QLatin1Char('/') + name, m_update->report(m_current, m_chosen, c));
+    if (r.ok)
+        m_context.messages.notice(QStringLiteral("Le rapport a été enregistré sous le nom : ") + name);
+    else
+        m_context.messages.notice(QStringLiteral("Le rapport %1 n'a pas pu être enregistré :\r\n%2").arg(name, r.error));
+}
