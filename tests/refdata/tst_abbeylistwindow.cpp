@@ -83,7 +83,7 @@ void TestAbbeyListWindow::updateThenGoBack()
     answerDialog(h, file);
 
     auto *update = h.get<QAction>("Mnu_Maj_Abbayes");
-    QCOMPARE(update->text(), QStringLiteral("Mettre à jour la liste des &abbayes"));
+    QCOMPARE(update->text(), QStringLiteral("&Mettre à jour la liste des abbayes"));
     QCOMPARE(h.get<QAction>("Mnu_Abbayes_Precedentes")->text(), QStringLiteral("Re&venir à la liste précédente"));
     QVERIFY(h.get<QMenu>("Mnu_Diplome_ZEL")->actions().contains(update));
     QVERIFY(!canGoBack(h));
