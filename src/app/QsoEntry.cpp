@@ -428,6 +428,22 @@ bool QsoEntry::makeRoom(const QString &callsign)
     return true;
 }
 
+bool QsoEntry::backToPlainEntry()
+{
+    if (entryInProgress())
+        return false;
+    emit restartRequested();
+    reset();
+    return true;
+}
+
+bool QsoEntry::mayQuit()
+{
+    return !entryInProgress()
+        || m_messages.question(QStringLiteral("Une saisie est en cours : elle sera perdue.\r\n"
+                                              "Quitter KVR_ZEL quand même ?"));
+}
+
 bool QsoEntry::startNew(const Offer &offer)
 {
     if (!makeRoom(offer.callsign))

@@ -130,6 +130,12 @@ public:
     // Makes way for a new QSO: with an entry in progress the operator is asked
     // first, and false means he keeps it. The window goes back to a plain entry.
     bool makeRoom(const QString &callsign);
+    // After a change made from outside the entry (an import): back to a plain entry,
+    // fields cleared and the cursor in the callsign, unless an entry is in progress,
+    // which is kept as it was. True when it went back.
+    bool backToPlainEntry();
+    // Quitting: with an entry in progress the operator is asked first; true: quit.
+    bool mayQuit();
     // Starts a new QSO with the offer (makeRoom() first): the callsign in its field
     // with the cursor there; the usual checks run as each field is accepted.
     bool startNew(const Offer &offer);

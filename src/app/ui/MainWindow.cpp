@@ -508,7 +508,12 @@ void MainWindow::openFilesFolder()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // Closing the logbook closes every other window with it; a QSO being typed is dropped.
+    // An entry in progress is not lost without asking; otherwise closing the logbook
+    // closes every other window with it.
+    if (!m_entry.mayQuit()) {
+        event->ignore();
+        return;
+    }
     m_ui.Timer1->stop();
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget *w : windows) {

@@ -1,5 +1,7 @@
 #include "import/ui/ImportWindows.h"
 
+#include "app/QsoEntry.h"
+
 #include "app/Clock.h"
 #include "app/Messages.h"
 #include "import/ImportLoader.h"
@@ -101,6 +103,10 @@ void ImportController::start()
     std::unique_ptr<ImportPlan> plan = std::move(loaded.plan);
 
     auto *window = new ImportWindow(std::move(plan), session, messages, m_context.clock.localNow().date(), parent);
+    // Once the log holds the import, the main window is back in a plain entry (an entry
+    // in progress is kept as it was).
+    QsoEntry *entry = &m_context.entry;
+    connect(window, &QDialog::accepted, this, [entry] { entry->backToPlainEntry(); });
     window->open();
 }
 
