@@ -432,6 +432,7 @@ bool QsoEntry::backToPlainEntry()
 {
     if (entryInProgress())
         return false;
+    clearSelection();
     emit restartRequested();
     reset();
     return true;

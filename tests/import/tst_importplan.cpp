@@ -9,6 +9,7 @@
 #include "import/ImportCommit.h"
 #include "import/ImportLoader.h"
 #include "import/ImportPlan.h"
+#include "logstore/QsoRecord.h"
 #include "logstore/Cp1252.h"
 #include "logstore/FileLock.h"
 #include "logstore/LogSession.h"

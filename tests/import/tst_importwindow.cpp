@@ -89,7 +89,10 @@ void TestImportWindow::previewThenImport()
     QTRY_VERIFY(!importWindow(h));
     QCOMPARE(h.log(), crlf({logged}));
 
-    // Again, from the folder used last time: this time "Importer".
+    // Again, from the folder used last time: this time "Importer", with a QSO of the
+    // list shown in the fields.
+    h.clickRow(0);
+    QCOMPARE(h.edit("Ind_A")->text(), QStringLiteral("I1AAA"));
     item->trigger();
     QCOMPARE(folders, (QStringList{QDir::homePath(), elsewhere.path()}));
     window = importWindow(h);
@@ -101,8 +104,12 @@ void TestImportWindow::previewThenImport()
     QCOMPARE(h.log(), crlf({logged, added.line()}));
     QCOMPARE(h.messages.notices.last(), QStringLiteral("1 QSO a été ajouté au log TEST1_ZEL.log."));
     QTRY_VERIFY(!importWindow(h));
-    // The main list follows the session.
+    // The main list follows the session; the entry is back to a plain one, cursor in
+    // the callsign.
     QCOMPARE(h.list()->model()->rowCount(), 2);
+    QVERIFY(h.edit("Ind_A")->text().isEmpty());
+    QCOMPARE(h.modeShown(), QStringLiteral("Saisie QSO"));
+    QTRY_COMPARE(h.window->focusWidget(), static_cast<QWidget *>(h.edit("Ind_A")));
     QVERIFY(readBytes(h.path(QStringLiteral("Liste_Prenom.txt"))).endsWith("I2BBB           \r\n"));
 }
 

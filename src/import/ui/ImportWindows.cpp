@@ -106,7 +106,8 @@ void ImportController::start()
     // Once the log holds the import, the main window is back in a plain entry (an entry
     // in progress is kept as it was).
     QsoEntry *entry = &m_context.entry;
-    connect(window, &QDialog::accepted, this, [entry] { entry->backToPlainEntry(); });
+    // Queued: once the import window has gone and given the focus back.
+    connect(window, &QDialog::accepted, this, [entry] { entry->backToPlainEntry(); }, Qt::QueuedConnection);
     window->open();
 }
 
