@@ -400,8 +400,10 @@ LogRewriter::Result LogRewriter::Insere_QSO_Log(const QByteArray &newLine)
     return rewrite([&](Lines l, QString *) { return inserted(l, newLine); });
 }
 
-LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLines)
+LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLines, const QList<int> &markNumbers,
+                                                  const QList<QByteArray> &markExpected)
 {
+    QList<QByteArray> marked;
     Lines added;
     added.reserve(newLines.size());
     for (const QByteArray &line : newLines) {
@@ -414,6 +416,9 @@ LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLi
         return l.size() >= ref.start - 1 + ref.width ? l.sliced(ref.start - 1, ref.width) : QByteArrayView();
     };
     return rewrite([&](Lines l, QString *refused) {
+        // The confirmations first, while the line numbers are the log's own.
+        if (!markLines(l, markNumbers, markExpected, marked, refused, QStringLiteral("relancez l'importation.")))
+            return l;
         // The log on disk may have changed since the QSOs were chosen (another copy
         // of the program): an abbey it now holds is not added a second time.
         QSet<QByteArrayView> abbeys;
@@ -436,31 +441,38 @@ LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLi
     });
 }
 
+bool LogRewriter::markLines(Lines &l, const QList<int> &lineNumbers, const QList<QByteArray> &expected,
+                            QList<QByteArray> &marked, QString *refused, const QString &again)
+{
+    // Every line is checked before any is marked, so a line named twice is
+    // compared with the log as it was read.
+    for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
+        const int at = lineNumbers.at(i) - 1;
+        if (at < 0 || at >= l.size() || (i < expected.size() && l.at(at) != expected.at(i))) {
+            *refused = QStringLiteral("le journal a été modifié entre-temps ; ") + again;
+            return false;
+        }
+    }
+    marked.reserve(marked.size() + lineNumbers.size());
+    for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
+        const int at = lineNumbers.at(i) - 1;
+        // Only a QSO line has a QSL column; a line edited by hand is kept as it is.
+        if (l.at(at).size() != QsoRecord::LogLineLength)
+            continue;
+        QByteArray line = l.at(at).toByteArray();
+        line[QsoRecord::LogLineLength - 1] = '*';
+        marked.append(line);
+        l[at] = marked.last();
+    }
+    return true;
+}
+
 LogRewriter::Result LogRewriter::Marque_QSL(const QList<int> &lineNumbers, const QList<QByteArray> &expected)
 {
     QList<QByteArray> marked;
-    marked.reserve(lineNumbers.size());
     return rewrite([&](Lines l, QString *refused) {
-        // Every line is checked before any is marked, so a line named twice is
-        // compared with the log as it was read.
-        for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
-            const int at = lineNumbers.at(i) - 1;
-            if (at < 0 || at >= l.size() || (i < expected.size() && l.at(at) != expected.at(i))) {
-                *refused = QStringLiteral("le journal a été modifié entre-temps ; "
-                                          "relancez la recherche.");
-                return l;
-            }
-        }
-        for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
-            const int at = lineNumbers.at(i) - 1;
-            // Only a QSO line has a QSL column; a line edited by hand is kept as it is.
-            if (l.at(at).size() != QsoRecord::LogLineLength)
-                continue;
-            QByteArray line = l.at(at).toByteArray();
-            line[QsoRecord::LogLineLength - 1] = '*';
-            marked.append(line);
-            l[at] = marked.last();
-        }
+        // A refusal leaves the log as it was, whatever l then holds.
+        markLines(l, lineNumbers, expected, marked, refused, QStringLiteral("relancez la recherche."));
         return l;
     });
 }

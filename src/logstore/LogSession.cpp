@@ -282,7 +282,14 @@ AtomicFile::Result LogSession::markConfirmed(const QList<int> &rows)
     return change([&](LogRewriter &w) { return w.Marque_QSL(numbers, expected); });
 }
 
-AtomicFile::Result LogSession::merge(const QList<QByteArray> &lines)
+AtomicFile::Result LogSession::merge(const QList<QByteArray> &lines, const QList<int> &confirmRows)
 {
-    return change([&](LogRewriter &w) { return w.Fusionne_QSO_Log(lines); });
+    QList<int> numbers;
+    QList<QByteArray> expected;
+    for (int row : confirmRows) {
+        // A row the session no longer holds is refused by the rewrite, not skipped.
+        numbers.append(row + 1);
+        expected.append(row >= 0 && row < m_lines.size() ? m_lines.at(row).toByteArray() : QByteArray("\n"));
+    }
+    return change([&](LogRewriter &w) { return w.Fusionne_QSO_Log(lines, numbers, expected); });
 }

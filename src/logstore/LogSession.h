@@ -82,8 +82,9 @@ public:
     AtomicFile::Result insert(const QByteArray &line);
     // Marks the QSOs of these rows (0-based) as confirmed, in one rewrite.
     AtomicFile::Result markConfirmed(const QList<int> &rows);
-    // Adds several QSOs (an import) in one rewrite, each at its place in time.
-    AtomicFile::Result merge(const QList<QByteArray> &lines);
+    // Adds several QSOs (an import) in one rewrite, each at its place in time, and
+    // marks confirmed the QSOs of these rows (0-based) in the same rewrite.
+    AtomicFile::Result merge(const QList<QByteArray> &lines, const QList<int> &confirmRows = {});
 
     static QString noStationMessage();
 
