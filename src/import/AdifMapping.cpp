@@ -118,7 +118,7 @@ int bandIndex(QByteArrayView adifName)
     int count = 0;
     const BandPlan::Band *all = BandPlan::bands(&count);
     for (int i = 0; i < count; ++i) {
-        if (sameWord(adifName, all[i].adif))
+        if (adifName.compare(QByteArrayView(all[i].adif), Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
