@@ -278,8 +278,10 @@ void TestImportPlan::awardRules()
     // "already contacted" and the counts follow.
     plan->resolve(views(log + QList<QByteArray>{plan->entries().at(3).line}));
     QCOMPARE(plan->outcome(plan->entries().at(2)), QStringLiteral("déjà contactée le 02/03/07"));
-    QCOMPARE(plan->outcome(plan->entries().at(3)), QStringLiteral("déjà dans le log"));
+    // That record carries a confirmation: it now confirms the logged QSO, already marked.
+    QCOMPARE(plan->outcome(plan->entries().at(3)), QStringLiteral("QSL déjà marquée"));
     QCOMPARE(plan->toImport(), 1);
+    QCOMPARE(plan->alreadyInLog(), 2);
 }
 
 void TestImportPlan::importWritesOnceAndLearnsNames()
