@@ -182,12 +182,16 @@ void ImportWindow::onImport()
     const QList<QByteArray> lines = m_plan->acceptedLines();
     const QList<int> marks = m_plan->marks();
     if (const QStringList others = otherStations(); !others.isEmpty()) {
-        const QString what = lines.isEmpty()
-            ? QStringLiteral("marquer %1 QSL reçues").arg(marks.size())
-            : QStringLiteral("ajouter ses %1 QSO").arg(lines.size());
+        QStringList what;
+        if (!lines.isEmpty())
+            what << QStringLiteral("ajouter %1 QSO").arg(lines.size());
+        if (!marks.isEmpty())
+            what << (marks.size() == 1 ? QStringLiteral("marquer 1 QSL reçue")
+                                       : QStringLiteral("marquer %1 QSL reçues").arg(marks.size()));
         if (!m_messages.question(QStringLiteral("Ce fichier est celui de la station %1, pas de %2.\r\n\r\n"
-                                                "Voulez-vous vraiment %3 au log de %2 ?")
-                                     .arg(others.join(QStringLiteral(", ")), m_session.displayCallsign(), what)))
+                                                "Voulez-vous vraiment %3 dans le log de %2 ?")
+                                     .arg(others.join(QStringLiteral(", ")), m_session.displayCallsign(),
+                                          what.join(QStringLiteral(" et ")))))
             return;
     }
     // The session's change signal brings this window's outcomes up to date too:
