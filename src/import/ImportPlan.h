@@ -19,7 +19,8 @@
 // already logged) are then applied against the log's lines.
 //
 // What is held stays small beside the file: a general log's QSOs outside the award
-// are counted, and only the first MaxOutsideListed of them are kept (as their place
+// are counted (those carrying a confirmation are kept, small, until the log says
+// whether they confirm one of its QSOs), and only the first MaxOutsideListed of them are kept (as their place
 // in the file) for "Tout afficher"; refused records beyond MaxRefusedListed are
 // counted, not listed.
 class ImportPlan
