@@ -159,8 +159,14 @@ int AdifMapping::bandOfLabel(QByteArrayView label)
 AdifMapping::Sighting AdifMapping::sighting(const AdifReader::Record &record, const AdifReader &reader)
 {
     Sighting s;
+    // A callsign of plain printable ASCII (nearly all of them) needs no decoding.
+    const QByteArrayView call = trimmed(record[AdifReader::Call]);
+    bool plain = true;
+    for (const char c : call)
+        plain = plain && c > ' ' && c < 0x7F;
     bool changed = false;
-    s.baseCall = baseCallsign(Cp1252::encode(cleaned(record[AdifReader::Call], reader, true, &changed)));
+    s.baseCall = plain ? baseCallsign(call)
+                       : baseCallsign(Cp1252::encode(cleaned(record[AdifReader::Call], reader, true, &changed)));
     const QByteArrayView adifBand = trimmed(record[AdifReader::Band]);
     const QByteArrayView freq = trimmed(record[AdifReader::Freq]);
     s.band = qint16(!adifBand.isEmpty() ? bandIndex(adifBand)
