@@ -9,6 +9,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 
 namespace {
 
@@ -52,7 +54,18 @@ bool ImportPlan::read(int maxRecords, qsizetype maxBytes)
         noteStation(record);
         AdifMapping::Result m = m_mapping.map(record, m_reader);
         const bool confirms = AdifMapping::carriesConfirmation(record);
-        if (m.status == AdifMapping::NoReference && !confirms) {
+        if (m.status == AdifMapping::NoReference && confirms) {
+            // A LoTW or eQSL report names no abbey: its records are kept until the
+            // log says whether they confirm one of its QSOs.
+            const AdifMapping::Sighting seen = AdifMapping::sighting(record, m_reader);
+            if (seen.minutes >= 0 && seen.band >= 0 && !seen.baseCall.isEmpty() && seen.baseCall.size() <= 12) {
+                Sighted c{record.offset, record.number, seen.minutes, -1, seen.band, AdifMapping::NoReference, {}, {}};
+                std::memcpy(c.call, seen.baseCall.constData(), size_t(seen.baseCall.size()));
+                m_sighted.append(c);
+                continue;
+            }
+        }
+        if (m.status == AdifMapping::NoReference) {
             ++m_withoutReference;
             if (m_outside.size() < MaxOutsideListed)
                 m_outside.append({record.offset, record.number});
@@ -74,12 +87,8 @@ bool ImportPlan::read(int maxRecords, qsizetype maxBytes)
         e.reference = std::move(m.reference);
         e.detail = std::move(m.detail);
         if (confirms) {
-            // A LoTW or eQSL report names no abbey: its records are kept until the
-            // log says whether they confirm one of its QSOs.
             e.confirms = true;
             e.sighting = AdifMapping::sighting(record, m_reader);
-            if (e.status == AdifMapping::NoReference)
-                ++m_confirmOnly;
         }
         m_entries.append(std::move(e));
     }
@@ -104,9 +113,17 @@ QList<int> ImportPlan::listedRows() const
 {
     QList<int> rows;
     rows.reserve(m_entries.size());
+    qsizetype c = 0;
     for (int i = 0; i < m_entries.size(); ++i) {
-        if (m_entries.at(i).status != AdifMapping::NoReference)
-            rows.append(i);
+        for (; c < m_sighted.size() && m_sighted.at(c).number < m_entries.at(i).number; ++c) {
+            if (m_sighted.at(c).status != AdifMapping::NoReference)
+                rows.append(SightedRow + int(c));
+        }
+        rows.append(i);
+    }
+    for (; c < m_sighted.size(); ++c) {
+        if (m_sighted.at(c).status != AdifMapping::NoReference)
+            rows.append(SightedRow + int(c));
     }
     return rows;
 }
@@ -126,7 +143,8 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         qint16 band;
     };
     QHash<QByteArray, QList<LogQso>> byCall;
-    const bool confirmations = std::any_of(m_entries.cbegin(), m_entries.cend(), [](const Entry &e) { return e.confirms; });
+    const bool confirmations = !m_sighted.isEmpty()
+        || std::any_of(m_entries.cbegin(), m_entries.cend(), [](const Entry &e) { return e.confirms; });
     contacted.reserve(logLines.size());
     logged.reserve(logLines.size());
     for (qsizetype i = 0; i < logLines.size(); ++i) {
@@ -167,8 +185,15 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         e.status = e.mapped;
         e.logRow = -1;
         e.logReference.clear();
-        if (e.confirms && matchConfirmation(e, byCall, logLines))
-            continue;
+        if (e.confirms) {
+            const Match m = matchConfirmation(e.sighting, e.reference, byCall, logLines);
+            if (m.status != AdifMapping::NoReference) {
+                e.status = m.status;
+                e.logRow = m.row;
+                e.logReference = m.logReference;
+                continue;
+            }
+        }
         if (e.line.isEmpty())
             continue;
         e.status = AdifMapping::Imported;
@@ -217,8 +242,28 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         case AdifMapping::NoReference: break;
         default: ++m_refused; break;
         }
-        if (e.mapped == AdifMapping::NoReference && e.status != AdifMapping::NoReference)
-            ++m_confirmOnlyMatched;
+    }
+    for (qsizetype i = 0; i < m_sighted.size(); ++i) {
+        if (stopped(i))
+            return false;
+        Sighted &c = m_sighted[i];
+        AdifMapping::Sighting seen;
+        seen.baseCall = QByteArray(c.call);
+        seen.minutes = c.minutes;
+        seen.band = c.band;
+        const Match m = matchConfirmation(seen, {}, byCall, logLines);
+        c.status = m.status;
+        c.logRow = m.row;
+        std::memset(c.logReference, 0, sizeof c.logReference);
+        if (!m.logReference.isEmpty())
+            std::memcpy(c.logReference, m.logReference.constData(), size_t(qMin<qsizetype>(6, m.logReference.size())));
+        switch (c.status) {
+        case AdifMapping::NoReference: continue;
+        case AdifMapping::QslToMark: marked.insert(c.logRow); break;
+        case AdifMapping::QslAlreadyMarked: ++m_alreadyInLog; break;
+        default: ++m_refused; break;
+        }
+        ++m_confirmOnlyMatched;
     }
     m_marks = QList<int>(marked.cbegin(), marked.cend());
     std::sort(m_marks.begin(), m_marks.end());
@@ -226,15 +271,16 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
 }
 
 template <typename Index>
-bool ImportPlan::matchConfirmation(Entry &e, const Index &byCall, const QList<QByteArrayView> &logLines)
+ImportPlan::Match ImportPlan::matchConfirmation(const AdifMapping::Sighting &s, const QByteArray &reference,
+                                                const Index &byCall, const QList<QByteArrayView> &logLines)
 {
     constexpr qint32 Window = 30; // minutes either way
-    const AdifMapping::Sighting &s = e.sighting;
+    Match m;
     if (s.minutes < 0 || s.band < 0 || s.baseCall.isEmpty())
-        return false;
+        return m;
     const auto at = byCall.constFind(s.baseCall);
     if (at == byCall.cend())
-        return false;
+        return m;
     int best = -1;
     qint32 bestGap = Window + 1;
     bool tie = false;
@@ -251,21 +297,21 @@ bool ImportPlan::matchConfirmation(Entry &e, const Index &byCall, const QList<QB
         }
     }
     if (best < 0)
-        return false;
+        return m;
     if (tie) {
-        e.status = AdifMapping::SeveralQsos;
-        return true;
+        m.status = AdifMapping::SeveralQsos;
+        return m;
     }
     const QByteArrayView line = logLines.at(best);
-    e.logRow = best;
-    e.logReference = column(line, QsoRecord::Reference).trimmed().toByteArray();
-    if (!e.reference.isEmpty() && e.reference.trimmed().toUpper() != e.logReference.toUpper())
-        e.status = AdifMapping::OtherReference;
+    m.row = best;
+    m.logReference = column(line, QsoRecord::Reference).trimmed().toByteArray();
+    if (!reference.isEmpty() && reference.trimmed().toUpper() != m.logReference.toUpper())
+        m.status = AdifMapping::OtherReference;
     else if (QsoRecord::isConfirmedLine(line))
-        e.status = AdifMapping::QslAlreadyMarked;
+        m.status = AdifMapping::QslAlreadyMarked;
     else
-        e.status = AdifMapping::QslToMark;
-    return true;
+        m.status = AdifMapping::QslToMark;
+    return m;
 }
 
 QList<QByteArray> ImportPlan::acceptedLines() const
@@ -342,19 +388,33 @@ ImportPlan::Shown ImportPlan::shownFromFile(qsizetype offset, int number, const 
 QList<int> ImportPlan::allRows() const
 {
     QList<int> rows;
-    rows.reserve(m_entries.size() + m_outside.size());
-    qsizetype e = 0, o = 0;
-    while (e < m_entries.size() || o < m_outside.size()) {
-        if (o == m_outside.size() || (e < m_entries.size() && m_entries.at(e).number < m_outside.at(o).number))
+    rows.reserve(m_entries.size() + m_outside.size() + m_sighted.size());
+    qsizetype e = 0, o = 0, c = 0;
+    constexpr int None = std::numeric_limits<int>::max();
+    for (;;) {
+        const int ne = e < m_entries.size() ? m_entries.at(e).number : None;
+        const int no = o < m_outside.size() ? m_outside.at(o).number : None;
+        const int nc = c < m_sighted.size() ? m_sighted.at(c).number : None;
+        const int first = qMin(ne, qMin(no, nc));
+        if (first == None)
+            break;
+        if (first == ne)
             rows.append(int(e++));
-        else
+        else if (first == no)
             rows.append(int(-1 - o++));
+        else
+            rows.append(SightedRow + int(c++));
     }
     return rows;
 }
 
 ImportPlan::Shown ImportPlan::shownRow(int row) const
 {
+    if (row >= SightedRow) {
+        const Sighted &c = m_sighted.at(row - SightedRow);
+        return shownFromFile(c.offset, c.number, AdifMapping::reason(c.status, 0, {}, {}),
+                             QString::fromLatin1(c.logReference));
+    }
     if (row >= 0)
         return shown(row);
     const Outside &o = m_outside.at(-1 - row);
@@ -404,7 +464,7 @@ QByteArray ImportPlan::report(const QString &station, const QDate &day, bool all
             out << row(shownRow(r));
     } else {
         for (const int i : listedRows())
-            out << row(shown(i));
+            out << row(shownRow(i));
     }
     QByteArray bytes;
     for (const QString &l : out) {

@@ -79,7 +79,7 @@ public:
     int alreadyInLog() const { return m_alreadyInLog; }
     // Refused for any reason other than having no abbey reference.
     int refused() const { return m_refused; }
-    int withoutReference() const { return m_withoutReference + m_confirmOnly - m_confirmOnlyMatched; }
+    int withoutReference() const { return m_withoutReference + int(m_sighted.size()) - m_confirmOnlyMatched; }
     // Refused records counted but not kept for the list.
     int refusedNotListed() const { return m_refusedNotListed; }
     // QSOs to import whose reference the abbey list does not hold.
@@ -92,10 +92,10 @@ public:
     // (capitals, each once, the first few).
     QStringList fileStations() const { return m_stations.isEmpty() ? m_operators : m_stations; }
 
-    // Every record read: the award's, the refused ones and the confirmations.
+    // The award's records, the refused ones, and the confirmations naming an abbey.
     const QList<Entry> &entries() const { return m_entries; }
-    // The entries the list shows when it does not show every record: all but the
-    // confirmations of QSOs the log does not hold that have no abbey reference.
+    // What the list shows when it does not show every record, as shownRow takes it:
+    // the entries and the confirmations of log QSOs, in file order.
     QList<int> listedRows() const;
     // The QSOs that would be added, in file order.
     QList<QByteArray> acceptedLines() const;
@@ -103,8 +103,10 @@ public:
     QString outcome(const Entry &e) const;
     Shown shown(int index) const;
 
-    // Every record kept, in file order: an entry's index, or -1 - i for the i-th
-    // record outside the award that is kept.
+    // Every record kept, in file order: an entry's index, -1 - i for the i-th
+    // record outside the award that is kept, or SightedRow + i for the i-th
+    // confirmation without an abbey reference.
+    static constexpr int SightedRow = 1 << 30;
     QList<int> allRows() const;
     Shown shownRow(int row) const;
 
@@ -122,10 +124,28 @@ private:
         qsizetype offset;
         int number;
     };
+    // A confirmation without an abbey reference (a LoTW or eQSL report's records),
+    // kept small: a general log may hold many.
+    struct Sighted {
+        qsizetype offset;
+        int number;
+        qint32 minutes;
+        qint32 logRow = -1;
+        qint16 band;
+        AdifMapping::Status status = AdifMapping::NoReference;
+        char call[13];        // the base callsign, NUL-terminated
+        char logReference[7]; // the matched QSO's, NUL-terminated
+    };
+    struct Match {
+        AdifMapping::Status status = AdifMapping::NoReference; // none found
+        int row = -1;
+        QByteArray logReference;
+    };
     void noteStation(const AdifReader::Record &record);
-    // Finds the log QSO a confirmation names; false when there is none.
+    // The log QSO a confirmation names, if any.
     template <typename Index>
-    bool matchConfirmation(Entry &e, const Index &byCall, const QList<QByteArrayView> &logLines);
+    static Match matchConfirmation(const AdifMapping::Sighting &s, const QByteArray &reference, const Index &byCall,
+                                   const QList<QByteArrayView> &logLines);
     Shown shownFromFile(qsizetype offset, int number, const QString &outcome, const QString &reference) const;
 
     AdifReader m_reader;
@@ -134,6 +154,7 @@ private:
     AdifMapping m_mapping;
     QList<Entry> m_entries;
     QList<Outside> m_outside;
+    QList<Sighted> m_sighted;
     int m_recordCount = 0;
     int m_refusedListed = 0;
     int m_refusedNotListed = 0;
@@ -143,8 +164,7 @@ private:
     int m_alreadyInLog = 0;
     int m_refused = 0;
     int m_withoutReference = 0;
-    int m_confirmOnly = 0;        // confirmations kept though they have no abbey reference
-    int m_confirmOnlyMatched = 0; // those of them the log holds
+    int m_confirmOnlyMatched = 0; // confirmations without an abbey reference the log holds
     QList<int> m_marks;
     QStringList m_stations, m_operators;
 };

@@ -81,7 +81,7 @@ QStringList outcomes(const ImportPlan &plan)
 {
     QStringList out;
     for (int row : plan.listedRows()) {
-        const ImportPlan::Shown s = plan.shown(row);
+        const ImportPlan::Shown s = plan.shownRow(row);
         out << s.call + QLatin1Char(' ') + s.reference + QLatin1Char(' ') + s.outcome;
     }
     return out;
@@ -160,7 +160,7 @@ void TestConfirmations::lotwReportMatchesLogQsos()
     marked[4][137] = '*';
     plan->resolve(views(marked));
     QCOMPARE(plan->marks(), QList<int>({3, 5}));
-    QCOMPARE(plan->shown(0).outcome, QStringLiteral("QSL déjà marquée"));
+    QCOMPARE(plan->shownRow(plan->listedRows().first()).outcome, QStringLiteral("QSL déjà marquée"));
     // A record without a confirmation is not one, however close.
     const QByteArray plain = lotwRecord("IK1ABC", "20M", "20070314", "0905").replace("<QSL_RCVD:1>Y", "");
     QCOMPARE(planOf(LotwHeader + plain, sampleLog())->qslToMark(), 0);
