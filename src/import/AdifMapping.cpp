@@ -109,6 +109,84 @@ qint64 hertzOf(QByteArrayView megahertz)
 
 } // namespace
 
+namespace {
+
+int bandIndex(QByteArrayView adifName)
+{
+    if (adifName.isEmpty())
+        return -1;
+    int count = 0;
+    const BandPlan::Band *all = BandPlan::bands(&count);
+    for (int i = 0; i < count; ++i) {
+        if (adifName.compare(QByteArrayView(all[i].adif), Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+bool AdifMapping::carriesConfirmation(const AdifReader::Record &record)
+{
+    for (const AdifReader::Field f : {AdifReader::QslRcvd, AdifReader::LotwQslRcvd, AdifReader::EqslQslRcvd}) {
+        const QByteArrayView v = trimmed(record[f]);
+        if (sameWord(v, "Y") || sameWord(v, "V"))
+            return true;
+    }
+    return false;
+}
+
+QByteArray AdifMapping::baseCallsign(QByteArrayView callsign)
+{
+    QByteArrayView best;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= callsign.size(); ++i) {
+        if (i == callsign.size() || callsign[i] == '/') {
+            const QByteArrayView part = trimmed(callsign.sliced(start, i - start));
+            if (part.size() > best.size())
+                best = part;
+            start = i + 1;
+        }
+    }
+    return best.toByteArray().toUpper();
+}
+
+int AdifMapping::bandOfLabel(QByteArrayView label)
+{
+    return bandIndex(BandPlan::adifOfLabel(label));
+}
+
+AdifMapping::Sighting AdifMapping::sighting(const AdifReader::Record &record, const AdifReader &reader)
+{
+    Sighting s;
+    // A callsign of plain printable ASCII (nearly all of them) needs no decoding.
+    const QByteArrayView call = trimmed(record[AdifReader::Call]);
+    bool plain = true;
+    for (const char c : call)
+        plain = plain && c > ' ' && c < 0x7F;
+    bool changed = false;
+    s.baseCall = plain ? baseCallsign(call)
+                       : baseCallsign(Cp1252::encode(cleaned(record[AdifReader::Call], reader, true, &changed)));
+    const QByteArrayView adifBand = trimmed(record[AdifReader::Band]);
+    const QByteArrayView freq = trimmed(record[AdifReader::Freq]);
+    s.band = qint16(!adifBand.isEmpty() ? bandIndex(adifBand)
+                                        : bandIndex(BandPlan::adifOfHertz(hertzOf(freq)).toLatin1()));
+    const QByteArrayView d = trimmed(record[AdifReader::QsoDate]);
+    const QByteArrayView t = trimmed(record[AdifReader::TimeOn]);
+    if (d.size() != 8 || (t.size() != 4 && t.size() != 6))
+        return s;
+    const int year = digits(d, 0, 4), month = digits(d, 4, 2), day = digits(d, 6, 2);
+    const int hour = digits(t, 0, 2), minute = digits(t, 2, 2);
+    const QDate date = year < 0 || month < 0 || day < 0 ? QDate() : QDate(year, month, day);
+    if (!date.isValid() || hour < 0 || hour > 23 || minute < 0 || minute > 59)
+        return s;
+    const qint64 days = QDate(1950, 1, 1).daysTo(date);
+    if (days < 0 || days > 100 * 366)
+        return s;
+    s.minutes = qint32(days * 1440 + hour * 60 + minute);
+    return s;
+}
+
 AdifMapping::AdifMapping(const AbbeyTable &abbeys) : m_abbeys(abbeys)
 {
     for (const AbbeyTable::Entry &e : abbeys.entries()) {
@@ -348,8 +426,7 @@ AdifMapping::Result AdifMapping::map(const AdifReader::Record &record, const Adi
     q.setField(QsoRecord::RstRecu, reports[0]);
     q.setField(QsoRecord::RstEnvoye, reports[1]);
     q.setField(QsoRecord::NomAbbaye, abbey);
-    q.setField(QsoRecord::Qsl, sameWord(trimmed(record[AdifReader::QslRcvd]), "Y") ? QStringLiteral("*")
-                                                                                  : QString());
+    q.setField(QsoRecord::Qsl, carriesConfirmation(record) ? QStringLiteral("*") : QString());
     QsoRecord::Encoded bytes = q.toLogBytes();
     if (!bytes.ok()) {
         // Every field was brought into the code page above: a safeguard only.
@@ -420,8 +497,8 @@ QString AdifMapping::reason(Status status, quint8 notes, const QString &detail, 
             said << QStringLiteral("nom de l'abbaye coupé à 60 caractères");
         if (notes & LettersReplaced)
             said << QStringLiteral("caractères remplacés par les lettres les plus proches");
-        return said.isEmpty() ? QStringLiteral("importé")
-                              : QStringLiteral("importé (") + said.join(QStringLiteral(", ")) + QLatin1Char(')');
+        return said.isEmpty() ? QStringLiteral("à importer")
+                              : QStringLiteral("à importer (") + said.join(QStringLiteral(", ")) + QLatin1Char(')');
     }
     case NoReference: return QStringLiteral("pas de référence d'abbaye");
     case Unreadable: return QStringLiteral("illisible : ") + detail;
@@ -442,6 +519,10 @@ QString AdifMapping::reason(Status status, quint8 notes, const QString &detail, 
     case AlreadyContacted: return QStringLiteral("déjà contactée le ") + other;
     case DuplicateInFile:
         return QStringLiteral("abbaye en double dans le fichier, n° %1 importé").arg(other);
+    case QslToMark: return QStringLiteral("QSL à marquer");
+    case QslAlreadyMarked: return QStringLiteral("QSL déjà marquée");
+    case SeveralQsos: return QStringLiteral("plusieurs QSO possibles");
+    case OtherReference: return with(QStringLiteral("référence différente"));
     }
     return {};
 }

@@ -34,6 +34,11 @@ public:
         AlreadyInLog,
         AlreadyContacted,
         DuplicateInFile,
+        // A confirmation of a QSO the log holds.
+        QslToMark,
+        QslAlreadyMarked,
+        SeveralQsos,      // several log QSOs as near in time: none is marked
+        OtherReference,   // the record names another abbey than the log QSO's
     };
     enum Note : quint8 {
         NameCut = 1,       // the first name was longer than its 15 columns
@@ -48,6 +53,13 @@ public:
         QByteArray line;      // the 138-byte log line, when the record could be mapped
         QByteArray reference; // the abbey reference, once one was found
         QString detail;       // the value refused, for the reason
+    };
+
+    // What a confirmation record says of its QSO, to find it in the log.
+    struct Sighting {
+        QByteArray baseCall; // capitals, empty when the record has no callsign
+        qint32 minutes = -1; // UTC, since 01/01/1950 00:00 as the log counts; -1 unreadable
+        qint16 band = -1;    // index in BandPlan::bands(), -1 none
     };
 
     // The table must outlive the mapping.
@@ -70,6 +82,15 @@ public:
     // The first word of SIG_INFO, COMMENT, NOTES or QSLMSG, punctuation around it
     // removed, that the abbey list holds (as the list writes it), or empty.
     QString findReference(const AdifReader::Record &record, const AdifReader &reader) const;
+
+    // QSL_RCVD, LOTW_QSL_RCVD or EQSL_QSL_RCVD says "Y" or "V", in any case.
+    static bool carriesConfirmation(const AdifReader::Record &record);
+    static Sighting sighting(const AdifReader::Record &record, const AdifReader &reader);
+    // The longest part between slashes ("IT9/IK1ABC/P" -> "IK1ABC"), in capitals.
+    static QByteArray baseCallsign(QByteArrayView callsign);
+    // The band of a log line's band column (a label typed by hand included) as an
+    // index in BandPlan::bands(), -1 when it names none.
+    static int bandOfLabel(QByteArrayView label);
 
 private:
     const AbbeyTable &m_abbeys;

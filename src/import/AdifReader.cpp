@@ -28,7 +28,9 @@ constexpr Known KnownFields[] = {
     {"GRIDSQUARE", 10, AdifReader::Gridsquare}, {"SIG", 3, AdifReader::Sig},
     {"SIG_INFO", 8, AdifReader::SigInfo},    {"COMMENT", 7, AdifReader::Comment},
     {"NOTES", 5, AdifReader::Notes},         {"QSLMSG", 6, AdifReader::QslMsg},
-    {"QSL_RCVD", 8, AdifReader::QslRcvd},
+    {"QSL_RCVD", 8, AdifReader::QslRcvd},    {"LOTW_QSL_RCVD", 13, AdifReader::LotwQslRcvd},
+    {"EQSL_QSL_RCVD", 13, AdifReader::EqslQslRcvd}, {"STATION_CALLSIGN", 16, AdifReader::StationCallsign},
+    {"OPERATOR", 8, AdifReader::Operator},
 };
 
 // Which bytes may stand in a field name: letters, digits and "_", and the few more
@@ -140,7 +142,7 @@ struct FieldTable {
 int knownField(QByteArrayView name, bool wide)
 {
     static const FieldTable table;
-    if (name.size() > 10)
+    if (name.size() > 16)
         return -1;
     const NameKey k = nameKey(name.data(), name.size(), wide);
     const int at = table.slot(k);

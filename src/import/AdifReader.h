@@ -30,11 +30,13 @@ public:
         Windows1252, // anything that is not valid UTF-8 (Latin-1 included)
     };
 
-    // The fields the log has a column for; every other field (APP_..., user-defined,
+    // The fields the log has a column for or the import reads; every other field (APP_..., user-defined,
     // the many a general logbook writes) is read past and forgotten.
     enum Field {
         Call, QsoDate, TimeOn, Band, Freq, Mode, Submode, RstRcvd, RstSent,
         Name, Gridsquare, Sig, SigInfo, Comment, Notes, QslMsg, QslRcvd,
+        // What says a QSO is confirmed, and whose log the file is.
+        LotwQslRcvd, EqslQslRcvd, StationCallsign, Operator,
         FieldCount
     };
 

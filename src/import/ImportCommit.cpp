@@ -66,7 +66,7 @@ QList<QByteArray> ImportCommit::learnt(const QList<QByteArray> &listLines, const
 }
 
 ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArray> &lines, int lockTimeout,
-                                       const std::function<void()> &betweenWrites)
+                                       const std::function<void()> &betweenWrites, const QList<int> &confirmRows)
 {
     Result result;
     if (!session.hasStation()) {
@@ -74,8 +74,8 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
                                         "Créez d'abord la station (menu Station, Nouvel Indicatif).");
         return result;
     }
-    if (lines.isEmpty()) {
-        result.message = QStringLiteral("Aucun QSO à importer.");
+    if (lines.isEmpty() && confirmRows.isEmpty()) {
+        result.message = QStringLiteral("Aucun QSO à importer ni QSL à marquer.");
         return result;
     }
     const QString listPath = session.filePath(FirstNameList::FileName);
@@ -128,10 +128,12 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
         return result;
     }
     // The log first: the list may then lag behind it, never run ahead of it.
-    const AtomicFile::Result r = session.merge(lines);
+    const AtomicFile::Result r = session.merge(lines, confirmRows);
     if (!r.ok) {
         result.message = r.error + QStringLiteral("\r\nAucun QSO n'a été importé ; la liste des prénoms "
                                                   "n'a pas été modifiée.");
+        if (!confirmRows.isEmpty())
+            result.message += QStringLiteral("\r\nAucune QSL n'a été marquée.");
         return result;
     }
     if (betweenWrites)
@@ -146,9 +148,20 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
     }
     result.ok = true;
     result.added = int(lines.size());
-    result.message = result.added == 1
-        ? QStringLiteral("1 QSO a été ajouté au log %1.").arg(session.logFileName())
-        : QStringLiteral("%1 QSO ont été ajoutés au log %2.").arg(result.added).arg(session.logFileName());
+    result.marked = int(confirmRows.size());
+    QStringList said;
+    if (result.added > 0 || result.marked == 0)
+        said << (result.added == 1 ? QStringLiteral("1 QSO a été ajouté au log %1.").arg(session.logFileName())
+                                   : QStringLiteral("%1 QSO ont été ajoutés au log %2.")
+                                         .arg(result.added)
+                                         .arg(session.logFileName()));
+    if (result.marked > 0)
+        said << (result.marked == 1
+                     ? QStringLiteral("1 QSL a été marquée reçue dans le log %1.").arg(session.logFileName())
+                     : QStringLiteral("%1 QSL ont été marquées reçues dans le log %2.")
+                           .arg(result.marked)
+                           .arg(session.logFileName()));
+    result.message = said.join(QStringLiteral("\r\n"));
     result.message += listProblem;
     return result;
 }

@@ -8,8 +8,8 @@
 
 class LogSession;
 
-// Adds the accepted QSOs of an import to the current station's log and teaches the
-// first-name list their names.
+// Adds the accepted QSOs of an import to the current station's log, marks the QSL
+// of the log QSOs the file confirms, and teaches the first-name list the new names.
 //
 // What is promised, whatever stops the program (a kill at any moment, a file-size
 // limit, a full disk): either both files are byte for byte as they were, or the log
@@ -26,13 +26,16 @@ public:
     struct Result {
         bool ok = false;
         int added = 0;
+        int marked = 0; // QSOs of the log whose QSL was marked
         QString message; // French, for the operator
     };
 
     // betweenWrites, when given, runs once the log is written and before the list is
-    // (tests stop the program there).
+    // (tests stop the program there). confirmRows are QSOs of the log as the session
+    // holds it (0-based rows) whose QSL the import marks, in the same rewrite as the
+    // QSOs it adds: their lines change in the QSL column only.
     static Result run(LogSession &session, const QList<QByteArray> &lines, int lockTimeout = 5000,
-                      const std::function<void()> &betweenWrites = {});
+                      const std::function<void()> &betweenWrites = {}, const QList<int> &confirmRows = {});
 
     // The first-name list once it has learnt the names of these log lines (in log
     // order): a name replaces the stored one, a callsign not yet listed is added, with

@@ -12,7 +12,7 @@ void ImportListModel::rebuild()
 {
     // The plan's entries are the award's records and the refused ones: shown as they
     // are. Every record merges in those outside the award.
-    m_rows = m_all ? m_plan.allRows() : QList<int>();
+    m_rows = m_all ? m_plan.allRows() : m_plan.listedRows();
 }
 
 void ImportListModel::setShowAll(bool all)
@@ -36,7 +36,7 @@ int ImportListModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    return m_all ? int(m_rows.size()) : int(m_plan.entries().size());
+    return int(m_rows.size());
 }
 
 int ImportListModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount; }

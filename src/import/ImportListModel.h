@@ -24,7 +24,7 @@ public:
     // The plan's outcomes changed (the log changed): every row again.
     void refresh();
     // What a row shows, as ImportPlan::shownRow takes it.
-    int entryAt(int row) const { return m_all ? m_rows.at(row) : row; }
+    int entryAt(int row) const { return m_rows.at(row); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -36,5 +36,5 @@ private:
 
     const ImportPlan &m_plan;
     bool m_all = false;
-    QList<int> m_rows; // every record kept, when every one is shown
+    QList<int> m_rows; // what each row shows, as ImportPlan::shownRow takes it
 };

@@ -8,6 +8,10 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
 namespace {
 
 QByteArrayView column(QByteArrayView line, QsoRecord::Field f)
@@ -47,15 +51,28 @@ bool ImportPlan::read(int maxRecords, qsizetype maxBytes)
             break;
         }
         ++m_recordCount;
+        noteStation(record);
         AdifMapping::Result m = m_mapping.map(record, m_reader);
+        const bool confirms = AdifMapping::carriesConfirmation(record);
+        if (m.status == AdifMapping::NoReference && confirms) {
+            // A LoTW or eQSL report names no abbey: its records are kept until the
+            // log says whether they confirm one of its QSOs.
+            const AdifMapping::Sighting seen = AdifMapping::sighting(record, m_reader);
+            if (seen.minutes >= 0 && seen.band >= 0 && !seen.baseCall.isEmpty() && seen.baseCall.size() <= 12) {
+                Sighted c{record.offset, record.number, seen.minutes, -1, seen.band, AdifMapping::NoReference, {}, {}};
+                std::memcpy(c.call, seen.baseCall.constData(), size_t(seen.baseCall.size()));
+                m_sighted.append(c);
+                continue;
+            }
+        }
         if (m.status == AdifMapping::NoReference) {
             ++m_withoutReference;
             if (m_outside.size() < MaxOutsideListed)
                 m_outside.append({record.offset, record.number});
             continue;
         }
-        if (m.line.isEmpty()) {
-            if (m_refusedListed >= MaxRefusedListed) {
+        if (m.line.isEmpty() && m.status != AdifMapping::NoReference) {
+            if (m_refusedListed >= MaxRefusedListed && !confirms) {
                 ++m_refusedNotListed;
                 continue;
             }
@@ -64,14 +81,51 @@ bool ImportPlan::read(int maxRecords, qsizetype maxBytes)
         Entry e;
         e.offset = record.offset;
         e.number = record.number;
-        e.status = m.status;
+        e.status = e.mapped = m.status;
         e.notes = m.notes;
         e.line = std::move(m.line);
         e.reference = std::move(m.reference);
         e.detail = std::move(m.detail);
+        if (confirms) {
+            e.confirms = true;
+            e.sighting = AdifMapping::sighting(record, m_reader);
+        }
         m_entries.append(std::move(e));
     }
     return m_finished;
+}
+
+void ImportPlan::noteStation(const AdifReader::Record &record)
+{
+    constexpr int Kept = 8;
+    const auto note = [&](AdifReader::Field f, QStringList &into) {
+        if (record[f].isEmpty() || into.size() >= Kept)
+            return;
+        const QString call = m_reader.decode(record[f]).simplified().toUpper();
+        if (!call.isEmpty() && !into.contains(call))
+            into.append(call);
+    };
+    note(AdifReader::StationCallsign, m_stations);
+    note(AdifReader::Operator, m_operators);
+}
+
+QList<int> ImportPlan::listedRows() const
+{
+    QList<int> rows;
+    rows.reserve(m_entries.size());
+    qsizetype c = 0;
+    for (int i = 0; i < m_entries.size(); ++i) {
+        for (; c < m_sighted.size() && m_sighted.at(c).number < m_entries.at(i).number; ++c) {
+            if (m_sighted.at(c).status != AdifMapping::NoReference)
+                rows.append(SightedRow + int(c));
+        }
+        rows.append(i);
+    }
+    for (; c < m_sighted.size(); ++c) {
+        if (m_sighted.at(c).status != AdifMapping::NoReference)
+            rows.append(SightedRow + int(c));
+    }
+    return rows;
 }
 
 bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::function<bool()> &carryOn)
@@ -82,6 +136,15 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
     // What the log holds: each abbey with the date of its first QSO, and each QSO.
     QHash<QByteArray, QString> contacted;
     QSet<QByteArray> logged;
+    // The log's QSOs by base callsign, for the confirmations only.
+    struct LogQso {
+        int row;
+        qint32 minutes;
+        qint16 band;
+    };
+    QHash<QByteArray, QList<LogQso>> byCall;
+    const bool confirmations = !m_sighted.isEmpty()
+        || std::any_of(m_entries.cbegin(), m_entries.cend(), [](const Entry &e) { return e.confirms; });
     contacted.reserve(logLines.size());
     logged.reserve(logLines.size());
     for (qsizetype i = 0; i < logLines.size(); ++i) {
@@ -94,6 +157,16 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
             if (!contacted.contains(ref))
                 contacted.insert(ref, Cp1252::decode(column(line, QsoRecord::Date)));
             logged.insert(qsoKey(line));
+            if (confirmations) {
+                const QDate day = QsoRecord::dateOf(Cp1252::decode(column(line, QsoRecord::Date)));
+                const int minute = QsoRecord::minutesOf(Cp1252::decode(column(line, QsoRecord::Heure)));
+                const int band = AdifMapping::bandOfLabel(column(line, QsoRecord::Bande));
+                if (day.isValid() && minute >= 0 && band >= 0) {
+                    const qint64 at = QDate(1950, 1, 1).daysTo(day) * 1440 + minute;
+                    byCall[AdifMapping::baseCallsign(column(line, QsoRecord::Indicatif))].append(
+                        {int(i), qint32(at), qint16(band)});
+                }
+            }
         } else {
             // A line edited by hand still counts when its abbey can be recognised.
             for (const LogLookups::Recognised &r : LogLookups::recognise(line)) {
@@ -110,6 +183,18 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         if (stopped(i))
             return false;
         Entry &e = m_entries[i];
+        e.status = e.mapped;
+        e.logRow = -1;
+        e.logReference.clear();
+        if (e.confirms) {
+            const Match m = matchConfirmation(e.sighting, e.reference, byCall, logLines);
+            if (m.status != AdifMapping::NoReference) {
+                e.status = m.status;
+                e.logRow = m.row;
+                e.logReference = m.logReference;
+                continue;
+            }
+        }
         if (e.line.isEmpty())
             continue;
         e.status = AdifMapping::Imported;
@@ -135,8 +220,9 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         if (better)
             *best = i;
     }
-    m_toImport = m_alreadyInLog = m_notInAbbeyList = 0;
+    m_toImport = m_alreadyInLog = m_notInAbbeyList = m_confirmOnlyMatched = 0;
     m_refused = m_refusedNotListed;
+    QSet<int> marked;
     for (Entry &e : m_entries) {
         if (e.status == AdifMapping::Imported && !e.line.isEmpty()) {
             const int best = kept.value(e.reference);
@@ -151,11 +237,82 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
             if (e.notes & AdifMapping::NotListed)
                 ++m_notInAbbeyList;
             break;
-        case AdifMapping::AlreadyInLog: ++m_alreadyInLog; break;
+        case AdifMapping::AlreadyInLog:
+        case AdifMapping::QslAlreadyMarked: ++m_alreadyInLog; break;
+        case AdifMapping::QslToMark: marked.insert(e.logRow); break;
+        case AdifMapping::NoReference: break;
         default: ++m_refused; break;
         }
     }
+    for (qsizetype i = 0; i < m_sighted.size(); ++i) {
+        if (stopped(i))
+            return false;
+        Sighted &c = m_sighted[i];
+        AdifMapping::Sighting seen;
+        seen.baseCall = QByteArray(c.call);
+        seen.minutes = c.minutes;
+        seen.band = c.band;
+        const Match m = matchConfirmation(seen, {}, byCall, logLines);
+        c.status = m.status;
+        c.logRow = m.row;
+        std::memset(c.logReference, 0, sizeof c.logReference);
+        if (!m.logReference.isEmpty())
+            std::memcpy(c.logReference, m.logReference.constData(), size_t(qMin<qsizetype>(6, m.logReference.size())));
+        switch (c.status) {
+        case AdifMapping::NoReference: continue;
+        case AdifMapping::QslToMark: marked.insert(c.logRow); break;
+        case AdifMapping::QslAlreadyMarked: ++m_alreadyInLog; break;
+        default: ++m_refused; break;
+        }
+        ++m_confirmOnlyMatched;
+    }
+    m_marks = QList<int>(marked.cbegin(), marked.cend());
+    std::sort(m_marks.begin(), m_marks.end());
     return true;
+}
+
+template <typename Index>
+ImportPlan::Match ImportPlan::matchConfirmation(const AdifMapping::Sighting &s, const QByteArray &reference,
+                                                const Index &byCall, const QList<QByteArrayView> &logLines)
+{
+    constexpr qint32 Window = 30; // minutes either way
+    Match m;
+    if (s.minutes < 0 || s.band < 0 || s.baseCall.isEmpty())
+        return m;
+    const auto at = byCall.constFind(s.baseCall);
+    if (at == byCall.cend())
+        return m;
+    int best = -1;
+    qint32 bestGap = Window + 1;
+    bool tie = false;
+    for (const auto &q : *at) {
+        const qint32 gap = qAbs(q.minutes - s.minutes);
+        if (q.band != s.band || gap > Window)
+            continue;
+        if (gap < bestGap) {
+            best = q.row;
+            bestGap = gap;
+            tie = false;
+        } else if (gap == bestGap) {
+            tie = true;
+        }
+    }
+    if (best < 0)
+        return m;
+    if (tie) {
+        m.status = AdifMapping::SeveralQsos;
+        return m;
+    }
+    const QByteArrayView line = logLines.at(best);
+    m.row = best;
+    m.logReference = column(line, QsoRecord::Reference).trimmed().toByteArray();
+    if (!reference.isEmpty() && reference.trimmed().toUpper() != m.logReference.toUpper())
+        m.status = AdifMapping::OtherReference;
+    else if (QsoRecord::isConfirmedLine(line))
+        m.status = AdifMapping::QslAlreadyMarked;
+    else
+        m.status = AdifMapping::QslToMark;
+    return m;
 }
 
 QList<QByteArray> ImportPlan::acceptedLines() const
@@ -171,6 +328,11 @@ QList<QByteArray> ImportPlan::acceptedLines() const
 
 QString ImportPlan::outcome(const Entry &e) const
 {
+    if (e.status == AdifMapping::OtherReference)
+        return AdifMapping::reason(e.status, 0, QStringLiteral("%1 dans le log").arg(Cp1252::decode(e.logReference)),
+                                   {});
+    if (e.logRow >= 0 || e.status == AdifMapping::SeveralQsos)
+        return AdifMapping::reason(e.status, 0, {}, {});
     return AdifMapping::reason(e.status, e.notes, e.status == AdifMapping::AlreadyContacted
                                                        || e.status == AdifMapping::DuplicateInFile
                                                    ? QString()
@@ -181,12 +343,15 @@ QString ImportPlan::outcome(const Entry &e) const
 ImportPlan::Shown ImportPlan::shown(int index) const
 {
     const Entry &e = m_entries.at(index);
+    // A confirmation shows the reference of the log QSO it confirms.
+    const QByteArray &reference =
+        e.logRow >= 0 && e.status != AdifMapping::OtherReference ? e.logReference : e.reference;
     if (e.line.isEmpty())
-        return shownFromFile(e.offset, e.number, outcome(e), QString::fromLatin1(e.reference));
+        return shownFromFile(e.offset, e.number, outcome(e), Cp1252::decode(reference));
     Shown s;
     s.number = QString::number(e.number);
     s.outcome = outcome(e);
-    s.reference = Cp1252::decode(e.reference);
+    s.reference = Cp1252::decode(reference);
     s.call = trimmedText(column(e.line, QsoRecord::Indicatif));
     s.date = trimmedText(column(e.line, QsoRecord::Date));
     s.time = trimmedText(column(e.line, QsoRecord::Heure));
@@ -224,19 +389,33 @@ ImportPlan::Shown ImportPlan::shownFromFile(qsizetype offset, int number, const 
 QList<int> ImportPlan::allRows() const
 {
     QList<int> rows;
-    rows.reserve(m_entries.size() + m_outside.size());
-    qsizetype e = 0, o = 0;
-    while (e < m_entries.size() || o < m_outside.size()) {
-        if (o == m_outside.size() || (e < m_entries.size() && m_entries.at(e).number < m_outside.at(o).number))
+    rows.reserve(m_entries.size() + m_outside.size() + m_sighted.size());
+    qsizetype e = 0, o = 0, c = 0;
+    constexpr int None = std::numeric_limits<int>::max();
+    for (;;) {
+        const int ne = e < m_entries.size() ? m_entries.at(e).number : None;
+        const int no = o < m_outside.size() ? m_outside.at(o).number : None;
+        const int nc = c < m_sighted.size() ? m_sighted.at(c).number : None;
+        const int first = qMin(ne, qMin(no, nc));
+        if (first == None)
+            break;
+        if (first == ne)
             rows.append(int(e++));
-        else
+        else if (first == no)
             rows.append(int(-1 - o++));
+        else
+            rows.append(SightedRow + int(c++));
     }
     return rows;
 }
 
 ImportPlan::Shown ImportPlan::shownRow(int row) const
 {
+    if (row >= SightedRow) {
+        const Sighted &c = m_sighted.at(row - SightedRow);
+        return shownFromFile(c.offset, c.number, AdifMapping::reason(c.status, 0, {}, {}),
+                             QString::fromLatin1(c.logReference));
+    }
     if (row >= 0)
         return shown(row);
     const Outside &o = m_outside.at(-1 - row);
@@ -249,10 +428,10 @@ QString ImportPlan::refusedCount(int refused, int notListed)
     return notListed > 0 ? count + QStringLiteral(" (%1 non listés)").arg(notListed) : count;
 }
 
-QString ImportPlan::reportFileName(const QString &callsign, const QDate &day)
+QString ImportPlan::reportFileName(const QString &callsign, const QDate &day, int n)
 {
     return callsign + QStringLiteral("_Import_ADIF_") + day.toString(QStringLiteral("dd_MM_yy"))
-        + QStringLiteral(".txt");
+        + (n > 1 ? QStringLiteral("_%1").arg(n) : QString()) + QStringLiteral(".txt");
 }
 
 QByteArray ImportPlan::report(const QString &station, const QDate &day, bool all) const
@@ -263,12 +442,14 @@ QByteArray ImportPlan::report(const QString &station, const QDate &day, bool all
     out << QStringLiteral("Fichier : %1 (%2 enregistrements)").arg(m_fileName).arg(m_recordCount);
     out << QString();
     out << QStringLiteral("QSO à importer : %1").arg(m_toImport);
+    if (!m_marks.isEmpty())
+        out << QStringLiteral("QSL à marquer : %1").arg(m_marks.size());
     out << QStringLiteral("déjà dans le log : %1").arg(m_alreadyInLog);
     out << refusedCount(m_refused, m_refusedNotListed);
     if (m_notInAbbeyList > 0)
         out << QStringLiteral("référence absente de la liste des abbayes : %1").arg(m_notInAbbeyList);
     out << QStringLiteral("pas de référence d'abbaye : %1%2")
-               .arg(m_withoutReference)
+               .arg(withoutReference())
                .arg(all ? QString() : QStringLiteral(" (non listés)"));
     out << QString();
     const auto row = [](const Shown &s) {
@@ -283,8 +464,8 @@ QByteArray ImportPlan::report(const QString &station, const QDate &day, bool all
         for (const int r : allRows())
             out << row(shownRow(r));
     } else {
-        for (int i = 0; i < m_entries.size(); ++i)
-            out << row(shown(i));
+        for (const int i : listedRows())
+            out << row(shownRow(i));
     }
     QByteArray bytes;
     for (const QString &l : out) {

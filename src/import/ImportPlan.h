@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -18,7 +19,8 @@
 // already logged) are then applied against the log's lines.
 //
 // What is held stays small beside the file: a general log's QSOs outside the award
-// are counted, and only the first MaxOutsideListed of them are kept (as their place
+// are counted (those carrying a confirmation are kept, small, until the log says
+// whether they confirm one of its QSOs), and only the first MaxOutsideListed of them are kept (as their place
 // in the file) for "Tout afficher"; refused records beyond MaxRefusedListed are
 // counted, not listed.
 class ImportPlan
@@ -32,6 +34,11 @@ public:
         QByteArray line;      // the log line, when the record could be mapped
         QByteArray reference;
         QString detail;       // refused value, date already contacted, or record kept
+        AdifMapping::Status mapped = AdifMapping::Imported; // before the log was looked at
+        bool confirms = false;  // the record says the QSO is confirmed
+        AdifMapping::Sighting sighting; // a confirmation's QSO, to find it in the log
+        int logRow = -1;        // the log QSO a confirmation matched (0-based)
+        QByteArray logReference; // its abbey reference
     };
 
     // One record as the list shows it.
@@ -59,9 +66,11 @@ public:
     QString fileName() const { return m_fileName; }
 
     // Applies the award's rules against the log as it stands (its lines, in file
-    // order): a QSO already logged (same callsign, date and time), an abbey already
-    // contacted, the same abbey several times in the file (a confirmed QSO before
-    // an unconfirmed one, then the earliest). May be run again when the log changes.
+    // order): a confirmation of a QSO the log holds (same base callsign, same band,
+    // at most 30 minutes apart; the nearest; several as near are left alone), a QSO
+    // already logged (same callsign, date and time), an abbey already contacted, the
+    // same abbey several times in the file (a confirmed QSO before an unconfirmed
+    // one, then the earliest). May be run again when the log changes.
     // carryOn is asked now and then; when it says no, resolving stops and false is
     // returned (the outcomes are then not to be used).
     bool resolve(const QList<QByteArrayView> &logLines, const std::function<bool()> &carryOn = {});
@@ -70,21 +79,34 @@ public:
     int alreadyInLog() const { return m_alreadyInLog; }
     // Refused for any reason other than having no abbey reference.
     int refused() const { return m_refused; }
-    int withoutReference() const { return m_withoutReference; }
+    int withoutReference() const { return m_withoutReference + int(m_sighted.size()) - m_confirmOnlyMatched; }
     // Refused records counted but not kept for the list.
     int refusedNotListed() const { return m_refusedNotListed; }
     // QSOs to import whose reference the abbey list does not hold.
     int notInAbbeyList() const { return m_notInAbbeyList; }
+    // Log QSOs whose QSL the file confirms and the log does not mark yet.
+    int qslToMark() const { return int(m_marks.size()); }
+    // Their rows in the log the plan was last matched against (0-based, ascending).
+    const QList<int> &marks() const { return m_marks; }
+    // Who made the file's QSOs: its STATION_CALLSIGN values, else its OPERATOR ones
+    // (capitals, each once, the first few).
+    QStringList fileStations() const { return m_stations.isEmpty() ? m_operators : m_stations; }
 
+    // The award's records, the refused ones, and the confirmations naming an abbey.
     const QList<Entry> &entries() const { return m_entries; }
+    // What the list shows when it does not show every record, as shownRow takes it:
+    // the entries and the confirmations of log QSOs, in file order.
+    QList<int> listedRows() const;
     // The QSOs that would be added, in file order.
     QList<QByteArray> acceptedLines() const;
 
     QString outcome(const Entry &e) const;
     Shown shown(int index) const;
 
-    // Every record kept, in file order: an entry's index, or -1 - i for the i-th
-    // record outside the award that is kept.
+    // Every record kept, in file order: an entry's index, -1 - i for the i-th
+    // record outside the award that is kept, or SightedRow + i for the i-th
+    // confirmation without an abbey reference.
+    static constexpr int SightedRow = 1 << 30;
     QList<int> allRows() const;
     Shown shownRow(int row) const;
 
@@ -94,14 +116,36 @@ public:
     // The list as a text file (Windows-1252, CR LF): the counts, then every record
     // (or every one with an abbey reference when all is false).
     QByteArray report(const QString &station, const QDate &day, bool all) const;
-    // "<INDICATIF>_Import_ADIF_JJ_MM_AA.txt".
-    static QString reportFileName(const QString &callsign, const QDate &day);
+    // "<INDICATIF>_Import_ADIF_JJ_MM_AA.txt", or "..._AA_<n>.txt" for the n-th of the day.
+    static QString reportFileName(const QString &callsign, const QDate &day, int n = 1);
 
 private:
     struct Outside {
         qsizetype offset;
         int number;
     };
+    // A confirmation without an abbey reference (a LoTW or eQSL report's records),
+    // kept small: a general log may hold many.
+    struct Sighted {
+        qsizetype offset;
+        int number;
+        qint32 minutes;
+        qint32 logRow = -1;
+        qint16 band;
+        AdifMapping::Status status = AdifMapping::NoReference;
+        char call[13];        // the base callsign, NUL-terminated
+        char logReference[7]; // the matched QSO's, NUL-terminated
+    };
+    struct Match {
+        AdifMapping::Status status = AdifMapping::NoReference; // none found
+        int row = -1;
+        QByteArray logReference;
+    };
+    void noteStation(const AdifReader::Record &record);
+    // The log QSO a confirmation names, if any.
+    template <typename Index>
+    static Match matchConfirmation(const AdifMapping::Sighting &s, const QByteArray &reference, const Index &byCall,
+                                   const QList<QByteArrayView> &logLines);
     Shown shownFromFile(qsizetype offset, int number, const QString &outcome, const QString &reference) const;
 
     AdifReader m_reader;
@@ -110,6 +154,7 @@ private:
     AdifMapping m_mapping;
     QList<Entry> m_entries;
     QList<Outside> m_outside;
+    QList<Sighted> m_sighted;
     int m_recordCount = 0;
     int m_refusedListed = 0;
     int m_refusedNotListed = 0;
@@ -119,6 +164,9 @@ private:
     int m_alreadyInLog = 0;
     int m_refused = 0;
     int m_withoutReference = 0;
+    int m_confirmOnlyMatched = 0; // confirmations without an abbey reference the log holds
+    QList<int> m_marks;
+    QStringList m_stations, m_operators;
 };
 
 // Entries move as plain bytes when the list grows.

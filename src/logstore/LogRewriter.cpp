@@ -424,8 +424,10 @@ LogRewriter::Result LogRewriter::Remplace_Lignes(const QList<int> &lineNumbers, 
     });
 }
 
-LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLines)
+LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLines, const QList<int> &markNumbers,
+                                                  const QList<QByteArray> &markExpected)
 {
+    QList<QByteArray> marked;
     Lines added;
     added.reserve(newLines.size());
     for (const QByteArray &line : newLines) {
@@ -434,6 +436,9 @@ LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLi
         added.append(line);
     }
     return rewrite([&](Lines l, QString *refused) {
+        // The confirmations first, while the line numbers are the log's own.
+        if (!markLines(l, markNumbers, markExpected, marked, refused, QStringLiteral("relancez l'importation.")))
+            return l;
         // The log on disk may have changed since the QSOs were chosen (another copy
         // of the program): an abbey it now holds, in any case, is not added a second time.
         QSet<quint64> abbeys;
@@ -457,30 +462,37 @@ LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLi
     });
 }
 
+bool LogRewriter::markLines(Lines &l, const QList<int> &lineNumbers, const QList<QByteArray> &expected,
+                            QList<QByteArray> &marked, QString *refused, const QString &again)
+{
+    // Every line is checked before any is marked, so a line named twice is
+    // compared with the log as it was read.
+    for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
+        const int at = lineNumbers.at(i) - 1;
+        if (at < 0 || at >= l.size() || (i < expected.size() && l.at(at) != expected.at(i))) {
+            *refused = QStringLiteral("le journal a été modifié entre-temps ; ") + again;
+            return false;
+        }
+    }
+    marked.reserve(marked.size() + lineNumbers.size());
+    for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
+        const int at = lineNumbers.at(i) - 1;
+        // Only a QSO line has a QSL column; a line edited by hand is kept as it is.
+        QByteArray line = l.at(at).toByteArray();
+        if (!QsoRecord::markConfirmed(line))
+            continue;
+        marked.append(line);
+        l[at] = marked.last();
+    }
+    return true;
+}
+
 LogRewriter::Result LogRewriter::Marque_QSL(const QList<int> &lineNumbers, const QList<QByteArray> &expected)
 {
     QList<QByteArray> marked;
-    marked.reserve(lineNumbers.size());
     return rewrite([&](Lines l, QString *refused) {
-        // Every line is checked before any is marked, so a line named twice is
-        // compared with the log as it was read.
-        for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
-            const int at = lineNumbers.at(i) - 1;
-            if (at < 0 || at >= l.size() || (i < expected.size() && l.at(at) != expected.at(i))) {
-                *refused = QStringLiteral("le journal a été modifié entre-temps ; "
-                                          "relancez la recherche.");
-                return l;
-            }
-        }
-        for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
-            const int at = lineNumbers.at(i) - 1;
-            // Only a QSO line has a QSL column; a line edited by hand is kept as it is.
-            QByteArray line = l.at(at).toByteArray();
-            if (!QsoRecord::markConfirmed(line))
-                continue;
-            marked.append(line);
-            l[at] = marked.last();
-        }
+        // A refusal leaves the log as it was, whatever l then holds.
+        markLines(l, lineNumbers, expected, marked, refused, QStringLiteral("relancez la recherche."));
         return l;
     });
 }

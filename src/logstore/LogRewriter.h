@@ -47,10 +47,13 @@ public:
     // line must still be the one the caller saw (expected), or nothing is written.
     Result Remplace_Lignes(const QList<int> &lineNumbers, const QList<QByteArray> &expected,
                            const QList<QByteArray> &newLines);
-    // Adds a batch of QSOs (an import) in one rewrite, each at its chronological place.
+    // Adds a batch of QSOs (an import) in one rewrite, each at its chronological place,
+    // and marks confirmed the log lines given (1-based numbers, each still the line
+    // expected, as Marque_QSL checks them; only their QSL column changes).
     // Each abbey is logged once: when the log as read under the lock already holds
     // the abbey of one of them, or two of them share one, nothing is written.
-    Result Fusionne_QSO_Log(const QList<QByteArray> &newLines);
+    Result Fusionne_QSO_Log(const QList<QByteArray> &newLines, const QList<int> &markNumbers = {},
+                            const QList<QByteArray> &markExpected = {});
 
     // Removes the temporary copies a stopped rewrite left beside the log, unless a
     // running copy of the program holds the log's lock. Returns how many.
@@ -108,6 +111,9 @@ private:
     // change sets its error to leave the log untouched.
     Result rewrite(const std::function<Lines(Lines, QString *)> &change);
     Result refuse(QByteArrayView newLine) const;
+    // Marks the lines in l; false (and refused set) when one is no longer the one expected.
+    static bool markLines(Lines &l, const QList<int> &lineNumbers, const QList<QByteArray> &expected,
+                          QList<QByteArray> &marked, QString *refused, const QString &again);
 
     QString m_path;
     int m_lockTimeout = 5000;

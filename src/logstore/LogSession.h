@@ -93,8 +93,9 @@ public:
     // expected are the rows' lines as the caller read them.
     AtomicFile::Result replaceLines(const QList<int> &rows, const QList<QByteArray> &expected,
                                     const QList<QByteArray> &newLines);
-    // Adds several QSOs (an import) in one rewrite, each at its place in time.
-    AtomicFile::Result merge(const QList<QByteArray> &lines);
+    // Adds several QSOs (an import) in one rewrite, each at its place in time, and
+    // marks confirmed the QSOs of these rows (0-based) in the same rewrite.
+    AtomicFile::Result merge(const QList<QByteArray> &lines, const QList<int> &confirmRows = {});
 
     static QString noStationMessage();
 

@@ -152,3 +152,16 @@ PendingQsl::Saved PendingQsl::save(const LogSession &session, const QList<int> &
                      : QStringLiteral("La liste n'a pas pu être enregistrée sous le nom : %1\r\n%2").arg(name, w.error);
     return s;
 }
+
+QString PendingQsl::markQuestion(int ticked, int hidden)
+{
+    QString text = ticked == 1 ? QStringLiteral("Marquer la QSL reçue pour le QSO coché ?")
+                               : QStringLiteral("Marquer la QSL reçue pour les %1 QSO cochés ?").arg(ticked);
+    if (hidden == 1 && ticked == 1)
+        text += QStringLiteral("\r\n\r\nCe QSO est caché par le filtre.");
+    else if (hidden == 1)
+        text += QStringLiteral("\r\n\r\n1 de ces QSO est caché par le filtre.");
+    else if (hidden > 1)
+        text += QStringLiteral("\r\n\r\n%1 de ces QSO sont cachés par le filtre.").arg(hidden);
+    return text;
+}

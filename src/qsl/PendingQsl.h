@@ -21,6 +21,9 @@ public:
     // not; an empty text keeps them all.
     static QList<int> filter(const LogSession &session, const QList<int> &rows, const QString &text);
 
+    // The question before marking `ticked` QSOs received, `hidden` of them out of
+    // the filter's sight.
+    static QString markQuestion(int ticked, int hidden);
     // "12 QSL à recevoir".
     static QString countText(int count);
     // "<callsign>_QSL_a_recevoir_JJ_MM_AA.txt".

@@ -740,7 +740,7 @@ def import_checks(bus, pyatspi, app, win, top, check, path):
         headers = [t.getColumnHeader(c).name if t.getColumnHeader(c) else "" for c in range(t.nColumns)]
         check(all(h.strip() for h in headers), f"every column has a title: {headers}")
         rows = [[t.getAccessibleAt(r, c).name for c in range(t.nColumns)] for r in range(t.nRows)]
-        outcomes = {"I4NEW": "importé", "I1ABC": "déjà dans le log", "I5XYZ": "déjà contactée le 02/02/07"}
+        outcomes = {"I4NEW": "à importer", "I1ABC": "déjà dans le log", "I5XYZ": "déjà contactée le 02/02/07"}
         got = {row[1]: row[-1] for row in rows if len(row) > 1}
         check(got == outcomes, f"its lines read each record's outcome {rows}")
         captions = [o for o in objs if bus.role(o) == "label"

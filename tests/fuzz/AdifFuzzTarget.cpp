@@ -41,7 +41,9 @@ const QList<QByteArray> &logLines()
     static const QList<QByteArray> lines{
         "I1AAA        JN62 PAOLO           AZ0001 10/01/07 10:00 SSB 14 Mhz  59  59  ABBAZIA"
         "                                                     *",
-        "a line edited by hand TC0007"};
+        "a line edited by hand TC0007",
+        "IK1ABC/P          PIERO           PL-004 14/03/07 09:05 SSB 14 Mhz  59  59  OPACTW"
+        "O                                                       "};
     return lines;
 }
 
@@ -77,6 +79,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(QsoRecord::lineProblem(e.line).isEmpty(), "a line the log may not hold");
         check(!e.line.startsWith(' '), "a QSO without a callsign");
         check(!e.reference.trimmed().isEmpty(), "a QSO without a reference");
+    }
+    // A confirmation marks a QSO line of the log, each once.
+    for (qsizetype i = 0; i < plan.marks().size(); ++i) {
+        const int row = plan.marks().at(i);
+        check(row >= 0 && row < log.size() && log.at(row).size() == QsoRecord::LogLineLength,
+              "a mark on a line that is no QSO");
+        check(i == 0 || plan.marks().at(i - 1) < row, "marks out of order or twice");
     }
     for (const QByteArray &l : plan.acceptedLines())
         check(l.size() == QsoRecord::LogLineLength, "an accepted line of the wrong length");

@@ -143,7 +143,7 @@ void TestImportPlan::mapping_data()
         << record({{"CALL", "f6abc"}, {"TIME_ON", "090512"}, {"RST_RCVD", "57"}, {"RST_SENT", "599"},
                    {"NAME", "jean Dupont"}, {"GRIDSQUARE", "jn62ab"}, {"SIG", "zel"}, {"SIG_INFO", "az0001"},
                    {"QSL_RCVD", "Y"}, {"BAND", "20M"}})
-        << "importé" << full.line();
+        << "à importer" << full.line();
 
     Qso fromComment = qso("I1XYZ", "MH0005", "05/03/99", "23:59");
     fromComment.band = "7.0 Mhz";
@@ -152,7 +152,7 @@ void TestImportPlan::mapping_data()
     QTest::newRow("reference in the comment, FREQ without BAND, SUBMODE")
         << record({{"SIG", {}}, {"SIG_INFO", {}}, {"BAND", {}}, {"FREQ", "7.05500"}, {"SUBMODE", "USB"},
                    {"QSO_DATE", "19990305"}, {"TIME_ON", "2359"}, {"COMMENT", "worked mh0005, ok"}})
-        << "importé" << fromComment.line();
+        << "à importer" << fromComment.line();
 
     Qso ownExport = qso("I1XYZ", "TC0007", "14/03/07", "09:05");
     ownExport.abbey = "Abbaye tapee a la main";
@@ -162,7 +162,7 @@ void TestImportPlan::mapping_data()
     QTest::newRow("this program's own comment gives the abbey name")
         << record({{"SIG_INFO", "TC0007"}, {"MODE", "cw"}, {"BAND", "70CM"},
                    {"COMMENT", "TC0007 Abbaye tapee a la main"}})
-        << "importé" << ownExport.line();
+        << "à importer" << ownExport.line();
 
     Qso cut = qso("I1XYZ", "AZ0001", "14/03/07", "09:05");
     cut.name = "LUKASZ-CHRISTOP";
@@ -170,7 +170,7 @@ void TestImportPlan::mapping_data()
     cut.abbey = "ABBAZIA DI SAN CLEMENTE A CASAURIA";
     QTest::newRow("name cut and letters replaced, in UTF-8")
         << record({{"NAME", "\xC5\x81ukasz-Christophe"}})
-        << "importé (prénom coupé à 15 caractères, caractères remplacés par les lettres les plus proches)"
+        << "à importer (prénom coupé à 15 caractères, caractères remplacés par les lettres les plus proches)"
         << cut.line();
 
     QTest::newRow("no reference: a QSO of the general log")
@@ -208,11 +208,11 @@ void TestImportPlan::mapping_data()
     blanks.abbey = "ABBAZIA DI SAN CLEMENTE A CASAURIA";
     QTest::newRow("name and report of control characters: no name, the default report")
         << record({{"NAME", "\x01\x02"}, {"RST_RCVD", " \x03"}, {"GRIDSQUARE", "\x01\x01\x01\x01"}})
-        << "importé" << blanks.line();
+        << "à importer" << blanks.line();
 
     Qso unlisted = qso("I1XYZ", "ZZ9999", "14/03/07", "09:05");
     QTest::newRow("a well-formed reference the list lacks: imported, and said")
-        << record({{"SIG_INFO", "zz9999"}}) << "importé (référence absente de la liste des abbayes)"
+        << record({{"SIG_INFO", "zz9999"}}) << "à importer (référence absente de la liste des abbayes)"
         << unlisted.line();
 
     Qso punctuated = qso("I1XYZ", "PL-004", "14/03/07", "09:05");
@@ -224,7 +224,7 @@ void TestImportPlan::mapping_data()
     QTest::newRow("reference with punctuation in a comment, first word of the name, CW reports")
         << record({{"SIG", {}}, {"SIG_INFO", {}}, {"MODE", "CW"}, {"NAME", " jean  pierre"},
                    {"COMMENT", "QSO with PL-004, abbazia"}})
-        << "importé" << punctuated.line();
+        << "à importer" << punctuated.line();
 
     Qso fromQslMsg = qso("I1XYZ", "AZ0001", "14/03/07", "09:05");
     fromQslMsg.loc = "JN62";
@@ -234,7 +234,7 @@ void TestImportPlan::mapping_data()
     QTest::newRow("reference in the QSL message, 70 cm by its ADIF edges, FM")
         << record({{"SIG", {}}, {"SIG_INFO", {}}, {"BAND", {}}, {"FREQ", "425.5"}, {"MODE", "FM"},
                    {"QSLMSG", "tnx (az0001)."}})
-        << "importé" << fromQslMsg.line();
+        << "à importer" << fromQslMsg.line();
 }
 
 void TestImportPlan::mapping()
@@ -267,8 +267,8 @@ void TestImportPlan::awardRules()
     for (const int row : plan->allRows())
         outcomes << plan->shownRow(row).outcome;
     const QString dup = QStringLiteral("abbaye en double dans le fichier, n° %1 importé");
-    QCOMPARE(outcomes, (QStringList{"déjà dans le log", "déjà contactée le 10/01/07", dup.arg(4), "importé",
-                                    dup.arg(4), dup.arg(7), "importé", "mode non prévu (RTTY)",
+    QCOMPARE(outcomes, (QStringList{"déjà dans le log", "déjà contactée le 10/01/07", dup.arg(4), "à importer",
+                                    dup.arg(4), dup.arg(7), "à importer", "mode non prévu (RTTY)",
                                     "pas de référence d'abbaye"}));
     QCOMPARE(plan->toImport(), 2);
     QCOMPARE(plan->alreadyInLog(), 1);
@@ -279,8 +279,10 @@ void TestImportPlan::awardRules()
     // "already contacted" and the counts follow.
     plan->resolve(views(log + QList<QByteArray>{plan->entries().at(3).line}));
     QCOMPARE(plan->outcome(plan->entries().at(2)), QStringLiteral("déjà contactée le 02/03/07"));
-    QCOMPARE(plan->outcome(plan->entries().at(3)), QStringLiteral("déjà dans le log"));
+    // That record carries a confirmation: it now confirms the logged QSO, already marked.
+    QCOMPARE(plan->outcome(plan->entries().at(3)), QStringLiteral("QSL déjà marquée"));
     QCOMPARE(plan->toImport(), 1);
+    QCOMPARE(plan->alreadyInLog(), 2);
 
     // An abbey edited by hand into small letters in the log is still the same abbey, and
     // a reference given in small letters by the file goes into the log in capitals.

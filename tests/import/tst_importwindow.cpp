@@ -34,6 +34,7 @@ private slots:
     void previewThenImport();
     void largeFileCanBeCancelled();
     void refusedWithoutStationOrRecords();
+    void confirmationsOnlyFromAnotherStation();
 
 private:
     // Chooses `file`, remembering the folder the dialog would have opened in.
@@ -136,6 +137,67 @@ void TestImportWindow::largeFileCanBeCancelled()
     QVERIFY(sawProgress);
     QVERIFY(!importWindow(h));
     QCOMPARE(h.log(), QByteArray());
+}
+
+void TestImportWindow::confirmationsOnlyFromAnotherStation()
+{
+    MainHarness h;
+    const QList<QByteArray> log = {qso("I1AAA", "AZ0001", "10/01/07", "10:00").line(),
+                                   qso("I2BBB", "MR0005", "11/01/07", "10:00").line()};
+    QVERIFY(h.prepare(log));
+    QVERIFY(h.start());
+    const auto f = [](const char *n, const QByteArray &v) {
+        return '<' + QByteArray(n) + ':' + QByteArray::number(v.size()) + '>' + v;
+    };
+    // A LoTW report of another station confirming one logged QSO.
+    const QString file = h.path(QStringLiteral("lotwreport.adi"));
+    QVERIFY(writeBytes(file, "ARRL Logbook of the World Status Report\n<eoh>\n" + f("STATION_CALLSIGN", "IK2OTH")
+                                 + f("CALL", "I2BBB/P") + f("BAND", "20M") + f("MODE", "FT8")
+                                 + f("QSO_DATE", "20070111") + f("TIME_ON", "101500") + f("QSL_RCVD", "Y")
+                                 + "<eor>\n"));
+    QStringList folders;
+    answerDialog(h, file, &folders);
+    h.get<QAction>("Mnu_Import_ADIF")->trigger();
+    QDialog *window = importWindow(h);
+    QVERIFY(window);
+    QTRY_VERIFY(window->isVisible());
+    auto *other = window->findChild<QLabel *>("Autre_Station");
+    QVERIFY(other->isVisible());
+    QCOMPARE(other->text(), QStringLiteral("QSO faits par une autre station que TEST1 : IK2OTH"));
+    QCOMPARE(window->findChild<QLabel *>("Qsl_A_Marquer")->text(), QStringLiteral("QSL à marquer : 1"));
+    auto *list = window->findChild<QTableView *>("Liste_Import");
+    QCOMPARE(list->model()->rowCount(), 1);
+    QCOMPARE(list->model()->index(0, 6).data().toString(), QStringLiteral("MR0005"));
+    QCOMPARE(list->model()->index(0, 7).data().toString(), QStringLiteral("QSL à marquer"));
+
+    // "Enregistrer le rapport" twice: the second gets its own name.
+    auto *save = window->findChild<QPushButton *>("Enregistrer_Rapport");
+    save->click();
+    save->click();
+    const QString day = h.clock.localNow().date().toString(QStringLiteral("dd_MM_yy"));
+    QVERIFY(QFileInfo::exists(h.path(QStringLiteral("TEST1_Import_ADIF_%1.txt").arg(day))));
+    QVERIFY(QFileInfo::exists(h.path(QStringLiteral("TEST1_Import_ADIF_%1_2.txt").arg(day))));
+    QVERIFY(h.messages.notices.last().endsWith(QStringLiteral("_2.txt")));
+
+    // Only a QSL to mark, and "Importer" asks first: No leaves the log as it was.
+    auto *importer = window->findChild<QPushButton *>("Importer");
+    QVERIFY(importer->isEnabled());
+    h.messages.clear();
+    h.messages.answers = {false};
+    importer->click();
+    QCOMPARE(h.messages.questions.size(), 1);
+    QCOMPARE(h.messages.questions.first(),
+             QStringLiteral("Ce fichier est celui de la station IK2OTH, pas de TEST1.\r\n\r\n"
+                            "Voulez-vous vraiment marquer 1 QSL reçue dans le log de TEST1 ?"));
+    QCOMPARE(h.log(), crlf(log));
+    QVERIFY(importWindow(h));
+    // Yes: only the QSL column of the confirmed QSO changes.
+    importer->click();
+    QList<QByteArray> after = log;
+    after[1][137] = '*';
+    QCOMPARE(h.log(), crlf(after));
+    QCOMPARE(h.messages.notices.last(), QStringLiteral("1 QSL a été marquée reçue dans le log TEST1_ZEL.log."));
+    QTRY_VERIFY(!importWindow(h));
 }
 
 void TestImportWindow::refusedWithoutStationOrRecords()

@@ -88,6 +88,7 @@ class TestPendingQsl : public QObject
 private slots:
     void listCountAndFilter();
     void markingTwoChangesOnlyTheirQslColumn();
+    void ticksHiddenByTheFilterAreMarkedAndCounted();
     void savedAndPrintedListing();
     void lineLeadsToItsQso();
     void linesOfAnyLength();
@@ -158,6 +159,49 @@ void TestPendingQsl::markingTwoChangesOnlyTheirQslColumn()
     // The list follows the change.
     QCOMPARE(p.model()->rows(), QList<int>({7, 4, 2}));
     QCOMPARE(p.count(), QStringLiteral("3 QSL à recevoir"));
+}
+
+void TestPendingQsl::ticksHiddenByTheFilterAreMarkedAndCounted()
+{
+    MainHarness h;
+    const QList<QByteArray> log = sampleLog();
+    QVERIFY(h.prepare(log));
+    QVERIFY(h.start());
+    Pending p{h};
+    QVERIFY(p.open());
+    auto *filter = p.window->findChild<QLineEdit *>(QStringLiteral("Filtre"));
+    // Rows 7 and 2 ticked, then a filter that hides both and shows row 0, ticked too.
+    p.model()->setChecked(7, true);
+    p.model()->setChecked(2, true);
+    filter->setText(QStringLiteral("ik0"));
+    QCOMPARE(p.model()->rows(), QList<int>({0}));
+    p.model()->setChecked(0, true);
+    // Changing the filter again keeps every tick.
+    filter->setText(QStringLiteral("f5"));
+    filter->setText(QStringLiteral("ik0"));
+
+    // Answered No: the question says how many and how many are hidden, nothing is written.
+    h.messages.clear();
+    h.messages.answers = {false};
+    QTest::mouseClick(p.button("Marquer"), Qt::LeftButton);
+    QCOMPARE(h.messages.questions,
+             QStringList{QStringLiteral("Marquer la QSL reçue pour les 3 QSO cochés ?\r\n\r\n"
+                                        "2 de ces QSO sont cachés par le filtre.")});
+    QCOMPARE(h.log(), crlf(log));
+
+    h.messages.clear();
+    QTest::mouseClick(p.button("Marquer"), Qt::LeftButton);
+    QCOMPARE(h.messages.questions.size(), 1);
+    QList<QByteArray> after = log;
+    for (int row : {0, 2, 7})
+        after[row][137] = '*';
+    QCOMPARE(h.log(), crlf(after));
+    filter->clear();
+    QCOMPARE(p.model()->rows(), QList<int>({3, 4}));
+
+    QCOMPARE(PendingQsl::markQuestion(1, 0), QStringLiteral("Marquer la QSL reçue pour le QSO coché ?"));
+    QCOMPARE(PendingQsl::markQuestion(2, 1), QStringLiteral("Marquer la QSL reçue pour les 2 QSO cochés ?\r\n\r\n"
+                                                            "1 de ces QSO est caché par le filtre."));
 }
 
 void TestPendingQsl::savedAndPrintedListing()

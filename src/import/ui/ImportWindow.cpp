@@ -2,6 +2,7 @@
 
 #include "app/Messages.h"
 #include "app/ui/Centre.h"
+#include "import/AdifMapping.h"
 #include "import/ImportCommit.h"
 #include "import/ImportListModel.h"
 #include "import/ImportPlan.h"
@@ -9,6 +10,7 @@
 #include "logstore/LogSession.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,8 +35,16 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     QFont bold = Fichier->font();
     bold.setBold(true);
     Fichier->setFont(bold);
+    // Another station's file is said at the top, in words and in colour.
+    Autre_Station = new QLabel;
+    Autre_Station->setObjectName(QStringLiteral("Autre_Station"));
+    Autre_Station->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Autre_Station->setStyleSheet(QStringLiteral("color: #B00000; font-weight: bold;"));
+    Autre_Station->setWordWrap(true);
     A_Importer = new QLabel;
     A_Importer->setObjectName(QStringLiteral("A_Importer"));
+    Qsl_A_Marquer = new QLabel;
+    Qsl_A_Marquer->setObjectName(QStringLiteral("Qsl_A_Marquer"));
     Deja_Dans_Log = new QLabel;
     Deja_Dans_Log->setObjectName(QStringLiteral("Deja_Dans_Log"));
     Refuses = new QLabel;
@@ -82,7 +92,7 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     Importer->setDefault(true);
 
     auto *counts = new QHBoxLayout;
-    for (QLabel *l : {A_Importer, Deja_Dans_Log, Refuses})
+    for (QLabel *l : {A_Importer, Qsl_A_Marquer, Deja_Dans_Log, Refuses})
         counts->addWidget(l), counts->addSpacing(24);
     counts->addStretch(1);
     auto *others = new QHBoxLayout;
@@ -100,6 +110,7 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
 
     auto *outer = new QVBoxLayout(this);
     outer->addWidget(Fichier);
+    outer->addWidget(Autre_Station);
     outer->addLayout(counts);
     outer->addLayout(others);
     outer->addWidget(listCaption);
@@ -117,6 +128,10 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     connect(Annuler, &QPushButton::clicked, this, &QDialog::reject);
     connect(&m_session, &LogSession::logChanged, this, &ImportWindow::onLogChanged);
 
+    const QStringList otherCalls = otherStations();
+    Autre_Station->setText(QStringLiteral("QSO faits par une autre station que %1 : %2")
+                               .arg(m_session.displayCallsign(), otherCalls.join(QStringLiteral(", "))));
+    Autre_Station->setVisible(!otherCalls.isEmpty());
     showCounts();
     // Fits a 1024 x 768 screen.
     resize(960, 620);
@@ -135,7 +150,19 @@ void ImportWindow::showCounts()
         QStringLiteral("référence absente de la liste des abbayes : %1").arg(m_plan->notInAbbeyList()));
     Hors_Liste->setVisible(m_plan->notInAbbeyList() > 0);
     Sans_Reference->setText(QStringLiteral("pas de référence d'abbaye : %1").arg(m_plan->withoutReference()));
-    Importer->setEnabled(m_plan->toImport() > 0);
+    Qsl_A_Marquer->setText(QStringLiteral("QSL à marquer : %1").arg(m_plan->qslToMark()));
+    Importer->setEnabled(m_plan->toImport() > 0 || m_plan->qslToMark() > 0);
+}
+
+QStringList ImportWindow::otherStations() const
+{
+    const QByteArray own = AdifMapping::baseCallsign(m_session.displayCallsign().toLatin1());
+    QStringList others;
+    for (const QString &call : m_plan->fileStations()) {
+        if (AdifMapping::baseCallsign(call.toLatin1()) != own)
+            others.append(call);
+    }
+    return others;
 }
 
 void ImportWindow::onLogChanged()
@@ -153,13 +180,28 @@ void ImportWindow::onLogChanged()
 void ImportWindow::onImport()
 {
     const QList<QByteArray> lines = m_plan->acceptedLines();
+    const QList<int> marks = m_plan->marks();
+    if (const QStringList others = otherStations(); !others.isEmpty()) {
+        QStringList what;
+        if (!lines.isEmpty())
+            what << QStringLiteral("ajouter %1 QSO").arg(lines.size());
+        if (!marks.isEmpty())
+            what << (marks.size() == 1 ? QStringLiteral("marquer 1 QSL reçue")
+                                       : QStringLiteral("marquer %1 QSL reçues").arg(marks.size()));
+        if (!m_messages.question(QStringLiteral("Ce fichier est celui de la station %1, pas de %2.\r\n\r\n"
+                                                "Voulez-vous vraiment %3 dans le log de %2 ?")
+                                     .arg(others.join(QStringLiteral(", ")), m_session.displayCallsign(),
+                                          what.join(QStringLiteral(" et ")))))
+            return;
+    }
     // The session's change signal brings this window's outcomes up to date too:
     // they are not wanted once the QSOs are in.
     disconnect(&m_session, &LogSession::logChanged, this, &ImportWindow::onLogChanged);
-    const ImportCommit::Result r = ImportCommit::run(m_session, lines);
+    const ImportCommit::Result r = ImportCommit::run(m_session, lines, 5000, {}, marks);
     m_messages.notice(r.message);
     if (r.ok) {
-        m_session.requestSelect(m_session.lineCount() - 1);
+        if (r.added > 0)
+            m_session.requestSelect(m_session.lineCount() - 1);
         accept();
         return;
     }
@@ -172,7 +214,10 @@ void ImportWindow::onImport()
 
 void ImportWindow::onSaveReport()
 {
-    const QString name = ImportPlan::reportFileName(m_session.callsign(), m_today);
+    // An earlier report of the day keeps its name: this one takes the next number.
+    QString name = ImportPlan::reportFileName(m_session.callsign(), m_today);
+    for (int n = 2; QFileInfo::exists(m_session.filePath(name)); ++n)
+        name = ImportPlan::reportFileName(m_session.callsign(), m_today, n);
     const QByteArray bytes = m_plan->report(m_session.displayCallsign(), m_today, Tout_Afficher->isChecked());
     const AtomicFile::Result r = AtomicFile::write(m_session.filePath(name), bytes);
     if (r.ok)

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDialog>
+#include <QStringList>
 
 #include <memory>
 
@@ -15,8 +16,8 @@ class QPushButton;
 class QTableView;
 
 // "Importation ADIF": what an ADIF file would bring into the log, record by record,
-// with the counts, before anything is written. "Importer" adds the accepted QSOs in
-// one rewrite; "Enregistrer le rapport" saves the list beside the log; "Annuler"
+// with the counts, before anything is written. "Importer" adds the accepted QSOs and
+// marks the QSL of the log QSOs the file confirms, in one rewrite; "Enregistrer le rapport" saves the list beside the log; "Annuler"
 // (or Escape) leaves every file as it was.
 class ImportWindow : public QDialog
 {
@@ -34,6 +35,8 @@ private:
     void onImport();
     void onSaveReport();
     void onLogChanged();
+    // The file's stations that are not the current one (base callsigns compared).
+    QStringList otherStations() const;
 
     std::unique_ptr<ImportPlan> m_plan;
     LogSession &m_session;
@@ -41,7 +44,9 @@ private:
     QDate m_today;
     ImportListModel *m_model;
     QLabel *Fichier;
+    QLabel *Autre_Station;
     QLabel *A_Importer;
+    QLabel *Qsl_A_Marquer;
     QLabel *Deja_Dans_Log;
     QLabel *Refuses;
     QLabel *Sans_Reference;

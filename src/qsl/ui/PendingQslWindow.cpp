@@ -149,11 +149,19 @@ bool PendingQslWindow::eventFilter(QObject *watched, QEvent *event)
 
 void PendingQslWindow::markReceived()
 {
-    const QList<int> rows = m_model->checkedRows();
+    // Every ticked QSO, those the filter hides included: a tick is the operator's.
+    QList<int> rows;
+    for (int row : m_pending) {
+        if (m_model->isChecked(row))
+            rows.append(row);
+    }
     if (rows.isEmpty()) {
         m_context.messages.notice(QslMarking::noTickMessage());
         return;
     }
+    const QList<int> seen = m_model->checkedRows();
+    if (!m_context.messages.question(PendingQsl::markQuestion(int(rows.size()), int(rows.size() - seen.size()))))
+        return;
     QList<int> numbers;
     QList<QByteArray> shown;
     for (int row : rows) {
