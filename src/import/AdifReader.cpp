@@ -177,55 +177,12 @@ AdifReader::Encoding AdifReader::detect(QByteArrayView data)
     // Checked in place: QStringDecoder would build a UTF-16 copy twice the file's
     // size just to say whether it decodes (400 MB for bench/import_hostile.sh's
     // 200 MB log, which this reads in 130 ms).
-    if (data.startsWith("\xEF\xBB\xBF"))
-        return Encoding::Utf8;
-    const auto *p = reinterpret_cast<const unsigned char *>(data.data());
-    const qsizetype n = data.size();
-    bool high = false;
-    qsizetype i = 0;
-    while (i < n) {
-        // Plain ASCII, eight bytes at a time.
-        if (i + 8 <= n) {
-            quint64 w;
-            std::memcpy(&w, p + i, 8);
-            if ((w & 0x8080808080808080ULL) == 0) {
-                i += 8;
-                continue;
-            }
-        }
-        const unsigned char c = p[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        high = true;
-        int more = 0;
-        unsigned int min = 0;
-        if ((c & 0xE0) == 0xC0) {
-            more = 1;
-            min = 0x80;
-        } else if ((c & 0xF0) == 0xE0) {
-            more = 2;
-            min = 0x800;
-        } else if ((c & 0xF8) == 0xF0) {
-            more = 3;
-            min = 0x10000;
-        } else {
-            return Encoding::Windows1252;
-        }
-        if (i + more >= n)
-            return Encoding::Windows1252;
-        unsigned int cp = c & (0x3F >> more);
-        for (int k = 1; k <= more; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80)
-                return Encoding::Windows1252;
-            cp = (cp << 6) | (p[i + k] & 0x3F);
-        }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return Encoding::Windows1252;
-        i += more + 1;
+    switch (Cp1252::textKind(data)) {
+    case Cp1252::TextKind::Ascii: return Encoding::Ascii;
+    case Cp1252::TextKind::Utf8: return Encoding::Utf8;
+    case Cp1252::TextKind::Windows1252: break;
     }
-    return high ? Encoding::Utf8 : Encoding::Ascii;
+    return Encoding::Windows1252;
 }
 
 qsizetype AdifReader::find(qsizetype from, char c) const

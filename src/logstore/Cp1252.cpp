@@ -166,4 +166,58 @@ QByteArray joinLines(const QList<QByteArray> &lines)
     return out;
 }
 
+TextKind textKind(QByteArrayView data)
+{
+    if (data.startsWith("\xEF\xBB\xBF"))
+        return TextKind::Utf8;
+    const auto *p = reinterpret_cast<const unsigned char *>(data.data());
+    const qsizetype n = data.size();
+    bool high = false;
+    qsizetype i = 0;
+    while (i < n) {
+        // Plain ASCII, eight bytes at a time.
+        if (i + 8 <= n) {
+            quint64 w;
+            std::memcpy(&w, p + i, 8);
+            if ((w & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        high = true;
+        int more = 0;
+        unsigned int min = 0;
+        if ((c & 0xE0) == 0xC0) {
+            more = 1;
+            min = 0x80;
+        } else if ((c & 0xF0) == 0xE0) {
+            more = 2;
+            min = 0x800;
+        } else if ((c & 0xF8) == 0xF0) {
+            more = 3;
+            min = 0x10000;
+        } else {
+            return TextKind::Windows1252;
+        }
+        if (i + more >= n)
+            return TextKind::Windows1252;
+        unsigned int cp = c & (0x3F >> more);
+        for (int k = 1; k <= more; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80)
+                return TextKind::Windows1252;
+            cp = (cp << 6) | (p[i + k] & 0x3F);
+        }
+        // Overlong forms, surrogates and values past Unicode are no UTF-8.
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return TextKind::Windows1252;
+        i += more + 1;
+    }
+    return high ? TextKind::Utf8 : TextKind::Ascii;
+}
+
 } // namespace Cp1252

@@ -29,4 +29,11 @@ QList<QByteArray> splitLines(const QByteArray &content);
 QList<QByteArrayView> lineViews(const QByteArray &content);
 // Joins lines, each followed by CR LF.
 QByteArray joinLines(const QList<QByteArray> &lines);
+
+// What a file's bytes are written in: plain ASCII, UTF-8 (a byte order mark, or
+// bytes above 127 that all form UTF-8 sequences: no overlong form, surrogate or
+// value past Unicode), or else an 8-bit code page, read as Windows-1252. Checked in
+// place, in time linear in the size, without decoding a copy.
+enum class TextKind { Ascii, Utf8, Windows1252 };
+TextKind textKind(QByteArrayView data);
 }

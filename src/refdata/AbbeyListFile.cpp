@@ -64,56 +64,7 @@ bool looksLikeQso(QStringView line)
 
 bool AbbeyListFile::isUtf8Text(QByteArrayView data)
 {
-    if (data.startsWith("\xEF\xBB\xBF"))
-        return true;
-    const auto *p = reinterpret_cast<const unsigned char *>(data.data());
-    const qsizetype n = data.size();
-    bool high = false;
-    qsizetype i = 0;
-    while (i < n) {
-        // Plain ASCII, eight bytes at a time.
-        if (i + 8 <= n) {
-            quint64 w;
-            std::memcpy(&w, p + i, 8);
-            if ((w & 0x8080808080808080ULL) == 0) {
-                i += 8;
-                continue;
-            }
-        }
-        const unsigned char c = p[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        high = true;
-        int more = 0;
-        unsigned int min = 0;
-        if ((c & 0xE0) == 0xC0) {
-            more = 1;
-            min = 0x80;
-        } else if ((c & 0xF0) == 0xE0) {
-            more = 2;
-            min = 0x800;
-        } else if ((c & 0xF8) == 0xF0) {
-            more = 3;
-            min = 0x10000;
-        } else {
-            return false;
-        }
-        if (i + more >= n)
-            return false;
-        unsigned int cp = c & (0x3F >> more);
-        for (int k = 1; k <= more; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (p[i + k] & 0x3F);
-        }
-        // Overlong forms, surrogates and values past Unicode are no UTF-8.
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += more + 1;
-    }
-    return high;
+    return Cp1252::textKind(data) == Cp1252::TextKind::Utf8;
 }
 
 QString AbbeyListFile::referenceProblem(QStringView line)
