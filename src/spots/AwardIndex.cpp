@@ -9,11 +9,16 @@
 
 AwardIndex::AwardIndex(LogSession &session, QObject *parent) : QObject(parent), m_session(session)
 {
-    connect(&session, &LogSession::logChanged, this, &AwardIndex::rebuild);
-    rebuild();
+    connect(&session, &LogSession::logChanged, this, &AwardIndex::invalidate);
 }
 
-void AwardIndex::note(const QString &reference, bool confirmed)
+void AwardIndex::invalidate()
+{
+    m_stale = true;
+    emit changed();
+}
+
+void AwardIndex::note(const QString &reference, bool confirmed) const
 {
     const QString key = reference.trimmed().toUpper();
     if (key.isEmpty())
@@ -30,6 +35,13 @@ void AwardIndex::note(const QString &reference, bool confirmed)
 
 void AwardIndex::rebuild()
 {
+    build();
+    emit changed();
+}
+
+void AwardIndex::build() const
+{
+    m_stale = false;
     m_abbeys.clear();
     m_regions.clear();
     m_otherCodes.clear();
@@ -48,7 +60,6 @@ void AwardIndex::rebuild()
         for (const LogLookups::Recognised &r : LogLookups::recognise(line))
             note(r.reference, QsoRecord::isConfirmedLine(line));
     }
-    emit changed();
 }
 
 int AwardIndex::codeIndex(QStringView code)
@@ -73,6 +84,8 @@ bool AwardIndex::regionWorked(QStringView code) const
 
 AwardIndex::Status AwardIndex::status(const QString &reference) const
 {
+    if (m_stale)
+        build();
     if (m_unreadable)
         return Status::Unknown;
     // References come in capitals from the reader: no copy is made for them.

@@ -33,7 +33,9 @@ public:
     // "Nouvelle abbaye", "Nouvelle abbaye, Nouvelle région", "Contactée", "Confirmée".
     static QString text(Status s);
 
-    // Builds the index again from the session's log.
+    // Builds the index again from the session's log. Otherwise it is built at the
+    // first status asked after the log changed, so a logbook whose cluster is not in
+    // use never reads its log for it (start-up and every commit stay as they were).
     void rebuild();
 
 signals:
@@ -41,18 +43,22 @@ signals:
     void changed();
 
 private:
-    void note(const QString &reference, bool confirmed);
+    void note(const QString &reference, bool confirmed) const;
 
     // A region code of two ASCII characters as an index (-1: another code).
     static int codeIndex(QStringView code);
     bool regionWorked(QStringView code) const;
 
+    void build() const;
+    void invalidate();
+
     LogSession &m_session;
-    QHash<QString, bool> m_abbeys; // reference → confirmed
-    QSet<int> m_regions;           // region slots with a QSO
-    QSet<QString> m_otherCodes;    // region codes of no award region, as found
+    mutable bool m_stale = true;           // the log changed since the last build
+    mutable QHash<QString, bool> m_abbeys; // reference → confirmed
+    mutable QSet<int> m_regions;           // region slots with a QSO
+    mutable QSet<QString> m_otherCodes;    // region codes of no award region, as found
     // Per two-character code: whether its region has a QSO (-1: not judged yet), so
     // a spot's region costs no text work.
     mutable std::vector<signed char> m_codeWorked;
-    bool m_unreadable = false;
+    mutable bool m_unreadable = false;
 };
