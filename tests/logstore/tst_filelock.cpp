@@ -4,6 +4,7 @@
 
 #include "app/Harness.h"
 #include "logstore/Faults.h"
+#include "logstore/LockHolder.h"
 #include "logstore/FileLock.h"
 #include "logstore/LogRewriter.h"
 #include "logstore/LogSession.h"
@@ -37,44 +38,6 @@ QByteArray deadPid()
     return QByteArray::number(pid);
 }
 
-// A child that takes the lock and stays until told; the pipe ends it.
-struct Holder {
-    pid_t pid = -1;
-    int release = -1;
-
-    explicit Holder(const QString &lockPath)
-    {
-        int ready[2];
-        int go[2];
-        if (::pipe(ready) != 0 || ::pipe(go) != 0)
-            return;
-        pid = ::fork();
-        if (pid == 0) {
-            FileLock lock(lockPath);
-            const char ok = lock.lock(0) == FileLock::Status::Locked ? '1' : '0';
-            (void)!::write(ready[1], &ok, 1);
-            char c;
-            (void)!::read(go[0], &c, 1);
-            ::_exit(0);
-        }
-        char ok = '0';
-        (void)!::read(ready[0], &ok, 1);
-        ::close(ready[0]);
-        ::close(ready[1]);
-        ::close(go[0]);
-        release = go[1];
-        if (ok != '1')
-            pid = -1;
-    }
-    ~Holder()
-    {
-        // A test that failed half-way leaves no child behind.
-        if (pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == 0)
-            kill();
-    }
-    void kill() const { ::kill(pid, SIGKILL); ::waitpid(pid, nullptr, 0); }
-    void end() const { (void)!::write(release, "x", 1); ::waitpid(pid, nullptr, 0); }
-};
 
 } // namespace
 
@@ -138,7 +101,7 @@ void TestFileLock::lockNobodyHoldsIsTakenAtOnce()
     QFETCH(QByteArray, content);
     QFETCH(bool, killedHolder);
     if (killedHolder) {
-        Holder holder(lockPath());
+        zeltest::LockHolder holder(lockPath());
         QVERIFY(holder.pid > 0);
         holder.kill();
     } else {
@@ -159,7 +122,7 @@ void TestFileLock::lockNobodyHoldsIsTakenAtOnce()
 
 void TestFileLock::runningCopyIsWaitedForThenRefused()
 {
-    Holder other(lockPath());
+    zeltest::LockHolder other(lockPath());
     QVERIFY(other.pid > 0);
     LogRewriter log(m_log);
     log.setLockTimeout(300);
@@ -292,7 +255,7 @@ void TestFileLock::leftoversOfABusyWriterAreLeftAlone()
     char ok = '0';
     (void)!::read(ready[0], &ok, 1);
     QCOMPARE(ok, '1');
-    Holder other(lockPath());
+    zeltest::LockHolder other(lockPath());
     QVERIFY(other.pid > 0);
     Settings settings(m_ini);
     LogSession session(settings, m_dir->path());
@@ -377,7 +340,7 @@ void TestFileLock::lockFileAloneWhereTheKernelHasNoLocks()
     }
 
     // A running copy's lock file is respected, and taken over once it is killed.
-    Holder other(lockPath());
+    zeltest::LockHolder other(lockPath());
     QVERIFY(other.pid > 0);
     QVERIFY(QFile::exists(lockPath()));
     const AtomicFile::Result refused = session.append(B);

@@ -5,6 +5,7 @@
 
 #include "common/LogLines.h"
 #include "logstore/Faults.h"
+#include "logstore/LockHolder.h"
 
 #include "logstore/Cp1252.h"
 #include "logstore/FileLock.h"
@@ -101,45 +102,6 @@ struct Folder
     QStringList files() const { return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 };
 
-// Another running copy of the program holding a lock, until the test ends.
-struct Holder
-{
-    pid_t pid = -1;
-    int release = -1;
-    explicit Holder(const QString &lockPath)
-    {
-        int ready[2], go[2];
-        if (::pipe(ready) != 0 || ::pipe(go) != 0)
-            return;
-        pid = ::fork();
-        if (pid == 0) {
-            // Only the parent's end keeps the child waiting.
-            ::close(ready[0]);
-            ::close(go[1]);
-            FileLock lock(lockPath);
-            const char ok = lock.lock(0) == FileLock::Status::Locked ? '1' : '0';
-            (void)!::write(ready[1], &ok, 1);
-            char c;
-            (void)!::read(go[0], &c, 1);
-            ::_exit(0);
-        }
-        char ok = '0';
-        (void)!::read(ready[0], &ok, 1);
-        ::close(ready[0]);
-        ::close(ready[1]);
-        ::close(go[0]);
-        release = go[1];
-        if (ok != '1')
-            pid = -1;
-    }
-    ~Holder()
-    {
-        if (release >= 0)
-            ::close(release);
-        if (pid > 0)
-            ::waitpid(pid, nullptr, 0);
-    }
-};
 
 } // namespace
 
@@ -276,7 +238,7 @@ void TestAbbeyListSwap::heldLock()
     Folder f(base.path());
     QVERIFY(f.prepare());
     QVERIFY(writeBytes(f.previous(), "an older list\r\n"));
-    Holder holder(FileLock::lockPathFor(f.path(locked)));
+    zeltest::LockHolder holder(FileLock::lockPathFor(f.path(locked)));
     QVERIFY(holder.pid > 0);
     const QStringList before = f.files();
     const AbbeyListSwap::Result r = AbbeyListSwap::run(f.request(names));
