@@ -4,11 +4,11 @@
 // reading the same log once (the file read and cut into lines). bench/run.sh
 // prints the ratios.
 
-#include "app/Clock.h"
-#include "app/Messages.h"
-#include "app/QsoEntry.h"
-#include "app/ui/AppContext.h"
-#include "app/ui/SharedPrinter.h"
+#include "kit/Clock.h"
+#include "kit/Messages.h"
+#include "entry/QsoEntry.h"
+#include "kit/ui/AppContext.h"
+#include "kit/ui/SharedPrinter.h"
 #include "logstore/Cp1252.h"
 #include "logstore/LogFile.h"
 #include "logstore/LogSession.h"
@@ -114,7 +114,7 @@ AwardLog &awardLog(int count)
     if (log->session->lineCount() != count)
         std::abort();
     log->entry = std::make_unique<QsoEntry>(*log->session, *log->settings, log->messages, log->clock);
-    log->context = std::make_unique<AppContext>(AppContext{*log->session, *log->entry, log->messages, log->clock,
+    log->context = std::make_unique<AppContext>(AppContext{*log->session, log->messages, log->clock,
                                                            *log->settings, log->printer, nullptr, {}});
     return *log;
 }

@@ -6,9 +6,9 @@
 
 #include "BenchLog.h"
 
-#include "app/Clock.h"
-#include "app/Messages.h"
-#include "app/QsoEntry.h"
+#include "kit/Clock.h"
+#include "kit/Messages.h"
+#include "entry/QsoEntry.h"
 #include "logstore/Cp1252.h"
 #include "logstore/LogFile.h"
 #include "logstore/LogRewriter.h"

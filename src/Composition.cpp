@@ -1,7 +1,8 @@
 #include "Composition.h"
 
-#include "app/ui/AppContext.h"
+#include "kit/ui/AppContext.h"
 #include "app/ui/MainWindow.h"
+#include "entry/QsoEntry.h"
 #include "export/ui/ExportWindows.h"
 #include "help/ui/HelpWindows.h"
 #include "import/ui/ImportWindows.h"
@@ -14,17 +15,18 @@
 #include "spots/ui/SpotWindows.h"
 #include "station/ui/StationWindows.h"
 
-void installWindows(MainWindow &window, const AppContext &context)
+void installWindows(MainWindow &window, QsoEntry &entry, const AppContext &context)
 {
     installStationWindows(context, [&window] { window.applyStation(); });
     installReportWindows(context);
-    installRegionWindows(context);
+    installRegionWindows(context, entry);
     installSearchWindows(context);
     installQslWindows(context);
-    installImportWindows(context);
+    if (ImportController *import = installImportWindows(context))
+        QObject::connect(import, &ImportController::imported, &entry, &QsoEntry::backToPlainEntry);
     installExportWindows(context);
     installHelpWindows(context);
-    RadioPoller *radio = installRadioWindows(context);
-    installSpotWindows(context, radio);
+    RadioPoller *radio = installRadioWindows(context, entry);
+    installSpotWindows(context, entry, radio);
     installAbbeyListWindows(context);
 }

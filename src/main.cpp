@@ -1,12 +1,12 @@
-#include "app/Clock.h"
-#include "app/ProgramDir.h"
-#include "app/QsoEntry.h"
+#include "kit/Clock.h"
+#include "refdata/ProgramDir.h"
+#include "entry/QsoEntry.h"
 #include "Composition.h"
-#include "app/ui/AppContext.h"
+#include "kit/ui/AppContext.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/SharedPrinter.h"
+#include "kit/ui/SharedPrinter.h"
 #include "app/ui/StartupProbe.h"
-#include "app/ui/QtMessages.h"
+#include "kit/ui/QtMessages.h"
 #include "logstore/LogSession.h"
 #include "logstore/Settings.h"
 
@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
     SharedPrinter printer;
     MainWindow window(settings, messages, clock, session, entry);
     messages.setParent(&window);
-    installWindows(window, AppContext{session, entry, messages, clock, settings, printer, &window, window.items()});
+    installWindows(window, entry, AppContext{session, messages, clock, settings, printer, &window, window.items()});
     // The first drawing does without the icon; the shipped one is then drawn on
     // another thread, so the window's thread only hands the pictures over.
     std::thread iconPainter;

@@ -1,7 +1,7 @@
 // The start-up baseline: an empty main window of the logbook's size, started and
 // detected the same way (bench/startup.sh).
 
-#include "app/ui/Centre.h"
+#include "kit/ui/Centre.h"
 #include "app/ui/StartupProbe.h"
 
 #include <QApplication>

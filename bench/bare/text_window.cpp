@@ -9,7 +9,7 @@
 // Started and detected as the logbook is (KVR_ZEL_STARTUP_PROBE, bench/startup.sh).
 
 #include "app/QsoListModel.h"
-#include "app/ui/Centre.h"
+#include "kit/ui/Centre.h"
 #include "app/ui/MainForm.h"
 #include "app/ui/StartupProbe.h"
 #include "logstore/QsoLabels.h"

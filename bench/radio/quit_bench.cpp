@@ -7,12 +7,12 @@
 //   zel_radio_quit_bench [ROUNDS]
 
 #include "Composition.h"
-#include "app/Clock.h"
-#include "app/Messages.h"
-#include "app/QsoEntry.h"
-#include "app/ui/AppContext.h"
+#include "kit/Clock.h"
+#include "kit/Messages.h"
+#include "entry/QsoEntry.h"
+#include "kit/ui/AppContext.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/SharedPrinter.h"
+#include "kit/ui/SharedPrinter.h"
 #include "logstore/LogSession.h"
 #include "logstore/Settings.h"
 #include "radio/RadioConfig.h"
@@ -80,7 +80,7 @@ double quitRound(Cat cat, QTcpServer &silent)
     auto session = std::make_unique<LogSession>(settings, dir.path());
     auto entry = std::make_unique<QsoEntry>(*session, settings, messages, clock);
     auto window = std::make_unique<MainWindow>(settings, messages, clock, *session, *entry);
-    installWindows(*window, AppContext{*session, *entry, messages, clock, settings, printer, window.get(),
+    installWindows(*window, *entry, AppContext{*session, messages, clock, settings, printer, window.get(),
                                        window->items()});
     window->startUp();
     QTest::qWait(20);

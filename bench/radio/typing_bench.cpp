@@ -10,12 +10,12 @@
 // With "same", both cases run with the radio off: the spread the machine alone gives.
 
 #include "Composition.h"
-#include "app/Clock.h"
-#include "app/Messages.h"
-#include "app/QsoEntry.h"
-#include "app/ui/AppContext.h"
+#include "kit/Clock.h"
+#include "kit/Messages.h"
+#include "entry/QsoEntry.h"
+#include "kit/ui/AppContext.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/SharedPrinter.h"
+#include "kit/ui/SharedPrinter.h"
 #include "logstore/LogSession.h"
 #include "logstore/Settings.h"
 #include "radio/RadioConfig.h"
@@ -91,7 +91,7 @@ struct Logbook
         session = std::make_unique<LogSession>(*settings, dir.path());
         entry = std::make_unique<QsoEntry>(*session, *settings, messages, clock);
         window = std::make_unique<MainWindow>(*settings, messages, clock, *session, *entry);
-        installWindows(*window, AppContext{*session, *entry, messages, clock, *settings, printer,
+        installWindows(*window, *entry, AppContext{*session, messages, clock, *settings, printer,
                                            window.get(), window->items()});
         window->startUp();
         window->activateWindow();

@@ -1,6 +1,6 @@
 #include "spots/SpotDesk.h"
 
-#include "app/QsoEntry.h"
+#include "entry/QsoEntry.h"
 #include "logstore/BandPlan.h"
 #include "radio/RadioPoller.h"
 

@@ -1,6 +1,6 @@
 #include "spots/SpotFeed.h"
 
-#include "app/ProgramDir.h"
+#include "refdata/ProgramDir.h"
 #include "logstore/LogSession.h"
 #include "refdata/AbbeyTable.h"
 

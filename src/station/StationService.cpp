@@ -1,6 +1,6 @@
 #include "station/StationService.h"
 
-#include "app/ProgramDir.h"
+#include "refdata/ProgramDir.h"
 #include "logstore/LogFile.h"
 #include "logstore/AtomicFile.h"
 #include "logstore/Cp1252.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Clock.h"
-#include "app/Messages.h"
+#include "kit/Clock.h"
+#include "kit/Messages.h"
 
 #include <QDateTime>
 #include <QList>

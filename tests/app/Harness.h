@@ -7,12 +7,12 @@
 #include "Fakes.h"
 #include "common/LogLines.h"
 
-#include "app/QsoEntry.h"
+#include "entry/QsoEntry.h"
 #include "app/QsoListModel.h"
 #include "Composition.h"
-#include "app/ui/AppContext.h"
+#include "kit/ui/AppContext.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/SharedPrinter.h"
+#include "kit/ui/SharedPrinter.h"
 #include "logstore/LogSession.h"
 #include "logstore/Settings.h"
 
@@ -93,7 +93,7 @@ public:
         session->setLockTimeout(200);
         entry = std::make_unique<QsoEntry>(*session, *settings, messages, clock);
         window = std::make_unique<MainWindow>(*settings, messages, clock, *session, *entry);
-        installWindows(*window, AppContext{*session, *entry, messages, clock, *settings, printer, window.get(), window->items()});
+        installWindows(*window, *entry, AppContext{*session, messages, clock, *settings, printer, window.get(), window->items()});
         window->startUp();
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());

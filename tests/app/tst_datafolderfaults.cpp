@@ -1,7 +1,7 @@
 // The data folder at start-up: a folder that cannot be made, or files that cannot
 // be copied into it, are reported instead of passing in silence.
 
-#include "app/ProgramDir.h"
+#include "refdata/ProgramDir.h"
 #include "logstore/Faults.h"
 
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 
 #include "Harness.h"
 
-#include "app/EntryChecks.h"
+#include "entry/EntryChecks.h"
 
 using namespace zeltest;
 

@@ -1,7 +1,7 @@
 // Where the program keeps its logs: the portable folder beside the executable, or the
 // per-user data folder seeded on first start, whatever an install put around the program.
 
-#include "app/ProgramDir.h"
+#include "refdata/ProgramDir.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #include "Fakes.h"
 
-#include "app/QsoEntry.h"
+#include "entry/QsoEntry.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoLabels.h"
 #include "logstore/Settings.h"

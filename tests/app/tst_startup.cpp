@@ -3,7 +3,7 @@
 
 #include "Harness.h"
 #include "Revision.h"
-#include "app/EntryChecks.h"
+#include "entry/EntryChecks.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,7 +2,7 @@
 // from LargeLog QSOs on, with the busy cursor, and gone with its scope; nothing
 // below.
 
-#include "app/ui/WaitNotice.h"
+#include "kit/ui/WaitNotice.h"
 
 #include <QApplication>
 #include <QProgressDialog>

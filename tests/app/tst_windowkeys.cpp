@@ -5,7 +5,7 @@
 
 #include "Harness.h"
 
-#include "app/ui/QtMessages.h"
+#include "kit/ui/QtMessages.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -5,7 +5,7 @@
 
 #include "app/Harness.h"
 
-#include "app/QsoRowsModel.h"
+#include "kit/QsoRowsModel.h"
 #include "listing/ListingPrinter.h"
 #include "listing/ListingText.h"
 #include "logstore/Cp1252.h"

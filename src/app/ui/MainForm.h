@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/MainItems.h"
+#include "kit/ui/MainItems.h"
 
 #include <QColor>
 #include <QList>

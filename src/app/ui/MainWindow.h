@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/QsoEntry.h"
+#include "entry/QsoEntry.h"
 #include "app/ui/MainForm.h"
 
 #include <QMainWindow>

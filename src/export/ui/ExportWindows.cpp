@@ -1,8 +1,8 @@
 #include "export/ui/ExportWindows.h"
 
-#include "app/Messages.h"
-#include "app/ui/AppContext.h"
-#include "app/ui/WaitNotice.h"
+#include "kit/Messages.h"
+#include "kit/ui/AppContext.h"
+#include "kit/ui/WaitNotice.h"
 #include "export/AdifExport.h"
 #include "logstore/LogSession.h"
 

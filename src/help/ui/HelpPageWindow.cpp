@@ -1,7 +1,7 @@
 #include "help/ui/HelpPageWindow.h"
 
-#include "app/ui/Centre.h"
-#include "app/ui/WindowKeys.h"
+#include "kit/ui/Centre.h"
+#include "kit/ui/WindowKeys.h"
 
 #include <QGuiApplication>
 #include <QScreen>

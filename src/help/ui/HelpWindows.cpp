@@ -1,8 +1,8 @@
 #include "help/ui/HelpWindows.h"
 
-#include "app/Messages.h"
+#include "kit/Messages.h"
 #include "Revision.h"
-#include "app/ui/AppContext.h"
+#include "kit/ui/AppContext.h"
 #include "help/HelpPages.h"
 #include "help/ui/HelpPageWindow.h"
 

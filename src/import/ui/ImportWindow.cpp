@@ -1,7 +1,7 @@
 #include "import/ui/ImportWindow.h"
 
-#include "app/Messages.h"
-#include "app/ui/Centre.h"
+#include "kit/Messages.h"
+#include "kit/ui/Centre.h"
 #include "import/AdifMapping.h"
 #include "import/ImportCommit.h"
 #include "import/ImportListModel.h"

@@ -1,9 +1,7 @@
 #include "import/ui/ImportWindows.h"
 
-#include "app/QsoEntry.h"
-
-#include "app/Clock.h"
-#include "app/Messages.h"
+#include "kit/Clock.h"
+#include "kit/Messages.h"
 #include "import/ImportLoader.h"
 #include "import/ImportPlan.h"
 #include "import/ui/ImportWindow.h"
@@ -105,17 +103,17 @@ void ImportController::start()
     auto *window = new ImportWindow(std::move(plan), session, messages, m_context.clock.localNow().date(), parent);
     // Once the log holds the import, the main window is back in a plain entry (an entry
     // in progress is kept as it was).
-    QsoEntry *entry = &m_context.entry;
     // Queued: once the import window has gone and given the focus back.
-    connect(window, &QDialog::accepted, this, [entry] { entry->backToPlainEntry(); }, Qt::QueuedConnection);
+    connect(window, &QDialog::accepted, this, &ImportController::imported, Qt::QueuedConnection);
     window->open();
 }
 
-void installImportWindows(const AppContext &context)
+ImportController *installImportWindows(const AppContext &context)
 {
     QAction *item = context.items.Mnu_Import_ADIF;
     if (!item)
-        return;
+        return nullptr;
     auto *controller = new ImportController(context);
     QObject::connect(item, &QAction::triggered, controller, &ImportController::start);
+    return controller;
 }

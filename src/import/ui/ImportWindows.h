@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/AppContext.h"
+#include "kit/ui/AppContext.h"
 
 #include <QObject>
 #include <QString>
@@ -31,6 +31,10 @@ public:
     // The file dialog: ADIF files (*.adi, *.adif in any case).
     static QString chooseWithDialog(QWidget *parent, const QString &startFolder);
 
+signals:
+    // The log holds an import and its window has gone (the entry goes back to a plain entry).
+    void imported();
+
 
 private:
     AppContext m_context;
@@ -38,4 +42,5 @@ private:
     QString m_lastFolder;
 };
 
-void installImportWindows(const AppContext &context);
+// Returns the controller, whose imported() says when the log holds an import.
+ImportController *installImportWindows(const AppContext &context);

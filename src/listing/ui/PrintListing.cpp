@@ -1,6 +1,6 @@
 #include "listing/ui/PrintListing.h"
 
-#include "app/Messages.h"
+#include "kit/Messages.h"
 #include "logstore/LogSession.h"
 
 #include <QCoreApplication>

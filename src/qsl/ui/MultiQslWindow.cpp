@@ -1,9 +1,9 @@
 #include "qsl/ui/MultiQslWindow.h"
 
-#include "app/Messages.h"
-#include "app/ui/Centre.h"
-#include "app/ui/WaitNotice.h"
-#include "app/ui/WindowKeys.h"
+#include "kit/Messages.h"
+#include "kit/ui/Centre.h"
+#include "kit/ui/WaitNotice.h"
+#include "kit/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
 #include "qsl/QslMarking.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/AppContext.h"
+#include "kit/ui/AppContext.h"
 
 #include <QList>
 #include <QWidget>

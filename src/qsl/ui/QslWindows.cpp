@@ -1,6 +1,6 @@
 #include "qsl/ui/QslWindows.h"
 
-#include "app/ui/AppContext.h"
+#include "kit/ui/AppContext.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
 #include "qsl/ui/MultiQslWindow.h"

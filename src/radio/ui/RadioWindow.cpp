@@ -1,7 +1,7 @@
 #include "radio/ui/RadioWindow.h"
 
-#include "app/Messages.h"
-#include "app/ui/Centre.h"
+#include "kit/Messages.h"
+#include "kit/ui/Centre.h"
 #include "radio/RadioModels.h"
 #include "radio/RadioPoller.h"
 

@@ -1,7 +1,7 @@
 #include "radio/ui/RadioWindows.h"
 
-#include "app/QsoEntry.h"
-#include "app/ui/AppContext.h"
+#include "entry/QsoEntry.h"
+#include "kit/ui/AppContext.h"
 #include "logstore/Settings.h"
 #include "radio/RadioConfig.h"
 #include "radio/RadioPoller.h"
@@ -71,7 +71,7 @@ private:
 
 } // namespace
 
-RadioPoller *installRadioWindows(const AppContext &context)
+RadioPoller *installRadioWindows(const AppContext &context, QsoEntry &entry)
 {
     QWidget *window = context.mainWindow;
     if (!window || !context.items.statusBar)
@@ -85,7 +85,7 @@ RadioPoller *installRadioWindows(const AppContext &context)
     // outside the log's bands leaves no band chosen, so that the entry asks for one
     // rather than keep the last QSO's band; a mode the log does not keep, or a radio
     // off or unreachable, leaves the field as it is.
-    context.entry.setStartValues([poller] {
+    entry.setStartValues([poller] {
         QHash<QsoEntry::Field, QString> values;
         if (!poller->enabled())
             return values;

@@ -1,9 +1,9 @@
 #include "refdata/ui/AbbeyListWindow.h"
 
-#include "app/Clock.h"
-#include "app/Messages.h"
-#include "app/ui/Centre.h"
-#include "app/ui/WindowKeys.h"
+#include "kit/Clock.h"
+#include "kit/Messages.h"
+#include "kit/ui/Centre.h"
+#include "kit/ui/WindowKeys.h"
 #include "logstore/AtomicFile.h"
 #include "logstore/LogFile.h"
 #include "logstore/LogSession.h"

@@ -1,6 +1,6 @@
 #include "refdata/ui/AbbeyListWindows.h"
 
-#include "app/Messages.h"
+#include "kit/Messages.h"
 #include "logstore/LogFile.h"
 #include "logstore/LogSession.h"
 #include "refdata/AbbeyList.h"

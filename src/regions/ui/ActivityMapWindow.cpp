@@ -1,7 +1,7 @@
 #include "regions/ui/ActivityMapWindow.h"
 
-#include "app/Messages.h"
-#include "app/ui/WindowKeys.h"
+#include "kit/Messages.h"
+#include "kit/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoLabels.h"
 #include "logstore/Settings.h"

@@ -1,7 +1,7 @@
 #include "regions/ui/MiniMapWindow.h"
 
-#include "app/ui/Centre.h"
-#include "app/ui/WindowKeys.h"
+#include "kit/ui/Centre.h"
+#include "kit/ui/WindowKeys.h"
 #include "refdata/RegionTable.h"
 #include "regions/ItalyMap.h"
 #include "regions/MapLayout.h"

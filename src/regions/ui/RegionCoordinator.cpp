@@ -1,6 +1,6 @@
 #include "regions/ui/RegionCoordinator.h"
 
-#include "app/ui/Centre.h"
+#include "kit/ui/Centre.h"
 #include "logstore/LogSession.h"
 #include "regions/ui/ActivityMapWindow.h"
 #include "regions/ui/MiniMapWindow.h"

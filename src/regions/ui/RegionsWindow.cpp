@@ -1,9 +1,9 @@
 #include "regions/ui/RegionsWindow.h"
 
-#include "app/Messages.h"
-#include "app/ui/KeyboardUse.h"
+#include "kit/Messages.h"
+#include "kit/ui/KeyboardUse.h"
 #include "refdata/RegionTable.h"
-#include "app/ui/WindowKeys.h"
+#include "kit/ui/WindowKeys.h"
 #include "regions/ui/RegionSelectors.h"
 
 #include <QComboBox>

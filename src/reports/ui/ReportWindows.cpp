@@ -1,6 +1,6 @@
 #include "reports/ui/ReportWindows.h"
 
-#include "app/ui/AppContext.h"
+#include "kit/ui/AppContext.h"
 #include "reports/ui/ListingWindow.h"
 #include "reports/ui/ScoreWindow.h"
 

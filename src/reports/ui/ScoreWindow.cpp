@@ -1,15 +1,15 @@
 #include "reports/ui/ScoreWindow.h"
 
-#include "app/ui/Centre.h"
-#include "app/ui/WindowKeys.h"
+#include "kit/ui/Centre.h"
+#include "kit/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
 #include "reports/AwardChart.h"
 #include "reports/AwardHistory.h"
 #include "reports/AwardProgress.h"
 #include "reports/AwardScore.h"
 
-#include "app/Clock.h"
-#include "app/Messages.h"
+#include "kit/Clock.h"
+#include "kit/Messages.h"
 #include "logstore/AtomicFile.h"
 
 #include <QBuffer>

@@ -1,10 +1,10 @@
 #include "search/ui/SearchWindow.h"
 
-#include "app/Messages.h"
-#include "app/ui/Centre.h"
+#include "kit/Messages.h"
+#include "kit/ui/Centre.h"
 #include "logstore/LogSession.h"
-#include "app/ui/FieldKeys.h"
-#include "app/ui/WindowKeys.h"
+#include "kit/ui/FieldKeys.h"
+#include "kit/ui/WindowKeys.h"
 
 #include <QButtonGroup>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "search/ui/SearchWindows.h"
 
-#include "app/ui/AppContext.h"
+#include "kit/ui/AppContext.h"
 #include "search/ui/SearchWindow.h"
 
 #include <QPointer>

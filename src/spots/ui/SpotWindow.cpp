@@ -1,9 +1,9 @@
 #include "spots/ui/SpotWindow.h"
 
-#include "app/Messages.h"
-#include "app/ui/Centre.h"
-#include "app/ui/KeyboardUse.h"
-#include "app/ui/WindowKeys.h"
+#include "kit/Messages.h"
+#include "kit/ui/Centre.h"
+#include "kit/ui/KeyboardUse.h"
+#include "kit/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
 #include "logstore/Settings.h"

@@ -1,7 +1,7 @@
 #include "spots/ui/SpotWindows.h"
 
-#include "app/QsoEntry.h"
-#include "app/ui/AppContext.h"
+#include "entry/QsoEntry.h"
+#include "kit/ui/AppContext.h"
 #include "logstore/LogSession.h"
 #include "logstore/Settings.h"
 #include "spots/ClusterSettings.h"
@@ -78,14 +78,14 @@ private:
 
 } // namespace
 
-void installSpotWindows(const AppContext &context, RadioPoller *radio)
+void installSpotWindows(const AppContext &context, QsoEntry &entry, RadioPoller *radio)
 {
     QWidget *window = context.mainWindow;
     if (!window)
         return;
     auto *feed = new SpotFeed(context.session, window);
     feed->setObjectName(QStringLiteral("Cluster_Spots"));
-    auto *desk = new SpotDesk(context.entry, radio, window);
+    auto *desk = new SpotDesk(entry, radio, window);
     auto *status = new SpotStatus(context.items.statusBar, context.settings, window);
     QObject::connect(feed, &SpotFeed::announced, status, [status](const Spot &s) { status->announce(s); });
     QObject::connect(desk, &SpotDesk::said, status, [status](const QString &text) { status->say(text); });

@@ -1,9 +1,9 @@
 #include "station/ui/StationWindow.h"
 
-#include "app/Messages.h"
-#include "app/ui/Centre.h"
-#include "app/ui/FieldKeys.h"
-#include "app/ui/WindowKeys.h"
+#include "kit/Messages.h"
+#include "kit/ui/Centre.h"
+#include "kit/ui/FieldKeys.h"
+#include "kit/ui/WindowKeys.h"
 #include "station/StationService.h"
 
 #include <QGridLayout>

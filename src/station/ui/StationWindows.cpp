@@ -1,6 +1,6 @@
 #include "station/ui/StationWindows.h"
 
-#include "app/ui/AppContext.h"
+#include "kit/ui/AppContext.h"
 #include "logstore/LogSession.h"
 #include "station/ui/StationWindow.h"
 

@@ -1,4 +1,4 @@
-#include "app/ui/QsoTableView.h"
+#include "kit/ui/QsoTableView.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>

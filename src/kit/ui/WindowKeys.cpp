@@ -1,4 +1,4 @@
-#include "app/ui/WindowKeys.h"
+#include "kit/ui/WindowKeys.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

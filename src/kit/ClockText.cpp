@@ -1,4 +1,4 @@
-#include "app/ClockText.h"
+#include "kit/ClockText.h"
 
 namespace ClockText {
 

@@ -1,4 +1,4 @@
-#include "app/ui/QtMessages.h"
+#include "kit/ui/QtMessages.h"
 
 #include <QApplication>
 #include <QMessageBox>

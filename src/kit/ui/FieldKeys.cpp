@@ -1,4 +1,4 @@
-#include "app/ui/FieldKeys.h"
+#include "kit/ui/FieldKeys.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

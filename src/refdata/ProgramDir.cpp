@@ -1,4 +1,4 @@
-#include "app/ProgramDir.h"
+#include "refdata/ProgramDir.h"
 
 #include "logstore/AtomicFile.h"
 

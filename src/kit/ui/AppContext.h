@@ -1,23 +1,21 @@
 #pragma once
 
-#include "app/ui/MainItems.h"
+#include "kit/ui/MainItems.h"
 
 class Clock;
 class LogSession;
 class Messages;
 class QWidget;
-class QsoEntry;
 class Settings;
 class SharedPrinter;
 
 // What every subsystem's windows are given by the composition root (src/Composition.cpp):
-// the shared log session and entry, the message boxes, the clock, the settings, the
+// the shared log session, the message boxes, the clock, the settings, the
 // printer chosen in the printer dialog, the main window (parent of the other windows)
 // and its menu items and buttons that open them.
 struct AppContext
 {
     LogSession &session;
-    QsoEntry &entry;
     Messages &messages;
     Clock &clock;
     Settings &settings;

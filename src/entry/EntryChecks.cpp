@@ -1,4 +1,4 @@
-#include "app/EntryChecks.h"
+#include "entry/EntryChecks.h"
 
 #include "logstore/QsoRecord.h"
 

@@ -1,4 +1,4 @@
-#include "app/ui/WaitNotice.h"
+#include "kit/ui/WaitNotice.h"
 
 #include <QApplication>
 #include <QProgressDialog>

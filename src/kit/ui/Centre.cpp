@@ -1,4 +1,4 @@
-#include "app/ui/Centre.h"
+#include "kit/ui/Centre.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "app/QsoRowsModel.h"
+#include "kit/QsoRowsModel.h"
 
 #include "logstore/Cp1252.h"
 #include "logstore/LogSession.h"

@@ -1,4 +1,4 @@
-#include "app/ui/KeyboardUse.h"
+#include "kit/ui/KeyboardUse.h"
 
 #include "logstore/LogSession.h"
 
