@@ -9,6 +9,8 @@
 #include "kit/ui/QtMessages.h"
 #include "logstore/LogSession.h"
 #include "logstore/Settings.h"
+#include "refdata/AbbeyList.h"
+#include "refdata/AbbeyListSwap.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -36,6 +38,8 @@ int main(int argc, char *argv[])
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), &dirError);
     Settings settings;
     LogSession session(settings, dir);
+    // A list update stopped by a kill or a power cut is finished (or undone) before the log is read.
+    const QString listUpdateResumed = AbbeyListSwap::resume(session.filePath(AbbeyList::FileName)).message;
     // The log is read on another thread while the window is being built.
     session.prefetchStation();
 
@@ -81,6 +85,8 @@ int main(int argc, char *argv[])
     // The data folder could not be made or filled: the operator must know before typing.
     if (!dirError.isEmpty())
         messages.notice(dirError);
+    if (!listUpdateResumed.isEmpty())
+        messages.notice(listUpdateResumed);
     window.startUp();
     const int status = QApplication::exec();
     if (iconPainter.joinable())

@@ -175,12 +175,15 @@ QString AbbeyListUpdate::reportText(const AbbeyListFile &current, const AbbeyLis
                     context.day.toString(QStringLiteral("dd/MM/yy")));
     out << QString();
     out << QStringLiteral("Liste en service : %1 (%2)").arg(context.listName, plural(current.abbeyCount(), "abbaye", "abbayes"));
-    out << QStringLiteral("Nouvelle liste : %1 (%2, lue en %3)")
-               .arg(context.chosenName, plural(chosen.abbeyCount(), "abbaye", "abbayes"),
+    out << QStringLiteral("%1 : %2 (%3, lue en %4)")
+               .arg(context.revert ? QStringLiteral("Liste précédente") : QStringLiteral("Nouvelle liste"),
+                    context.chosenName, plural(chosen.abbeyCount(), "abbaye", "abbayes"),
                     encodingName(chosen.encoding()));
     if (context.replaced)
-        out << QStringLiteral("La liste a été remplacée ; l'ancienne est gardée sous le nom %1.Precedente.")
-                   .arg(context.listName);
+        out << QStringLiteral("La liste a été remplacée : la liste en service est maintenant %1 (%2) ; "
+                              "l'ancienne est gardée sous le nom %3.Precedente.")
+                   .arg(context.revert ? QStringLiteral("la liste précédente") : context.chosenName,
+                        plural(chosen.abbeyCount(), "abbaye", "abbayes"), context.listName);
     else
         out << QStringLiteral("La liste n'a pas (encore) été remplacée.");
     out << QString();
@@ -226,11 +229,9 @@ QString AbbeyListUpdate::reportText(const AbbeyListFile &current, const AbbeyLis
     if (context.station.isEmpty()) {
         out << QStringLiteral("Aucune station choisie : aucun log comparé.");
     } else {
-        out << QStringLiteral("Log de %1 : QSO dont la référence n'est plus dans la nouvelle liste : "
-                              "%2 contactés, %3 confirmés")
-                   .arg(context.station)
-                   .arg(m_qsosWithdrawn)
-                   .arg(m_confirmedWithdrawn);
+        out << QStringLiteral("Log de %1 : QSO dont la référence n'est plus dans la nouvelle liste : %2, %3")
+                   .arg(context.station, plural(m_qsosWithdrawn, "contacté", "contactés"),
+                        plural(m_confirmedWithdrawn, "confirmé", "confirmés"));
         out << QStringLiteral("(ils restent dans le log et comptent toujours pour le diplôme)");
         out << QString();
         QString head;

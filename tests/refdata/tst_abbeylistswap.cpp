@@ -1,7 +1,9 @@
 // The abbey list replaced, and put back: the list in use kept as
-// "Liste_Abbayes.txt.Precedente" first, the new list written, the log's names
-// rewritten only when asked; a list changed on disk, a held lock, a full disk or a
-// log that cannot be rewritten leave every file as the message says.
+// "Liste_Abbayes.txt.Precedente", the new list in its place, the log's names
+// rewritten only when asked, the three together; a list or log changed on disk, a
+// held lock, a full disk, a file-size limit, a protected log or a damaged note of
+// an interrupted update leave every file as it was. (Kills and failing writes at
+// every step: tests/stress/listswap.cpp.)
 
 #include "common/LogLines.h"
 #include "logstore/Faults.h"
@@ -116,7 +118,10 @@ private slots:
     void heldLock();
     void fullDisk_data();
     void fullDisk();
-    void logRewriteFailsAfterTheList();
+    void logChangedSinceCompared();
+    void protectedLog();
+    void sameListKeepsThePrevious();
+    void damagedNote();
 };
 
 void TestAbbeyListSwap::replaceThenGoBack()
@@ -255,16 +260,20 @@ void TestAbbeyListSwap::fullDisk_data()
 {
     QTest::addColumn<QString>("way");
     QTest::addColumn<bool>("names");
+    QTest::addColumn<int>("limit");
     for (const char *way : {"tmpfs", "rlimit"}) {
-        QTest::addRow("%s: list", way) << way << false;
-        QTest::addRow("%s: list and names", way) << way << true;
+        QTest::addRow("%s: list", way) << way << false << int(OldList.size() - 10);
+        QTest::addRow("%s: list and names", way) << way << true << int(OldList.size() - 10);
     }
+    // Room for the lists but not for the log: nothing is written either.
+    QTest::addRow("rlimit: the log only too large") << "rlimit" << true << int(Log.size() - 10);
 }
 
 void TestAbbeyListSwap::fullDisk()
 {
     QFETCH(QString, way);
     QFETCH(bool, names);
+    QFETCH(int, limit);
     QTemporaryDir base;
     const QString dir = base.filePath(QStringLiteral("disk"));
     SmallTmpfs tmpfs(dir);
@@ -287,7 +296,7 @@ void TestAbbeyListSwap::fullDisk()
         answer = run();
         QFile::remove(f.path(QStringLiteral("filler")));
     } else {
-        answer = inChild(fileSizeLimit(OldList.size() - 10), run);
+        answer = inChild(fileSizeLimit(rlim_t(limit)), run);
     }
     const QString said = QString::fromUtf8(answer);
     QVERIFY2(said.startsWith(QLatin1Char('\n')), qPrintable(said));
@@ -300,23 +309,126 @@ void TestAbbeyListSwap::fullDisk()
     QCOMPARE(f.files(), before);
 }
 
-void TestAbbeyListSwap::logRewriteFailsAfterTheList()
+void TestAbbeyListSwap::logChangedSinceCompared()
 {
     QTemporaryDir base;
     Folder f(base.path());
     QVERIFY(f.prepare());
-    // Another program changes the QSO whose name was to follow, after the comparison.
+    const QStringList before = f.files();
+    // Another program changes the QSO whose name was to follow, after the comparison:
+    // neither the list nor the log changes, and the comparison is made again.
     const QByteArray handEdited = crlf({A, named("I2BBB", "MR0005", "11/01/07", "SANTA MARIA").line(), BTyped, C});
     QVERIFY(writeBytes(f.log(), handEdited));
     const AbbeyListSwap::Result r = AbbeyListSwap::run(f.request(true));
-    QVERIFY(r.listReplaced && !r.logRewritten);
-    QVERIFY2(r.message.contains(QStringLiteral("les noms d'abbaye du log n'ont pas été mis à jour : "
-                                               "le log est resté tel qu'il était.")),
-             qPrintable(r.message));
+    QVERIFY(!r.listReplaced && !r.logRewritten && r.stale);
     QVERIFY2(r.message.contains(QStringLiteral("modifié entre-temps")), qPrintable(r.message));
+    QVERIFY(r.message.endsWith(QStringLiteral("Aucun fichier n'a été modifié.")));
+    QCOMPARE(readBytes(f.list()), OldList);
+    QVERIFY(!QFile::exists(f.previous()));
+    QCOMPARE(readBytes(f.log()), handEdited);
+    QCOMPARE(f.files(), before);
+
+    // A QSO added at the end by another copy moves no row: the names follow in the
+    // log as it now stands, the new QSO kept.
+    const QByteArray added = named("I5EEE", "AZ0001", "14/01/07", "ABBAZIA DI SAN CLEMENTE").line();
+    QVERIFY(writeBytes(f.log(), crlf({A, B, BTyped, C, added})));
+    const AbbeyListSwap::Result again = AbbeyListSwap::run(f.request(true));
+    QVERIFY2(again.listReplaced && again.logRewritten, qPrintable(again.message));
+    QCOMPARE(readBytes(f.log()), crlf({A, BRenamed, BTyped, C, added}));
+    QCOMPARE(f.session->lineCount(), 5);
+}
+
+void TestAbbeyListSwap::protectedLog()
+{
+    // Root writes through any protection: the update runs as user nobody.
+    QTemporaryDir base;
+    openToAll(base.path());
+    Folder f(base.path());
+    QVERIFY(f.prepare());
+    QVERIFY(writeBytes(f.previous(), "an older list\r\n"));
+    for (const QString &file : {f.list(), f.previous()})
+        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
+                                                | QFile::ReadOther | QFile::WriteOther));
+    QVERIFY(QFile::setPermissions(f.log(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QStringList before = f.files();
+    int status = 0;
+    const QByteArray said = inChild(notRoot(), [&f] {
+        return AbbeyListSwap::run(f.request(true)).message.toUtf8();
+    }, &status);
+    if (couldNotDropRoot(status))
+        QSKIP("root may not become user nobody here");
+    const QString message = QString::fromUtf8(said);
+    QVERIFY2(message.contains(QStringLiteral("le journal TEST1_ZEL.log est protégé en écriture")), qPrintable(message));
+    QVERIFY(message.endsWith(QStringLiteral("Aucun fichier n'a été modifié.")));
+    QCOMPARE(readBytes(f.list()), OldList);
+    QCOMPARE(readBytes(f.previous()), QByteArray("an older list\r\n"));
+    QCOMPARE(readBytes(f.log()), Log);
+    QCOMPARE(f.files(), before);
+
+    // Without the names the log is not touched: the list is replaced.
+    const QByteArray listOnly = inChild(notRoot(), [&f] {
+        const AbbeyListSwap::Result r = AbbeyListSwap::run(f.request(false));
+        return QByteArray(r.listReplaced ? "1" : "0") + r.message.toUtf8();
+    });
+    QVERIFY2(listOnly.startsWith('1'), listOnly.constData());
     QCOMPARE(readBytes(f.list()), NewList);
     QCOMPARE(readBytes(f.previous()), OldList);
-    QCOMPARE(readBytes(f.log()), handEdited);
+    QCOMPARE(readBytes(f.log()), Log);
+}
+
+void TestAbbeyListSwap::sameListKeepsThePrevious()
+{
+    // The update run twice: the second finds nothing to replace, and the list
+    // kept as the previous one stays the one before the first.
+    QTemporaryDir base;
+    Folder f(base.path());
+    QVERIFY(f.prepare());
+    QVERIFY(AbbeyListSwap::run(f.request(true)).listReplaced);
+    f.compare(NewFile);
+    QVERIFY(f.update->renames().isEmpty());
+    const AbbeyListSwap::Result r = AbbeyListSwap::run(f.request(true));
+    QVERIFY(!r.listReplaced);
+    QVERIFY2(r.message.contains(QStringLiteral("identique à la liste en service")), qPrintable(r.message));
+    QCOMPARE(readBytes(f.list()), NewList);
+    QCOMPARE(readBytes(f.previous()), OldList);
+    QCOMPARE(readBytes(f.log()), crlf({A, BRenamed, BTyped, C}));
+}
+
+void TestAbbeyListSwap::damagedNote()
+{
+    // A note of an interrupted update that this program did not write as it stands
+    // (cut, edited, naming another folder's files) is never acted upon: it is said,
+    // and no update runs over it.
+    QTemporaryDir base;
+    Folder f(base.path());
+    QVERIFY(f.prepare());
+    QVERIFY(writeBytes(AbbeyListSwap::stagedPath(f.list()), NewList));
+    const QList<QByteArray> notes = {
+        "garbage",
+        "KVR_ZEL remplacement de la liste des abbayes\netat decidee\nliste absent /etc/Liste_Abbayes.txt\nfin\n",
+        "KVR_ZEL remplacement de la liste des abbayes\netat decidee\nliste absent " + f.list().toUtf8()
+            + "\nlog 00 /etc/passwd_ZEL.log\nfin\n",
+        "KVR_ZEL remplacement de la liste des abbayes\netat decidee\nliste absent " + f.list().toUtf8() + "\n",
+    };
+    for (const QByteArray &note : notes) {
+        QVERIFY(writeBytes(AbbeyListSwap::notePath(f.list()), note));
+        const AbbeyListSwap::Result r = AbbeyListSwap::resume(f.list());
+        QVERIFY2(r.message.contains(QStringLiteral("Liste_Abbayes.txt.En_cours")) && r.message.contains(QStringLiteral("illisible")),
+                 qPrintable(r.message));
+        QVERIFY(!r.listReplaced);
+        const AbbeyListSwap::Result run = AbbeyListSwap::run(f.request(true));
+        QVERIFY(!run.listReplaced);
+        QVERIFY(run.message.contains(QStringLiteral("illisible")));
+        QCOMPARE(readBytes(f.list()), OldList);
+        QCOMPARE(readBytes(f.log()), Log);
+        QVERIFY(!QFile::exists(f.previous()));
+        QCOMPARE(readBytes(AbbeyListSwap::notePath(f.list())), note);
+    }
+    // Removed by the operator: the copy it left is harmless, the update goes through.
+    QVERIFY(QFile::remove(AbbeyListSwap::notePath(f.list())));
+    QVERIFY(AbbeyListSwap::run(f.request(true)).listReplaced);
+    QCOMPARE(readBytes(f.log()), crlf({A, BRenamed, BTyped, C}));
+    QCOMPARE(f.files(), (QStringList{"Liste_Abbayes.txt", "Liste_Abbayes.txt.Precedente", "TEST1_ZEL.log"}));
 }
 
 QTEST_GUILESS_MAIN(TestAbbeyListSwap)

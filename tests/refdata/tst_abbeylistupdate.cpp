@@ -333,9 +333,16 @@ void TestAbbeyListUpdate::reportHoldsEveryChange()
     for (const char *expected : {"abbayes ajoutées : 1", "noms ou locators corrigés : 1",
                                  "références retirées : 1, dont 1 dans le log", "DANS LE LOG : 1 QSO, 1 confirmé",
                                  "lignes illisibles : 1", "ligne 4 : pas de référence", "références en double : 1",
-                                 "PM0001  lignes 2, 3 (la ligne 3 compte)", "lue en UTF-8", "1 contactés, 1 confirmés",
+                                 "PM0001  lignes 2, 3 (la ligne 3 compte)", "lue en UTF-8", "1 contacté, 1 confirmé",
                                  "nom : Badia -> Badia nuova", "du 14/03/07"})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+    // The counts agree in number: 0 and 1 take the singular.
+    QVERIFY(!text.contains(QStringLiteral("contactés")));
+    const QList<QByteArray> two = {praglia.line(), qso("I4DDD", "VN0001", "13/01/07", "10:00").line()};
+    QVERIFY(Cp1252::decode(AbbeyListUpdate(current, chosen, views(two)).report(current, chosen, c))
+                .contains(QStringLiteral("2 contactés, 1 confirmé")));
+    QVERIFY(Cp1252::decode(AbbeyListUpdate(current, chosen, views({})).report(current, chosen, c))
+                .contains(QStringLiteral("0 contacté, 0 confirmé")));
     // Windows-1252 with CR LF, the letter it lacks shown as "?".
     QVERIFY(report.contains("AB? x"));
     QVERIFY(!report.contains('\x1A'));

@@ -87,6 +87,8 @@ void TestAbbeyListWindow::updateThenGoBack()
     QCOMPARE(h.get<QAction>("Mnu_Abbayes_Precedentes")->text(), QStringLiteral("Re&venir à la liste précédente"));
     QVERIFY(h.get<QMenu>("Mnu_Diplome_ZEL")->actions().contains(update));
     QVERIFY(!canGoBack(h));
+    auto *controller = h.window->findChild<AbbeyListController *>();
+    QSignalSpy replacedSpy(controller, &AbbeyListController::listReplaced);
 
     // The comparison, then Escape: nothing changes.
     update->trigger();
@@ -100,13 +102,13 @@ void TestAbbeyListWindow::updateThenGoBack()
     QCOMPARE(label(w, "Nb_Retirees"), QStringLiteral("références retirées : 1, dont 1 dans le log"));
     QCOMPARE(label(w, "Nb_Illisibles"), QStringLiteral("lignes illisibles : 1"));
     QCOMPARE(label(w, "Nb_Doubles"), QStringLiteral("références en double : 1"));
-    QVERIFY(label(w, "QSO_Retires").contains(QStringLiteral("1 contactés, 1 confirmés")));
+    QVERIFY(label(w, "QSO_Retires").contains(QStringLiteral("1 contacté, 1 confirmé")));
     QVERIFY(label(w, "Fichier").contains(QStringLiteral("lue en UTF-8")));
     auto *tree = w->findChild<QTreeWidget *>("Detail");
     QTRY_VERIFY(tree->hasFocus());
     QCOMPARE(tree->topLevelItem(2)->text(0), QStringLiteral("références retirées : 1"));
     QCOMPARE(tree->topLevelItem(2)->child(0)->text(0), QStringLiteral("TO0007"));
-    QVERIFY(tree->topLevelItem(2)->child(0)->text(1).startsWith(QStringLiteral("DANS LE LOG (1 QSO, 1 confirmés)")));
+    QVERIFY(tree->topLevelItem(2)->child(0)->text(1).startsWith(QStringLiteral("DANS LE LOG (1 QSO, 1 confirmé)")));
     QCOMPARE(tree->topLevelItem(3)->child(0)->text(0), QStringLiteral("ligne 4"));
     // The arrows open a list from the keyboard; Enter there replaces nothing.
     QVERIFY(!tree->topLevelItem(0)->isExpanded());
@@ -121,6 +123,7 @@ void TestAbbeyListWindow::updateThenGoBack()
     QCOMPARE(readBytes(h.path(QStringLiteral("Liste_Abbayes.txt"))), oldList);
     QVERIFY(!QFile::exists(h.path(QStringLiteral("Liste_Abbayes.txt.Precedente"))));
     QCOMPARE(h.log(), crlf({Clemente, Antimo}));
+    QCOMPARE(replacedSpy.count(), 0);
 
     // Again: names ticked (Alt+M), the list replaced (Alt+R), two reports.
     update->trigger();
@@ -141,6 +144,12 @@ void TestAbbeyListWindow::updateThenGoBack()
     QVERIFY(replaced.contains("MR0005 " + PieDiChienti));
     QVERIFY(!replaced.contains("XX12"));
     QCOMPARE(h.log(), crlf({ClementeRenamed, Antimo}));
+    QCOMPARE(replacedSpy.count(), 1);
+    // The header now says which list is in use.
+    QVERIFY2(label(w, "Fichier").startsWith(QStringLiteral("Liste en service : la nouvelle liste (ZEL_liste_2008.TXT), "
+                                                            "3 abbayes ; celle qu'elle remplace (")),
+             qPrintable(label(w, "Fichier")));
+    QVERIFY(label(w, "Fichier").endsWith(QStringLiteral("est gardée sous le nom Liste_Abbayes.txt.Precedente")));
     QCOMPARE(w->findChild<QPushButton *>("Annuler")->text(), QStringLiteral("&Fermer"));
     QVERIFY(!w->findChild<QPushButton *>("Remplacer")->isEnabled());
     auto *save = w->findChild<QPushButton *>("Enregistrer_Rapport");
@@ -168,21 +177,46 @@ void TestAbbeyListWindow::updateThenGoBack()
     QCOMPARE(h.edit("Loc_A")->text(), QStringLiteral("JN46"));
     h.button("Annule_Saisie")->click();
 
-    // Back to the previous list: the same window, the two files swapped, the log as it is.
+    // Back to the previous list: its own caption and button, the two files swapped,
+    // and the names put back when asked.
     QVERIFY(canGoBack(h));
     h.get<QAction>("Mnu_Abbayes_Precedentes")->trigger();
     w = listWindow(h);
     QVERIFY(w);
     QTRY_VERIFY(w->isVisible());
-    QCOMPARE(w->windowTitle(), QStringLiteral("Nouvelle liste des abbayes"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Revenir à la liste précédente"));
+    QCOMPARE(w->findChild<QPushButton *>("Remplacer")->text(), QStringLiteral("&Revenir à cette liste"));
     QCOMPARE(label(w, "Nb_Retirees"), QStringLiteral("références retirées : 1, dont 0 dans le log"));
-    QVERIFY(!w->findChild<QCheckBox *>("Maj_Noms")->isEnabled());
+    names = w->findChild<QCheckBox *>("Maj_Noms");
+    QVERIFY(names->isVisible() && names->isEnabled() && !names->isChecked());
+    names->setChecked(true);
     w->findChild<QPushButton *>("Remplacer")->click();
     QCOMPARE(readBytes(h.path(QStringLiteral("Liste_Abbayes.txt"))), oldList);
     QCOMPARE(readBytes(h.path(QStringLiteral("Liste_Abbayes.txt.Precedente"))), replaced);
-    QCOMPARE(h.log(), crlf({ClementeRenamed, Antimo}));
+    QCOMPARE(h.log(), crlf({Clemente, Antimo}));
+    QCOMPARE(replacedSpy.count(), 2);
+    QVERIFY2(label(w, "Fichier").startsWith(QStringLiteral("Liste en service : la liste précédente, ")),
+             qPrintable(label(w, "Fichier")));
     w->close();
     QTRY_VERIFY(!listWindow(h));
+
+    // The list in use chosen again: no name would change, so the option is not
+    // shown, and nothing is there to replace (the previous list stays).
+    const QString same = elsewhere.filePath(QStringLiteral("meme.txt"));
+    QVERIFY(writeBytes(same, oldList));
+    answerDialog(h, same);
+    update->trigger();
+    w = listWindow(h);
+    QVERIFY(w);
+    QTRY_VERIFY(w->isVisible());
+    QVERIFY(!w->findChild<QCheckBox *>("Maj_Noms")->isVisible());
+    QVERIFY(!w->findChild<QLabel *>("Nb_Noms")->isVisible());
+    QVERIFY(!w->findChild<QPushButton *>("Remplacer")->isEnabled());
+    QCOMPARE(label(w, "Etat"), QStringLiteral("Cette liste est déjà celle en service : rien à remplacer."));
+    QVERIFY(label(w, "QSO_Retires").contains(QStringLiteral("0 contacté, 0 confirmé")));
+    w->close();
+    QTRY_VERIFY(!listWindow(h));
+    QCOMPARE(readBytes(h.path(QStringLiteral("Liste_Abbayes.txt.Precedente"))), replaced);
 }
 
 void TestAbbeyListWindow::refusesWhatIsNoList()

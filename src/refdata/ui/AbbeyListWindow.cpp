@@ -36,6 +36,12 @@ void row(QTreeWidgetItem *parent, const QString &first, const QString &detail)
 
 QString orNone(const QString &s) { return s.isEmpty() ? QStringLiteral("(aucun)") : s; }
 
+// "0 contacté", "1 contacté", "2 contactés".
+QString counted(qsizetype n, const char *one, const char *many)
+{
+    return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n > 1 ? many : one);
+}
+
 } // namespace
 
 AbbeyListWindow::AbbeyListWindow(const AppContext &context, Kind kind, QString chosenPath, QByteArray chosenBytes,
@@ -45,7 +51,8 @@ AbbeyListWindow::AbbeyListWindow(const AppContext &context, Kind kind, QString c
 {
     setObjectName(QStringLiteral("Nouvelle_Liste_Abbayes"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Nouvelle liste des abbayes"));
+    setWindowTitle(m_kind == Kind::Revert ? QStringLiteral("Revenir à la liste précédente")
+                                          : QStringLiteral("Nouvelle liste des abbayes"));
     setWindowModality(Qt::ApplicationModal);
 
     // Labels that show a value keep it as what a screen reader reads.
@@ -92,7 +99,8 @@ AbbeyListWindow::AbbeyListWindow(const AppContext &context, Kind kind, QString c
     Etat->setObjectName(QStringLiteral("Etat"));
     Etat->setWordWrap(true);
 
-    Remplacer = new QPushButton(QStringLiteral("&Remplacer la liste"));
+    Remplacer = new QPushButton(m_kind == Kind::Revert ? QStringLiteral("&Revenir à cette liste")
+                                                       : QStringLiteral("&Remplacer la liste"));
     Remplacer->setObjectName(QStringLiteral("Remplacer"));
     Enregistrer_Rapport = new QPushButton(QStringLiteral("&Enregistrer le rapport"));
     Enregistrer_Rapport->setObjectName(QStringLiteral("Enregistrer_Rapport"));
@@ -139,11 +147,8 @@ AbbeyListWindow::AbbeyListWindow(const AppContext &context, Kind kind, QString c
     setTabOrder(Enregistrer_Rapport, Annuler);
 
     if (m_kind == Kind::Revert) {
-        // Going back changes only the list; names already rewritten stay.
-        Maj_Noms->setEnabled(false);
-        Maj_Noms->setAccessibleDescription(
-            QStringLiteral("Le retour à la liste précédente ne modifie pas le log"));
-        Maj_Noms->setToolTip(Maj_Noms->accessibleDescription());
+        // Going back can put the previous list's names back into the log.
+        Maj_Noms->setText(QStringLiteral("&Mettre les noms d'abbaye des QSO du log à ceux de la liste précédente"));
     }
 
     connect(Remplacer, &QPushButton::clicked, this, &AbbeyListWindow::onReplace);
@@ -176,6 +181,10 @@ void AbbeyListWindow::compare()
             log.append(session.line(i));
     }
     m_update = std::make_unique<AbbeyListUpdate>(m_current, m_chosen, log);
+    // The same abbeys with the same names and locators: replacing would only lose
+    // the previous list.
+    m_same = m_currentExists && m_update->added().isEmpty() && m_update->corrected().isEmpty()
+        && m_update->withdrawn().isEmpty();
     fill();
 }
 
@@ -184,12 +193,25 @@ void AbbeyListWindow::fill()
     const AbbeyListUpdate &u = *m_update;
     const QString source = m_kind == Kind::Revert ? QStringLiteral("Liste précédente : ")
                                                   : QStringLiteral("Nouvelle liste : ");
-    Fichier->setText(source
-                     + QStringLiteral("%1 (%2 abbayes, lue en %3) ; liste en service : %4 abbayes")
-                           .arg(QFileInfo(m_chosenPath).fileName())
-                           .arg(m_chosen.abbeyCount())
-                           .arg(AbbeyListUpdate::encodingName(m_chosen.encoding()))
-                           .arg(m_current.abbeyCount()));
+    if (m_replaced) {
+        // What is now in use, and where the list it replaced is kept.
+        const QString previous = QFileInfo(AbbeyListSwap::previousPath(listPath())).fileName();
+        const QString now = m_kind == Kind::Revert
+            ? QStringLiteral("la liste précédente")
+            : QStringLiteral("la nouvelle liste (%1)").arg(QFileInfo(m_chosenPath).fileName());
+        Fichier->setText(
+            QStringLiteral("Liste en service : %1, %2 ; ").arg(now, counted(m_chosen.abbeyCount(), "abbaye", "abbayes"))
+            + (m_currentExists ? QStringLiteral("celle qu'elle remplace (%1) est gardée sous le nom %2")
+                                     .arg(counted(m_current.abbeyCount(), "abbaye", "abbayes"), previous)
+                               : QStringLiteral("il n'y avait pas de liste avant elle")));
+    } else {
+        Fichier->setText(source
+                         + QStringLiteral("%1 (%2, lue en %3) ; liste en service : %4")
+                               .arg(QFileInfo(m_chosenPath).fileName(),
+                                    counted(m_chosen.abbeyCount(), "abbaye", "abbayes"),
+                                    AbbeyListUpdate::encodingName(m_chosen.encoding()),
+                                    counted(m_current.abbeyCount(), "abbaye", "abbayes")));
+    }
     Nb_Ajoutees->setText(QStringLiteral("abbayes ajoutées : %1").arg(u.added().size()));
     Nb_Corrigees->setText(QStringLiteral("noms ou locators corrigés : %1").arg(u.corrected().size()));
     Nb_Retirees->setText(QStringLiteral("références retirées : %1, dont %2 dans le log")
@@ -200,14 +222,16 @@ void AbbeyListWindow::fill()
     const bool station = m_context.session.hasStation();
     QSO_Retires->setText(
         station ? QStringLiteral("Log de %1 : QSO dont la référence n'est plus dans la nouvelle liste : "
-                                 "%2 contactés, %3 confirmés (ils restent dans le log)")
-                      .arg(m_context.session.displayCallsign())
-                      .arg(u.qsosWithdrawn())
-                      .arg(u.confirmedWithdrawn())
+                                 "%2, %3 (ils restent dans le log)")
+                      .arg(m_context.session.displayCallsign(), counted(u.qsosWithdrawn(), "contacté", "contactés"),
+                           counted(u.confirmedWithdrawn(), "confirmé", "confirmés"))
                 : QStringLiteral("Aucune station choisie : aucun log à comparer."));
     Nb_Noms->setText(QStringLiteral("QSO dont le nom suit la correction : %1").arg(u.renames().size()));
-    if (m_kind == Kind::Update)
-        Maj_Noms->setEnabled(!m_replaced && station && !u.renames().isEmpty());
+    // The option is offered only when some QSO's name would change.
+    const bool names = station && !u.renames().isEmpty();
+    Maj_Noms->setVisible(names);
+    Nb_Noms->setVisible(names);
+    Maj_Noms->setEnabled(names && !m_replaced);
 
     // The tree keeps which lists are open across a refresh.
     QList<bool> open;
@@ -230,7 +254,8 @@ void AbbeyListWindow::fill()
     for (const AbbeyListUpdate::Withdrawn &w : u.withdrawn()) {
         QString text = w.name;
         if (w.qsos > 0)
-            text = QStringLiteral("DANS LE LOG (%1 QSO, %2 confirmés) : ").arg(w.qsos).arg(w.confirmed) + text;
+            text = QStringLiteral("DANS LE LOG (%1 QSO, %2) : ").arg(w.qsos).arg(counted(w.confirmed, "confirmé", "confirmés"))
+                + text;
         row(g, w.reference, text);
     }
     g = group(Detail, QStringLiteral("lignes illisibles"), m_chosen.unreadable().size());
@@ -252,10 +277,14 @@ void AbbeyListWindow::fill()
     if (!Detail->currentItem() && Detail->topLevelItemCount() > 0)
         Detail->setCurrentItem(Detail->topLevelItem(0));
 
-    Remplacer->setEnabled(!m_replaced);
+    const bool nothingToDo = m_same && !(Maj_Noms->isChecked() && names);
+    Remplacer->setEnabled(!m_replaced && !nothingToDo);
     Annuler->setText(m_replaced ? QStringLiteral("&Fermer") : QStringLiteral("&Annuler"));
     if (m_replaced)
-        Etat->setText(QStringLiteral("La liste a été remplacée."));
+        Etat->setText(m_kind == Kind::Revert ? QStringLiteral("La liste précédente est de nouveau en service.")
+                                             : QStringLiteral("La liste a été remplacée."));
+    else if (nothingToDo)
+        Etat->setText(QStringLiteral("Cette liste est déjà celle en service : rien à remplacer."));
     else
         Etat->setText(QStringLiteral("Rien n'est encore modifié."));
 }
@@ -282,10 +311,10 @@ void AbbeyListWindow::onReplace()
         request.heldSource = m_chosenBytes;
     } else {
         request.newList = m_chosen.toListBytes();
-        if (Maj_Noms->isChecked() && m_context.session.hasStation()) {
-            request.session = &m_context.session;
-            request.renames = m_update->renames();
-        }
+    }
+    if (Maj_Noms->isChecked() && !m_update->renames().isEmpty() && m_context.session.hasStation()) {
+        request.session = &m_context.session;
+        request.renames = m_update->renames();
     }
     // The update's own rewrite of the log must not count the QSOs again.
     m_replaced = true;
@@ -294,6 +323,8 @@ void AbbeyListWindow::onReplace()
     m_namesRewritten = r.logRewritten;
     m_context.messages.notice(r.message);
     if (r.stale) {
+        // The log too is compared as it now stands.
+        m_context.session.refreshIfChanged();
         const LogFile::Bytes current = LogFile::readBytes(listPath());
         m_currentBytes = current.content;
         m_currentExists = current.exists;
@@ -305,6 +336,8 @@ void AbbeyListWindow::onReplace()
         return;
     }
     fill();
+    if (r.listReplaced)
+        emit listReplaced();
     if (m_replaced)
         Enregistrer_Rapport->setFocus();
 }

@@ -15,11 +15,13 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 
-// "Nouvelle liste des abbayes": what a new abbey list (or, going back, the previous
-// one) changes, each kind of change as a count and a list that opens, before
-// anything is written. "Remplacer la liste" puts it in use, "Enregistrer le
-// rapport" saves what it changes beside the list, "Annuler" (Escape) leaves every
-// file as it was.
+// "Nouvelle liste des abbayes": what a new abbey list changes, each kind of change
+// as a count and a list that opens, before anything is written. "Remplacer la
+// liste" puts it in use, "Enregistrer le rapport" saves what it changes beside the
+// list, "Annuler" (Escape) leaves every file as it was. Going back, the same window
+// is "Revenir à la liste précédente" on the previous list, its button "Revenir à
+// cette liste". The log's names can follow either way; the option shows only when
+// some QSO's name would change.
 class AbbeyListWindow : public QDialog
 {
     Q_OBJECT
@@ -34,6 +36,10 @@ public:
 
     const AbbeyListUpdate &update() const { return *m_update; }
     bool replaced() const { return m_replaced; }
+
+signals:
+    // The list in use was replaced (or put back): what shows its abbeys reads it again.
+    void listReplaced();
 
 private:
     void compare();
@@ -55,6 +61,8 @@ private:
     std::unique_ptr<AbbeyListUpdate> m_update;
     bool m_replaced = false;
     bool m_namesRewritten = false;
+    // The chosen list holds the same abbeys as the one in use: nothing to replace.
+    bool m_same = false;
 
     QLabel *Fichier;
     QLabel *Nb_Ajoutees;

@@ -89,15 +89,16 @@ void AbbeyListController::open(int kind, const QString &path)
     auto *window = new AbbeyListWindow(m_context, AbbeyListWindow::Kind(kind), path, chosen.content,
                                        current.content, current.exists, m_context.mainWindow);
     connect(window, &QObject::destroyed, this, &AbbeyListController::refreshItems);
+    connect(window, &AbbeyListWindow::listReplaced, this, &AbbeyListController::listReplaced);
     window->open();
 }
 
-void installAbbeyListWindows(const AppContext &context)
+AbbeyListController *installAbbeyListWindows(const AppContext &context)
 {
     QAction *update = context.items.Mnu_Maj_Abbayes;
     QAction *back = context.items.Mnu_Abbayes_Precedentes;
     if (!update || !back)
-        return;
+        return nullptr;
     auto *controller = new AbbeyListController(context);
     QObject::connect(update, &QAction::triggered, controller, &AbbeyListController::startUpdate);
     QObject::connect(back, &QAction::triggered, controller, &AbbeyListController::startRevert);
@@ -105,4 +106,5 @@ void installAbbeyListWindows(const AppContext &context)
     if (QMenu *menu = context.items.Mnu_Diplome_ZEL)
         QObject::connect(menu, &QMenu::aboutToShow, controller, &AbbeyListController::refreshItems);
     controller->refreshItems();
+    return controller;
 }

@@ -33,6 +33,11 @@ public:
     // The file dialog: text files (*.txt in any case).
     static QString chooseWithDialog(QWidget *parent, const QString &startFolder);
 
+signals:
+    // The abbey list in use was replaced by a new one or by the previous one:
+    // whatever shows abbeys from it reads it again.
+    void listReplaced();
+
 private:
     void open(int kind, const QString &path);
     QString listPath() const;
@@ -42,4 +47,6 @@ private:
     QString m_lastFolder;
 };
 
-void installAbbeyListWindows(const AppContext &context);
+// Returns the controller (a child of the main window, named "Maj_Liste_Abbayes"),
+// or nullptr when the menu has no such items.
+AbbeyListController *installAbbeyListWindows(const AppContext &context);
