@@ -629,8 +629,13 @@ AbbeyListSwap::Result AbbeyListSwap::run(const Request &request)
     }
     result.listReplaced = true;
     result.logRewritten = rename;
+    const bool goingBack = !request.sourcePath.isEmpty()
+        && QFileInfo(request.sourcePath).absoluteFilePath() == previous;
     result.message = withEarlier(
-        request.listExisted ? QStringLiteral("La liste des abbayes %1 a été remplacée ; l'ancienne est gardée sous le nom %2.")
+        goingBack ? QStringLiteral("La liste précédente est de nouveau en service sous le nom %1 ; celle qu'elle "
+                                   "remplace est gardée sous le nom %2.")
+                        .arg(listName, previousName)
+        : request.listExisted ? QStringLiteral("La liste des abbayes %1 a été remplacée ; l'ancienne est gardée sous le nom %2.")
                                   .arg(listName, previousName)
                             : QStringLiteral("La liste des abbayes %1 a été enregistrée.").arg(listName));
     if (rename)

@@ -59,6 +59,8 @@ AbbeyListWindow::AbbeyListWindow(const AppContext &context, Kind kind, QString c
     Fichier = new QLabel;
     Fichier->setObjectName(QStringLiteral("Fichier"));
     Fichier->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long file name wraps rather than widening the window past the screen.
+    Fichier->setWordWrap(true);
     QFont bold = Fichier->font();
     bold.setBold(true);
     Fichier->setFont(bold);
@@ -221,9 +223,11 @@ void AbbeyListWindow::fill()
     Nb_Doubles->setText(QStringLiteral("références en double : %1").arg(m_chosen.duplicates().size()));
     const bool station = m_context.session.hasStation();
     QSO_Retires->setText(
-        station ? QStringLiteral("Log de %1 : QSO dont la référence n'est plus dans la nouvelle liste : "
-                                 "%2, %3 (ils restent dans le log)")
-                      .arg(m_context.session.displayCallsign(), counted(u.qsosWithdrawn(), "contacté", "contactés"),
+        station ? QStringLiteral("Log de %1 : QSO dont la référence n'est plus dans %2 : %3, %4 (ils restent dans le log)")
+                      .arg(m_context.session.displayCallsign(),
+                           m_kind == Kind::Revert ? QStringLiteral("la liste précédente")
+                                                  : QStringLiteral("la nouvelle liste"),
+                           counted(u.qsosWithdrawn(), "contacté", "contactés"),
                            counted(u.confirmedWithdrawn(), "confirmé", "confirmés"))
                 : QStringLiteral("Aucune station choisie : aucun log à comparer."));
     Nb_Noms->setText(QStringLiteral("QSO dont le nom suit la correction : %1").arg(u.renames().size()));
