@@ -14,6 +14,7 @@
 #include <QStorageInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #ifdef Q_OS_UNIX
