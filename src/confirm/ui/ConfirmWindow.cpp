@@ -92,7 +92,8 @@ ConfirmWindow::ConfirmWindow(const AppContext &context, QNetworkAccessManager &n
     });
     connect(Fermer, &QPushButton::clicked, this, &ConfirmWindow::reject);
     connect(m_fetch, &ConfirmFetch::received, this, [this](qint64 bytes) {
-        Octets->setText(QStringLiteral("Reçu : %1 octets").arg(QLocale(QLocale::French).toString(bytes)));
+        Octets->setText(QStringLiteral("Reçu : %1 octet%2")
+                            .arg(QLocale(QLocale::French).toString(bytes), bytes > 1 ? QStringLiteral("s") : QString()));
     });
     connect(m_fetch, &ConfirmFetch::step, this, &ConfirmWindow::say);
 
@@ -346,6 +347,8 @@ void ConfirmWindow::runNext()
         return;
     }
     if (!o.ok) {
+        // The bar stops while the operator reads why.
+        Barre->setRange(0, 1);
         if (!o.nothingNew)
             m_context.messages.notice(o.message);
         QTimer::singleShot(0, this, &ConfirmWindow::runNext);
