@@ -7,6 +7,7 @@
 
 #include "confirm/ConfirmFetch.h"
 #include "confirm/ServiceRequest.h"
+#include "import/ImportLoader.h"
 #include "import/ImportPlan.h"
 #include "import/ui/ImportWindow.h"
 #include "logstore/AtomicFile.h"
@@ -437,6 +438,24 @@ void TestConfirmDownload::bigReplyStreamsToDisk()
     if (canMeasure) {
         qInfo("download of %lld MB: peak %lld KB over %lld KB before", made >> 20, peak - before, before);
         QVERIFY(peak - before < 50 * 1024);
+    }
+
+    // Then read into the preview as a report opened by hand: within the reply's size + 50 MB.
+    const QString abbeys = dir.filePath(QStringLiteral("Liste_Abbayes.txt"));
+    QVERIFY(writeBytes(abbeys, abbeyList()));
+    const QByteArray logLine = bigLogQso(7).line();
+    resetPeak();
+    const qint64 beforePreview = residentKb();
+    const ImportLoader::Loaded loaded = ImportLoader::load(
+        o.path, abbeys, [&logLine] { return QList<QByteArrayView>{logLine}; },
+        [](int, ImportLoader::Phase) { return true; });
+    const qint64 previewPeak = peakKb();
+    QVERIFY(loaded.plan);
+    QCOMPARE(loaded.plan->qslToMark(), 1);
+    if (canMeasure) {
+        qInfo("preview of %lld MB: peak %lld KB over %lld KB before", made >> 20, previewPeak - beforePreview,
+              beforePreview);
+        QVERIFY(previewPeak - beforePreview < (made >> 10) + 50 * 1024);
     }
 }
 
