@@ -47,6 +47,11 @@ ConfirmFetch::Outcome ConfirmFetch::fetch(const Request &request)
     m_download = &download;
     Outcome o = request.service == OnlineService::LoTW ? fetchLotw(request, download) : fetchEqsl(request, download);
     m_download = nullptr;
+    // A page's own error line may repeat what it was sent: never the password.
+    if (request.password.size() >= 3) {
+        o.message.replace(request.password, QStringLiteral("***"));
+        o.message.replace(QString::fromLatin1(request.password.toUtf8().toPercentEncoding()), QStringLiteral("***"));
+    }
     return o;
 }
 

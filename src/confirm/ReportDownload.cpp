@@ -97,9 +97,15 @@ ReportDownload::Result ReportDownload::run(const QUrl &url, const std::function<
         }
         emit received(result.bytes);
     };
-    connect(reply, &QNetworkReply::redirected, reply, [reply, url](const QUrl &to) {
-        if (ServiceRequest::allowed(to) && ServiceRequest::sameHost(url, to))
+    // A redirection elsewhere is refused, not waited on.
+    bool badRedirect = false;
+    connect(reply, &QNetworkReply::redirected, &loop, [&, url](const QUrl &to) {
+        if (ServiceRequest::allowed(to) && ServiceRequest::sameHost(url, to)) {
             emit reply->redirectAllowed();
+            return;
+        }
+        badRedirect = true;
+        reply->abort();
     });
     connect(reply, &QIODevice::readyRead, &loop, [&] {
         silence.start();
@@ -130,6 +136,9 @@ ReportDownload::Result ReportDownload::run(const QUrl &url, const std::function<
         result.error = QStringLiteral("%1 ne répond plus depuis %2 s : téléchargement abandonné, rien n'est enregistré.")
                            .arg(m_service)
                            .arg(m_timeoutSeconds);
+    } else if (badRedirect) {
+        result.error = QStringLiteral("%1 renvoie vers un autre serveur ou une adresse non chiffrée : la demande "
+                                      "n'y est pas envoyée.").arg(m_service);
     } else if (refused) {
         result.status = Status::Failed;
     } else if (http >= 300) {

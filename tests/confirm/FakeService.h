@@ -24,6 +24,7 @@ struct FakeReply {
     int status = 200;
     QByteArray contentType = "text/plain";
     QByteArray body;
+    QByteArray headers; // further header lines, each ending with CR LF
     // Made block by block when set (body ignored): returns the next block, empty at the end.
     std::function<QByteArray()> generator;
     qint64 declaredLength = -1; // Content-Length sent; -1: the body's own (none with a generator)
@@ -77,7 +78,7 @@ private:
             requests.append(url);
             c->reply = m_handler(url);
             QByteArray head = "HTTP/1.1 " + QByteArray::number(c->reply.status) + " X\r\nContent-Type: "
-                + c->reply.contentType + "\r\nConnection: close\r\n";
+                + c->reply.contentType + "\r\nConnection: close\r\n" + c->reply.headers;
             qint64 length = c->reply.declaredLength;
             if (length < 0 && !c->reply.generator)
                 length = c->reply.body.size();

@@ -156,26 +156,35 @@ void TestConfirmDownload::refusedRepliesKeepNothing_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("said");
     QTest::addColumn<bool>("notice");
+    QTest::addColumn<QByteArray>("headers");
     const QByteArray records = lotwRecord(bigLogQso(0)) + lotwRecord(bigLogQso(3));
     QTest::newRow("wrong password") << LoginPage << qint64(-1) << qint64(-1) << 200
-                                    << QStringLiteral("LoTW a refusé l'identifiant ou le mot de passe") << true;
+                                    << QStringLiteral("LoTW a refusé l'identifiant ou le mot de passe") << true << QByteArray();
     QTest::newRow("error page") << QByteArray("<html><body><h1>Page Request Limit!</h1><p>Error: too many requests, "
                                               "try later</p></body></html>")
                                 << qint64(-1) << qint64(-1) << 200
-                                << QStringLiteral("Error: too many requests, try later") << true;
+                                << QStringLiteral("Error: too many requests, try later") << true << QByteArray();
     QTest::newRow("empty report") << lotwReport(QByteArray(), QByteArray()) << qint64(-1) << qint64(-1) << 200
-                                  << QStringLiteral("Aucune nouvelle confirmation sur LoTW") << false;
+                                  << QStringLiteral("Aucune nouvelle confirmation sur LoTW") << false << QByteArray();
     const QByteArray whole = lotwReport(records);
     QTest::newRow("cut, length declared") << whole << qint64(whole.size()) << qint64(whole.size() / 2) << 200
-                                          << QStringLiteral("LoTW a coupé la connexion") << true;
+                                          << QStringLiteral("LoTW a coupé la connexion") << true << QByteArray();
     QTest::newRow("cut, no length") << whole.left(whole.size() - 20) << qint64(-1) << qint64(-1) << 200
-                                    << QStringLiteral("arrivé incomplet") << true;
+                                    << QStringLiteral("arrivé incomplet") << true << QByteArray();
+    // A page repeating what it was sent shows it without the password.
+    QTest::newRow("page repeating the password")
+        << QByteArray("<html><body><p>Error: login F4XYZ with ") + Secret + "</p></body></html>" << qint64(-1)
+        << qint64(-1) << 200 << QStringLiteral("Error: login F4XYZ with ***") << true << QByteArray();
+    QTest::newRow("redirected elsewhere") << QByteArray() << qint64(-1) << qint64(-1) << 302
+                                          << QStringLiteral("renvoie vers un autre serveur") << true
+                                          << QByteArray("Location: http://127.0.0.2:9/lotwreport.adi\r\n");
     QTest::newRow("server error") << QByteArray("oops") << qint64(-1) << qint64(-1) << 500
-                                  << QStringLiteral("code HTTP 500") << true;
+                                  << QStringLiteral("code HTTP 500") << true << QByteArray();
 }
 
 void TestConfirmDownload::refusedRepliesKeepNothing()
 {
+    QFETCH(QByteArray, headers);
     QFETCH(QByteArray, body);
     QFETCH(qint64, declared);
     QFETCH(qint64, cut);
@@ -188,6 +197,7 @@ void TestConfirmDownload::refusedRepliesKeepNothing()
         r.body = body;
         r.declaredLength = declared;
         r.cutAfter = cut;
+        r.headers = headers;
         return r;
     });
     ConfirmHarness h;
