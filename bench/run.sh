@@ -24,6 +24,7 @@ import json, sys
 # Each measurement, its baseline and the largest acceptable ratio.
 TARGETS = {
     "BM_Load": ("BM_Baseline_ReadScan", 2.0),
+    "BM_ConfirmDownload": ("BM_Baseline_ConfirmFromDisk", 2.0),
     "BM_Commit": ("BM_Baseline_CopyFsyncRename", 1.5),
     "BM_Append": ("BM_Baseline_CopyFsyncRename", 1.5),
     "BM_Replace": ("BM_Baseline_CopyFsyncRename", 1.5),

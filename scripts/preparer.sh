@@ -16,17 +16,22 @@ cd "$(dirname "$0")/.."
 # the score window's chart; its CMake files need Qt's OpenGL ones (libqt6opengl6-dev, only
 # recommended by qt6-base-dev). The radio (CAT) is read through Hamlib's rigctld, and the
 # list of radio models comes from rigctl (libhamlib-utils); the program links no Hamlib.
+# The confirmations are fetched over HTTPS (Qt loads OpenSSL at run time; the
+# authorities' certificates come from ca-certificates) and their passwords kept in the
+# desktop's keyring through QtKeychain (qtkeychain-qt6-dev, its library libqt6keychain1).
 paquets=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
-         qt6-translations-l10n fonts-liberation fonts-dejavu-core libhamlib-utils)
+         qt6-translations-l10n fonts-liberation fonts-dejavu-core libhamlib-utils
+         ca-certificates qtkeychain-qt6-dev libqt6keychain1)
 # The tests: a real X server and a robot to drive the program (xvfb, xauth, xdotool),
 # screenshots and images (imagemagick), PDF pages (poppler-utils), the menu-entry
 # checker (desktop-file-utils), the accessibility bus as a screen reader reads it
 # (python3-pyatspi, with at-spi2-core, and dbus-daemon for a private session bus), and
 # Debian's checkers of the package and of its software-centre listing (lintian, appstream),
 # and man to read the manual page as an operator does (man-db); the radio tests start
-# Hamlib's rigctld themselves (libhamlib-utils, above).
+# Hamlib's rigctld themselves (libhamlib-utils, above); the keyring test runs
+# gnome-keyring-daemon on a bus of its own.
 paquets_tests=(xvfb xauth xdotool imagemagick poppler-utils desktop-file-utils python3-pyatspi
-               at-spi2-core dbus-daemon lintian appstream man-db)
+               at-spi2-core dbus-daemon lintian appstream man-db gnome-keyring)
 
 tests=0
 if [ "${1:-}" = --tests ]; then tests=1; shift; paquets+=("${paquets_tests[@]}"); fi

@@ -2,6 +2,7 @@
 
 #include "kit/ui/AppContext.h"
 #include "app/ui/MainWindow.h"
+#include "confirm/ui/ConfirmWindows.h"
 #include "entry/QsoEntry.h"
 #include "export/ui/ExportWindows.h"
 #include "help/ui/HelpWindows.h"
@@ -22,8 +23,10 @@ void installWindows(MainWindow &window, QsoEntry &entry, const AppContext &conte
     installRegionWindows(context, entry);
     installSearchWindows(context);
     installQslWindows(context);
-    if (ImportController *import = installImportWindows(context))
+    ImportController *import = installImportWindows(context);
+    if (import)
         QObject::connect(import, &ImportController::imported, &entry, &QsoEntry::backToPlainEntry);
+    installConfirmWindows(context, import);
     installExportWindows(context);
     installHelpWindows(context);
     RadioPoller *radio = installRadioWindows(context, entry);

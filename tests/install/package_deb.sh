@@ -25,18 +25,21 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 names=$(tr ',' '\n' <<< "$depends" | sed 's/(.*//; s/[[:space:]]//g')
 grep -q -- '-dev$' <<< "$names" && fail "depends on a -dev package"
-for p in qt6-qpa-plugins qt6-translations-l10n fonts-liberation fonts-dejavu-core libqt6svg6 libqt6printsupport6; do
+for p in qt6-qpa-plugins qt6-translations-l10n fonts-liberation fonts-dejavu-core libqt6svg6 libqt6printsupport6 ca-certificates; do
   grep -qx "$p" <<< "$names" || fail "does not depend on $p"
 done
 # CAT is optional: rigctld is recommended, never required.
 recommends=$(dpkg-deb -f "$deb" Recommends)
 grep -qw libhamlib-utils <<< "$recommends" || fail "does not recommend libhamlib-utils: '$recommends'"
 grep -qx libhamlib-utils <<< "$names" && fail "depends on libhamlib-utils"
+# The keyring module's library is recommended: without it the passwords are typed each time.
+grep -qw libqt6keychain1 <<< "$recommends" || fail "does not recommend libqt6keychain1: '$recommends'"
+grep -qx libqt6keychain1 <<< "$names" && fail "depends on libqt6keychain1"
 
 dpkg-deb -x "$deb" "$work/tree"
 [ "$(ls -A "$work/tree")" = usr ] || fail "files outside /usr: $(ls -A "$work/tree")"
 app_id=org.example.kvr_zel
-for f in usr/bin/kvr_zel usr/lib/kvr-zel/zel_awardchart.so usr/share/applications/$app_id.desktop \
+for f in usr/bin/kvr_zel usr/lib/kvr-zel/zel_awardchart.so usr/lib/kvr-zel/zel_keyring.so usr/share/applications/$app_id.desktop \
          usr/share/metainfo/$app_id.metainfo.xml usr/share/man/man1/kvr_zel.1.gz \
          usr/share/icons/hicolor/scalable/apps/kvr-zel.svg usr/share/kvr-zel/Liste_Abbayes.txt \
          usr/share/kvr-zel/Liste_Prenom.txt usr/share/kvr-zel/FXXXX.txt usr/share/doc/kvr-zel/copyright \

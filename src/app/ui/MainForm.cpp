@@ -270,6 +270,7 @@ MainItems MainForm::items() const
     items.Mnu_Scores_ZEL = Mnu_Scores_ZEL;
     items.Mnu_QSL_A_Recevoir = Mnu_QSL_A_Recevoir;
     items.Mnu_Abbayes_Sur_Air = Mnu_Abbayes_Sur_Air;
+    items.Mnu_Telecharger_Confirmations = Mnu_Telecharger_Confirmations;
     items.Mnu_Maj_Abbayes = Mnu_Maj_Abbayes;
     items.Mnu_Abbayes_Precedentes = Mnu_Abbayes_Precedentes;
     items.Mnu_Diplome_ZEL = Mnu_Diplome_ZEL;
@@ -314,6 +315,7 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_Scores_ZEL = item(Mnu_Diplome_ZEL, "Mnu_Scores_ZEL");
     Mnu_QSL_A_Recevoir = item(Mnu_Diplome_ZEL, "Mnu_QSL_A_Recevoir");
     Mnu_Abbayes_Sur_Air = item(Mnu_Diplome_ZEL, "Mnu_Abbayes_Sur_Air");
+    Mnu_Telecharger_Confirmations = item(Mnu_Diplome_ZEL, "Mnu_Telecharger_Confirmations");
     Mnu_Diplome_ZEL->addSeparator();
     Mnu_Maj_Abbayes = item(Mnu_Diplome_ZEL, "Mnu_Maj_Abbayes");
     Mnu_Abbayes_Precedentes = item(Mnu_Diplome_ZEL, "Mnu_Abbayes_Precedentes");
@@ -333,6 +335,8 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_QSL_A_Recevoir->setText(QStringLiteral("&QSL à recevoir"));
     // The abbeys being activated now, as the DX cluster announces them.
     Mnu_Abbayes_Sur_Air->setText(QStringLiteral("Abbayes sur l'&air (cluster)"));
+    // LoTW's and eQSL's confirmations fetched, then shown as an imported report.
+    Mnu_Telecharger_Confirmations->setText(QStringLiteral("&Télécharger les confirmations…"));
     Mnu_Maj_Abbayes->setText(QStringLiteral("&Mettre à jour la liste des abbayes"));
     Mnu_Abbayes_Precedentes->setText(QStringLiteral("Re&venir à la liste précédente"));
     // Enabled when the menu opens and a previous list is there.

@@ -48,7 +48,7 @@ public:
         *Mnu_Aide;
     QAction *Mnu_Quitter, *Mnu_Import_ADIF, *Mnu_ADIF, *Mnu_Dossier, *Mnu_New_Indicatif, *Mnu_Poste_Radio,
         *Mnu_C_Contacte, *Mnu_Carte_HB, *Mnu_Region_Contact, *Mnu_Reglement, *Mnu_Abbayes_Contactees,
-        *Mnu_Scores_ZEL, *Mnu_QSL_A_Recevoir, *Mnu_Abbayes_Sur_Air, *Mnu_Maj_Abbayes,
+        *Mnu_Scores_ZEL, *Mnu_QSL_A_Recevoir, *Mnu_Abbayes_Sur_Air, *Mnu_Telecharger_Confirmations, *Mnu_Maj_Abbayes,
         *Mnu_Abbayes_Precedentes, *Mnu_Historique,
         *Mnu_Mode_Emploi, *Mnu_Apropos;
 

@@ -52,7 +52,14 @@ void ImportController::start()
     if (path.isEmpty())
         return;
     m_lastFolder = QFileInfo(path).absolutePath();
+    openReport(path);
+}
 
+ImportWindow *ImportController::openReport(const QString &path, QWidget *parentWindow)
+{
+    LogSession &session = m_context.session;
+    Messages &messages = m_context.messages;
+    QWidget *parent = parentWindow ? parentWindow : m_context.mainWindow;
     // The progress shows before anything is read, whatever the file's size, and
     // "Annuler" is looked at between every two steps of each phase; nothing is
     // written before the preview, so stopping leaves every file as it was.
@@ -97,7 +104,7 @@ void ImportController::start()
     if (!loaded.message.isEmpty())
         messages.notice(loaded.message);
     if (!loaded.plan)
-        return;
+        return nullptr;
     std::unique_ptr<ImportPlan> plan = std::move(loaded.plan);
 
     auto *window = new ImportWindow(std::move(plan), session, messages, m_context.clock.localNow().date(), parent);
@@ -106,6 +113,7 @@ void ImportController::start()
     // Queued: once the import window has gone and given the focus back.
     connect(window, &QDialog::accepted, this, &ImportController::imported, Qt::QueuedConnection);
     window->open();
+    return window;
 }
 
 ImportController *installImportWindows(const AppContext &context)

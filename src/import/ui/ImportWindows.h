@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class ImportWindow;
 class QWidget;
 
 // Asks the operator for the ADIF file to import, starting in startFolder; an empty
@@ -27,6 +28,10 @@ public:
 
     void setFileChooser(AdifFileChooser chooser) { m_chooser = std::move(chooser); }
     void start();
+    // The same reading, matching and preview for a file known already (a report just
+    // downloaded), over parent (the main window when null); the preview window, open,
+    // or null when the file was refused or its reading cancelled.
+    ImportWindow *openReport(const QString &path, QWidget *parent = nullptr);
 
     // The file dialog: ADIF files (*.adi, *.adif in any case).
     static QString chooseWithDialog(QWidget *parent, const QString &startFolder);

@@ -30,6 +30,7 @@ struct MainItems
     QAction *Mnu_Scores_ZEL = nullptr;
     QAction *Mnu_QSL_A_Recevoir = nullptr;
     QAction *Mnu_Abbayes_Sur_Air = nullptr;
+    QAction *Mnu_Telecharger_Confirmations = nullptr;
     QAction *Mnu_Maj_Abbayes = nullptr;
     QAction *Mnu_Abbayes_Precedentes = nullptr;
     // The menu itself, for items whose state is looked at as it opens.
