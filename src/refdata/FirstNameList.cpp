@@ -90,13 +90,20 @@ void FirstNameList::refresh()
         const char *data = block.constData();
         qint64 i = 0;
         while (i < n) {
+            const void *hit = std::memchr(data + i, '\n', size_t(n - i));
+            const qint64 end = hit ? static_cast<const char *>(hit) - data : n;
+            if (!inLine && hit) {
+                // The usual line, whole within the block: hashed where it lies.
+                m_index.push_back(entry(hashOfColumns(QByteArrayView(data + i, std::min<qint64>(end - i, CallsignWidth))),
+                                        at + i));
+                i = end + 1;
+                continue;
+            }
             if (!inLine) {
                 inLine = true;
                 lineStart = at + i;
                 columns.clear();
             }
-            const void *hit = std::memchr(data + i, '\n', size_t(n - i));
-            const qint64 end = hit ? static_cast<const char *>(hit) - data : n;
             if (columns.size() < CallsignWidth)
                 columns.append(data + i, std::min<qint64>(end - i, CallsignWidth - columns.size()));
             if (!hit) {

@@ -102,12 +102,16 @@ AtomicFile::Result FirstNameWriter::commit()
 {
     if (!m_open)
         return {false, m_reason};
-    if (!changes())
+    if (!changes()) {
+        m_open = false;
+        m_lock.unlock();
         return {};
+    }
     const AtomicFile::Result r = AtomicFile::write(m_path, m_new);
-    if (r.ok)
-        m_old = std::move(m_new);
+    // One rewrite: the list is let go at once, written or not.
+    m_open = false;
+    m_old.clear();
     m_new.clear();
-    m_planned = false;
+    m_lock.unlock();
     return r;
 }

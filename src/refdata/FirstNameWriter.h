@@ -41,7 +41,7 @@ public:
     bool changes();
     qint64 size();
     // Writes the new list when it changes (a list that does not change is left
-    // alone). Only after a Ready open().
+    // alone), then lets the lock go. Only after a Ready open(), once.
     AtomicFile::Result commit();
 
     static constexpr int KeyWidth = 12;
