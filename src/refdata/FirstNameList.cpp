@@ -75,6 +75,8 @@ void FirstNameList::refresh()
     if (!file.open(QIODevice::ReadOnly))
         return;
     ++m_reads;
+    // A line of the list is at least a callsign and four blanks: reserved once.
+    m_index.reserve(size_t(stamp.size / 18 + 1));
     // Read a block at a time: only the first 12 bytes of each line are kept, with
     // the line's offset, never the list itself.
     constexpr qint64 Block = 1 << 20;
@@ -119,7 +121,8 @@ void FirstNameList::refresh()
     if (inLine)
         m_index.push_back(entry(hashOfColumns(columns), lineStart));
     std::sort(m_index.begin(), m_index.end());
-    m_index.shrink_to_fit();
+    if (m_index.capacity() > m_index.size() + m_index.size() / 4 + 1024)
+        m_index.shrink_to_fit();
 }
 
 QList<QByteArray> FirstNameList::candidates(QStringView callsign)
