@@ -1,7 +1,6 @@
 #include "import/ImportCommit.h"
 
 #include "logstore/AtomicFile.h"
-#include "logstore/Cp1252.h"
 #include "logstore/LogRewriter.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
