@@ -1,17 +1,14 @@
 #include "import/ImportCommit.h"
 
 #include "logstore/AtomicFile.h"
-#include "logstore/Cp1252.h"
-#include "logstore/FileLock.h"
 #include "logstore/LogRewriter.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
 #include "refdata/FirstNameList.h"
+#include "refdata/FirstNameWriter.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 #include <QStorageInfo>
 
 namespace {
@@ -25,7 +22,7 @@ QString notImported(const QString &why)
 
 } // namespace
 
-QList<QByteArray> ImportCommit::learnt(const QList<QByteArray> &listLines, const QList<QByteArray> &logLines)
+QList<QByteArray> ImportCommit::learnt(const QList<QByteArray> &logLines)
 {
     const QsoRecord::Column call = QsoRecord::logLayout()[QsoRecord::Indicatif];
     const QsoRecord::Column first = QsoRecord::logLayout()[QsoRecord::Prenom];
@@ -44,25 +41,11 @@ QList<QByteArray> ImportCommit::learnt(const QList<QByteArray> &listLines, const
             *at = name; // the latest QSO's name wins
         }
     }
-    const auto record = [&](const QByteArray &key) { return key + "    " + names.value(key); };
-    QList<QByteArray> out;
-    out.reserve(listLines.size() + order.size());
-    QSet<QByteArray> listed;
-    for (const QByteArray &line : listLines) {
-        const QByteArray key = line.left(FirstNameList::CallsignWidth);
-        const auto at = names.constFind(key);
-        if (at == names.cend()) {
-            out.append(line);
-            continue;
-        }
-        listed.insert(key);
-        out.append(at->isEmpty() ? line : record(key));
-    }
-    for (const QByteArray &key : order) {
-        if (!listed.contains(key))
-            out.append(record(key));
-    }
-    return out;
+    QList<QByteArray> records;
+    records.reserve(order.size());
+    for (const QByteArray &key : order)
+        records.append(key + "    " + names.value(key));
+    return records;
 }
 
 ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArray> &lines, int lockTimeout,
@@ -80,30 +63,18 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
     }
     const QString listPath = session.filePath(FirstNameList::FileName);
     const QString listName = QFileInfo(listPath).fileName();
-    FileLock lock(FileLock::lockPathFor(listPath));
-    if (lock.lock(lockTimeout) != FileLock::Status::Locked) {
-        const QString why = lock.status() == FileLock::Status::HeldByOther
-            ? QStringLiteral("la liste des prénoms %1 est en cours de modification par une autre copie de KVR_ZEL.")
-                  .arg(listName)
-            : lock.reason();
+    FirstNameWriter names(listPath);
+    const FirstNameWriter::Status opened = names.open(lockTimeout);
+    if (opened != FirstNameWriter::Status::Ready) {
+        QString why = names.reason();
+        if (opened == FirstNameWriter::Status::HeldByOther)
+            why = QStringLiteral("la liste des prénoms %1 est en cours de modification par une autre copie de KVR_ZEL.")
+                      .arg(listName);
+        else if (opened == FirstNameWriter::Status::Unreadable)
+            // Never rewrite a list that could not be read: its stations would be lost.
+            why = QStringLiteral("la liste des prénoms %1 n'a pas pu être lue : %2").arg(listName, names.reason());
         result.message = notImported(why);
         return result;
-    }
-    // Under the lock no copy is writing the list: a copy beside it was left by a stopped write.
-    AtomicFile::removeLeftovers(listPath);
-    QFile in(listPath);
-    const bool existed = in.exists();
-    QByteArray old;
-    if (existed) {
-        if (in.open(QIODevice::ReadOnly))
-            old = in.readAll();
-        if (in.error() != QFileDevice::NoError) {
-            // Never rewrite a list that could not be read: its stations would be lost.
-            result.message = notImported(QStringLiteral("la liste des prénoms %1 n'a pas pu être lue : %2")
-                                             .arg(listName, AtomicFile::reason(in.errorString())));
-            return result;
-        }
-        in.close();
     }
 
     // The names are learnt in the order of the log, so the latest QSO's name stays.
@@ -112,15 +83,17 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
     chronological.reserve(lines.size());
     for (const QByteArrayView l : LogRewriter::merged({}, views))
         chronological.append(l.toByteArray());
-    const QByteArray list = Cp1252::joinLines(learnt(Cp1252::splitLines(old), chronological));
-    const bool listChanges = list != old;
+    // A name replaces the stored one; a QSO without a name never blanks a stored one.
+    for (const QByteArray &record : learnt(chronological))
+        names.put(record, FirstNameWriter::EmptyName::KeepsListed);
+    const bool listChanges = names.changes();
     // Both new copies must fit before anything is written: a full disk then stops
     // the import before the log changes, not between the two writes.
     const QStorageInfo disk(QFileInfo(listPath).absolutePath());
     const qint64 logSize = QFileInfo(session.logPath()).size();
     qint64 needed = logSize + 2 * lines.size() + lines.size() * qint64(QsoRecord::LogLineLength) + 4096;
     if (listChanges)
-        needed += list.size() + 4096;
+        needed += names.size() + 4096;
     if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < needed) {
         result.message = notImported(QStringLiteral("le disque est plein (%1 octets libres, il en faut %2).")
                                          .arg(disk.bytesAvailable())
@@ -140,7 +113,7 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
         betweenWrites();
     QString listProblem;
     if (listChanges) {
-        const AtomicFile::Result w = AtomicFile::write(listPath, list);
+        const AtomicFile::Result w = names.commit();
         if (!w.ok)
             listProblem = QStringLiteral("\r\n\r\nLa liste des prénoms %1 n'a pas pu être mise à jour : %2\r\n"
                                          "Elle garde les prénoms qu'elle avait.")

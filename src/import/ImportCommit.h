@@ -37,8 +37,7 @@ public:
     static Result run(LogSession &session, const QList<QByteArray> &lines, int lockTimeout = 5000,
                       const std::function<void()> &betweenWrites = {}, const QList<int> &confirmRows = {});
 
-    // The first-name list once it has learnt the names of these log lines (in log
-    // order): a name replaces the stored one, a callsign not yet listed is added, with
-    // or without a name; a QSO without a name never blanks a stored one.
-    static QList<QByteArray> learnt(const QList<QByteArray> &listLines, const QList<QByteArray> &logLines);
+    // The first-name records these log lines teach (in log order): each callsign once,
+    // with the name of its latest QSO that has one, or none.
+    static QList<QByteArray> learnt(const QList<QByteArray> &logLines);
 };

@@ -1,50 +1,36 @@
 #include "refdata/AbbeyList.h"
 
-#include "logstore/Cp1252.h"
-#include "logstore/LogFile.h"
+#include "refdata/AbbeyTable.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-constexpr int ReferenceWidth = 6;
-constexpr int NameStart = 7;     // 0-based column 8
-constexpr int LocatorStart = 68; // 0-based column 69
-
-QString referenceOf(const QString &line) { return line.mid(0, ReferenceWidth).trimmed(); }
-
-} // namespace
-
 AbbeyList::Lookup AbbeyList::Cherche_Abbaye(const QString &path, const QString &reference)
 {
     Lookup result;
-    const LogFile::Content list = LogFile::read(path);
-    if (!list.exists) {
-        result.error = missingListMessage(path);
-        return result;
-    }
-    if (!list.error.isEmpty()) {
+    QString error;
+    // The same table as the spots and the import, read again only when the file changed.
+    const AbbeyTable &table = AbbeyTable::current(path, &error);
+    if (!error.isEmpty()) {
         result.error = QStringLiteral("ATTENTION la liste des abbayes %1 ne peut pas être lue :\r\n%2\r\n\r\n"
                                       "La référence n'a pas pu être vérifiée ; entrez vous-même le "
                                       "locator et le nom de l'abbaye.")
-                           .arg(QFileInfo(path).fileName(), list.error);
+                           .arg(QFileInfo(path).fileName(), error);
         return result;
     }
-    const QList<QByteArray> &lines = list.lines;
-    for (const QByteArray &raw : lines) {
-        const QString line = Cp1252::decode(raw);
-        if (referenceOf(line) != reference)
-            continue;
-        result.found = true;
-        result.locator = line.mid(LocatorStart, LocatorWidth);
-        // Upper-casing may lengthen a name (ß): cut afterwards so it still fits.
-        result.name = line.mid(NameStart, NameWidth).toUpper().left(NameWidth);
+    // The list's references are trimmed: the field's text with blanks around it is
+    // none of them. Small letters written in the list or typed are the same reference.
+    const AbbeyTable::Entry *e = reference == reference.trimmed() ? table.find(reference) : nullptr;
+    if (!e) {
+        if (table.isEmpty() && !QFileInfo::exists(path))
+            result.error = missingListMessage(path);
+        return result;
     }
+    result.found = true;
+    result.locator = e->locator;
     // A line that stops right after the name has no locator: the abbey is known but
-    // its name is not shown.
-    if (result.found && result.locator == QLatin1String("  "))
-        result.name.clear();
+    // its name is not shown (the table leaves it empty).
+    result.name = e->name;
     return result;
 }
 

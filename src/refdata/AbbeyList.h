@@ -21,7 +21,7 @@ public:
 
     struct Lookup {
         bool found = false;
-        QString name;    // in capitals, at most 60 characters
+        QString name;    // in capitals, at most 60 characters, without trailing blanks
         QString locator; // columns 69-72 as they stand
         // Set (French) when the list itself is missing or unreadable: the
         // reference could not be looked up, which is not "not referenced".
@@ -29,8 +29,9 @@ public:
     };
 
 
-    // Looks up a reference (trimmed columns 1-6, case-sensitive). Every line is read
-    // and the last match wins, as the list may hold an abbey twice. A match whose
+    // Looks up a reference (trimmed columns 1-6, compared in capitals) in the list's
+    // table (AbbeyTable::current: read once, and again when the file changes). The
+    // last matching line wins, as the list may hold an abbey twice. A match whose
     // locator is just two blanks gives an empty name.
     static Lookup Cherche_Abbaye(const QString &path, const QString &reference);
 };

@@ -146,16 +146,24 @@ QStringView AbbeyListFile::Line::locator() const { return rightTrimmedView(QStri
 
 QString AbbeyListFile::Line::nameShown() const { return AbbeyTable::cut(text).name; }
 
+QString AbbeyListFile::decode(QByteArrayView line, Encoding encoding)
+{
+    return encoding == Encoding::Utf8 ? QString::fromUtf8(line) : Cp1252::decode(line);
+}
+
+QList<QByteArrayView> AbbeyListFile::lineViews(const QByteArray &bytes, Encoding encoding)
+{
+    QList<QByteArrayView> lines = Cp1252::lineViews(bytes);
+    if (encoding == Encoding::Utf8 && !lines.isEmpty() && lines.front().startsWith("\xEF\xBB\xBF"))
+        lines.front() = lines.front().sliced(3);
+    return lines;
+}
+
 AbbeyListFile AbbeyListFile::fromBytes(const QByteArray &bytes)
 {
     AbbeyListFile list;
-    QByteArray content = bytes;
-    if (isUtf8Text(content)) {
-        list.m_encoding = Encoding::Utf8;
-        if (content.startsWith("\xEF\xBB\xBF"))
-            content.remove(0, 3);
-    }
-    const QList<QByteArrayView> raws = Cp1252::lineViews(content);
+    list.m_encoding = encodingOf(bytes);
+    const QList<QByteArrayView> raws = lineViews(bytes, list.m_encoding);
     list.m_lines.reserve(raws.size());
     list.m_entries.reserve(raws.size());
     list.m_index.reserve(raws.size());
@@ -164,7 +172,7 @@ AbbeyListFile AbbeyListFile::fromBytes(const QByteArray &bytes)
     int number = 0;
     for (const QByteArrayView raw : raws) {
         ++number;
-        QString text = list.m_encoding == Encoding::Utf8 ? QString::fromUtf8(raw) : Cp1252::decode(raw);
+        QString text = decode(raw, list.m_encoding);
         // Empty lines (often one at the end) carry nothing: neither read nor written.
         if (isBlank(text))
             continue;

@@ -69,6 +69,13 @@ public:
     // Windows-1252, each followed by CR LF.
     QByteArray toListBytes() const;
 
+    // How a list's bytes are read, by every reader of the list (the look-ups' table
+    // as well): the code page they are written in, and one line decoded in it.
+    static Encoding encodingOf(QByteArrayView bytes) { return isUtf8Text(bytes) ? Encoding::Utf8 : Encoding::Windows1252; }
+    static QString decode(QByteArrayView line, Encoding encoding);
+    // The bytes' lines, without a UTF-8 byte order mark, as views into bytes.
+    static QList<QByteArrayView> lineViews(const QByteArray &bytes, Encoding encoding);
+
     // Whether bytes are valid UTF-8 holding at least one character outside ASCII
     // (or starting with its byte order mark).
     static bool isUtf8Text(QByteArrayView bytes);

@@ -1,7 +1,7 @@
 #include "refdata/AbbeyTable.h"
 
-#include "logstore/Cp1252.h"
 #include "logstore/LogFile.h"
+#include "refdata/AbbeyListFile.h"
 
 
 namespace {
@@ -33,10 +33,13 @@ AbbeyTable::Entry AbbeyTable::cut(QStringView line)
 AbbeyTable AbbeyTable::fromBytes(const QByteArray &content)
 {
     AbbeyTable table;
+    // Read in the code page the list update reads it in: a list saved in UTF-8 by an
+    // editor gives the same names here as there.
+    const AbbeyListFile::Encoding encoding = AbbeyListFile::encodingOf(content);
     int number = 0;
-    for (const QByteArrayView raw : Cp1252::lineViews(content)) {
+    for (const QByteArrayView raw : AbbeyListFile::lineViews(content, encoding)) {
         ++number;
-        Entry e = cut(Cp1252::decode(raw));
+        Entry e = cut(AbbeyListFile::decode(raw, encoding));
         if (e.reference.isEmpty())
             continue;
         e.line = number;
@@ -83,6 +86,7 @@ const AbbeyTable &AbbeyTable::current(const QString &path, QString *error)
         cached.stamp = stamp;
         cached.valid = true;
         cached.table = read(path, &cached.error);
+        ++s_reads;
     }
     if (error)
         *error = cached.error;

@@ -6,10 +6,12 @@
 #include <QString>
 #include <QStringView>
 
-// The whole abbey list read once, for the windows that look up many references at
-// a time (the ADIF import, the cluster spots, the list update): every line cut as
-// the main window's look-up cuts it, the last line of a reference listed twice
-// winning. References are compared in capitals.
+// The abbey list as every look-up reads it: the main window's reference look-up, the
+// ADIF import, the cluster spots. Every line is cut the same way (reference in
+// columns 1-6 trimmed, name in capitals cut to 60, none on a line whose locator is
+// two blanks, locator as it stands), the last line of a reference listed twice
+// wins, and references are compared in capitals. The list is read once, and again
+// only when the file on disk changes (current).
 class AbbeyTable
 {
 public:
@@ -32,6 +34,9 @@ public:
     // file's identity, size or time of change differs from the last read, so a list replaced
     // while the program runs is used at once. Window thread only.
     static const AbbeyTable &current(const QString &path, QString *error = nullptr);
+    // How many times current() has read a list from disk (the look-ups and the tests
+    // see that an unchanged list is not read again).
+    static int readsFromDisk() { return s_reads; }
 
     const Entry *find(QStringView reference) const;
     bool contains(QStringView reference) const { return find(reference) != nullptr; }
@@ -48,6 +53,7 @@ public:
     static QString key(QStringView reference) { return reference.trimmed().toString().toUpper(); }
 
 private:
+    static inline int s_reads = 0;
     QList<Entry> m_entries;
     QHash<QString, qsizetype> m_index;
 };

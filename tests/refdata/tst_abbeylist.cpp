@@ -33,6 +33,8 @@ private slots:
     void wholeTableReadsAsTheLookup();
     void currentTableFollowsTheFile();
     void upperCasedNameStaysWithinItsColumns();
+    void listReadOnceAndAgainWhenChanged();
+    void utf8ListReadAsTheUpdateReadsIt();
     void exampleList();
 
 private:
@@ -60,6 +62,10 @@ void TestAbbeyList::initTestCase()
         + abbeyLine("UM0001", "Abbazia di San Pietro", "  ") + "\r\n"
         + abbeyLine("UM0001", "Abbazia di San Pietro in Valle", "JN62") + "\r\n"
         + abbeyLine("KL0001", "Abbazia Florense", "  ") + "\r\n"
+        // written in small letters by hand; the same abbey in small and in capitals
+        + abbeyLine("to0002", "Abbazia di Sant'Antimo", "JN53") + "\r\n"
+        + abbeyLine("MR0001", "Abbazia di Fiastra", "JN63") + "\r\n"
+        + abbeyLine("mr0001", "Abbazia di Chiaravalle", "JN63") + "\r\n"
         // lines that end early
         + "AZ0001 Abbazia breve\r\n"
         + "BC01\r\n"
@@ -78,8 +84,7 @@ void TestAbbeyList::lookup_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("locator");
 
-    const QString pad60 = QString(60, QLatin1Char(' '));
-    auto upper = [&](const char *utf8) { return (QString::fromUtf8(utf8) + pad60).left(60); };
+    auto upper = [&](const char *utf8) { return QString::fromUtf8(utf8); };
 
     QTest::newRow("present") << "LZ0001" << true << upper("ABBAZIA DI MONTECASSINO") << "JN61";
     QTest::newRow("accents in capitals, LF line end")
@@ -87,7 +92,10 @@ void TestAbbeyList::lookup_data()
     QTest::newRow("reference trimmed in the list") << "TC01" << true << upper("ABBAZIA DI SAN GALGANO")
                                                    << "JN53";
     QTest::newRow("reference given with blanks") << " TC01" << false << "" << "";
-    QTest::newRow("case-sensitive") << "lz0001" << false << "" << "";
+    QTest::newRow("typed in small letters") << "lz0001" << true << upper("ABBAZIA DI MONTECASSINO") << "JN61";
+    QTest::newRow("written in small letters") << "TO0002" << true << upper("ABBAZIA DI SANT'ANTIMO") << "JN53";
+    QTest::newRow("small letters, twice: last wins") << "MR0001" << true << upper("ABBAZIA DI CHIARAVALLE")
+                                                     << "JN63";
     QTest::newRow("absent") << "LZ9999" << false << "" << "";
     QTest::newRow("prefix of a reference") << "LZ000" << false << "" << "";
     QTest::newRow("twice: last wins") << "PM0001" << true << upper("SACRA DI SAN MICHELE") << "JN35";
@@ -122,11 +130,11 @@ void TestAbbeyList::wholeTableReadsAsTheLookup()
     QString error;
     const AbbeyTable table = AbbeyTable::read(m_list, &error);
     QCOMPARE(error, QString());
-    QCOMPARE(table.size(), 11);
+    QCOMPARE(table.size(), 13);
     for (const AbbeyTable::Entry &e : table.entries()) {
         const AbbeyList::Lookup r = AbbeyList::Cherche_Abbaye(m_list, e.reference);
         QVERIFY2(r.found, qPrintable(e.reference));
-        QCOMPARE(e.name, QString(r.name).replace(QRegularExpression(QStringLiteral(" +$")), QString()));
+        QCOMPARE(e.name, r.name);
         QCOMPARE(e.locator, r.locator);
     }
     QVERIFY(table.find(u"pm0001"));
@@ -179,6 +187,62 @@ void TestAbbeyList::upperCasedNameStaysWithinItsColumns()
     QVERIFY(r.found);
     QCOMPARE(r.name, QString(59, QLatin1Char('A')) + QLatin1Char('S'));
     QCOMPARE(r.locator, QStringLiteral("JN56"));
+}
+
+void TestAbbeyList::listReadOnceAndAgainWhenChanged()
+{
+    // Enter after Enter on an unchanged list reads it once; a list changed between two
+    // Enters (a hand edit, a list update) is read again at the next one.
+    const QString path = m_dir.filePath(QStringLiteral("entered.txt"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(abbeyLine("LZ0001", "Abbazia di Montecassino", "JN61") + "\r\n");
+    f.close();
+    QCOMPARE(AbbeyList::Cherche_Abbaye(path, QStringLiteral("LZ0001")).name, QStringLiteral("ABBAZIA DI MONTECASSINO"));
+    const int reads = AbbeyTable::readsFromDisk();
+    for (int i = 0; i < 50; ++i)
+        QVERIFY(AbbeyList::Cherche_Abbaye(path, QStringLiteral("LZ0001")).found);
+    QVERIFY(!AbbeyList::Cherche_Abbaye(path, QStringLiteral("LZ0002")).found);
+    // The spots ask the same table: no reading of their own.
+    QVERIFY(AbbeyTable::current(path).contains(u"lz0001"));
+    QCOMPARE(AbbeyTable::readsFromDisk(), reads);
+
+    QVERIFY(f.open(QIODevice::Append));
+    f.write(abbeyLine("lz0002", "Abbazia di Casamari", "JN61") + "\r\n");
+    f.write(abbeyLine("LZ0001", "Abbazia di Montecassino", "  ") + "\r\n");
+    f.close();
+    const AbbeyList::Lookup added = AbbeyList::Cherche_Abbaye(path, QStringLiteral("LZ0002"));
+    QCOMPARE(AbbeyTable::readsFromDisk(), reads + 1);
+    QVERIFY(added.found);
+    QCOMPARE(added.name, QStringLiteral("ABBAZIA DI CASAMARI"));
+    // The last line of LZ0001 now has a two-blank locator: known, its name emptied.
+    const AbbeyList::Lookup emptied = AbbeyList::Cherche_Abbaye(path, QStringLiteral("LZ0001"));
+    QVERIFY(emptied.found);
+    QCOMPARE(emptied.name, QString());
+    QCOMPARE(emptied.locator, QStringLiteral("  "));
+    QCOMPARE(AbbeyTable::readsFromDisk(), reads + 1);
+
+    // Gone while the program runs: said missing, and found again once it is back.
+    QVERIFY(QFile::rename(path, path + QStringLiteral(".away")));
+    QVERIFY(AbbeyList::Cherche_Abbaye(path, QStringLiteral("LZ0002")).error.contains(QStringLiteral("introuvable")));
+    QVERIFY(QFile::rename(path + QStringLiteral(".away"), path));
+    QVERIFY(AbbeyList::Cherche_Abbaye(path, QStringLiteral("LZ0002")).found);
+}
+
+void TestAbbeyList::utf8ListReadAsTheUpdateReadsIt()
+{
+    // A list saved in UTF-8 by an editor gives its names in the entry as the list
+    // update shows them, not as Windows-1252 mojibake; columns count characters.
+    const QString path = m_dir.filePath(QStringLiteral("utf8.txt"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    const QString name = QString::fromUtf8("Abbazia di San Nicolò");
+    f.write("\xEF\xBB\xBF" + (QStringLiteral("SC0004 ") + name.leftJustified(60) + QStringLiteral(" JM77\r\n")).toUtf8());
+    f.close();
+    const AbbeyList::Lookup r = AbbeyList::Cherche_Abbaye(path, QStringLiteral("SC0004"));
+    QVERIFY(r.found);
+    QCOMPARE(r.name, name.toUpper());
+    QCOMPARE(r.locator, QStringLiteral("JM77"));
 }
 
 void TestAbbeyList::exampleList()

@@ -1,4 +1,7 @@
 #include "refdata/FirstNameList.h"
+#include "refdata/FirstNameWriter.h"
+
+#include <QElapsedTimer>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -54,6 +57,9 @@ private slots:
     void addUnknownStationWithoutFirstName();
     void firstAddCreatesTheFile();
     void writeFailureIsReported();
+    void readOnceAndAgainWhenChanged();
+    void bothWritersGiveTheSameList();
+    void largeListLookedUpWithoutReadingItAgain();
 
 private:
     QByteArray crlfList() const;
@@ -192,6 +198,112 @@ void TestFirstNameList::writeFailureIsReported()
         list.Maj_Liste_Prenom(FirstNameList::record(QStringLiteral("F6ABC"), QStringLiteral("Jean")));
     QVERIFY(!r.ok);
     QVERIFY(!r.error.isEmpty());
+}
+
+void TestFirstNameList::readOnceAndAgainWhenChanged()
+{
+    FirstNameList list(m_path);
+    for (int i = 0; i < 20; ++i) {
+        QCOMPARE(list.Cherche_Prenom(QStringLiteral("DL1AA")).firstName, QStringLiteral("KARL"));
+        QVERIFY(!list.Cherche_Prenom(QStringLiteral("F8NEW")).found);
+    }
+    QCOMPARE(list.readsOfTheList(), 1);
+
+    // Another copy (or a hand edit) changes the list between two Enters: read again.
+    QFile f(m_path);
+    QVERIFY(f.open(QIODevice::Append));
+    f.write("\r\nF8NEW           ANNA\r\nDL1AA           OTTO\r\n");
+    f.close();
+    QCOMPARE(list.Cherche_Prenom(QStringLiteral("F8NEW")).firstName, QStringLiteral("ANNA"));
+    QCOMPARE(list.Cherche_Prenom(QStringLiteral("DL1AA")).firstName, QStringLiteral("OTTO"));
+    QCOMPARE(list.readsOfTheList(), 2);
+
+    // Its own commit changes the file: the next Enter sees the new name.
+    QVERIFY(list.Maj_Liste_Prenom(FirstNameList::record(QStringLiteral("F6ABC"), QStringLiteral("Luc"))).ok);
+    QCOMPARE(list.Cherche_Prenom(QStringLiteral("F6ABC")).firstName, QStringLiteral("LUC"));
+    QCOMPARE(list.readsOfTheList(), 3);
+    // A commit of a station listed as typed writes nothing and reads nothing again.
+    const QByteArray before = readBytes(m_path);
+    QVERIFY(list.Maj_Liste_Prenom(FirstNameList::record(QStringLiteral("F6ABC"), QStringLiteral("Luc"))).ok);
+    QCOMPARE(readBytes(m_path), before);
+    QVERIFY(list.Cherche_Prenom(QStringLiteral("F6ABC")).found);
+    QCOMPARE(list.readsOfTheList(), 3);
+
+    QVERIFY(QFile::remove(m_path));
+    QVERIFY(!list.Cherche_Prenom(QStringLiteral("F6ABC")).found);
+    QVERIFY(list.Prenom_A_Ajouter());
+}
+
+void TestFirstNameList::bothWritersGiveTheSameList()
+{
+    // The entry's commit and the import write the list through the same writer: the
+    // same records give the same bytes (a known station renamed in place on both its
+    // lines, a new one appended). They differ only where the import is told to keep a
+    // stored name that its QSO does not carry.
+    const QList<QByteArray> records{"DL1AA           OTTO", "F1NEW           PAUL", "F5XYZ           REN\xC9"};
+    FirstNameList entry(m_path);
+    for (const QByteArray &r : records)
+        QVERIFY(entry.Maj_Liste_Prenom(QString::fromLatin1(r)).ok);
+    const QByteArray byEntry = readBytes(m_path);
+
+    writeBytes(m_path, handList());
+    FirstNameWriter import(m_path);
+    QCOMPARE(import.open(1000), FirstNameWriter::Status::Ready);
+    for (const QByteArray &r : records)
+        import.put(r, FirstNameWriter::EmptyName::KeepsListed);
+    QVERIFY(import.changes());
+    QCOMPARE(import.size(), byEntry.size());
+    QVERIFY(import.commit().ok);
+    QCOMPARE(readBytes(m_path), byEntry);
+    QByteArray expected = crlfList();
+    expected.replace(Hans, "DL1AA           OTTO").replace(Karl, "DL1AA           OTTO").replace(Rene, "F5XYZ           REN\xC9");
+    QCOMPARE(byEntry, expected + "F1NEW           PAUL\r\n");
+
+    // A QSO without a name: the entry blanks the stored one, the import keeps it.
+    FirstNameWriter keep(m_path);
+    QCOMPARE(keep.open(1000), FirstNameWriter::Status::Ready);
+    keep.put("F1NEW           ", FirstNameWriter::EmptyName::KeepsListed);
+    QVERIFY(!keep.changes());
+    QVERIFY(keep.commit().ok);
+    QCOMPARE(readBytes(m_path), byEntry);
+    QVERIFY(entry.Maj_Liste_Prenom(QStringLiteral("F1NEW           ")).ok);
+    QCOMPARE(readBytes(m_path), QByteArray(byEntry).replace("F1NEW           PAUL", "F1NEW           "));
+}
+
+void TestFirstNameList::largeListLookedUpWithoutReadingItAgain()
+{
+    // Some 40 MB: a station per line, a few listed twice far apart.
+    constexpr int Stations = 1500000;
+    QByteArray big;
+    big.reserve(qsizetype(Stations) * 28);
+    const auto call = [](int i) { return QByteArray("S") + QByteArray::number(i, 36).toUpper(); };
+    for (int i = 0; i < Stations; ++i)
+        big += call(i).leftJustified(12, ' ') + "    NAME" + QByteArray::number(i) + "\r\n";
+    for (int i = 0; i < Stations; i += 100000)
+        big += call(i).leftJustified(12, ' ') + "    LATER" + QByteArray::number(i) + "\r\n";
+    QVERIFY(big.size() > 30 * 1000 * 1000);
+    writeBytes(m_path, big);
+    big.clear();
+    big.squeeze();
+
+    FirstNameList list(m_path);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(list.Cherche_Prenom(QString::fromLatin1(call(7))).firstName, QStringLiteral("NAME7"));
+    const qint64 firstMs = clock.elapsed();
+    clock.restart();
+    for (int i = 1; i < Stations; i += 7919) {
+        const FirstNameList::Lookup r = list.Cherche_Prenom(QString::fromLatin1(call(i)));
+        QVERIFY(r.found);
+        QCOMPARE(r.firstName, QString::fromLatin1(i % 100000 == 0 ? "LATER" : "NAME") + QString::number(i));
+    }
+    QCOMPARE(list.Cherche_Prenom(QString::fromLatin1(call(300000))).firstName, QStringLiteral("LATER300000"));
+    QVERIFY(!list.Cherche_Prenom(QStringLiteral("S0NONE")).found);
+    const qint64 laterMs = clock.elapsed();
+    QCOMPARE(list.readsOfTheList(), 1);
+    // Some 200 look-ups after the first cost less than reading the list once did.
+    qInfo("first look-up (reads the list) %lld ms, next ~200 look-ups %lld ms", firstMs, laterMs);
+    QVERIFY2(laterMs < std::max<qint64>(firstMs, 50), qPrintable(QString::number(laterMs)));
 }
 
 QTEST_APPLESS_MAIN(TestFirstNameList)
