@@ -11,6 +11,7 @@
 #include "logstore/Settings.h"
 #include "refdata/AbbeyList.h"
 #include "refdata/AbbeyListSwap.h"
+#include "refdata/LogIndex.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -40,6 +41,8 @@ int main(int argc, char *argv[])
     LogSession session(settings, dir);
     // A list update stopped by a kill or a power cut is finished (or undone) before the log is read.
     const QString listUpdateResumed = AbbeyListSwap::resume(session.filePath(AbbeyList::FileName)).message;
+    // The award standing, built at its first question and kept up to date after.
+    LogIndex index(session);
     // The log is read on another thread while the window is being built.
     session.prefetchStation();
 
@@ -52,11 +55,12 @@ int main(int argc, char *argv[])
     QtMessages messages;
     SystemClock clock;
     QsoEntry entry(session, settings, messages, clock);
+    entry.useIndex(index);
     // The printer chosen in the printer dialog stays chosen for the whole run.
     SharedPrinter printer;
     MainWindow window(settings, messages, clock, session, entry);
     messages.setParent(&window);
-    installWindows(window, entry, AppContext{session, messages, clock, settings, printer, &window, window.items()});
+    installWindows(window, entry, AppContext{session, index, messages, clock, settings, printer, &window, window.items()});
     // The first drawing does without the icon; the shipped one is then drawn on
     // another thread, so the window's thread only hands the pictures over.
     std::thread iconPainter;

@@ -26,6 +26,11 @@ public:
 
     // The one definition of where each field stands in a log line (138 columns)
     // and in a line of the main window's list (153 columns, counter in 1-5).
+    static constexpr Layout LogLayout{{
+        {1, 12}, {14, 4}, {19, 15}, {35, 6}, {42, 8}, {51, 5},
+        {57, 3}, {61, 7}, {69, 3}, {73, 3}, {77, 60}, {138, 1},
+    }};
+    static constexpr Column logColumn(Field f) { return LogLayout[f]; }
     static const Layout &logLayout();
     static const Layout &listLayout();
     static constexpr int LogLineLength = 138;
@@ -69,6 +74,17 @@ public:
     static QDate dateOf(QStringView jjmmaa);
     // "HH:MM" as minutes of the day; -1 when the text is not a time.
     static int minutesOf(QStringView hhmm);
+
+    // The UTC minute since 01/01/1950 00:00 of a log line's date "JJ/MM/AA" and time
+    // "HH:MM" (years 50-99 are 1950-1999, 00-49 are 2000-2049); -1 when they cannot
+    // be read. Exact: a day that does not exist ("31/02/07") gives -1. Ordering: such
+    // a day is counted from the first of its month, so a hand-edited line still
+    // finds its place in time.
+    enum class DateRule { Exact, Ordering };
+    static qint64 utcMinute(QByteArrayView line, DateRule rule = DateRule::Exact);
+    // The same minute of a date and a minute of the day; -1 when either is not one
+    // or the date is before 1950.
+    static qint64 utcMinute(const QDate &date, int minuteOfDay);
 
     QsoRecord() = default;
 
