@@ -81,6 +81,9 @@ int main(int argc, char *argv[])
     // The data folder could not be made or filled: the operator must know before typing.
     if (!dirError.isEmpty())
         messages.notice(dirError);
+    // A settings file far too large to be one was set aside unread.
+    if (!settings.damage().isEmpty())
+        messages.notice(settings.damage());
     window.startUp();
     const int status = QApplication::exec();
     if (iconPainter.joinable())
