@@ -91,6 +91,9 @@ int main(int argc, char *argv[])
         messages.notice(dirError);
     if (!listUpdateResumed.isEmpty())
         messages.notice(listUpdateResumed);
+    // A settings file far too large to be one was set aside unread.
+    if (!settings.damage().isEmpty())
+        messages.notice(settings.damage());
     window.startUp();
     const int status = QApplication::exec();
     if (iconPainter.joinable())

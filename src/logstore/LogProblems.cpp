@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <cstring>
+
 namespace {
 
 constexpr int ShownNumbers = 30;
@@ -18,6 +20,25 @@ int sequenceLength(unsigned char b)
     if (b >= 0xF0 && b <= 0xF4)
         return 4;
     return 0;
+}
+
+// Whether some byte of line is above 127, eight bytes at a time: a hand-edited line
+// can be hundreds of megabytes of plain ASCII.
+bool hasHighByte(QByteArrayView line)
+{
+    const char *p = line.data();
+    qsizetype n = line.size();
+    for (; n >= 8; p += 8, n -= 8) {
+        quint64 word;
+        std::memcpy(&word, p, 8);
+        if (word & 0x8080808080808080ULL)
+            return true;
+    }
+    for (; n > 0; ++p, --n) {
+        if (static_cast<unsigned char>(*p) >= 0x80)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -56,10 +77,7 @@ bool LogProblems::looksUtf8(const QList<QByteArrayView> &lines)
 {
     bool seen = false;
     for (const QByteArrayView line : lines) {
-        bool high = false;
-        for (const char c : line)
-            high = high || static_cast<unsigned char>(c) >= 0x80;
-        if (!high)
+        if (!hasHighByte(line))
             continue;
         if (!isUtf8WithMultibyte(line))
             return false;

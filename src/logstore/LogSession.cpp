@@ -172,7 +172,11 @@ void LogSession::finishTake(const LogChange &change)
     emit logChanged(change);
 }
 
-QString LogSession::text(int row) const { return Cp1252::decode(m_lines.at(row)); }
+QString LogSession::text(int row) const
+{
+    const QByteArrayView line = m_lines.at(row);
+    return Cp1252::decode(line.first(qMin(line.size(), qsizetype(QsoRecord::LogLineLength + 1))));
+}
 
 QString LogSession::listLine(int row) const
 {

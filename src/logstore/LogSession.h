@@ -65,7 +65,9 @@ public:
     int lineCount() const { return int(m_lines.size()); }
     // A line exactly as in the file, without its line end; valid until the log changes.
     QByteArrayView line(int row) const { return m_lines.at(row); }
-    // The same line decoded from the log's code page.
+    // The line's QSO columns decoded from the log's code page: its first 138
+    // characters and one more, which says that it runs longer. A hand-edited line of
+    // hundreds of megabytes is never decoded whole for the columns it is shown by.
     QString text(int row) const;
     // The 153-column line of the main window's list (counter = row + 1).
     QString listLine(int row) const;

@@ -3,15 +3,56 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStorageInfo>
 
 #include <cerrno>
 #include <unistd.h>
 
-Settings::Settings() : m_store(makeStore()) {}
+Settings::Settings()
+{
+    setAsideIfDamaged();
+}
 
-Settings::Settings(const QString &iniPath) : m_iniPath(iniPath), m_store(makeStore()) {}
+Settings::Settings(const QString &iniPath) : m_iniPath(iniPath)
+{
+    setAsideIfDamaged();
+}
 
+QString Settings::storePath() const
+{
+    if (!m_iniPath.isEmpty())
+        return m_iniPath;
+    // Where the store of application "ZEL" lives (XDG_CONFIG_HOME, or ~/.config).
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/ZEL/ZEL.conf");
+}
+
+void Settings::setAsideIfDamaged()
+{
+    const QString path = storePath();
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() <= LargestStore) {
+        m_store = makeStore();
+        return;
+    }
+    const QString aside = path + QStringLiteral(".endommage");
+    QFile::remove(aside);
+    const bool moved = QFile::rename(path, aside);
+    m_damage = QStringLiteral("Le fichier de réglages %1 est endommagé (%2 octets, bien plus que des "
+                              "réglages n'en occupent) : il n'a pas été lu.")
+                   .arg(QDir::toNativeSeparators(path))
+                   .arg(info.size());
+    if (moved) {
+        m_damage += QStringLiteral("\r\n\r\nIl est gardé sous le nom %1 et KVR_ZEL démarre comme à sa "
+                                   "première installation.")
+                        .arg(QDir::toNativeSeparators(aside));
+        m_store = makeStore();
+    } else {
+        m_damage += QStringLiteral("\r\n\r\nIl n'a pas pu être mis de côté : KVR_ZEL démarre comme à sa "
+                                   "première installation et ne garde ses réglages que jusqu'à sa fermeture.");
+    }
+}
 std::unique_ptr<QSettings> Settings::makeStore() const
 {
     if (m_iniPath.isEmpty())
@@ -24,6 +65,8 @@ Settings::~Settings() = default;
 
 QString Settings::read(const QString &section, const QString &key, const QString &defaultValue) const
 {
+    if (!m_store)
+        return defaultValue;
     return m_store->value(section + QLatin1Char('/') + key, defaultValue).toString();
 }
 
@@ -34,6 +77,11 @@ AtomicFile::Result Settings::write(const QString &section, const QString &key, c
 
 AtomicFile::Result Settings::write(const QString &section, const QList<QPair<QString, QString>> &values)
 {
+    if (!m_store) {
+        return {false, QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1 : le fichier "
+                                      "endommagé n'a pas pu être mis de côté.")
+                           .arg(QDir::toNativeSeparators(storePath()))};
+    }
     // The store's status keeps its first error for good: start from a fresh one
     // so that each write is judged on its own.
     if (m_store->status() != QSettings::NoError)
@@ -119,4 +167,4 @@ AtomicFile::Result Settings::writePosition(const QString &callsign, const QStrin
     return write(stationSection(callsign), key, QString::number(qint16(position)));
 }
 
-QString Settings::fileName() const { return m_store->fileName(); }
+QString Settings::fileName() const { return m_store ? m_store->fileName() : storePath(); }

@@ -54,12 +54,25 @@ public:
 
     QString fileName() const;
 
+    // A settings file holds a few keys per station: one far larger (a million keys, a
+    // value of megabytes) is damaged. It is not read (reading it would take seconds
+    // and hundreds of megabytes at every start): it is set aside beside itself under
+    // "<name>.endommage" and the program starts as at its first installation.
+    static constexpr qint64 LargestStore = 1024 * 1024;
+    // What the operator is told of such a file; empty when the file was read.
+    QString damage() const { return m_damage; }
+
 private:
+    // The store's file, known before the store is opened.
+    QString storePath() const;
+    // Sets aside a store too large to be one (see LargestStore).
+    void setAsideIfDamaged();
     std::unique_ptr<QSettings> makeStore() const;
     // Whether a failed write (errnoValue, 0 when unknown) is a full disk rather
     // than a protected file or folder.
     static bool isDiskFull(int errnoValue, const QString &file);
 
     QString m_iniPath; // empty: the user's real store
-    std::unique_ptr<QSettings> m_store;
+    QString m_damage;
+    std::unique_ptr<QSettings> m_store; // null: a damaged store that could not be set aside
 };

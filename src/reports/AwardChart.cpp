@@ -24,6 +24,17 @@ AwardChart::Points AwardChart::points(const QList<AwardHistory::Month> &months)
     return out;
 }
 
+AwardChart::Points AwardChart::points(const QList<AwardHistory::Month> &months,
+                                      const QList<AwardHistory::Month> &days)
+{
+    if (!wantsDays(months) || days.isEmpty())
+        return points(months);
+    Points out;
+    out.points = days;
+    out.daily = true;
+    return out;
+}
+
 QString AwardChart::title(const QString &callsign, const QDate &date)
 {
     return QStringLiteral("%1 - Diplôme ZEL - %2").arg(callsign, date.toString(QStringLiteral("dd/MM/yyyy")));

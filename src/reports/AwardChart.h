@@ -21,8 +21,9 @@ public:
 
     // The chart as a widget; it belongs to the parent it was made for.
     virtual QWidget *widget() = 0;
-    // The figures to draw, one point a month or one a year (`yearly`).
-    virtual void show(const QList<AwardHistory::Month> &points, bool yearly) = 0;
+    struct Points;
+    // The figures to draw, one point a day, a month or a year.
+    virtual void show(const Points &shown) = 0;
     // The chart as drawn in the window, with `title` above it.
     virtual QImage picture(const QString &title) = 0;
 
@@ -32,8 +33,14 @@ public:
     struct Points {
         QList<AwardHistory::Month> points;
         bool yearly = false;
+        bool daily = false;
     };
     static Points points(const QList<AwardHistory::Month> &months);
+    // The same, day by day (`days`) when the months from the first QSO to today are
+    // at most two: one or two points a month would draw almost nothing.
+    static Points points(const QList<AwardHistory::Month> &months, const QList<AwardHistory::Month> &days);
+    // Whether the months call for the figures day by day.
+    static bool wantsDays(const QList<AwardHistory::Month> &months) { return !months.isEmpty() && months.size() <= 2; }
 
     // "F4ZEL - Diplôme ZEL - 14/03/2007", above the saved picture.
     static QString title(const QString &callsign, const QDate &date);
@@ -52,5 +59,5 @@ public:
     virtual AwardChart *create(QWidget *parent) = 0;
 };
 
-#define AwardChartPlugin_iid "org.example.kvr_zel.AwardChartPlugin/1"
+#define AwardChartPlugin_iid "org.example.kvr_zel.AwardChartPlugin/2"
 Q_DECLARE_INTERFACE(AwardChartPlugin, AwardChartPlugin_iid)

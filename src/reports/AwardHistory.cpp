@@ -5,6 +5,7 @@
 #include "refdata/LogIndex.h"
 
 #include <array>
+#include <map>
 
 namespace {
 
@@ -79,7 +80,78 @@ QList<AwardHistory::Month> cumulate(const Counts &c, const QDate &today)
     return out;
 }
 
+// The day of a line's date JJ/MM/AA; invalid when it cannot be read.
+QDate dayOf(QByteArrayView line)
+{
+    const int slot = monthSlot(line);
+    if (slot < 0)
+        return {};
+    const char *d = line.data() + QsoRecord::logLayout()[QsoRecord::Date].start - 1;
+    if (!digit(d[0]) || !digit(d[1]))
+        return {};
+    return QDate(FirstYear + slot / 12, slot % 12 + 1, (d[0] - '0') * 10 + (d[1] - '0'));
+}
+
+// Day by day: the days of the log's QSOs are few when this is asked (a month or two).
+struct DayCounts {
+    std::map<qint64, std::pair<int, int>> days; // Julian day: contacted, confirmed
+
+    void add(QByteArrayView line)
+    {
+        const QDate day = dayOf(line);
+        if (!day.isValid())
+            return;
+        auto &c = days[day.toJulianDay()];
+        ++c.first;
+        if (QsoRecord::isConfirmedLine(line))
+            ++c.second;
+    }
+
+    QList<AwardHistory::Month> cumulate(const QDate &today) const
+    {
+        QList<AwardHistory::Month> out;
+        if (days.empty())
+            return out;
+        const qint64 first = days.begin()->first;
+        qint64 last = days.rbegin()->first;
+        if (today.isValid())
+            last = qMax(last, today.toJulianDay());
+        // Never more than a few months of points, whatever the dates say.
+        last = qMin(last, first + 400);
+        int contacted = 0;
+        int confirmed = 0;
+        auto it = days.begin();
+        for (qint64 d = first; d <= last; ++d) {
+            if (it != days.end() && it->first == d) {
+                contacted += it->second.first;
+                confirmed += it->second.second;
+                ++it;
+            }
+            out.append({QDate::fromJulianDay(d), contacted, confirmed});
+        }
+        return out;
+    }
+};
+
 } // namespace
+
+QList<AwardHistory::Month> AwardHistory::daysFromSession(const LogSession &session, const QDate &today)
+{
+    DayCounts c;
+    for (int row = 0, n = session.lineCount(); row < n; ++row)
+        c.add(session.line(row));
+    return c.cumulate(today);
+}
+
+QList<AwardHistory::Month> AwardHistory::daysFromLines(const QList<QByteArrayView> &lines, const QDate &today)
+{
+    DayCounts c;
+    for (const QByteArrayView line : lines)
+        c.add(line);
+    return c.cumulate(today);
+}
+
+QString AwardHistory::dayText(const QDate &day) { return day.toString(QStringLiteral("dd/MM/yyyy")); }
 
 QList<AwardHistory::Month> AwardHistory::fromSession(const LogSession &session, const QDate &today)
 {

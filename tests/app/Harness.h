@@ -5,6 +5,7 @@
 // list rows, and log lines put together column by column.
 
 #include "Fakes.h"
+#include "common/AbbeyLists.h"
 #include "common/LogLines.h"
 
 #include "entry/QsoEntry.h"
@@ -33,16 +34,6 @@
 
 namespace zeltest {
 
-
-inline const QByteArray SanClemente = "Abbazia di San Clemente a Casauria";
-inline const QByteArray PieDiChienti = "Abbazia di Santa Maria a pi\xE8 di Chienti";
-
-inline QByteArray abbeyList()
-{
-    return crlf({abbeyLine("AZ0001", SanClemente, "JN62"),
-                 abbeyLine("MR0005", PieDiChienti, "JN63"),
-                 abbeyLine("TO0007", "Abbazia di Sant'Antimo", "JN53")});
-}
 
 // "Liste_Prenom.txt": callsign padded to 12, four blanks, first name.
 inline QByteArray firstNameList()

@@ -112,7 +112,10 @@ void HelpTest::guideWindow()
     const QString text = w->findChild<QTextBrowser *>()->toPlainText();
     for (const char *topic : {"Première installation", "Saisir un QSO", "Insérer un QSO", "modifier",
                               "Rechercher un QSO", "QSL reçues", "Scores ZEL", "Carte",
-                              "Exporter le log au format ADIF"}) {
+                              "Exporter le log au format ADIF", "Abbayes sur l'air", "Annoncer",
+                              "Nouvelle abbaye", "Contactée", "Confirmée", "hors liste",
+                              "QSL sans QSO correspondant", "Mettre à jour la liste des abbayes",
+                              "Revenir à la liste précédente", "règle le poste sur sa fréquence"}) {
         QVERIFY2(text.contains(QString::fromUtf8(topic)), topic);
     }
 }

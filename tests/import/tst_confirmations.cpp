@@ -2,6 +2,7 @@
 // confirms (base callsign, band, at most 30 minutes, the nearest), what stops it,
 // and the import's one rewrite, compared byte for byte with the log before.
 
+#include "common/AdifFields.h"
 #include "common/LogLines.h"
 
 #include "import/ImportCommit.h"
@@ -25,10 +26,7 @@ AbbeyTable abbeys()
                                          abbeyLine("PL-004", "Opactwo Cystersow", "JO90")}));
 }
 
-QByteArray f(const char *name, const QByteArray &value)
-{
-    return '<' + QByteArray(name) + ':' + QByteArray::number(value.size()) + '>' + value;
-}
+constexpr auto f = &adifField;
 
 // A LoTW "QSL only" report: its header, then one record per confirmation, a field a line.
 QByteArray lotwRecord(const QByteArray &call, const QByteArray &band, const QByteArray &date, const QByteArray &time,

@@ -2,6 +2,7 @@
 // against the log and within the file, the one rewrite that adds the QSOs and
 // teaches the first-name list, and the round trip through this program's export.
 
+#include "common/AdifFields.h"
 #include "common/LogLines.h"
 #include "logstore/Faults.h"
 
@@ -31,10 +32,7 @@ AbbeyTable abbeys()
                                          abbeyLine("PL-004", "Opactwo Cystersow", "JO90")}));
 }
 
-QByteArray field(const char *name, const QByteArray &value)
-{
-    return '<' + QByteArray(name) + ':' + QByteArray::number(value.size()) + '>' + value;
-}
+constexpr auto field = &adifField;
 
 // A record of an award QSO with the usual fields, any of them replaced or removed (empty).
 QByteArray record(const QList<QPair<const char *, QByteArray>> &changes)

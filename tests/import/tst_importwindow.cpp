@@ -3,6 +3,7 @@
 // whose reading is cancelled.
 
 #include "app/Harness.h"
+#include "common/AdifFields.h"
 
 #include "import/ui/ImportWindows.h"
 
@@ -18,9 +19,7 @@ namespace {
 QByteArray adifRecord(const QByteArray &call, const QByteArray &date, const QByteArray &time, const QByteArray &ref,
                       const QByteArray &mode = "SSB")
 {
-    const auto f = [](const char *n, const QByteArray &v) {
-        return '<' + QByteArray(n) + ':' + QByteArray::number(v.size()) + '>' + v;
-    };
+    constexpr auto f = &adifField;
     return f("call", call) + f("qso_date", date) + f("time_on", time) + f("band", "20m") + f("mode", mode)
         + (ref.isEmpty() ? QByteArray() : f("sig", "ZEL") + f("sig_info", ref)) + "<eor>\n";
 }
@@ -146,9 +145,7 @@ void TestImportWindow::confirmationsOnlyFromAnotherStation()
                                    qso("I2BBB", "MR0005", "11/01/07", "10:00").line()};
     QVERIFY(h.prepare(log));
     QVERIFY(h.start());
-    const auto f = [](const char *n, const QByteArray &v) {
-        return '<' + QByteArray(n) + ':' + QByteArray::number(v.size()) + '>' + v;
-    };
+    constexpr auto f = &adifField;
     // A LoTW report of another station confirming one logged QSO.
     const QString file = h.path(QStringLiteral("lotwreport.adi"));
     QVERIFY(writeBytes(file, "ARRL Logbook of the World Status Report\n<eoh>\n" + f("STATION_CALLSIGN", "IK2OTH")

@@ -2,9 +2,11 @@
 // program writes them, and about a log that cannot be read.
 
 #include "app/Harness.h"
+#include "app/QsoListModel.h"
 #include "logstore/Cp1252.h"
 #include "logstore/LogProblems.h"
 #include "logstore/LogSession.h"
+#include "logstore/QsoRecord.h"
 #include "logstore/Settings.h"
 
 #include <QTemporaryDir>
@@ -48,6 +50,7 @@ private slots:
     void notice();
     void wholeText();
     void unreadableLog();
+    void oneHugeLine();
 };
 
 void TestLogProblems::notice_data()
@@ -113,6 +116,38 @@ void TestLogProblems::unreadableLog()
     const QString text = LogProblems::readErrorNotice(*o.session);
     QVERIFY2(text.startsWith(QStringLiteral("Le journal TEST1_ZEL.log ne peut pas être lu :\r\n")), qPrintable(text));
     QCOMPARE(LogProblems::malformedNotice(*o.session), QString());
+}
+
+void TestLogProblems::oneHugeLine()
+{
+    // A log that is one line of tens of megabytes between two QSOs (a file of another
+    // kind opened as the log): it is found malformed and said at once, and the list
+    // cuts its columns out of it without decoding it whole, at every cell it paints.
+    QByteArray huge(64 * 1024 * 1024, 'x');
+    huge[1000] = '\xE9'; // one Windows-1252 letter: the notice does not call it UTF-8
+    Opened o{A + "\r\n" + huge + "\r\n" + A + "\r\n"};
+    huge.clear();
+    QCOMPARE(o.session->lineCount(), 3);
+    QCOMPARE(o.session->malformedLines(), QList<int>{2});
+    QElapsedTimer timer;
+    timer.start();
+    const QString notice = LogProblems::malformedNotice(*o.session);
+    QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(notice.contains(QStringLiteral("ligne(s) 2.")));
+    QVERIFY(!notice.contains(QStringLiteral("UTF-8")));
+    QCOMPARE(o.session->line(1).size(), qsizetype(64 * 1024 * 1024));
+    QCOMPARE(o.session->text(1), QString(QsoRecord::LogLineLength + 1, QLatin1Char('x')));
+    QCOMPARE(o.session->text(0), QString::fromLatin1(A));
+
+    QsoListModel model(*o.session);
+    timer.restart();
+    for (int pass = 0; pass < 20; ++pass) {
+        for (int column = 0; column < QsoListModel::ColumnCount; ++column)
+            model.data(model.index(1, column));
+    }
+    QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(model.data(model.index(1, QsoListModel::ColIndicatif)).toString(), QString(12, QLatin1Char('x')));
+    QCOMPARE(model.data(model.index(2, QsoListModel::ColIndicatif)).toString(), QStringLiteral("I1AAA"));
 }
 
 QTEST_GUILESS_MAIN(TestLogProblems)

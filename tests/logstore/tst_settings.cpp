@@ -3,6 +3,7 @@
 #include "Revision.h"
 #include "logstore/Faults.h"
 
+#include <QElapsedTimer>
 #include <QtTest>
 
 class TestSettings : public QObject
@@ -17,6 +18,8 @@ private slots:
     void fullDiskSaysSo();
     void aFailedWriteDoesNotSpoilTheNext();
     void severalKeysAllOrNone();
+    void outOfProportionIsSetAside_data();
+    void outOfProportionIsSetAside();
 };
 
 void TestSettings::defaultsOnAnEmptyStore()
@@ -172,6 +175,57 @@ void TestSettings::severalKeysAllOrNone()
     const QDateTime written = QFileInfo(ini).lastModified();
     QVERIFY(again.write(section, values).ok);
     QCOMPARE(QFileInfo(ini).lastModified(), written);
+}
+
+
+
+
+void TestSettings::outOfProportionIsSetAside_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QByteArray keys = "[Setup%20]\nIndicatif%20Station=TEST1\n";
+    keys.reserve(16 * 1000 * 1000);
+    for (int i = 0; i < 1000 * 1000; ++i)
+        keys += "k" + QByteArray::number(i) + "=v\n";
+    QTest::newRow("a million keys") << keys;
+    QTest::newRow("a 100 MB value") << "[Setup%20]\nIndicatif%20Station=TEST1\nRevision=" + QByteArray(100 * 1000 * 1000, 'x') + "\n";
+}
+
+void TestSettings::outOfProportionIsSetAside()
+{
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("zel.ini"));
+    {
+        QFile f(ini);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+    }
+    QElapsedTimer timer;
+    timer.start();
+    Settings s(ini);
+    // Not read: the first installation, as for any file that holds no station.
+    QCOMPARE(s.stationCallsign(), QStringLiteral("FXXXX"));
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(s.damage().contains(QStringLiteral("endommagé")));
+    QVERIFY(s.damage().contains(QStringLiteral("zel.ini.endommage")));
+    // Kept as it was, beside the new store, which starts empty and takes writes.
+    QCOMPARE(QFileInfo(ini + QStringLiteral(".endommage")).size(), content.size());
+    QVERIFY(s.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST2")).ok);
+    QVERIFY(QFileInfo(ini).size() < 100);
+    Settings again(ini);
+    QCOMPARE(again.damage(), QString());
+    QCOMPARE(again.stationCallsign(), QStringLiteral("TEST2"));
+
+    // A store as large as settings ever get is read as it stands.
+    QByteArray many = "[Setup%20]\nIndicatif%20Station=TEST3\n";
+    for (int i = 0; i < 2000; ++i)
+        many += "[Setup%20F" + QByteArray::number(i) + "]\nbande%20Utilisee=4\nMode%20Utilise=1\n";
+    QFile f(ini);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(many) == many.size());
+    f.close();
+    Settings large(ini);
+    QCOMPARE(large.damage(), QString());
+    QCOMPARE(large.stationCallsign(), QStringLiteral("TEST3"));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

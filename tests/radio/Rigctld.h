@@ -85,12 +85,8 @@ public:
             return false;
         }
         // Listening, or gone because the port was taken.
-        for (int i = 0; i < 200 && m_process.state() == QProcess::Running; ++i) {
-            if (listening(m_port))
-                return true;
-            QTest::qWait(25);
-        }
-        return false;
+        return QTest::qWaitFor([this] { return m_process.state() != QProcess::Running || listening(m_port); }, 5000)
+            && m_process.state() == QProcess::Running;
     }
 
     void stop()

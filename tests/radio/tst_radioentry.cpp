@@ -206,8 +206,8 @@ void RadioEntryTest::radioOff()
     c.port = rigctld.port(); // all set up, but not in use
     c.save(*h.settings);
     QVERIFY(h.start());
-    QTest::qWait(300);
-    // The main window is as it always was: no status bar, no label.
+    // The main window is as it always was: no status bar, no label, however long it is given.
+    QVERIFY(!QTest::qWaitFor([&h] { return status(h) != nullptr; }, 300));
     QVERIFY(!h.window->findChild<QStatusBar *>() || !h.window->findChild<QStatusBar *>()->isVisible());
     QVERIFY(!status(h));
     h.type(h.edit("Ind_A"), QStringLiteral("f1abc"));

@@ -1,3 +1,4 @@
+#include "common/LogLines.h"
 #include "refdata/AbbeyList.h"
 #include "refdata/AbbeyTable.h"
 
@@ -12,12 +13,7 @@
 
 namespace {
 
-// One list line in the file's layout, from cp1252 bytes.
-QByteArray abbeyLine(const QByteArray &reference, const QByteArray &name, const QByteArray &locator)
-{
-    return reference.leftJustified(6, ' ', true) + ' ' + name.leftJustified(60, ' ', true) + ' '
-         + locator;
-}
+using zeltest::abbeyLine;
 
 } // namespace
 

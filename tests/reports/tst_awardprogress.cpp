@@ -54,6 +54,7 @@ private slots:
     void chartFollowsTheLogAndSavesItsPicture();
     void yearsAfterTenYears();
     void longLogShownByYear();
+    void oneMonthShownByDay();
     void awardListsLeadToTheirQso();
 };
 
@@ -264,6 +265,43 @@ void TestAwardProgress::longLogShownByYear()
     QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Mois"));
     QCOMPARE(table->item(0, 0)->text(), QStringLiteral("01/2007"));
     QCOMPARE(box->title(), QString::fromUtf8("Le diplôme mois par mois"));
+}
+
+void TestAwardProgress::oneMonthShownByDay()
+{
+    // Every QSO in March 2007, today 14/03/2007: one month would be a single point.
+    const QList<QByteArray> lines = {qso("F1ABC", "AZ0001", "02/03/07", "10:00").line(),
+                                     qso("IK0AAA", "TO0007", "05/03/07", "23:59").line(),
+                                     qso("DL1ABC", "MR0005", "05/03/07", "00:00").line()};
+    QList<QByteArrayView> views(lines.cbegin(), lines.cend());
+    const QList<AwardHistory::Month> days = AwardHistory::daysFromLines(views, QDate(2007, 3, 14));
+    QCOMPARE(days.size(), 13); // 02/03 to 14/03, every day
+    QCOMPARE(days.first().month, QDate(2007, 3, 2));
+    QCOMPARE(days.first().contacted, 1);
+    QCOMPARE(days.at(3).contacted, 3);
+    QCOMPARE(days.last().month, QDate(2007, 3, 14));
+    QCOMPARE(days.last().contacted, 3);
+    const QList<AwardHistory::Month> months = AwardHistory::fromLines(views, QDate(2007, 3, 14));
+    QCOMPARE(months.size(), 1);
+    QVERIFY(AwardChart::points(months, days).daily);
+    // Two months still go by day; three by month.
+    QVERIFY(AwardChart::wantsDays(AwardHistory::fromLines(views, QDate(2007, 4, 30))));
+    QVERIFY(!AwardChart::wantsDays(AwardHistory::fromLines(views, QDate(2007, 5, 1))));
+    QVERIFY(!AwardChart::points(AwardHistory::fromLines(views, QDate(2007, 5, 1)), days).daily);
+
+    MainHarness h;
+    QVERIFY(h.prepare(lines));
+    QVERIFY(h.start());
+    QWidget *w = openItem(h, "Mnu_Scores_ZEL", "Scores_ZEL");
+    QVERIFY(w);
+    auto *table = w->findChild<QTableWidget *>(QStringLiteral("Tableau_Mois"));
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), 13);
+    QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Jour"));
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("02/03/2007"));
+    QCOMPARE(table->item(12, 1)->text(), QStringLiteral("3"));
+    auto *box = w->findChild<QGroupBox *>(QStringLiteral("Frame_Historique"));
+    QCOMPARE(box->title(), QString::fromUtf8("Le diplôme jour par jour"));
 }
 
 void TestAwardProgress::awardListsLeadToTheirQso()

@@ -3,9 +3,9 @@
 
 #include "reports/AwardChart.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QDateTimeAxis>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLegend>
@@ -29,8 +29,11 @@ public:
         QChart *c = chart();
         c->addSeries(m_contacted);
         c->addSeries(m_confirmed);
-        m_when = new QDateTimeAxis;
-        m_when->setTickCount(7);
+        // Days and months by their place from the first point, each tick labelled once:
+        // a time axis spaces its ticks evenly in seconds and would label one month
+        // (or one day) several times over a short span.
+        m_when = new QCategoryAxis;
+        m_when->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         // Years as plain numbers, one tick every 1, 2, 5, 10... years: a time axis
         // spaces its ticks evenly in seconds and would label some 31 December.
         m_years = new QValueAxis;
@@ -60,15 +63,19 @@ public:
 
     QWidget *widget() override { return this; }
 
-    void show(const QList<AwardHistory::Month> &points, bool yearly) override
+    void show(const Points &shown) override
     {
+        const QList<AwardHistory::Month> &points = shown.points;
+        const bool yearly = shown.yearly;
         QList<QPointF> contacted;
         QList<QPointF> confirmed;
         contacted.reserve(points.size());
         confirmed.reserve(points.size());
         int top = 0;
-        for (const AwardHistory::Month &m : points) {
-            const qreal x = yearly ? qreal(m.month.year()) : qreal(m.month.startOfDay().toMSecsSinceEpoch());
+        for (int i = 0; i < points.size(); ++i) {
+            const AwardHistory::Month &m = points.at(i);
+            // The points follow each other day by day or month by month, without a gap.
+            const qreal x = yearly ? qreal(m.month.year()) : qreal(i);
             contacted.append({x, qreal(m.contacted)});
             confirmed.append({x, qreal(m.confirmed)});
             top = qMax(top, m.contacted);
@@ -76,6 +83,9 @@ public:
         useAxis(yearly ? static_cast<QAbstractAxis *>(m_years) : m_when);
         m_contacted->replace(contacted);
         m_confirmed->replace(confirmed);
+        // A line needs two points: a few points are drawn as dots as well.
+        for (QLineSeries *s : {m_contacted, m_confirmed})
+            s->setPointsVisible(points.size() <= 62);
         const QDate first = points.isEmpty() ? QDate::currentDate() : points.first().month;
         const QDate last = points.isEmpty() ? first : points.last().month;
         if (yearly) {
@@ -90,9 +100,18 @@ public:
             m_years->setTickInterval(step);
             m_years->setRange(first.year(), first.year() + span);
         } else {
-            m_when->setFormat(QStringLiteral("MM/yyyy"));
-            const QDate end = last > first ? last : first.addMonths(1);
-            m_when->setRange(first.startOfDay(), end.startOfDay());
+            for (const QString &label : m_when->categoriesLabels())
+                m_when->remove(label);
+            const int n = int(points.size());
+            // At most seven labels, one every `step` points.
+            const int step = qMax(1, (n - 1 + 5) / 6);
+            const QString format = shown.daily ? QStringLiteral("dd/MM") : QStringLiteral("MM/yyyy");
+            const qreal low = n > 1 ? 0 : -1;
+            const qreal high = n > 1 ? n - 1 : 1;
+            m_when->setStartValue(low);
+            for (int i = 0; i < n; i += step)
+                m_when->append(points.at(i).month.toString(format), i);
+            m_when->setRange(low, high);
         }
         m_counts->setRange(0, qMax(10, top));
         m_counts->applyNiceNumbers();
@@ -140,7 +159,7 @@ private:
 
     QLineSeries *m_contacted = nullptr;
     QLineSeries *m_confirmed = nullptr;
-    QDateTimeAxis *m_when = nullptr;
+    QCategoryAxis *m_when = nullptr;
     QValueAxis *m_years = nullptr;
     QAbstractAxis *m_across = nullptr; // the one of the two in the chart
     QValueAxis *m_counts = nullptr;

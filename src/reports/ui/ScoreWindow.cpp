@@ -254,21 +254,34 @@ QWidget *ScoreWindow::buildHistory()
 
 void ScoreWindow::showHistory()
 {
-    const AwardChart::Points shown = AwardChart::points(
-        AwardHistory::fromIndex(m_context.index, m_context.clock.localNow().date()));
+    const QDate today = m_context.clock.localNow().date();
+    const QList<AwardHistory::Month> months = AwardHistory::fromIndex(m_context.index, today);
+    // A log whose QSOs all fall within two months is drawn day by day; only such a
+    // short log is read again for its days.
+    const AwardChart::Points shown = AwardChart::wantsDays(months)
+        ? AwardChart::points(months, AwardHistory::daysFromSession(m_context.session, today))
+        : AwardChart::points(months);
     const QList<AwardHistory::Month> &points = shown.points;
-    const QString span = shown.yearly ? QStringLiteral("année par année") : QStringLiteral("mois par mois");
+    const QString span = shown.yearly ? QStringLiteral("année par année")
+        : shown.daily                 ? QStringLiteral("jour par jour")
+                                      : QStringLiteral("mois par mois");
+    const QString unit = shown.yearly ? QStringLiteral("année")
+        : shown.daily                 ? QStringLiteral("jour")
+                                      : QStringLiteral("mois");
     m_history->setTitle(QStringLiteral("Le diplôme ") + span);
     if (auto *tabs = m_history->findChild<QTabWidget *>(QStringLiteral("Onglets_Historique")))
         tabs->setAccessibleName(QStringLiteral("Le diplôme ") + span);
-    m_table->setAccessibleName(QStringLiteral("Abbayes contactées et confirmées par ")
-                               + (shown.yearly ? QStringLiteral("année") : QStringLiteral("mois")));
-    m_table->horizontalHeaderItem(0)->setText(shown.yearly ? QStringLiteral("Année") : QStringLiteral("Mois"));
+    m_table->setAccessibleName(QStringLiteral("Abbayes contactées et confirmées par ") + unit);
+    m_table->horizontalHeaderItem(0)->setText(shown.yearly ? QStringLiteral("Année")
+                                              : shown.daily ? QStringLiteral("Jour")
+                                                            : QStringLiteral("Mois"));
     m_table->setRowCount(int(points.size()));
     for (int i = 0; i < points.size(); ++i) {
         const AwardHistory::Month &m = points.at(i);
-        const QString cells[] = {shown.yearly ? QString::number(m.month.year()) : AwardHistory::monthText(m.month),
-                                 QString::number(m.contacted), QString::number(m.confirmed)};
+        const QString when = shown.yearly ? QString::number(m.month.year())
+            : shown.daily                 ? AwardHistory::dayText(m.month)
+                                          : AwardHistory::monthText(m.month);
+        const QString cells[] = {when, QString::number(m.contacted), QString::number(m.confirmed)};
         for (int c = 0; c < 3; ++c) {
             QTableWidgetItem *item = m_table->item(i, c);
             if (!item) {
@@ -279,9 +292,9 @@ void ScoreWindow::showHistory()
         }
     }
     if (m_chart) {
-        m_chart->show(points, shown.yearly);
+        m_chart->show(shown);
         m_chart->widget()->setAccessibleName(QStringLiteral("Graphique des abbayes contactées et confirmées par ")
-                                             + (shown.yearly ? QStringLiteral("année") : QStringLiteral("mois")));
+                                             + unit);
     }
 }
 
