@@ -1,5 +1,6 @@
 #pragma once
 
+#include "logstore/LogFile.h"
 #include "spots/AwardIndex.h"
 #include "spots/ClusterConnection.h"
 #include "spots/Spot.h"
@@ -8,10 +9,13 @@
 #include <QObject>
 
 class LogSession;
+class QFileSystemWatcher;
 
 // The cluster as the logbook keeps it while it runs, window open or not: the
 // connection to the node, the list of abbeys on the air read from it against the
-// abbey list (read again when the file is replaced), and their status in the log.
+// abbey list, and their status in the log. The abbey list's file is watched: once
+// it is replaced (updated, or put back to the previous one) the spots shown take
+// its names and statuses.
 class SpotFeed : public QObject
 {
     Q_OBJECT
@@ -30,13 +34,23 @@ public:
     // Lines of the node, as if they had come from it.
     void read(const QList<QByteArray> &lines);
 
+    // Looks at the abbey list's file now: when it is not the one the spots were
+    // named from, they are named again from it. Called by the file's watcher.
+    void checkAbbeyList();
+
 signals:
     // A live spot of an abbey the operator needs, not on the list before.
     void announced(const Spot &spot);
 
 private:
+    QString abbeyListPath() const;
+    void watch();
+
     LogSession &m_session;
     AwardIndex m_index;
     ClusterConnection m_connection;
     SpotModel m_model;
+    QFileSystemWatcher *m_watcher;
+    QString m_listPath;   // the list the spots are named from
+    LogFile::Stamp m_listStamp;
 };
