@@ -210,23 +210,49 @@ bool SpotModel::before(const Row &a, const Row &b)
 
 void SpotModel::merge(QList<Row> rows)
 {
+    // The last of the same call, abbey and band counts.
+    QHash<QString, qsizetype> incoming;
+    incoming.reserve(rows.size());
+    QList<Row> fresh;
+    fresh.reserve(rows.size());
     for (Row &row : rows) {
-        const int same = rowOf(row.spot.key());
-        if (same >= 0)
-            removeAt(same);
-        insertSorted(std::move(row));
-    }
-    // The oldest go.
-    while (m_rows.size() > Capacity) {
-        int oldest = 0;
-        for (int i = 1; i < m_rows.size(); ++i) {
-            const Row &r = m_rows.at(i);
-            const Row &o = m_rows.at(oldest);
-            if (r.when < o.when || (r.when == o.when && r.order < o.order))
-                oldest = i;
+        const QString key = row.spot.key();
+        const auto at = incoming.constFind(key);
+        if (at != incoming.cend()) {
+            fresh[*at] = std::move(row);
+        } else {
+            incoming.insert(key, fresh.size());
+            fresh.append(std::move(row));
         }
-        removeAt(oldest);
     }
+    // Their older spots go.
+    for (int i = int(m_rows.size()) - 1; i >= 0; --i) {
+        if (incoming.contains(m_rows.at(i).spot.key()))
+            removeAt(i);
+    }
+    // Then the oldest of all, beyond the capacity.
+    const qsizetype excess = m_rows.size() + fresh.size() - Capacity;
+    if (excess > 0) {
+        auto older = [](const Row &a, const Row &b) { return a.when != b.when ? a.when < b.when : a.order < b.order; };
+        std::sort(fresh.begin(), fresh.end(), older);
+        QList<const Row *> all;
+        all.reserve(m_rows.size() + fresh.size());
+        for (const Row &r : std::as_const(m_rows))
+            all.append(&r);
+        for (const Row &r : std::as_const(fresh))
+            all.append(&r);
+        std::nth_element(all.begin(), all.begin() + (excess - 1), all.end(),
+                         [&older](const Row *a, const Row *b) { return older(*a, *b); });
+        const Row limit = *all.at(excess - 1); // the newest of those that go
+        for (int i = int(m_rows.size()) - 1; i >= 0; --i) {
+            if (!older(limit, m_rows.at(i)))
+                removeAt(i);
+        }
+        fresh.erase(std::remove_if(fresh.begin(), fresh.end(), [&](const Row &r) { return !older(limit, r); }),
+                    fresh.end());
+    }
+    for (Row &row : fresh)
+        insertSorted(std::move(row));
 }
 
 void SpotModel::insertSorted(Row row)

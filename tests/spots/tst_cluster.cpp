@@ -99,7 +99,9 @@ void ClusterTest::init()
     m_settings->write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("F6ABC_P"));
     QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("Liste_Abbayes.txt")),
                        crlf({abbeyLine("AZ0001", "Abbazia di San Clemente a Casauria", "JN62"),
-                             abbeyLine("LZ0012", "Abbazia di Montecassino", "JN61")})));
+                             abbeyLine("LZ0012", "Abbazia di Montecassino", "JN61"),
+                             abbeyLine("TC0003", "Abbazia di Monte Oliveto Maggiore", "JN63"),
+                             abbeyLine("SC0001", "Abbazia di San Martino delle Scale", "JM68")})));
     QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("F6ABC_P_ZEL.log")),
                        crlf({qso("IK1ABC", "AZ0001", "01/05/24", "09:00").line()})));
     m_session = std::make_unique<LogSession>(*m_settings, m_dir->path());
