@@ -9,8 +9,8 @@
 #include <QFileSystemWatcher>
 #include <QRegularExpression>
 
-SpotFeed::SpotFeed(LogSession &session, QObject *parent)
-    : QObject(parent), m_session(session), m_index(session), m_connection(), m_model(m_index),
+SpotFeed::SpotFeed(LogSession &session, LogIndex &index, QObject *parent)
+    : QObject(parent), m_session(session), m_connection(), m_model(index),
       m_watcher(new QFileSystemWatcher(this))
 {
     connect(&m_connection, &ClusterConnection::linesReceived, this, &SpotFeed::read);

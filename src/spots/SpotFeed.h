@@ -1,13 +1,13 @@
 #pragma once
 
 #include "logstore/LogFile.h"
-#include "spots/AwardIndex.h"
 #include "spots/ClusterConnection.h"
 #include "spots/Spot.h"
 #include "spots/SpotModel.h"
 
 #include <QObject>
 
+class LogIndex;
 class LogSession;
 class QFileSystemWatcher;
 
@@ -20,11 +20,11 @@ class SpotFeed : public QObject
 {
     Q_OBJECT
 public:
-    explicit SpotFeed(LogSession &session, QObject *parent = nullptr);
+    // The spots' statuses are asked of the index.
+    SpotFeed(LogSession &session, LogIndex &index, QObject *parent = nullptr);
 
     ClusterConnection &connection() { return m_connection; }
     SpotModel &model() { return m_model; }
-    AwardIndex &index() { return m_index; }
 
     // The node's "DX" command announcing a station: "DX 14025.0 IK1ABC ZEL AZ0001".
     // Empty when the frequency is no number of kHz or the callsign no callsign; the
@@ -47,7 +47,6 @@ private:
     void watch();
 
     LogSession &m_session;
-    AwardIndex m_index;
     ClusterConnection m_connection;
     SpotModel m_model;
     QFileSystemWatcher *m_watcher;

@@ -1,6 +1,7 @@
 #include "spots/SpotModel.h"
 
 #include "refdata/AbbeyTable.h"
+#include "refdata/LogIndex.h"
 #include "spots/SpotReader.h"
 
 #include <QBrush>
@@ -12,21 +13,21 @@ namespace {
 
 // Needed spots first, those outside the log's bands after the others needed, then
 // the references the list does not hold.
-int rank(AwardIndex::Status s, bool offList, const Spot &spot)
+int rank(SpotStanding::Status s, bool offList, const Spot &spot)
 {
     switch (s) {
-    case AwardIndex::Status::NewRegion:
-    case AwardIndex::Status::NewAbbey:
+    case SpotStanding::Status::NewRegion:
+    case SpotStanding::Status::NewAbbey:
         if (offList)
             return 3;
         if (spot.band.isEmpty())
             return 2;
-        return s == AwardIndex::Status::NewRegion ? 0 : 1;
-    case AwardIndex::Status::Unknown:
+        return s == SpotStanding::Status::NewRegion ? 0 : 1;
+    case SpotStanding::Status::Unknown:
         return 3;
-    case AwardIndex::Status::Worked:
+    case SpotStanding::Status::Worked:
         return 4;
-    case AwardIndex::Status::Confirmed:
+    case SpotStanding::Status::Confirmed:
         return 5;
     }
     return 6;
@@ -38,9 +39,9 @@ constexpr qint64 ClockSlackMs = 5 * 60 * 1000;
 
 } // namespace
 
-SpotModel::SpotModel(AwardIndex &index, QObject *parent) : QAbstractTableModel(parent), m_index(index)
+SpotModel::SpotModel(LogIndex &index, QObject *parent) : QAbstractTableModel(parent), m_index(index)
 {
-    connect(&index, &AwardIndex::changed, this, &SpotModel::restatus);
+    connect(&index, &LogIndex::changed, this, &SpotModel::restatus);
 }
 
 int SpotModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
@@ -71,10 +72,10 @@ QDateTime SpotModel::timeOf(const QString &hhmm, const QDateTime &nowUtc)
 
 QString SpotModel::statusText(const Row &r)
 {
-    if (!r.offList || r.status == AwardIndex::Status::Unknown)
-        return AwardIndex::text(r.status);
-    if (r.status == AwardIndex::Status::Worked || r.status == AwardIndex::Status::Confirmed)
-        return AwardIndex::text(r.status) + QStringLiteral(" (hors liste)");
+    if (!r.offList || r.status == SpotStanding::Status::Unknown)
+        return SpotStanding::text(r.status);
+    if (r.status == SpotStanding::Status::Worked || r.status == SpotStanding::Status::Confirmed)
+        return SpotStanding::text(r.status) + QStringLiteral(" (hors liste)");
     return QStringLiteral("hors liste");
 }
 
@@ -123,7 +124,7 @@ QVariant SpotModel::data(const QModelIndex &index, int role) const
     case Qt::BackgroundRole:
         if (!needed(r))
             return {};
-        if (r.status == AwardIndex::Status::NewRegion)
+        if (r.status == SpotStanding::Status::NewRegion)
             return QBrush(QColor(0xff, 0xd0, 0x90));
         return QBrush(QColor(0xc8, 0xf0, 0xc0));
     case NeededRole:
@@ -308,7 +309,7 @@ void SpotModel::restatusRows(const AbbeyTable *abbeys)
             r.spot.abbey = name;
             r.offList = !entry;
         }
-        const AwardIndex::Status status = m_index.status(r.spot.reference);
+        const SpotStanding::Status status = m_index.status(r.spot.reference);
         changed = changed || status != r.status;
         r.status = status;
         return changed;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "kit/Clock.h"
-#include "spots/AwardIndex.h"
+#include "spots/SpotStanding.h"
 #include "spots/Spot.h"
 
 #include <QAbstractTableModel>
@@ -10,6 +10,7 @@
 #include <QList>
 
 class AbbeyTable;
+class LogIndex;
 
 // The abbeys on the air: the last spots of abbeys, at most Capacity, the same call,
 // abbey and band replacing its older spot. Spots the operator needs come first,
@@ -31,7 +32,9 @@ public:
     // The spot's needed flag, for the filter.
     static constexpr int NeededRole = Qt::UserRole + 1;
 
-    SpotModel(AwardIndex &index, QObject *parent = nullptr);
+    // The statuses follow the index: each change of the log updates the rows
+    // whose status it changed, in place.
+    SpotModel(LogIndex &index, QObject *parent = nullptr);
 
     // Where the present time comes from, to place a spot's "HHMM" in a day
     // (the system's UTC time unless set; tests set theirs).
@@ -63,7 +66,7 @@ public:
     void release();
 
     const Spot &spot(int row) const { return m_rows.at(row).spot; }
-    AwardIndex::Status status(int row) const { return m_rows.at(row).status; }
+    SpotStanding::Status status(int row) const { return m_rows.at(row).status; }
     bool isOffList(int row) const { return m_rows.at(row).offList; }
     // "Nouvelle abbaye", "Contactée (hors liste)", "hors liste"...
     QString statusText(int row) const;
@@ -84,13 +87,13 @@ private:
     struct Row
     {
         Spot spot;
-        AwardIndex::Status status = AwardIndex::Status::NewAbbey;
+        SpotStanding::Status status = SpotStanding::Status::NewAbbey;
         bool offList = false; // the abbey list does not hold the reference
         qint64 when = 0;      // the spot's time, ms since the epoch
         qint64 order = 0;     // arrival, larger is newer: breaks ties of time
     };
     static bool before(const Row &a, const Row &b);
-    static bool needed(const Row &r) { return !r.offList && AwardIndex::needed(r.status); }
+    static bool needed(const Row &r) { return !r.offList && SpotStanding::needed(r.status); }
     static QString statusText(const Row &r);
     void merge(QList<Row> rows);
     void insertSorted(Row row);
@@ -100,7 +103,7 @@ private:
     // Puts moved rows back in order (a layout change: the selection follows).
     void resort();
 
-    AwardIndex &m_index;
+    SpotStanding m_index;
     SystemClock m_systemClock;
     const Clock *m_clock = &m_systemClock;
     QList<Row> m_rows;
