@@ -84,8 +84,10 @@ QString SpotModel::statusText(int row) const { return statusText(m_rows.at(row))
 QString SpotModel::spokenText(int row) const
 {
     const Spot &s = spot(row);
-    QString text = QStringLiteral("%1 : %2 sur %3 kHz, %4, %5 %6, annoncé par %7 à %8")
-                       .arg(statusText(row), s.call, s.kHzText(), s.reference, s.abbey, s.region, s.spotter, s.time);
+    const QString band = s.band.isEmpty() ? QStringLiteral("hors bandes") : s.band;
+    QString text = QStringLiteral("%1 : %2 sur %3 kHz (%4), %5, %6 %7, annoncé par %8 à %9")
+                       .arg(statusText(row), s.call, s.kHzText(), band, s.reference, s.abbey, s.region, s.spotter,
+                            s.time);
     if (!s.comment.trimmed().isEmpty())
         text += QStringLiteral(" : « %1 »").arg(s.comment.trimmed());
     return text;

@@ -14,6 +14,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
 
@@ -377,6 +380,23 @@ void SpotEntryTest::listHoldsStillWhileAimed()
     QTRY_COMPARE(h.edit("Ind_A")->text(), QStringLiteral("IK1ABC"));
     // The aim taken, the list moves again once the pointer is away.
     QTRY_COMPARE(list->model()->rowCount(), 25);
+
+    // At its first size the abbey shows 28 characters, the comment 30, the status whole, all in the window.
+    const QFontMetrics fm = list->fontMetrics();
+    QVERIFY(w->width() <= 1024);
+    QVERIFY(list->columnWidth(SpotModel::ColAbbey) >= fm.horizontalAdvance(QStringLiteral("ABBAZIA DI SANTA MARIA IN VA")));
+    QVERIFY(list->columnWidth(SpotModel::ColComment) >= fm.horizontalAdvance(QStringLiteral("ZEL AZ0001 CW up 2 tnx Mario 5")));
+    QVERIFY(list->columnWidth(SpotModel::ColStatus)
+            >= fm.horizontalAdvance(QStringLiteral("Nouvelle abbaye, Nouvelle région")));
+    QVERIFY(list->columnWidth(SpotModel::ColRegion) >= fm.horizontalAdvance(QStringLiteral("Emilie Romagne")));
+    // On a screen 1024 wide (the offscreen one is narrower: run under Xvfb to see it).
+    if (w->screen()->availableGeometry().width() >= 1024) {
+        list->horizontalScrollBar()->setValue(0);
+        QVERIFY(list->horizontalHeader()->sectionViewportPosition(SpotModel::ColStatus)
+                    + list->columnWidth(SpotModel::ColStatus)
+                <= list->viewport()->width());
+    }
+    QVERIFY(list->model()->index(0, 0).data(Qt::ToolTipRole).toString().contains(QStringLiteral("« MR0005 »")));
 
     // Alt+D stays the main window's award menu.
     QVERIFY(!w->findChild<QPushButton *>(QStringLiteral("Se_Deconnecter"))->text().contains(QStringLiteral("&d"),

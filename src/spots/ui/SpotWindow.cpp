@@ -128,15 +128,21 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     const QFontMetrics fm = m_list->fontMetrics();
     const QString samples[SpotModel::ColumnCount] = {
         QStringLiteral("00:00"),          QStringLiteral("14025,0"),
-        QStringLiteral("hors bandes"),    QStringLiteral("IK0ABC/P"),
-        QStringLiteral("AZ0000"),         QStringLiteral("ABBAZIA DI SANTA MARIA IN VAL"),
+        QStringLiteral("7.0 Mhz"),        QStringLiteral("IK0ABC/P"),
+        QStringLiteral("AZ0000"),         QStringLiteral("ABBAZIA DI SANTA MARIA IN VA"),
         QStringLiteral("Emilie Romagne"), QStringLiteral("F5XYZ-#"),
-        QStringLiteral("ZEL AZ0001 CW up 2 tnx Mario"), QStringLiteral("Nouvelle abbaye, Nouvelle région")};
+        QStringLiteral("ZEL AZ0001 CW up 2 tnx Mario 5"), QStringLiteral("Nouvelle abbaye, Nouvelle région")};
+    // Cut without an ellipsis: the characters shown are the text's own.
+    m_list->setTextElideMode(Qt::ElideNone);
     for (int c = 0; c < SpotModel::ColumnCount; ++c) {
         const int header = fm.horizontalAdvance(m_feed.model().headerData(c, Qt::Horizontal).toString());
-        m_list->setColumnWidth(c, qMax(fm.horizontalAdvance(samples[c]), header) + 14);
+        m_list->setColumnWidth(c, qMax(fm.horizontalAdvance(samples[c]), header) + 10);
     }
     m_list->horizontalHeader()->moveSection(SpotModel::ColSpotter, SpotModel::ColumnCount - 1);
+    // The frequency says the band, and a spot outside the log's bands is greyed:
+    // its column gives its room to the abbey, the comment and the status (the
+    // tooltip still says the band).
+    m_list->setColumnHidden(SpotModel::ColBand, true);
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->viewport()->installEventFilter(this);
 
@@ -167,6 +173,7 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     buttons->addStretch(1);
     buttons->addWidget(close);
     auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(6, 6, 6, 6);
     outer->addWidget(settingsBox);
     outer->addLayout(options);
     outer->addWidget(m_list, 1);
@@ -198,7 +205,7 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     m_filter->setFilterFixedString(chosen.neededOnly ? QStringLiteral("true") : QString());
 
     // The widest a 1024-point screen allows, its frame included.
-    resize(1000, 580);
+    resize(1010, 580);
     showState();
     showWaiting(m_feed.model().waitingCount());
 }
