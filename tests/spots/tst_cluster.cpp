@@ -14,6 +14,8 @@
 #include "spots/SpotFeed.h"
 
 #include <QSignalSpy>
+
+#include <cstdio>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -85,6 +87,7 @@ class ClusterTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void abbeyListReplaced();
     void nodeThatClosesAtOnce();
     void countdownAndTryNow();
     void telnetCommandsDropped();
@@ -319,6 +322,34 @@ void ClusterTest::hostThatNamesNoMachine()
     QCOMPARE(link.statusText(), HostName::refusal(QString::number(node.port())));
     QTest::qWait(200);
     QCOMPARE(node.connections, 0);
+}
+
+void ClusterTest::abbeyListReplaced()
+{
+    m_feed->read({dxLine("IK1ABC", "14025.0", "ZEL AZ0001"), dxLine("IK2BBB", "14030.0", "ZEL LZ0012"),
+                  dxLine("IK3CCC", "14035.0", "TC0003")});
+    SpotModel &model = m_feed->model();
+    QCOMPARE(model.rowCount(), 3);
+    auto statusOf = [&model](const char *key) {
+        const int row = model.rowOf(QString::fromLatin1(key));
+        return row < 0 ? QString() : model.statusText(row);
+    };
+    // The list is replaced the way the list update does it: a new file renamed over it.
+    const QString path = m_dir->filePath(QStringLiteral("Liste_Abbayes.txt"));
+    QVERIFY(writeBytes(path + QStringLiteral(".new"), crlf({abbeyLine("LZ0012", "Abbazia di Monte Cassino", "JN61")})));
+    QCOMPARE(std::rename(QFile::encodeName(path + QStringLiteral(".new")).constData(), QFile::encodeName(path).constData()), 0);
+    QTRY_COMPARE(statusOf("IK1ABC|AZ0001|14 Mhz"), QStringLiteral("Contactée (hors liste)"));
+    QCOMPARE(statusOf("IK3CCC|TC0003|14 Mhz"), QStringLiteral("hors liste"));
+    QCOMPARE(model.spot(model.rowOf(QStringLiteral("IK2BBB|LZ0012|14 Mhz"))).abbey, QStringLiteral("ABBAZIA DI MONTE CASSINO"));
+    // Put back: the first names and statuses again.
+    QVERIFY(writeBytes(path + QStringLiteral(".old"),
+                       crlf({abbeyLine("AZ0001", "Abbazia di San Clemente a Casauria", "JN62"),
+                             abbeyLine("LZ0012", "Abbazia di Montecassino", "JN61"),
+                             abbeyLine("TC0003", "Abbazia di Monte Oliveto Maggiore", "JN63")})));
+    QCOMPARE(std::rename(QFile::encodeName(path + QStringLiteral(".old")).constData(), QFile::encodeName(path).constData()), 0);
+    QTRY_COMPARE(statusOf("IK3CCC|TC0003|14 Mhz"), QStringLiteral("Nouvelle abbaye, Nouvelle région"));
+    QCOMPARE(statusOf("IK1ABC|AZ0001|14 Mhz"), QStringLiteral("Contactée"));
+    QCOMPARE(model.spot(model.rowOf(QStringLiteral("IK2BBB|LZ0012|14 Mhz"))).abbey, QStringLiteral("ABBAZIA DI MONTECASSINO"));
 }
 
 QTEST_GUILESS_MAIN(ClusterTest)
