@@ -11,7 +11,8 @@
 #include "logstore/QsoRecord.h"
 #include "logstore/Settings.h"
 #include "refdata/AbbeyTable.h"
-#include "spots/AwardIndex.h"
+#include "refdata/LogIndex.h"
+#include "spots/SpotStanding.h"
 #include "spots/LineBuffer.h"
 #include "spots/SpotFeed.h"
 #include "spots/SpotModel.h"
@@ -163,7 +164,8 @@ void BM_Baseline_SpotFileMatch(benchmark::State &state)
 void BM_SpotsShown(benchmark::State &state)
 {
     SpotSetup &s = setupOf(10000);
-    SpotFeed feed(*s.session);
+    LogIndex logIndex(*s.session);
+    SpotFeed feed(*s.session, logIndex);
     QSortFilterProxyModel filter;
     filter.setSourceModel(&feed.model());
     filter.setFilterRole(SpotModel::NeededRole);
@@ -189,11 +191,12 @@ void BM_SpotsShown(benchmark::State &state)
 void BM_SpotStatus(benchmark::State &state)
 {
     SpotSetup &s = setupOf(int(state.range(0)));
-    AwardIndex index(*s.session);
+    LogIndex logIndex(*s.session);
+    SpotStanding index(logIndex);
     for (auto _ : state) {
         int needed = 0;
         for (int i = 0; i < 10000; ++i)
-            needed += AwardIndex::needed(index.status(s.references.at(i % s.references.size()))) ? 1 : 0;
+            needed += SpotStanding::needed(index.status(s.references.at(i % s.references.size()))) ? 1 : 0;
         benchmark::DoNotOptimize(needed);
     }
 }
@@ -217,9 +220,11 @@ void BM_Baseline_SpotHashLookup(benchmark::State &state)
 void BM_SpotIndexBuild(benchmark::State &state)
 {
     SpotSetup &s = setupOf(int(state.range(0)));
-    AwardIndex index(*s.session);
-    for (auto _ : state)
-        index.rebuild();
+    LogIndex index(*s.session);
+    for (auto _ : state) {
+        index.invalidate();
+        benchmark::DoNotOptimize(index.contacted(QStringLiteral("AZ0001")));
+    }
 }
 
 void BM_Baseline_SpotReadLog(benchmark::State &state)

@@ -1,5 +1,7 @@
 #include "spots/ClusterConnection.h"
 
+#include "kit/HostName.h"
+
 #include <QLoggingCategory>
 #include <QTcpSocket>
 #include <QTimer>
@@ -16,11 +18,21 @@ QString seconds(int ms) { return QString::number((ms + 999) / 1000); }
 } // namespace
 
 ClusterConnection::ClusterConnection(QObject *parent)
-    : QObject(parent), m_socket(new QTcpSocket(this)), m_retry(new QTimer(this))
+    : QObject(parent), m_socket(new QTcpSocket(this)), m_retry(new QTimer(this)), m_held(new QTimer(this)),
+      m_countdown(new QTimer(this))
 {
     m_socket->setReadBufferSize(SocketBuffer);
     m_retry->setSingleShot(true);
-    connect(m_retry, &QTimer::timeout, this, &ClusterConnection::attempt);
+    m_held->setSingleShot(true);
+    m_held->setInterval(30000);
+    m_countdown->setInterval(1000);
+    connect(m_retry, &QTimer::timeout, this, [this] {
+        m_countdown->stop();
+        attempt();
+    });
+    // The connection held: the next loss is met with the shortest delay again.
+    connect(m_held, &QTimer::timeout, this, [this] { m_delay = m_firstDelay; });
+    connect(m_countdown, &QTimer::timeout, this, &ClusterConnection::showCountdown);
     connect(m_socket, &QTcpSocket::connected, this, &ClusterConnection::onConnected);
     connect(m_socket, &QTcpSocket::disconnected, this, &ClusterConnection::onDisconnected);
     connect(m_socket, &QTcpSocket::errorOccurred, this, &ClusterConnection::onError);
@@ -35,22 +47,36 @@ ClusterConnection::~ClusterConnection()
     m_socket->abort();
 }
 
-void ClusterConnection::setReconnectDelays(int firstMs, int longestMs)
+void ClusterConnection::setReconnectDelays(int firstMs, int longestMs, int heldMs)
 {
     m_firstDelay = firstMs;
     m_longestDelay = longestMs;
     m_delay = firstMs;
+    m_held->setInterval(heldMs);
 }
 
 void ClusterConnection::connectTo(const QString &host, int port, const QString &callsign)
 {
-    m_host = host.trimmed();
+    const QString target = host.trimmed();
+    const QByteArray login = callsign.trimmed().toUpper().toLatin1();
+    // Trying again at once while a retry waits keeps the delay grown so far.
+    const bool again = m_state == State::Waiting && target == m_host && port == m_port && login == m_callsign;
+    m_host = target;
     m_port = port;
-    m_callsign = callsign.trimmed().toUpper().toLatin1();
-    m_wanted = true;
-    m_delay = m_firstDelay;
+    m_callsign = login;
     m_retry->stop();
+    m_countdown->stop();
+    m_held->stop();
     m_socket->abort();
+    if (!again)
+        m_delay = m_firstDelay;
+    const QString refused = HostName::refusal(m_host);
+    if (!refused.isEmpty()) {
+        m_wanted = false;
+        setStatus(State::Off, refused);
+        return;
+    }
+    m_wanted = true;
     attempt();
 }
 
@@ -59,6 +85,7 @@ void ClusterConnection::attempt()
     if (!m_wanted)
         return;
     m_lines.clear();
+    m_telnet.clear();
     m_loggedIn = false;
     setStatus(State::Connecting, QStringLiteral("Connexion à %1:%2…").arg(m_host).arg(m_port));
     m_socket->connectToHost(m_host, quint16(m_port));
@@ -68,6 +95,8 @@ void ClusterConnection::disconnectFrom()
 {
     m_wanted = false;
     m_retry->stop();
+    m_countdown->stop();
+    m_held->stop();
     m_socket->abort();
     setStatus(State::Off, QStringLiteral("Non connecté"));
 }
@@ -82,7 +111,7 @@ bool ClusterConnection::send(const QString &command)
 
 void ClusterConnection::onConnected()
 {
-    m_delay = m_firstDelay;
+    m_held->start();
     setStatus(State::Connected, QStringLiteral("Connecté à %1:%2").arg(m_host).arg(m_port));
 }
 
@@ -102,18 +131,29 @@ void ClusterConnection::lost(const QString &why)
 {
     if (!m_wanted || m_retry->isActive())
         return;
+    m_held->stop();
     const int delay = m_delay;
     m_lastDelay = delay;
     m_delay = qMin(m_delay * 2, m_longestDelay);
     qCDebug(zelSpots) << "connection lost:" << why << "retry in" << delay << "ms";
-    const QString text = (m_state == State::Connected ? QStringLiteral("Connexion perdue : %1. ")
-                                                      : QStringLiteral("Connexion impossible : %1. "))
-                             .arg(why)
-        + QStringLiteral("Nouvel essai dans %1 s.").arg(seconds(delay));
-    setStatus(State::Waiting, text);
+    m_lostText = (m_state == State::Connected ? QStringLiteral("Connexion perdue : %1. ")
+                                              : QStringLiteral("Connexion impossible : %1. "))
+                     .arg(why);
+    setStatus(State::Waiting, m_lostText + QStringLiteral("Nouvel essai dans %1 s.").arg(seconds(delay)));
     // Started first: the socket's own signals while it closes find the retry on its way.
     m_retry->start(delay);
+    m_countdown->start();
     m_socket->abort();
+}
+
+void ClusterConnection::showCountdown()
+{
+    if (!m_retry->isActive()) {
+        m_countdown->stop();
+        return;
+    }
+    const int left = qMax(0, m_retry->remainingTime());
+    setStatus(State::Waiting, m_lostText + QStringLiteral("Nouvel essai dans %1 s.").arg(seconds(left)));
 }
 
 void ClusterConnection::setStatus(State state, const QString &text)
@@ -148,7 +188,7 @@ void ClusterConnection::readSlice()
     const QByteArray bytes = m_socket->read(m_slice);
     if (bytes.isEmpty())
         return;
-    QList<QByteArray> lines = m_lines.feed(bytes);
+    QList<QByteArray> lines = m_lines.feed(m_telnet.strip(bytes));
     if (!m_loggedIn) {
         for (const QByteArray &line : lines) {
             if (isLoginPrompt(line)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "spots/LineBuffer.h"
+#include "spots/TelnetFilter.h"
 
 #include <QByteArray>
 #include <QList>
@@ -13,7 +14,10 @@ class QTimer;
 // The telnet-style text connection to a DX-cluster node: answers the node's login
 // prompt with the callsign, asks for the recent spots, hands on whole lines, and
 // comes back by itself after a lost connection with a delay that grows up to a
-// minute, until the operator disconnects. Never waits on the network: everything
+// minute, until the operator disconnects. The delay starts again from its first
+// value only once a connection has held a while: a node that accepts and closes at
+// once is not called again and again. The node's telnet commands are dropped
+// before its text is cut into lines. Never waits on the network: everything
 // comes through the socket's signals. A flooding node is read a slice at a time so
 // the window keeps answering; the socket's buffer is bounded so memory is too.
 class ClusterConnection : public QObject
@@ -26,11 +30,15 @@ public:
     ~ClusterConnection() override;
 
     // The delay before the first attempt to come back, and the longest one
-    // (tests shorten them); each failure doubles the delay.
-    void setReconnectDelays(int firstMs, int longestMs);
+    // (tests shorten them); each failure doubles the delay. A connection that
+    // lasted heldMs puts the delay back to its first value.
+    void setReconnectDelays(int firstMs, int longestMs, int heldMs = 30000);
     // How many bytes are read at a time before the window's other work gets a turn.
     void setSliceBytes(int bytes) { m_slice = bytes; }
 
+    // Connects, or, while a retry waits, tries again at once ("Se connecter"
+    // then means "now"). A host that names no machine is refused without trying:
+    // the state is Off and the status says why.
     void connectTo(const QString &host, int port, const QString &callsign);
     // "Se déconnecter": closes the connection and stops coming back.
     void disconnectFrom();
@@ -39,7 +47,8 @@ public:
     bool isConnected() const { return m_state == State::Connected; }
     // The wait before the attempt under way or coming (ms).
     int retryDelay() const { return m_lastDelay; }
-    // "Connecté à node:7300", "Connexion perdue : ... Nouvel essai dans 4 s"...
+    // "Connecté à node:7300", "Connexion perdue : ... Nouvel essai dans 4 s"
+    // (counting down each second)...
     QString statusText() const { return m_status; }
 
     // Sends a command line to the node (ended by CR LF). False when not connected.
@@ -62,10 +71,15 @@ private:
     static bool isLoginPrompt(const QByteArray &text);
     void login();
     void attempt();
+    void showCountdown();
 
     QTcpSocket *m_socket;
     QTimer *m_retry;
+    QTimer *m_held;
+    QTimer *m_countdown;
+    TelnetFilter m_telnet;
     LineBuffer m_lines;
+    QString m_lostText; // what the status says before the countdown
     QString m_host;
     int m_port = 0;
     QByteArray m_callsign;

@@ -1,5 +1,6 @@
 #include "spots/ClusterSettings.h"
 
+#include "logstore/LogFile.h"
 #include "logstore/Settings.h"
 
 #include <QStringList>
@@ -38,23 +39,9 @@ bool ClusterSettings::save(Settings &settings) const
     return ok;
 }
 
-QString ClusterSettings::baseCallsign(const QString &callsign)
-{
-    QString call = callsign.trimmed().toUpper();
-    call.replace(QLatin1Char('_'), QLatin1Char('/'));
-    // The longest part between slashes is the station itself ("IT9/F6ABC/P" → F6ABC).
-    const QStringList parts = call.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QString base;
-    for (const QString &p : parts) {
-        if (p.size() > base.size())
-            base = p;
-    }
-    return base;
-}
-
 QString ClusterSettings::loginFor(const QString &stationCallsign) const
 {
     if (!login.trimmed().isEmpty())
         return login.trimmed().toUpper();
-    return baseCallsign(stationCallsign);
+    return LogFile::baseCallsign(stationCallsign);
 }

@@ -33,7 +33,6 @@ struct ClusterSettings
     // The callsign the node is given: the typed one, else the station's ("F6ABC_P" or
     // "F6ABC/P") without its portable suffix, in capitals.
     QString loginFor(const QString &stationCallsign) const;
-    static QString baseCallsign(const QString &callsign);
     // A host and a port the connection can use.
     bool usable() const { return !host.trimmed().isEmpty() && port > 0 && port < 65536; }
 };

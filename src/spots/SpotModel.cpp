@@ -1,5 +1,7 @@
 #include "spots/SpotModel.h"
 
+#include "refdata/AbbeyTable.h"
+#include "refdata/LogIndex.h"
 #include "spots/SpotReader.h"
 
 #include <QBrush>
@@ -9,29 +11,37 @@
 
 namespace {
 
-// Needed spots first, those outside the log's bands after the others needed.
-int rank(AwardIndex::Status s, const Spot &spot)
+// Needed spots first, those outside the log's bands after the others needed, then
+// the references the list does not hold.
+int rank(SpotStanding::Status s, bool offList, const Spot &spot)
 {
     switch (s) {
-    case AwardIndex::Status::NewRegion:
-        return spot.band.isEmpty() ? 2 : 0;
-    case AwardIndex::Status::NewAbbey:
-        return spot.band.isEmpty() ? 2 : 1;
-    case AwardIndex::Status::Unknown:
+    case SpotStanding::Status::NewRegion:
+    case SpotStanding::Status::NewAbbey:
+        if (offList)
+            return 3;
+        if (spot.band.isEmpty())
+            return 2;
+        return s == SpotStanding::Status::NewRegion ? 0 : 1;
+    case SpotStanding::Status::Unknown:
         return 3;
-    case AwardIndex::Status::Worked:
+    case SpotStanding::Status::Worked:
         return 4;
-    case AwardIndex::Status::Confirmed:
+    case SpotStanding::Status::Confirmed:
         return 5;
     }
     return 6;
 }
 
+// A node's clock may run a little ahead of ours: a spot this much "in the future"
+// is of now, not of the day before.
+constexpr qint64 ClockSlackMs = 5 * 60 * 1000;
+
 } // namespace
 
-SpotModel::SpotModel(AwardIndex &index, QObject *parent) : QAbstractTableModel(parent), m_index(index)
+SpotModel::SpotModel(LogIndex &index, QObject *parent) : QAbstractTableModel(parent), m_index(index)
 {
-    connect(&index, &AwardIndex::changed, this, &SpotModel::restatus);
+    connect(&index, &LogIndex::changed, this, &SpotModel::restatus);
 }
 
 int SpotModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
@@ -48,12 +58,39 @@ QVariant SpotModel::headerData(int section, Qt::Orientation orientation, int rol
     return section >= 0 && section < ColumnCount ? QString::fromUtf16(titles[section]) : QVariant();
 }
 
+QDateTime SpotModel::timeOf(const QString &hhmm, const QDateTime &nowUtc)
+{
+    const QDateTime now = nowUtc.toUTC();
+    const QTime time = QTime::fromString(hhmm, QStringLiteral("HH:mm"));
+    if (!time.isValid())
+        return now;
+    QDateTime at(now.date(), time, Qt::UTC);
+    if (at.toMSecsSinceEpoch() > now.toMSecsSinceEpoch() + ClockSlackMs)
+        at = at.addDays(-1);
+    return at;
+}
+
+QString SpotModel::statusText(const Row &r)
+{
+    if (!r.offList || r.status == SpotStanding::Status::Unknown)
+        return SpotStanding::text(r.status);
+    if (r.status == SpotStanding::Status::Worked || r.status == SpotStanding::Status::Confirmed)
+        return SpotStanding::text(r.status) + QStringLiteral(" (hors liste)");
+    return QStringLiteral("hors liste");
+}
+
+QString SpotModel::statusText(int row) const { return statusText(m_rows.at(row)); }
+
 QString SpotModel::spokenText(int row) const
 {
     const Spot &s = spot(row);
-    return QStringLiteral("%1 : %2 sur %3 kHz, %4, %5 %6, annoncé par %7 à %8")
-        .arg(AwardIndex::text(status(row)), s.call, s.kHzText(), s.reference, s.abbey, s.region, s.spotter,
-             s.time);
+    const QString band = s.band.isEmpty() ? QStringLiteral("hors bandes") : s.band;
+    QString text = QStringLiteral("%1 : %2 sur %3 kHz (%4), %5, %6 %7, annoncé par %8 à %9")
+                       .arg(statusText(row), s.call, s.kHzText(), band, s.reference, s.abbey, s.region, s.spotter,
+                            s.time);
+    if (!s.comment.trimmed().isEmpty())
+        text += QStringLiteral(" : « %1 »").arg(s.comment.trimmed());
+    return text;
 }
 
 QVariant SpotModel::data(const QModelIndex &index, int role) const
@@ -74,7 +111,7 @@ QVariant SpotModel::data(const QModelIndex &index, int role) const
         case ColRegion: return s.region;
         case ColSpotter: return s.spotter;
         case ColComment: return s.comment;
-        case ColStatus: return AwardIndex::text(r.status);
+        case ColStatus: return statusText(r);
         }
         return {};
     // Each cell reads its own value; the whole spot, status first, is its description.
@@ -87,13 +124,13 @@ QVariant SpotModel::data(const QModelIndex &index, int role) const
             return QBrush(QColor(0x80, 0x80, 0x80));
         return {};
     case Qt::BackgroundRole:
-        if (r.status == AwardIndex::Status::NewRegion)
+        if (!needed(r))
+            return {};
+        if (r.status == SpotStanding::Status::NewRegion)
             return QBrush(QColor(0xff, 0xd0, 0x90));
-        if (r.status == AwardIndex::Status::NewAbbey)
-            return QBrush(QColor(0xc8, 0xf0, 0xc0));
-        return {};
+        return QBrush(QColor(0xc8, 0xf0, 0xc0));
     case NeededRole:
-        return AwardIndex::needed(r.status);
+        return needed(r);
     }
     return {};
 }
@@ -114,62 +151,209 @@ QList<Spot> SpotModel::addLines(const QList<QByteArray> &lines, const AbbeyTable
         if (std::optional<Spot> s = SpotReader::abbeySpot(line, abbeys))
             spots.append(std::move(*s));
     }
-    return addSpots(spots);
+    return addSpots(spots, &abbeys);
 }
 
-QList<Spot> SpotModel::addSpots(const QList<Spot> &spots)
+QList<Spot> SpotModel::addSpots(const QList<Spot> &spots, const AbbeyTable *abbeys)
 {
     QList<Spot> announce;
     if (spots.isEmpty())
         return announce;
+    const QDateTime now = m_clock->utcNow();
     // Only the newest Capacity spots of a flood can stay: the older ones are never shown.
     const qsizetype first = qMax<qsizetype>(0, spots.size() - Capacity);
-    QHash<QString, qsizetype> byKey;
-    byKey.reserve(m_rows.size() + spots.size() - first);
+    QHash<QString, qsizetype> known;
+    known.reserve(m_rows.size() + m_waiting.size());
     for (qsizetype i = 0; i < m_rows.size(); ++i)
-        byKey.insert(m_rows.at(i).spot.key(), i);
-    beginResetModel();
+        known.insert(m_rows.at(i).spot.key(), i);
+    for (const Row &r : std::as_const(m_waiting))
+        known.insert(r.spot.key(), -1);
+    QList<Row> rows;
+    rows.reserve(spots.size() - first);
     for (qsizetype i = first; i < spots.size(); ++i) {
         const Spot &s = spots.at(i);
-        Row row{s, m_index.status(s.reference), s.listed ? -++m_listings : ++m_arrivals};
+        Row row{s, m_index.status(s.reference), abbeys && !abbeys->contains(s.reference),
+                timeOf(s.time, now).toMSecsSinceEpoch(), s.listed ? -++m_listings : ++m_arrivals};
         const QString key = row.spot.key();
-        const auto known = byKey.constFind(key);
-        if (known != byKey.cend()) {
-            m_rows[known.value()] = std::move(row);
-            continue;
-        }
         // A spot outside the log's bands is shown, greyed, but not announced: no band of the log holds it.
-        if (!row.spot.listed && !row.spot.band.isEmpty() && AwardIndex::needed(row.status))
+        if (!known.contains(key) && !row.spot.listed && !row.spot.band.isEmpty() && needed(row))
             announce.append(row.spot);
-        byKey.insert(key, m_rows.size());
-        m_rows.append(std::move(row));
+        known.insert(key, -1);
+        rows.append(std::move(row));
     }
-    if (m_rows.size() > Capacity) {
-        // The oldest go.
-        std::sort(m_rows.begin(), m_rows.end(), [](const Row &a, const Row &b) { return a.order > b.order; });
-        m_rows.resize(Capacity);
+    if (m_held) {
+        for (Row &row : rows) {
+            const QString key = row.spot.key();
+            const auto same = std::find_if(m_waiting.begin(), m_waiting.end(),
+                                           [&key](const Row &w) { return w.spot.key() == key; });
+            if (same != m_waiting.end())
+                *same = std::move(row);
+            else
+                m_waiting.append(std::move(row));
+        }
+        if (m_waiting.size() > Capacity)
+            m_waiting.remove(0, m_waiting.size() - Capacity);
+        emit waitingChanged(waitingCount());
+    } else {
+        merge(std::move(rows));
     }
-    sortRows();
-    endResetModel();
     return announce;
 }
 
-void SpotModel::sortRows()
+bool SpotModel::before(const Row &a, const Row &b)
 {
-    std::sort(m_rows.begin(), m_rows.end(), [](const Row &a, const Row &b) {
-        const int ra = rank(a.status, a.spot);
-        const int rb = rank(b.status, b.spot);
-        return ra != rb ? ra < rb : a.order > b.order;
-    });
+    const int ra = rank(a.status, a.offList, a.spot);
+    const int rb = rank(b.status, b.offList, b.spot);
+    if (ra != rb)
+        return ra < rb;
+    if (a.when != b.when)
+        return a.when > b.when;
+    return a.order > b.order;
 }
 
-void SpotModel::restatus()
+void SpotModel::merge(QList<Row> rows)
 {
-    if (m_rows.isEmpty())
+    // The last of the same call, abbey and band counts.
+    QHash<QString, qsizetype> incoming;
+    incoming.reserve(rows.size());
+    QList<Row> fresh;
+    fresh.reserve(rows.size());
+    for (Row &row : rows) {
+        const QString key = row.spot.key();
+        const auto at = incoming.constFind(key);
+        if (at != incoming.cend()) {
+            fresh[*at] = std::move(row);
+        } else {
+            incoming.insert(key, fresh.size());
+            fresh.append(std::move(row));
+        }
+    }
+    // Their older spots go.
+    for (int i = int(m_rows.size()) - 1; i >= 0; --i) {
+        if (incoming.contains(m_rows.at(i).spot.key()))
+            removeAt(i);
+    }
+    // Then the oldest of all, beyond the capacity.
+    const qsizetype excess = m_rows.size() + fresh.size() - Capacity;
+    if (excess > 0) {
+        auto older = [](const Row &a, const Row &b) { return a.when != b.when ? a.when < b.when : a.order < b.order; };
+        std::sort(fresh.begin(), fresh.end(), older);
+        QList<const Row *> all;
+        all.reserve(m_rows.size() + fresh.size());
+        for (const Row &r : std::as_const(m_rows))
+            all.append(&r);
+        for (const Row &r : std::as_const(fresh))
+            all.append(&r);
+        std::nth_element(all.begin(), all.begin() + (excess - 1), all.end(),
+                         [&older](const Row *a, const Row *b) { return older(*a, *b); });
+        const Row limit = *all.at(excess - 1); // the newest of those that go
+        for (int i = int(m_rows.size()) - 1; i >= 0; --i) {
+            if (!older(limit, m_rows.at(i)))
+                removeAt(i);
+        }
+        fresh.erase(std::remove_if(fresh.begin(), fresh.end(), [&](const Row &r) { return !older(limit, r); }),
+                    fresh.end());
+    }
+    for (Row &row : fresh)
+        insertSorted(std::move(row));
+}
+
+void SpotModel::insertSorted(Row row)
+{
+    const auto at = std::upper_bound(m_rows.begin(), m_rows.end(), row,
+                                     [](const Row &a, const Row &b) { return before(a, b); });
+    const int pos = int(at - m_rows.begin());
+    beginInsertRows({}, pos, pos);
+    m_rows.insert(pos, std::move(row));
+    endInsertRows();
+}
+
+void SpotModel::removeAt(int row)
+{
+    beginRemoveRows({}, row, row);
+    m_rows.removeAt(row);
+    endRemoveRows();
+}
+
+void SpotModel::setHeld(bool held)
+{
+    if (m_held == held)
         return;
-    beginResetModel();
-    for (Row &r : m_rows)
-        r.status = m_index.status(r.spot.reference);
-    sortRows();
-    endResetModel();
+    m_held = held;
+    if (!held)
+        release();
+}
+
+void SpotModel::release()
+{
+    if (m_unsorted)
+        resort();
+    if (m_waiting.isEmpty())
+        return;
+    QList<Row> rows = std::move(m_waiting);
+    m_waiting.clear();
+    merge(std::move(rows));
+    emit waitingChanged(0);
+}
+
+void SpotModel::relist(const AbbeyTable &abbeys) { restatusRows(&abbeys); }
+
+void SpotModel::restatus() { restatusRows(nullptr); }
+
+void SpotModel::restatusRows(const AbbeyTable *abbeys)
+{
+    auto update = [this, abbeys](Row &r) {
+        bool changed = false;
+        if (abbeys) {
+            const AbbeyTable::Entry *entry = abbeys->find(r.spot.reference);
+            const QString name = entry ? entry->name : QString();
+            changed = name != r.spot.abbey || r.offList != !entry;
+            r.spot.abbey = name;
+            r.offList = !entry;
+        }
+        const SpotStanding::Status status = m_index.status(r.spot.reference);
+        changed = changed || status != r.status;
+        r.status = status;
+        return changed;
+    };
+    for (Row &r : m_waiting)
+        update(r);
+    bool any = false;
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (update(m_rows[i])) {
+            any = true;
+            emit dataChanged(index(i, 0), index(i, ColumnCount - 1));
+        }
+    }
+    if (!any)
+        return;
+    // While the operator aims, the rows stay put: they move when the hold ends.
+    if (m_held)
+        m_unsorted = true;
+    else
+        resort();
+}
+
+void SpotModel::resort()
+{
+    m_unsorted = false;
+    if (std::is_sorted(m_rows.begin(), m_rows.end(), &SpotModel::before))
+        return;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList kept = persistentIndexList();
+    QList<QString> keys;
+    keys.reserve(kept.size());
+    for (const QModelIndex &i : kept)
+        keys.append(m_rows.at(i.row()).spot.key());
+    std::stable_sort(m_rows.begin(), m_rows.end(), &SpotModel::before);
+    QHash<QString, int> rowByKey;
+    rowByKey.reserve(m_rows.size());
+    for (int i = 0; i < m_rows.size(); ++i)
+        rowByKey.insert(m_rows.at(i).spot.key(), i);
+    QModelIndexList moved;
+    moved.reserve(kept.size());
+    for (qsizetype i = 0; i < kept.size(); ++i)
+        moved.append(index(rowByKey.value(keys.at(i)), kept.at(i).column()));
+    changePersistentIndexList(kept, moved);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

@@ -12,7 +12,7 @@
 #include "regions/RegionTally.h"
 #include "reports/AwardHistory.h"
 #include "reports/AwardScore.h"
-#include "spots/AwardIndex.h"
+#include "spots/SpotStanding.h"
 
 #include "common/LogLines.h"
 
@@ -187,13 +187,13 @@ void TestLogIndex::handEditedLinesThroughEveryRoom()
     QVERIFY(!LogLookups::Cherche_Region(index, QStringLiteral("PI")).found);
 
     // The spots' statuses agree with the index on every reference.
-    AwardIndex spots(*m_session);
+    SpotStanding spots(index);
     for (const QString &r : References) {
-        const AwardIndex::Status s = spots.status(r);
-        QCOMPARE(s == AwardIndex::Status::Confirmed, index.confirmed(r));
-        QCOMPARE(s == AwardIndex::Status::Confirmed || s == AwardIndex::Status::Worked, index.contacted(r));
-        QCOMPARE(!AwardIndex::needed(s), LogLookups::Deja_Contacte(index, r).found);
-        QCOMPARE(s != AwardIndex::Status::NewRegion, LogLookups::Cherche_Region(index, r.left(2)).found);
+        const SpotStanding::Status s = spots.status(r);
+        QCOMPARE(s == SpotStanding::Status::Confirmed, index.confirmed(r));
+        QCOMPARE(s == SpotStanding::Status::Confirmed || s == SpotStanding::Status::Worked, index.contacted(r));
+        QCOMPARE(!SpotStanding::needed(s), LogLookups::Deja_Contacte(index, r).found);
+        QCOMPARE(s != SpotStanding::Status::NewRegion, LogLookups::Cherche_Region(index, r.left(2)).found);
     }
 
     // The map and the regions list: the log's band label exactly; the shifted and

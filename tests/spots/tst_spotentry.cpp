@@ -14,6 +14,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
 
@@ -93,6 +96,7 @@ private slots:
     void radioTunedThroughRigctld();
     void radioThatFailsStillPrepares();
     void windowAndAnnouncement();
+    void listHoldsStillWhileAimed();
 };
 
 void SpotEntryTest::neededSpotBecomesTheNextQso()
@@ -320,6 +324,89 @@ void SpotEntryTest::windowAndAnnouncement()
     w->findChild<QPushButton *>(QStringLiteral("Se_Connecter"))->click();
     QVERIFY(h.messages.notices.last().contains(QStringLiteral("nœud")));
     QVERIFY(h.stored(ClusterSettings::Section, ClusterSettings::KeyOn) != QStringLiteral("Oui"));
+}
+
+void SpotEntryTest::listHoldsStillWhileAimed()
+{
+    MainHarness h;
+    QVERIFY(h.prepare(Log));
+    QVERIFY(h.start());
+    QWidget *w = openSpots(h);
+    QVERIFY(w);
+    feed(h)->read({dxLine("IK0XYZ", "7025.0", "MR0005"), dxLine("IK1ABC", "14250.0", "AZ0001")});
+    QTableView *list = spotList(w);
+    auto *waiting = w->findChild<QLabel *>(QStringLiteral("Spots_En_Attente"));
+    auto *letIn = w->findChild<QPushButton *>(QStringLiteral("Voir_Nouveaux_Spots"));
+    QVERIFY(!waiting->isVisible() && !letIn->isVisible());
+    auto needed = [](int from, int count) {
+        QList<QByteArray> lines;
+        for (int i = from; i < from + count; ++i)
+            lines << dxLine("IK" + QByteArray::number(i % 9) + "N" + QByteArray::number(i), "14025.0", "MR0005");
+        return lines;
+    };
+
+    // The pointer over the list: the new spots wait, counted.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(list->viewport(), &enter);
+    feed(h)->read(needed(0, 12));
+    QCOMPARE(list->model()->rowCount(), 2);
+    QCOMPARE(waiting->text(), QStringLiteral("12 nouveaux spots en attente"));
+    QVERIFY(waiting->isVisible() && letIn->isVisible());
+    // It leaves, nothing selected: they come in.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(list->viewport(), &leave);
+    QCOMPARE(list->model()->rowCount(), 14);
+    QVERIFY(!waiting->isVisible());
+
+    // A row selected holds the list too; the button lets them in at once.
+    list->selectRow(rowOfCall(w, QStringLiteral("IK0XYZ")));
+    feed(h)->read(needed(20, 1));
+    QCOMPARE(waiting->text(), QStringLiteral("1 nouveau spot en attente"));
+    QCOMPARE(list->model()->rowCount(), 14);
+    letIn->click();
+    QCOMPARE(list->model()->rowCount(), 15);
+    QVERIFY(!letIn->isVisible());
+    list->clearSelection();
+
+    // A double click works the spot aimed at, spots coming between the press and the release.
+    const int row = rowOfCall(w, QStringLiteral("IK1ABC"));
+    const QPoint at = list->visualRect(list->model()->index(row, SpotModel::ColCall)).center();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at);
+    feed(h)->read(needed(30, 5));
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    feed(h)->read(needed(40, 5));
+    QCOMPARE(rowOfCall(w, QStringLiteral("IK1ABC")), row);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTRY_COMPARE(h.edit("Ind_A")->text(), QStringLiteral("IK1ABC"));
+    // The aim taken, the list moves again once the pointer is away.
+    QTRY_COMPARE(list->model()->rowCount(), 25);
+
+    // At its first size the abbey shows 28 characters, the comment 30, the status whole, all in the window.
+    const QFontMetrics fm = list->fontMetrics();
+    QVERIFY(w->width() <= 1024);
+    QVERIFY(list->columnWidth(SpotModel::ColAbbey) >= fm.horizontalAdvance(QStringLiteral("ABBAZIA DI SANTA MARIA IN VA")));
+    QVERIFY(list->columnWidth(SpotModel::ColComment) >= fm.horizontalAdvance(QStringLiteral("ZEL AZ0001 CW up 2 tnx Mario 5")));
+    QVERIFY(list->columnWidth(SpotModel::ColStatus)
+            >= fm.horizontalAdvance(QStringLiteral("Nouvelle abbaye, Nouvelle région")));
+    QVERIFY(list->columnWidth(SpotModel::ColRegion) >= fm.horizontalAdvance(QStringLiteral("Emilie Romagne")));
+    // On a screen 1024 wide (the offscreen one is narrower: run under Xvfb to see it).
+    if (w->screen()->availableGeometry().width() >= 1024) {
+        list->horizontalScrollBar()->setValue(0);
+        QVERIFY(list->horizontalHeader()->sectionViewportPosition(SpotModel::ColStatus)
+                    + list->columnWidth(SpotModel::ColStatus)
+                <= list->viewport()->width());
+    }
+    QVERIFY(list->model()->index(0, 0).data(Qt::ToolTipRole).toString().contains(QStringLiteral("« MR0005 »")));
+
+    // Alt+D stays the main window's award menu.
+    QVERIFY(!w->findChild<QPushButton *>(QStringLiteral("Se_Deconnecter"))->text().contains(QStringLiteral("&d"),
+                                                                                         Qt::CaseInsensitive));
+    // A host of digits only is refused before any connection.
+    auto *host = w->findChild<QLineEdit *>(QStringLiteral("Noeud_Cluster"));
+    host->setText(QStringLiteral("4599"));
+    w->findChild<QPushButton *>(QStringLiteral("Se_Connecter"))->click();
+    QCOMPARE(h.messages.notices.last(), QStringLiteral("Hôte introuvable : « 4599 » n'est ni un nom ni une adresse"));
+    QCOMPARE(feed(h)->connection().state(), ClusterConnection::State::Off);
 }
 
 QTEST_MAIN(SpotEntryTest)

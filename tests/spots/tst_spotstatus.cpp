@@ -8,7 +8,8 @@
 #include "logstore/LogSession.h"
 #include "logstore/Settings.h"
 #include "refdata/AbbeyTable.h"
-#include "spots/AwardIndex.h"
+#include "refdata/LogIndex.h"
+#include "spots/SpotStanding.h"
 #include "spots/ClusterSettings.h"
 #include "spots/SpotFeed.h"
 #include "spots/SpotModel.h"
@@ -42,6 +43,9 @@ class SpotStatusTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void newestFirstAcrossMidnight();
+    void heldWhileAimed();
+    void offTheList();
     void init();
     void statusFromTheLog();
     void statusFollowsTheLog();
@@ -56,9 +60,12 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<LogSession> m_session;
+    FakeClock m_clock;
 
     bool open(const QList<QByteArray> &log)
     {
+        // The spots of the tests (12:00 to 12:40) are of this afternoon.
+        m_clock.utc = QDateTime(QDate(2026, 12, 7), QTime(13, 0), Qt::UTC);
         m_settings->write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST1"));
         if (!writeBytes(m_dir->filePath(QStringLiteral("TEST1_ZEL.log")), crlf(log)))
             return false;
@@ -84,40 +91,43 @@ void SpotStatusTest::statusFromTheLog()
                   qso("I0XYZ", "LZ0012", "02/05/24", "10:00").line(),
                   // A line edited by hand still names its abbey.
                   "IK2AAA JN45 MARIO TC0003 03/05/24 11:00 CW 7 Mhz 599 599 Abbazia"}));
-    AwardIndex index(*m_session);
-    QCOMPARE(index.status(QStringLiteral("AZ0001")), AwardIndex::Status::Worked);
-    QCOMPARE(index.status(QStringLiteral("az0001 ")), AwardIndex::Status::Worked);
-    QCOMPARE(index.status(QStringLiteral("LZ0012")), AwardIndex::Status::Confirmed);
-    QCOMPARE(index.status(QStringLiteral("TC0003")), AwardIndex::Status::Worked);
+    LogIndex logIndex(*m_session);
+    SpotStanding index(logIndex);
+    QCOMPARE(index.status(QStringLiteral("AZ0001")), SpotStanding::Status::Worked);
+    QCOMPARE(index.status(QStringLiteral("az0001 ")), SpotStanding::Status::Worked);
+    QCOMPARE(index.status(QStringLiteral("LZ0012")), SpotStanding::Status::Confirmed);
+    QCOMPARE(index.status(QStringLiteral("TC0003")), SpotStanding::Status::Worked);
     // Abruzzo has a QSO: a new abbey there opens no region.
-    QCOMPARE(index.status(QStringLiteral("AZ0002")), AwardIndex::Status::NewAbbey);
-    QCOMPARE(index.status(QStringLiteral("SC0001")), AwardIndex::Status::NewRegion);
+    QCOMPARE(index.status(QStringLiteral("AZ0002")), SpotStanding::Status::NewAbbey);
+    QCOMPARE(index.status(QStringLiteral("SC0001")), SpotStanding::Status::NewRegion);
     // Veneto's two codes are one region.
-    QCOMPARE(index.status(QStringLiteral("VN0001")), AwardIndex::Status::NewRegion);
-    QCOMPARE(AwardIndex::text(AwardIndex::Status::NewRegion), QStringLiteral("Nouvelle abbaye, Nouvelle région"));
-    QVERIFY(AwardIndex::needed(AwardIndex::Status::NewRegion));
-    QVERIFY(!AwardIndex::needed(AwardIndex::Status::Worked));
+    QCOMPARE(index.status(QStringLiteral("VN0001")), SpotStanding::Status::NewRegion);
+    QCOMPARE(SpotStanding::text(SpotStanding::Status::NewRegion), QStringLiteral("Nouvelle abbaye, Nouvelle région"));
+    QVERIFY(SpotStanding::needed(SpotStanding::Status::NewRegion));
+    QVERIFY(!SpotStanding::needed(SpotStanding::Status::Worked));
 }
 
 void SpotStatusTest::statusFollowsTheLog()
 {
     QVERIFY(open({qso("IK1ABC", "AZ0001", "01/05/24", "09:00").line()}));
-    AwardIndex index(*m_session);
-    SpotModel model(index);
+    LogIndex logIndex(*m_session);
+    SpotStanding index(logIndex);
+    SpotModel model(logIndex);
+    model.setClock(&m_clock);
     QAbstractItemModelTester tester(&model);
     model.addLines({spot("IK5AAA", "14025.0", "TC0003"), spot("IK1ABC", "7020.0", "AZ0001")}, abbeys());
-    QCOMPARE(model.status(0), AwardIndex::Status::NewRegion);
+    QCOMPARE(model.status(0), SpotStanding::Status::NewRegion);
     QCOMPARE(model.spot(0).reference, QStringLiteral("TC0003"));
 
     // The QSO is logged: the spot moves down among the worked ones.
     Qso q = qso("IK5AAA", "TC0003", "02/05/24", "10:00");
     QVERIFY(m_session->append(q.line()).ok);
     QCOMPARE(model.spot(0).reference, QStringLiteral("AZ0001"));
-    QCOMPARE(model.status(1), AwardIndex::Status::Worked);
+    QCOMPARE(model.status(1), SpotStanding::Status::Worked);
     QCOMPARE(model.data(model.index(1, SpotModel::ColStatus)).toString(), QStringLiteral("Contactée"));
     // Its card comes back.
     QVERIFY(m_session->markConfirmed({1}).ok);
-    QCOMPARE(model.status(1), AwardIndex::Status::Confirmed);
+    QCOMPARE(model.status(1), SpotStanding::Status::Confirmed);
     QVERIFY(model.data(model.index(1, 0), Qt::AccessibleDescriptionRole).toString().startsWith(QStringLiteral("Confirmée")));
 }
 
@@ -128,17 +138,20 @@ void SpotStatusTest::unreadableLog()
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("TEST1_ZEL.log")));
     m_session->reload();
     QVERIFY(!m_session->loadError().isEmpty());
-    AwardIndex index(*m_session);
+    LogIndex logIndex(*m_session);
+    SpotStanding index(logIndex);
     // A log that cannot be read says nothing: no abbey is called new on a guess.
-    QCOMPARE(index.status(QStringLiteral("AZ0001")), AwardIndex::Status::Unknown);
-    QVERIFY(!AwardIndex::needed(index.status(QStringLiteral("AZ0001"))));
+    QCOMPARE(index.status(QStringLiteral("AZ0001")), SpotStanding::Status::Unknown);
+    QVERIFY(!SpotStanding::needed(index.status(QStringLiteral("AZ0001"))));
 }
 
 void SpotStatusTest::neededFirstAndAnnounced()
 {
     QVERIFY(open({qso("IK1ABC", "AZ0001", "01/05/24", "09:00").line()}));
-    AwardIndex index(*m_session);
-    SpotModel model(index);
+    LogIndex logIndex(*m_session);
+    SpotStanding index(logIndex);
+    SpotModel model(logIndex);
+    model.setClock(&m_clock);
     QAbstractItemModelTester tester(&model);
     const QList<Spot> first = model.addLines(
         {spot("IK1ABC", "14025.0", "AZ0001", "1200Z"), spot("IK2BBB", "14030.0", "AZ0002", "1201Z"),
@@ -178,9 +191,11 @@ void SpotStatusTest::neededFirstAndAnnounced()
 void SpotStatusTest::boundedAndReplaced()
 {
     QVERIFY(open({}));
-    AwardIndex index(*m_session);
-    SpotModel model(index);
-    QAbstractItemModelTester tester(&model);
+    LogIndex logIndex(*m_session);
+    SpotStanding index(logIndex);
+    SpotModel model(logIndex);
+    model.setClock(&m_clock);
+    // No model tester here: it checks the whole model at each of the thousand rows coming in.
     // A flood of distinct spots in several batches, then one that repeats.
     for (int batch = 0; batch < 3; ++batch) {
         QList<QByteArray> lines;
@@ -264,6 +279,127 @@ void SpotStatusTest::dxCommand()
     QFETCH(QString, call);
     QFETCH(QString, comment);
     QTEST(SpotFeed::dxCommand(kHz, call, comment), "command");
+}
+
+void SpotStatusTest::newestFirstAcrossMidnight()
+{
+    QVERIFY(open({}));
+    const QDateTime now(QDate(2026, 12, 8), QTime(0, 10), Qt::UTC);
+    // The latest such time not in the future: 23:58 is yesterday's, 00:05 today's.
+    QCOMPARE(SpotModel::timeOf(QStringLiteral("23:58"), now), QDateTime(QDate(2026, 12, 7), QTime(23, 58), Qt::UTC));
+    QCOMPARE(SpotModel::timeOf(QStringLiteral("00:05"), now), QDateTime(QDate(2026, 12, 8), QTime(0, 5), Qt::UTC));
+    QCOMPARE(SpotModel::timeOf(QStringLiteral("00:10"), now), now);
+    // A node's clock a little ahead is not a day behind.
+    QCOMPARE(SpotModel::timeOf(QStringLiteral("00:12"), now).date(), now.date());
+
+    m_clock.utc = now;
+    LogIndex logIndex(*m_session);
+    SpotModel model(logIndex);
+    model.setClock(&m_clock);
+    QAbstractItemModelTester tester(&model);
+    model.addLines({spot("IK1AAA", "14025.0", "AZ0002", "2358Z"), spot("IK2BBB", "14030.0", "AZ0002", "0005Z"),
+                    spot("IK3CCC", "14035.0", "AZ0002", "2350Z")},
+                   abbeys());
+    QCOMPARE(model.spot(0).call, QStringLiteral("IK2BBB"));
+    QCOMPARE(model.spot(1).call, QStringLiteral("IK1AAA"));
+    QCOMPARE(model.spot(2).call, QStringLiteral("IK3CCC"));
+
+    // After a reconnection the node lists its recent spots: older ones go below the live ones.
+    model.addLines({"  14040.0  IK4DDD      7-Dec-2026 2355Z  AZ0002 <F5XYZ>",
+                    "  14045.0  IK5EEE      8-Dec-2026 0001Z  AZ0002 <F5XYZ>"},
+                   abbeys());
+    QCOMPARE(model.spot(0).call, QStringLiteral("IK2BBB"));
+    QCOMPARE(model.spot(1).call, QStringLiteral("IK5EEE"));
+    QCOMPARE(model.spot(2).call, QStringLiteral("IK1AAA"));
+    QCOMPARE(model.spot(3).call, QStringLiteral("IK4DDD"));
+    QCOMPARE(model.spot(4).call, QStringLiteral("IK3CCC"));
+}
+
+void SpotStatusTest::heldWhileAimed()
+{
+    QVERIFY(open({qso("IK1ABC", "AZ0001", "01/05/24", "09:00").line()}));
+    LogIndex logIndex(*m_session);
+    SpotModel model(logIndex);
+    model.setClock(&m_clock);
+    QAbstractItemModelTester tester(&model);
+    QSignalSpy resets(&model, &QAbstractItemModel::modelAboutToBeReset);
+    QSignalSpy waiting(&model, &SpotModel::waitingChanged);
+    model.addLines({spot("IK1ABC", "14025.0", "AZ0001", "1200Z"), spot("IK2BBB", "14030.0", "AZ0002", "1201Z")},
+                   abbeys());
+    QCOMPARE(model.spot(0).call, QStringLiteral("IK2BBB"));
+
+    // Held: the rows stay as they are, the new spots wait and are counted, a needed one announced all the same.
+    model.setHeld(true);
+    QCOMPARE(model.addLines({spot("IK3CCC", "14035.0", "LZ0012", "1202Z")}, abbeys()).size(), 1);
+    model.addLines({spot("IK4DDD", "7030.0", "AZ0002", "1203Z"), spot("IK3CCC", "14036.0", "LZ0012", "1204Z")},
+                   abbeys());
+    // Announced again while waiting: not announced twice.
+    QVERIFY(model.addLines({spot("IK4DDD", "7031.0", "AZ0002", "1205Z")}, abbeys()).isEmpty());
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.waitingCount(), 2);
+    QCOMPARE(waiting.last().at(0).toInt(), 2);
+    // The log changes: the statuses follow in place, nothing moves yet.
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    QVERIFY(m_session->append(qso("IK2BBB", "AZ0002", "02/05/24", "10:00").line()).ok);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed.at(0).at(0).value<QModelIndex>().row(), 0);
+    QCOMPARE(model.spot(0).call, QStringLiteral("IK2BBB"));
+    QCOMPARE(model.statusText(0), QStringLiteral("Contactée"));
+
+    // Let go: they come in, in order, and the rows take their places.
+    model.setHeld(false);
+    QCOMPARE(model.waitingCount(), 0);
+    QCOMPARE(waiting.last().at(0).toInt(), 0);
+    QCOMPARE(model.rowCount(), 4);
+    QCOMPARE(model.spot(0).call, QStringLiteral("IK3CCC"));
+    QCOMPARE(model.spot(0).kHz, 14036.0);
+    QCOMPARE(model.spot(1).call, QStringLiteral("IK4DDD")); // AZ0002 is worked now, on another band: still a spot of it
+    QCOMPARE(model.spot(3).call, QStringLiteral("IK1ABC"));
+    // The release button while still held.
+    model.setHeld(true);
+    model.addLines({spot("IK5EEE", "14040.0", "TC0003", "1206Z")}, abbeys());
+    QCOMPARE(model.waitingCount(), 1);
+    model.release();
+    QCOMPARE(model.waitingCount(), 0);
+    QVERIFY(model.rowOf(QStringLiteral("IK5EEE|TC0003|14 Mhz")) >= 0);
+    QCOMPARE(resets.size(), 0);
+}
+
+void SpotStatusTest::offTheList()
+{
+    QVERIFY(open({qso("IK1ABC", "AZ0001", "01/05/24", "09:00").line()}));
+    LogIndex logIndex(*m_session);
+    SpotModel model(logIndex);
+    model.setClock(&m_clock);
+    QAbstractItemModelTester tester(&model);
+    model.addLines({spot("IK1ABC", "14025.0", "AZ0001", "1200Z"), spot("IK2BBB", "14030.0", "AZ0002", "1201Z"),
+                    spot("IK3CCC", "14035.0", "LZ0012", "1202Z")},
+                   abbeys());
+    // The new list drops AZ0001 and AZ0002 and renames LZ0012.
+    const AbbeyTable next = AbbeyTable::fromBytes(crlf({abbeyLine("LZ0012", "Abbazia di Monte Cassino", "JN61"),
+                                                        abbeyLine("TC0003", "Abbazia di Sant'Antimo", "JN53")}));
+    model.relist(next);
+    const int gone = model.rowOf(QStringLiteral("IK2BBB|AZ0002|14 Mhz"));
+    const int worked = model.rowOf(QStringLiteral("IK1ABC|AZ0001|14 Mhz"));
+    const int renamed = model.rowOf(QStringLiteral("IK3CCC|LZ0012|14 Mhz"));
+    QCOMPARE(model.data(model.index(gone, SpotModel::ColStatus)).toString(), QStringLiteral("hors liste"));
+    QVERIFY(!model.data(model.index(gone, 0), SpotModel::NeededRole).toBool());
+    QVERIFY(!model.data(model.index(gone, 0), Qt::BackgroundRole).isValid());
+    QCOMPARE(model.data(model.index(worked, SpotModel::ColStatus)).toString(), QStringLiteral("Contactée (hors liste)"));
+    QVERIFY(model.spot(gone).abbey.isEmpty());
+    QCOMPARE(model.spot(renamed).abbey, QStringLiteral("ABBAZIA DI MONTE CASSINO"));
+    QCOMPARE(renamed, 0);
+    // A spot of it coming again is not announced.
+    QVERIFY(model.addLines({spot("IK2BBB", "7030.0", "ZEL AZ0002", "1203Z")}, next).isEmpty());
+    QCOMPARE(model.data(model.index(model.rowOf(QStringLiteral("IK2BBB|AZ0002|7.0 Mhz")), SpotModel::ColStatus)).toString(),
+             QStringLiteral("hors liste"));
+    // Back to the first list: a new abbey again.
+    model.relist(abbeys());
+    QCOMPARE(model.data(model.index(model.rowOf(QStringLiteral("IK2BBB|AZ0002|14 Mhz")), SpotModel::ColStatus)).toString(),
+             QStringLiteral("Nouvelle abbaye"));
+    QCOMPARE(model.data(model.index(model.rowOf(QStringLiteral("IK1ABC|AZ0001|14 Mhz")), SpotModel::ColStatus)).toString(),
+             QStringLiteral("Contactée"));
+    QVERIFY(model.data(model.index(0, 0), Qt::ToolTipRole).toString().contains(model.spot(0).comment.trimmed()));
 }
 
 QTEST_GUILESS_MAIN(SpotStatusTest)

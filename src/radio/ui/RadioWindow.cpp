@@ -1,5 +1,6 @@
 #include "radio/ui/RadioWindow.h"
 
+#include "kit/HostName.h"
 #include "kit/Messages.h"
 #include "kit/ui/Centre.h"
 #include "radio/RadioModels.h"
@@ -294,6 +295,10 @@ void RadioWindow::onTest()
         m_result->setText(RadioReading::Unreachable + QStringLiteral(" : aucun port série choisi"));
         return;
     }
+    if (c.link == RadioConfig::Link::Network && !HostName::refusal(c.host).isEmpty()) {
+        m_result->setText(HostName::refusal(c.host));
+        return;
+    }
     m_testing = true;
     m_test->setEnabled(false);
     m_result->setText(QStringLiteral("Lecture du poste radio…"));
@@ -319,6 +324,11 @@ void RadioWindow::onValidate()
     }
     if (c.enabled && c.link == RadioConfig::Link::Network && c.host.isEmpty()) {
         m_messages.notice(QStringLiteral("Indiquez l'hôte de rigctld (localhost sur cet ordinateur)."));
+        m_host->setFocus();
+        return;
+    }
+    if (c.enabled && c.link == RadioConfig::Link::Network && !HostName::refusal(c.host).isEmpty()) {
+        m_messages.notice(HostName::refusal(c.host));
         m_host->setFocus();
         return;
     }

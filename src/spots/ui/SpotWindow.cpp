@@ -1,5 +1,6 @@
 #include "spots/ui/SpotWindow.h"
 
+#include "kit/HostName.h"
 #include "kit/Messages.h"
 #include "kit/ui/Centre.h"
 #include "kit/ui/KeyboardUse.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -63,7 +65,10 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     m_login->setPlaceholderText(chosen.loginFor(session.callsign()));
     m_connect = new QPushButton(QStringLiteral("Se &connecter"));
     m_connect->setObjectName(QStringLiteral("Se_Connecter"));
-    m_disconnect = new QPushButton(QStringLiteral("Se &déconnecter"));
+    m_connect->setAccessibleDescription(
+        QStringLiteral("Se connecter au nœud ; pendant l'attente d'un nouvel essai, essayer maintenant"));
+    // Alt+D stays the main window's award menu: the operator's hand knows it.
+    m_disconnect = new QPushButton(QStringLiteral("Se déc&onnecter"));
     m_disconnect->setObjectName(QStringLiteral("Se_Deconnecter"));
     m_state = new QLabel;
     m_state->setObjectName(QStringLiteral("Etat_Cluster"));
@@ -99,6 +104,7 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     m_count->setObjectName(QStringLiteral("Nb_Spots"));
     m_count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
+    m_heldModel = &feed.model();
     m_filter = new QSortFilterProxyModel(this);
     m_filter->setSourceModel(&feed.model());
     m_filter->setFilterRole(SpotModel::NeededRole);
@@ -116,19 +122,42 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     m_list->verticalHeader()->hide();
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
-    // Widths in characters of the table's font; the abbey and the comment are cut, the tooltip says all.
+    // Widths from the texts each column must show whole: the abbey's first 28
+    // characters, the longest region, 30 characters of the comment, the longest
+    // status. The spotter comes last and takes what is left; the tooltip says all.
     const QFontMetrics fm = m_list->fontMetrics();
-    const int widths[SpotModel::ColumnCount] = {5, 7, 7, 9, 7, 16, 9, 9, 14, 26};
-    for (int c = 0; c < SpotModel::ColumnCount; ++c)
-        m_list->setColumnWidth(c, fm.horizontalAdvance(QString(widths[c], QLatin1Char('0'))) + 12);
-    const int em = fm.horizontalAdvance(QLatin1Char('M'));
+    const QString samples[SpotModel::ColumnCount] = {
+        QStringLiteral("00:00"),          QStringLiteral("14025,0"),
+        QStringLiteral("7.0 Mhz"),        QStringLiteral("IK0ABC/P"),
+        QStringLiteral("AZ0000"),         QStringLiteral("ABBAZIA DI SANTA MARIA IN VA"),
+        QStringLiteral("Emilie Romagne"), QStringLiteral("F5XYZ-#"),
+        QStringLiteral("ZEL AZ0001 CW up 2 tnx Mario 5"), QStringLiteral("Nouvelle abbaye, Nouvelle région")};
+    // Cut without an ellipsis: the characters shown are the text's own.
+    m_list->setTextElideMode(Qt::ElideNone);
+    for (int c = 0; c < SpotModel::ColumnCount; ++c) {
+        const int header = fm.horizontalAdvance(m_feed.model().headerData(c, Qt::Horizontal).toString());
+        m_list->setColumnWidth(c, qMax(fm.horizontalAdvance(samples[c]), header) + 10);
+    }
+    m_list->horizontalHeader()->moveSection(SpotModel::ColSpotter, SpotModel::ColumnCount - 1);
+    // The frequency says the band, and a spot outside the log's bands is greyed:
+    // its column gives its room to the abbey, the comment and the status (the
+    // tooltip still says the band).
+    m_list->setColumnHidden(SpotModel::ColBand, true);
     m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->viewport()->installEventFilter(this);
 
     m_announce = new QPushButton(QStringLiteral("&Annoncer…"));
     m_announce->setObjectName(QStringLiteral("Annoncer"));
     m_announce->setAccessibleDescription(QStringLiteral("Envoie une annonce au cluster (commande DX)"));
     auto *close = new QPushButton(QStringLiteral("&Fermer"));
     close->setObjectName(QStringLiteral("Fermer"));
+    m_waiting = new QLabel;
+    m_waiting->setObjectName(QStringLiteral("Spots_En_Attente"));
+    m_showWaiting = new QPushButton(QStringLiteral("&Voir les nouveaux spots"));
+    m_showWaiting->setObjectName(QStringLiteral("Voir_Nouveaux_Spots"));
+    m_showWaiting->setAccessibleDescription(
+        QStringLiteral("Fait entrer dans la liste les spots arrivés pendant que vous la regardiez"));
+    m_waiting->setBuddy(m_showWaiting);
 
     auto *options = new QHBoxLayout;
     options->addWidget(m_neededOnly);
@@ -138,9 +167,13 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     options->addWidget(m_count);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_announce);
+    buttons->addSpacing(24);
+    buttons->addWidget(m_waiting);
+    buttons->addWidget(m_showWaiting);
     buttons->addStretch(1);
     buttons->addWidget(close);
     auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(6, 6, 6, 6);
     outer->addWidget(settingsBox);
     outer->addLayout(options);
     outer->addWidget(m_list, 1);
@@ -158,15 +191,55 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     };
     connect(m_neededOnly, &QCheckBox::toggled, this, filter);
     connect(m_sound, &QCheckBox::toggled, this, &SpotWindow::storeChoices);
-    // Spots come in while the operator reads the list: the cursor stays on its spot.
-    connect(&feed.model(), &QAbstractItemModel::modelAboutToBeReset, this, &SpotWindow::keepCurrent);
-    connect(&feed.model(), &QAbstractItemModel::modelReset, this, &SpotWindow::restoreCurrent);
+    // The count follows the list; the selection follows its spot by itself.
+    connect(&feed.model(), &QAbstractItemModel::rowsInserted, this, &SpotWindow::showState);
+    connect(&feed.model(), &QAbstractItemModel::rowsRemoved, this, &SpotWindow::showState);
+    connect(&feed.model(), &QAbstractItemModel::layoutChanged, this, &SpotWindow::showState);
+    connect(m_filter, &QAbstractItemModel::rowsInserted, this, &SpotWindow::showState);
+    connect(m_filter, &QAbstractItemModel::rowsRemoved, this, &SpotWindow::showState);
+    connect(&feed.model(), &SpotModel::waitingChanged, this, &SpotWindow::showWaiting);
+    connect(m_showWaiting, &QPushButton::clicked, this, [this] { m_feed.model().release(); });
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SpotWindow::updateHold);
     KeyboardUse::onRowChosen(m_list, [this](const QModelIndex &index) { workRow(index.row()); });
     WindowKeys::install(this);
     m_filter->setFilterFixedString(chosen.neededOnly ? QStringLiteral("true") : QString());
 
-    resize(qMin(110 * em, 1000), 560);
+    // The widest a 1024-point screen allows, its frame included.
+    resize(1010, 580);
     showState();
+    showWaiting(m_feed.model().waitingCount());
+}
+
+SpotWindow::~SpotWindow()
+{
+    // The list goes on without the window: nothing holds it any longer.
+    if (m_heldModel)
+        m_heldModel->setHeld(false);
+}
+
+bool SpotWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_list->viewport()) {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+            m_pointerOver = event->type() == QEvent::Enter;
+            updateHold();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SpotWindow::updateHold()
+{
+    if (m_heldModel)
+        m_heldModel->setHeld(m_pointerOver || m_list->selectionModel()->hasSelection());
+}
+
+void SpotWindow::showWaiting(int count)
+{
+    m_waiting->setText(count == 1 ? QStringLiteral("1 nouveau spot en attente")
+                                  : QStringLiteral("%1 nouveaux spots en attente").arg(count));
+    m_waiting->setVisible(count > 0);
+    m_showWaiting->setVisible(count > 0);
 }
 
 void SpotWindow::open()
@@ -198,6 +271,12 @@ void SpotWindow::connectNode()
         m_host->setFocus();
         return;
     }
+    const QString refused = HostName::refusal(c.host);
+    if (!refused.isEmpty()) {
+        m_messages.notice(refused);
+        m_host->setFocus();
+        return;
+    }
     const QString login = c.loginFor(m_session.callsign());
     if (login.isEmpty() || login == Settings::DefaultCallsign) {
         m_messages.notice(QStringLiteral("Indiquez l'indicatif avec lequel se connecter au cluster."));
@@ -222,7 +301,8 @@ void SpotWindow::showState()
     const ClusterConnection &link = m_feed.connection();
     m_state->setText(link.statusText());
     const bool off = link.state() == ClusterConnection::State::Off;
-    m_connect->setEnabled(off);
+    // While a retry waits, connecting means trying now.
+    m_connect->setEnabled(off || link.state() == ClusterConnection::State::Waiting);
     m_disconnect->setEnabled(!off);
     m_announce->setEnabled(link.isConnected());
     m_count->setText(QStringLiteral("%1 spot(s) affiché(s) sur %2")
@@ -230,31 +310,16 @@ void SpotWindow::showState()
                          .arg(m_feed.model().rowCount()));
 }
 
-void SpotWindow::keepCurrent()
-{
-    const QModelIndex current = m_filter->mapToSource(m_list->currentIndex());
-    m_currentKey = current.isValid() ? m_feed.model().spot(current.row()).key() : QString();
-}
-
-void SpotWindow::restoreCurrent()
-{
-    showState();
-    if (m_currentKey.isEmpty())
-        return;
-    const int row = m_feed.model().rowOf(m_currentKey);
-    if (row < 0)
-        return;
-    const QModelIndex at = m_filter->mapFromSource(m_feed.model().index(row, 0));
-    if (at.isValid())
-        m_list->selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-}
-
 void SpotWindow::workRow(int proxyRow)
 {
     const QModelIndex source = m_filter->mapToSource(m_filter->index(proxyRow, 0));
     if (!source.isValid())
         return;
-    m_desk.work(m_feed.model().spot(source.row()));
+    // A copy: new spots may come in while the spot is worked.
+    const Spot spot = m_feed.model().spot(source.row());
+    // The aim is taken: the list may move again once the pointer leaves it.
+    m_list->selectionModel()->clearSelection();
+    m_desk.work(spot);
 }
 
 void SpotWindow::announce()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "spots/SpotModel.h"
+
+#include <QPointer>
 #include <QWidget>
 
 class ClusterConnection;
@@ -26,6 +29,7 @@ class SpotWindow : public QWidget
 public:
     SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Settings &settings, Messages &messages,
                RadioPoller *radio, QWidget *parent = nullptr);
+    ~SpotWindow() override;
 
     void open();
 
@@ -36,8 +40,10 @@ private:
     void storeChoices();
     void workRow(int proxyRow);
     void announce();
-    void keepCurrent();
-    void restoreCurrent();
+    // The list holds still while a row is selected or the pointer is over it.
+    void updateHold();
+    void showWaiting(int count);
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     SpotFeed &m_feed;
     SpotDesk &m_desk;
@@ -58,5 +64,8 @@ private:
     QSortFilterProxyModel *m_filter;
     QLabel *m_count;
     QPushButton *m_announce;
-    QString m_currentKey; // the spot under the cursor, kept while the list is redrawn
+    QLabel *m_waiting;
+    QPushButton *m_showWaiting;
+    bool m_pointerOver = false;
+    QPointer<SpotModel> m_heldModel; // the feed may go first when the program ends
 };

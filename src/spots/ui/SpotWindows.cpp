@@ -83,7 +83,7 @@ void installSpotWindows(const AppContext &context, QsoEntry &entry, RadioPoller 
     QWidget *window = context.mainWindow;
     if (!window)
         return;
-    auto *feed = new SpotFeed(context.session, window);
+    auto *feed = new SpotFeed(context.session, context.index, window);
     feed->setObjectName(QStringLiteral("Cluster_Spots"));
     auto *desk = new SpotDesk(entry, radio, window);
     auto *status = new SpotStatus(context.items.statusBar, context.settings, window);
