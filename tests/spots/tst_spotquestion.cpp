@@ -14,6 +14,7 @@
 #include "spots/SpotFeed.h"
 
 #include <QAction>
+#include <QStatusBar>
 #include <QTimer>
 
 using namespace zeltest;
@@ -94,6 +95,7 @@ private slots:
     void radioStoppedCwSpot();
     void spotDuringACommitWaits();
     void lockWaitKeepsTheWindowAlive();
+    void statusAreaKeepsItsOrder();
 };
 
 void SpotQuestionTest::afterAHandChosenQsoNoQuestion()
@@ -290,6 +292,37 @@ void SpotQuestionTest::lockWaitKeepsTheWindowAlive()
     QVERIFY(h.log().startsWith("F1ABC"));
     QCOMPARE(asked(h), 0);
     QTRY_COMPARE(h.edit("Ind_A")->text(), QStringLiteral("IK3SSB"));
+}
+
+void SpotQuestionTest::statusAreaKeepsItsOrder()
+{
+    // The cluster speaks first, the radio is switched on afterwards: CAT still
+    // stands first, as it does when the radio spoke first.
+    Rigctld rigctld;
+    QVERIFY(rigctld.start());
+    QVERIFY(rigctld.tune(7020000, QStringLiteral("CW")));
+    MainHarness h;
+    QVERIFY(h.prepare({}));
+    QVERIFY(h.start());
+    QVERIFY(!h.window->statusBar()->isVisible());
+    feed(h)->read({dxLine("IK0XYZ", "7025.0", "MR0005")});
+    QWidget *cluster = h.get("Annonce_Cluster_Zone");
+    QWidget *cat = h.get("Etat_Poste_Radio_Zone");
+    QTRY_VERIFY(cluster->isVisible());
+    QVERIFY(!cat->isVisible());
+    auto *radio = h.window->findChild<RadioPoller *>(QStringLiteral("Poste_Radio_Lecture"));
+    RadioConfig c;
+    c.enabled = true;
+    c.port = rigctld.port();
+    radio->setConfig(c);
+    QTRY_VERIFY(cat->isVisible());
+    QTRY_VERIFY(cat->geometry().right() <= cluster->geometry().left());
+    // Off again: the cluster stays where it is, the area with it.
+    RadioConfig off = c;
+    off.enabled = false;
+    radio->setConfig(off);
+    QVERIFY(!cat->isVisible());
+    QVERIFY(h.window->statusBar()->isVisible());
 }
 
 QTEST_MAIN(SpotQuestionTest)
