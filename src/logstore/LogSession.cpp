@@ -20,7 +20,8 @@ namespace {
 // Another copy of the program writing the log: waited for, up to timeoutMs, with the
 // thread's events still served (the windows drawn, the radio and the cluster read;
 // keys and clicks wait), instead of sleeping with the window frozen. Returns how long
-// the rewrite itself may still wait for the lock: a moment, once it was seen free.
+// the rewrite itself may still wait for the lock once it was seen free (another copy
+// may take it in between): never past the same bound.
 int waitForOtherCopy(const QString &logPath, int timeoutMs)
 {
     if (!QAbstractEventDispatcher::instance())
@@ -31,7 +32,7 @@ int waitForOtherCopy(const QString &logPath, int timeoutMs)
         {
             FileLock probe(lockPath);
             if (probe.lock(0) != FileLock::Status::HeldByOther)
-                return int(qMin<qint64>(deadline.remainingTime(), 250));
+                return int(deadline.remainingTime());
         }
         if (deadline.hasExpired())
             return 0;
