@@ -15,6 +15,8 @@
 #include "refdata/FirstNameList.h"
 #include "refdata/LogLookups.h"
 
+#include <QScopeGuard>
+
 namespace {
 
 // The log field each entry field fills, in the same order.
@@ -23,6 +25,9 @@ constexpr QsoRecord::Field kRecordField[QsoEntry::FieldCount] = {
     QsoRecord::Date,      QsoRecord::Heure,  QsoRecord::Mode,      QsoRecord::Bande,
     QsoRecord::RstRecu,   QsoRecord::RstEnvoye, QsoRecord::NomAbbaye, QsoRecord::Qsl,
 };
+
+// A QSO worked from a CW spot: the report a CW contact usually gives.
+const QString CwSpotReport = QStringLiteral("599");
 
 } // namespace
 
@@ -120,23 +125,14 @@ QsoEntry::Answer QsoEntry::enter(Field field, const Values &typed)
         const FirstNameList::Lookup found = m_firstNames->Cherche_Prenom(values[Ind]);
         if (found.found)
             a.fill.insert(Prenom, found.firstName);
-        if (m_startValues && state() == State::Saisie && !m_startTaken) {
+        if (state() == State::Saisie && !m_startTaken) {
             m_startTaken = true;
-            const QHash<Field, QString> start = m_startValues();
+            const QHash<Field, QString> start = startValues();
             for (auto it = start.cbegin(); it != start.cend(); ++it) {
                 if (!a.fill.contains(it.key()))
                     a.fill.insert(it.key(), it.value());
             }
         }
-        // An offered QSO's band and mode stand where a radio's would, within the log's bands.
-        if (state() == State::Saisie) {
-            if (!m_offer.band.isEmpty() && !a.fill.contains(Bande))
-                a.fill.insert(Bande, m_offer.band);
-            if (!m_offer.mode.isEmpty() && !a.fill.contains(Mode))
-                a.fill.insert(Mode, m_offer.mode);
-        }
-        m_offer.band.clear();
-        m_offer.mode.clear();
     }
     // The offered reference waits in its field, selected: Enter accepts it, typing replaces it.
     if (field == Prenom && !m_offer.reference.isEmpty() && values[Ref].trimmed().isEmpty()
@@ -148,6 +144,33 @@ QsoEntry::Answer QsoEntry::enter(Field field, const Values &typed)
         emit newRegionDone();
     a.next = next(field);
     return a;
+}
+
+QHash<QsoEntry::Field, QString> QsoEntry::startValues() const
+{
+    QHash<Field, QString> values;
+    if (m_offered) {
+        // A QSO worked from a spot is on the spot's band and mode, whatever the radio
+        // read before (it may not have moved); once the radio was tuned there, its
+        // reading on that band gives the mode as the radio is set.
+        values.insert(Bande, m_offer.band);
+        QString mode = m_offer.mode;
+        if (m_offerTuned && m_radioKnown && m_radioBand == m_offer.band && !m_radioMode.isEmpty())
+            mode = m_radioMode;
+        if (!mode.isEmpty())
+            values.insert(Mode, mode);
+        if (m_offer.mode == QLatin1String("CW")) {
+            values.insert(RstR, CwSpotReport);
+            values.insert(RstE, CwSpotReport);
+        }
+        return values;
+    }
+    if (m_radioKnown) {
+        values.insert(Bande, m_radioBand);
+        if (!m_radioMode.isEmpty())
+            values.insert(Mode, m_radioMode);
+    }
+    return values;
 }
 
 QsoEntry::Answer QsoEntry::referenceSteps(const Values &values)
@@ -329,8 +352,20 @@ QsoEntry::Values QsoEntry::selectedValues() const
         const QString text = r.field(kRecordField[f]);
         v[f] = (f == Date || f == Heure) ? text : text.trimmed();
     }
-    v[Qsl] = r.confirmed() ? QStringLiteral("*") : QString();
+    v[Qsl] = qslValue(r.confirmed());
     return v;
+}
+
+QString QsoEntry::qslValue(bool ticked)
+{
+    QsoRecord r;
+    r.setConfirmed(ticked);
+    return r.field(QsoRecord::Qsl);
+}
+
+bool QsoEntry::qslTicked(const QString &value)
+{
+    return !value.isEmpty() && value == qslValue(true);
 }
 
 QsoRecord::Encoded QsoEntry::logLine(const Values &values) const
@@ -338,12 +373,14 @@ QsoRecord::Encoded QsoEntry::logLine(const Values &values) const
     QsoRecord r;
     for (int f = 0; f < FieldCount; ++f)
         r.setField(kRecordField[f], values[f]);
-    r.setField(QsoRecord::Qsl, values[Qsl] == QLatin1String("*") ? QStringLiteral("*") : QStringLiteral(" "));
+    r.setConfirmed(qslTicked(values[Qsl]));
     return r.toLogBytes();
 }
 
 QsoEntry::Answer QsoEntry::commit(Values values, Field *failing)
 {
+    m_busy = true;
+    const auto ended = qScopeGuard([this] { leaveBusy(); });
     Answer a;
     *failing = None;
     // A QSO typed before any station exists would go to a log that is never shown.
@@ -413,21 +450,55 @@ QsoEntry::Answer QsoEntry::commit(Values values, Field *failing)
     return a;
 }
 
-bool QsoEntry::entryInProgress() const
+void QsoEntry::setRadioReading(const QString &band, const QString &mode)
 {
-    return m_editing || m_insertion || m_callsignAccepted || (m_typed && m_typed());
+    m_radioKnown = true;
+    m_radioBand = band;
+    m_radioMode = mode;
 }
 
-bool QsoEntry::makeRoom(const QString &callsign)
+void QsoEntry::clearRadioReading()
 {
-    if (entryInProgress()
-        && !m_messages.question(QStringLiteral("Une saisie est en cours : elle sera perdue.\r\n"
-                                               "Commencer un nouveau QSO avec %1 ?")
-                                    .arg(callsign)))
-        return false;
-    emit restartRequested();
-    reset();
-    return true;
+    m_radioKnown = false;
+    m_radioBand.clear();
+    m_radioMode.clear();
+}
+
+void QsoEntry::operatorTyped(Field field, const QString &text)
+{
+    if (field < 0 || field >= FieldCount)
+        return;
+    // A band or mode chosen by hand is his choice even when the box is left empty.
+    if (field == Bande || field == Mode || !text.trimmed().isEmpty())
+        m_typed.insert(field);
+    else
+        m_typed.remove(field);
+}
+
+bool QsoEntry::entryInProgress() const
+{
+    return m_editing || m_insertion || m_callsignAccepted || !m_typed.isEmpty();
+}
+
+void QsoEntry::whenIdle(std::function<void()> work)
+{
+    if (!m_busy && m_afterBusy.isEmpty()) {
+        work();
+        return;
+    }
+    m_afterBusy.append(std::move(work));
+}
+
+void QsoEntry::leaveBusy()
+{
+    m_busy = false;
+    if (m_afterBusy.isEmpty())
+        return;
+    // Queued behind what the window does with the outcome (the fields cleared after a commit).
+    QMetaObject::invokeMethod(this, [this] {
+        while (!m_busy && !m_afterBusy.isEmpty())
+            m_afterBusy.takeFirst()();
+    }, Qt::QueuedConnection);
 }
 
 bool QsoEntry::backToPlainEntry()
@@ -449,25 +520,33 @@ bool QsoEntry::mayQuit()
 
 bool QsoEntry::startNew(const Offer &offer)
 {
-    if (!makeRoom(offer.callsign))
+    // Asked once, before anything moves: "Non" leaves the entry exactly as it was.
+    if (entryInProgress()
+        && !m_messages.question(QStringLiteral("Une saisie est en cours : elle sera perdue.\r\n"
+                                               "Commencer un nouveau QSO avec %1 ?")
+                                    .arg(offer.callsign)))
         return false;
+    emit restartRequested();
+    reset();
     m_offer = offer;
-    if (QsoEntry::position(Bande, m_offer.band) < 0)
+    if (position(Bande, m_offer.band) < 0)
         m_offer.band.clear();
-    if (QsoEntry::position(Mode, m_offer.mode) < 0)
+    if (position(Mode, m_offer.mode) < 0)
         m_offer.mode.clear();
+    m_offered = true;
     emit callsignOffered(offer.callsign);
     return true;
 }
 
+void QsoEntry::offerTuned(const QString &callsign)
+{
+    if (m_offered && m_offer.callsign == callsign)
+        m_offerTuned = true;
+}
+
 void QsoEntry::endCommit()
 {
-    m_startTaken = false;
-    m_callsignAccepted = false;
-    m_offer = {};
-    m_modification = false;
-    m_insertion = false;
-    m_editing = false;
+    reset();
 }
 
 QsoEntry::Removal QsoEntry::removeSelected()
@@ -476,6 +555,8 @@ QsoEntry::Removal QsoEntry::removeSelected()
         m_messages.notice(QStringLiteral("Cliquez sur une ligne pour l'effacerer"));
         return Removal::NothingSelected;
     }
+    m_busy = true;
+    const auto ended = qScopeGuard([this] { leaveBusy(); });
     if (!m_messages.question(QStringLiteral("Voulez vous Supprimer ce QSO ?")))
         return Removal::Kept;
     emit writing();
@@ -491,7 +572,10 @@ void QsoEntry::reset()
 {
     m_startTaken = false;
     m_callsignAccepted = false;
+    m_typed.clear();
     m_offer = {};
+    m_offered = false;
+    m_offerTuned = false;
     m_editing = false;
     m_modification = false;
     m_insertion = false;

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <array>
@@ -30,7 +31,7 @@ public:
     // The entry fields in the order Enter walks them; Valide is the commit button.
     enum Field { Ind, Prenom, Ref, Loc, Date, Heure, Mode, Bande, RstR, RstE, Nom, Qsl, Valide, None };
     static constexpr int FieldCount = Qsl + 1;
-    // What the fields hold; Qsl holds "*" when ticked.
+    // What the fields hold; Qsl holds qslValue(ticked).
     using Values = std::array<QString, FieldCount>;
 
     // How the entry stands: typing a new QSO, editing one of the list, or inserting
@@ -64,6 +65,10 @@ public:
     State state() const;
     QString stateText() const;
     bool editing() const { return m_editing; }
+
+    // The QSL field's value: ticked, or not (the log's flag).
+    static QString qslValue(bool ticked);
+    static bool qslTicked(const QString &value);
     // The QSO of the list shown in the fields (-1: none).
     int selectedRow() const { return m_selectedRow; }
     QString selectedListLine() const { return m_selectedListLine; }
@@ -105,25 +110,40 @@ public:
     // Back to the idle entry: nothing selected, nothing edited.
     void reset();
 
-    // Values a new QSO typed as it happens takes when its callsign is first accepted
-    // (the band and mode a transceiver is on, for one). Never used while inserting or
-    // editing: those QSOs are old ones. Fields left out keep what they hold, and so
-    // does a field the operator changed before going back to the callsign.
-    using StartValues = std::function<QHash<Field, QString>()>;
-    void setStartValues(StartValues values) { m_startValues = std::move(values); }
+    // What a transceiver in use reads now: a new QSO typed as it happens takes its
+    // band and mode when its callsign is first accepted. band: the log's label, empty
+    // outside the log's bands (no band is then chosen rather than keep the last QSO's);
+    // mode: the log's, empty when the log does not keep the radio's mode (the field
+    // stays as it is). Never used while inserting or editing: those QSOs are old ones,
+    // and a field the operator changed before going back to the callsign keeps his value.
+    void setRadioReading(const QString &band, const QString &mode);
+    // The radio is off or does not answer: nothing to take.
+    void clearRadioReading();
 
-    // Whether the window's fields hold text the operator typed (the window knows
-    // which texts it put there itself).
-    using TypedProbe = std::function<bool()>;
-    void setTypedProbe(TypedProbe probe) { m_typed = std::move(probe); }
-    // An entry is in progress when a field holds text the operator typed, a new
-    // QSO's callsign has been accepted, or a QSO is open for modification or
-    // insertion. Such an entry is never dropped without asking.
+    // The operator typed in a field (or chose a band or mode, or ticked the QSL):
+    // text is what the field now holds. The window tells only of his own changes,
+    // never of what it put in a field itself.
+    void operatorTyped(Field field, const QString &text);
+    // An entry is in progress when something of this QSO came from the operator: a
+    // field he typed that still holds text, a band or mode he chose since the last
+    // reset, a new QSO's callsign accepted with Enter (one prepared from a spot once
+    // he pressed Enter in it), or a QSO open for modification or insertion. It ends
+    // with a commit, "Effacer saisie en cours", a deletion, the refusal of an abbey
+    // already contacted and a change of station. Such an entry is never dropped
+    // without asking.
     bool entryInProgress() const;
+
+    // A commit or a deletion is under way (its questions, the lock wait and the
+    // busy notice included): what comes from outside the entry (the radio, the
+    // cluster) and would ask a question or change the entry waits for its end.
+    bool busy() const { return m_busy; }
+    // Runs work now, or once the commit or deletion under way has ended and the
+    // window has shown its outcome.
+    void whenIdle(std::function<void()> work);
 
     // A new QSO offered from outside the entry (a station heard on the air): its
     // callsign, the reference offered once the cursor reaches it, and the band and
-    // mode a new QSO takes as a radio's would (empty: the radio's or the field's own).
+    // mode the QSO takes (the log's labels; an empty band: none chosen).
     struct Offer
     {
         QString callsign;
@@ -131,18 +151,22 @@ public:
         QString band;
         QString mode;
     };
-    // Makes way for a new QSO: with an entry in progress the operator is asked
-    // first, and false means he keeps it. The window goes back to a plain entry.
-    bool makeRoom(const QString &callsign);
-    // After a change made from outside the entry (an import): back to a plain entry,
-    // fields cleared and the cursor in the callsign, unless an entry is in progress,
-    // which is kept as it was. True when it went back.
+    // After an import: back to a plain entry, fields cleared and the cursor in the
+    // callsign, unless an entry is in progress, which is kept as it was without a
+    // question. True when it went back.
     bool backToPlainEntry();
     // Quitting: with an entry in progress the operator is asked first; true: quit.
     bool mayQuit();
-    // Starts a new QSO with the offer (makeRoom() first): the callsign in its field
-    // with the cursor there; the usual checks run as each field is accepted.
+    // Starts a new QSO with the offer: with an entry in progress the operator is
+    // asked once, and false means he keeps it, untouched. Otherwise the window goes
+    // back to a plain entry with the callsign in its field and the cursor there;
+    // the usual checks run as each field is accepted. The offer's band and mode
+    // (and 599 both ways for CW) are put in when the callsign is accepted.
     bool startNew(const Offer &offer);
+    // The radio was tuned to the offered QSO's frequency: once the callsign is
+    // accepted the radio's reading confirms the band and gives the mode, when it
+    // reads that band. Without it the offer's band and mode stay.
+    void offerTuned(const QString &callsign);
 
     // Says again that the reference opens a new region, once the cursor has moved on.
     void announceNewRegion(const QString &reference) { emit newRegion(reference); }
@@ -157,19 +181,24 @@ signals:
     // The operator said yes: the log is about to be rewritten (on a large log, a
     // moment the window says it is busy).
     void writing();
-    // The window goes back to its idle entry (makeRoom()).
+    // The window goes back to its idle entry (a QSO offered from outside, an import).
     void restartRequested();
     // The window puts this callsign in its field, with the cursor there, and comes forward.
     void callsignOffered(const QString &callsign);
 
 private:
     Answer referenceSteps(const Values &values);
+    // The band and mode (and reports) a new QSO takes when its callsign is accepted:
+    // an offered QSO's, else the radio's.
+    QHash<Field, QString> startValues() const;
     // The message for an abbey the log already holds on another line than the QSO
     // being changed; empty when it does not. error: the log could not be read.
     QString alreadyContacted(const QString &reference, QString *error) const;
     // The row the QSO being changed stands on now (-1: gone from the log).
     int editedRow() const;
     QsoRecord::Encoded logLine(const Values &values) const;
+    // The commit or deletion has ended: what waited runs once the window is done.
+    void leaveBusy();
 
     LogSession &m_session;
     const LogIndex *m_index = nullptr;
@@ -177,11 +206,19 @@ private:
     Messages &m_messages;
     Clock &m_clock;
     std::unique_ptr<FirstNameList> m_firstNames;
-    StartValues m_startValues;
-    bool m_startTaken = false; // this QSO has had its start values
-    TypedProbe m_typed;
+    // The transceiver's reading (m_radioKnown: there is one).
+    bool m_radioKnown = false;
+    QString m_radioBand;
+    QString m_radioMode;
+    bool m_startTaken = false;       // this QSO has had its start values
+    QSet<Field> m_typed;             // fields holding what the operator typed
     bool m_callsignAccepted = false; // a new QSO is under way
-    Offer m_offer;                   // what is left of an offered QSO
+    // What is left of an offered QSO; tuned: the radio went to its frequency.
+    Offer m_offer;
+    bool m_offered = false;
+    bool m_offerTuned = false;
+    bool m_busy = false;
+    QList<std::function<void()>> m_afterBusy;
 
     int m_selectedRow = -1;
     QString m_selectedListLine;

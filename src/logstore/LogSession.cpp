@@ -1,13 +1,48 @@
 #include "logstore/LogSession.h"
 
 #include "logstore/Cp1252.h"
+#include "logstore/FileLock.h"
 #include "logstore/LogFile.h"
 #include "logstore/LogRewriter.h"
 #include "logstore/QsoRecord.h"
 #include "logstore/Settings.h"
 
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
+
+namespace {
+
+// Another copy of the program writing the log: waited for, up to timeoutMs, with the
+// thread's events still served (the windows drawn, the radio and the cluster read;
+// keys and clicks wait), instead of sleeping with the window frozen. Returns how long
+// the rewrite itself may still wait for the lock once it was seen free (another copy
+// may take it in between): never past the same bound.
+int waitForOtherCopy(const QString &logPath, int timeoutMs)
+{
+    if (!QAbstractEventDispatcher::instance())
+        return timeoutMs;
+    const QDeadlineTimer deadline(qMax(0, timeoutMs));
+    const QString lockPath = FileLock::lockPathFor(logPath);
+    for (;;) {
+        {
+            FileLock probe(lockPath);
+            if (probe.lock(0) != FileLock::Status::HeldByOther)
+                return int(deadline.remainingTime());
+        }
+        if (deadline.hasExpired())
+            return 0;
+        QEventLoop pause;
+        QTimer::singleShot(qMin<qint64>(20, deadline.remainingTime()), &pause, &QEventLoop::quit);
+        pause.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+
+} // namespace
 
 LogSession::LogSession(Settings &settings, QString programDir, QObject *parent)
     : QObject(parent), m_settings(settings), m_dir(std::move(programDir)),
@@ -201,8 +236,9 @@ template <typename Change> AtomicFile::Result LogSession::change(Change &&apply)
         return {false, noStationMessage()};
     if (const AtomicFile::Result told = tellLinesGone(); !told.ok)
         return told;
+    const int lockTimeout = waitForOtherCopy(logPath(), m_lockTimeout);
     LogRewriter rewriter(logPath());
-    rewriter.setLockTimeout(m_lockTimeout);
+    rewriter.setLockTimeout(lockTimeout);
     rewriter.setKnown(m_content, m_lines.views());
     const AtomicFile::Result r = apply(rewriter);
     if (r.ok) {
@@ -227,16 +263,18 @@ AtomicFile::Result LogSession::tellLinesGone()
 
 AtomicFile::Result LogSession::append(const QByteArray &line)
 {
+    int lockTimeout = m_lockTimeout;
     if (hasStation()) {
         if (const AtomicFile::Result told = tellLinesGone(); !told.ok)
             return told;
+        lockTimeout = waitForOtherCopy(logPath(), m_lockTimeout);
     }
     // The usual commit: the log held here is the file, every line of it a QSO line
     // ending with CR LF. The new QSO is added to the held bytes, which are written
     // as they stand, so the log is never held twice.
     if (hasStation() && m_loadError.isEmpty() && m_malformed.isEmpty() && endsEveryLineWithCrLf()) {
         LogRewriter rewriter(logPath());
-        rewriter.setLockTimeout(m_lockTimeout);
+        rewriter.setLockTimeout(lockTimeout);
         bool done = false;
         const AtomicFile::Result r = rewriter.appendInPlace(m_content, line, &done);
         // Growing the buffer may have moved it: the lines follow it.

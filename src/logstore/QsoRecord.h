@@ -40,13 +40,14 @@ public:
     // The QSL flag's column: a line is confirmed when it has at least 138 characters
     // and its 138th is "*", whatever else it holds.
     static constexpr int QslColumn = 138;
+    static constexpr char QslMark = '*';
     static bool isConfirmedLine(QByteArrayView line)
     {
-        return line.size() >= QslColumn && line[QslColumn - 1] == '*';
+        return line.size() >= QslColumn && line[QslColumn - 1] == QslMark;
     }
     static bool isConfirmedLine(QStringView line)
     {
-        return line.size() >= QslColumn && line[QslColumn - 1] == QLatin1Char('*');
+        return line.size() >= QslColumn && line[QslColumn - 1] == QLatin1Char(QslMark);
     }
 
     // A line the program may mark confirmed: a QSO line as it writes them (138
@@ -61,7 +62,7 @@ public:
     {
         if (line.size() != LogLineLength)
             return false;
-        line[QslColumn - 1] = '*';
+        line[QslColumn - 1] = QslMark;
         return true;
     }
 
@@ -121,7 +122,8 @@ public:
 
     QString field(Field f) const { return m_fields[f]; }
     void setField(Field f, const QString &value) { m_fields[f] = value; }
-    bool confirmed() const { return m_fields[Qsl] == QLatin1String("*"); }
+    bool confirmed() const { return m_fields[Qsl] == QLatin1Char(QslMark); }
+    void setConfirmed(bool on) { m_fields[Qsl] = on ? QString(QLatin1Char(QslMark)) : QString(); }
 
     // Every field padded to its width (cut if longer, so the columns never move).
     QString toLogLine() const;

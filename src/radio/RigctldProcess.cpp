@@ -79,17 +79,33 @@ bool RigctldProcess::start()
         m_error = lastLine(bytes.right(MaxErrorBytes));
     });
     connect(m_process, &QProcess::finished, this, &RigctldProcess::onFinished);
+    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            onFailedToStart(true);
+    });
+    // Never waited for: the window's thread goes on, and a program that cannot be
+    // run is said when the system tells (errorOccurred), as an end of rigctld.
     m_process->start();
-    if (!m_process->waitForStarted(-1)) {
-        // Fails at once when the program is missing: nothing to wait for.
-        m_error = QStringLiteral("rigctld est introuvable : le poste radio (CAT) demande le paquet "
-                                 "libhamlib-utils");
-        m_process->disconnect(this);
-        m_process->deleteLater();
-        m_process = nullptr;
+    if (m_process && m_process->state() == QProcess::NotRunning) {
+        onFailedToStart(false);
         return false;
     }
     return true;
+}
+
+void RigctldProcess::onFailedToStart(bool tell)
+{
+    if (!m_process)
+        return;
+    QProcess *failed = m_process;
+    m_process = nullptr;
+    failed->disconnect(this);
+    failed->deleteLater();
+    m_starts = 0;
+    m_error = QStringLiteral("rigctld est introuvable : le poste radio (CAT) demande le paquet "
+                             "libhamlib-utils");
+    if (tell)
+        emit ended(m_error);
 }
 
 void RigctldProcess::onFinished()

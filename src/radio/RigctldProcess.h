@@ -21,7 +21,9 @@ public:
     explicit RigctldProcess(const RadioConfig &config, QObject *parent = nullptr);
     ~RigctldProcess() override;
 
-    // Starts rigctld on a free port; false (and error()) when it cannot be run.
+    // Starts rigctld on a free port without waiting for it; false (and error()) when
+    // no port is free or the system refuses at once. A program that cannot be run is
+    // told later by ended(), with the same error().
     bool start();
     bool running() const;
     int port() const { return m_port; }
@@ -48,6 +50,8 @@ signals:
 
 private:
     void onFinished();
+    // tell: said by ended() (start() has already returned).
+    void onFailedToStart(bool tell);
 
     RadioConfig m_config;
     QProcess *m_process = nullptr;

@@ -18,27 +18,36 @@ QString SpotDesk::tuneText(const Spot &spot)
 
 bool SpotDesk::work(const Spot &spot)
 {
-    // Asked before the radio moves: the operator may still be in that QSO.
-    if (!m_entry.makeRoom(spot.call))
-        return false;
-    QsoEntry::Offer offer{spot.call, spot.reference, spot.band, spot.mode};
-    if (!m_radio || !m_radio->enabled()) {
-        m_entry.startNew(offer);
+    QPointer<SpotDesk> self(this);
+    if (m_entry.busy()) {
+        // A commit is under way: its questions and its outcome come first.
+        m_entry.whenIdle([self, spot] {
+            if (self)
+                self->work(spot);
+        });
         return true;
     }
-    // The radio's own reading gives the band and mode once it is there.
-    offer.band.clear();
-    offer.mode.clear();
-    QPointer<SpotDesk> self(this);
+    // Asked before the radio moves: the operator may still be in that QSO.
+    if (!m_entry.startNew(QsoEntry::Offer{spot.call, spot.reference, spot.band, spot.mode}))
+        return false;
+    if (!m_radio || !m_radio->enabled())
+        return true;
     const QString target = tuneText(spot);
-    m_radio->tune(spot.hertz(), spot.mode, [self, offer, target](const QString &error) {
+    const QString call = spot.call;
+    m_radio->tune(spot.hertz(), spot.mode, [self, call, target](const QString &error) {
         if (!self)
             return;
-        if (error.isEmpty())
+        // The radio answers when it will: never in the middle of a commit.
+        self->m_entry.whenIdle([self, call, target, error] {
+            if (!self)
+                return;
+            if (!error.isEmpty()) {
+                emit self->said(QStringLiteral("Le poste radio n'a pas pu être réglé sur %1 : %2").arg(target, error));
+                return;
+            }
+            self->m_entry.offerTuned(call);
             emit self->said(QStringLiteral("Poste radio réglé sur %1").arg(target));
-        else
-            emit self->said(QStringLiteral("Le poste radio n'a pas pu être réglé sur %1 : %2").arg(target, error));
-        self->m_entry.startNew(offer);
+        });
     });
     return true;
 }

@@ -8,11 +8,12 @@
 class QsoEntry;
 class RadioPoller;
 
-// Working a spot with one key: the entry makes way (asking first when an entry is
-// in progress), the radio in use is tuned to the spot's frequency and mode, then
-// a new QSO starts with the spot's callsign, its reference offered when the cursor
-// reaches it, and, without the radio, the spot's band and mode. A tuning that fails
-// is said and the QSO is prepared all the same.
+// Working a spot with one key: with an entry in progress the operator is asked once
+// (and "Non" changes nothing, the radio included); then a new QSO starts with the
+// spot's callsign, its reference offered when the cursor reaches it, and the spot's
+// band and mode, and the radio in use is tuned to the spot's frequency and mode. Once
+// tuned, the radio's reading confirms the band and mode; a tuning that fails is said
+// and the spot's band and mode stay.
 class SpotDesk : public QObject
 {
     Q_OBJECT
@@ -20,7 +21,8 @@ public:
     // radio: the transceiver's poller, or none.
     SpotDesk(QsoEntry &entry, RadioPoller *radio, QObject *parent = nullptr);
 
-    // False when the operator kept his entry in progress.
+    // False when the operator kept his entry in progress. While a commit is under
+    // way the spot is worked once it has ended.
     bool work(const Spot &spot);
 
     // The radio's mode name for a spot's log mode at its frequency.

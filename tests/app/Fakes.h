@@ -4,6 +4,9 @@
 #include "kit/Messages.h"
 
 #include <QDateTime>
+
+#include <functional>
+#include <utility>
 #include <QList>
 #include <QStringList>
 
@@ -22,6 +25,9 @@ public:
     {
         questions << text;
         shown << text;
+        // What happens while the box is open (a radio or cluster callback).
+        if (whileAsked)
+            std::exchange(whileAsked, nullptr)();
         return answers.isEmpty() ? true : answers.takeFirst();
     }
 
@@ -36,6 +42,8 @@ public:
     QStringList questions;
     QStringList shown;
     QList<bool> answers;
+    // Run once, during the next question.
+    std::function<void()> whileAsked;
 };
 
 // A clock that says whatever the test sets.

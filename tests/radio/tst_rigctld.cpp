@@ -246,8 +246,21 @@ void RigctldTest::rigctldMissing()
     serial.link = RadioConfig::Link::Serial;
     poller.setConfig(serial);
     QTRY_COMPARE(poller.statusText(), RadioReading::Unreachable);
-    qputenv("PATH", path);
     QVERIFY2(poller.latest().error.contains(QStringLiteral("libhamlib-utils")), qPrintable(poller.latest().error));
+
+    // The start itself never waits on the window's thread: a program that cannot be
+    // run is told afterwards, by the end of rigctld.
+    RigctldProcess process(serial);
+    QSignalSpy ended(&process, &RigctldProcess::ended);
+    QElapsedTimer took;
+    took.start();
+    const bool started = process.start();
+    QVERIFY(took.elapsed() < 1000);
+    if (started)
+        QVERIFY(ended.wait(5000));
+    qputenv("PATH", path);
+    QVERIFY(!process.running());
+    QVERIFY2(process.error().contains(QStringLiteral("libhamlib-utils")), qPrintable(process.error()));
 }
 
 void RigctldTest::stopNeverWaits()

@@ -115,10 +115,13 @@ void SpotEntryTest::neededSpotBecomesTheNextQso()
     QCOMPARE(h.edit("Ind_A")->text(), QStringLiteral("IK0XYZ"));
     QCOMPARE(h.modeShown(), QStringLiteral("Saisie QSO"));
     QVERIFY(h.messages.questions.isEmpty());
-    // Without the radio the spot's band and mode stand where the radio's would.
+    // Without the radio the spot's band and mode stand where the radio's would; a CW
+    // spot gives 599 both ways.
     h.enter(h.edit("Ind_A"));
     QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("7.0 Mhz"));
     QCOMPARE(h.combo("Mode_A")->currentText(), QStringLiteral("CW"));
+    QCOMPARE(h.edit("RST_A")->text(), QStringLiteral("599"));
+    QCOMPARE(h.edit("RSTE_A")->text(), QStringLiteral("599"));
     QCOMPARE(h.focused(), h.edit("Prenom_A"));
     h.enter(h.edit("Prenom_A"));
     // The reference waits, selected: Enter accepts it.
@@ -135,6 +138,8 @@ void SpotEntryTest::neededSpotBecomesTheNextQso()
     q.abbey = QString::fromLatin1(PieDiChienti).toUpper().toLatin1();
     q.mode = "CW";
     q.band = "7.0 Mhz";
+    q.rstR = "599";
+    q.rstE = "599";
     QCOMPARE(h.log(), crlf({Log.first(), q.line()}));
     // The spot now stands among the worked abbeys.
     QCOMPARE(spotList(w)->model()->index(rowOfCall(w, QStringLiteral("IK0XYZ")), 9).data().toString(),
@@ -166,15 +171,18 @@ void SpotEntryTest::checksOfTheChainRun()
     h.enter(h.edit("Prenom_A"));
     h.type(h.edit("Ref_A"), QStringLiteral("to0007"));
     QCOMPARE(h.edit("Ref_A")->text(), QStringLiteral("TO0007"));
-    // The offer is used once: a spot on a band outside the log's leaves the band field as it is.
+    // A spot on a band outside the log's chooses no band rather than keep the last
+    // QSO's: the entry asks for one. A spot's phone QSO keeps 59.
     h.window->findChild<QPushButton *>(QStringLiteral("Efface_A"))->click();
-    const QString band = h.combo("Bande_A")->currentText();
+    QVERIFY(!h.combo("Bande_A")->currentText().isEmpty());
     feed(h)->read({dxLine("IK2QQQ", "5354.0", "ZEL TC0003 usb")});
     enterOnRow(w, rowOfCall(w, QStringLiteral("IK2QQQ")));
     QTRY_COMPARE(h.edit("Ind_A")->text(), QStringLiteral("IK2QQQ"));
     h.enter(h.edit("Ind_A"));
-    QCOMPARE(h.combo("Bande_A")->currentText(), band);
+    QCOMPARE(h.combo("Bande_A")->currentIndex(), -1);
+    QCOMPARE(h.combo("Bande_A")->currentText(), QString());
     QCOMPARE(h.combo("Mode_A")->currentText(), QStringLiteral("SSB"));
+    QCOMPARE(h.edit("RST_A")->text(), QStringLiteral("59"));
 }
 
 void SpotEntryTest::entryInProgressIsKept()
@@ -250,20 +258,19 @@ void SpotEntryTest::radioTunedThroughRigctld()
 
     enterOnRow(w, rowOfCall(w, QStringLiteral("IK0XYZ")));
     QTRY_COMPARE(h.edit("Ind_A")->text(), QStringLiteral("IK0XYZ"));
-    QCOMPARE(radioHertz(rigctld.port()), qint64(14025000));
-    // The band and mode come from the radio's reading, as for any QSO.
+    QTRY_COMPARE(radioHertz(rigctld.port()), qint64(14025000));
+    // The radio's reading, once tuned, confirms the spot's band and mode.
     QTRY_COMPARE(radio->latest().hertz, 14025000.0);
+    QTRY_VERIFY(announcement(h).contains(QStringLiteral("réglé sur 14025,0 kHz CW")));
     h.enter(h.edit("Ind_A"));
     QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("14 Mhz"));
     QCOMPARE(h.combo("Mode_A")->currentText(), QStringLiteral("CW"));
-    auto *said = h.window->findChild<QLabel *>(QStringLiteral("Annonce_Cluster"));
-    QVERIFY(said->text().contains(QStringLiteral("réglé sur 14025,0 kHz CW")));
 
     // The comment's mode goes to the radio on the band plan's sideband.
     h.window->findChild<QPushButton *>(QStringLiteral("Efface_A"))->click();
     enterOnRow(w, rowOfCall(w, QStringLiteral("IK3SSB")));
     QTRY_COMPARE(h.edit("Ind_A")->text(), QStringLiteral("IK3SSB"));
-    QCOMPARE(radioHertz(rigctld.port()), qint64(21200000));
+    QTRY_COMPARE(radioHertz(rigctld.port()), qint64(21200000));
     QTRY_COMPARE(radio->latest().mode, QStringLiteral("USB"));
 }
 
@@ -277,11 +284,20 @@ void SpotEntryTest::radioThatFailsStillPrepares()
     c.save(*h.settings);
     QVERIFY(h.start());
     QWidget *w = openSpots(h);
+    // The last QSO was on 7 MHz SSB: nothing of it may reach the spot's QSO.
+    h.combo("Bande_A")->setCurrentIndex(2);
     feed(h)->read({dxLine("IK0XYZ", "14025.0", "MR0005")});
     enterOnRow(w, 0);
-    QTRY_COMPARE_WITH_TIMEOUT(h.edit("Ind_A")->text(), QStringLiteral("IK0XYZ"), 30000);
-    QVERIFY(announcement(h).contains(QStringLiteral("n'a pas pu être réglé")));
+    // Prepared at once, the radio's answer said when it comes.
+    QTRY_COMPARE(h.edit("Ind_A")->text(), QStringLiteral("IK0XYZ"));
+    QTRY_VERIFY_WITH_TIMEOUT(announcement(h).contains(QStringLiteral("n'a pas pu être réglé")), 30000);
     QVERIFY(h.window->statusBar()->isVisible());
+    // The spot's band and mode stay, with the CW report.
+    h.enter(h.edit("Ind_A"));
+    QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("14 Mhz"));
+    QCOMPARE(h.combo("Mode_A")->currentText(), QStringLiteral("CW"));
+    QCOMPARE(h.edit("RST_A")->text(), QStringLiteral("599"));
+    QCOMPARE(h.edit("RSTE_A")->text(), QStringLiteral("599"));
 }
 
 void SpotEntryTest::windowAndAnnouncement()

@@ -55,6 +55,41 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
     auto *central = new QWidget(window);
     auto *outer = new QVBoxLayout(central);
 
+    outer->addLayout(buildHeader());
+    outer->addWidget(buildEntry());
+    outer->addWidget(buildList(model), 1);
+
+    window->setCentralWidget(central);
+    // As large as the log deserves, but never larger than the screen (see centreOnScreen).
+    window->resize(1180, 720);
+
+    // Colours and enabled states at creation: only the callsign field is open.
+    for (QWidget *f : chain()) {
+        f->setEnabled(false);
+        paint(f, Waiting);
+    }
+    Ind_A->setEnabled(true);
+    paint(Ind_A, Active);
+    Valide_A->setEnabled(false);
+    Annule_Saisie->setEnabled(false);
+
+    // Tab follows the chain.
+    QWidget *previous = nullptr;
+    for (QWidget *f : chain()) {
+        if (previous)
+            QWidget::setTabOrder(previous, f);
+        previous = f;
+    }
+    QWidget::setTabOrder(QSL_A, Valide_A);
+
+    Timer1 = new QTimer(window);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    buildMenus(window);
+}
+
+QHBoxLayout *MainForm::buildHeader()
+{
     // Station and clock.
     auto *top = new QHBoxLayout;
     auto *stationCaption = new QLabel(QStringLiteral("INDICATIF DE LA STATION  : "));
@@ -92,8 +127,11 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
         top->addWidget(l);
         top->addSpacing(12);
     }
-    outer->addLayout(top);
+    return top;
+}
 
+QWidget *MainForm::buildEntry()
+{
     // Entry fields.
     auto *entry = new QGroupBox(QStringLiteral("Saisie ou modification d'un QSO"));
     entry->setObjectName(QStringLiteral("Frame_Saisie"));
@@ -183,8 +221,11 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
                                 QStringLiteral("Permet la recherche d'un QSO"));
     QSL = makeButton("QSL", QStringLiteral("&Gestion des QSL"), QString());
     grid->addLayout(buttons, 4, 0, 1, 10);
-    outer->addWidget(entry);
+    return entry;
+}
 
+QWidget *MainForm::buildList(QAbstractItemModel *model)
+{
     // The list of QSOs.
     auto *listFrame = new QGroupBox(QStringLiteral(
         "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer"));
@@ -224,35 +265,7 @@ void MainForm::setupUi(QMainWindow *window, QAbstractItemModel *model)
     listPalette.setColor(QPalette::Base, Waiting);
     Liste_QSO->setPalette(listPalette);
     listLayout->addWidget(Liste_QSO);
-    outer->addWidget(listFrame, 1);
-
-    window->setCentralWidget(central);
-    // As large as the log deserves, but never larger than the screen (see centreOnScreen).
-    window->resize(1180, 720);
-
-    // Colours and enabled states at creation: only the callsign field is open.
-    for (QWidget *f : chain()) {
-        f->setEnabled(false);
-        paint(f, Waiting);
-    }
-    Ind_A->setEnabled(true);
-    paint(Ind_A, Active);
-    Valide_A->setEnabled(false);
-    Annule_Saisie->setEnabled(false);
-
-    // Tab follows the chain.
-    QWidget *previous = nullptr;
-    for (QWidget *f : chain()) {
-        if (previous)
-            QWidget::setTabOrder(previous, f);
-        previous = f;
-    }
-    QWidget::setTabOrder(QSL_A, Valide_A);
-
-    Timer1 = new QTimer(window);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    buildMenus(window);
+    return listFrame;
 }
 
 MainItems MainForm::items() const

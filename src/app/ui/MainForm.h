@@ -9,6 +9,7 @@ class QAbstractItemModel;
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
@@ -53,5 +54,9 @@ public:
         *Mnu_Mode_Emploi, *Mnu_Apropos;
 
 private:
+    // Station and clock; the entry fields and buttons; the QSO list.
+    QHBoxLayout *buildHeader();
+    QWidget *buildEntry();
+    QWidget *buildList(QAbstractItemModel *model);
     void buildMenus(QMainWindow *window);
 };

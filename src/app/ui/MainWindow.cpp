@@ -9,6 +9,7 @@
 #include "Revision.h"
 #include "kit/ui/Centre.h"
 #include "kit/ui/FieldKeys.h"
+#include "kit/ui/StatusArea.h"
 #include "kit/ui/WindowKeys.h"
 #include "logstore/LogProblems.h"
 #include "logstore/LogSession.h"
@@ -42,6 +43,7 @@ MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, Log
     setObjectName(QStringLiteral("Main"));
     m_model = new QsoListModel(m_session, this);
     m_ui.setupUi(this, m_model);
+    buildStatusArea();
 
     m_keys = new FieldKeys(this);
     for (QWidget *f : m_ui.chain())
@@ -90,17 +92,7 @@ MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, Log
         m_wait = std::make_unique<WaitNotice>(this, QStringLiteral("Enregistrement du log en cours…"),
                                               m_session.lineCount());
     });
-    // What the operator typed is his entry in progress; what the window put in a field is not.
-    m_entry.setTypedProbe([this] {
-        for (QWidget *w : m_ui.chain()) {
-            QLineEdit *edit = qobject_cast<QLineEdit *>(w);
-            if (auto *combo = qobject_cast<QComboBox *>(w))
-                edit = combo->lineEdit();
-            if (edit && edit->isModified() && !edit->text().trimmed().isEmpty())
-                return true;
-        }
-        return false;
-    });
+    watchOperatorInput();
     // A QSO offered from elsewhere (a spot on the cluster): a plain entry with its callsign.
     connect(&m_entry, &QsoEntry::restartRequested, this, &MainWindow::Raz_Saisie);
     connect(&m_entry, &QsoEntry::callsignOffered, this, &MainWindow::offerCallsign);
@@ -109,6 +101,30 @@ MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, Log
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::watchOperatorInput()
+{
+    // What the operator types or chooses is his entry in progress; what the window
+    // puts in a field itself (setText, a list's value) is not: only the signals of
+    // his own edits are followed.
+    for (QWidget *w : m_ui.chain()) {
+        const QsoEntry::Field field = fieldOf(w);
+        if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, field](const QString &text) { m_entry.operatorTyped(field, text); });
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+                    [this, field](const QString &text) { m_entry.operatorTyped(field, text); });
+            // An item chosen with the mouse, the arrow keys or the wheel.
+            connect(combo, &QComboBox::activated, this,
+                    [this, field, combo] { m_entry.operatorTyped(field, combo->currentText()); });
+        } else if (auto *box = qobject_cast<QCheckBox *>(w)) {
+            connect(box, &QCheckBox::clicked, this, [this, field](bool ticked) {
+                m_entry.operatorTyped(field, QsoEntry::qslValue(ticked));
+            });
+        }
+    }
+}
 
 void MainWindow::startUp()
 {
@@ -238,7 +254,7 @@ QsoEntry::Values MainWindow::values() const
         else if (auto *combo = qobject_cast<QComboBox *>(fields.at(f)))
             v[f] = combo->currentText();
     }
-    v[QsoEntry::Qsl] = m_ui.QSL_A->isChecked() ? QStringLiteral("*") : QString();
+    v[QsoEntry::Qsl] = QsoEntry::qslValue(m_ui.QSL_A->isChecked());
     return v;
 }
 
@@ -251,7 +267,7 @@ void MainWindow::show(const QsoEntry::Values &v)
         else if (auto *combo = qobject_cast<QComboBox *>(fields.at(f)))
             setComboText(combo, v[f]);
     }
-    m_ui.QSL_A->setChecked(v[QsoEntry::Qsl] == QLatin1String("*"));
+    m_ui.QSL_A->setChecked(QsoEntry::qslTicked(v[QsoEntry::Qsl]));
 }
 
 void MainWindow::apply(const QsoEntry::Answer &answer, QWidget *from)
@@ -526,11 +542,16 @@ void MainWindow::closeEvent(QCloseEvent *event)
 MainItems MainWindow::items() const
 {
     MainItems items = m_ui.items();
-    auto *self = const_cast<MainWindow *>(this);
-    const bool existed = findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
-    items.statusBar = self->statusBar();
-    // With nothing to show the window stays as it always was: no status area.
-    if (!existed)
-        items.statusBar->hide();
+    items.Etat_Poste_Radio_Zone = m_radioPlace;
+    items.Annonce_Cluster_Zone = m_clusterPlace;
     return items;
+}
+
+void MainWindow::buildStatusArea()
+{
+    // One place per room, always in this order; with nothing to show the window
+    // stays as it always was: no status area.
+    auto *area = new StatusArea(statusBar());
+    m_radioPlace = area->addPlace(QStringLiteral("Etat_Poste_Radio_Zone"));
+    m_clusterPlace = area->addPlace(QStringLiteral("Annonce_Cluster_Zone"));
 }

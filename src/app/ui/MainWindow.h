@@ -63,6 +63,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void buildStatusArea();
+    // Tells the entry of each field the operator changes himself.
+    void watchOperatorInput();
     QsoEntry::Field fieldOf(QWidget *widget) const;
     QWidget *widgetOf(QsoEntry::Field field) const;
     QsoEntry::Values values() const;
@@ -105,4 +108,6 @@ private:
     bool m_listKeys = false;
     QString m_lastMalformedNotice;
     UrlOpener m_openUrl;
+    QWidget *m_radioPlace = nullptr;
+    QWidget *m_clusterPlace = nullptr;
 };

@@ -3,7 +3,7 @@
 class QAction;
 class QMenu;
 class QPushButton;
-class QStatusBar;
+class QWidget;
 
 // The main window's menu items and buttons that open another subsystem's window,
 // handed over by the main window's form so that each subsystem wires its own. A
@@ -42,7 +42,9 @@ struct MainItems
     // Buttons of the entry row
     QPushButton *Recherche = nullptr;
     QPushButton *QSL = nullptr;
-    // The status area at the foot of the main window, hidden until a subsystem shows
-    // something there (the radio's status, a new abbey on the air).
-    QStatusBar *statusBar = nullptr;
+    // Each room's own place in the status area at the foot of the main window, in the
+    // window's order (the radio's reading first, then the cluster's announcements):
+    // hidden rows that the room fills and shows (see StatusArea).
+    QWidget *Etat_Poste_Radio_Zone = nullptr;
+    QWidget *Annonce_Cluster_Zone = nullptr;
 };

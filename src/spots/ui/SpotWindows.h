@@ -1,11 +1,12 @@
 #pragma once
 
 struct AppContext;
-class QsoEntry;
 class RadioPoller;
+class SpotDesk;
+class SpotFeed;
 
 // The abbeys on the air: wires 'Diplome ZEL > Abbayes sur l'air (cluster)' to its
-// window, keeps the cluster connection and its spots while the logbook runs,
-// announces a needed abbey in the main window's status area, and works a spot with
-// the radio given (none: the entry alone).
-void installSpotWindows(const AppContext &context, QsoEntry &entry, RadioPoller *radio);
+// window, connects the cluster (made by the composition root, with the desk that
+// works a spot) as the operator left it, and announces a needed abbey in the
+// cluster's place of the main window's status area. radio: the transceiver, or none.
+void installSpotWindows(const AppContext &context, SpotFeed &feed, SpotDesk &desk, RadioPoller *radio);
