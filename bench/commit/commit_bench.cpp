@@ -23,10 +23,7 @@
 #include "spots/LineBuffer.h"
 #include "spots/SpotFeed.h"
 #include "spots/SpotModel.h"
-#if __has_include("refdata/LogIndex.h")
 #include "refdata/LogIndex.h"
-#define ZEL_HAS_LOG_INDEX 1
-#endif
 
 #include <QAction>
 #include <QApplication>
@@ -129,19 +126,12 @@ struct Logbook {
         session = std::make_unique<LogSession>(*settings, dir.path());
         // The first to hear the change: the time starts when the signal goes out.
         QObject::connect(session.get(), &LogSession::logChanged, [this] { sinceSignal.start(); });
-#ifdef ZEL_HAS_LOG_INDEX
         index = std::make_unique<LogIndex>(*session);
-#endif
         entry = std::make_unique<QsoEntry>(*session, *settings, messages, clock);
         window = std::make_unique<MainWindow>(*settings, messages, clock, *session, *entry);
-#ifdef ZEL_HAS_LOG_INDEX
         entry->useIndex(*index);
         installWindows(*window, *entry, AppContext{*session, *index, messages, clock, *settings, printer,
                                                    window.get(), window->items()});
-#else
-        installWindows(*window, *entry, AppContext{*session, messages, clock, *settings, printer,
-                                                   window.get(), window->items()});
-#endif
         window->startUp();
         window->QWidget::show();
         const MainItems items = window->items();
@@ -158,7 +148,7 @@ struct Logbook {
             return;
         }
         // 500 spots listed as the spots window lists them.
-        feed = std::make_unique<SpotFeed>(*session);
+        feed = std::make_unique<SpotFeed>(*session, *index);
         filter = std::make_unique<QSortFilterProxyModel>();
         filter->setSourceModel(&feed->model());
         spots = std::make_unique<QTableView>();
