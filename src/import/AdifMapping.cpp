@@ -126,14 +126,42 @@ int bandIndex(QByteArrayView adifName)
 
 } // namespace
 
-bool AdifMapping::carriesConfirmation(const AdifReader::Record &record)
+bool AdifMapping::carriesConfirmation(const AdifReader::Record &record, bool eqslInbox)
 {
+    if (!record.error.isEmpty())
+        return false;
+    if (eqslInbox)
+        return !sameWord(trimmed(record[AdifReader::AppEqslSwl]), "Y");
     for (const AdifReader::Field f : {AdifReader::QslRcvd, AdifReader::LotwQslRcvd, AdifReader::EqslQslRcvd}) {
         const QByteArrayView v = trimmed(record[f]);
         if (sameWord(v, "Y") || sameWord(v, "V"))
             return true;
     }
     return false;
+}
+
+bool AdifMapping::isEqslInbox(const AdifReader &reader)
+{
+    const QByteArrayView id = trimmed(reader.programId());
+    if (id.size() >= 4 && sameWord(id.first(4), "EQSL"))
+        return true;
+    // "Received eQSLs for F4XYZ..." opens the inbox's header.
+    const QByteArrayView header = reader.header().first(qMin<qsizetype>(reader.header().size(), 4096));
+    return QByteArray::fromRawData(header.data(), header.size()).toLower().contains("received eqsls");
+}
+
+QString AdifMapping::bandLabel(const AdifReader::Record &record, const AdifReader &reader)
+{
+    const QByteArrayView adifBand = trimmed(record[AdifReader::Band]);
+    if (!adifBand.isEmpty()) {
+        const int at = BandPlan::positionOfAdif(adifBand);
+        return at >= 0 ? QsoLabels::bands().at(at) : reader.decode(adifBand).simplified();
+    }
+    const QByteArrayView freq = trimmed(record[AdifReader::Freq]);
+    if (freq.isEmpty())
+        return {};
+    const int at = BandPlan::positionOfHertz(hertzOf(freq));
+    return at >= 0 ? QsoLabels::bands().at(at) : reader.decode(freq).simplified() + QStringLiteral(" MHz");
 }
 
 QByteArray AdifMapping::baseCallsign(QByteArrayView callsign)
@@ -426,7 +454,7 @@ AdifMapping::Result AdifMapping::map(const AdifReader::Record &record, const Adi
     q.setField(QsoRecord::RstRecu, reports[0]);
     q.setField(QsoRecord::RstEnvoye, reports[1]);
     q.setField(QsoRecord::NomAbbaye, abbey);
-    q.setField(QsoRecord::Qsl, carriesConfirmation(record) ? QStringLiteral("*") : QString());
+    q.setField(QsoRecord::Qsl, carriesConfirmation(record, m_eqslInbox) ? QStringLiteral("*") : QString());
     QsoRecord::Encoded bytes = q.toLogBytes();
     if (!bytes.ok()) {
         // Every field was brought into the code page above: a safeguard only.
@@ -523,6 +551,8 @@ QString AdifMapping::reason(Status status, quint8 notes, const QString &detail, 
     case QslAlreadyMarked: return QStringLiteral("QSL déjà marquée");
     case SeveralQsos: return QStringLiteral("plusieurs QSO possibles");
     case OtherReference: return with(QStringLiteral("référence différente"));
+    case NoMatchingQso: return with(QStringLiteral("QSL sans QSO correspondant"));
+    case CallNotInLog: return QStringLiteral("QSL d'un indicatif absent du log");
     }
     return {};
 }

@@ -31,12 +31,17 @@ QByteArray qsoKey(QByteArrayView line)
 
 bool confirmed(const QByteArray &line) { return QsoRecord::isConfirmedLine(line); }
 
+// A confirmation without an abbey reference is listed when the log holds its callsign.
+bool listed(AdifMapping::Status s) { return s != AdifMapping::NoReference && s != AdifMapping::CallNotInLog; }
+
 } // namespace
 
 ImportPlan::ImportPlan(QByteArray fileBytes, QString fileName, AbbeyTable abbeys)
     : m_reader(std::move(fileBytes)), m_fileName(std::move(fileName)), m_abbeys(std::move(abbeys)),
       m_mapping(m_abbeys)
 {
+    m_eqslInbox = AdifMapping::isEqslInbox(m_reader);
+    m_mapping.setEqslInbox(m_eqslInbox);
 }
 
 bool ImportPlan::read(int maxRecords, qsizetype maxBytes)
@@ -53,13 +58,13 @@ bool ImportPlan::read(int maxRecords, qsizetype maxBytes)
         ++m_recordCount;
         noteStation(record);
         AdifMapping::Result m = m_mapping.map(record, m_reader);
-        const bool confirms = AdifMapping::carriesConfirmation(record);
+        const bool confirms = AdifMapping::carriesConfirmation(record, m_eqslInbox);
         if (m.status == AdifMapping::NoReference && confirms) {
             // A LoTW or eQSL report names no abbey: its records are kept until the
             // log says whether they confirm one of its QSOs.
             const AdifMapping::Sighting seen = AdifMapping::sighting(record, m_reader);
             if (seen.minutes >= 0 && seen.band >= 0 && !seen.baseCall.isEmpty() && seen.baseCall.size() <= 12) {
-                Sighted c{record.offset, record.number, seen.minutes, -1, seen.band, AdifMapping::NoReference, {}, {}};
+                Sighted c{record.offset, record.number, seen.minutes, -1, 0, seen.band, AdifMapping::NoReference, {}, {}};
                 std::memcpy(c.call, seen.baseCall.constData(), size_t(seen.baseCall.size()));
                 m_sighted.append(c);
                 continue;
@@ -72,7 +77,8 @@ bool ImportPlan::read(int maxRecords, qsizetype maxBytes)
             continue;
         }
         if (m.line.isEmpty() && m.status != AdifMapping::NoReference) {
-            if (m_refusedListed >= MaxRefusedListed && !confirms) {
+            // Whatever they carry: a record refused confirms nothing.
+            if (m_refusedListed >= MaxRefusedListed) {
                 ++m_refusedNotListed;
                 continue;
             }
@@ -116,13 +122,13 @@ QList<int> ImportPlan::listedRows() const
     qsizetype c = 0;
     for (int i = 0; i < m_entries.size(); ++i) {
         for (; c < m_sighted.size() && m_sighted.at(c).number < m_entries.at(i).number; ++c) {
-            if (m_sighted.at(c).status != AdifMapping::NoReference)
+            if (listed(m_sighted.at(c).status))
                 rows.append(SightedRow + int(c));
         }
         rows.append(i);
     }
     for (; c < m_sighted.size(); ++c) {
-        if (m_sighted.at(c).status != AdifMapping::NoReference)
+        if (listed(m_sighted.at(c).status))
             rows.append(SightedRow + int(c));
     }
     return rows;
@@ -137,11 +143,6 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
     QHash<QByteArray, QString> contacted;
     QSet<QByteArray> logged;
     // The log's QSOs by base callsign, for the confirmations only.
-    struct LogQso {
-        int row;
-        qint32 minutes;
-        qint16 band;
-    };
     QHash<QByteArray, QList<LogQso>> byCall;
     const bool confirmations = !m_sighted.isEmpty()
         || std::any_of(m_entries.cbegin(), m_entries.cend(), [](const Entry &e) { return e.confirms; });
@@ -188,7 +189,8 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         e.logReference.clear();
         if (e.confirms) {
             const Match m = matchConfirmation(e.sighting, e.reference, byCall, logLines);
-            if (m.status != AdifMapping::NoReference) {
+            if (m.status != AdifMapping::NoReference && m.status != AdifMapping::NoMatchingQso
+                && m.status != AdifMapping::CallNotInLog) {
                 e.status = m.status;
                 e.logRow = m.row;
                 e.logReference = m.logReference;
@@ -220,7 +222,8 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         if (better)
             *best = i;
     }
-    m_toImport = m_alreadyInLog = m_notInAbbeyList = m_confirmOnlyMatched = 0;
+    m_toImport = m_alreadyInLog = m_notInAbbeyList = m_noMatchingQso = m_callNotInLog = 0;
+    m_nearQsos.clear();
     m_refused = m_refusedNotListed;
     QSet<int> marked;
     for (Entry &e : m_entries) {
@@ -240,7 +243,9 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         case AdifMapping::AlreadyInLog:
         case AdifMapping::QslAlreadyMarked: ++m_alreadyInLog; break;
         case AdifMapping::QslToMark: marked.insert(e.logRow); break;
-        case AdifMapping::NoReference: break;
+        case AdifMapping::NoReference:
+        case AdifMapping::NoMatchingQso:
+        case AdifMapping::CallNotInLog: break;
         default: ++m_refused; break;
         }
     }
@@ -255,19 +260,34 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         const Match m = matchConfirmation(seen, {}, byCall, logLines);
         c.status = m.status;
         c.logRow = m.row;
+        c.gap = m.gap;
         std::memset(c.logReference, 0, sizeof c.logReference);
         if (!m.logReference.isEmpty())
             std::memcpy(c.logReference, m.logReference.constData(), size_t(qMin<qsizetype>(6, m.logReference.size())));
         switch (c.status) {
-        case AdifMapping::NoReference: continue;
+        case AdifMapping::NoReference: break; // never kept so
+        case AdifMapping::CallNotInLog: ++m_callNotInLog; break;
+        case AdifMapping::NoMatchingQso: {
+            ++m_noMatchingQso;
+            if (!m_nearQsos.contains(c.logRow)) {
+                const QByteArrayView line = logLines.at(c.logRow);
+                m_nearQsos.insert(c.logRow, {trimmedText(column(line, QsoRecord::Date)),
+                                             trimmedText(column(line, QsoRecord::Bande)),
+                                             qint16(AdifMapping::bandOfLabel(column(line, QsoRecord::Bande)))});
+            }
+            break;
+        }
         case AdifMapping::QslToMark: marked.insert(c.logRow); break;
         case AdifMapping::QslAlreadyMarked: ++m_alreadyInLog; break;
         default: ++m_refused; break;
         }
-        ++m_confirmOnlyMatched;
     }
-    m_marks = QList<int>(marked.cbegin(), marked.cend());
-    std::sort(m_marks.begin(), m_marks.end());
+    QList<int> rows(marked.cbegin(), marked.cend());
+    std::sort(rows.begin(), rows.end());
+    m_marks.clear();
+    m_marks.reserve(rows.size());
+    for (const int row : rows)
+        m_marks.append({row, logLines.at(row).toByteArray()});
     return true;
 }
 
@@ -280,13 +300,23 @@ ImportPlan::Match ImportPlan::matchConfirmation(const AdifMapping::Sighting &s, 
     if (s.minutes < 0 || s.band < 0 || s.baseCall.isEmpty())
         return m;
     const auto at = byCall.constFind(s.baseCall);
-    if (at == byCall.cend())
+    if (at == byCall.cend() || at->isEmpty()) {
+        m.status = AdifMapping::CallNotInLog;
         return m;
+    }
     int best = -1;
     qint32 bestGap = Window + 1;
     bool tie = false;
+    // The nearest QSO in time whatever its band, said when none matches.
+    int nearest = -1;
+    qint32 nearestGap = std::numeric_limits<qint32>::max();
     for (const auto &q : *at) {
         const qint32 gap = qAbs(q.minutes - s.minutes);
+        if (gap < nearestGap) {
+            nearest = q.row;
+            nearestGap = gap;
+            m.gap = q.minutes - s.minutes;
+        }
         if (q.band != s.band || gap > Window)
             continue;
         if (gap < bestGap) {
@@ -297,8 +327,12 @@ ImportPlan::Match ImportPlan::matchConfirmation(const AdifMapping::Sighting &s, 
             tie = true;
         }
     }
-    if (best < 0)
+    if (best < 0) {
+        m.status = AdifMapping::NoMatchingQso;
+        m.row = nearest;
         return m;
+    }
+    m.gap = 0;
     if (tie) {
         m.status = AdifMapping::SeveralQsos;
         return m;
@@ -313,6 +347,15 @@ ImportPlan::Match ImportPlan::matchConfirmation(const AdifMapping::Sighting &s, 
     else
         m.status = AdifMapping::QslToMark;
     return m;
+}
+
+QList<int> ImportPlan::markRows() const
+{
+    QList<int> rows;
+    rows.reserve(m_marks.size());
+    for (const LogRewriter::Mark &m : m_marks)
+        rows.append(m.row);
+    return rows;
 }
 
 QList<QByteArray> ImportPlan::acceptedLines() const
@@ -375,9 +418,8 @@ ImportPlan::Shown ImportPlan::shownFromFile(qsizetype offset, int number, const 
     s.date = d.size() == 8 ? d.mid(6, 2) + QLatin1Char('/') + d.mid(4, 2) + QLatin1Char('/') + d.mid(2, 2) : d;
     const QString t = value(AdifReader::TimeOn);
     s.time = t.size() >= 4 ? t.left(2) + QLatin1Char(':') + t.mid(2, 2) : t;
-    s.band = value(AdifReader::Band);
-    if (s.band.isEmpty() && !r[AdifReader::Freq].isEmpty())
-        s.band = value(AdifReader::Freq) + QStringLiteral(" MHz");
+    // The log's labels ("21 Mhz"), as every row shows them.
+    s.band = AdifMapping::bandLabel(r, m_reader);
     s.mode = value(AdifReader::Mode).toUpper();
     if (const QString sub = value(AdifReader::Submode); !sub.isEmpty())
         s.mode += QLatin1Char('/') + sub.toUpper();
@@ -413,13 +455,30 @@ ImportPlan::Shown ImportPlan::shownRow(int row) const
 {
     if (row >= SightedRow) {
         const Sighted &c = m_sighted.at(row - SightedRow);
-        return shownFromFile(c.offset, c.number, AdifMapping::reason(c.status, 0, {}, {}),
-                             QString::fromLatin1(c.logReference));
+        Shown s = shownFromFile(c.offset, c.number, AdifMapping::reason(c.status, 0, {}, {}),
+                                QString::fromLatin1(c.logReference));
+        if (c.status == AdifMapping::NoMatchingQso)
+            s.outcome = AdifMapping::reason(c.status, 0, nearMiss(c, s.band), {});
+        return s;
     }
     if (row >= 0)
         return shown(row);
     const Outside &o = m_outside.at(-1 - row);
     return shownFromFile(o.offset, o.number, AdifMapping::reason(AdifMapping::NoReference, 0, {}, {}), {});
+}
+
+QString ImportPlan::nearMiss(const Sighted &c, const QString &recordBand) const
+{
+    constexpr qint32 Window = 30;
+    constexpr qint32 Day = 24 * 60;
+    const NearQso q = m_nearQsos.value(c.logRow);
+    const qint32 gap = qAbs(c.gap);
+    const QString time = gap < Day ? QStringLiteral("heure : %1 min d'écart").arg(gap)
+                                   : QStringLiteral("autre jour : ") + q.date;
+    if (q.bandIndex == c.band)
+        return time;
+    const QString band = QStringLiteral("bande : %1, log %2").arg(recordBand, q.band);
+    return gap > Window ? band + QStringLiteral(", ") + time : band;
 }
 
 QString ImportPlan::refusedCount(int refused, int notListed)
@@ -451,6 +510,12 @@ QByteArray ImportPlan::report(const QString &station, const QDate &day, bool all
     out << QStringLiteral("pas de référence d'abbaye : %1%2")
                .arg(withoutReference())
                .arg(all ? QString() : QStringLiteral(" (non listés)"));
+    if (hasConfirmations()) {
+        out << QStringLiteral("QSL sans QSO correspondant : %1").arg(m_noMatchingQso);
+        out << QStringLiteral("QSL d'un indicatif absent du log : %1%2")
+                   .arg(m_callNotInLog)
+                   .arg(all || m_callNotInLog == 0 ? QString() : QStringLiteral(" (non listés)"));
+    }
     out << QString();
     const auto row = [](const Shown &s) {
         return s.number.rightJustified(6) + QLatin1Char(' ') + s.call.leftJustified(12) + QLatin1Char(' ')

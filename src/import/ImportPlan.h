@@ -2,10 +2,12 @@
 
 #include "import/AdifMapping.h"
 #include "import/AdifReader.h"
+#include "logstore/LogRewriter.h"
 #include "refdata/AbbeyTable.h"
 
 #include <QByteArray>
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -79,15 +81,24 @@ public:
     int alreadyInLog() const { return m_alreadyInLog; }
     // Refused for any reason other than having no abbey reference.
     int refused() const { return m_refused; }
-    int withoutReference() const { return m_withoutReference + int(m_sighted.size()) - m_confirmOnlyMatched; }
+    // QSO records without an abbey reference (a confirmation is never one of them).
+    int withoutReference() const { return m_withoutReference; }
+    // Confirmations of a callsign the log holds that match none of its QSOs, and
+    // confirmations of callsigns the log does not hold.
+    int noMatchingQso() const { return m_noMatchingQso; }
+    int callNotInLog() const { return m_callNotInLog; }
+    // Whether the file carries confirmations naming no abbey (a LoTW or eQSL report).
+    bool hasConfirmations() const { return !m_sighted.isEmpty(); }
     // Refused records counted but not kept for the list.
     int refusedNotListed() const { return m_refusedNotListed; }
     // QSOs to import whose reference the abbey list does not hold.
     int notInAbbeyList() const { return m_notInAbbeyList; }
     // Log QSOs whose QSL the file confirms and the log does not mark yet.
     int qslToMark() const { return int(m_marks.size()); }
-    // Their rows in the log the plan was last matched against (0-based, ascending).
-    const QList<int> &marks() const { return m_marks; }
+    // Their rows in the log the plan was last matched against (0-based, ascending)
+    // with their lines as they were then: the import marks these lines.
+    const QList<LogRewriter::Mark> &marks() const { return m_marks; }
+    QList<int> markRows() const;
     // Who made the file's QSOs: its STATION_CALLSIGN values, else its OPERATOR ones
     // (capitals, each once, the first few).
     QStringList fileStations() const { return m_stations.isEmpty() ? m_operators : m_stations; }
@@ -130,7 +141,8 @@ private:
         qsizetype offset;
         int number;
         qint32 minutes;
-        qint32 logRow = -1;
+        qint32 logRow = -1;   // the QSO matched, or the nearest one when none is
+        qint32 gap = 0;       // the nearest QSO's time less the record's, in minutes
         qint16 band;
         AdifMapping::Status status = AdifMapping::NoReference;
         char call[13];        // the base callsign, NUL-terminated
@@ -138,14 +150,28 @@ private:
     };
     struct Match {
         AdifMapping::Status status = AdifMapping::NoReference; // none found
-        int row = -1;
+        int row = -1;     // the QSO matched, or the nearest one (NoMatchingQso)
+        qint32 gap = 0;   // the nearest QSO's time less the record's
         QByteArray logReference;
+    };
+    // A log QSO a confirmation names, as the plan compares it.
+    struct LogQso {
+        int row;
+        qint32 minutes;
+        qint16 band;
+    };
+    // What a near miss shows of the nearest QSO: its date and band as the log has them.
+    struct NearQso {
+        QString date, band;
+        qint16 bandIndex = -1;
     };
     void noteStation(const AdifReader::Record &record);
     // The log QSO a confirmation names, if any.
     template <typename Index>
     static Match matchConfirmation(const AdifMapping::Sighting &s, const QByteArray &reference, const Index &byCall,
                                    const QList<QByteArrayView> &logLines);
+    // What differs from the nearest QSO, as a near miss says it.
+    QString nearMiss(const Sighted &c, const QString &recordBand) const;
     Shown shownFromFile(qsizetype offset, int number, const QString &outcome, const QString &reference) const;
 
     AdifReader m_reader;
@@ -164,8 +190,11 @@ private:
     int m_alreadyInLog = 0;
     int m_refused = 0;
     int m_withoutReference = 0;
-    int m_confirmOnlyMatched = 0; // confirmations without an abbey reference the log holds
-    QList<int> m_marks;
+    int m_noMatchingQso = 0;
+    int m_callNotInLog = 0;
+    bool m_eqslInbox = false;
+    QList<LogRewriter::Mark> m_marks;
+    QHash<int, NearQso> m_nearQsos; // by row, the nearest QSOs of near misses
     QStringList m_stations, m_operators;
 };
 

@@ -82,10 +82,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     // A confirmation marks a QSO line of the log, each once.
     for (qsizetype i = 0; i < plan.marks().size(); ++i) {
-        const int row = plan.marks().at(i);
+        const int row = plan.markRows().at(i);
         check(row >= 0 && row < log.size() && log.at(row).size() == QsoRecord::LogLineLength,
               "a mark on a line that is no QSO");
-        check(i == 0 || plan.marks().at(i - 1) < row, "marks out of order or twice");
+        check(i == 0 || plan.markRows().at(i - 1) < row, "marks out of order or twice");
     }
     for (const QByteArray &l : plan.acceptedLines())
         check(l.size() == QsoRecord::LogLineLength, "an accepted line of the wrong length");

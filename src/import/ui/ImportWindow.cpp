@@ -53,6 +53,11 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     Sans_Reference->setObjectName(QStringLiteral("Sans_Reference"));
     Hors_Liste = new QLabel;
     Hors_Liste->setObjectName(QStringLiteral("Hors_Liste"));
+    // Confirmations that miss their QSO are said beside the others, in words and in colour.
+    Sans_Qso = new QLabel;
+    Sans_Qso->setObjectName(QStringLiteral("Sans_Qso"));
+    Indicatif_Absent = new QLabel;
+    Indicatif_Absent->setObjectName(QStringLiteral("Indicatif_Absent"));
     Tout_Afficher = new QCheckBox(QStringLiteral("&Tout afficher"));
     Tout_Afficher->setObjectName(QStringLiteral("Tout_Afficher"));
     Tout_Afficher->setAccessibleName(QStringLiteral("Tout afficher, même les QSO sans référence d'abbaye"));
@@ -102,6 +107,11 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     others->addSpacing(24);
     others->addWidget(Tout_Afficher);
     others->addStretch(1);
+    auto *qsls = new QHBoxLayout;
+    qsls->addWidget(Sans_Qso);
+    qsls->addSpacing(24);
+    qsls->addWidget(Indicatif_Absent);
+    qsls->addStretch(1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(Importer);
@@ -113,6 +123,7 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     outer->addWidget(Autre_Station);
     outer->addLayout(counts);
     outer->addLayout(others);
+    outer->addLayout(qsls);
     outer->addWidget(listCaption);
     outer->addWidget(Liste_Import, 1);
     outer->addLayout(buttons);
@@ -151,6 +162,12 @@ void ImportWindow::showCounts()
     Hors_Liste->setVisible(m_plan->notInAbbeyList() > 0);
     Sans_Reference->setText(QStringLiteral("pas de référence d'abbaye : %1").arg(m_plan->withoutReference()));
     Qsl_A_Marquer->setText(QStringLiteral("QSL à marquer : %1").arg(m_plan->qslToMark()));
+    Sans_Qso->setText(QStringLiteral("QSL sans QSO correspondant : %1").arg(m_plan->noMatchingQso()));
+    Sans_Qso->setStyleSheet(m_plan->noMatchingQso() > 0 ? QStringLiteral("color: #B00000; font-weight: bold;")
+                                                        : QString());
+    Indicatif_Absent->setText(QStringLiteral("QSL d'un indicatif absent du log : %1").arg(m_plan->callNotInLog()));
+    Sans_Qso->setVisible(m_plan->hasConfirmations());
+    Indicatif_Absent->setVisible(m_plan->hasConfirmations());
     Importer->setEnabled(m_plan->toImport() > 0 || m_plan->qslToMark() > 0);
 }
 
@@ -180,7 +197,9 @@ void ImportWindow::onLogChanged()
 void ImportWindow::onImport()
 {
     const QList<QByteArray> lines = m_plan->acceptedLines();
-    const QList<int> marks = m_plan->marks();
+    // The marks carry the lines the preview saw: a log changed behind the question
+    // (another copy's commit) cannot move them onto another QSO.
+    const QList<LogRewriter::Mark> marks = m_plan->marks();
     if (const QStringList others = otherStations(); !others.isEmpty()) {
         QStringList what;
         if (!lines.isEmpty())

@@ -51,6 +51,8 @@ private:
     QLabel *Refuses;
     QLabel *Sans_Reference;
     QLabel *Hors_Liste;
+    QLabel *Sans_Qso;
+    QLabel *Indicatif_Absent;
     QCheckBox *Tout_Afficher;
     QTableView *Liste_Import;
     QPushButton *Importer;
