@@ -174,6 +174,30 @@ AdifReader::AdifReader(QByteArray data) : m_data(std::move(data))
                 p = qMin(t.end + t.length, m_data.size()) - 1;
             }
         }
+    } else if (m_pos < m_data.size()) {
+        // A header that starts with a field, against the standard: fields up to an
+        // <eoh> that comes before any <eor>, looked for over the first few tags.
+        QByteArrayView programId;
+        qsizetype p = m_pos;
+        for (int i = 0; i < 64 && p >= 0; ++i) {
+            const Tag t = tagAt(p);
+            if (t.kind == Tag::EndOfHeader) {
+                m_header = QByteArrayView(m_data.constData() + m_pos, p - m_pos);
+                m_programId = programId;
+                m_pos = t.end;
+                break;
+            }
+            if (t.kind == Tag::EndOfRecord)
+                break;
+            if (t.kind == Tag::Value || t.kind == Tag::Other) {
+                const qsizetype end = qMin(t.end + t.length, m_data.size());
+                if (sameWord(t.name, "PROGRAMID") && programId.isEmpty())
+                    programId = QByteArrayView(m_data.constData() + t.end, end - t.end);
+                p = find(end, '<');
+            } else {
+                p = find(p + 1, '<');
+            }
+        }
     }
 }
 
@@ -376,7 +400,7 @@ bool AdifReader::readRecord(qsizetype &pos, Record *record) const
                 }
             }
         }
-        if (t.length > 0 && byteEnd <= n && nextEndOfRecord(start) < end) {
+        if (t.length > 0 && nextEndOfRecord(start) < qMin(end, n)) {
             // The declared length runs past the record's <eor>: what follows in the
             // record cannot be trusted, nor what came before it be taken alone.
             const qsizetype recordEnd = nextEndOfRecord(start);
