@@ -14,6 +14,7 @@
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
 #include "logstore/Settings.h"
+#include "refdata/LogIndex.h"
 #include "qsl/ui/PendingQslWindow.h"
 #include "regions/ui/RegionQsoWindow.h"
 #include "reports/AwardHistory.h"
@@ -54,6 +55,7 @@ struct AwardLog {
     QString path;
     std::unique_ptr<Settings> settings;
     std::unique_ptr<LogSession> session;
+    std::unique_ptr<LogIndex> index;
     QuietMessages messages;
     FixedClock clock;
     SharedPrinter printer;
@@ -111,10 +113,11 @@ AwardLog &awardLog(int count)
     log->settings->write(Settings::CommonSection, Settings::KeyCallsign, Station);
     log->session = std::make_unique<LogSession>(*log->settings, log->dir.path());
     log->session->openStation();
+    log->index = std::make_unique<LogIndex>(*log->session);
     if (log->session->lineCount() != count)
         std::abort();
     log->entry = std::make_unique<QsoEntry>(*log->session, *log->settings, log->messages, log->clock);
-    log->context = std::make_unique<AppContext>(AppContext{*log->session, log->messages, log->clock,
+    log->context = std::make_unique<AppContext>(AppContext{*log->session, *log->index, log->messages, log->clock,
                                                            *log->settings, log->printer, nullptr, {}});
     return *log;
 }

@@ -9,6 +9,7 @@
 #include "kit/ui/QtMessages.h"
 #include "logstore/LogSession.h"
 #include "logstore/Settings.h"
+#include "refdata/LogIndex.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -36,6 +37,8 @@ int main(int argc, char *argv[])
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), &dirError);
     Settings settings;
     LogSession session(settings, dir);
+    // The award standing, built at its first question and kept up to date after.
+    LogIndex index(session);
     // The log is read on another thread while the window is being built.
     session.prefetchStation();
 
@@ -52,7 +55,7 @@ int main(int argc, char *argv[])
     SharedPrinter printer;
     MainWindow window(settings, messages, clock, session, entry);
     messages.setParent(&window);
-    installWindows(window, entry, AppContext{session, messages, clock, settings, printer, &window, window.items()});
+    installWindows(window, entry, AppContext{session, index, messages, clock, settings, printer, &window, window.items()});
     // The first drawing does without the icon; the shipped one is then drawn on
     // another thread, so the window's thread only hands the pictures over.
     std::thread iconPainter;

@@ -11,6 +11,7 @@
 #include "kit/Messages.h"
 #include "entry/QsoEntry.h"
 #include "kit/ui/AppContext.h"
+#include "refdata/LogIndex.h"
 #include "app/ui/MainWindow.h"
 #include "kit/ui/SharedPrinter.h"
 #include "logstore/LogSession.h"
@@ -78,9 +79,10 @@ double quitRound(Cat cat, QTcpServer &silent)
     SystemClock clock;
     SharedPrinter printer;
     auto session = std::make_unique<LogSession>(settings, dir.path());
+    auto index = std::make_unique<LogIndex>(*session);
     auto entry = std::make_unique<QsoEntry>(*session, settings, messages, clock);
     auto window = std::make_unique<MainWindow>(settings, messages, clock, *session, *entry);
-    installWindows(*window, *entry, AppContext{*session, messages, clock, settings, printer, window.get(),
+    installWindows(*window, *entry, AppContext{*session, *index, messages, clock, settings, printer, window.get(),
                                        window->items()});
     window->startUp();
     QTest::qWait(20);
@@ -104,6 +106,7 @@ double quitRound(Cat cat, QTcpServer &silent)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const double ms = double(t.nsecsElapsed()) / 1e6;
     entry.reset();
+    index.reset();
     session.reset();
     // Whatever is still ending (the child rigctld) ends before the next round.
     QTest::qWait(cat == Cat::OwnRigctld ? 300 : 0);

@@ -14,6 +14,7 @@
 #include "kit/Messages.h"
 #include "entry/QsoEntry.h"
 #include "kit/ui/AppContext.h"
+#include "refdata/LogIndex.h"
 #include "app/ui/MainWindow.h"
 #include "kit/ui/SharedPrinter.h"
 #include "logstore/LogSession.h"
@@ -89,9 +90,10 @@ struct Logbook
         c.save(*settings);
 
         session = std::make_unique<LogSession>(*settings, dir.path());
+        index = std::make_unique<LogIndex>(*session);
         entry = std::make_unique<QsoEntry>(*session, *settings, messages, clock);
         window = std::make_unique<MainWindow>(*settings, messages, clock, *session, *entry);
-        installWindows(*window, *entry, AppContext{*session, messages, clock, *settings, printer,
+        installWindows(*window, *entry, AppContext{*session, *index, messages, clock, *settings, printer,
                                            window.get(), window->items()});
         window->startUp();
         window->activateWindow();
@@ -119,6 +121,7 @@ struct Logbook
     {
         window.reset();
         entry.reset();
+        index.reset();
         session.reset();
     }
 
@@ -158,6 +161,7 @@ struct Logbook
     SharedPrinter printer;
     std::unique_ptr<Settings> settings;
     std::unique_ptr<LogSession> session;
+    std::unique_ptr<LogIndex> index;
     std::unique_ptr<QsoEntry> entry;
     std::unique_ptr<MainWindow> window;
 };

@@ -298,6 +298,20 @@ QString likelyMode(qint64 hertz)
     return QStringLiteral("SSB");
 }
 
+int bandOfLabel(QByteArrayView latin1Label)
+{
+    const QByteArrayView adif = adifOfLabel(latin1Label);
+    if (adif.isEmpty())
+        return -1;
+    int count = 0;
+    const Band *all = bands(&count);
+    for (int i = 0; i < count; ++i) {
+        if (adif.compare(QByteArrayView(all[i].adif), Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
 } // namespace BandPlan
 
 namespace ModeMap {

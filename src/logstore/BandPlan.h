@@ -44,6 +44,10 @@ QString labelOfAdif(QStringView adifBand);
 QByteArrayView adifOfLabel(QByteArrayView latin1Label);
 QString adifOfLabel(QStringView label);
 
+// The index in bands() of a band label as the log holds it (through adifOfLabel),
+// or -1 when it names no band: how a confirmation's band is compared with a QSO's.
+int bandOfLabel(QByteArrayView latin1Label);
+
 // The position of a label typed in any case and spelling ("14", "14 mhz", "7"), or -1.
 int positionOfTyped(QStringView typed);
 // The same, as the log's label ("14 Mhz"); empty when it names none of the twelve.

@@ -271,3 +271,34 @@ LogFile::Stamp LogFile::stampOf(const QString &path)
 #endif
     return st;
 }
+
+QByteArray LogFile::baseCallsign(QByteArrayView callsign)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; };
+    QByteArrayView best;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= callsign.size(); ++i) {
+        if (i == callsign.size() || callsign[i] == '/' || callsign[i] == '_') {
+            QByteArrayView part = callsign.sliced(start, i - start);
+            while (!part.isEmpty() && blank(part.front()))
+                part = part.sliced(1);
+            while (!part.isEmpty() && blank(part.back()))
+                part.chop(1);
+            if (part.size() > best.size())
+                best = part;
+            start = i + 1;
+        }
+    }
+    QByteArray out = best.toByteArray();
+    for (char &c : out) {
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    }
+    return out;
+}
+
+QString LogFile::baseCallsign(const QString &callsign)
+{
+    // A callsign is ASCII; any other character is kept as it is, in its part.
+    return QString::fromUtf8(baseCallsign(QByteArrayView(callsign.toUtf8())));
+}

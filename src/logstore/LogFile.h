@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -70,4 +71,11 @@ public:
     static bool isValidCallsign(const QString &callsign);
     // "_" stands for "/" in a callsign that names a file: "F6ABC_P" is shown "F6ABC/P".
     static QString Indicatif_Affiche(const QString &callsign);
+
+    // The station itself in a callsign: the longest part between slashes ("_" counts
+    // as "/", as in a file name), blanks around it removed, in capitals (ASCII):
+    // "IT9/f6abc/P" and "F6ABC_P" give "F6ABC". The first of equal lengths wins.
+    // Confirmations are matched, and the cluster login is made, with it.
+    static QByteArray baseCallsign(QByteArrayView callsign);
+    static QString baseCallsign(const QString &callsign);
 };

@@ -12,8 +12,6 @@
 
 #include <algorithm>
 
-#include <algorithm>
-
 Q_LOGGING_CATEGORY(lcLogStore, "zel.logstore")
 
 namespace {
@@ -23,30 +21,6 @@ QString failure(const QString &path, const QString &why)
     return QStringLiteral("Impossible d'enregistrer le journal %1 :\r\n%2\r\n\r\n"
                           "Le journal n'a pas été modifié et la saisie est conservée.")
         .arg(QFileInfo(path).fileName(), why);
-}
-
-int digits(QByteArrayView line, int from, int count, bool *ok)
-{
-    int v = 0;
-    for (int i = from; i < from + count; ++i) {
-        if (i >= line.size() || line.at(i) < '0' || line.at(i) > '9') {
-            *ok = false;
-            return 0;
-        }
-        v = v * 10 + (line.at(i) - '0');
-    }
-    return v;
-}
-
-// Days from 01/01/1970 of a date of the proleptic Gregorian calendar.
-qint64 daysFromCivil(int y, int m, int d)
-{
-    y -= m <= 2;
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yoe = y - era * 400;
-    const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return qint64(era) * 146097 + doe - 719468;
 }
 
 // The new copy of the log: every line followed by CR LF. Runs of lines that
@@ -190,23 +164,7 @@ LogRewriter::Lines LogRewriter::merged(const Lines &lines, const Lines &newLines
 
 qint64 LogRewriter::timestamp(QByteArrayView line)
 {
-    // "JJ/MM/AA" and "HH:MM" where the log's column table puts them.
-    const int date = QsoRecord::logLayout()[QsoRecord::Date].start - 1;
-    const int time = QsoRecord::logLayout()[QsoRecord::Heure].start - 1;
-    bool ok = true;
-    const int day = digits(line, date, 2, &ok);
-    const int month = digits(line, date + 3, 2, &ok);
-    const int yy = digits(line, date + 6, 2, &ok);
-    const int hour = digits(line, time, 2, &ok);
-    const int minute = digits(line, time + 3, 2, &ok);
-    if (!ok)
-        return -1;
-    const int year = QsoRecord::fullYear(yy);
-    // A hand-edited date such as 31/02/07 is counted from the first of the month,
-    // so it still orders sensibly.
-    const qint64 days = daysFromCivil(year, qBound(1, month, 12), 1) - daysFromCivil(1950, 1, 1)
-        + qMax(day, 1) - 1;
-    return days * 1440 + hour * 60 + minute;
+    return QsoRecord::utcMinute(line, QsoRecord::DateRule::Ordering);
 }
 
 LogRewriter::Result LogRewriter::takeLock(FileLock &lock) const
@@ -282,6 +240,7 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QStrin
     }
     QString refused;
     const Lines lines = change(std::move(oldLines), &refused);
+    // The rows it changed are found before the new copy is joined.
     if (!refused.isEmpty())
         return {false, failure(m_path, refused)};
     QByteArray content = joined(old, lines, &m_writtenLines);
@@ -293,7 +252,57 @@ LogRewriter::Result LogRewriter::rewrite(const std::function<Lines(Lines, QStrin
     m_written = std::move(content);
     m_writtenStamp = LogFile::stampOf(m_path);
     m_wroteKnown = known;
+    m_change = known ? changeBetween(m_knownLines, lines) : LogChange::anew();
     return {};
+}
+
+LogChange LogRewriter::changeBetween(const Lines &before, const Lines &after)
+{
+    QList<int> replaced, removed, added;
+    if (before.isEmpty()) {
+        for (qsizetype j = 0; j < after.size(); ++j)
+            added.append(int(j));
+        return LogChange::edit({}, {}, added);
+    }
+    // Pointers into unrelated buffers are compared through std::less, the only
+    // ordering the language defines for them.
+    const std::less<const char *> below;
+    const char *begin = before.first().data();
+    const char *end = before.last().data() + before.last().size();
+    qsizetype i = 0;        // next line of before not accounted for
+    QList<int> fresh;       // new lines (rows of after) since the last kept one
+    const auto settle = [&](qsizetype keptAt) {
+        // Lines of before up to keptAt are gone; as many of them as there are new
+        // lines in their place are replaced, in order.
+        const qsizetype dropped = keptAt - i;
+        const qsizetype paired = qMin<qsizetype>(dropped, fresh.size());
+        for (qsizetype t = 0; t < paired; ++t)
+            replaced.append(int(i + t));
+        for (qsizetype t = paired; t < dropped; ++t)
+            removed.append(int(i + t));
+        for (qsizetype t = paired; t < fresh.size(); ++t)
+            added.append(fresh.at(t));
+        fresh.clear();
+        i = keptAt + 1;
+    };
+    for (qsizetype j = 0; j < after.size(); ++j) {
+        const char *p = after.at(j).data();
+        qsizetype k = -1;
+        if (!below(p, begin) && !below(end, p)) {
+            qsizetype at = i;
+            while (at < before.size() && below(before.at(at).data(), p))
+                ++at;
+            if (at < before.size() && before.at(at).data() == p && before.at(at).size() == after.at(j).size())
+                k = at;
+        }
+        if (k < 0) {
+            fresh.append(int(j));
+            continue;
+        }
+        settle(k);
+    }
+    settle(before.size());
+    return LogChange::edit(replaced, removed, added);
 }
 
 QString LogRewriter::fewerLines(const QString &logPath, qsizetype gone)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logstore/AtomicFile.h"
+#include "logstore/LogChange.h"
 #include "logstore/LogFile.h"
 
 #include <QByteArray>
@@ -93,6 +94,14 @@ public:
     // caller's copy rather than from the file read again.
     const QList<QByteArrayView> &writtenLines() const { return m_writtenLines; }
     bool wroteKnown() const { return m_wroteKnown; }
+    // What the last successful rewrite changed in the caller's rows: the rows
+    // added, removed and replaced when it started from the caller's copy, "read
+    // anew" when it started from the file read again.
+    const LogChange &change() const { return m_change; }
+    // The rows that became after (views), from before (views into one buffer): a
+    // line of after that is a line of before, at the same place in its buffer, is
+    // kept; the others are new. One pass over both.
+    static LogChange changeBetween(const QList<QByteArrayView> &before, const QList<QByteArrayView> &after);
     // Whether the file was no longer the caller's copy, and the log as it was then
     // read (what the caller should now show, whatever the outcome).
     bool readAgain() const { return m_readAgain; }
@@ -137,6 +146,7 @@ private:
     LogFile::Stamp m_writtenStamp;
     QList<QByteArrayView> m_writtenLines;
     bool m_wroteKnown = false;
+    LogChange m_change;
     bool m_hasKnown = false;
     QByteArray m_known;
     QList<QByteArrayView> m_knownLines;

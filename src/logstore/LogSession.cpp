@@ -131,7 +131,7 @@ void LogSession::adopt(Loaded loaded)
     m_stamp = loaded.stamp;
     m_lines = std::move(loaded.lines);
     m_malformed = std::move(loaded.malformed);
-    finishTake();
+    finishTake(LogChange::anew());
 }
 
 void LogSession::take(QByteArray content, const LogFile::Stamp &stamp)
@@ -148,21 +148,28 @@ void LogSession::takeWritten(const LogRewriter &rewriter)
 {
     // When the rewrite started from the lines held here and none of them was
     // hand-edited, none of the new log's lines is: no need to look at them again.
-    if (!rewriter.wroteKnown() || !m_malformed.isEmpty()) {
+    if (!rewriter.wroteKnown()) {
         take(rewriter.written(), rewriter.writtenStamp());
         return;
     }
     m_content = rewriter.written();
     m_stamp = rewriter.writtenStamp();
     m_lines = LineIndex(m_content, rewriter.writtenLines());
-    finishTake();
+    if (!m_malformed.isEmpty()) {
+        m_malformed.clear();
+        for (int i = 0; i < m_lines.size(); ++i) {
+            if (!LogFile::isWellFormed(m_lines.at(i)))
+                m_malformed.append(i + 1);
+        }
+    }
+    finishTake(rewriter.change());
 }
 
-void LogSession::finishTake()
+void LogSession::finishTake(const LogChange &change)
 {
     if (m_selected >= m_lines.size())
         m_selected = -1;
-    emit logChanged();
+    emit logChanged(change);
 }
 
 QString LogSession::text(int row) const { return Cp1252::decode(m_lines.at(row)); }
@@ -234,7 +241,7 @@ AtomicFile::Result LogSession::append(const QByteArray &line)
             if (done) {
                 m_lines.appendLast(m_content, line.size());
                 m_stamp = rewriter.writtenStamp();
-                finishTake();
+                finishTake(LogChange::appended(lineCount() - 1));
             }
             return r;
         }

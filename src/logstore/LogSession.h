@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logstore/AtomicFile.h"
+#include "logstore/LogChange.h"
 #include "logstore/LineIndex.h"
 #include "logstore/LogFile.h"
 #include "logstore/LogRewriter.h"
@@ -106,8 +107,10 @@ public:
 
 signals:
     void stationChanged();
-    // The lines changed: a reload, a station change or a rewrite.
-    void logChanged();
+    // The lines changed: a reload, a station change or a file changed by another
+    // program ("read anew"), or a rewrite of this session's own copy (the rows it
+    // added, removed and replaced).
+    void logChanged(const LogChange &change);
     void selectionRequested(int row);
 
 private:
@@ -131,7 +134,7 @@ private:
     // The log a rewrite wrote, with its lines already found; hand-edited lines can
     // only come from the lines the session held (every new line is a QSO line).
     void takeWritten(const class LogRewriter &rewriter);
-    void finishTake();
+    void finishTake(const LogChange &change);
     bool endsEveryLineWithCrLf() const;
     AtomicFile::Result tellLinesGone();
 

@@ -143,3 +143,55 @@ int QsoRecord::minutesOf(QStringView hhmm)
         return -1;
     return hours * 60 + minutes;
 }
+
+namespace {
+
+int digitsAt(QByteArrayView line, qsizetype from, int count)
+{
+    int v = 0;
+    for (qsizetype i = from; i < from + count; ++i) {
+        if (i >= line.size() || line.at(i) < '0' || line.at(i) > '9')
+            return -1;
+        v = v * 10 + (line.at(i) - '0');
+    }
+    return v;
+}
+
+// Days from 01/01/1970 of a date of the proleptic Gregorian calendar.
+qint64 daysFromCivil(int y, int m, int d)
+{
+    y -= m <= 2;
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yoe = y - era * 400;
+    const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return qint64(era) * 146097 + doe - 719468;
+}
+
+} // namespace
+
+qint64 QsoRecord::utcMinute(QByteArrayView line, DateRule rule)
+{
+    const qsizetype date = logLayout()[Date].start - 1;
+    const qsizetype time = logLayout()[Heure].start - 1;
+    const int day = digitsAt(line, date, 2), month = digitsAt(line, date + 3, 2), yy = digitsAt(line, date + 6, 2);
+    const int hour = digitsAt(line, time, 2), minute = digitsAt(line, time + 3, 2);
+    if (day < 0 || month < 0 || yy < 0 || hour < 0 || minute < 0)
+        return -1;
+    const int year = fullYear(yy);
+    if (rule == DateRule::Exact) {
+        if (line.at(date + 2) != '/' || line.at(date + 5) != '/' || line.at(time + 2) != ':')
+            return -1;
+        return utcMinute(QDate(year, month, day), hour > 23 || minute > 59 ? -1 : hour * 60 + minute);
+    }
+    const qint64 days = daysFromCivil(year, qBound(1, month, 12), 1) - daysFromCivil(1950, 1, 1) + qMax(day, 1) - 1;
+    return days * 1440 + hour * 60 + minute;
+}
+
+qint64 QsoRecord::utcMinute(const QDate &date, int minuteOfDay)
+{
+    if (!date.isValid() || minuteOfDay < 0 || minuteOfDay >= 1440)
+        return -1;
+    const qint64 days = QDate(1950, 1, 1).daysTo(date);
+    return days < 0 ? -1 : days * 1440 + minuteOfDay;
+}

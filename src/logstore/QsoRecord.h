@@ -70,6 +70,17 @@ public:
     // "HH:MM" as minutes of the day; -1 when the text is not a time.
     static int minutesOf(QStringView hhmm);
 
+    // The UTC minute since 01/01/1950 00:00 of a log line's date "JJ/MM/AA" and time
+    // "HH:MM" (years 50-99 are 1950-1999, 00-49 are 2000-2049); -1 when they cannot
+    // be read. Exact: a day that does not exist ("31/02/07") gives -1. Ordering: such
+    // a day is counted from the first of its month, so a hand-edited line still
+    // finds its place in time.
+    enum class DateRule { Exact, Ordering };
+    static qint64 utcMinute(QByteArrayView line, DateRule rule = DateRule::Exact);
+    // The same minute of a date and a minute of the day; -1 when either is not one
+    // or the date is before 1950.
+    static qint64 utcMinute(const QDate &date, int minuteOfDay);
+
     QsoRecord() = default;
 
     // Cuts every field out of a line with its full width; a line that ends early

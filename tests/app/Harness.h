@@ -15,6 +15,7 @@
 #include "kit/ui/SharedPrinter.h"
 #include "logstore/LogSession.h"
 #include "logstore/Settings.h"
+#include "refdata/LogIndex.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -61,6 +62,7 @@ public:
     {
         window.reset();
         entry.reset();
+        index.reset();
         session.reset();
         // Windows the main window opened without a parent are closed with it.
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -91,9 +93,10 @@ public:
     {
         session = std::make_unique<LogSession>(*settings, dir.path());
         session->setLockTimeout(200);
+        index = std::make_unique<LogIndex>(*session);
         entry = std::make_unique<QsoEntry>(*session, *settings, messages, clock);
         window = std::make_unique<MainWindow>(*settings, messages, clock, *session, *entry);
-        installWindows(*window, *entry, AppContext{*session, messages, clock, *settings, printer, window.get(), window->items()});
+        installWindows(*window, *entry, AppContext{*session, *index, messages, clock, *settings, printer, window.get(), window->items()});
         window->startUp();
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());
@@ -223,6 +226,7 @@ public:
     std::unique_ptr<Settings> settings;
     SharedPrinter printer;
     std::unique_ptr<LogSession> session;
+    std::unique_ptr<LogIndex> index;
     std::unique_ptr<QsoEntry> entry;
     std::unique_ptr<MainWindow> window;
 

@@ -1,0 +1,596 @@
+#include "refdata/LogIndex.h"
+
+#include "logstore/BandPlan.h"
+#include "logstore/Cp1252.h"
+#include "logstore/LogFile.h"
+#include "logstore/LogSession.h"
+#include "logstore/QsoLabels.h"
+#include "logstore/QsoRecord.h"
+#include "refdata/LogLookups.h"
+#include "refdata/RegionTable.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// A reference is at most eight bytes of the code page (the column holds six).
+constexpr int KeyBytes = 8;
+
+bool blank(char c) { return c == ' ' || c == '\t'; }
+
+QByteArrayView trimmedBytes(QByteArrayView v)
+{
+    while (!v.isEmpty() && blank(v.front()))
+        v = v.sliced(1);
+    while (!v.isEmpty() && blank(v.back()))
+        v.chop(1);
+    return v;
+}
+
+// Slot of every pair of capitals, so a reference's region is found without text work.
+class CodeSlots
+{
+public:
+    CodeSlots()
+    {
+        m_slots.fill(0);
+        for (int slot = 1; slot <= RegionTable::SlotCount; ++slot)
+            add(RegionTable::code(slot), slot);
+        add(QStringLiteral("VN"), RegionTable::VenetoSlot);
+        add(QStringLiteral("VE"), RegionTable::VenetoSlot);
+    }
+    int slotOf(char a, char b) const
+    {
+        return a < 'A' || a > 'Z' || b < 'A' || b > 'Z' ? 0 : m_slots[(a - 'A') * 26 + (b - 'A')];
+    }
+
+private:
+    void add(const QString &code, int slot)
+    {
+        const QByteArray b = code.toLatin1();
+        m_slots[(b.at(0) - 'A') * 26 + (b.at(1) - 'A')] = slot;
+    }
+    std::array<int, 26 * 26> m_slots;
+};
+
+const CodeSlots &codeSlots()
+{
+    static const CodeSlots table;
+    return table;
+}
+
+quint64 packed(QByteArrayView bytes)
+{
+    if (bytes.isEmpty() || bytes.size() > KeyBytes)
+        return 0;
+    quint64 key = 0;
+    for (int i = 0; i < KeyBytes; ++i)
+        key = (key << 8) | (i < bytes.size() ? quint8(bytes[i]) : 0);
+    return key;
+}
+
+QString columnText(QByteArrayView line, QsoRecord::Field field)
+{
+    return Cp1252::decode(QsoRecord::fieldOf(line, field));
+}
+
+} // namespace
+
+LogIndex::LogIndex(LogSession &session, QObject *parent) : QObject(parent), m_session(session)
+{
+    connect(&session, &LogSession::logChanged, this, &LogIndex::onLogChanged);
+}
+
+LogIndex::~LogIndex() = default;
+
+bool LogIndex::readable() const { return m_session.loadError().isEmpty(); }
+
+quint64 LogIndex::keyOf(QStringView reference)
+{
+    const QString key = reference.trimmed().toString().toUpper();
+    if (key.isEmpty() || !Cp1252::firstUnencodable(key).isEmpty())
+        return 0;
+    return packed(Cp1252::encode(key));
+}
+
+quint64 LogIndex::keyOfColumn(QByteArrayView column)
+{
+    const QByteArrayView v = trimmedBytes(column);
+    if (v.isEmpty() || v.size() > KeyBytes)
+        return 0;
+    bool ascii = true;
+    for (const char c : v)
+        ascii = ascii && quint8(c) < 0x80;
+    if (!ascii)
+        return keyOf(Cp1252::decode(v));
+    char up[KeyBytes];
+    for (qsizetype i = 0; i < v.size(); ++i)
+        up[i] = v[i] >= 'a' && v[i] <= 'z' ? char(v[i] - 'a' + 'A') : v[i];
+    return packed(QByteArrayView(up, v.size()));
+}
+
+int LogIndex::slotOfKey(quint64 key)
+{
+    if (key == 0)
+        return 0;
+    return codeSlots().slotOf(char(key >> 56), char((key >> 48) & 0xFF));
+}
+
+quint16 LogIndex::codeOfKey(quint64 key) { return quint16(key >> 48); }
+
+quint64 LogIndex::tallyKey(int slot, int label, int mode)
+{
+    return quint64(quint32(slot)) << 40 | quint64(quint16(label)) << 16 | quint16(mode);
+}
+
+qint16 LogIndex::labelId(QByteArrayView label) const
+{
+    const QByteArray key = trimmedBytes(label).toByteArray();
+    const auto at = m_labelIds.constFind(key);
+    if (at != m_labelIds.cend())
+        return *at;
+    const qint16 id = qint16(m_labels.size());
+    m_labels.append(key);
+    m_labelIds.insert(key, id);
+    return id;
+}
+
+qint16 LogIndex::modeId(QByteArrayView mode) const
+{
+    const QByteArray key = trimmedBytes(mode).toByteArray();
+    const auto at = m_modeIds.constFind(key);
+    if (at != m_modeIds.cend())
+        return *at;
+    if (m_modes.size() >= 127)
+        return 127; // more modes than anyone types: counted together
+    const qint8 id = qint8(m_modes.size());
+    m_modes.append(key);
+    m_modeIds.insert(key, id);
+    return id;
+}
+
+LogIndex::Row LogIndex::rowOf(QByteArrayView line) const
+{
+    Row r;
+    if (QsoRecord::isConfirmedLine(line))
+        r.flags |= Confirmed;
+    if (QsoRecord::isMarkableLine(line))
+        r.flags |= Markable;
+    if (line.size() == QsoRecord::LogLineLength) {
+        r.ref = keyOfColumn(QsoRecord::fieldOf(line, QsoRecord::Reference));
+        r.flags |= InPlace;
+        const qint64 minute = QsoRecord::utcMinute(line);
+        const int band = BandPlan::bandOfLabel(QsoRecord::fieldOf(line, QsoRecord::Bande));
+        const QByteArray call = LogFile::baseCallsign(QsoRecord::fieldOf(line, QsoRecord::Indicatif));
+        if (minute >= 0 && minute <= 0x7FFFFFFF && band >= 0 && !call.isEmpty()) {
+            r.minute = qint32(minute);
+            r.band = qint8(band);
+            r.call = qHash(call) | 1u;
+            r.flags |= Usable;
+        }
+    } else {
+        // A line edited by hand still names its abbey when it can be recognised; its
+        // band counts only when the reference stands in its own column.
+        const QList<LogLookups::Recognised> found = LogLookups::recognise(line);
+        const quint64 column = keyOfColumn(QsoRecord::fieldOf(line, QsoRecord::Reference));
+        for (const LogLookups::Recognised &f : found) {
+            const quint64 key = keyOf(f.reference);
+            if (key == 0 || key == r.ref || key == r.ref2)
+                continue;
+            if (r.ref == 0)
+                r.ref = key;
+            else if (r.ref2 == 0)
+                r.ref2 = key;
+            if (key == column)
+                r.flags |= InPlace;
+        }
+        if (r.ref2 != 0 && r.ref2 == column)
+            std::swap(r.ref, r.ref2);
+    }
+    if (r.flags & InPlace) {
+        r.label = labelId(QsoRecord::fieldOf(line, QsoRecord::Bande));
+        r.mode = modeId(QsoRecord::fieldOf(line, QsoRecord::Mode));
+    }
+    // The month where the date column stands, as the history reads it.
+    const qsizetype at = QsoRecord::logLayout()[QsoRecord::Date].start - 1;
+    if (line.size() >= at + 8) {
+        const char *d = line.data() + at;
+        const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+        if (digit(d[3]) && digit(d[4]) && digit(d[6]) && digit(d[7])) {
+            const int month = (d[3] - '0') * 10 + (d[4] - '0');
+            const int yy = (d[6] - '0') * 10 + (d[7] - '0');
+            if (month >= 1 && month <= 12)
+                r.month = qint16((QsoRecord::fullYear(yy) - 1950) * 12 + month - 1);
+        }
+    }
+    return r;
+}
+
+void LogIndex::countRef(quint64 ref, int slot, const Row &r, int sign) const
+{
+    const int confirmed = (r.flags & Confirmed) ? sign : 0;
+    Count &c = m_refs[ref];
+    c.lines += sign;
+    c.confirmed += confirmed;
+    if (c.lines == 0)
+        m_refs.remove(ref);
+    if (slot == 0) {
+        int &n = m_codes[codeOfKey(ref)];
+        n += sign;
+        if (n == 0)
+            m_codes.remove(codeOfKey(ref));
+        return;
+    }
+    const auto add = [&](quint64 key) {
+        Count &t = m_tally[key];
+        t.lines += sign;
+        t.confirmed += confirmed;
+        if (t.lines == 0)
+            m_tally.remove(key);
+    };
+    add(tallyKey(slot, -1, -1));
+    if (r.label >= 0) {
+        add(tallyKey(slot, r.label, -1));
+        add(tallyKey(slot, r.label, r.mode));
+    }
+}
+
+void LogIndex::count(const Row &r, int sign) const
+{
+    if (r.flags & Confirmed)
+        m_confirmedLines += sign;
+    if (r.flags & Markable)
+        m_markable += sign;
+    if (r.month >= 0) {
+        m_months[size_t(r.month)].lines += sign;
+        if (r.flags & Confirmed)
+            m_months[size_t(r.month)].confirmed += sign;
+    }
+    if (r.ref != 0)
+        countRef(r.ref, slotOfKey(r.ref), r, sign);
+    if (r.ref2 != 0 && slotOfKey(r.ref2) != slotOfKey(r.ref))
+        countRef(r.ref2, slotOfKey(r.ref2), r, sign);
+    else if (r.ref2 != 0) {
+        // Same region as the first: the abbey counts, the region once.
+        Count &c = m_refs[r.ref2];
+        c.lines += sign;
+        c.confirmed += (r.flags & Confirmed) ? sign : 0;
+        if (c.lines == 0)
+            m_refs.remove(r.ref2);
+    }
+}
+
+void LogIndex::build() const
+{
+    m_rows.clear();
+    m_refs.clear();
+    m_tally.clear();
+    m_codes.clear();
+    m_months.assign(MonthSlots, Count{});
+    m_confirmedLines = m_markable = 0;
+    dropCalls();
+    const int n = m_session.lineCount();
+    m_rows.reserve(size_t(n));
+    for (int row = 0; row < n; ++row) {
+        m_rows.push_back(rowOf(m_session.line(row)));
+        count(m_rows.back(), 1);
+    }
+    m_built = true;
+}
+
+void LogIndex::ensure() const
+{
+    if (!m_built || m_rows.size() != size_t(m_session.lineCount()))
+        build();
+}
+
+void LogIndex::invalidate()
+{
+    m_built = false;
+    m_rows = {};
+    m_refs = {};
+    m_tally = {};
+    m_codes = {};
+    m_months = {};
+    dropCalls();
+}
+
+void LogIndex::dropCalls() const
+{
+    m_callsBuilt = false;
+    m_calls = {};
+}
+
+void LogIndex::onLogChanged(const LogChange &change)
+{
+    if (m_built && change.isEdit()) {
+        for (const int before : change.replaced) {
+            const int after = change.rowAfter(before);
+            if (before < 0 || size_t(before) >= m_rows.size() || after < 0 || after >= m_session.lineCount()) {
+                invalidate();
+                break;
+            }
+            Row &r = m_rows[size_t(before)];
+            count(r, -1);
+            r = rowOf(m_session.line(after));
+            count(r, 1);
+        }
+        for (auto it = change.removed.crbegin(); m_built && it != change.removed.crend(); ++it) {
+            if (*it < 0 || size_t(*it) >= m_rows.size()) {
+                invalidate();
+                break;
+            }
+            count(m_rows[size_t(*it)], -1);
+            m_rows.erase(m_rows.begin() + *it);
+        }
+        for (const int row : change.added) {
+            if (!m_built)
+                break;
+            if (row < 0 || size_t(row) > m_rows.size() || row >= m_session.lineCount()) {
+                invalidate();
+                break;
+            }
+            const Row r = rowOf(m_session.line(row));
+            count(r, 1);
+            m_rows.insert(m_rows.begin() + row, r);
+        }
+        if (m_built && m_rows.size() != size_t(m_session.lineCount()))
+            invalidate();
+        if (m_built && !change.keepsRows())
+            dropCalls();
+    } else if (m_built) {
+        invalidate();
+    }
+    emit changed(change);
+}
+
+LogIndex::Reference LogIndex::reference(QStringView reference) const
+{
+    Reference out;
+    const quint64 key = keyOf(reference);
+    if (key == 0 || !readable())
+        return out;
+    ensure();
+    const auto at = m_refs.constFind(key);
+    if (at == m_refs.cend())
+        return out;
+    out.contacted = true;
+    out.confirmed = at->confirmed > 0;
+    out.rows.reserve(at->lines);
+    for (size_t row = 0; row < m_rows.size() && out.rows.size() < at->lines; ++row) {
+        if (m_rows[row].ref == key || m_rows[row].ref2 == key)
+            out.rows.append(int(row));
+    }
+    return out;
+}
+
+bool LogIndex::contacted(QStringView reference) const
+{
+    const quint64 key = keyOf(reference);
+    if (key == 0 || !readable())
+        return false;
+    ensure();
+    return m_refs.contains(key);
+}
+
+bool LogIndex::confirmed(QStringView reference) const
+{
+    const quint64 key = keyOf(reference);
+    if (key == 0 || !readable())
+        return false;
+    ensure();
+    const auto at = m_refs.constFind(key);
+    return at != m_refs.cend() && at->confirmed > 0;
+}
+
+int LogIndex::firstRow(QStringView reference, int exceptRow) const
+{
+    const quint64 key = keyOf(reference);
+    if (key == 0 || !readable())
+        return -1;
+    ensure();
+    const auto at = m_refs.constFind(key);
+    if (at == m_refs.cend())
+        return -1;
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        if (int(row) != exceptRow && (m_rows[row].ref == key || m_rows[row].ref2 == key))
+            return int(row);
+    }
+    return -1;
+}
+
+QString LogIndex::dateOf(int row, QStringView reference) const
+{
+    if (row < 0 || row >= m_session.lineCount())
+        return {};
+    const QByteArrayView line = m_session.line(row);
+    if (line.size() == QsoRecord::LogLineLength)
+        return columnText(line, QsoRecord::Date);
+    const quint64 key = keyOf(reference);
+    for (const LogLookups::Recognised &r : LogLookups::recognise(line)) {
+        if (keyOf(r.reference) == key)
+            return r.date;
+    }
+    return {};
+}
+
+int LogIndex::findLabel(const QString &band) const
+{
+    // The log is Windows-1252: a label it cannot hold is on no line.
+    const QByteArray wanted = Cp1252::encode(band);
+    if (Cp1252::decode(wanted) != band)
+        return -2;
+    return m_labelIds.value(wanted, -2);
+}
+
+int LogIndex::findMode(const QString &mode) const
+{
+    if (mode.isEmpty())
+        return -1;
+    const QByteArray wanted = Cp1252::encode(mode);
+    if (Cp1252::decode(wanted) != mode)
+        return -2;
+    return m_modeIds.value(wanted, -2);
+}
+
+LogIndex::Standing LogIndex::region(int slot, const QString &band, const QString &mode) const
+{
+    if (slot < 1 || slot > RegionTable::SlotCount || !readable())
+        return Standing::NotWorked;
+    ensure();
+    const bool allBands = band == QsoLabels::AllBands;
+    const int label = allBands ? -1 : findLabel(band);
+    const int m = findMode(mode);
+    if (label == -2 || m == -2)
+        return Standing::NotWorked;
+    if (allBands && m >= 0) {
+        // Every band in one mode: the in-place lines of each band.
+        Standing best = Standing::NotWorked;
+        for (int l = 0; l < m_labels.size(); ++l) {
+            const auto at = m_tally.constFind(tallyKey(slot, l, m));
+            if (at == m_tally.cend())
+                continue;
+            if (at->confirmed > 0)
+                return Standing::Confirmed;
+            best = Standing::Worked;
+        }
+        return best;
+    }
+    const auto at = m_tally.constFind(tallyKey(slot, label, m));
+    if (at == m_tally.cend())
+        return Standing::NotWorked;
+    return at->confirmed > 0 ? Standing::Confirmed : Standing::Worked;
+}
+
+QList<int> LogIndex::regionRows(int slot, const QString &band) const
+{
+    QList<int> rows;
+    if (slot < 1 || slot > RegionTable::SlotCount || !readable())
+        return rows;
+    ensure();
+    const bool allBands = band == QsoLabels::AllBands;
+    const int label = allBands ? -1 : findLabel(band);
+    if (label == -2)
+        return rows;
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        const Row &r = m_rows[row];
+        if (!allBands && r.label != label)
+            continue;
+        if ((r.ref != 0 && slotOfKey(r.ref) == slot) || (r.ref2 != 0 && slotOfKey(r.ref2) == slot))
+            rows.append(int(row));
+    }
+    return rows;
+}
+
+bool LogIndex::regionWorked(const QString &code) const
+{
+    if (!readable())
+        return false;
+    ensure();
+    const int slot = RegionTable::slotOfTallyCode(code);
+    if (slot != 0)
+        return m_tally.contains(tallyKey(slot, -1, -1));
+    const QString wanted = code.trimmed().toUpper();
+    if (wanted.size() != 2 || !Cp1252::firstUnencodable(wanted).isEmpty())
+        return false;
+    const QByteArray bytes = Cp1252::encode(wanted);
+    return m_codes.contains(quint16(quint8(bytes[0]) << 8 | quint8(bytes[1])));
+}
+
+int LogIndex::lineCount() const
+{
+    return m_session.lineCount();
+}
+
+int LogIndex::confirmedLines() const
+{
+    ensure();
+    return m_confirmedLines;
+}
+
+int LogIndex::contactedInMonth(int monthSlot) const
+{
+    ensure();
+    return monthSlot < 0 || monthSlot >= MonthSlots ? 0 : m_months[size_t(monthSlot)].lines;
+}
+
+int LogIndex::confirmedInMonth(int monthSlot) const
+{
+    ensure();
+    return monthSlot < 0 || monthSlot >= MonthSlots ? 0 : m_months[size_t(monthSlot)].confirmed;
+}
+
+void LogIndex::buildCalls() const
+{
+    m_calls.clear();
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        if (m_rows[row].flags & Usable)
+            m_calls[m_rows[row].call].append(int(row));
+    }
+    m_callsBuilt = true;
+}
+
+QList<LogIndex::Qso> LogIndex::qsosOf(QByteArrayView baseCallsign) const
+{
+    QList<Qso> out;
+    if (baseCallsign.isEmpty() || !readable())
+        return out;
+    ensure();
+    if (!m_callsBuilt)
+        buildCalls();
+    const auto at = m_calls.constFind(qHash(baseCallsign) | 1u);
+    if (at == m_calls.cend())
+        return out;
+    for (const int row : *at) {
+        // Two callsigns may share a hash: the line says which it is.
+        const QByteArrayView line = m_session.line(row);
+        if (LogFile::baseCallsign(QsoRecord::fieldOf(line, QsoRecord::Indicatif)) != baseCallsign)
+            continue;
+        const Row &r = m_rows[size_t(row)];
+        out.append({row, r.minute, r.band, (r.flags & Confirmed) != 0, (r.flags & Markable) != 0});
+    }
+    return out;
+}
+
+QList<LogIndex::Qso> LogIndex::qsosOf(const QString &baseCallsign) const
+{
+    return qsosOf(QByteArrayView(baseCallsign.toLatin1()));
+}
+
+QList<int> LogIndex::unconfirmedRows() const
+{
+    QList<int> rows;
+    if (!readable())
+        return rows;
+    ensure();
+    rows.reserve(m_markable);
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        if (m_rows[row].flags & Markable)
+            rows.append(int(row));
+    }
+    return rows;
+}
+
+QList<int> LogIndex::unconfirmedByReference() const
+{
+    const QList<int> inLog = unconfirmedRows();
+    std::vector<std::pair<quint64, int>> keyed;
+    keyed.reserve(size_t(inLog.size()));
+    for (const int row : inLog)
+        keyed.emplace_back(m_rows[size_t(row)].ref, row);
+    std::sort(keyed.begin(), keyed.end());
+    QList<int> rows;
+    rows.reserve(inLog.size());
+    for (const auto &k : keyed)
+        rows.append(k.second);
+    return rows;
+}
+
+int LogIndex::unconfirmedCount() const
+{
+    if (!readable())
+        return 0;
+    ensure();
+    return m_markable;
+}

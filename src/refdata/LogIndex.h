@@ -1,0 +1,173 @@
+#pragma once
+
+#include "logstore/LogChange.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringView>
+
+#include <vector>
+
+class LogSession;
+
+// The standing of the award, kept beside the log: which abbeys and regions the log
+// holds and which are confirmed, the QSOs of each station for matching
+// confirmations, the QSOs still waiting for their card, and the counts of the
+// score. Every room asks it rather than reading the log's lines.
+//
+// It is built from the session's log at its first question (so a logbook that
+// asks nothing spends nothing on it), then follows each change the session
+// reports: only the lines added, removed or replaced are read. A log read anew
+// is indexed again at the next question.
+//
+// The rules, each written here once:
+//  - a line's reference is its reference column, blanks trimmed, in capitals; a
+//    line that is not a 138-character QSO line (edited by hand) gives the
+//    references LogLookups::recognise finds on it instead;
+//  - its region is the first two characters of that reference (VN and VE are
+//    both Veneto);
+//  - for the regions, its band is the band column, blanks trimmed, compared
+//    exactly with the label asked; a hand-edited line whose columns are shifted
+//    (its recognised reference is not the one in its column) counts for "Toutes"
+//    only;
+//  - it is confirmed when its 138th character is "*", markable when it is a
+//    138-character line not confirmed yet;
+//  - for confirmations, a 138-character line gives its station's base callsign
+//    (LogFile::baseCallsign), its band through the band plan
+//    (BandPlan::bandOfLabel) and its UTC minute (QsoRecord::utcMinute).
+class LogIndex : public QObject
+{
+    Q_OBJECT
+public:
+    explicit LogIndex(LogSession &session, QObject *parent = nullptr);
+    ~LogIndex() override;
+
+    const LogSession &session() const { return m_session; }
+    // False when the session could not read its log: nothing can then be said
+    // (session().loadError() says why).
+    bool readable() const;
+
+    // --- Abbeys ---------------------------------------------------------------
+    // Where an abbey stands: read trimmed and in capitals.
+    struct Reference {
+        bool contacted = false;
+        bool confirmed = false;
+        QList<int> rows; // 0-based, in log order
+    };
+    Reference reference(QStringView reference) const;
+    bool contacted(QStringView reference) const;
+    bool confirmed(QStringView reference) const;
+    // The first row (log order) holding the abbey, leaving exceptRow out; -1: none.
+    int firstRow(QStringView reference, int exceptRow = -1) const;
+    // The date "JJ/MM/AA" a row gives for an abbey it holds (its date column, or
+    // on a hand-edited line the date found beside the reference).
+    QString dateOf(int row, QStringView reference) const;
+
+    // --- Regions --------------------------------------------------------------
+    enum class Standing { NotWorked, Worked, Confirmed };
+    // A region slot (1..21) on a band label ("Toutes": every band) and a mode
+    // label (empty: every mode).
+    Standing region(int slot, const QString &band, const QString &mode = {}) const;
+    // The rows a region counts on a band, in log order.
+    QList<int> regionRows(int slot, const QString &band) const;
+    // Whether any QSO, on any band, is in the region of a code (a region of the
+    // award, VN and VE alike, or any other code, compared in capitals).
+    bool regionWorked(const QString &code) const;
+
+    // --- Score ----------------------------------------------------------------
+    // Every line of the log, and those with "*" in their QSL column.
+    int lineCount() const;
+    int confirmedLines() const;
+    // Lines by the month of their date (as read where the date column stands):
+    // month slot = (year - 1950) * 12 + month - 1, 0..1199; -1 when unreadable.
+    static constexpr int MonthSlots = 100 * 12;
+    int contactedInMonth(int monthSlot) const;
+    int confirmedInMonth(int monthSlot) const;
+
+    // --- Confirmations --------------------------------------------------------
+    struct Qso {
+        int row = -1;
+        qint32 minute = -1; // UTC minute since 01/01/1950
+        qint16 band = -1;   // index into BandPlan::bands()
+        bool confirmed = false;
+        bool markable = false;
+    };
+    // The QSOs of a base callsign (as LogFile::baseCallsign gives it, capitals),
+    // in log order; only lines with a readable date, time and band.
+    QList<Qso> qsosOf(QByteArrayView baseCallsign) const;
+    QList<Qso> qsosOf(const QString &baseCallsign) const;
+
+    // --- Cards still to come --------------------------------------------------
+    // The markable rows, in log order.
+    QList<int> unconfirmedRows() const;
+    // The same ordered by abbey reference, one abbey's QSOs in log order.
+    QList<int> unconfirmedByReference() const;
+    int unconfirmedCount() const;
+
+    // Drops what is built; the next question builds it again (tests, benchmarks).
+    void invalidate();
+    bool isBuilt() const { return m_built; }
+
+signals:
+    // The index followed a change of the log (or will be built again for a log
+    // read anew): answers may have changed. Windows refresh from here, after the
+    // index, rather than from the session directly.
+    void changed(const LogChange &change);
+
+private:
+    struct Row {
+        quint64 ref = 0;
+        quint64 ref2 = 0; // a second reference recognised on a hand-edited line
+        qint32 minute = -1;
+        quint32 call = 0; // hash of the base callsign (0: no usable QSO)
+        qint16 label = -1;
+        qint16 month = -1;
+        qint8 band = -1;
+        qint8 mode = -1;
+        quint8 flags = 0;
+    };
+    enum Flag : quint8 { Confirmed = 1, Markable = 2, InPlace = 4, Usable = 8 };
+    struct Count {
+        int lines = 0;
+        int confirmed = 0;
+    };
+
+    void onLogChanged(const LogChange &change);
+    void ensure() const;
+    void build() const;
+    Row rowOf(QByteArrayView line) const;
+    void count(const Row &r, int sign) const;
+    void countRef(quint64 ref, int slot, const Row &r, int sign) const;
+    qint16 labelId(QByteArrayView label) const;
+    qint16 modeId(QByteArrayView mode) const;
+    int findLabel(const QString &band) const;
+    int findMode(const QString &mode) const;
+    void dropCalls() const;
+    void buildCalls() const;
+
+    static quint64 keyOf(QStringView reference);
+    static quint64 keyOfColumn(QByteArrayView column);
+    static int slotOfKey(quint64 key);
+    static quint16 codeOfKey(quint64 key);
+    static quint64 tallyKey(int slot, int label, int mode);
+
+    LogSession &m_session;
+    mutable bool m_built = false;
+    mutable std::vector<Row> m_rows;
+    mutable QHash<quint64, Count> m_refs;
+    mutable QHash<quint64, Count> m_tally;  // slot x band label x mode (-1: every)
+    mutable QHash<quint16, int> m_codes;    // region code (two bytes) → lines
+    mutable std::vector<Count> m_months;
+    mutable int m_confirmedLines = 0;
+    mutable int m_markable = 0;
+    mutable QList<QByteArray> m_labels;
+    mutable QHash<QByteArray, qint16> m_labelIds;
+    mutable QList<QByteArray> m_modes;
+    mutable QHash<QByteArray, qint8> m_modeIds;
+    mutable bool m_callsBuilt = false;
+    mutable QHash<quint32, QList<int>> m_calls;
+};
