@@ -4,6 +4,7 @@
 
 #include "logstore/BandPlan.h"
 #include "logstore/Cp1252.h"
+#include "logstore/LogFile.h"
 #include "logstore/QsoLabels.h"
 #include "logstore/QsoRecord.h"
 #include "refdata/AbbeyTable.h"
@@ -166,22 +167,12 @@ QString AdifMapping::bandLabel(const AdifReader::Record &record, const AdifReade
 
 QByteArray AdifMapping::baseCallsign(QByteArrayView callsign)
 {
-    QByteArrayView best;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= callsign.size(); ++i) {
-        if (i == callsign.size() || callsign[i] == '/') {
-            const QByteArrayView part = trimmed(callsign.sliced(start, i - start));
-            if (part.size() > best.size())
-                best = part;
-            start = i + 1;
-        }
-    }
-    return best.toByteArray().toUpper();
+    return LogFile::baseCallsign(callsign);
 }
 
 int AdifMapping::bandOfLabel(QByteArrayView label)
 {
-    return bandIndex(BandPlan::adifOfLabel(label));
+    return BandPlan::bandOfLabel(label);
 }
 
 AdifMapping::Sighting AdifMapping::sighting(const AdifReader::Record &record, const AdifReader &reader)
@@ -208,10 +199,11 @@ AdifMapping::Sighting AdifMapping::sighting(const AdifReader::Record &record, co
     const QDate date = year < 0 || month < 0 || day < 0 ? QDate() : QDate(year, month, day);
     if (!date.isValid() || hour < 0 || hour > 23 || minute < 0 || minute > 59)
         return s;
-    const qint64 days = QDate(1950, 1, 1).daysTo(date);
-    if (days < 0 || days > 100 * 366)
+    // The log's own count of UTC minutes, years 1950 to 2049.
+    const qint64 at = QsoRecord::utcMinute(date, hour * 60 + minute);
+    if (at < 0 || at > qint64(100) * 366 * 1440)
         return s;
-    s.minutes = qint32(days * 1440 + hour * 60 + minute);
+    s.minutes = qint32(at);
     return s;
 }
 

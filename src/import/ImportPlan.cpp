@@ -14,11 +14,7 @@
 
 namespace {
 
-QByteArrayView column(QByteArrayView line, QsoRecord::Field f)
-{
-    const QsoRecord::Column c = QsoRecord::logLayout()[f];
-    return line.sliced(c.start - 1, c.width);
-}
+QByteArrayView column(QByteArrayView line, QsoRecord::Field f) { return QsoRecord::fieldOf(line, f); }
 
 QString trimmedText(QByteArrayView v) { return Cp1252::decode(v).trimmed(); }
 
@@ -159,14 +155,11 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
                 contacted.insert(ref, Cp1252::decode(column(line, QsoRecord::Date)));
             logged.insert(qsoKey(line));
             if (confirmations) {
-                const QDate day = QsoRecord::dateOf(Cp1252::decode(column(line, QsoRecord::Date)));
-                const int minute = QsoRecord::minutesOf(Cp1252::decode(column(line, QsoRecord::Heure)));
+                const qint64 at = QsoRecord::utcMinute(line);
                 const int band = AdifMapping::bandOfLabel(column(line, QsoRecord::Bande));
-                if (day.isValid() && minute >= 0 && band >= 0) {
-                    const qint64 at = QDate(1950, 1, 1).daysTo(day) * 1440 + minute;
+                if (at >= 0 && band >= 0)
                     byCall[AdifMapping::baseCallsign(column(line, QsoRecord::Indicatif))].append(
                         {int(i), qint32(at), qint16(band)});
-                }
             }
         } else {
             // A line edited by hand still counts when its abbey can be recognised.
