@@ -60,9 +60,7 @@ bool ImportPlan::read(int maxRecords, qsizetype maxBytes)
             // log says whether they confirm one of its QSOs.
             const AdifMapping::Sighting seen = AdifMapping::sighting(record, m_reader);
             if (seen.minutes >= 0 && seen.band >= 0 && !seen.baseCall.isEmpty() && seen.baseCall.size() <= 12) {
-                Sighted c{record.offset, record.number, seen.minutes, -1, 0, seen.band, AdifMapping::NoReference, {}, {}};
-                std::memcpy(c.call, seen.baseCall.constData(), size_t(seen.baseCall.size()));
-                m_sighted.append(c);
+                m_sighted.emplace_back(record.offset, record.number);
                 continue;
             }
         }
@@ -115,7 +113,7 @@ QList<int> ImportPlan::listedRows() const
 {
     QList<int> rows;
     rows.reserve(m_entries.size());
-    qsizetype c = 0;
+    size_t c = 0;
     for (int i = 0; i < m_entries.size(); ++i) {
         for (; c < m_sighted.size() && m_sighted.at(c).number < m_entries.at(i).number; ++c) {
             if (listed(m_sighted.at(c).status))
@@ -140,7 +138,7 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
     QSet<QByteArray> logged;
     // The log's QSOs by base callsign, for the confirmations only.
     QHash<QByteArray, QList<LogQso>> byCall;
-    const bool confirmations = !m_sighted.isEmpty()
+    const bool confirmations = !m_sighted.empty()
         || std::any_of(m_entries.cbegin(), m_entries.cend(), [](const Entry &e) { return e.confirms; });
     contacted.reserve(logLines.size());
     logged.reserve(logLines.size());
@@ -242,21 +240,18 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         default: ++m_refused; break;
         }
     }
-    for (qsizetype i = 0; i < m_sighted.size(); ++i) {
+    m_matchedReferences.clear();
+    for (size_t i = 0; i < m_sighted.size(); ++i) {
         if (stopped(i))
             return false;
         Sighted &c = m_sighted[i];
-        AdifMapping::Sighting seen;
-        seen.baseCall = QByteArray(c.call);
-        seen.minutes = c.minutes;
-        seen.band = c.band;
+        const AdifMapping::Sighting seen = AdifMapping::sighting(m_reader.recordAt(c.offset(), c.number), m_reader);
         const Match m = matchConfirmation(seen, {}, byCall, logLines);
         c.status = m.status;
         c.logRow = m.row;
-        c.gap = m.gap;
-        std::memset(c.logReference, 0, sizeof c.logReference);
-        if (!m.logReference.isEmpty())
-            std::memcpy(c.logReference, m.logReference.constData(), size_t(qMin<qsizetype>(6, m.logReference.size())));
+        c.gap = quint16(qMin<qint64>(qAbs(qint64(m.gap)), 65535));
+        if (c.logRow >= 0 && !m.logReference.isEmpty() && c.status != AdifMapping::NoMatchingQso)
+            m_matchedReferences.insert(c.logRow, m.logReference);
         switch (c.status) {
         case AdifMapping::NoReference: break; // never kept so
         case AdifMapping::CallNotInLog: ++m_callNotInLog; break;
@@ -430,7 +425,7 @@ QList<int> ImportPlan::allRows() const
     for (;;) {
         const int ne = e < m_entries.size() ? m_entries.at(e).number : None;
         const int no = o < m_outside.size() ? m_outside.at(o).number : None;
-        const int nc = c < m_sighted.size() ? m_sighted.at(c).number : None;
+        const int nc = size_t(c) < m_sighted.size() ? m_sighted[size_t(c)].number : None;
         const int first = qMin(ne, qMin(no, nc));
         if (first == None)
             break;
@@ -447,11 +442,15 @@ QList<int> ImportPlan::allRows() const
 ImportPlan::Shown ImportPlan::shownRow(int row) const
 {
     if (row >= SightedRow) {
-        const Sighted &c = m_sighted.at(row - SightedRow);
-        Shown s = shownFromFile(c.offset, c.number, AdifMapping::reason(c.status, 0, {}, {}),
-                                QString::fromLatin1(c.logReference));
-        if (c.status == AdifMapping::NoMatchingQso)
-            s.outcome = AdifMapping::reason(c.status, 0, nearMiss(c, s.band), {});
+        const Sighted &c = m_sighted[size_t(row - SightedRow)];
+        Shown s = shownFromFile(c.offset(), c.number, AdifMapping::reason(c.status, 0, {}, {}),
+                                c.status == AdifMapping::NoMatchingQso
+                                    ? QString()
+                                    : Cp1252::decode(m_matchedReferences.value(c.logRow)));
+        if (c.status == AdifMapping::NoMatchingQso) {
+            const int band = AdifMapping::sighting(m_reader.recordAt(c.offset(), c.number), m_reader).band;
+            s.outcome = AdifMapping::reason(c.status, 0, nearMiss(c, band, s.band), {});
+        }
         return s;
     }
     if (row >= 0)
@@ -460,17 +459,17 @@ ImportPlan::Shown ImportPlan::shownRow(int row) const
     return shownFromFile(o.offset, o.number, AdifMapping::reason(AdifMapping::NoReference, 0, {}, {}), {});
 }
 
-QString ImportPlan::nearMiss(const Sighted &c, const QString &recordBand) const
+QString ImportPlan::nearMiss(const Sighted &c, int recordBand, const QString &recordLabel) const
 {
     constexpr qint32 Window = 30;
     constexpr qint32 Day = 24 * 60;
     const NearQso q = m_nearQsos.value(c.logRow);
-    const qint32 gap = qAbs(c.gap);
+    const qint32 gap = c.gap;
     const QString time = gap < Day ? QStringLiteral("heure : %1 min d'écart").arg(gap)
                                    : QStringLiteral("autre jour : ") + q.date;
-    if (q.bandIndex == c.band)
+    if (q.bandIndex == recordBand)
         return time;
-    const QString band = QStringLiteral("bande : %1, log %2").arg(recordBand, q.band);
+    const QString band = QStringLiteral("bande : %1, log %2").arg(recordLabel, q.band);
     return gap > Window ? band + QStringLiteral(", ") + time : band;
 }
 

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <deque>
 #include <functional>
 
 // What an ADIF file would bring into the log: the records of the award with their
@@ -88,7 +89,7 @@ public:
     int noMatchingQso() const { return m_noMatchingQso; }
     int callNotInLog() const { return m_callNotInLog; }
     // Whether the file carries confirmations naming no abbey (a LoTW or eQSL report).
-    bool hasConfirmations() const { return !m_sighted.isEmpty(); }
+    bool hasConfirmations() const { return !m_sighted.empty(); }
     // Refused records counted but not kept for the list.
     int refusedNotListed() const { return m_refusedNotListed; }
     // QSOs to import whose reference the abbey list does not hold.
@@ -136,17 +137,19 @@ private:
         int number;
     };
     // A confirmation without an abbey reference (a LoTW or eQSL report's records),
-    // kept small: a general log may hold many.
+    // kept in 16 bytes whatever the record carries: a general log may hold millions.
+    // What it says of its QSO (callsign, band, time) is read again from the file.
     struct Sighted {
-        qsizetype offset;
-        int number;
-        qint32 minutes;
+        quint32 offsetLow = 0;
+        qint32 number = 0;
         qint32 logRow = -1;   // the QSO matched, or the nearest one when none is
-        qint32 gap = 0;       // the nearest QSO's time less the record's, in minutes
-        qint16 band;
+        quint16 gap = 0;      // minutes to the nearest QSO, at most 65535
+        quint8 offsetHigh = 0;
         AdifMapping::Status status = AdifMapping::NoReference;
-        char call[13];        // the base callsign, NUL-terminated
-        char logReference[7]; // the matched QSO's, NUL-terminated
+
+        Sighted(qsizetype offset, int n)
+            : offsetLow(quint32(offset)), number(n), offsetHigh(quint8(quint64(offset) >> 32)) {}
+        qsizetype offset() const { return qsizetype(quint64(offsetHigh) << 32 | offsetLow); }
     };
     struct Match {
         AdifMapping::Status status = AdifMapping::NoReference; // none found
@@ -171,7 +174,7 @@ private:
     static Match matchConfirmation(const AdifMapping::Sighting &s, const QByteArray &reference, const Index &byCall,
                                    const QList<QByteArrayView> &logLines);
     // What differs from the nearest QSO, as a near miss says it.
-    QString nearMiss(const Sighted &c, const QString &recordBand) const;
+    QString nearMiss(const Sighted &c, int recordBand, const QString &recordLabel) const;
     Shown shownFromFile(qsizetype offset, int number, const QString &outcome, const QString &reference) const;
 
     AdifReader m_reader;
@@ -180,7 +183,9 @@ private:
     AdifMapping m_mapping;
     QList<Entry> m_entries;
     QList<Outside> m_outside;
-    QList<Sighted> m_sighted;
+    // In blocks: growing never holds two copies of a large list at once.
+    std::deque<Sighted> m_sighted;
+    QHash<int, QByteArray> m_matchedReferences; // by row, of QSOs a confirmation matched
     int m_recordCount = 0;
     int m_refusedListed = 0;
     int m_refusedNotListed = 0;

@@ -79,7 +79,8 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     Liste_Import->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Liste_Import->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
     QHeaderView *header = Liste_Import->horizontalHeader();
-    const int widths[] = {7, 12, 9, 7, 9, 8, 10};
+    // Narrow columns leave the outcome room for what a near miss says.
+    const int widths[] = {6, 11, 9, 6, 8, 6, 8};
     for (int c = 0; c < int(std::size(widths)); ++c)
         header->resizeSection(c, fm.horizontalAdvance(QLatin1Char('0')) * widths[c] + 12);
     header->setStretchLastSection(true);
