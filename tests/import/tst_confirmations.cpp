@@ -125,6 +125,7 @@ private slots:
     void nearMissesAreSaid();
     void cutRecordConfirmsNothing();
     void eqslInboxRecordsAreConfirmations();
+    void previewMemoryStaysNearTheFile();
     void baseCallsigns();
 };
 
@@ -397,6 +398,52 @@ void TestConfirmations::eqslInboxRecordsAreConfirmations()
     const auto plain = planOf("Exported\r\n<PROGRAMID:6>Logger<EOH>\r\n" + records, sampleLog());
     QCOMPARE(plain->qslToMark(), 0);
     QCOMPARE(plain->withoutReference(), 2);
+}
+
+// The process's peak resident memory in kB, and a fresh start for it.
+long peakKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &l : status.readAll().split('\n')) {
+        if (l.startsWith("VmHWM:"))
+            return l.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+void TestConfirmations::previewMemoryStaysNearTheFile()
+{
+    // 40 MB of records carrying a confirmation, each cut or readable, none of a
+    // callsign the log holds: what the preview keeps of them is small beside the file.
+    const QByteArray cut = f("CALL", "W1AW") + f("QSO_DATE", "20070314") + f("TIME_ON", "0910") + f("BAND", "20M")
+        + f("LOTW_QSL_RCVD", "Y") + "<COMMENT:500>x<eor>\n";
+    const QByteArray readable = f("CALL", "W1AW") + f("QSO_DATE", "20070314") + f("TIME_ON", "0910")
+        + f("BAND", "20M") + f("LOTW_QSL_RCVD", "Y") + "<eor>\n";
+    for (const bool isCut : {true, false}) {
+        const QByteArray &record = isCut ? cut : readable;
+        QByteArray file = "Generated\n<eoh>\n" + record.repeated(40 * 1024 * 1024 / record.size());
+        const qsizetype records = file.count("<eor>");
+        QFile clear(QStringLiteral("/proc/self/clear_refs"));
+        if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1)
+            QSKIP("the peak memory cannot be reset here");
+        clear.close();
+        const long before = peakKb();
+        auto plan = std::make_unique<ImportPlan>(std::move(file), QStringLiteral("big.adi"), abbeys());
+        while (!plan->read(2000, 4 << 20)) {
+        }
+        plan->resolve(views(sampleLog()));
+        const long grown = peakKb() - before;
+        QCOMPARE(plan->recordCount(), int(records));
+        QCOMPARE(plan->qslToMark(), 0);
+        if (isCut)
+            QCOMPARE(plan->refusedNotListed(), int(records) - ImportPlan::MaxRefusedListed);
+        else
+            QCOMPARE(plan->callNotInLog(), int(records));
+        // The file is in memory already; what is kept beside it stays within 50 MB.
+        QVERIFY2(grown < 50 * 1024, qPrintable(QStringLiteral("%1 kB more").arg(grown)));
+    }
 }
 
 void TestConfirmations::baseCallsigns()
