@@ -117,6 +117,7 @@ AwardLog &awardLog(int count)
     if (log->session->lineCount() != count)
         std::abort();
     log->entry = std::make_unique<QsoEntry>(*log->session, *log->settings, log->messages, log->clock);
+    log->entry->useIndex(*log->index);
     log->context = std::make_unique<AppContext>(AppContext{*log->session, *log->index, log->messages, log->clock,
                                                            *log->settings, log->printer, nullptr, {}});
     return *log;
@@ -161,7 +162,7 @@ void BM_ScoreChartWindow(benchmark::State &state)
 void BM_RegionQsoWindow(benchmark::State &state)
 {
     drawWindow(state, [](AwardLog &log) {
-        auto *w = new RegionQsoWindow(*log.session, nullptr);
+        auto *w = new RegionQsoWindow(*log.session, *log.index, nullptr);
         w->setAttribute(Qt::WA_DeleteOnClose, false);
         w->showRegion(7, QStringLiteral("Toutes"));
         return w;

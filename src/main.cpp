@@ -51,6 +51,7 @@ int main(int argc, char *argv[])
     QtMessages messages;
     SystemClock clock;
     QsoEntry entry(session, settings, messages, clock);
+    entry.useIndex(index);
     // The printer chosen in the printer dialog stays chosen for the whole run.
     SharedPrinter printer;
     MainWindow window(settings, messages, clock, session, entry);

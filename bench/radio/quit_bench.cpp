@@ -81,6 +81,7 @@ double quitRound(Cat cat, QTcpServer &silent)
     auto session = std::make_unique<LogSession>(settings, dir.path());
     auto index = std::make_unique<LogIndex>(*session);
     auto entry = std::make_unique<QsoEntry>(*session, settings, messages, clock);
+    entry->useIndex(*index);
     auto window = std::make_unique<MainWindow>(settings, messages, clock, *session, *entry);
     installWindows(*window, *entry, AppContext{*session, *index, messages, clock, settings, printer, window.get(),
                                        window->items()});

@@ -32,7 +32,7 @@ QString visible(QString text)
 QsoListModel::QsoListModel(const LogSession &session, QObject *parent)
     : QAbstractTableModel(parent), m_session(session)
 {
-    connect(&session, &LogSession::logChanged, this, &QsoListModel::refresh);
+    connect(&session, &LogSession::logChanged, this, &QsoListModel::follow);
     refresh();
 }
 
@@ -42,6 +42,28 @@ void QsoListModel::refresh()
     m_rows = m_session.lineCount();
     m_malformed = m_session.malformedLines();
     endResetModel();
+}
+
+void QsoListModel::follow(const LogChange &change)
+{
+    const int now = m_session.lineCount();
+    if (change.keepsRows() && now == m_rows) {
+        m_malformed = m_session.malformedLines();
+        for (const int row : change.replaced) {
+            if (row >= 0 && row < m_rows)
+                emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+        }
+        return;
+    }
+    if (change.isEdit() && change.replaced.isEmpty() && change.removed.isEmpty() && change.added.size() == 1
+        && change.added.first() == m_rows && now == m_rows + 1) {
+        beginInsertRows({}, m_rows, m_rows);
+        m_rows = now;
+        m_malformed = m_session.malformedLines();
+        endInsertRows();
+        return;
+    }
+    refresh();
 }
 
 bool QsoListModel::isMalformed(int row) const

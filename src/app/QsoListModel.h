@@ -5,6 +5,7 @@
 #include <QList>
 
 class LogSession;
+struct LogChange;
 
 // The QSOs of the station's log, in file order, as the main window's list shows
 // them. The lines stay in the log session; each row's text is cut out of its
@@ -33,6 +34,9 @@ public:
 
 private:
     void refresh();
+    // Follows one change of the log: a QSO added at the end is inserted, lines
+    // changed in place are repainted; anything else lists the log again.
+    void follow(const LogChange &change);
     bool isMalformed(int row) const;
 
     const LogSession &m_session;

@@ -172,7 +172,8 @@ QsoEntry::Answer QsoEntry::referenceSteps(const Values &values)
         a.restart = true;
         return a;
     }
-    const LogLookups::Region region = LogLookups::Cherche_Region(m_session, reference.left(2));
+    const LogLookups::Region region = m_index ? LogLookups::Cherche_Region(*m_index, reference.left(2))
+                                                  : LogLookups::Cherche_Region(m_session, reference.left(2));
     if (!region.error.isEmpty()) {
         m_messages.notice(region.error);
         return a;
@@ -224,7 +225,8 @@ QString QsoEntry::alreadyContacted(const QString &reference, QString *error) con
             return {};
         except = editedRow();
     }
-    const LogLookups::Contact done = LogLookups::Deja_Contacte(m_session, reference, except);
+    const LogLookups::Contact done = m_index ? LogLookups::Deja_Contacte(*m_index, reference, except)
+                                              : LogLookups::Deja_Contacte(m_session, reference, except);
     *error = done.error;
     if (!done.found)
         return {};

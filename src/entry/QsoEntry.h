@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+class LogIndex;
 class Clock;
 class FirstNameList;
 class LogSession;
@@ -56,6 +57,9 @@ public:
     QsoEntry(LogSession &session, Settings &settings, Messages &messages, Clock &clock,
              QObject *parent = nullptr);
     ~QsoEntry() override;
+    // The award standing the already-contacted and new-region checks ask (built in
+    // the composition root); without one, each check indexes the log for itself.
+    void useIndex(const LogIndex &index) { m_index = &index; }
 
     State state() const;
     QString stateText() const;
@@ -168,6 +172,7 @@ private:
     QsoRecord::Encoded logLine(const Values &values) const;
 
     LogSession &m_session;
+    const LogIndex *m_index = nullptr;
     Settings &m_settings;
     Messages &m_messages;
     Clock &m_clock;

@@ -4,8 +4,10 @@
 #include <QByteArrayView>
 #include <QList>
 
+#include "logstore/QsoRecord.h"
+
 // Where each line of a log's bytes stands. A log as this program writes it is a
-// run of 138-byte lines, each followed by CR LF: its lines are found by counting,
+// run of QSO lines (QsoRecord::LogLineLength bytes), each followed by CR LF: its lines are found by counting,
 // and no list of them is kept (a long log would spend 16 bytes a line on it).
 // Any other log (a hand-edited line, an LF alone, a last line without an end)
 // keeps one view per line, exactly as Cp1252::lineViews finds them.
@@ -35,7 +37,7 @@ public:
     // The lines as a list, for a rewrite that changes them.
     QList<QByteArrayView> views() const;
 
-    static constexpr qsizetype Width = 138;
+    static constexpr qsizetype Width = QsoRecord::LogLineLength;
     static constexpr qsizetype Stride = Width + 2;
 
 private:

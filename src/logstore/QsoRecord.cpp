@@ -4,11 +4,7 @@
 
 const QsoRecord::Layout &QsoRecord::logLayout()
 {
-    static const Layout layout{{
-        {1, 12}, {14, 4}, {19, 15}, {35, 6}, {42, 8}, {51, 5},
-        {57, 3}, {61, 7}, {69, 3}, {73, 3}, {77, 60}, {138, 1},
-    }};
-    return layout;
+    return LogLayout;
 }
 
 const QsoRecord::Layout &QsoRecord::listLayout()

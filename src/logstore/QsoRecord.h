@@ -26,6 +26,11 @@ public:
 
     // The one definition of where each field stands in a log line (138 columns)
     // and in a line of the main window's list (153 columns, counter in 1-5).
+    static constexpr Layout LogLayout{{
+        {1, 12}, {14, 4}, {19, 15}, {35, 6}, {42, 8}, {51, 5},
+        {57, 3}, {61, 7}, {69, 3}, {73, 3}, {77, 60}, {138, 1},
+    }};
+    static constexpr Column logColumn(Field f) { return LogLayout[f]; }
     static const Layout &logLayout();
     static const Layout &listLayout();
     static constexpr int LogLineLength = 138;

@@ -5,6 +5,7 @@
 #include "logstore/Cp1252.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
+#include "refdata/LogIndex.h"
 
 #include <QDir>
 
@@ -61,9 +62,15 @@ QString title(const QString &callsign, const QDate &today)
 
 } // namespace
 
+QList<int> PendingQsl::rows(const LogIndex &index)
+{
+    return index.unconfirmedByReference();
+}
+
 QList<int> PendingQsl::rows(const LogSession &session)
 {
-    return pendingRows(session.lineCount(), [&session](int row) { return session.line(row); });
+    const LogIndex index(session);
+    return index.unconfirmedByReference();
 }
 
 QList<int> PendingQsl::rows(const QList<QByteArrayView> &lines)

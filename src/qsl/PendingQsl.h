@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class LogIndex;
 class LogSession;
 
 // "QSL à recevoir": the QSOs of the log whose card has not come back yet (a QSO
@@ -15,6 +16,7 @@ class PendingQsl
 {
 public:
     // The log rows (0-based) still waiting for a card, in list order.
+    static QList<int> rows(const LogIndex &index);
     static QList<int> rows(const LogSession &session);
     static QList<int> rows(const QList<QByteArrayView> &lines);
     // Those of `rows` whose callsign or reference contains the text, capitals or

@@ -1,12 +1,15 @@
 #include "refdata/AbbeyListUpdate.h"
 
 #include "Revision.h"
+#include "logstore/LogSession.h"
+#include "refdata/LogIndex.h"
 #include "logstore/Cp1252.h"
 #include "logstore/QsoRecord.h"
 
 #include <QHash>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -37,15 +40,15 @@ QString plural(qsizetype n, const char *one, const char *many)
 AbbeyListUpdate::AbbeyListUpdate(const AbbeyListFile &current, const AbbeyListFile &chosen,
                                  const QList<QByteArrayView> &log)
 {
-    compare(current, chosen, [&log](const auto &visit) {
+    compare(current, chosen, [&log](const auto &visit, const auto &) {
         for (int row = 0; row < log.size(); ++row)
-            visit(row, log.at(row));
+            visit(row, log.at(row), 0);
     });
 }
 
 AbbeyListUpdate::AbbeyListUpdate(const AbbeyListFile &current, const AbbeyListFile &chosen, const QByteArray &log)
 {
-    compare(current, chosen, [&log](const auto &visit) {
+    compare(current, chosen, [&log](const auto &visit, const auto &) {
         // Lines as the log's reader finds them: LF or CR LF, a last line without end.
         const char *data = log.constData();
         const qsizetype size = log.size();
@@ -57,9 +60,24 @@ AbbeyListUpdate::AbbeyListUpdate(const AbbeyListFile &current, const AbbeyListFi
             qsizetype length = end - start;
             if (hit && length > 0 && data[end - 1] == '\r')
                 --length;
-            visit(row++, QByteArrayView(data + start, length));
+            visit(row++, QByteArrayView(data + start, length), 0);
             start = end + 1;
         }
+    });
+}
+
+AbbeyListUpdate::AbbeyListUpdate(const AbbeyListFile &current, const AbbeyListFile &chosen, const LogIndex &index)
+{
+    compare(current, chosen, [&index](const auto &visit, const QHash<quint64, QString> &watched) {
+        // Only the QSOs of the abbeys concerned, as the log index finds them, in log order.
+        std::vector<std::pair<int, quint64>> rows;
+        for (auto it = watched.cbegin(); it != watched.cend(); ++it) {
+            for (const int row : index.reference(it.value()).rows)
+                rows.emplace_back(row, it.key());
+        }
+        std::sort(rows.begin(), rows.end());
+        for (const auto &[row, key] : rows)
+            visit(row, index.session().line(row), key);
     });
 }
 
@@ -76,6 +94,7 @@ void AbbeyListUpdate::compare(const AbbeyListFile &current, const AbbeyListFile 
     // to follow (index encoded below -1). The lists and the log are compared by
     // packed references: a long log is read without building a string per QSO.
     QHash<quint64, int> watched;
+    QHash<quint64, QString> watchedText;
     const QsoRecord::Column nameColumn = QsoRecord::logLayout()[QsoRecord::NomAbbaye];
     for (qsizetype i = 0; i < chosen.abbeyCount(); ++i) {
         const AbbeyListFile::Line &now = chosen.entry(i);
@@ -95,6 +114,7 @@ void AbbeyListUpdate::compare(const AbbeyListFile &current, const AbbeyListFile 
         if (oldShown.isEmpty() || newShown.isEmpty() || oldShown == newShown || !Cp1252::refusal(newShown).isEmpty())
             continue;
         watched.insert(now.key, -2 - int(names.size()));
+        watchedText.insert(now.key, now.reference().toString());
         names.append({now.reference().toString(), oldShown, newShown,
                       Cp1252::encode(newShown.leftJustified(nameColumn.width, QLatin1Char(' '), true))});
     }
@@ -103,6 +123,7 @@ void AbbeyListUpdate::compare(const AbbeyListFile &current, const AbbeyListFile 
         if (chosen.find(before.key))
             continue;
         watched.insert(before.key, int(m_withdrawn.size()));
+        watchedText.insert(before.key, before.reference().toString());
         m_withdrawn.append({before.reference().toString(), before.name().toString(), before.locator().toString()});
     }
     if (watched.isEmpty())
@@ -117,8 +138,8 @@ void AbbeyListUpdate::compare(const AbbeyListFile &current, const AbbeyListFile 
     const QsoRecord::Column refColumn = QsoRecord::logLayout()[QsoRecord::Reference];
     const QsoRecord::Column callColumn = QsoRecord::logLayout()[QsoRecord::Indicatif];
     const QsoRecord::Column dateColumn = QsoRecord::logLayout()[QsoRecord::Date];
-    eachLine([&](int row, QByteArrayView line) {
-        const quint64 key = referenceOfQso(line, refColumn);
+    eachLine([&](int row, QByteArrayView line, quint64 known) {
+        const quint64 key = known != 0 ? known : referenceOfQso(line, refColumn);
         if (key == 0 || !(seen[slot(key) >> 6] & (quint64(1) << (slot(key) & 63))))
             return;
         const auto hit = watched.constFind(key);
@@ -152,7 +173,7 @@ void AbbeyListUpdate::compare(const AbbeyListFile &current, const AbbeyListFile 
         r.oldName = change.oldShown;
         r.newName = change.newShown;
         m_renames.append(std::move(r));
-    });
+    }, watchedText);
     for (const Withdrawn &w : std::as_const(m_withdrawn)) {
         if (w.qsos > 0)
             ++m_withdrawnInLog;

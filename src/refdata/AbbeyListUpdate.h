@@ -10,6 +10,8 @@
 
 #include <functional>
 
+class LogIndex;
+
 // What a new abbey list changes, against the list in use and the current
 // station's log: abbeys added, names or locators corrected, references withdrawn
 // (and the QSOs of the log that hold them), the new file's unusable lines and
@@ -51,6 +53,9 @@ public:
     // The same with the log as its file's bytes (lines end with LF or CR LF), read
     // in one pass without listing its lines first.
     AbbeyListUpdate(const AbbeyListFile &current, const AbbeyListFile &chosen, const QByteArray &log);
+    // The same asked of the log index: only the QSOs of the abbeys concerned are
+    // read (references compared as the index compares them, hand-edited lines included).
+    AbbeyListUpdate(const AbbeyListFile &current, const AbbeyListFile &chosen, const LogIndex &index);
 
     const QList<Added> &added() const { return m_added; }
     const QList<Corrected> &corrected() const { return m_corrected; }

@@ -77,7 +77,7 @@ QString columnText(QByteArrayView line, QsoRecord::Field field)
 
 } // namespace
 
-LogIndex::LogIndex(LogSession &session, QObject *parent) : QObject(parent), m_session(session)
+LogIndex::LogIndex(const LogSession &session, QObject *parent) : QObject(parent), m_session(session)
 {
     connect(&session, &LogSession::logChanged, this, &LogIndex::onLogChanged);
 }
@@ -166,7 +166,7 @@ LogIndex::Row LogIndex::rowOf(QByteArrayView line) const
         if (minute >= 0 && minute <= 0x7FFFFFFF && band >= 0 && !call.isEmpty()) {
             r.minute = qint32(minute);
             r.band = qint8(band);
-            r.call = qHash(call) | 1u;
+            r.call = quint32(qHash(call)) | 1u;
             r.flags |= Usable;
         }
     } else {
@@ -539,7 +539,7 @@ QList<LogIndex::Qso> LogIndex::qsosOf(QByteArrayView baseCallsign) const
     ensure();
     if (!m_callsBuilt)
         buildCalls();
-    const auto at = m_calls.constFind(qHash(baseCallsign) | 1u);
+    const auto at = m_calls.constFind(quint32(qHash(baseCallsign.toByteArray())) | 1u);
     if (at == m_calls.cend())
         return out;
     for (const int row : *at) {

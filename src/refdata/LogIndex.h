@@ -43,7 +43,7 @@ class LogIndex : public QObject
 {
     Q_OBJECT
 public:
-    explicit LogIndex(LogSession &session, QObject *parent = nullptr);
+    explicit LogIndex(const LogSession &session, QObject *parent = nullptr);
     ~LogIndex() override;
 
     const LogSession &session() const { return m_session; }
@@ -99,6 +99,7 @@ public:
     // The QSOs of a base callsign (as LogFile::baseCallsign gives it, capitals),
     // in log order; only lines with a readable date, time and band.
     QList<Qso> qsosOf(QByteArrayView baseCallsign) const;
+    QList<Qso> qsosOf(const QByteArray &baseCallsign) const { return qsosOf(QByteArrayView(baseCallsign)); }
     QList<Qso> qsosOf(const QString &baseCallsign) const;
 
     // --- Cards still to come --------------------------------------------------
@@ -155,7 +156,7 @@ private:
     static quint16 codeOfKey(quint64 key);
     static quint64 tallyKey(int slot, int label, int mode);
 
-    LogSession &m_session;
+    const LogSession &m_session;
     mutable bool m_built = false;
     mutable std::vector<Row> m_rows;
     mutable QHash<quint64, Count> m_refs;

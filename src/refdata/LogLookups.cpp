@@ -1,37 +1,14 @@
 #include "refdata/LogLookups.h"
 
 #include "logstore/Cp1252.h"
-#include "logstore/LogFile.h"
 #include "logstore/LogProblems.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
-#include "refdata/RegionTable.h"
+#include "refdata/LogIndex.h"
 
 #include <QRegularExpression>
 
-#include <vector>
-
 namespace {
-
-// The region code is the first two characters of the reference.
-constexpr int RegionWidth = 2;
-
-QsoRecord::Column column(QsoRecord::Field field) { return QsoRecord::logLayout()[field]; }
-
-// Columns of a line as they stand: the part present, possibly empty.
-QByteArrayView columns(QByteArrayView line, int start, int width)
-{
-    const qsizetype from = start - 1;
-    if (from >= line.size())
-        return {};
-    return line.sliced(from, qMin<qsizetype>(width, line.size() - from));
-}
-
-QString cut(const QString &line, QsoRecord::Field field)
-{
-    const QsoRecord::Column c = column(field);
-    return line.mid(c.start - 1, c.width);
-}
 
 QString readError(const QString &name, const QString &why)
 {
@@ -54,8 +31,10 @@ QList<LogLookups::Recognised> LogLookups::recognise(QByteArrayView line)
     const QString utf8 = asUtf8(line);
     // A log converted to UTF-8: its accented letters take two bytes, so once read
     // back as UTF-8 the columns fall into place again.
-    if (!utf8.isEmpty())
-        found.append({cut(utf8, QsoRecord::Reference), cut(utf8, QsoRecord::Date)});
+    if (!utf8.isEmpty()) {
+        const QsoRecord fields = QsoRecord::fromLogLine(utf8);
+        found.append({fields.field(QsoRecord::Reference), fields.field(QsoRecord::Date)});
+    }
     // Columns shifted some other way: the reference still stands just before
     // the date and time, each field followed by one blank.
     static const QRegularExpression fields(
@@ -66,93 +45,43 @@ QList<LogLookups::Recognised> LogLookups::recognise(QByteArrayView line)
     return found;
 }
 
-LogLookups::Contact LogLookups::contacted(int count, const LineAt &lineAt, const QString &reference,
-                                          int exceptRow)
+LogLookups::Contact LogLookups::Deja_Contacte(const LogIndex &index, const QString &reference, int exceptRow)
 {
-    Contact result;
-    const QsoRecord::Column ref = column(QsoRecord::Reference);
-    const QsoRecord::Column date = column(QsoRecord::Date);
-    // References are compared in capitals (a hand-edited "az0001" is the abbey AZ0001);
-    // the code page gives one character per byte.
-    const bool encodable = Cp1252::firstUnencodable(reference).isEmpty();
-    const QByteArray wanted = Cp1252::encode(reference);
-    const auto sameReference = [&wanted](QByteArrayView column) {
-        return column.size() == wanted.size()
-            && qstrnicmp(column.data(), wanted.constData(), size_t(wanted.size())) == 0;
-    };
-    for (int row = 0; row < count; ++row) {
-        if (row == exceptRow)
-            continue;
-        const QByteArrayView line = lineAt(row);
-        if (encodable && sameReference(columns(line, ref.start, ref.width))) {
-            result.found = true;
-            result.date = Cp1252::decode(columns(line, date.start, date.width));
-            return result;
-        }
-        if (LogFile::isWellFormed(line))
-            continue;
-        for (const Recognised &r : recognise(line)) {
-            if (r.reference.compare(reference, Qt::CaseInsensitive) == 0) {
-                result.found = true;
-                result.date = r.date;
-                return result;
-            }
-        }
-    }
-    return result;
-}
-
-bool LogLookups::inRegion(int count, const LineAt &lineAt, const QString &code)
-{
-    const QsoRecord::Column ref = column(QsoRecord::Reference);
-    // A code the code page cannot hold is on no line as it stands.
-    const QByteArray wanted =
-        Cp1252::firstUnencodable(code).isEmpty() ? Cp1252::encode(code) : QByteArray("\n");
-    const bool known = RegionTable::slotOfCode(code) != 0;
-    // Each two-byte code met is judged once, so the log is not decoded line by line.
-    std::vector<signed char> verdict(known ? 0x10000 : 0, -1);
-    auto same = [&](QByteArrayView lineCode) {
-        if (lineCode == wanted)
-            return true;
-        if (!known || lineCode.size() != RegionWidth)
-            return false;
-        signed char &v = verdict[size_t(uchar(lineCode.at(0))) << 8 | uchar(lineCode.at(1))];
-        if (v < 0)
-            v = RegionTable::sameRegion(Cp1252::decode(lineCode), code) ? 1 : 0;
-        return v == 1;
-    };
-    for (int row = 0; row < count; ++row) {
-        const QByteArrayView line = lineAt(row);
-        if (same(columns(line, ref.start, RegionWidth)))
-            return true;
-        if (LogFile::isWellFormed(line))
-            continue;
-        for (const Recognised &r : recognise(line)) {
-            if (RegionTable::sameRegion(r.reference.left(RegionWidth), code))
-                return true;
-        }
-    }
-    return false;
-}
-
-LogLookups::Contact LogLookups::Deja_Contacte(const LogSession &session, const QString &reference,
-                                              int exceptRow)
-{
+    const LogSession &session = index.session();
     if (!session.loadError().isEmpty()) {
         Contact failed;
         failed.error = readError(session.logFileName(), session.loadError());
         return failed;
     }
-    return contacted(session.lineCount(), [&](int row) { return session.line(row); }, reference, exceptRow);
+    Contact result;
+    const int row = index.firstRow(reference, exceptRow);
+    if (row >= 0) {
+        result.found = true;
+        result.date = index.dateOf(row, reference);
+    }
+    return result;
 }
 
-LogLookups::Region LogLookups::Cherche_Region(const LogSession &session, const QString &code)
+LogLookups::Region LogLookups::Cherche_Region(const LogIndex &index, const QString &code)
 {
+    const LogSession &session = index.session();
     Region result;
     if (!session.loadError().isEmpty()) {
         result.error = readError(session.logFileName(), session.loadError());
         return result;
     }
-    result.found = inRegion(session.lineCount(), [&](int row) { return session.line(row); }, code);
+    result.found = index.regionWorked(code);
     return result;
+}
+
+LogLookups::Contact LogLookups::Deja_Contacte(const LogSession &session, const QString &reference, int exceptRow)
+{
+    const LogIndex index(session);
+    return Deja_Contacte(index, reference, exceptRow);
+}
+
+LogLookups::Region LogLookups::Cherche_Region(const LogSession &session, const QString &code)
+{
+    const LogIndex index(session);
+    return Cherche_Region(index, code);
 }

@@ -4,19 +4,18 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
-
+class LogIndex;
 class LogSession;
 
-// Questions asked of the current station's log while a QSO is being entered.
-// Log lines are 138 columns: reference in 35-40 (region code in 35-36), date
-// "JJ/MM/AA" in 42-49. A missing log reads as empty.
+// Questions asked of the current station's log while a QSO is being entered,
+// answered by the log index (its rules: reference trimmed and in capitals, region
+// by its first two characters). A missing log reads as empty.
 //
 // A line that is not a 138-byte QSO line still counts when its reference can be
-// recognised: at its columns as they stand, at its columns once the line is read
-// as UTF-8 (a log converted by another program), or by the fields around it
-// (reference, blank, "JJ/MM/AA", blank, "HH:MM"). So an abbey logged on such a
-// line is never taken for a new one.
+// recognised (recognise below): at its columns once the line is read as UTF-8 (a
+// log converted by another program), or by the fields around it (reference,
+// blank, "JJ/MM/AA", blank, "HH:MM"). So an abbey logged on such a line is never
+// taken for a new one.
 class LogLookups
 {
 public:
@@ -34,6 +33,10 @@ public:
     // could not read the log, error says so and found is false: the entry must
     // stop, as "not contacted" would be a guess.
     // exceptRow: a row (0-based) left out, the QSO being changed (-1: none).
+    static Contact Deja_Contacte(const LogIndex &index, const QString &reference, int exceptRow = -1);
+    static Region Cherche_Region(const LogIndex &index, const QString &code);
+    // The same on a session without an index of its own: the log is indexed for
+    // the question (tests, tools).
     static Contact Deja_Contacte(const LogSession &session, const QString &reference, int exceptRow = -1);
     static Region Cherche_Region(const LogSession &session, const QString &code);
 
@@ -44,9 +47,4 @@ public:
         QString date;
     };
     static QList<Recognised> recognise(QByteArrayView line);
-
-private:
-    using LineAt = std::function<QByteArrayView(int)>;
-    static Contact contacted(int count, const LineAt &line, const QString &reference, int exceptRow);
-    static bool inRegion(int count, const LineAt &line, const QString &code);
 };

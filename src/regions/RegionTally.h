@@ -8,6 +8,7 @@
 
 #include <array>
 
+class LogIndex;
 class LogSession;
 
 // Where a region stands on the band tallied: a QSO with a returned card ("*"),
@@ -32,13 +33,17 @@ struct RegionTally
     int countOf(RegionStatus status) const;
 };
 
-// Tallies the regions of the session's log on a band label, or "Toutes" for every
-// band. The band is compared exactly with the log's band column, the region code
-// (first two characters of the reference) without blanks and in capitals. Every
-// mode counts: the selectors offer SSB and CW only, and an FM QSO still opens its
-// region.
+// Tallies the regions of the log on a band label, or "Toutes" for every band, as
+// the log index counts them: the band is compared exactly with the log's band
+// column (blanks trimmed), the region is the first two characters of the
+// reference in capitals, and a hand-edited line whose columns are shifted counts
+// for "Toutes" only. Every mode counts: the selectors offer SSB and CW only, and
+// an FM QSO still opens its region.
+RegionTally Compte_Regions(const LogIndex &index, const QString &band, const QString &mode);
+// The same on a session without an index of its own (the log is indexed for it).
 RegionTally Compte_Regions(const LogSession &session, const QString &band, const QString &mode);
 
 // The log rows (0-based, in log order) of the QSOs that the tally of this band
 // counts in a slot: the QSOs behind one region of the list or of the map.
+QList<int> regionRows(const LogIndex &index, int slot, const QString &band);
 QList<int> regionRows(const LogSession &session, int slot, const QString &band);

@@ -2,6 +2,7 @@
 
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
+#include "refdata/LogIndex.h"
 
 #include <array>
 
@@ -85,6 +86,19 @@ QList<AwardHistory::Month> AwardHistory::fromSession(const LogSession &session, 
     Counts c;
     for (int row = 0, n = session.lineCount(); row < n; ++row)
         add(c, session.line(row));
+    return cumulate(c, today);
+}
+
+QList<AwardHistory::Month> AwardHistory::fromIndex(const LogIndex &index, const QDate &today)
+{
+    static_assert(LogIndex::MonthSlots == MonthSlots, "one month slot per month of 1950 to 2049");
+    Counts c;
+    if (!index.readable())
+        return {};
+    for (int s = 0; s < MonthSlots; ++s) {
+        c.contacted[s] = index.contactedInMonth(s);
+        c.confirmed[s] = index.confirmedInMonth(s);
+    }
     return cumulate(c, today);
 }
 

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+class LogIndex;
 class LogSession;
 
 // How the award grew: for every month from the first QSO of the log to today,
@@ -22,6 +23,8 @@ public:
 
     // One pass over the lines.
     static QList<Month> fromSession(const LogSession &session, const QDate &today);
+    // As the log index counts them, without reading the log.
+    static QList<Month> fromIndex(const LogIndex &index, const QDate &today);
     static QList<Month> fromLines(const QList<QByteArrayView> &lines, const QDate &today);
 
     // "03/2007".

@@ -2,6 +2,7 @@
 
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
+#include "refdata/LogIndex.h"
 
 void AwardScore::add(QByteArrayView line)
 {
@@ -23,6 +24,16 @@ AwardScore AwardScore::fromSession(const LogSession &session)
     AwardScore s;
     for (int row = 0; row < session.lineCount(); ++row)
         s.add(session.line(row));
+    return s;
+}
+
+AwardScore AwardScore::fromIndex(const LogIndex &index)
+{
+    AwardScore s;
+    if (!index.readable())
+        return s;
+    s.m_contacted = index.lineCount();
+    s.m_confirmed = index.confirmedLines();
     return s;
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class LogIndex;
 class LogSession;
 
 // The award score of a log: every line is one contacted QSO, a line with "*" in its
@@ -19,6 +20,8 @@ public:
 
     static AwardScore fromLines(const QList<QByteArrayView> &lines);
     static AwardScore fromSession(const LogSession &session);
+    // As the log index counts them, without reading the log.
+    static AwardScore fromIndex(const LogIndex &index);
 
     int contacted() const { return m_contacted; }
     int confirmed() const { return m_confirmed; }

@@ -50,13 +50,19 @@ const Weights &weights()
     return w;
 }
 
-// Reference 35-40, callsign 1-12 (1-10 in the alphanumeric list), date 42-49,
-// time 51-55, abbey name 77-136, QSL flag 138.
-constexpr Layout AlphanumericLayout{{{{0, 2}, {35, 6}, {0, 2}, {1, 10}, {0, 1}, {42, 8},
-                                      {0, 1}, {51, 5}, {0, 1}, {77, 60}, {0, 2}, {QsoRecord::QslColumn, 1}}},
+// A field of the log line where the log's layout puts it, whole; blanks are {0, n}.
+constexpr ReportListing::Segment whole(QsoRecord::Field f) { return {QsoRecord::logColumn(f).start, QsoRecord::logColumn(f).width}; }
+
+// Reference, callsign (its first ten characters in the alphanumeric list), date,
+// time, abbey name and QSL flag.
+constexpr Layout AlphanumericLayout{{{{0, 2}, whole(QsoRecord::Reference), {0, 2},
+                                      {QsoRecord::logColumn(QsoRecord::Indicatif).start, 10}, {0, 1},
+                                      whole(QsoRecord::Date), {0, 1}, whole(QsoRecord::Heure), {0, 1},
+                                      whole(QsoRecord::NomAbbaye), {0, 2}, whole(QsoRecord::Qsl)}},
                                     12, 99};
-constexpr Layout AwardLayout{{{{0, 1}, {35, 6}, {0, 1}, {77, 60}, {0, 2}, {42, 8},
-                               {0, 2}, {1, 12}, {0, 2}, {QsoRecord::QslColumn, 1}}},
+constexpr Layout AwardLayout{{{{0, 1}, whole(QsoRecord::Reference), {0, 1}, whole(QsoRecord::NomAbbaye), {0, 2},
+                               whole(QsoRecord::Date), {0, 2}, whole(QsoRecord::Indicatif), {0, 2},
+                               whole(QsoRecord::Qsl)}},
                              10, 95};
 
 // Room for any entry: the longest layout, and no more from a line of any length.

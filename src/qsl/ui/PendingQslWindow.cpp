@@ -9,6 +9,7 @@
 #include "kit/ui/WindowKeys.h"
 #include "kit/ui/SharedPrinter.h"
 #include "listing/ui/PrintListing.h"
+#include "refdata/LogIndex.h"
 #include "logstore/LogSession.h"
 #include "qsl/PendingQsl.h"
 #include "qsl/QslMarking.h"
@@ -101,7 +102,7 @@ PendingQslWindow::PendingQslWindow(const AppContext &context, QWidget *parent)
     });
     WindowKeys::install(this);
     // The list follows the log: QSOs committed, edited, deleted, confirmed, another station.
-    connect(&m_context.session, &LogSession::logChanged, this, &PendingQslWindow::refresh);
+    connect(&m_context.index, &LogIndex::changed, this, &PendingQslWindow::refresh);
 
     const int w = QFontMetrics(m_list->font()).horizontalAdvance(QLatin1Char('M'));
     resize(qMin(w * 118 + 40, 1000), 600);
@@ -119,7 +120,7 @@ void PendingQslWindow::open()
 
 void PendingQslWindow::refresh()
 {
-    m_pending = PendingQsl::rows(m_context.session);
+    m_pending = PendingQsl::rows(m_context.index);
     m_model->clearChecks();
     applyFilter();
 }

@@ -4,6 +4,7 @@
 #include "kit/Messages.h"
 #include "kit/ui/Centre.h"
 #include "kit/ui/WindowKeys.h"
+#include "refdata/LogIndex.h"
 #include "logstore/AtomicFile.h"
 #include "logstore/LogFile.h"
 #include "logstore/LogSession.h"
@@ -150,7 +151,7 @@ AbbeyListWindow::AbbeyListWindow(const AppContext &context, Kind kind, QString c
     connect(Enregistrer_Rapport, &QPushButton::clicked, this, &AbbeyListWindow::onSaveReport);
     connect(Annuler, &QPushButton::clicked, this, &QDialog::reject);
     connect(Maj_Noms, &QCheckBox::toggled, this, &AbbeyListWindow::fill);
-    connect(&m_context.session, &LogSession::logChanged, this, &AbbeyListWindow::onLogChanged);
+    connect(&m_context.index, &LogIndex::changed, this, &AbbeyListWindow::onLogChanged);
     WindowKeys::install(this);
 
     compare();
@@ -168,14 +169,10 @@ void AbbeyListWindow::compare()
 {
     m_current = AbbeyListFile::fromBytes(m_currentBytes);
     m_chosen = AbbeyListFile::fromBytes(m_chosenBytes);
-    QList<QByteArrayView> log;
-    LogSession &session = m_context.session;
-    if (session.hasStation()) {
-        log.reserve(session.lineCount());
-        for (int i = 0; i < session.lineCount(); ++i)
-            log.append(session.line(i));
-    }
-    m_update = std::make_unique<AbbeyListUpdate>(m_current, m_chosen, log);
+    if (m_context.session.hasStation())
+        m_update = std::make_unique<AbbeyListUpdate>(m_current, m_chosen, m_context.index);
+    else
+        m_update = std::make_unique<AbbeyListUpdate>(m_current, m_chosen, QList<QByteArrayView>());
     fill();
 }
 

@@ -2,6 +2,7 @@
 
 #include "kit/ui/Centre.h"
 #include "logstore/LogSession.h"
+#include "refdata/LogIndex.h"
 #include "regions/ui/ActivityMapWindow.h"
 #include "regions/ui/MiniMapWindow.h"
 #include "regions/ui/RegionQsoWindow.h"
@@ -16,7 +17,7 @@ RegionCoordinator::RegionCoordinator(const AppContext &context)
     // A window set up for a tally but never opened holds a tally of the log as it
     // was; once the log changes (or another station's is opened) it would show
     // stale regions, so it starts afresh when it is opened.
-    connect(&m_context.session, &LogSession::logChanged, this, &RegionCoordinator::followLog);
+    connect(&m_context.index, &LogIndex::changed, this, &RegionCoordinator::followLog);
 }
 
 RegionTally RegionCoordinator::tally(const QString &band, const QString &mode)
@@ -25,7 +26,7 @@ RegionTally RegionCoordinator::tally(const QString &band, const QString &mode)
     // (the map's own start-up tally runs then and is overwritten just below).
     RegionsWindow *list = regions();
     ActivityMapWindow *board = map();
-    const RegionTally t = Compte_Regions(m_context.session, band, mode);
+    const RegionTally t = Compte_Regions(m_context.index, band, mode);
     list->showTally(t);
     board->showTally(t);
     return t;
@@ -100,9 +101,9 @@ void RegionCoordinator::followLog()
     // last tally again, with its own band and mode, and only it shows the answer
     // (the other window keeps its own).
     if (m_regions && !m_regions->lastBand().isEmpty())
-        m_regions->showTally(Compte_Regions(m_context.session, m_regions->lastBand(), m_regions->lastMode()));
+        m_regions->showTally(Compte_Regions(m_context.index, m_regions->lastBand(), m_regions->lastMode()));
     if (m_map && !m_map->ownBand().isEmpty())
-        m_map->showOwnTally(Compte_Regions(m_context.session, m_map->ownBand(), m_map->ownMode()));
+        m_map->showOwnTally(Compte_Regions(m_context.index, m_map->ownBand(), m_map->ownMode()));
 }
 
 void RegionCoordinator::newRegion(const QString &reference)
@@ -127,6 +128,6 @@ void RegionCoordinator::newRegionDone()
 void RegionCoordinator::openRegionQsos(int slot, const QString &band)
 {
     if (!m_regionQsos)
-        m_regionQsos = new RegionQsoWindow(m_context.session, m_context.mainWindow, m_context.mainWindow);
+        m_regionQsos = new RegionQsoWindow(m_context.session, m_context.index, m_context.mainWindow, m_context.mainWindow);
     m_regionQsos->showRegion(slot, band);
 }

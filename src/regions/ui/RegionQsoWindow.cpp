@@ -6,6 +6,7 @@
 #include "kit/ui/QsoTableView.h"
 #include "kit/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
+#include "refdata/LogIndex.h"
 #include "logstore/QsoLabels.h"
 #include "refdata/RegionTable.h"
 #include "regions/RegionTally.h"
@@ -18,8 +19,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-RegionQsoWindow::RegionQsoWindow(LogSession &session, QWidget *mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_session(session), m_mainWindow(mainWindow)
+RegionQsoWindow::RegionQsoWindow(LogSession &session, const LogIndex &index, QWidget *mainWindow, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_session(session), m_index(index), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("QSO_Region"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -63,7 +64,7 @@ RegionQsoWindow::RegionQsoWindow(LogSession &session, QWidget *mainWindow, QWidg
         KeyboardUse::showInMainWindow(m_session, m_mainWindow, m_model->logRow(index.row()));
     });
     WindowKeys::install(this);
-    connect(&m_session, &LogSession::logChanged, this, &RegionQsoWindow::refresh);
+    connect(&m_index, &LogIndex::changed, this, &RegionQsoWindow::refresh);
 
     const int w = QFontMetrics(m_list->font()).horizontalAdvance(QLatin1Char('M'));
     resize(qMin(w * 100 + 40, 960), 520);
@@ -97,7 +98,7 @@ void RegionQsoWindow::refresh()
 {
     if (m_slot == 0)
         return;
-    m_model->setRows(regionRows(m_session, m_slot, m_band));
+    m_model->setRows(regionRows(m_index, m_slot, m_band));
     const QString bandText = m_band == QsoLabels::AllBands ? QStringLiteral("toutes bandes") : m_band;
     m_count->setText(QStringLiteral("%1 QSO (%2)").arg(m_model->rowCount()).arg(bandText));
     if (m_model->rowCount() > 0)

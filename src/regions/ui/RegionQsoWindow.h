@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 
+class LogIndex;
 class LogSession;
 class QLabel;
 class QPushButton;
@@ -16,7 +17,7 @@ class RegionQsoWindow : public QWidget
 {
     Q_OBJECT
 public:
-    RegionQsoWindow(LogSession &session, QWidget *mainWindow, QWidget *parent = nullptr);
+    RegionQsoWindow(LogSession &session, const LogIndex &index, QWidget *mainWindow, QWidget *parent = nullptr);
 
     // Lists the region's QSOs and shows the window (centred when it opens).
     void showRegion(int slot, const QString &band);
@@ -27,6 +28,7 @@ private:
     void refresh();
 
     LogSession &m_session;
+    const LogIndex &m_index;
     QWidget *m_mainWindow;
     int m_slot = 0;
     QString m_band;

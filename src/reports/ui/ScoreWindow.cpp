@@ -2,6 +2,7 @@
 
 #include "kit/ui/Centre.h"
 #include "kit/ui/WindowKeys.h"
+#include "refdata/LogIndex.h"
 #include "logstore/LogSession.h"
 #include "reports/AwardChart.h"
 #include "reports/AwardHistory.h"
@@ -149,7 +150,7 @@ ScoreWindow::ScoreWindow(const AppContext &context, QWidget *parent)
     };
 
     // The score follows the log as QSOs are committed, deleted or confirmed.
-    connect(&m_context.session, &LogSession::logChanged, this, &ScoreWindow::refresh);
+    connect(&m_context.index, &LogIndex::changed, this, &ScoreWindow::refresh);
     WindowKeys::install(this);
     refresh();
 }
@@ -167,7 +168,7 @@ void ScoreWindow::open()
 
 void ScoreWindow::refresh()
 {
-    const AwardScore score = AwardScore::fromSession(m_context.session);
+    const AwardScore score = AwardScore::fromIndex(m_context.index);
     m_contacted->setText(QString::number(score.contacted()));
     m_confirmed->setText(QString::number(score.confirmed()));
     const bool base = score.baseReached();
@@ -254,7 +255,7 @@ QWidget *ScoreWindow::buildHistory()
 void ScoreWindow::showHistory()
 {
     const AwardChart::Points shown = AwardChart::points(
-        AwardHistory::fromSession(m_context.session, m_context.clock.localNow().date()));
+        AwardHistory::fromIndex(m_context.index, m_context.clock.localNow().date()));
     const QList<AwardHistory::Month> &points = shown.points;
     const QString span = shown.yearly ? QStringLiteral("année par année") : QStringLiteral("mois par mois");
     m_history->setTitle(QStringLiteral("Le diplôme ") + span);
