@@ -168,11 +168,8 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
     if (result.alreadyMarked > 0)
         said << QStringLiteral("QSL déjà marquée : %1").arg(result.alreadyMarked);
     if (result.notMarked > 0)
-        said << (result.notMarked == 1
-                     ? QStringLiteral("1 QSL n'a pas été marquée : son QSO a changé dans le log depuis l'aperçu.")
-                     : QStringLiteral("%1 QSL n'ont pas été marquées : leur QSO a changé dans le log depuis "
-                                      "l'aperçu.")
-                           .arg(result.notMarked));
+        said << QStringLiteral("%1 QSL n'ont pas été marquées : leur QSO a changé dans le log depuis l'aperçu.")
+                    .arg(result.notMarked);
     result.message = said.join(QStringLiteral("\r\n"));
     result.message += listProblem;
     return result;

@@ -277,7 +277,7 @@ void TestConfirmations::changedLogMovesOrDropsTheMarks()
     QCOMPARE(r.message, QStringLiteral("1 QSO a été ajouté au log TEST1_ZEL.log.\r\n"
                                        "1 QSL a été marquée reçue dans le log TEST1_ZEL.log.\r\n"
                                        "QSL déjà marquée : 1\r\n"
-                                       "1 QSL n'a pas été marquée : son QSO a changé dans le log depuis l'aperçu."));
+                                       "1 QSL n'ont pas été marquées : leur QSO a changé dans le log depuis l'aperçu."));
     // The rest goes in: the moved QSO marked where it now stands, the new QSO added.
     QList<QByteArray> after = edited;
     after[2][137] = '*';
