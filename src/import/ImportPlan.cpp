@@ -3,7 +3,9 @@
 #include "logstore/Cp1252.h"
 #include "logstore/LogRewriter.h"
 #include "logstore/QsoRecord.h"
-#include "refdata/LogLookups.h"
+#include "logstore/LogFile.h"
+#include "logstore/LogSession.h"
+#include "refdata/LogIndex.h"
 
 #include <QHash>
 #include <QSet>
@@ -11,6 +13,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -128,46 +131,43 @@ QList<int> ImportPlan::listedRows() const
     return rows;
 }
 
-bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::function<bool()> &carryOn)
+bool ImportPlan::resolve(const LogIndex &log, const std::function<bool()> &carryOn)
 {
-    // Asked every few thousand lines or records, so stopping is never far away.
+    // Asked every few thousand records, so stopping is never far away.
     constexpr int Step = 4096;
     const auto stopped = [&](qsizetype i) { return carryOn && i % Step == Step - 1 && !carryOn(); };
-    // What the log holds: each abbey with the date of its first QSO, and each QSO.
-    QHash<QByteArray, QString> contacted;
-    QSet<QByteArray> logged;
-    // The log's QSOs by base callsign, for the confirmations only.
-    QHash<QByteArray, QList<LogQso>> byCall;
-    const bool confirmations = !m_sighted.empty()
-        || std::any_of(m_entries.cbegin(), m_entries.cend(), [](const Entry &e) { return e.confirms; });
-    contacted.reserve(logLines.size());
-    logged.reserve(logLines.size());
-    for (qsizetype i = 0; i < logLines.size(); ++i) {
-        if (stopped(i))
+    const LogSession &session = log.session();
+    // The log's QSOs of each station the file names, asked of the index once each.
+    QHash<QByteArray, QList<LogIndex::Qso>> byCall;
+    const auto qsosOf = [&](const QByteArray &baseCall) -> const QList<LogIndex::Qso> & {
+        auto at = byCall.find(baseCall);
+        if (at == byCall.end())
+            at = byCall.insert(baseCall, log.qsosOf(baseCall));
+        return *at;
+    };
+    // A QSO already logged: same callsign, date and time as the log's columns hold them.
+    const auto logged = [&](const QByteArray &line) {
+        const qint64 minute = QsoRecord::utcMinute(line);
+        if (minute < 0)
             return false;
-        const QByteArrayView line = logLines.at(i);
-        if (line.size() == QsoRecord::LogLineLength) {
-            // An abbey is the same whatever the case a hand edit left it in.
-            const QByteArray ref = column(line, QsoRecord::Reference).trimmed().toByteArray().toUpper();
-            if (!contacted.contains(ref))
-                contacted.insert(ref, Cp1252::decode(column(line, QsoRecord::Date)));
-            logged.insert(qsoKey(line));
-            if (confirmations) {
-                const qint64 at = QsoRecord::utcMinute(line);
-                const int band = AdifMapping::bandOfLabel(column(line, QsoRecord::Bande));
-                if (at >= 0 && band >= 0)
-                    byCall[AdifMapping::baseCallsign(column(line, QsoRecord::Indicatif))].append(
-                        {int(i), qint32(at), qint16(band)});
-            }
-        } else {
-            // A line edited by hand still counts when its abbey can be recognised.
-            for (const LogLookups::Recognised &r : LogLookups::recognise(line)) {
-                const QByteArray ref = r.reference.toLatin1().toUpper();
-                if (!contacted.contains(ref))
-                    contacted.insert(ref, r.date);
-            }
+        const QByteArray key = qsoKey(line);
+        for (const LogIndex::Qso &q : qsosOf(LogFile::baseCallsign(column(line, QsoRecord::Indicatif)))) {
+            if (q.minute == minute && qsoKey(session.line(q.row)) == key)
+                return true;
         }
-    }
+        return false;
+    };
+    // Each abbey the file names, with the date of its first QSO when the log holds it.
+    QHash<QByteArray, std::optional<QString>> contacted;
+    const auto firstContact = [&](const QByteArray &reference) -> const std::optional<QString> & {
+        auto at = contacted.find(reference);
+        if (at == contacted.end()) {
+            const QString ref = Cp1252::decode(reference);
+            const int row = log.firstRow(ref);
+            at = contacted.insert(reference, row < 0 ? std::nullopt : std::optional<QString>(log.dateOf(row, ref)));
+        }
+        return *at;
+    };
 
     // The best QSO of each abbey among those the log does not hold yet.
     QHash<QByteArray, int> kept;
@@ -179,7 +179,7 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         e.logRow = -1;
         e.logReference.clear();
         if (e.confirms) {
-            const Match m = matchConfirmation(e.sighting, e.reference, byCall, logLines);
+            const Match m = matchConfirmation(e.sighting, e.reference, qsosOf(e.sighting.baseCall), session);
             if (m.status != AdifMapping::NoReference && m.status != AdifMapping::NoMatchingQso
                 && m.status != AdifMapping::CallNotInLog) {
                 e.status = m.status;
@@ -192,13 +192,13 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
             continue;
         e.status = AdifMapping::Imported;
         e.detail.clear();
-        if (logged.contains(qsoKey(e.line))) {
+        if (logged(e.line)) {
             e.status = AdifMapping::AlreadyInLog;
             continue;
         }
-        if (const auto at = contacted.constFind(e.reference); at != contacted.cend()) {
+        if (const std::optional<QString> &date = firstContact(e.reference)) {
             e.status = AdifMapping::AlreadyContacted;
-            e.detail = *at;
+            e.detail = *date;
             continue;
         }
         const auto best = kept.find(e.reference);
@@ -246,7 +246,7 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
             return false;
         Sighted &c = m_sighted[i];
         const AdifMapping::Sighting seen = AdifMapping::sighting(m_reader.recordAt(c.offset(), c.number), m_reader);
-        const Match m = matchConfirmation(seen, {}, byCall, logLines);
+        const Match m = matchConfirmation(seen, {}, qsosOf(seen.baseCall), session);
         c.status = m.status;
         c.logRow = m.row;
         c.gap = quint16(qMin<qint64>(qAbs(qint64(m.gap)), 65535));
@@ -258,7 +258,7 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         case AdifMapping::NoMatchingQso: {
             ++m_noMatchingQso;
             if (!m_nearQsos.contains(c.logRow)) {
-                const QByteArrayView line = logLines.at(c.logRow);
+                const QByteArrayView line = session.line(c.logRow);
                 m_nearQsos.insert(c.logRow, {trimmedText(column(line, QsoRecord::Date)),
                                              trimmedText(column(line, QsoRecord::Bande)),
                                              qint16(AdifMapping::bandOfLabel(column(line, QsoRecord::Bande)))});
@@ -275,20 +275,18 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
     m_marks.clear();
     m_marks.reserve(rows.size());
     for (const int row : rows)
-        m_marks.append({row, logLines.at(row).toByteArray()});
+        m_marks.append({row, session.line(row).toByteArray()});
     return true;
 }
 
-template <typename Index>
 ImportPlan::Match ImportPlan::matchConfirmation(const AdifMapping::Sighting &s, const QByteArray &reference,
-                                                const Index &byCall, const QList<QByteArrayView> &logLines)
+                                                const QList<LogIndex::Qso> &qsos, const LogSession &session)
 {
     constexpr qint32 Window = 30; // minutes either way
     Match m;
     if (s.minutes < 0 || s.band < 0 || s.baseCall.isEmpty())
         return m;
-    const auto at = byCall.constFind(s.baseCall);
-    if (at == byCall.cend() || at->isEmpty()) {
+    if (qsos.isEmpty()) {
         m.status = AdifMapping::CallNotInLog;
         return m;
     }
@@ -298,12 +296,12 @@ ImportPlan::Match ImportPlan::matchConfirmation(const AdifMapping::Sighting &s, 
     // The nearest QSO in time whatever its band, said when none matches.
     int nearest = -1;
     qint32 nearestGap = std::numeric_limits<qint32>::max();
-    for (const auto &q : *at) {
-        const qint32 gap = qAbs(q.minutes - s.minutes);
+    for (const LogIndex::Qso &q : qsos) {
+        const qint32 gap = qAbs(q.minute - s.minutes);
         if (gap < nearestGap) {
             nearest = q.row;
             nearestGap = gap;
-            m.gap = q.minutes - s.minutes;
+            m.gap = q.minute - s.minutes;
         }
         if (q.band != s.band || gap > Window)
             continue;
@@ -325,7 +323,7 @@ ImportPlan::Match ImportPlan::matchConfirmation(const AdifMapping::Sighting &s, 
         m.status = AdifMapping::SeveralQsos;
         return m;
     }
-    const QByteArrayView line = logLines.at(best);
+    const QByteArrayView line = session.line(best);
     m.row = best;
     m.logReference = column(line, QsoRecord::Reference).trimmed().toByteArray();
     if (!reference.isEmpty() && reference.trimmed().toUpper() != m.logReference.toUpper())

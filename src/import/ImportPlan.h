@@ -4,6 +4,7 @@
 #include "import/AdifReader.h"
 #include "logstore/LogRewriter.h"
 #include "refdata/AbbeyTable.h"
+#include "refdata/LogIndex.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -19,7 +20,7 @@
 // number in the file and what would happen to them, and counts for the rest. Reading
 // goes a batch of records at a time, so a window can show its progress, stay
 // responsive and stop on a large file; the award's rules (each abbey once, a QSO
-// already logged) are then applied against the log's lines.
+// already logged) are then applied against the log, as its index tells it.
 //
 // What is held stays small beside the file: a general log's QSOs outside the award
 // are counted (those carrying a confirmation are kept, small, until the log says
@@ -68,15 +69,15 @@ public:
     AdifReader::Encoding encoding() const { return m_reader.encoding(); }
     QString fileName() const { return m_fileName; }
 
-    // Applies the award's rules against the log as it stands (its lines, in file
-    // order): a confirmation of a QSO the log holds (same base callsign, same band,
+    // Applies the award's rules against the log as it stands, asking its index (the
+    // file's records in file order): a confirmation of a QSO the log holds (same base callsign, same band,
     // at most 30 minutes apart; the nearest; several as near are left alone), a QSO
     // already logged (same callsign, date and time), an abbey already contacted, the
     // same abbey several times in the file (a confirmed QSO before an unconfirmed
     // one, then the earliest). May be run again when the log changes.
     // carryOn is asked now and then; when it says no, resolving stops and false is
     // returned (the outcomes are then not to be used).
-    bool resolve(const QList<QByteArrayView> &logLines, const std::function<bool()> &carryOn = {});
+    bool resolve(const LogIndex &log, const std::function<bool()> &carryOn = {});
 
     int toImport() const { return m_toImport; }
     int alreadyInLog() const { return m_alreadyInLog; }
@@ -157,12 +158,6 @@ private:
         qint32 gap = 0;   // the nearest QSO's time less the record's
         QByteArray logReference;
     };
-    // A log QSO a confirmation names, as the plan compares it.
-    struct LogQso {
-        int row;
-        qint32 minutes;
-        qint16 band;
-    };
     // What a near miss shows of the nearest QSO: its date and band as the log has them.
     struct NearQso {
         QString date, band;
@@ -170,9 +165,8 @@ private:
     };
     void noteStation(const AdifReader::Record &record);
     // The log QSO a confirmation names, if any.
-    template <typename Index>
-    static Match matchConfirmation(const AdifMapping::Sighting &s, const QByteArray &reference, const Index &byCall,
-                                   const QList<QByteArrayView> &logLines);
+    static Match matchConfirmation(const AdifMapping::Sighting &s, const QByteArray &reference,
+                                   const QList<LogIndex::Qso> &qsos, const LogSession &session);
     // What differs from the nearest QSO, as a near miss says it.
     QString nearMiss(const Sighted &c, int recordBand, const QString &recordLabel) const;
     Shown shownFromFile(qsizetype offset, int number, const QString &outcome, const QString &reference) const;

@@ -2,6 +2,7 @@
 // confirms (base callsign, band, at most 30 minutes, the nearest), what stops it,
 // and the import's one rewrite, compared byte for byte with the log before.
 
+#include "common/IndexedLog.h"
 #include "common/LogLines.h"
 
 #include "import/ImportCommit.h"
@@ -45,14 +46,12 @@ const QByteArray LotwHeader = "ARRL Logbook of the World Status Report\nGenerate
                               "for test1\nQuery:\n    QSL ONLY: YES\n\n"
     + f("PROGRAMID", "LoTW") + "\n" + f("APP_LoTW_LASTQSL", "2008-02-01 09:00:00") + "\n<eoh>\n";
 
-QList<QByteArrayView> views(const QList<QByteArray> &lines) { return {lines.cbegin(), lines.cend()}; }
-
 std::unique_ptr<ImportPlan> planOf(const QByteArray &file, const QList<QByteArray> &log)
 {
     auto plan = std::make_unique<ImportPlan>(file, QStringLiteral("lotwreport.adi"), abbeys());
     while (!plan->read(2)) {
     }
-    plan->resolve(views(log));
+    plan->resolve(IndexedLog(log));
     return plan;
 }
 
@@ -91,6 +90,7 @@ struct Station {
     QTemporaryDir temp;
     std::unique_ptr<Settings> settings;
     std::unique_ptr<LogSession> session;
+    std::unique_ptr<LogIndex> index;
 
     explicit Station(const QList<QByteArray> &log)
     {
@@ -101,15 +101,9 @@ struct Station {
         session = std::make_unique<LogSession>(*settings, temp.path());
         session->setLockTimeout(100);
         session->openStation();
+        index = std::make_unique<LogIndex>(*session);
     }
     QString path(const char *name) const { return temp.filePath(QLatin1String(name)); }
-    QList<QByteArrayView> lines() const
-    {
-        QList<QByteArrayView> out;
-        for (int i = 0; i < session->lineCount(); ++i)
-            out << session->line(i);
-        return out;
-    }
 };
 
 } // namespace
@@ -166,7 +160,7 @@ void TestConfirmations::lotwReportMatchesLogQsos()
     // The same report against a log where the QSO is marked since: the plan follows.
     QList<QByteArray> marked = sampleLog();
     marked[4][137] = '*';
-    plan->resolve(views(marked));
+    plan->resolve(IndexedLog(marked));
     QCOMPARE(plan->markRows(), QList<int>({3, 5}));
     QCOMPARE(plan->shownRow(plan->listedRows().first()).outcome, QStringLiteral("QSL déjà marquée"));
     // Each mark carries the line it was decided on.
@@ -224,7 +218,7 @@ void TestConfirmations::importMarksOnlyTheQslColumn()
     auto plan = std::make_unique<ImportPlan>(file, QStringLiteral("lotw.adi"), abbeys());
     while (!plan->read(100)) {
     }
-    plan->resolve(station.lines());
+    plan->resolve(*station.index);
     // AZ0001 is in the log already: only the two confirmations are left.
     QCOMPARE(plan->toImport(), 0);
     QCOMPARE(plan->markRows(), QList<int>({4, 5}));
@@ -421,6 +415,7 @@ void TestConfirmations::previewMemoryStaysNearTheFile()
         + f("LOTW_QSL_RCVD", "Y") + "<COMMENT:500>x<eor>\n";
     const QByteArray readable = f("CALL", "W1AW") + f("QSO_DATE", "20070314") + f("TIME_ON", "0910")
         + f("BAND", "20M") + f("LOTW_QSL_RCVD", "Y") + "<eor>\n";
+    const IndexedLog log(sampleLog());
     for (const bool isCut : {true, false}) {
         const QByteArray &record = isCut ? cut : readable;
         QByteArray file = "Generated\n<eoh>\n" + record.repeated(40 * 1024 * 1024 / record.size());
@@ -433,7 +428,7 @@ void TestConfirmations::previewMemoryStaysNearTheFile()
         auto plan = std::make_unique<ImportPlan>(std::move(file), QStringLiteral("big.adi"), abbeys());
         while (!plan->read(2000, 4 << 20)) {
         }
-        plan->resolve(views(sampleLog()));
+        plan->resolve(log);
         const long grown = peakKb() - before;
         QCOMPARE(plan->recordCount(), int(records));
         QCOMPARE(plan->qslToMark(), 0);

@@ -234,13 +234,10 @@ void TestImportWindow::marksFollowTheirQsoWhileAsked()
     auto plan = std::make_unique<ImportPlan>(file, QStringLiteral("lotwreport.adi"), AbbeyTable());
     while (!plan->read(100)) {
     }
-    QList<QByteArrayView> lines;
-    for (int i = 0; i < h.session->lineCount(); ++i)
-        lines << h.session->line(i);
-    plan->resolve(lines);
+    plan->resolve(*h.index);
     QCOMPARE(plan->markRows(), QList<int>{2});
     AskingMessages messages;
-    auto *window = new ImportWindow(std::move(plan), *h.session, messages, QDate(2007, 3, 14));
+    auto *window = new ImportWindow(std::move(plan), *h.session, *h.index, messages, QDate(2007, 3, 14));
     window->show();
     // While the question is open, another copy commits an earlier QSO (the rows after
     // it move down) and this copy reads the log again, as its file watch would.

@@ -8,6 +8,7 @@
 #include "import/ImportPlan.h"
 #include "logstore/AtomicFile.h"
 #include "logstore/LogSession.h"
+#include "refdata/LogIndex.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -19,9 +20,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session, Messages &messages, QDate today,
-                           QWidget *parent)
-    : QDialog(parent), m_plan(std::move(plan)), m_session(session), m_messages(messages), m_today(today)
+ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session, const LogIndex &index,
+                           Messages &messages, QDate today, QWidget *parent)
+    : QDialog(parent), m_plan(std::move(plan)), m_session(session), m_index(index), m_messages(messages),
+      m_today(today)
 {
     setObjectName(QStringLiteral("Importation_ADIF"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -138,7 +140,7 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     connect(Importer, &QPushButton::clicked, this, &ImportWindow::onImport);
     connect(Enregistrer_Rapport, &QPushButton::clicked, this, &ImportWindow::onSaveReport);
     connect(Annuler, &QPushButton::clicked, this, &QDialog::reject);
-    connect(&m_session, &LogSession::logChanged, this, &ImportWindow::onLogChanged);
+    connect(&m_index, &LogIndex::changed, this, &ImportWindow::onLogChanged);
 
     const QStringList otherCalls = otherStations();
     Autre_Station->setText(QStringLiteral("QSO faits par une autre station que %1 : %2")
@@ -186,11 +188,7 @@ QStringList ImportWindow::otherStations() const
 void ImportWindow::onLogChanged()
 {
     // Another window changed the log: what is new, already there or refused is decided again.
-    QList<QByteArrayView> lines;
-    lines.reserve(m_session.lineCount());
-    for (int i = 0; i < m_session.lineCount(); ++i)
-        lines.append(m_session.line(i));
-    m_plan->resolve(lines);
+    m_plan->resolve(m_index);
     m_model->refresh();
     showCounts();
 }
@@ -216,7 +214,7 @@ void ImportWindow::onImport()
     }
     // The session's change signal brings this window's outcomes up to date too:
     // they are not wanted once the QSOs are in.
-    disconnect(&m_session, &LogSession::logChanged, this, &ImportWindow::onLogChanged);
+    disconnect(&m_index, &LogIndex::changed, this, &ImportWindow::onLogChanged);
     const ImportCommit::Result r = ImportCommit::run(m_session, lines, 5000, {}, marks);
     m_messages.notice(r.message);
     if (r.ok) {
@@ -225,7 +223,7 @@ void ImportWindow::onImport()
         accept();
         return;
     }
-    connect(&m_session, &LogSession::logChanged, this, &ImportWindow::onLogChanged);
+    connect(&m_index, &LogIndex::changed, this, &ImportWindow::onLogChanged);
     // The log may have changed on disk behind the list (another copy of the program).
     if (m_session.refreshIfChanged())
         return; // onLogChanged has run
