@@ -8,6 +8,14 @@ QsoRowsModel::QsoRowsModel(const LogSession &session, QList<int> columns, bool c
 {
 }
 
+void QsoRowsModel::insertRow(int at, int logRow)
+{
+    at = qBound(0, at, int(m_rows.size()));
+    beginInsertRows({}, at, at);
+    m_rows.insert(at, logRow);
+    endInsertRows();
+}
+
 void QsoRowsModel::setRows(QList<int> rows)
 {
     beginResetModel();

@@ -24,6 +24,8 @@ public:
     QsoRowsModel(const LogSession &session, QList<int> columns, bool checkable, QObject *parent = nullptr);
 
     void setRows(QList<int> rows);
+    // One more log row shown, at a model row.
+    void insertRow(int at, int logRow);
     const QList<int> &rows() const { return m_rows; }
     int logRow(int modelRow) const { return m_rows.value(modelRow, -1); }
 

@@ -187,6 +187,14 @@ LogIndex::Row LogIndex::rowOf(QByteArrayView line) const
         }
         if (r.ref2 != 0 && r.ref2 == column)
             std::swap(r.ref, r.ref2);
+        // Nothing recognised (a line cut before its time): the reference column as
+        // it stands, when the line holds all of it, so the abbey is never taken for
+        // a new one.
+        const QsoRecord::Column ref = QsoRecord::logColumn(QsoRecord::Reference);
+        if (found.isEmpty() && column != 0 && line.size() >= ref.start - 1 + ref.width) {
+            r.ref = column;
+            r.flags |= InPlace;
+        }
     }
     if (r.flags & InPlace) {
         r.label = labelId(QsoRecord::fieldOf(line, QsoRecord::Bande));
@@ -412,7 +420,8 @@ QString LogIndex::dateOf(int row, QStringView reference) const
         if (keyOf(r.reference) == key)
             return r.date;
     }
-    return {};
+    // Found by its column alone: the date column, what the line holds of it.
+    return columnText(line, QsoRecord::Date);
 }
 
 int LogIndex::findLabel(const QString &band) const
@@ -585,6 +594,20 @@ QList<int> LogIndex::unconfirmedByReference() const
     for (const auto &k : keyed)
         rows.append(k.second);
     return rows;
+}
+
+bool LogIndex::isUnconfirmed(int row) const
+{
+    if (!readable())
+        return false;
+    ensure();
+    return row >= 0 && size_t(row) < m_rows.size() && (m_rows[size_t(row)].flags & Markable);
+}
+
+quint64 LogIndex::referenceKeyOf(int row) const
+{
+    ensure();
+    return row >= 0 && size_t(row) < m_rows.size() ? m_rows[size_t(row)].ref : 0;
 }
 
 int LogIndex::unconfirmedCount() const

@@ -27,7 +27,8 @@ class LogSession;
 // The rules, each written here once:
 //  - a line's reference is its reference column, blanks trimmed, in capitals; a
 //    line that is not a 138-character QSO line (edited by hand) gives the
-//    references LogLookups::recognise finds on it instead;
+//    references LogLookups::recognise finds on it instead, or, when none is found
+//    and the line holds the whole reference column, that column;
 //  - its region is the first two characters of that reference (VN and VE are
 //    both Veneto);
 //  - for the regions, its band is the band column, blanks trimmed, compared
@@ -108,6 +109,10 @@ public:
     // The same ordered by abbey reference, one abbey's QSOs in log order.
     QList<int> unconfirmedByReference() const;
     int unconfirmedCount() const;
+    // One row's part of it: whether it waits for its card, and its reference as
+    // one number that sorts as unconfirmedByReference() sorts them.
+    bool isUnconfirmed(int row) const;
+    quint64 referenceKeyOf(int row) const;
 
     // Drops what is built; the next question builds it again (tests, benchmarks).
     void invalidate();

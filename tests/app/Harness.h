@@ -95,6 +95,7 @@ public:
         session->setLockTimeout(200);
         index = std::make_unique<LogIndex>(*session);
         entry = std::make_unique<QsoEntry>(*session, *settings, messages, clock);
+        entry->useIndex(*index);
         window = std::make_unique<MainWindow>(*settings, messages, clock, *session, *entry);
         installWindows(*window, *entry, AppContext{*session, *index, messages, clock, *settings, printer, window.get(), window->items()});
         window->startUp();

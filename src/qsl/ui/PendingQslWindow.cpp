@@ -25,6 +25,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 PendingQslWindow::PendingQslWindow(const AppContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window), m_context(context)
 {
@@ -102,7 +104,7 @@ PendingQslWindow::PendingQslWindow(const AppContext &context, QWidget *parent)
     });
     WindowKeys::install(this);
     // The list follows the log: QSOs committed, edited, deleted, confirmed, another station.
-    connect(&m_context.index, &LogIndex::changed, this, &PendingQslWindow::refresh);
+    connect(&m_context.index, &LogIndex::changed, this, &PendingQslWindow::follow);
 
     const int w = QFontMetrics(m_list->font()).horizontalAdvance(QLatin1Char('M'));
     resize(qMin(w * 118 + 40, 1000), 600);
@@ -118,8 +120,38 @@ void PendingQslWindow::open()
     activateWindow();
 }
 
+void PendingQslWindow::follow(const LogChange &change)
+{
+    const int now = m_context.session.lineCount();
+    const bool atEnd = change.isEdit() && change.replaced.isEmpty() && change.removed.isEmpty()
+        && !change.added.isEmpty() && change.added.first() == m_logRows && now == m_logRows + change.added.size();
+    if (!atEnd || !m_filter->text().trimmed().isEmpty() || m_model->rows() != m_pending) {
+        refresh();
+        return;
+    }
+    m_logRows = now;
+    m_model->clearChecks();
+    const LogIndex &index = m_context.index;
+    for (const int row : change.added) {
+        if (!index.isUnconfirmed(row))
+            continue;
+        // By reference, then in log order: after every row of the same or a smaller reference.
+        const quint64 key = index.referenceKeyOf(row);
+        const auto at = std::upper_bound(m_pending.cbegin(), m_pending.cend(), key, [&index](quint64 k, int other) {
+            return k < index.referenceKeyOf(other);
+        });
+        const int position = int(at - m_pending.cbegin());
+        m_pending.insert(position, row);
+        m_model->insertRow(position, row);
+    }
+    m_count->setText(PendingQsl::countText(m_model->rowCount()));
+    if (m_model->rowCount() > 0)
+        m_list->setCurrentIndex(m_model->index(0, 0));
+}
+
 void PendingQslWindow::refresh()
 {
+    m_logRows = m_context.session.lineCount();
     m_pending = PendingQsl::rows(m_context.index);
     m_model->clearChecks();
     applyFilter();

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QWidget>
 
+struct LogChange;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,6 +32,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Follows a change of the log: QSOs added at its end go into the list at their
+    // place; any other change reads the list again.
+    void follow(const LogChange &change);
     void applyFilter();
     void markReceived();
     void save();
@@ -38,6 +42,7 @@ private:
 
     AppContext m_context;
     QList<int> m_pending;
+    int m_logRows = 0; // the log's lines when the list was last read
     QsoRowsModel *m_model;
     QLineEdit *m_filter;
     QLabel *m_count;
