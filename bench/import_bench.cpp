@@ -4,6 +4,8 @@
 // (read + split into lines, as the export's baseline). The write is also shown next
 // to the plain checked atomic write of the log it produces. bench/run.sh prints the ratios.
 
+#include "common/IndexedLog.h"
+
 #include "import/ImportCommit.h"
 #include "import/ImportListModel.h"
 #include "import/ImportPlan.h"
@@ -116,11 +118,12 @@ void BM_ImportPreview(benchmark::State &state)
 {
     const ImportFile &file = importFileOf(int(state.range(0)), false);
     const AbbeyTable abbeys = AbbeyTable::fromBytes(file.abbeys);
+    const zeltest::IndexedLog log; // an empty log: every record is new
     for (auto _ : state) {
         ImportPlan plan(readFile(file.path), QStringLiteral("log.adi"), abbeys);
         while (!plan.read(2000)) {
         }
-        plan.resolve({});
+        plan.resolve(log);
         const ImportListModel model(plan);
         if (plan.recordCount() != state.range(0) || model.rowCount() == 0) {
             state.SkipWithError("the preview does not list the file");
@@ -163,7 +166,7 @@ WriteStation &writeStationOf(int count)
     ImportPlan plan(readFile(file.path), QStringLiteral("log.adi"), AbbeyTable::fromBytes(file.abbeys));
     while (!plan.read(count)) {
     }
-    plan.resolve({});
+    plan.resolve(zeltest::IndexedLog());
     s->lines = plan.acceptedLines();
     s->reset();
     ImportCommit::run(*s->session, s->lines);

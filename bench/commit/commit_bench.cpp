@@ -86,9 +86,7 @@ struct Logbook {
     std::unique_ptr<Settings> settings;
     std::unique_ptr<LogSession> session;
     QElapsedTimer sinceSignal;
-#ifdef ZEL_HAS_LOG_INDEX
     std::unique_ptr<LogIndex> index;
-#endif
     QuietMessages messages;
     FixedClock clock;
     SharedPrinter printer;

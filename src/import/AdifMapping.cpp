@@ -4,6 +4,7 @@
 
 #include "logstore/BandPlan.h"
 #include "logstore/Cp1252.h"
+#include "logstore/LogFile.h"
 #include "logstore/QsoLabels.h"
 #include "logstore/QsoRecord.h"
 #include "refdata/AbbeyTable.h"
@@ -126,8 +127,12 @@ int bandIndex(QByteArrayView adifName)
 
 } // namespace
 
-bool AdifMapping::carriesConfirmation(const AdifReader::Record &record)
+bool AdifMapping::carriesConfirmation(const AdifReader::Record &record, bool eqslInbox)
 {
+    if (!record.error.isEmpty())
+        return false;
+    if (eqslInbox)
+        return !sameWord(trimmed(record[AdifReader::AppEqslSwl]), "Y");
     for (const AdifReader::Field f : {AdifReader::QslRcvd, AdifReader::LotwQslRcvd, AdifReader::EqslQslRcvd}) {
         const QByteArrayView v = trimmed(record[f]);
         if (sameWord(v, "Y") || sameWord(v, "V"))
@@ -136,24 +141,38 @@ bool AdifMapping::carriesConfirmation(const AdifReader::Record &record)
     return false;
 }
 
+bool AdifMapping::isEqslInbox(const AdifReader &reader)
+{
+    const QByteArrayView id = trimmed(reader.programId());
+    if (id.size() >= 4 && sameWord(id.first(4), "EQSL"))
+        return true;
+    // "Received eQSLs for F4XYZ..." opens the inbox's header.
+    const QByteArrayView header = reader.header().first(qMin<qsizetype>(reader.header().size(), 4096));
+    return QByteArray::fromRawData(header.data(), header.size()).toLower().contains("received eqsls");
+}
+
+QString AdifMapping::bandLabel(const AdifReader::Record &record, const AdifReader &reader)
+{
+    const QByteArrayView adifBand = trimmed(record[AdifReader::Band]);
+    if (!adifBand.isEmpty()) {
+        const int at = BandPlan::positionOfAdif(adifBand);
+        return at >= 0 ? QsoLabels::bands().at(at) : reader.decode(adifBand).simplified();
+    }
+    const QByteArrayView freq = trimmed(record[AdifReader::Freq]);
+    if (freq.isEmpty())
+        return {};
+    const int at = BandPlan::positionOfHertz(hertzOf(freq));
+    return at >= 0 ? QsoLabels::bands().at(at) : reader.decode(freq).simplified() + QStringLiteral(" MHz");
+}
+
 QByteArray AdifMapping::baseCallsign(QByteArrayView callsign)
 {
-    QByteArrayView best;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= callsign.size(); ++i) {
-        if (i == callsign.size() || callsign[i] == '/') {
-            const QByteArrayView part = trimmed(callsign.sliced(start, i - start));
-            if (part.size() > best.size())
-                best = part;
-            start = i + 1;
-        }
-    }
-    return best.toByteArray().toUpper();
+    return LogFile::baseCallsign(callsign);
 }
 
 int AdifMapping::bandOfLabel(QByteArrayView label)
 {
-    return bandIndex(BandPlan::adifOfLabel(label));
+    return BandPlan::bandOfLabel(label);
 }
 
 AdifMapping::Sighting AdifMapping::sighting(const AdifReader::Record &record, const AdifReader &reader)
@@ -180,10 +199,11 @@ AdifMapping::Sighting AdifMapping::sighting(const AdifReader::Record &record, co
     const QDate date = year < 0 || month < 0 || day < 0 ? QDate() : QDate(year, month, day);
     if (!date.isValid() || hour < 0 || hour > 23 || minute < 0 || minute > 59)
         return s;
-    const qint64 days = QDate(1950, 1, 1).daysTo(date);
-    if (days < 0 || days > 100 * 366)
+    // The log's own count of UTC minutes, years 1950 to 2049.
+    const qint64 at = QsoRecord::utcMinute(date, hour * 60 + minute);
+    if (at < 0 || at > qint64(100) * 366 * 1440)
         return s;
-    s.minutes = qint32(days * 1440 + hour * 60 + minute);
+    s.minutes = qint32(at);
     return s;
 }
 
@@ -426,7 +446,7 @@ AdifMapping::Result AdifMapping::map(const AdifReader::Record &record, const Adi
     q.setField(QsoRecord::RstRecu, reports[0]);
     q.setField(QsoRecord::RstEnvoye, reports[1]);
     q.setField(QsoRecord::NomAbbaye, abbey);
-    q.setField(QsoRecord::Qsl, carriesConfirmation(record) ? QStringLiteral("*") : QString());
+    q.setField(QsoRecord::Qsl, carriesConfirmation(record, m_eqslInbox) ? QStringLiteral("*") : QString());
     QsoRecord::Encoded bytes = q.toLogBytes();
     if (!bytes.ok()) {
         // Every field was brought into the code page above: a safeguard only.
@@ -523,6 +543,8 @@ QString AdifMapping::reason(Status status, quint8 notes, const QString &detail, 
     case QslAlreadyMarked: return QStringLiteral("QSL déjà marquée");
     case SeveralQsos: return QStringLiteral("plusieurs QSO possibles");
     case OtherReference: return with(QStringLiteral("référence différente"));
+    case NoMatchingQso: return with(QStringLiteral("QSL sans QSO correspondant"));
+    case CallNotInLog: return QStringLiteral("QSL d'un indicatif absent du log");
     }
     return {};
 }

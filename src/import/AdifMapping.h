@@ -39,6 +39,8 @@ public:
         QslAlreadyMarked,
         SeveralQsos,      // several log QSOs as near in time: none is marked
         OtherReference,   // the record names another abbey than the log QSO's
+        NoMatchingQso,    // the callsign is in the log, but no QSO of it is near enough
+        CallNotInLog,     // a confirmation of a callsign the log does not hold
     };
     enum Note : quint8 {
         NameCut = 1,       // the first name was longer than its 15 columns
@@ -83,8 +85,17 @@ public:
     // removed, that the abbey list holds (as the list writes it), or empty.
     QString findReference(const AdifReader::Record &record, const AdifReader &reader) const;
 
-    // QSL_RCVD, LOTW_QSL_RCVD or EQSL_QSL_RCVD says "Y" or "V", in any case.
-    static bool carriesConfirmation(const AdifReader::Record &record);
+    // QSL_RCVD, LOTW_QSL_RCVD or EQSL_QSL_RCVD says "Y" or "V", in any case; in an
+    // eQSL inbox, every record but a listener's card (APP_EQSL_SWL=Y). A record that
+    // could not be read whole confirms nothing, whatever its first fields say.
+    static bool carriesConfirmation(const AdifReader::Record &record, bool eqslInbox = false);
+    // Whether a file is an eQSL inbox: its PROGRAMID or its header says so. Its
+    // records carry QSL_SENT=Y and QSL_SENT_VIA=E, not a received flag.
+    static bool isEqslInbox(const AdifReader &reader);
+    // Records are read as an eQSL inbox's.
+    void setEqslInbox(bool inbox) { m_eqslInbox = inbox; }
+    // The record's band as the log labels it ("21 Mhz"), else as the file gives it.
+    static QString bandLabel(const AdifReader::Record &record, const AdifReader &reader);
     static Sighting sighting(const AdifReader::Record &record, const AdifReader &reader);
     // The longest part between slashes ("IT9/IK1ABC/P" -> "IK1ABC"), in capitals.
     static QByteArray baseCallsign(QByteArrayView callsign);
@@ -95,4 +106,5 @@ public:
 private:
     const AbbeyTable &m_abbeys;
     QSet<QChar> m_referenceChars; // the characters the list's references use
+    bool m_eqslInbox = false;
 };

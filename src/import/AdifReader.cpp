@@ -30,7 +30,7 @@ constexpr Known KnownFields[] = {
     {"NOTES", 5, AdifReader::Notes},         {"QSLMSG", 6, AdifReader::QslMsg},
     {"QSL_RCVD", 8, AdifReader::QslRcvd},    {"LOTW_QSL_RCVD", 13, AdifReader::LotwQslRcvd},
     {"EQSL_QSL_RCVD", 13, AdifReader::EqslQslRcvd}, {"STATION_CALLSIGN", 16, AdifReader::StationCallsign},
-    {"OPERATOR", 8, AdifReader::Operator},
+    {"OPERATOR", 8, AdifReader::Operator},   {"APP_EQSL_SWL", 12, AdifReader::AppEqslSwl},
 };
 
 // Which bytes may stand in a field name: letters, digits and "_", and the few more
@@ -162,12 +162,41 @@ AdifReader::AdifReader(QByteArray data) : m_data(std::move(data))
         for (qsizetype p = find(m_pos, '<'); p >= 0; p = find(p + 1, '<')) {
             const Tag t = tagAt(p);
             if (t.kind == Tag::EndOfHeader) {
+                m_header = QByteArrayView(m_data.constData() + m_pos, p - m_pos);
                 m_pos = t.end;
                 break;
             }
             // A field of the header (ADIF_VER...) is read past by its length.
-            if (t.kind == Tag::Value || t.kind == Tag::Other)
+            if (t.kind == Tag::Value || t.kind == Tag::Other) {
+                if (sameWord(t.name, "PROGRAMID") && m_programId.isEmpty())
+                    m_programId = QByteArrayView(m_data.constData() + t.end,
+                                                 qMin(t.end + t.length, m_data.size()) - t.end);
                 p = qMin(t.end + t.length, m_data.size()) - 1;
+            }
+        }
+    } else if (m_pos < m_data.size()) {
+        // A header that starts with a field, against the standard: fields up to an
+        // <eoh> that comes before any <eor>, looked for over the first few tags.
+        QByteArrayView programId;
+        qsizetype p = m_pos;
+        for (int i = 0; i < 64 && p >= 0; ++i) {
+            const Tag t = tagAt(p);
+            if (t.kind == Tag::EndOfHeader) {
+                m_header = QByteArrayView(m_data.constData() + m_pos, p - m_pos);
+                m_programId = programId;
+                m_pos = t.end;
+                break;
+            }
+            if (t.kind == Tag::EndOfRecord)
+                break;
+            if (t.kind == Tag::Value || t.kind == Tag::Other) {
+                const qsizetype end = qMin(t.end + t.length, m_data.size());
+                if (sameWord(t.name, "PROGRAMID") && programId.isEmpty())
+                    programId = QByteArrayView(m_data.constData() + t.end, end - t.end);
+                p = find(end, '<');
+            } else {
+                p = find(p + 1, '<');
+            }
         }
     }
 }
@@ -370,6 +399,14 @@ bool AdifReader::readRecord(qsizetype &pos, Record *record) const
                     return fail(why, n);
                 }
             }
+        }
+        if (t.length > 0 && nextEndOfRecord(start) < qMin(end, n)) {
+            // The declared length runs past the record's <eor>: what follows in the
+            // record cannot be trusted, nor what came before it be taken alone.
+            const qsizetype recordEnd = nextEndOfRecord(start);
+            return fail(QStringLiteral("longueur du champ %1 (%2) au-delà de la fin de l'enregistrement")
+                            .arg(QString::fromLatin1(t.name), QString::number(t.length)),
+                        tagAt(recordEnd).end);
         }
         if (end > n) {
             record->truncated = true;

@@ -14,8 +14,9 @@
 // Values are sliced out of the raw bytes by their declared length and never split on
 // "<" or line ends. ADIF counts characters, but many programs writing UTF-8 count
 // bytes: in a UTF-8 file, when a value sliced one way is not followed by a field, a
-// record end or the end of the file, the other count is tried. A record that cannot
-// be read either way is refused with its reason, and reading goes on at its <eor>.
+// record end or the end of the file, the other count is tried. A value never holds
+// its record's <eor>: a record whose declared length runs past it, or that cannot be
+// read either way, is refused with its reason, and reading goes on after its <eor>.
 //
 // Reading is linear in the file's size whatever the declared lengths say: a length
 // running past the end of the file is decided at once, the search for the record's
@@ -37,6 +38,8 @@ public:
         Name, Gridsquare, Sig, SigInfo, Comment, Notes, QslMsg, QslRcvd,
         // What says a QSO is confirmed, and whose log the file is.
         LotwQslRcvd, EqslQslRcvd, StationCallsign, Operator,
+        // An eQSL inbox's record of a listener's card, not a QSO's confirmation.
+        AppEqslSwl,
         FieldCount
     };
 
@@ -61,6 +64,11 @@ public:
     bool next(Record *record);
     // The one record starting at offset, read again (the list shows records on demand).
     Record recordAt(qsizetype offset, int number) const;
+
+    // The header's bytes before <eoh> (empty when the file has none), and its
+    // PROGRAMID value.
+    QByteArrayView header() const { return m_header; }
+    QByteArrayView programId() const { return m_programId; }
 
     qsizetype position() const { return m_pos; }
     qsizetype size() const { return m_data.size(); }
@@ -93,6 +101,7 @@ private:
     qsizetype nextHigh(qsizetype from) const;
 
     QByteArray m_data;
+    QByteArrayView m_header, m_programId;
     Encoding m_encoding = Encoding::Ascii;
     qsizetype m_pos = 0;
     int m_count = 0;

@@ -49,7 +49,8 @@ QList<QByteArray> ImportCommit::learnt(const QList<QByteArray> &logLines)
 }
 
 ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArray> &lines, int lockTimeout,
-                                       const std::function<void()> &betweenWrites, const QList<int> &confirmRows)
+                                       const std::function<void()> &betweenWrites,
+                                       const QList<LogRewriter::Mark> &marks)
 {
     Result result;
     if (!session.hasStation()) {
@@ -57,7 +58,7 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
                                         "Créez d'abord la station (menu Station, Nouvel Indicatif).");
         return result;
     }
-    if (lines.isEmpty() && confirmRows.isEmpty()) {
+    if (lines.isEmpty() && marks.isEmpty()) {
         result.message = QStringLiteral("Aucun QSO à importer ni QSL à marquer.");
         return result;
     }
@@ -101,11 +102,12 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
         return result;
     }
     // The log first: the list may then lag behind it, never run ahead of it.
-    const AtomicFile::Result r = session.merge(lines, confirmRows);
+    LogRewriter::MarkCount placed;
+    const AtomicFile::Result r = session.merge(lines, marks, &placed);
     if (!r.ok) {
         result.message = r.error + QStringLiteral("\r\nAucun QSO n'a été importé ; la liste des prénoms "
                                                   "n'a pas été modifiée.");
-        if (!confirmRows.isEmpty())
+        if (!marks.isEmpty())
             result.message += QStringLiteral("\r\nAucune QSL n'a été marquée.");
         return result;
     }
@@ -121,9 +123,11 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
     }
     result.ok = true;
     result.added = int(lines.size());
-    result.marked = int(confirmRows.size());
+    result.marked = placed.marked;
+    result.alreadyMarked = placed.alreadyMarked;
+    result.notMarked = placed.notFound;
     QStringList said;
-    if (result.added > 0 || result.marked == 0)
+    if (result.added > 0 || (result.marked == 0 && result.notMarked == 0 && result.alreadyMarked == 0))
         said << (result.added == 1 ? QStringLiteral("1 QSO a été ajouté au log %1.").arg(session.logFileName())
                                    : QStringLiteral("%1 QSO ont été ajoutés au log %2.")
                                          .arg(result.added)
@@ -134,6 +138,11 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
                      : QStringLiteral("%1 QSL ont été marquées reçues dans le log %2.")
                            .arg(result.marked)
                            .arg(session.logFileName()));
+    if (result.alreadyMarked > 0)
+        said << QStringLiteral("QSL déjà marquée : %1").arg(result.alreadyMarked);
+    if (result.notMarked > 0)
+        said << QStringLiteral("%1 QSL n'ont pas été marquées : leur QSO a changé dans le log depuis l'aperçu.")
+                    .arg(result.notMarked);
     result.message = said.join(QStringLiteral("\r\n"));
     result.message += listProblem;
     return result;

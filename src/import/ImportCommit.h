@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logstore/LogRewriter.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -27,15 +29,19 @@ public:
         bool ok = false;
         int added = 0;
         int marked = 0; // QSOs of the log whose QSL was marked
+        int alreadyMarked = 0; // found marked already (another copy marked them)
+        int notMarked = 0;     // their QSO changed in the log since the preview
         QString message; // French, for the operator
     };
 
     // betweenWrites, when given, runs once the log is written and before the list is
-    // (tests stop the program there). confirmRows are QSOs of the log as the session
-    // holds it (0-based rows) whose QSL the import marks, in the same rewrite as the
-    // QSOs it adds: their lines change in the QSL column only.
+    // (tests stop the program there). marks are QSOs of the log as the preview saw
+    // them (row and line) whose QSL the import marks, in the same rewrite as the QSOs
+    // it adds: their lines change in the QSL column only, wherever they now stand; one
+    // whose line is no longer in the log is not marked, and the message says so.
     static Result run(LogSession &session, const QList<QByteArray> &lines, int lockTimeout = 5000,
-                      const std::function<void()> &betweenWrites = {}, const QList<int> &confirmRows = {});
+                      const std::function<void()> &betweenWrites = {},
+                      const QList<LogRewriter::Mark> &marks = {});
 
     // The first-name records these log lines teach (in log order): each callsign once,
     // with the name of its latest QSO that has one, or none.

@@ -3,12 +3,13 @@
 #include "logstore/AtomicFile.h"
 #include "refdata/AbbeyList.h"
 #include "refdata/AbbeyTable.h"
+#include "refdata/LogIndex.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 ImportLoader::Loaded ImportLoader::load(const QString &path, const QString &abbeyListPath,
-                                        const std::function<QList<QByteArrayView>()> &logLines, const Step &step,
+                                        const LogIndex &log, const Step &step,
                                         const std::function<bool()> &logChanged)
 {
     Loaded out;
@@ -77,10 +78,9 @@ ImportLoader::Loaded ImportLoader::load(const QString &path, const QString &abbe
         return out;
     for (;;) {
         if (logChanged)
-            logChanged(); // what changed before now is in the lines taken below
-        const QList<QByteArrayView> lines = logLines ? logLines() : QList<QByteArrayView>();
+            logChanged(); // what changed before now is in the index asked below
         bool moved = false;
-        const bool matched = plan->resolve(lines, [&] {
+        const bool matched = plan->resolve(log, [&] {
             if (stopped(666, Phase::Matching))
                 return false;
             moved = logChanged && logChanged();

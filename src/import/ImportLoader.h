@@ -2,12 +2,12 @@
 
 #include "import/ImportPlan.h"
 
-#include <QByteArrayView>
-#include <QList>
 #include <QString>
 
 #include <functional>
 #include <memory>
+
+class LogIndex;
 
 // Everything between choosing an ADIF file and its preview, in small steps: the file
 // read from disk a chunk at a time, read as ADIF a batch of records at a time, then
@@ -31,11 +31,10 @@ public:
         QString message; // French, when the file or the abbey list could not be read
     };
 
-    // logLines gives the log's lines as they stand, views valid until the log changes;
-    // the abbey list is read from abbeyListPath. logChanged, when given, says whether
-    // the log changed since it was last asked (during a step): the views are then
-    // dropped and the matching starts again on the new lines.
-    static Loaded load(const QString &path, const QString &abbeyListPath,
-                       const std::function<QList<QByteArrayView>()> &logLines, const Step &step,
+    // The records are matched against the log through its index; the abbey list is
+    // read from abbeyListPath. logChanged, when given, says whether the log changed
+    // since it was last asked (during a step): the matching then starts again on the
+    // log as it now stands.
+    static Loaded load(const QString &path, const QString &abbeyListPath, const LogIndex &log, const Step &step,
                        const std::function<bool()> &logChanged = {});
 };

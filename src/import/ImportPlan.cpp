@@ -3,7 +3,9 @@
 #include "logstore/Cp1252.h"
 #include "logstore/LogRewriter.h"
 #include "logstore/QsoRecord.h"
-#include "refdata/LogLookups.h"
+#include "logstore/LogFile.h"
+#include "logstore/LogSession.h"
+#include "refdata/LogIndex.h"
 
 #include <QHash>
 #include <QSet>
@@ -11,14 +13,11 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 namespace {
 
-QByteArrayView column(QByteArrayView line, QsoRecord::Field f)
-{
-    const QsoRecord::Column c = QsoRecord::logLayout()[f];
-    return line.sliced(c.start - 1, c.width);
-}
+QByteArrayView column(QByteArrayView line, QsoRecord::Field f) { return QsoRecord::fieldOf(line, f); }
 
 QString trimmedText(QByteArrayView v) { return Cp1252::decode(v).trimmed(); }
 
@@ -31,12 +30,17 @@ QByteArray qsoKey(QByteArrayView line)
 
 bool confirmed(const QByteArray &line) { return QsoRecord::isConfirmedLine(line); }
 
+// A confirmation without an abbey reference is listed when the log holds its callsign.
+bool listed(AdifMapping::Status s) { return s != AdifMapping::NoReference && s != AdifMapping::CallNotInLog; }
+
 } // namespace
 
 ImportPlan::ImportPlan(QByteArray fileBytes, QString fileName, AbbeyTable abbeys)
     : m_reader(std::move(fileBytes)), m_fileName(std::move(fileName)), m_abbeys(std::move(abbeys)),
       m_mapping(m_abbeys)
 {
+    m_eqslInbox = AdifMapping::isEqslInbox(m_reader);
+    m_mapping.setEqslInbox(m_eqslInbox);
 }
 
 bool ImportPlan::read(int maxRecords, qsizetype maxBytes)
@@ -53,15 +57,13 @@ bool ImportPlan::read(int maxRecords, qsizetype maxBytes)
         ++m_recordCount;
         noteStation(record);
         AdifMapping::Result m = m_mapping.map(record, m_reader);
-        const bool confirms = AdifMapping::carriesConfirmation(record);
+        const bool confirms = AdifMapping::carriesConfirmation(record, m_eqslInbox);
         if (m.status == AdifMapping::NoReference && confirms) {
             // A LoTW or eQSL report names no abbey: its records are kept until the
             // log says whether they confirm one of its QSOs.
             const AdifMapping::Sighting seen = AdifMapping::sighting(record, m_reader);
             if (seen.minutes >= 0 && seen.band >= 0 && !seen.baseCall.isEmpty() && seen.baseCall.size() <= 12) {
-                Sighted c{record.offset, record.number, seen.minutes, -1, seen.band, AdifMapping::NoReference, {}, {}};
-                std::memcpy(c.call, seen.baseCall.constData(), size_t(seen.baseCall.size()));
-                m_sighted.append(c);
+                m_sighted.emplace_back(record.offset, record.number);
                 continue;
             }
         }
@@ -72,7 +74,8 @@ bool ImportPlan::read(int maxRecords, qsizetype maxBytes)
             continue;
         }
         if (m.line.isEmpty() && m.status != AdifMapping::NoReference) {
-            if (m_refusedListed >= MaxRefusedListed && !confirms) {
+            // Whatever they carry: a record refused confirms nothing.
+            if (m_refusedListed >= MaxRefusedListed) {
                 ++m_refusedNotListed;
                 continue;
             }
@@ -113,69 +116,58 @@ QList<int> ImportPlan::listedRows() const
 {
     QList<int> rows;
     rows.reserve(m_entries.size());
-    qsizetype c = 0;
+    size_t c = 0;
     for (int i = 0; i < m_entries.size(); ++i) {
         for (; c < m_sighted.size() && m_sighted.at(c).number < m_entries.at(i).number; ++c) {
-            if (m_sighted.at(c).status != AdifMapping::NoReference)
+            if (listed(m_sighted.at(c).status))
                 rows.append(SightedRow + int(c));
         }
         rows.append(i);
     }
     for (; c < m_sighted.size(); ++c) {
-        if (m_sighted.at(c).status != AdifMapping::NoReference)
+        if (listed(m_sighted.at(c).status))
             rows.append(SightedRow + int(c));
     }
     return rows;
 }
 
-bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::function<bool()> &carryOn)
+bool ImportPlan::resolve(const LogIndex &log, const std::function<bool()> &carryOn)
 {
-    // Asked every few thousand lines or records, so stopping is never far away.
+    // Asked every few thousand records, so stopping is never far away.
     constexpr int Step = 4096;
     const auto stopped = [&](qsizetype i) { return carryOn && i % Step == Step - 1 && !carryOn(); };
-    // What the log holds: each abbey with the date of its first QSO, and each QSO.
-    QHash<QByteArray, QString> contacted;
-    QSet<QByteArray> logged;
-    // The log's QSOs by base callsign, for the confirmations only.
-    struct LogQso {
-        int row;
-        qint32 minutes;
-        qint16 band;
+    const LogSession &session = log.session();
+    // The log's QSOs of each station the file names, asked of the index once each.
+    QHash<QByteArray, QList<LogIndex::Qso>> byCall;
+    const auto qsosOf = [&](const QByteArray &baseCall) -> const QList<LogIndex::Qso> & {
+        auto at = byCall.find(baseCall);
+        if (at == byCall.end())
+            at = byCall.insert(baseCall, log.qsosOf(baseCall));
+        return *at;
     };
-    QHash<QByteArray, QList<LogQso>> byCall;
-    const bool confirmations = !m_sighted.isEmpty()
-        || std::any_of(m_entries.cbegin(), m_entries.cend(), [](const Entry &e) { return e.confirms; });
-    contacted.reserve(logLines.size());
-    logged.reserve(logLines.size());
-    for (qsizetype i = 0; i < logLines.size(); ++i) {
-        if (stopped(i))
+    // A QSO already logged: same callsign, date and time as the log's columns hold them.
+    const auto logged = [&](const QByteArray &line) {
+        const qint64 minute = QsoRecord::utcMinute(line);
+        if (minute < 0)
             return false;
-        const QByteArrayView line = logLines.at(i);
-        if (line.size() == QsoRecord::LogLineLength) {
-            // An abbey is the same whatever the case a hand edit left it in.
-            const QByteArray ref = column(line, QsoRecord::Reference).trimmed().toByteArray().toUpper();
-            if (!contacted.contains(ref))
-                contacted.insert(ref, Cp1252::decode(column(line, QsoRecord::Date)));
-            logged.insert(qsoKey(line));
-            if (confirmations) {
-                const QDate day = QsoRecord::dateOf(Cp1252::decode(column(line, QsoRecord::Date)));
-                const int minute = QsoRecord::minutesOf(Cp1252::decode(column(line, QsoRecord::Heure)));
-                const int band = AdifMapping::bandOfLabel(column(line, QsoRecord::Bande));
-                if (day.isValid() && minute >= 0 && band >= 0) {
-                    const qint64 at = QDate(1950, 1, 1).daysTo(day) * 1440 + minute;
-                    byCall[AdifMapping::baseCallsign(column(line, QsoRecord::Indicatif))].append(
-                        {int(i), qint32(at), qint16(band)});
-                }
-            }
-        } else {
-            // A line edited by hand still counts when its abbey can be recognised.
-            for (const LogLookups::Recognised &r : LogLookups::recognise(line)) {
-                const QByteArray ref = r.reference.toLatin1().toUpper();
-                if (!contacted.contains(ref))
-                    contacted.insert(ref, r.date);
-            }
+        const QByteArray key = qsoKey(line);
+        for (const LogIndex::Qso &q : qsosOf(LogFile::baseCallsign(column(line, QsoRecord::Indicatif)))) {
+            if (q.minute == minute && qsoKey(session.line(q.row)) == key)
+                return true;
         }
-    }
+        return false;
+    };
+    // Each abbey the file names, with the date of its first QSO when the log holds it.
+    QHash<QByteArray, std::optional<QString>> contacted;
+    const auto firstContact = [&](const QByteArray &reference) -> const std::optional<QString> & {
+        auto at = contacted.find(reference);
+        if (at == contacted.end()) {
+            const QString ref = Cp1252::decode(reference);
+            const int row = log.firstRow(ref);
+            at = contacted.insert(reference, row < 0 ? std::nullopt : std::optional<QString>(log.dateOf(row, ref)));
+        }
+        return *at;
+    };
 
     // The best QSO of each abbey among those the log does not hold yet.
     QHash<QByteArray, int> kept;
@@ -187,8 +179,9 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         e.logRow = -1;
         e.logReference.clear();
         if (e.confirms) {
-            const Match m = matchConfirmation(e.sighting, e.reference, byCall, logLines);
-            if (m.status != AdifMapping::NoReference) {
+            const Match m = matchConfirmation(e.sighting, e.reference, qsosOf(e.sighting.baseCall), session);
+            if (m.status != AdifMapping::NoReference && m.status != AdifMapping::NoMatchingQso
+                && m.status != AdifMapping::CallNotInLog) {
                 e.status = m.status;
                 e.logRow = m.row;
                 e.logReference = m.logReference;
@@ -199,13 +192,13 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
             continue;
         e.status = AdifMapping::Imported;
         e.detail.clear();
-        if (logged.contains(qsoKey(e.line))) {
+        if (logged(e.line)) {
             e.status = AdifMapping::AlreadyInLog;
             continue;
         }
-        if (const auto at = contacted.constFind(e.reference); at != contacted.cend()) {
+        if (const std::optional<QString> &date = firstContact(e.reference)) {
             e.status = AdifMapping::AlreadyContacted;
-            e.detail = *at;
+            e.detail = *date;
             continue;
         }
         const auto best = kept.find(e.reference);
@@ -220,7 +213,8 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         if (better)
             *best = i;
     }
-    m_toImport = m_alreadyInLog = m_notInAbbeyList = m_confirmOnlyMatched = 0;
+    m_toImport = m_alreadyInLog = m_notInAbbeyList = m_noMatchingQso = m_callNotInLog = 0;
+    m_nearQsos.clear();
     m_refused = m_refusedNotListed;
     QSet<int> marked;
     for (Entry &e : m_entries) {
@@ -240,53 +234,75 @@ bool ImportPlan::resolve(const QList<QByteArrayView> &logLines, const std::funct
         case AdifMapping::AlreadyInLog:
         case AdifMapping::QslAlreadyMarked: ++m_alreadyInLog; break;
         case AdifMapping::QslToMark: marked.insert(e.logRow); break;
-        case AdifMapping::NoReference: break;
+        case AdifMapping::NoReference:
+        case AdifMapping::NoMatchingQso:
+        case AdifMapping::CallNotInLog: break;
         default: ++m_refused; break;
         }
     }
-    for (qsizetype i = 0; i < m_sighted.size(); ++i) {
+    m_matchedReferences.clear();
+    for (size_t i = 0; i < m_sighted.size(); ++i) {
         if (stopped(i))
             return false;
         Sighted &c = m_sighted[i];
-        AdifMapping::Sighting seen;
-        seen.baseCall = QByteArray(c.call);
-        seen.minutes = c.minutes;
-        seen.band = c.band;
-        const Match m = matchConfirmation(seen, {}, byCall, logLines);
+        const AdifMapping::Sighting seen = AdifMapping::sighting(m_reader.recordAt(c.offset(), c.number), m_reader);
+        const Match m = matchConfirmation(seen, {}, qsosOf(seen.baseCall), session);
         c.status = m.status;
         c.logRow = m.row;
-        std::memset(c.logReference, 0, sizeof c.logReference);
-        if (!m.logReference.isEmpty())
-            std::memcpy(c.logReference, m.logReference.constData(), size_t(qMin<qsizetype>(6, m.logReference.size())));
+        c.gap = quint16(qMin<qint64>(qAbs(qint64(m.gap)), 65535));
+        if (c.logRow >= 0 && !m.logReference.isEmpty() && c.status != AdifMapping::NoMatchingQso)
+            m_matchedReferences.insert(c.logRow, m.logReference);
         switch (c.status) {
-        case AdifMapping::NoReference: continue;
+        case AdifMapping::NoReference: break; // never kept so
+        case AdifMapping::CallNotInLog: ++m_callNotInLog; break;
+        case AdifMapping::NoMatchingQso: {
+            ++m_noMatchingQso;
+            if (!m_nearQsos.contains(c.logRow)) {
+                const QByteArrayView line = session.line(c.logRow);
+                m_nearQsos.insert(c.logRow, {trimmedText(column(line, QsoRecord::Date)),
+                                             trimmedText(column(line, QsoRecord::Bande)),
+                                             qint16(AdifMapping::bandOfLabel(column(line, QsoRecord::Bande)))});
+            }
+            break;
+        }
         case AdifMapping::QslToMark: marked.insert(c.logRow); break;
         case AdifMapping::QslAlreadyMarked: ++m_alreadyInLog; break;
         default: ++m_refused; break;
         }
-        ++m_confirmOnlyMatched;
     }
-    m_marks = QList<int>(marked.cbegin(), marked.cend());
-    std::sort(m_marks.begin(), m_marks.end());
+    QList<int> rows(marked.cbegin(), marked.cend());
+    std::sort(rows.begin(), rows.end());
+    m_marks.clear();
+    m_marks.reserve(rows.size());
+    for (const int row : rows)
+        m_marks.append({row, session.line(row).toByteArray()});
     return true;
 }
 
-template <typename Index>
 ImportPlan::Match ImportPlan::matchConfirmation(const AdifMapping::Sighting &s, const QByteArray &reference,
-                                                const Index &byCall, const QList<QByteArrayView> &logLines)
+                                                const QList<LogIndex::Qso> &qsos, const LogSession &session)
 {
     constexpr qint32 Window = 30; // minutes either way
     Match m;
     if (s.minutes < 0 || s.band < 0 || s.baseCall.isEmpty())
         return m;
-    const auto at = byCall.constFind(s.baseCall);
-    if (at == byCall.cend())
+    if (qsos.isEmpty()) {
+        m.status = AdifMapping::CallNotInLog;
         return m;
+    }
     int best = -1;
     qint32 bestGap = Window + 1;
     bool tie = false;
-    for (const auto &q : *at) {
-        const qint32 gap = qAbs(q.minutes - s.minutes);
+    // The nearest QSO in time whatever its band, said when none matches.
+    int nearest = -1;
+    qint32 nearestGap = std::numeric_limits<qint32>::max();
+    for (const LogIndex::Qso &q : qsos) {
+        const qint32 gap = qAbs(q.minute - s.minutes);
+        if (gap < nearestGap) {
+            nearest = q.row;
+            nearestGap = gap;
+            m.gap = q.minute - s.minutes;
+        }
         if (q.band != s.band || gap > Window)
             continue;
         if (gap < bestGap) {
@@ -297,13 +313,17 @@ ImportPlan::Match ImportPlan::matchConfirmation(const AdifMapping::Sighting &s, 
             tie = true;
         }
     }
-    if (best < 0)
+    if (best < 0) {
+        m.status = AdifMapping::NoMatchingQso;
+        m.row = nearest;
         return m;
+    }
+    m.gap = 0;
     if (tie) {
         m.status = AdifMapping::SeveralQsos;
         return m;
     }
-    const QByteArrayView line = logLines.at(best);
+    const QByteArrayView line = session.line(best);
     m.row = best;
     m.logReference = column(line, QsoRecord::Reference).trimmed().toByteArray();
     if (!reference.isEmpty() && reference.trimmed().toUpper() != m.logReference.toUpper())
@@ -313,6 +333,15 @@ ImportPlan::Match ImportPlan::matchConfirmation(const AdifMapping::Sighting &s, 
     else
         m.status = AdifMapping::QslToMark;
     return m;
+}
+
+QList<int> ImportPlan::markRows() const
+{
+    QList<int> rows;
+    rows.reserve(m_marks.size());
+    for (const LogRewriter::Mark &m : m_marks)
+        rows.append(m.row);
+    return rows;
 }
 
 QList<QByteArray> ImportPlan::acceptedLines() const
@@ -375,9 +404,8 @@ ImportPlan::Shown ImportPlan::shownFromFile(qsizetype offset, int number, const 
     s.date = d.size() == 8 ? d.mid(6, 2) + QLatin1Char('/') + d.mid(4, 2) + QLatin1Char('/') + d.mid(2, 2) : d;
     const QString t = value(AdifReader::TimeOn);
     s.time = t.size() >= 4 ? t.left(2) + QLatin1Char(':') + t.mid(2, 2) : t;
-    s.band = value(AdifReader::Band);
-    if (s.band.isEmpty() && !r[AdifReader::Freq].isEmpty())
-        s.band = value(AdifReader::Freq) + QStringLiteral(" MHz");
+    // The log's labels ("21 Mhz"), as every row shows them.
+    s.band = AdifMapping::bandLabel(r, m_reader);
     s.mode = value(AdifReader::Mode).toUpper();
     if (const QString sub = value(AdifReader::Submode); !sub.isEmpty())
         s.mode += QLatin1Char('/') + sub.toUpper();
@@ -395,7 +423,7 @@ QList<int> ImportPlan::allRows() const
     for (;;) {
         const int ne = e < m_entries.size() ? m_entries.at(e).number : None;
         const int no = o < m_outside.size() ? m_outside.at(o).number : None;
-        const int nc = c < m_sighted.size() ? m_sighted.at(c).number : None;
+        const int nc = size_t(c) < m_sighted.size() ? m_sighted[size_t(c)].number : None;
         const int first = qMin(ne, qMin(no, nc));
         if (first == None)
             break;
@@ -412,14 +440,35 @@ QList<int> ImportPlan::allRows() const
 ImportPlan::Shown ImportPlan::shownRow(int row) const
 {
     if (row >= SightedRow) {
-        const Sighted &c = m_sighted.at(row - SightedRow);
-        return shownFromFile(c.offset, c.number, AdifMapping::reason(c.status, 0, {}, {}),
-                             QString::fromLatin1(c.logReference));
+        const Sighted &c = m_sighted[size_t(row - SightedRow)];
+        Shown s = shownFromFile(c.offset(), c.number, AdifMapping::reason(c.status, 0, {}, {}),
+                                c.status == AdifMapping::NoMatchingQso
+                                    ? QString()
+                                    : Cp1252::decode(m_matchedReferences.value(c.logRow)));
+        if (c.status == AdifMapping::NoMatchingQso) {
+            const int band = AdifMapping::sighting(m_reader.recordAt(c.offset(), c.number), m_reader).band;
+            s.outcome = AdifMapping::reason(c.status, 0, nearMiss(c, band, s.band), {});
+        }
+        return s;
     }
     if (row >= 0)
         return shown(row);
     const Outside &o = m_outside.at(-1 - row);
     return shownFromFile(o.offset, o.number, AdifMapping::reason(AdifMapping::NoReference, 0, {}, {}), {});
+}
+
+QString ImportPlan::nearMiss(const Sighted &c, int recordBand, const QString &recordLabel) const
+{
+    constexpr qint32 Window = 30;
+    constexpr qint32 Day = 24 * 60;
+    const NearQso q = m_nearQsos.value(c.logRow);
+    const qint32 gap = c.gap;
+    const QString time = gap < Day ? QStringLiteral("heure : %1 min d'écart").arg(gap)
+                                   : QStringLiteral("autre jour : ") + q.date;
+    if (q.bandIndex == recordBand)
+        return time;
+    const QString band = QStringLiteral("bande : %1, log %2").arg(recordLabel, q.band);
+    return gap > Window ? band + QStringLiteral(", ") + time : band;
 }
 
 QString ImportPlan::refusedCount(int refused, int notListed)
@@ -451,6 +500,12 @@ QByteArray ImportPlan::report(const QString &station, const QDate &day, bool all
     out << QStringLiteral("pas de référence d'abbaye : %1%2")
                .arg(withoutReference())
                .arg(all ? QString() : QStringLiteral(" (non listés)"));
+    if (hasConfirmations()) {
+        out << QStringLiteral("QSL sans QSO correspondant : %1").arg(m_noMatchingQso);
+        out << QStringLiteral("QSL d'un indicatif absent du log : %1%2")
+                   .arg(m_callNotInLog)
+                   .arg(all || m_callNotInLog == 0 ? QString() : QStringLiteral(" (non listés)"));
+    }
     out << QString();
     const auto row = [](const Shown &s) {
         return s.number.rightJustified(6) + QLatin1Char(' ') + s.call.leftJustified(12) + QLatin1Char(' ')

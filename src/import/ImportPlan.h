@@ -2,21 +2,25 @@
 
 #include "import/AdifMapping.h"
 #include "import/AdifReader.h"
+#include "logstore/LogRewriter.h"
 #include "refdata/AbbeyTable.h"
+#include "refdata/LogIndex.h"
 
 #include <QByteArray>
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <deque>
 #include <functional>
 
 // What an ADIF file would bring into the log: the records of the award with their
 // number in the file and what would happen to them, and counts for the rest. Reading
 // goes a batch of records at a time, so a window can show its progress, stay
 // responsive and stop on a large file; the award's rules (each abbey once, a QSO
-// already logged) are then applied against the log's lines.
+// already logged) are then applied against the log, as its index tells it.
 //
 // What is held stays small beside the file: a general log's QSOs outside the award
 // are counted (those carrying a confirmation are kept, small, until the log says
@@ -65,29 +69,38 @@ public:
     AdifReader::Encoding encoding() const { return m_reader.encoding(); }
     QString fileName() const { return m_fileName; }
 
-    // Applies the award's rules against the log as it stands (its lines, in file
-    // order): a confirmation of a QSO the log holds (same base callsign, same band,
+    // Applies the award's rules against the log as it stands, asking its index (the
+    // file's records in file order): a confirmation of a QSO the log holds (same base callsign, same band,
     // at most 30 minutes apart; the nearest; several as near are left alone), a QSO
     // already logged (same callsign, date and time), an abbey already contacted, the
     // same abbey several times in the file (a confirmed QSO before an unconfirmed
     // one, then the earliest). May be run again when the log changes.
     // carryOn is asked now and then; when it says no, resolving stops and false is
     // returned (the outcomes are then not to be used).
-    bool resolve(const QList<QByteArrayView> &logLines, const std::function<bool()> &carryOn = {});
+    bool resolve(const LogIndex &log, const std::function<bool()> &carryOn = {});
 
     int toImport() const { return m_toImport; }
     int alreadyInLog() const { return m_alreadyInLog; }
     // Refused for any reason other than having no abbey reference.
     int refused() const { return m_refused; }
-    int withoutReference() const { return m_withoutReference + int(m_sighted.size()) - m_confirmOnlyMatched; }
+    // QSO records without an abbey reference (a confirmation is never one of them).
+    int withoutReference() const { return m_withoutReference; }
+    // Confirmations of a callsign the log holds that match none of its QSOs, and
+    // confirmations of callsigns the log does not hold.
+    int noMatchingQso() const { return m_noMatchingQso; }
+    int callNotInLog() const { return m_callNotInLog; }
+    // Whether the file carries confirmations naming no abbey (a LoTW or eQSL report).
+    bool hasConfirmations() const { return !m_sighted.empty(); }
     // Refused records counted but not kept for the list.
     int refusedNotListed() const { return m_refusedNotListed; }
     // QSOs to import whose reference the abbey list does not hold.
     int notInAbbeyList() const { return m_notInAbbeyList; }
     // Log QSOs whose QSL the file confirms and the log does not mark yet.
     int qslToMark() const { return int(m_marks.size()); }
-    // Their rows in the log the plan was last matched against (0-based, ascending).
-    const QList<int> &marks() const { return m_marks; }
+    // Their rows in the log the plan was last matched against (0-based, ascending)
+    // with their lines as they were then: the import marks these lines.
+    const QList<LogRewriter::Mark> &marks() const { return m_marks; }
+    QList<int> markRows() const;
     // Who made the file's QSOs: its STATION_CALLSIGN values, else its OPERATOR ones
     // (capitals, each once, the first few).
     QStringList fileStations() const { return m_stations.isEmpty() ? m_operators : m_stations; }
@@ -125,27 +138,37 @@ private:
         int number;
     };
     // A confirmation without an abbey reference (a LoTW or eQSL report's records),
-    // kept small: a general log may hold many.
+    // kept in 16 bytes whatever the record carries: a general log may hold millions.
+    // What it says of its QSO (callsign, band, time) is read again from the file.
     struct Sighted {
-        qsizetype offset;
-        int number;
-        qint32 minutes;
-        qint32 logRow = -1;
-        qint16 band;
+        quint32 offsetLow = 0;
+        qint32 number = 0;
+        qint32 logRow = -1;   // the QSO matched, or the nearest one when none is
+        quint16 gap = 0;      // minutes to the nearest QSO, at most 65535
+        quint8 offsetHigh = 0;
         AdifMapping::Status status = AdifMapping::NoReference;
-        char call[13];        // the base callsign, NUL-terminated
-        char logReference[7]; // the matched QSO's, NUL-terminated
+
+        Sighted(qsizetype offset, int n)
+            : offsetLow(quint32(offset)), number(n), offsetHigh(quint8(quint64(offset) >> 32)) {}
+        qsizetype offset() const { return qsizetype(quint64(offsetHigh) << 32 | offsetLow); }
     };
     struct Match {
         AdifMapping::Status status = AdifMapping::NoReference; // none found
-        int row = -1;
+        int row = -1;     // the QSO matched, or the nearest one (NoMatchingQso)
+        qint32 gap = 0;   // the nearest QSO's time less the record's
         QByteArray logReference;
+    };
+    // What a near miss shows of the nearest QSO: its date and band as the log has them.
+    struct NearQso {
+        QString date, band;
+        qint16 bandIndex = -1;
     };
     void noteStation(const AdifReader::Record &record);
     // The log QSO a confirmation names, if any.
-    template <typename Index>
-    static Match matchConfirmation(const AdifMapping::Sighting &s, const QByteArray &reference, const Index &byCall,
-                                   const QList<QByteArrayView> &logLines);
+    static Match matchConfirmation(const AdifMapping::Sighting &s, const QByteArray &reference,
+                                   const QList<LogIndex::Qso> &qsos, const LogSession &session);
+    // What differs from the nearest QSO, as a near miss says it.
+    QString nearMiss(const Sighted &c, int recordBand, const QString &recordLabel) const;
     Shown shownFromFile(qsizetype offset, int number, const QString &outcome, const QString &reference) const;
 
     AdifReader m_reader;
@@ -154,7 +177,9 @@ private:
     AdifMapping m_mapping;
     QList<Entry> m_entries;
     QList<Outside> m_outside;
-    QList<Sighted> m_sighted;
+    // In blocks: growing never holds two copies of a large list at once.
+    std::deque<Sighted> m_sighted;
+    QHash<int, QByteArray> m_matchedReferences; // by row, of QSOs a confirmation matched
     int m_recordCount = 0;
     int m_refusedListed = 0;
     int m_refusedNotListed = 0;
@@ -164,8 +189,11 @@ private:
     int m_alreadyInLog = 0;
     int m_refused = 0;
     int m_withoutReference = 0;
-    int m_confirmOnlyMatched = 0; // confirmations without an abbey reference the log holds
-    QList<int> m_marks;
+    int m_noMatchingQso = 0;
+    int m_callNotInLog = 0;
+    bool m_eqslInbox = false;
+    QList<LogRewriter::Mark> m_marks;
+    QHash<int, NearQso> m_nearQsos; // by row, the nearest QSOs of near misses
     QStringList m_stations, m_operators;
 };
 

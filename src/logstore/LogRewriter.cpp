@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLoggingCategory>
 #include <QSet>
 
@@ -433,8 +434,8 @@ LogRewriter::Result LogRewriter::Remplace_Lignes(const QList<int> &lineNumbers, 
     });
 }
 
-LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLines, const QList<int> &markNumbers,
-                                                  const QList<QByteArray> &markExpected)
+LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLines, const QList<Mark> &marks,
+                                                  MarkCount *count)
 {
     QList<QByteArray> marked;
     Lines added;
@@ -445,9 +446,10 @@ LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLi
         added.append(line);
     }
     return rewrite([&](Lines l, QString *refused) {
-        // The confirmations first, while the line numbers are the log's own.
-        if (!markLines(l, markNumbers, markExpected, marked, refused, QStringLiteral("relancez l'importation.")))
-            return l;
+        // The confirmations first, while the rows are the log's own.
+        const MarkCount placed = placeMarks(l, marks, marked);
+        if (count)
+            *count = placed;
         // The log on disk may have changed since the QSOs were chosen (another copy
         // of the program): an abbey it now holds, in any case, is not added a second time.
         QSet<quint64> abbeys;
@@ -469,6 +471,74 @@ LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLi
         }
         return merged(l, added);
     });
+}
+
+LogRewriter::MarkCount LogRewriter::placeMarks(Lines &l, const QList<Mark> &marks, QList<QByteArray> &marked)
+{
+    MarkCount count;
+    QList<int> at(marks.size(), -1);
+    QSet<int> taken;
+    QList<int> moved;
+    for (qsizetype i = 0; i < marks.size(); ++i) {
+        const int row = marks.at(i).row;
+        if (row >= 0 && row < l.size() && l.at(row) == marks.at(i).line && !taken.contains(row)) {
+            at[i] = row;
+            taken.insert(row);
+        } else {
+            moved.append(int(i));
+        }
+    }
+    if (!moved.isEmpty()) {
+        // Another copy changed the log since the preview: each QSO is looked for by
+        // its line, unmarked or marked, in one pass over the log.
+        QHash<QByteArrayView, QList<int>> where;
+        QList<QByteArray> markedForms;
+        markedForms.reserve(moved.size());
+        for (const int i : moved) {
+            where.insert(marks.at(i).line, {});
+            QByteArray m = marks.at(i).line;
+            if (QsoRecord::markConfirmed(m))
+                markedForms.append(m);
+        }
+        for (const QByteArray &m : markedForms)
+            where.insert(m, {});
+        for (qsizetype j = 0; j < l.size(); ++j) {
+            const auto found = where.find(l.at(j));
+            if (found != where.end())
+                found->append(int(j));
+        }
+        for (const int i : moved) {
+            for (const int row : where.value(marks.at(i).line)) {
+                if (!taken.contains(row)) {
+                    at[i] = row;
+                    taken.insert(row);
+                    break;
+                }
+            }
+            if (at[i] >= 0)
+                continue;
+            QByteArray m = marks.at(i).line;
+            if (QsoRecord::markConfirmed(m) && !where.value(m).isEmpty())
+                ++count.alreadyMarked;
+            else
+                ++count.notFound;
+        }
+    }
+    marked.reserve(marked.size() + marks.size());
+    for (qsizetype i = 0; i < marks.size(); ++i) {
+        if (at[i] < 0)
+            continue;
+        QByteArray line = l.at(at[i]).toByteArray();
+        if (!QsoRecord::markConfirmed(line)) {
+            // Only a QSO line has a QSL column; a line edited by hand is kept as it is.
+            ++count.notFound;
+            continue;
+        }
+        marked.append(line);
+        l[at[i]] = marked.last();
+        ++count.marked;
+    }
+    return count;
 }
 
 bool LogRewriter::markLines(Lines &l, const QList<int> &lineNumbers, const QList<QByteArray> &expected,

@@ -48,13 +48,27 @@ public:
     // line must still be the one the caller saw (expected), or nothing is written.
     Result Remplace_Lignes(const QList<int> &lineNumbers, const QList<QByteArray> &expected,
                            const QList<QByteArray> &newLines);
+    // A QSO whose QSL an import marks: its row (0-based) and its line, unmarked, as
+    // the preview saw them.
+    struct Mark {
+        int row = -1;
+        QByteArray line;
+    };
+    // What became of the marks: put in, found marked already, or found nowhere.
+    struct MarkCount {
+        int marked = 0;
+        int alreadyMarked = 0;
+        int notFound = 0;
+    };
     // Adds a batch of QSOs (an import) in one rewrite, each at its chronological place,
-    // and marks confirmed the log lines given (1-based numbers, each still the line
-    // expected, as Marque_QSL checks them; only their QSL column changes).
+    // and marks confirmed the QSOs given (only their QSL column changes): the line at
+    // the row seen if it still holds exactly the line seen, else the first line of the
+    // log that is exactly it and not yet marked; a line found only marked already, or
+    // not at all, is left alone and counted.
     // Each abbey is logged once: when the log as read under the lock already holds
     // the abbey of one of them, or two of them share one, nothing is written.
-    Result Fusionne_QSO_Log(const QList<QByteArray> &newLines, const QList<int> &markNumbers = {},
-                            const QList<QByteArray> &markExpected = {});
+    Result Fusionne_QSO_Log(const QList<QByteArray> &newLines, const QList<Mark> &marks = {},
+                            MarkCount *count = nullptr);
 
     // Removes the temporary copies a stopped rewrite left beside the log, unless a
     // running copy of the program holds the log's lock. Returns how many.
@@ -123,6 +137,8 @@ private:
     // Marks the lines in l; false (and refused set) when one is no longer the one expected.
     static bool markLines(Lines &l, const QList<int> &lineNumbers, const QList<QByteArray> &expected,
                           QList<QByteArray> &marked, QString *refused, const QString &again);
+    // Marks the QSOs seen, wherever they now stand.
+    static MarkCount placeMarks(Lines &l, const QList<Mark> &marks, QList<QByteArray> &marked);
 
     QString m_path;
     int m_lockTimeout = 5000;

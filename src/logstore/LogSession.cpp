@@ -341,14 +341,8 @@ AtomicFile::Result LogSession::replaceLines(const QList<int> &rows, const QList<
     return change([&](LogRewriter &w) { return w.Remplace_Lignes(numbers, expected, newLines); });
 }
 
-AtomicFile::Result LogSession::merge(const QList<QByteArray> &lines, const QList<int> &confirmRows)
+AtomicFile::Result LogSession::merge(const QList<QByteArray> &lines, const QList<LogRewriter::Mark> &marks,
+                                     LogRewriter::MarkCount *count)
 {
-    QList<int> numbers;
-    QList<QByteArray> expected;
-    for (int row : confirmRows) {
-        // A row the session no longer holds is refused by the rewrite, not skipped.
-        numbers.append(row + 1);
-        expected.append(row >= 0 && row < m_lines.size() ? m_lines.at(row).toByteArray() : QByteArray("\n"));
-    }
-    return change([&](LogRewriter &w) { return w.Fusionne_QSO_Log(lines, numbers, expected); });
+    return change([&](LogRewriter &w) { return w.Fusionne_QSO_Log(lines, marks, count); });
 }

@@ -4,6 +4,7 @@
 #include "logstore/LogChange.h"
 #include "logstore/LineIndex.h"
 #include "logstore/LogFile.h"
+#include "logstore/LogRewriter.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -97,8 +98,9 @@ public:
     AtomicFile::Result replaceLines(const QList<int> &rows, const QList<QByteArray> &expected,
                                     const QList<QByteArray> &newLines);
     // Adds several QSOs (an import) in one rewrite, each at its place in time, and
-    // marks confirmed the QSOs of these rows (0-based) in the same rewrite.
-    AtomicFile::Result merge(const QList<QByteArray> &lines, const QList<int> &confirmRows = {});
+    // marks confirmed the QSOs seen in the same rewrite (LogRewriter::Fusionne_QSO_Log).
+    AtomicFile::Result merge(const QList<QByteArray> &lines, const QList<LogRewriter::Mark> &marks = {},
+                             LogRewriter::MarkCount *count = nullptr);
 
     static QString noStationMessage();
 

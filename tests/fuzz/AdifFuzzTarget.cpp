@@ -5,6 +5,8 @@
 // libFuzzer target (ZEL_FUZZ under clang) or driven by corpus_main.cpp over a fixed
 // corpus; in both, a sanitizer or an assertion below says what went wrong.
 
+#include "common/IndexedLog.h"
+
 #include "import/AdifReader.h"
 #include "import/ImportPlan.h"
 #include "logstore/QsoRecord.h"
@@ -36,15 +38,16 @@ const AbbeyTable &abbeys()
     return table;
 }
 
-const QList<QByteArray> &logLines()
+// A small log on disk, its session and its index, made once for every input.
+zeltest::IndexedLog &smallLog()
 {
-    static const QList<QByteArray> lines{
+    static zeltest::IndexedLog log({
         "I1AAA        JN62 PAOLO           AZ0001 10/01/07 10:00 SSB 14 Mhz  59  59  ABBAZIA"
         "                                                     *",
         "a line edited by hand TC0007",
         "IK1ABC/P          PIERO           PL-004 14/03/07 09:05 SSB 14 Mhz  59  59  OPACTW"
-        "O                                                       "};
-    return lines;
+        "O                                                       "});
+    return log;
 }
 
 } // namespace
@@ -71,8 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ImportPlan plan(bytes, QStringLiteral("fuzz.adi"), abbeys());
     while (!plan.read(64)) {
     }
-    QList<QByteArrayView> log(logLines().cbegin(), logLines().cend());
-    plan.resolve(log);
+    const LogSession &log = smallLog().session();
+    plan.resolve(smallLog());
     for (const ImportPlan::Entry &e : plan.entries()) {
         if (e.line.isEmpty())
             continue;
@@ -82,10 +85,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     // A confirmation marks a QSO line of the log, each once.
     for (qsizetype i = 0; i < plan.marks().size(); ++i) {
-        const int row = plan.marks().at(i);
-        check(row >= 0 && row < log.size() && log.at(row).size() == QsoRecord::LogLineLength,
+        const int row = plan.markRows().at(i);
+        check(row >= 0 && row < log.lineCount() && log.line(row).size() == QsoRecord::LogLineLength,
               "a mark on a line that is no QSO");
-        check(i == 0 || plan.marks().at(i - 1) < row, "marks out of order or twice");
+        check(i == 0 || plan.markRows().at(i - 1) < row, "marks out of order or twice");
     }
     for (const QByteArray &l : plan.acceptedLines())
         check(l.size() == QsoRecord::LogLineLength, "an accepted line of the wrong length");

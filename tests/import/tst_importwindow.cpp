@@ -5,6 +5,8 @@
 #include "app/Harness.h"
 #include "common/AdifFields.h"
 
+#include "import/ImportPlan.h"
+#include "import/ui/ImportWindow.h"
 #include "import/ui/ImportWindows.h"
 
 #include <QAction>
@@ -34,6 +36,7 @@ private slots:
     void largeFileCanBeCancelled();
     void refusedWithoutStationOrRecords();
     void confirmationsOnlyFromAnotherStation();
+    void marksFollowTheirQsoWhileAsked();
 
 private:
     // Chooses `file`, remembering the folder the dialog would have opened in.
@@ -195,6 +198,60 @@ void TestImportWindow::confirmationsOnlyFromAnotherStation()
     QCOMPARE(h.log(), crlf(after));
     QCOMPARE(h.messages.notices.last(), QStringLiteral("1 QSL a été marquée reçue dans le log TEST1_ZEL.log."));
     QTRY_VERIFY(!importWindow(h));
+}
+
+// Messages whose question lets something happen while it is open.
+class AskingMessages : public FakeMessages
+{
+public:
+    bool question(const QString &text) override
+    {
+        if (meanwhile)
+            std::exchange(meanwhile, {})();
+        return FakeMessages::question(text);
+    }
+    std::function<void()> meanwhile;
+};
+
+void TestImportWindow::marksFollowTheirQsoWhileAsked()
+{
+    MainHarness h;
+    const QList<QByteArray> log = {qso("I1AAA", "AZ0001", "10/01/07", "10:00").line(),
+                                   qso("I2BBB", "MR0005", "11/01/07", "10:00").line(),
+                                   qso("I3CCC", "TO0007", "12/01/07", "10:00").line()};
+    QVERIFY(h.prepare(log));
+    QVERIFY(h.start());
+    const auto f = [](const char *n, const QByteArray &v) {
+        return '<' + QByteArray(n) + ':' + QByteArray::number(v.size()) + '>' + v;
+    };
+    // Another station's report confirming the last QSO: "Importer" asks first.
+    const QByteArray file = "ARRL Logbook of the World Status Report\n<eoh>\n" + f("STATION_CALLSIGN", "IK2OTH")
+        + f("CALL", "I3CCC") + f("BAND", "20M") + f("MODE", "SSB") + f("QSO_DATE", "20070112")
+        + f("TIME_ON", "100500") + f("QSL_RCVD", "Y") + "<eor>\n";
+    auto plan = std::make_unique<ImportPlan>(file, QStringLiteral("lotwreport.adi"), AbbeyTable());
+    while (!plan->read(100)) {
+    }
+    plan->resolve(*h.index);
+    QCOMPARE(plan->markRows(), QList<int>{2});
+    AskingMessages messages;
+    auto *window = new ImportWindow(std::move(plan), *h.session, *h.index, messages, QDate(2007, 3, 14));
+    window->show();
+    // While the question is open, another copy commits an earlier QSO (the rows after
+    // it move down) and this copy reads the log again, as its file watch would.
+    const QByteArray earlier = qso("I9ZZZ", "PM0001", "10/01/07", "12:00").line();
+    messages.meanwhile = [&] {
+        LogSession other(*h.settings, h.dir.path());
+        other.openStation();
+        QVERIFY(other.insert(earlier).ok);
+        QVERIFY(h.session->refreshIfChanged());
+    };
+    window->findChild<QPushButton *>("Importer")->click();
+    QCOMPARE(messages.questions.size(), 1);
+    QList<QByteArray> after = log;
+    after.insert(1, earlier);
+    after[3][137] = '*';
+    QCOMPARE(h.log(), crlf(after));
+    QCOMPARE(messages.notices.last(), QStringLiteral("1 QSL a été marquée reçue dans le log TEST1_ZEL.log."));
 }
 
 void TestImportWindow::refusedWithoutStationOrRecords()

@@ -282,7 +282,7 @@ void TestLogIndex::changesKeepTheIndexAsAFreshBuild()
     QVERIFY(m_session->markConfirmed({0, 1, m_session->lineCount() - 1}).ok);
     same("QSL marks");
     QVERIFY(m_session->merge({line("F1AAA", "CA0011", "01/03/07", "06:00"), line("DL1CCC", "XX0010", "25/03/07", "06:00")},
-                             {1})
+                             {{1, m_session->line(1).toByteArray()}})
                 .ok);
     same("merge");
     const QByteArray renamed = m_session->line(0).toByteArray();

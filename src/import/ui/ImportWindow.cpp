@@ -8,6 +8,7 @@
 #include "import/ImportPlan.h"
 #include "logstore/AtomicFile.h"
 #include "logstore/LogSession.h"
+#include "refdata/LogIndex.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -19,9 +20,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session, Messages &messages, QDate today,
-                           QWidget *parent)
-    : QDialog(parent), m_plan(std::move(plan)), m_session(session), m_messages(messages), m_today(today)
+ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session, const LogIndex &index,
+                           Messages &messages, QDate today, QWidget *parent)
+    : QDialog(parent), m_plan(std::move(plan)), m_session(session), m_index(index), m_messages(messages),
+      m_today(today)
 {
     setObjectName(QStringLiteral("Importation_ADIF"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -53,6 +55,11 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     Sans_Reference->setObjectName(QStringLiteral("Sans_Reference"));
     Hors_Liste = new QLabel;
     Hors_Liste->setObjectName(QStringLiteral("Hors_Liste"));
+    // Confirmations that miss their QSO are said beside the others, in words and in colour.
+    Sans_Qso = new QLabel;
+    Sans_Qso->setObjectName(QStringLiteral("Sans_Qso"));
+    Indicatif_Absent = new QLabel;
+    Indicatif_Absent->setObjectName(QStringLiteral("Indicatif_Absent"));
     Tout_Afficher = new QCheckBox(QStringLiteral("&Tout afficher"));
     Tout_Afficher->setObjectName(QStringLiteral("Tout_Afficher"));
     Tout_Afficher->setAccessibleName(QStringLiteral("Tout afficher, même les QSO sans référence d'abbaye"));
@@ -74,7 +81,8 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     Liste_Import->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Liste_Import->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
     QHeaderView *header = Liste_Import->horizontalHeader();
-    const int widths[] = {7, 12, 9, 7, 9, 8, 10};
+    // Narrow columns leave the outcome room for what a near miss says.
+    const int widths[] = {6, 11, 9, 6, 8, 6, 8};
     for (int c = 0; c < int(std::size(widths)); ++c)
         header->resizeSection(c, fm.horizontalAdvance(QLatin1Char('0')) * widths[c] + 12);
     header->setStretchLastSection(true);
@@ -102,6 +110,11 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     others->addSpacing(24);
     others->addWidget(Tout_Afficher);
     others->addStretch(1);
+    auto *qsls = new QHBoxLayout;
+    qsls->addWidget(Sans_Qso);
+    qsls->addSpacing(24);
+    qsls->addWidget(Indicatif_Absent);
+    qsls->addStretch(1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(Importer);
@@ -113,6 +126,7 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     outer->addWidget(Autre_Station);
     outer->addLayout(counts);
     outer->addLayout(others);
+    outer->addLayout(qsls);
     outer->addWidget(listCaption);
     outer->addWidget(Liste_Import, 1);
     outer->addLayout(buttons);
@@ -126,7 +140,7 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     connect(Importer, &QPushButton::clicked, this, &ImportWindow::onImport);
     connect(Enregistrer_Rapport, &QPushButton::clicked, this, &ImportWindow::onSaveReport);
     connect(Annuler, &QPushButton::clicked, this, &QDialog::reject);
-    connect(&m_session, &LogSession::logChanged, this, &ImportWindow::onLogChanged);
+    connect(&m_index, &LogIndex::changed, this, &ImportWindow::onLogChanged);
 
     const QStringList otherCalls = otherStations();
     Autre_Station->setText(QStringLiteral("QSO faits par une autre station que %1 : %2")
@@ -151,6 +165,12 @@ void ImportWindow::showCounts()
     Hors_Liste->setVisible(m_plan->notInAbbeyList() > 0);
     Sans_Reference->setText(QStringLiteral("pas de référence d'abbaye : %1").arg(m_plan->withoutReference()));
     Qsl_A_Marquer->setText(QStringLiteral("QSL à marquer : %1").arg(m_plan->qslToMark()));
+    Sans_Qso->setText(QStringLiteral("QSL sans QSO correspondant : %1").arg(m_plan->noMatchingQso()));
+    Sans_Qso->setStyleSheet(m_plan->noMatchingQso() > 0 ? QStringLiteral("color: #B00000; font-weight: bold;")
+                                                        : QString());
+    Indicatif_Absent->setText(QStringLiteral("QSL d'un indicatif absent du log : %1").arg(m_plan->callNotInLog()));
+    Sans_Qso->setVisible(m_plan->hasConfirmations());
+    Indicatif_Absent->setVisible(m_plan->hasConfirmations());
     Importer->setEnabled(m_plan->toImport() > 0 || m_plan->qslToMark() > 0);
 }
 
@@ -168,11 +188,7 @@ QStringList ImportWindow::otherStations() const
 void ImportWindow::onLogChanged()
 {
     // Another window changed the log: what is new, already there or refused is decided again.
-    QList<QByteArrayView> lines;
-    lines.reserve(m_session.lineCount());
-    for (int i = 0; i < m_session.lineCount(); ++i)
-        lines.append(m_session.line(i));
-    m_plan->resolve(lines);
+    m_plan->resolve(m_index);
     m_model->refresh();
     showCounts();
 }
@@ -180,7 +196,9 @@ void ImportWindow::onLogChanged()
 void ImportWindow::onImport()
 {
     const QList<QByteArray> lines = m_plan->acceptedLines();
-    const QList<int> marks = m_plan->marks();
+    // The marks carry the lines the preview saw: a log changed behind the question
+    // (another copy's commit) cannot move them onto another QSO.
+    const QList<LogRewriter::Mark> marks = m_plan->marks();
     if (const QStringList others = otherStations(); !others.isEmpty()) {
         QStringList what;
         if (!lines.isEmpty())
@@ -196,7 +214,7 @@ void ImportWindow::onImport()
     }
     // The session's change signal brings this window's outcomes up to date too:
     // they are not wanted once the QSOs are in.
-    disconnect(&m_session, &LogSession::logChanged, this, &ImportWindow::onLogChanged);
+    disconnect(&m_index, &LogIndex::changed, this, &ImportWindow::onLogChanged);
     const ImportCommit::Result r = ImportCommit::run(m_session, lines, 5000, {}, marks);
     m_messages.notice(r.message);
     if (r.ok) {
@@ -205,7 +223,7 @@ void ImportWindow::onImport()
         accept();
         return;
     }
-    connect(&m_session, &LogSession::logChanged, this, &ImportWindow::onLogChanged);
+    connect(&m_index, &LogIndex::changed, this, &ImportWindow::onLogChanged);
     // The log may have changed on disk behind the list (another copy of the program).
     if (m_session.refreshIfChanged())
         return; // onLogChanged has run

@@ -8,6 +8,7 @@
 
 class ImportListModel;
 class ImportPlan;
+class LogIndex;
 class LogSession;
 class Messages;
 class QCheckBox;
@@ -23,9 +24,10 @@ class ImportWindow : public QDialog
 {
     Q_OBJECT
 public:
-    // today: the date the report is saved under.
-    ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session, Messages &messages, QDate today,
-                 QWidget *parent = nullptr);
+    // today: the date the report is saved under. The outcomes are decided again,
+    // through index, whenever the log changes while the window is open.
+    ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session, const LogIndex &index, Messages &messages,
+                 QDate today, QWidget *parent = nullptr);
     ~ImportWindow() override;
 
     const ImportPlan &plan() const { return *m_plan; }
@@ -40,6 +42,7 @@ private:
 
     std::unique_ptr<ImportPlan> m_plan;
     LogSession &m_session;
+    const LogIndex &m_index;
     Messages &m_messages;
     QDate m_today;
     ImportListModel *m_model;
@@ -51,6 +54,8 @@ private:
     QLabel *Refuses;
     QLabel *Sans_Reference;
     QLabel *Hors_Liste;
+    QLabel *Sans_Qso;
+    QLabel *Indicatif_Absent;
     QCheckBox *Tout_Afficher;
     QTableView *Liste_Import;
     QPushButton *Importer;

@@ -7,6 +7,7 @@
 #include "import/ui/ImportWindow.h"
 #include "logstore/AtomicFile.h"
 #include "logstore/LogSession.h"
+#include "refdata/LogIndex.h"
 #include "refdata/AbbeyList.h"
 #include "refdata/AbbeyTable.h"
 
@@ -85,19 +86,12 @@ ImportWindow *ImportController::openReport(const QString &path, QWidget *parentW
         QApplication::processEvents();
         return !progress.wasCanceled();
     };
-    const auto logLines = [&session] {
-        QList<QByteArrayView> lines;
-        lines.reserve(session.lineCount());
-        for (int i = 0; i < session.lineCount(); ++i)
-            lines.append(session.line(i));
-        return lines;
-    };
     // The steps let the window's events through: the log may be read again meanwhile
     // (another copy of the program wrote it), and the matching then starts again.
     bool logChanged = false;
     const QMetaObject::Connection watch =
-        connect(&session, &LogSession::logChanged, this, [&logChanged] { logChanged = true; });
-    ImportLoader::Loaded loaded = ImportLoader::load(path, session.filePath(AbbeyList::FileName), logLines, step,
+        connect(&m_context.index, &LogIndex::changed, this, [&logChanged] { logChanged = true; });
+    ImportLoader::Loaded loaded = ImportLoader::load(path, session.filePath(AbbeyList::FileName), m_context.index, step,
                                                      [&logChanged] { return std::exchange(logChanged, false); });
     disconnect(watch);
     progress.close();
@@ -107,7 +101,7 @@ ImportWindow *ImportController::openReport(const QString &path, QWidget *parentW
         return nullptr;
     std::unique_ptr<ImportPlan> plan = std::move(loaded.plan);
 
-    auto *window = new ImportWindow(std::move(plan), session, messages, m_context.clock.localNow().date(), parent);
+    auto *window = new ImportWindow(std::move(plan), session, m_context.index, messages, m_context.clock.localNow().date(), parent);
     // Once the log holds the import, the main window is back in a plain entry (an entry
     // in progress is kept as it was).
     // Queued: once the import window has gone and given the focus back.
