@@ -4,6 +4,7 @@
 // preview (read and matched). bench/run.sh prints the ratio.
 
 #include "confirm/ConfirmFetch.h"
+#include "common/IndexedLog.h"
 #include "common/LogLines.h"
 #include "confirm/FakeService.h"
 #include "import/ImportLoader.h"
@@ -12,6 +13,8 @@
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QTemporaryDir>
+
+#include <memory>
 
 #include <benchmark/benchmark.h>
 
@@ -29,6 +32,7 @@ struct ConfirmSetup {
     QTemporaryDir dir;
     QByteArray report;
     QList<QByteArray> log;
+    std::unique_ptr<zeltest::IndexedLog> indexed; // the log as the preview asks it
     QString abbeys;
     QString onDisk;
 };
@@ -58,6 +62,7 @@ ConfirmSetup &setup()
     s->report = "ARRL Logbook of the World Status Report\nGenerated at 2024-03-01\nfor F4XYZ\n\n"
         + adifField("PROGRAMID", "LoTW") + "\n" + adifField("APP_LoTW_LASTQSL", "2024-03-01 10:00:00") + "\n<eoh>\n"
         + records + "<APP_LoTW_EOF>\n";
+    s->indexed = std::make_unique<zeltest::IndexedLog>(s->log);
     s->abbeys = s->dir.filePath(QStringLiteral("Liste_Abbayes.txt"));
     QFile list(s->abbeys);
     if (list.open(QIODevice::WriteOnly))
@@ -75,15 +80,8 @@ ConfirmSetup &setup()
 int openReport(const QString &path)
 {
     ConfirmSetup &s = setup();
-    const auto lines = [&s] {
-        QList<QByteArrayView> views;
-        views.reserve(s.log.size());
-        for (const QByteArray &l : s.log)
-            views.append(l);
-        return views;
-    };
     const ImportLoader::Loaded loaded =
-        ImportLoader::load(path, s.abbeys, lines, [](int, ImportLoader::Phase) { return true; });
+        ImportLoader::load(path, s.abbeys, *s.indexed, [](int, ImportLoader::Phase) { return true; });
     return loaded.plan ? loaded.plan->qslToMark() : -1;
 }
 

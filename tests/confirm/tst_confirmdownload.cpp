@@ -3,6 +3,7 @@
 // (byte for byte), which dated file is kept, which date is remembered, and that no
 // password or request address lands in a file or a message.
 
+#include "common/IndexedLog.h"
 #include "confirm/ConfirmHarness.h"
 
 #include "confirm/ConfirmFetch.h"
@@ -456,9 +457,9 @@ void TestConfirmDownload::bigReplyStreamsToDisk()
     const QByteArray logLine = bigLogQso(7).line();
     resetPeak();
     const qint64 beforePreview = residentKb();
-    const ImportLoader::Loaded loaded = ImportLoader::load(
-        o.path, abbeys, [&logLine] { return QList<QByteArrayView>{logLine}; },
-        [](int, ImportLoader::Phase) { return true; });
+    const zeltest::IndexedLog log({logLine});
+    const ImportLoader::Loaded loaded =
+        ImportLoader::load(o.path, abbeys, log, [](int, ImportLoader::Phase) { return true; });
     const qint64 previewPeak = peakKb();
     QVERIFY(loaded.plan);
     QCOMPARE(loaded.plan->qslToMark(), 1);
