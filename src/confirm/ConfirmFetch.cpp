@@ -39,6 +39,35 @@ ConfirmFetch::Outcome ConfirmFetch::failed(const ReportDownload::Result &r)
     return o;
 }
 
+ConfirmFetch::Outcome ConfirmFetch::nothingNew(OnlineService service)
+{
+    Outcome o;
+    o.nothingNew = true;
+    o.message = QStringLiteral("Aucune nouvelle confirmation sur %1").arg(serviceName(service));
+    return o;
+}
+
+// A downloaded reply that was kept: a report with its records. A reply with no record
+// (marked "-" by the check) was not kept and means nothing new.
+ConfirmFetch::Outcome ConfirmFetch::kept(OnlineService service, const ReportDownload::Result &r, const QString &path,
+                                         int records, const QDate &nextSince)
+{
+    if (r.status == ReportDownload::Status::Failed && r.error == QLatin1String("-"))
+        return nothingNew(service);
+    if (r.status != ReportDownload::Status::Done)
+        return failed(r);
+    Outcome o;
+    o.ok = true;
+    o.path = path;
+    o.records = records;
+    o.nextSince = nextSince;
+    o.message = QStringLiteral("%1 : %2 confirmations reçues, enregistrées dans %3.")
+                    .arg(serviceName(service))
+                    .arg(records)
+                    .arg(QFileInfo(path).fileName());
+    return o;
+}
+
 ConfirmFetch::Outcome ConfirmFetch::fetch(const Request &request)
 {
     m_cancelled = false;
@@ -73,23 +102,8 @@ ConfirmFetch::Outcome ConfirmFetch::fetchLotw(const Request &request, ReportDown
                 return QStringLiteral("-");
             return v.error;
         });
-    if (r.status == ReportDownload::Status::Failed && r.error == QLatin1String("-")) {
-        Outcome o;
-        o.nothingNew = true;
-        o.message = QStringLiteral("Aucune nouvelle confirmation sur LoTW");
-        return o;
-    }
-    if (r.status != ReportDownload::Status::Done)
-        return failed(r);
-    Outcome o;
-    o.ok = true;
-    o.path = path;
-    o.records = records;
-    o.nextSince = nextSince(lastQsl.isValid() ? lastQsl : request.since.addDays(1));
-    o.message = QStringLiteral("LoTW : %1 confirmations reçues, enregistrées dans %2.")
-                    .arg(records)
-                    .arg(QFileInfo(path).fileName());
-    return o;
+    return kept(OnlineService::LoTW, r, path, records,
+                nextSince(lastQsl.isValid() ? lastQsl : request.since.addDays(1)));
 }
 
 ConfirmFetch::Outcome ConfirmFetch::fetchEqsl(const Request &request, ReportDownload &download)
@@ -103,12 +117,8 @@ ConfirmFetch::Outcome ConfirmFetch::fetchEqsl(const Request &request, ReportDown
         return failed(first);
     const ServiceRequest::EqslPage named = ServiceRequest::eqslPage(page, pageUrl);
     page.clear();
-    if (named.nothingNew) {
-        Outcome o;
-        o.nothingNew = true;
-        o.message = QStringLiteral("Aucune nouvelle confirmation sur eQSL");
-        return o;
-    }
+    if (named.nothingNew)
+        return nothingNew(OnlineService::Eqsl);
     if (!named.error.isEmpty()) {
         Outcome o;
         o.message = named.error;
@@ -131,22 +141,6 @@ ConfirmFetch::Outcome ConfirmFetch::fetchEqsl(const Request &request, ReportDown
                 return QStringLiteral("-");
             return why;
         });
-    if (r.status == ReportDownload::Status::Failed && r.error == QLatin1String("-")) {
-        Outcome o;
-        o.nothingNew = true;
-        o.message = QStringLiteral("Aucune nouvelle confirmation sur eQSL");
-        return o;
-    }
-    if (r.status != ReportDownload::Status::Done)
-        return failed(r);
-    Outcome o;
-    o.ok = true;
-    o.path = path;
-    o.records = records;
     // eQSL gives no date of its own: the day of this download.
-    o.nextSince = nextSince(request.today);
-    o.message = QStringLiteral("eQSL : %1 confirmations reçues, enregistrées dans %2.")
-                    .arg(records)
-                    .arg(QFileInfo(path).fileName());
-    return o;
+    return kept(OnlineService::Eqsl, r, path, records, nextSince(request.today));
 }

@@ -62,6 +62,9 @@ private:
     Outcome fetchLotw(const Request &request, ReportDownload &download);
     Outcome fetchEqsl(const Request &request, ReportDownload &download);
     static Outcome failed(const ReportDownload::Result &r);
+    static Outcome nothingNew(OnlineService service);
+    static Outcome kept(OnlineService service, const ReportDownload::Result &r, const QString &path, int records,
+                        const QDate &nextSince);
 
     QNetworkAccessManager &m_network;
     ReportDownload *m_download = nullptr;
