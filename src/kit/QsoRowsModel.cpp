@@ -48,6 +48,9 @@ void QsoRowsModel::setChecked(int logRow, bool checked)
 
 void QsoRowsModel::clearChecks()
 {
+    // Nothing checked, nothing to draw again.
+    if (m_checked.isEmpty())
+        return;
     m_checked.clear();
     if (!m_rows.isEmpty())
         emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::CheckStateRole});

@@ -67,6 +67,8 @@ public:
     {
         const QList<AwardHistory::Month> &points = shown.points;
         const bool yearly = shown.yearly;
+        if (moveOnly(shown))
+            return;
         QList<QPointF> contacted;
         QList<QPointF> confirmed;
         contacted.reserve(points.size());
@@ -115,6 +117,8 @@ public:
         }
         m_counts->setRange(0, qMax(10, top));
         m_counts->applyNiceNumbers();
+        m_drawn = shown;
+        m_top = top;
     }
 
     QImage picture(const QString &title) override
@@ -143,6 +147,39 @@ public:
     }
 
 private:
+    // When the points are the same days, months or years as those drawn, only the
+    // values that changed move (one point after a QSO), and the axes stay as they
+    // are unless the highest value changed.
+    bool moveOnly(const Points &shown)
+    {
+        const QList<AwardHistory::Month> &points = shown.points;
+        if (m_top < 0 || shown.yearly != m_drawn.yearly || shown.daily != m_drawn.daily
+            || points.size() != m_drawn.points.size())
+            return false;
+        int top = 0;
+        for (int i = 0; i < points.size(); ++i) {
+            if (points.at(i).month != m_drawn.points.at(i).month)
+                return false;
+            top = qMax(top, points.at(i).contacted);
+        }
+        for (int i = 0; i < points.size(); ++i) {
+            const AwardHistory::Month &now = points.at(i);
+            const AwardHistory::Month &was = m_drawn.points.at(i);
+            const qreal x = shown.yearly ? qreal(now.month.year()) : qreal(i);
+            if (now.contacted != was.contacted)
+                m_contacted->replace(i, QPointF(x, qreal(now.contacted)));
+            if (now.confirmed != was.confirmed)
+                m_confirmed->replace(i, QPointF(x, qreal(now.confirmed)));
+        }
+        if (top != m_top) {
+            m_counts->setRange(0, qMax(10, top));
+            m_counts->applyNiceNumbers();
+            m_top = top;
+        }
+        m_drawn = shown;
+        return true;
+    }
+
     // Puts the series on the months' or the years' axis.
     void useAxis(QAbstractAxis *axis)
     {
@@ -163,6 +200,8 @@ private:
     QValueAxis *m_years = nullptr;
     QAbstractAxis *m_across = nullptr; // the one of the two in the chart
     QValueAxis *m_counts = nullptr;
+    Points m_drawn;    // the figures drawn now
+    int m_top = -1;    // their highest value; -1 before the first drawing
 };
 
 } // namespace

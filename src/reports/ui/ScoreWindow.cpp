@@ -14,6 +14,7 @@
 #include "logstore/AtomicFile.h"
 
 #include <QBuffer>
+#include <algorithm>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -261,6 +262,14 @@ void ScoreWindow::showHistory()
     const AwardChart::Points shown = AwardChart::wantsDays(months)
         ? AwardChart::points(months, AwardHistory::daysFromSession(m_context.session, today))
         : AwardChart::points(months);
+    const auto same = [](const AwardHistory::Month &a, const AwardHistory::Month &b) {
+        return a.month == b.month && a.contacted == b.contacted && a.confirmed == b.confirmed;
+    };
+    if (m_anyShown && shown.yearly == m_shown.yearly && shown.daily == m_shown.daily
+        && std::equal(shown.points.cbegin(), shown.points.cend(), m_shown.points.cbegin(), m_shown.points.cend(), same))
+        return;
+    m_shown = shown;
+    m_anyShown = true;
     const QList<AwardHistory::Month> &points = shown.points;
     const QString span = shown.yearly ? QStringLiteral("année par année")
         : shown.daily                 ? QStringLiteral("jour par jour")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/ui/AppContext.h"
+#include "reports/AwardChart.h"
 
 #include <QWidget>
 
@@ -52,5 +53,9 @@ private:
     AwardChart *m_chart = nullptr; // null when the chart's plugin could not be loaded
     QTableWidget *m_table = nullptr;
     QPushButton *m_saveImage = nullptr;
+    // The figures the chart and the table show now: a change that leaves them as
+    // they are draws nothing again.
+    AwardChart::Points m_shown;
+    bool m_anyShown = false;
     ImageFileChooser m_chooseImageFile;
 };
