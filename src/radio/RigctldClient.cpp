@@ -1,5 +1,7 @@
 #include "radio/RigctldClient.h"
 
+#include "kit/HostName.h"
+
 #include "radio/RigctldProcess.h"
 
 #include <QRegularExpression>
@@ -101,6 +103,13 @@ void RigctldClient::connectNow()
             return;
         }
         m_socket->connectToHost(QStringLiteral("127.0.0.1"), quint16(m_child->port()));
+        return;
+    }
+    // A host that names no machine (a setting saved before it was checked) is refused
+    // before any connection is tried.
+    const QString refused = HostName::refusal(m_config.host);
+    if (!refused.isEmpty()) {
+        finish(RadioAnswer::lost(refused));
         return;
     }
     m_socket->connectToHost(m_config.host, quint16(m_config.port));

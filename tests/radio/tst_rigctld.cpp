@@ -172,6 +172,14 @@ void RigctldTest::probe()
              QStringLiteral("Poste radio non joignable : rigctld ne répond pas sur localhost:%1 (connexion refusée)")
                  .arg(nobody));
     QCOMPARE(poller.statusText(), QString());
+
+    // A host of digits only, as a setting may hold it from before it was checked: said
+    // for what it is, not taken for the address 0.0.17.247.
+    net.host = QStringLiteral("4599");
+    poller.probe(net);
+    QTRY_COMPARE_WITH_TIMEOUT(probed.size(), 1, 10000);
+    QVERIFY(probed.takeFirst().at(0).value<RadioReading>().testText().contains(
+        QStringLiteral("Hôte introuvable : « 4599 » n'est ni un nom ni une adresse")));
 }
 
 void RigctldTest::serialRadioGetsItsOwnRigctld()
