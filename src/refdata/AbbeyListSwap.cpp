@@ -1,6 +1,7 @@
 #include "refdata/AbbeyListSwap.h"
 
 #include "logstore/AtomicFile.h"
+#include "logstore/Cp1252.h"
 #include "logstore/FileLock.h"
 #include "logstore/LogFile.h"
 #include "logstore/LogSession.h"
@@ -178,26 +179,19 @@ struct Note
     }
 };
 
-// Where each line of bytes (LF or CR LF) starts, and its length without its end.
+// Where each line of bytes (LF or CR LF, as the log's reader finds them) starts,
+// and its length without its end.
 struct LineSpan
 {
     qsizetype start = 0, length = 0;
 };
 QList<LineSpan> linesOf(const QByteArray &bytes)
 {
+    const QList<QByteArrayView> lines = Cp1252::lineViews(bytes);
     QList<LineSpan> spans;
-    const char *data = bytes.constData();
-    const qsizetype size = bytes.size();
-    qsizetype start = 0;
-    while (start < size) {
-        const void *hit = std::memchr(data + start, '\n', size_t(size - start));
-        const qsizetype end = hit ? static_cast<const char *>(hit) - data : size;
-        qsizetype length = end - start;
-        if (hit && length > 0 && data[end - 1] == '\r')
-            --length;
-        spans.append({start, length});
-        start = end + 1;
-    }
+    spans.reserve(lines.size());
+    for (const QByteArrayView line : lines)
+        spans.append({line.data() - bytes.constData(), line.size()});
     return spans;
 }
 

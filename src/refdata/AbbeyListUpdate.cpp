@@ -10,7 +10,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -50,19 +49,9 @@ AbbeyListUpdate::AbbeyListUpdate(const AbbeyListFile &current, const AbbeyListFi
 {
     compare(current, chosen, [&log](const auto &visit, const auto &) {
         // Lines as the log's reader finds them: LF or CR LF, a last line without end.
-        const char *data = log.constData();
-        const qsizetype size = log.size();
-        qsizetype start = 0;
         int row = 0;
-        while (start < size) {
-            const void *hit = std::memchr(data + start, '\n', size_t(size - start));
-            const qsizetype end = hit ? static_cast<const char *>(hit) - data : size;
-            qsizetype length = end - start;
-            if (hit && length > 0 && data[end - 1] == '\r')
-                --length;
-            visit(row++, QByteArrayView(data + start, length), 0);
-            start = end + 1;
-        }
+        for (const QByteArrayView line : Cp1252::lineViews(log))
+            visit(row++, line, 0);
     });
 }
 
