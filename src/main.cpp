@@ -1,4 +1,5 @@
 #include "kit/Clock.h"
+#include "kit/Language.h"
 #include "refdata/ProgramDir.h"
 #include "entry/QsoEntry.h"
 #include "Composition.h"
@@ -19,10 +20,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStandardPaths>
-#include <QTranslator>
 
 #include <thread>
 
@@ -33,11 +31,17 @@ int main(int argc, char *argv[])
     // The desktop's menu entry and task bar know the program by this name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("kvr-zel"));
 
+    // The interface's language, French unless the operator chose another (Afficher >
+    // Langue); installed before any text is made. Qt's own file dialog follows it, the
+    // desktop's would not.
+    Settings settings;
+    Language::install(settings.read(Language::SettingsSection, Language::SettingsKey, Language::French));
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+
     QString dirError;
     const QString dir = ProgramDir::resolve(
         QApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), &dirError);
-    Settings settings;
     LogSession session(settings, dir);
     // A list update stopped by a kill or a power cut is finished (or undone) before the log is read.
     const QString listUpdateResumed = AbbeyListSwap::resume(session.filePath(AbbeyList::FileName)).message;
@@ -45,12 +49,6 @@ int main(int argc, char *argv[])
     LogIndex index(session);
     // The log is read on another thread while the window is being built.
     session.prefetchStation();
-
-    // Qt's own buttons speak French too (Oui / Non).
-    QTranslator qtFrench;
-    if (qtFrench.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
-                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtFrench);
 
     QtMessages messages;
     SystemClock clock;

@@ -56,9 +56,12 @@ void install(const QString &code)
 {
     const QString chosen = known(code);
     running() = chosen;
-    // Kept for the whole run: the application holds them by address.
+    // Kept for the whole run: the application holds them by address. A second call
+    // replaces the first one's.
     static QTranslator program;
     static QTranslator qtOwn;
+    QCoreApplication::removeTranslator(&program);
+    QCoreApplication::removeTranslator(&qtOwn);
     // French needs its file too: it holds the French plural forms.
     if (loadProgram(program, chosen))
         QCoreApplication::installTranslator(&program);
@@ -67,6 +70,13 @@ void install(const QString &code)
         && qtOwn.load(localeOf(chosen), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtOwn);
+}
+
+void installFrenchForms()
+{
+    static QTranslator forms;
+    if (loadProgram(forms, French))
+        QCoreApplication::installTranslator(&forms);
 }
 
 QString current()

@@ -23,6 +23,10 @@ QString known(const QString &stored);
 // application; the language then stays the one current() gives for the whole run.
 // Called once, before any window or message is made.
 void install(const QString &code);
+// The French plural forms alone, installed as soon as the application exists in every
+// program that links the kit (the tests included), so that counted texts read as the
+// program writes them before (or without) install().
+void installFrenchForms();
 // The language install() set ("fr" before any call).
 QString current();
 
