@@ -546,6 +546,10 @@ Create the station first (Station menu, New callsign).</translation>
         <translation>The files folder could not be opened:<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>  KVR_ZEL    Revision %1</source>
+        <translation>  KVR_ZEL    Version %1</translation>
+    </message>
 </context>
 <context>
     <name>QsoEntry</name>

@@ -527,6 +527,10 @@ Créez d&apos;abord la station (menu Station, Nouvel Indicatif).</source>
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>  KVR_ZEL    Revision %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QsoEntry</name>

@@ -546,6 +546,10 @@ Create prima la stazione (menu Stazione, Nuovo nominativo).</translation>
         <translation>Impossibile aprire la cartella dei file:<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>  KVR_ZEL    Revision %1</source>
+        <translation>  KVR_ZEL    Revisione %1</translation>
+    </message>
 </context>
 <context>
     <name>QsoEntry</name>

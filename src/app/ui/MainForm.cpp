@@ -249,9 +249,10 @@ QWidget *MainForm::buildList(QAbstractItemModel *model)
     const QFontMetrics fm(fixed);
     Liste_QSO->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Liste_QSO->verticalHeader()->setDefaultSectionSize(fm.height() + 4);
+    // Wide enough for the column's text and for its title, in any language.
     for (int c = 0; c < QsoListModel::ColumnCount; ++c) {
-        Liste_QSO->setColumnWidth(c, fm.horizontalAdvance(QLatin1Char('M'))
-                                              * QsoListModel::columnChars(c) + 12);
+        Liste_QSO->setColumnWidth(c, qMax(fm.horizontalAdvance(QLatin1Char('M')) * QsoListModel::columnChars(c) + 12,
+                                          Liste_QSO->horizontalHeader()->sectionSizeHint(c)));
     }
     // The abbey name takes the room left, so the QSL column stays in sight.
     Liste_QSO->horizontalHeader()->setStretchLastSection(false);

@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,7 +91,10 @@ MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, Log
     connect(&m_session, &LogSession::logChanged, this, [this] {
         const int digits = qMax(5, int(QString::number(m_session.lineCount()).size()));
         const QFontMetrics fm(m_ui.Liste_QSO->font());
-        m_ui.Liste_QSO->setColumnWidth(QsoListModel::ColNumero, fm.horizontalAdvance(QLatin1Char('0')) * digits + 12);
+        m_ui.Liste_QSO->setColumnWidth(
+            QsoListModel::ColNumero,
+            qMax(fm.horizontalAdvance(QLatin1Char('0')) * digits + 12,
+                 m_ui.Liste_QSO->horizontalHeader()->sectionSizeHint(QsoListModel::ColNumero)));
     });
     // Rewriting a large log takes a visible moment: the window says it is busy.
     connect(&m_entry, &QsoEntry::writing, this, [this] {
@@ -162,7 +166,8 @@ void MainWindow::startUp()
     m_ui.Mode_Aff->setText(m_entry.stateText());
 
     m_settings.write(section, Settings::KeyRevision, Revision::text());
-    setWindowTitle(Revision::caption());
+    // Revision::caption() in the interface's language (the saved lists keep the French one).
+    setWindowTitle(tr("  KVR_ZEL    Revision %1").arg(Revision::text()));
 
     refreshClock();
     m_ui.Timer1->start();
