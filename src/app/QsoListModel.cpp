@@ -6,6 +6,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -13,9 +14,26 @@ namespace {
 
 // Titles are the words of the list's column header.
 const char *const kTitles[QsoListModel::ColumnCount] = {
-    "N°", "Indicatif", "Locator", "Prenom", "Ref", "Date", "QTR",
-    "Mode", "QRG", "RSTR", "RSTE", "Mom de l'Abbaye", "QSL",
+    QT_TRANSLATE_NOOP("QsoListModel", "N°"),
+    QT_TRANSLATE_NOOP("QsoListModel", "Indicatif"),
+    QT_TRANSLATE_NOOP("QsoListModel", "Locator"),
+    QT_TRANSLATE_NOOP("QsoListModel", "Prenom"),
+    QT_TRANSLATE_NOOP("QsoListModel", "Ref"),
+    QT_TRANSLATE_NOOP("QsoListModel", "Date"),
+    QT_TRANSLATE_NOOP("QsoListModel", "QTR"),
+    QT_TRANSLATE_NOOP("QsoListModel", "Mode"),
+    QT_TRANSLATE_NOOP("QsoListModel", "QRG"),
+    QT_TRANSLATE_NOOP("QsoListModel", "RSTR"),
+    QT_TRANSLATE_NOOP("QsoListModel", "RSTE"),
+    QT_TRANSLATE_NOOP("QsoListModel", "Mom de l'Abbaye"),
+    QT_TRANSLATE_NOOP("QsoListModel", "QSL"),
 };
+
+// A column's title in the interface's language.
+QString title(int column)
+{
+    return QCoreApplication::translate("QsoListModel", kTitles[column]);
+}
 
 QString visible(QString text)
 {
@@ -98,7 +116,7 @@ int QsoListModel::columnChars(int column)
     if (column == ColNumero)
         return QsoRecord::CounterWidth;
     const int width = QsoRecord::logLayout()[column - 1].width;
-    return qMax(width, int(qstrlen(kTitles[column])));
+    return qMax(width, int(title(column).size()));
 }
 
 QVariant QsoListModel::data(const QModelIndex &index, int role) const
@@ -127,7 +145,7 @@ QVariant QsoListModel::data(const QModelIndex &index, int role) const
         return {};
     case Qt::ToolTipRole:
         if (bad)
-            return QStringLiteral("Ligne %1 du journal mal formée : elle est conservée telle quelle.")
+            return tr("Ligne %1 du journal mal formée : elle est conservée telle quelle.")
                 .arg(row + 1);
         return {};
     default:
@@ -138,6 +156,6 @@ QVariant QsoListModel::data(const QModelIndex &index, int role) const
 QVariant QsoListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
-        return QString::fromUtf8(kTitles[section]);
+        return title(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -26,8 +26,7 @@ bool isValidTime(const QString &text);
 // A mode longer than the log's three columns would be cut or move the columns.
 QString modeFitsLog(const QString &text);
 
-inline const QString FirstInstallation = QStringLiteral(
-    "\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
-    "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif.");
+// Said while no station is chosen yet: how to create one.
+QString firstInstallation();
 
 } // namespace EntryChecks

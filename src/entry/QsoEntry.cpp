@@ -56,13 +56,13 @@ QString QsoEntry::stateText() const
 {
     switch (state()) {
     case State::Modification:
-        return QStringLiteral("Modification QSO");
+        return tr("Modification QSO");
     case State::Insertion:
-        return QStringLiteral("Insertion QSO");
+        return tr("Insertion QSO");
     case State::Saisie:
         break;
     }
-    return QStringLiteral("Saisie QSO");
+    return tr("Saisie QSO");
 }
 
 QString QsoEntry::check(Field field, const Values &v)
@@ -253,7 +253,7 @@ QString QsoEntry::alreadyContacted(const QString &reference, QString *error) con
     *error = done.error;
     if (!done.found)
         return {};
-    return reference + QStringLiteral(" Abbaye deja contacté le ") + done.date;
+    return tr("%1 Abbaye deja contacté le %2").arg(reference, done.date);
 }
 
 int QsoEntry::editedRow() const
@@ -324,7 +324,7 @@ bool QsoEntry::edit(int row)
         return false;
     m_editing = true;
     if (m_selectedListLine.isEmpty()) {
-        m_messages.notice(QStringLiteral("Cliquez sur une ligne pour l'editer"));
+        m_messages.notice(tr("Cliquez sur une ligne pour l'editer"));
         return false;
     }
     return true;
@@ -411,7 +411,7 @@ QsoEntry::Answer QsoEntry::commit(Values values, Field *failing)
             return a;
         }
     }
-    if (m_messages.question(QStringLiteral("Voulez vous enregistrer ces données ?"))) {
+    if (m_messages.question(tr("Voulez vous enregistrer ces données ?"))) {
         values[Prenom] = values[Prenom].toUpper();
         const QsoRecord::Encoded line = logLine(values);
         if (!line.ok()) {
@@ -442,8 +442,7 @@ QsoEntry::Answer QsoEntry::commit(Values values, Field *failing)
         const AtomicFile::Result names =
             m_firstNames->Maj_Liste_Prenom(FirstNameList::record(values[Ind], values[Prenom]));
         if (!names.ok) {
-            m_messages.notice(QStringLiteral("La liste des prénoms n'a pas pu être mise à jour :\r\n")
-                              + names.error);
+            m_messages.notice(tr("La liste des prénoms n'a pas pu être mise à jour :\r\n%1").arg(names.error));
         }
     }
     a.accepted = true;
@@ -514,16 +513,16 @@ bool QsoEntry::backToPlainEntry()
 bool QsoEntry::mayQuit()
 {
     return !entryInProgress()
-        || m_messages.question(QStringLiteral("Une saisie est en cours : elle sera perdue.\r\n"
-                                              "Quitter KVR_ZEL quand même ?"));
+        || m_messages.question(tr("Une saisie est en cours : elle sera perdue.\r\n"
+                                  "Quitter KVR_ZEL quand même ?"));
 }
 
 bool QsoEntry::startNew(const Offer &offer)
 {
     // Asked once, before anything moves: "Non" leaves the entry exactly as it was.
     if (entryInProgress()
-        && !m_messages.question(QStringLiteral("Une saisie est en cours : elle sera perdue.\r\n"
-                                               "Commencer un nouveau QSO avec %1 ?")
+        && !m_messages.question(tr("Une saisie est en cours : elle sera perdue.\r\n"
+                                   "Commencer un nouveau QSO avec %1 ?")
                                     .arg(offer.callsign)))
         return false;
     emit restartRequested();
@@ -552,12 +551,12 @@ void QsoEntry::endCommit()
 QsoEntry::Removal QsoEntry::removeSelected()
 {
     if (m_selectedListLine.isEmpty()) {
-        m_messages.notice(QStringLiteral("Cliquez sur une ligne pour l'effacerer"));
+        m_messages.notice(tr("Cliquez sur une ligne pour l'effacerer"));
         return Removal::NothingSelected;
     }
     m_busy = true;
     const auto ended = qScopeGuard([this] { leaveBusy(); });
-    if (!m_messages.question(QStringLiteral("Voulez vous Supprimer ce QSO ?")))
+    if (!m_messages.question(tr("Voulez vous Supprimer ce QSO ?")))
         return Removal::Kept;
     emit writing();
     const AtomicFile::Result r = m_session.remove(m_selectedLogLine);

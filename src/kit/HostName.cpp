@@ -1,5 +1,6 @@
 #include "kit/HostName.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 
 namespace HostName {
@@ -16,7 +17,8 @@ QString refusal(const QString &host)
         nowhere = (address.toIPv4Address() >> 24) == 0; // 0.0.0.0/8 names no machine
     if (!nowhere)
         return {};
-    return QStringLiteral("Hôte introuvable : « %1 » n'est ni un nom ni une adresse").arg(text);
+    return QCoreApplication::translate("HostName", "Hôte introuvable : « %1 » n'est ni un nom ni une adresse")
+        .arg(text);
 }
 
 } // namespace HostName

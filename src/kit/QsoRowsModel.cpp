@@ -60,31 +60,31 @@ QString QsoRowsModel::title(int column)
 {
     switch (column) {
     case Number:
-        return QStringLiteral("N°");
+        return tr("N°");
     case QsoRecord::Indicatif:
-        return QStringLiteral("Indicatif");
+        return tr("Indicatif");
     case QsoRecord::Locator:
-        return QStringLiteral("Locator");
+        return tr("Locator");
     case QsoRecord::Prenom:
-        return QStringLiteral("Prénom");
+        return tr("Prénom");
     case QsoRecord::Reference:
-        return QStringLiteral("Référence");
+        return tr("Référence");
     case QsoRecord::Date:
-        return QStringLiteral("Date");
+        return tr("Date");
     case QsoRecord::Heure:
-        return QStringLiteral("Heure");
+        return tr("Heure");
     case QsoRecord::Mode:
-        return QStringLiteral("Mode");
+        return tr("Mode");
     case QsoRecord::Bande:
-        return QStringLiteral("Bande");
+        return tr("Bande");
     case QsoRecord::RstRecu:
-        return QStringLiteral("RST reçu");
+        return tr("RST reçu");
     case QsoRecord::RstEnvoye:
-        return QStringLiteral("RST envoyé");
+        return tr("RST envoyé");
     case QsoRecord::NomAbbaye:
-        return QStringLiteral("Nom de l'Abbaye");
+        return tr("Nom de l'Abbaye");
     case QsoRecord::Qsl:
-        return QStringLiteral("QSL");
+        return tr("QSL");
     default:
         return {};
     }

@@ -2,6 +2,7 @@
 
 #include "logstore/FileLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -40,12 +41,12 @@ QString AtomicFile::reason(const QString &systemError)
     if (systemError.contains(QLatin1String("No space left"), Qt::CaseInsensitive)
         || systemError.contains(QLatin1String("File too large"), Qt::CaseInsensitive)
         || systemError.contains(QLatin1String("Disk quota"), Qt::CaseInsensitive))
-        return QStringLiteral("le disque est plein (%1).").arg(systemError);
+        return QCoreApplication::translate("AtomicFile", "le disque est plein (%1).").arg(systemError);
     if (systemError.contains(QLatin1String("Permission denied"), Qt::CaseInsensitive)
         || systemError.contains(QLatin1String("Read-only"), Qt::CaseInsensitive))
-        return QStringLiteral("le dossier ou le fichier est protégé en écriture (%1).").arg(systemError);
+        return QCoreApplication::translate("AtomicFile", "le dossier ou le fichier est protégé en écriture (%1).").arg(systemError);
     if (systemError.isEmpty())
-        return QStringLiteral("erreur d'écriture inconnue.");
+        return QCoreApplication::translate("AtomicFile", "erreur d'écriture inconnue.");
     return systemError;
 }
 
@@ -220,9 +221,9 @@ QString AtomicFile::reason(const QString &systemError, int errnoValue, const QSt
 #ifdef Q_OS_UNIX
     const QString text = qt_error_string(errnoValue);
     if (errnoValue == ENOSPC || errnoValue == EDQUOT || errnoValue == EFBIG)
-        return QStringLiteral("le disque est plein (%1).").arg(text);
+        return QCoreApplication::translate("AtomicFile", "le disque est plein (%1).").arg(text);
     if (errnoValue == EACCES || errnoValue == EROFS || errnoValue == EPERM)
-        return QStringLiteral("le dossier ou le fichier est protégé en écriture (%1).").arg(text);
+        return QCoreApplication::translate("AtomicFile", "le dossier ou le fichier est protégé en écriture (%1).").arg(text);
 #else
     Q_UNUSED(errnoValue);
 #endif
@@ -232,8 +233,8 @@ QString AtomicFile::reason(const QString &systemError, int errnoValue, const QSt
     // No reason given: a disk with less room than the copy needs is the likely one.
     const QStorageInfo disk(dir);
     if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < needed + 4096)
-        return QStringLiteral("le disque est plein (%1 octets libres).").arg(disk.bytesAvailable());
-    return QStringLiteral("erreur d'écriture inconnue.");
+        return QCoreApplication::translate("AtomicFile", "le disque est plein (%1 octets libres).").arg(disk.bytesAvailable());
+    return QCoreApplication::translate("AtomicFile", "erreur d'écriture inconnue.");
 }
 
 QString AtomicFile::temporaryPrefix(const QString &fileName)

@@ -1,5 +1,6 @@
 #include "logstore/Cp1252.h"
 
+#include <QCoreApplication>
 #include <QStringEncoder>
 
 #include <array>
@@ -102,21 +103,21 @@ QString describe(const QString &character)
     const QString number = QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
     if (character.size() == 1 && (isControl(character.at(0).unicode()) || character.at(0).isSurrogate()))
         return number;
-    return QStringLiteral("« %1 » (%2)").arg(character, number);
+    return QCoreApplication::translate("Cp1252", "« %1 » (%2)").arg(character, number);
 }
 
 QString refusal(QStringView text)
 {
     const QString bad = firstUnencodable(text);
     if (!bad.isEmpty()) {
-        return QStringLiteral("Le caractère %1 ne peut pas être enregistré dans le log : le journal "
+        return QCoreApplication::translate("Cp1252", "Le caractère %1 ne peut pas être enregistré dans le log : le journal "
                               "et les listes sont en Windows-1252, qui ne connaît pas ce caractère.\r\n"
                               "Remplacez-le par un caractère sans signe particulier ou supprimez-le.")
             .arg(describe(bad));
     }
     const QString control = firstControl(text);
     if (!control.isEmpty()) {
-        return QStringLiteral("Le caractère de contrôle %1 ne peut pas être enregistré dans le log.\r\n"
+        return QCoreApplication::translate("Cp1252", "Le caractère de contrôle %1 ne peut pas être enregistré dans le log.\r\n"
                               "Supprimez-le.")
             .arg(describe(control));
     }

@@ -141,7 +141,7 @@ FileLock::Status FileLock::tryOnce()
         struct stat held;
         if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
             ::close(fd);
-            m_systemError = QStringLiteral("ce n'est pas un fichier ordinaire");
+            m_systemError = QCoreApplication::translate("FileLock", "ce n'est pas un fichier ordinaire");
             return Status::NotAFile;
         }
         if (g_flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -211,7 +211,7 @@ FileLock::Status FileLock::tryLockFile()
         Holder holder = readHolder(native);
         if (!holder.exists) {
             if (::lstat(native.constData(), &holder.info) == 0 && !S_ISREG(holder.info.st_mode)) {
-                m_systemError = QStringLiteral("ce n'est pas un fichier ordinaire");
+                m_systemError = QCoreApplication::translate("FileLock", "ce n'est pas un fichier ordinaire");
                 return Status::NotAFile;
             }
             continue; // gone meanwhile
@@ -314,22 +314,22 @@ QString FileLock::reason() const
     case Status::Locked:
         return {};
     case Status::HeldByOther:
-        return QStringLiteral("le fichier est en cours de modification par une autre copie de KVR_ZEL.");
+        return QCoreApplication::translate("FileLock", "le fichier est en cours de modification par une autre copie de KVR_ZEL.");
     case Status::PermissionDenied:
-        return QStringLiteral("le fichier de verrou %1 ne peut pas être créé : le dossier %2 est "
+        return QCoreApplication::translate("FileLock", "le fichier de verrou %1 ne peut pas être créé : le dossier %2 est "
                               "protégé en écriture (%3).")
             .arg(name, folder, m_systemError);
     case Status::DiskFull:
-        return QStringLiteral("le fichier de verrou %1 ne peut pas être créé : le disque est plein (%2).")
+        return QCoreApplication::translate("FileLock", "le fichier de verrou %1 ne peut pas être créé : le disque est plein (%2).")
             .arg(name, m_systemError);
     case Status::NotAFile:
-        return QStringLiteral("le fichier de verrou %1 est un lien symbolique ou n'est pas un fichier "
+        return QCoreApplication::translate("FileLock", "le fichier de verrou %1 est un lien symbolique ou n'est pas un fichier "
                               "ordinaire ; KVR_ZEL n'écrit pas à travers un lien. Supprimez %1 du dossier "
                               "%2, puis recommencez.")
             .arg(name, folder);
     case Status::OtherError:
         break;
     }
-    return QStringLiteral("le fichier de verrou %1 ne peut pas être créé ni verrouillé (%2).")
-        .arg(name, m_systemError.isEmpty() ? QStringLiteral("erreur inconnue") : m_systemError);
+    return QCoreApplication::translate("FileLock", "le fichier de verrou %1 ne peut pas être créé ni verrouillé (%2).")
+        .arg(name, m_systemError.isEmpty() ? QCoreApplication::translate("FileLock", "erreur inconnue") : m_systemError);
 }

@@ -3,6 +3,7 @@
 #include "logstore/Cp1252.h"
 #include "logstore/QsoRecord.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -29,7 +30,7 @@ LogFile::Content LogFile::read(const QString &path)
 
 QString LogFile::notRegularMessage()
 {
-    return QStringLiteral("ce n'est pas un fichier ordinaire (un tube, un périphérique ou un dossier porte "
+    return QCoreApplication::translate("LogFile", "ce n'est pas un fichier ordinaire (un tube, un périphérique ou un dossier porte "
                           "ce nom) : il n'a pas été lu.");
 }
 

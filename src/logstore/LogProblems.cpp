@@ -2,6 +2,7 @@
 
 #include "logstore/LogSession.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstring>
@@ -90,7 +91,7 @@ QString LogProblems::readErrorNotice(const LogSession &session)
 {
     if (session.loadError().isEmpty())
         return {};
-    return QStringLiteral("Le journal %1 ne peut pas être lu :\r\n%2")
+    return QCoreApplication::translate("LogProblems", "Le journal %1 ne peut pas être lu :\r\n%2")
         .arg(session.logFileName(), session.loadError());
 }
 
@@ -103,19 +104,19 @@ QString LogProblems::malformedNotice(const QString &fileName, const QList<int> &
         numbers << QString::number(n);
     if (malformed.size() > ShownNumbers)
         numbers << QStringLiteral("...");
-    QString notice = QStringLiteral("Le journal %1 contient %2 ligne(s) qui ne sont pas des QSO tels que "
-                                    "KVR_ZEL les écrit (138 caractères, sans caractère de contrôle) : "
-                                    "ligne(s) %3.")
-                         .arg(fileName)
-                         .arg(malformed.size())
-                         .arg(numbers.join(QStringLiteral(", ")));
+    QString notice = QCoreApplication::translate("LogProblems",
+                                                 "Le journal %1 contient %n ligne(s) qui ne sont pas des QSO tels que "
+                                                 "KVR_ZEL les écrit (138 caractères, sans caractère de contrôle) : "
+                                                 "ligne(s) %2.",
+                                                 nullptr, int(malformed.size()))
+                         .arg(fileName, numbers.join(QStringLiteral(", ")));
     if (utf8) {
-        notice += QStringLiteral("\r\n\r\nCe fichier semble être en UTF-8 (converti par un autre "
+        notice += QCoreApplication::translate("LogProblems", "\r\n\r\nCe fichier semble être en UTF-8 (converti par un autre "
                                  "programme) et non en Windows-1252 : ses lettres accentuées y "
                                  "occupent deux caractères, ce qui décale les colonnes. Enregistré "
                                  "à nouveau en Windows-1252, il redeviendrait lisible.");
     }
-    notice += QStringLiteral("\r\n\r\nElles sont affichées dans la liste et conservées telles quelles.");
+    notice += QCoreApplication::translate("LogProblems", "\r\n\r\nElles sont affichées dans la liste et conservées telles quelles.");
     return notice;
 }
 

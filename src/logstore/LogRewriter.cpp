@@ -4,6 +4,7 @@
 #include "logstore/FileLock.h"
 #include "logstore/QsoRecord.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -18,7 +19,7 @@ namespace {
 
 QString failure(const QString &path, const QString &why)
 {
-    return QStringLiteral("Impossible d'enregistrer le journal %1 :\r\n%2\r\n\r\n"
+    return QCoreApplication::translate("LogRewriter", "Impossible d'enregistrer le journal %1 :\r\n%2\r\n\r\n"
                           "Le journal n'a pas été modifié et la saisie est conservée.")
         .arg(QFileInfo(path).fileName(), why);
 }
@@ -173,7 +174,7 @@ LogRewriter::Result LogRewriter::takeLock(FileLock &lock) const
     case FileLock::Status::Locked:
         return {};
     case FileLock::Status::HeldByOther:
-        return {false, failure(m_path, QStringLiteral("le journal est en cours de modification "
+        return {false, failure(m_path, QCoreApplication::translate("LogRewriter", "le journal est en cours de modification "
                                                       "par une autre copie de KVR_ZEL."))};
     default:
         return {false, failure(m_path, lock.reason())};
@@ -307,12 +308,13 @@ LogChange LogRewriter::changeBetween(const Lines &before, const Lines &after)
 
 QString LogRewriter::fewerLines(const QString &logPath, qsizetype gone)
 {
-    return failure(logPath, QStringLiteral("le journal sur le disque compte %1 QSO de moins que celui affiché : "
-                                           "une autre copie de KVR_ZEL ou un autre programme l'a modifié, tronqué "
-                                           "ou remplacé entre-temps."
-                                           "\r\nLa liste montre maintenant le journal tel qu'il est ; "
-                                           "vérifiez-le, puis validez de nouveau.")
-                                .arg(gone));
+    return failure(logPath, QCoreApplication::translate("LogRewriter",
+                                                        "le journal sur le disque compte %n QSO de moins que celui affiché : "
+                                                        "une autre copie de KVR_ZEL ou un autre programme l'a modifié, tronqué "
+                                                        "ou remplacé entre-temps."
+                                                        "\r\nLa liste montre maintenant le journal tel qu'il est ; "
+                                                        "vérifiez-le, puis validez de nouveau.",
+                                                        nullptr, int(gone)));
 }
 
 void LogRewriter::setKnown(const QByteArray &content, const QList<QByteArrayView> &lines)
@@ -347,7 +349,7 @@ namespace {
 
 QString changedMeanwhile()
 {
-    return QStringLiteral("ce QSO a été modifié entre-temps dans le journal (par une autre copie de KVR_ZEL "
+    return QCoreApplication::translate("LogRewriter", "ce QSO a été modifié entre-temps dans le journal (par une autre copie de KVR_ZEL "
                           "ou un autre programme) et n'y est plus tel qu'il était affiché.\r\nLa liste montre "
                           "maintenant le journal tel qu'il est ; sélectionnez de nouveau le QSO.");
 }
@@ -414,7 +416,7 @@ LogRewriter::Result LogRewriter::Remplace_Lignes(const QList<int> &lineNumbers, 
                                                  const QList<QByteArray> &newLines)
 {
     if (lineNumbers.size() != expected.size() || lineNumbers.size() != newLines.size())
-        return {false, failure(m_path, QStringLiteral("demande de réécriture incohérente."))};
+        return {false, failure(m_path, QCoreApplication::translate("LogRewriter", "demande de réécriture incohérente."))};
     for (const QByteArray &line : newLines) {
         if (const Result bad = refuse(line); !bad.ok)
             return bad;
@@ -423,7 +425,7 @@ LogRewriter::Result LogRewriter::Remplace_Lignes(const QList<int> &lineNumbers, 
         for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
             const int at = lineNumbers.at(i) - 1;
             if (at < 0 || at >= l.size() || l.at(at) != expected.at(i)) {
-                *refused = QStringLiteral("le journal a été modifié entre-temps (par une autre copie de "
+                *refused = QCoreApplication::translate("LogRewriter", "le journal a été modifié entre-temps (par une autre copie de "
                                           "KVR_ZEL ou un autre programme) ; recommencez.");
                 return l;
             }
@@ -462,7 +464,7 @@ LogRewriter::Result LogRewriter::Fusionne_QSO_Log(const QList<QByteArray> &newLi
             const quint64 key = QsoRecord::referenceKey(line);
             if (abbeys.contains(key)) {
                 const QByteArrayView r = QsoRecord::fieldOf(line, QsoRecord::Reference);
-                *refused = QStringLiteral("l'abbaye %1 est déjà dans le journal (il a été modifié "
+                *refused = QCoreApplication::translate("LogRewriter", "l'abbaye %1 est déjà dans le journal (il a été modifié "
                                           "entre-temps ?) ; relancez l'importation.")
                                .arg(QString::fromLatin1(r.toByteArray().trimmed()));
                 return l;
@@ -549,7 +551,7 @@ bool LogRewriter::markLines(Lines &l, const QList<int> &lineNumbers, const QList
     for (qsizetype i = 0; i < lineNumbers.size(); ++i) {
         const int at = lineNumbers.at(i) - 1;
         if (at < 0 || at >= l.size() || (i < expected.size() && l.at(at) != expected.at(i))) {
-            *refused = QStringLiteral("le journal a été modifié entre-temps ; ") + again;
+            *refused = QCoreApplication::translate("LogRewriter", "le journal a été modifié entre-temps ; %1").arg(again);
             return false;
         }
     }
@@ -571,7 +573,7 @@ LogRewriter::Result LogRewriter::Marque_QSL(const QList<int> &lineNumbers, const
     QList<QByteArray> marked;
     return rewrite([&](Lines l, QString *refused) {
         // A refusal leaves the log as it was, whatever l then holds.
-        markLines(l, lineNumbers, expected, marked, refused, QStringLiteral("relancez la recherche."));
+        markLines(l, lineNumbers, expected, marked, refused, QCoreApplication::translate("LogRewriter", "relancez la recherche."));
         return l;
     });
 }

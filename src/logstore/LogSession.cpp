@@ -224,7 +224,7 @@ void LogSession::setSelectedRow(int row) { m_selected = (row >= 0 && row < m_lin
 
 QString LogSession::noStationMessage()
 {
-    return QStringLiteral("Aucune station n'est encore choisie : le QSO n'a pas été enregistré.\r\n\r\n"
+    return QCoreApplication::translate("LogSession", "Aucune station n'est encore choisie : le QSO n'a pas été enregistré.\r\n\r\n"
                           "Créez d'abord la station (menu Station, Nouvel Indicatif).");
 }
 

@@ -2,6 +2,8 @@
 
 #include "logstore/Cp1252.h"
 
+#include <QCoreApplication>
+
 const QsoRecord::Layout &QsoRecord::logLayout()
 {
     return LogLayout;
@@ -92,18 +94,18 @@ QsoRecord::Encoded QsoRecord::encodeLogLine(const QString &logLine)
 QString QsoRecord::lineProblem(QByteArrayView line)
 {
     if (line.size() != LogLineLength) {
-        return QStringLiteral("la ligne du QSO compte %1 caractères au lieu de %2.")
+        return QCoreApplication::translate("QsoRecord", "la ligne du QSO compte %1 caractères au lieu de %2.")
             .arg(line.size())
             .arg(LogLineLength);
     }
     for (const char ch : line) {
         const auto b = static_cast<unsigned char>(ch);
         if (b == 0x1A) {
-            return QStringLiteral("la ligne du QSO contient un caractère que le journal "
+            return QCoreApplication::translate("QsoRecord", "la ligne du QSO contient un caractère que le journal "
                                   "(Windows-1252) ne peut pas contenir.");
         }
         if (b < 0x20)
-            return QStringLiteral("la ligne du QSO contient un caractère de contrôle (code %1).").arg(b);
+            return QCoreApplication::translate("QsoRecord", "la ligne du QSO contient un caractère de contrôle (code %1).").arg(b);
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "logstore/Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -39,20 +40,32 @@ void Settings::setAsideIfDamaged()
     const QString aside = path + QStringLiteral(".endommage");
     QFile::remove(aside);
     const bool moved = QFile::rename(path, aside);
-    m_damage = QStringLiteral("Le fichier de réglages %1 est endommagé (%2 octets, bien plus que des "
-                              "réglages n'en occupent) : il n'a pas été lu.")
-                   .arg(QDir::toNativeSeparators(path))
-                   .arg(info.size());
-    if (moved) {
-        m_damage += QStringLiteral("\r\n\r\nIl est gardé sous le nom %1 et KVR_ZEL démarre comme à sa "
-                                   "première installation.")
-                        .arg(QDir::toNativeSeparators(aside));
+    // The notice is worded when it is shown: the interface's language is chosen
+    // after the settings are read.
+    m_damaged = {path, info.size(), moved ? aside : QString()};
+    if (moved)
         m_store = makeStore();
+}
+
+QString Settings::damage() const
+{
+    if (m_damaged.path.isEmpty())
+        return {};
+    QString text = QCoreApplication::translate("Settings", "Le fichier de réglages %1 est endommagé (%2 octets, bien plus que des "
+                              "réglages n'en occupent) : il n'a pas été lu.")
+                   .arg(QDir::toNativeSeparators(m_damaged.path))
+                   .arg(m_damaged.size);
+    if (!m_damaged.aside.isEmpty()) {
+        text += QCoreApplication::translate("Settings", "\r\n\r\nIl est gardé sous le nom %1 et KVR_ZEL démarre comme à sa "
+                                   "première installation.")
+                        .arg(QDir::toNativeSeparators(m_damaged.aside));
     } else {
-        m_damage += QStringLiteral("\r\n\r\nIl n'a pas pu être mis de côté : KVR_ZEL démarre comme à sa "
+        text += QCoreApplication::translate("Settings", "\r\n\r\nIl n'a pas pu être mis de côté : KVR_ZEL démarre comme à sa "
                                    "première installation et ne garde ses réglages que jusqu'à sa fermeture.");
     }
+    return text;
 }
+
 std::unique_ptr<QSettings> Settings::makeStore() const
 {
     if (m_iniPath.isEmpty())
@@ -78,7 +91,7 @@ AtomicFile::Result Settings::write(const QString &section, const QString &key, c
 AtomicFile::Result Settings::write(const QString &section, const QList<QPair<QString, QString>> &values)
 {
     if (!m_store) {
-        return {false, QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1 : le fichier "
+        return {false, QCoreApplication::translate("Settings", "Les réglages n'ont pas pu être enregistrés dans %1 : le fichier "
                                       "endommagé n'a pas pu être mis de côté.")
                            .arg(QDir::toNativeSeparators(storePath()))};
     }
@@ -87,11 +100,13 @@ AtomicFile::Result Settings::write(const QString &section, const QList<QPair<QSt
     if (m_store->status() != QSettings::NoError)
         m_store = makeStore();
     // Start-up writes the same values every time: unchanged values cost no disk sync.
-    bool changed = false;
+    // After a failed write the store still holds the values that never reached the
+    // disk, so nothing is taken as unchanged until a write succeeds again.
+    bool changed = m_unsaved;
     for (const auto &[key, value] : values) {
         const QString name = section + QLatin1Char('/') + key;
         const QVariant stored = m_store->value(name);
-        if (stored.isValid() && stored.toString() == value)
+        if (!m_unsaved && stored.isValid() && stored.toString() == value)
             continue;
         m_store->setValue(name, value);
         changed = true;
@@ -103,15 +118,16 @@ AtomicFile::Result Settings::write(const QString &section, const QList<QPair<QSt
     const int why = errno;
     // A format error only says that part of the file could not be read back;
     // the write itself went through.
-    if (m_store->status() != QSettings::AccessError)
+    m_unsaved = m_store->status() == QSettings::AccessError;
+    if (!m_unsaved)
         return {};
     const QString file = QDir::toNativeSeparators(m_store->fileName());
     if (isDiskFull(why, m_store->fileName())) {
-        return {false, QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1 : le disque est "
+        return {false, QCoreApplication::translate("Settings", "Les réglages n'ont pas pu être enregistrés dans %1 : le disque est "
                                       "plein.")
                            .arg(file)};
     }
-    return {false, QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1 : le fichier ou "
+    return {false, QCoreApplication::translate("Settings", "Les réglages n'ont pas pu être enregistrés dans %1 : le fichier ou "
                                   "son dossier est protégé en écriture.")
                        .arg(file)};
 }

@@ -60,7 +60,7 @@ public:
     // "<name>.endommage" and the program starts as at its first installation.
     static constexpr qint64 LargestStore = 1024 * 1024;
     // What the operator is told of such a file; empty when the file was read.
-    QString damage() const { return m_damage; }
+    QString damage() const;
 
 private:
     // The store's file, known before the store is opened.
@@ -73,6 +73,15 @@ private:
     static bool isDiskFull(int errnoValue, const QString &file);
 
     QString m_iniPath; // empty: the user's real store
-    QString m_damage;
+    // A store set aside as damaged: where it was, its size, and where it went
+    // (empty when it could not be moved); no path when the store was read.
+    struct Damaged
+    {
+        QString path;
+        qint64 size = 0;
+        QString aside;
+    };
+    Damaged m_damaged;
     std::unique_ptr<QSettings> m_store; // null: a damaged store that could not be set aside
+    bool m_unsaved = false;             // the last write did not reach the disk
 };

@@ -267,7 +267,7 @@ void StartUpTest::everyKeyInCallsignReminds()
     QVERIFY(h.start());
     h.messages.clear();
     MainHarness::type(h.edit("Ind_A"), QStringLiteral("f6"));
-    QCOMPARE(h.messages.notices, QStringList(2, EntryChecks::FirstInstallation));
+    QCOMPARE(h.messages.notices, QStringList(2, EntryChecks::firstInstallation()));
     // The keys still reach the field.
     QCOMPARE(h.edit("Ind_A")->text(), QStringLiteral("F6"));
 }
@@ -295,7 +295,7 @@ void StartUpTest::shortcutsWorkBeforeAnyStation()
     QVERIFY(h.messages.notices.isEmpty());
     ind->setFocus();
     MainHarness::enter(ind);
-    QCOMPARE(h.messages.notices.first(), EntryChecks::FirstInstallation);
+    QCOMPARE(h.messages.notices.first(), EntryChecks::firstInstallation());
     // Ctrl+Q still quits.
     QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
     QTRY_VERIFY(!h.window->isVisible());
@@ -321,7 +321,7 @@ void StartUpTest::storedCallsignThatNamesNoFile()
     QVERIFY(h.prepare({qso("F1ABC", "AZ0001", "10/01/07", "12:00").line()}, QStringLiteral("test1")));
     QVERIFY(h.start());
     QCOMPARE(h.label("I_Station")->text(), QStringLiteral("FXXXX"));
-    QCOMPARE(h.messages.notices, QStringList{EntryChecks::FirstInstallation});
+    QCOMPARE(h.messages.notices, QStringList{EntryChecks::firstInstallation()});
     QCOMPARE(h.list()->model()->rowCount(), 0);
 }
 

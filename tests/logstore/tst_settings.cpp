@@ -17,6 +17,7 @@ private slots:
     void readOnlyStoreSaysSo();
     void fullDiskSaysSo();
     void aFailedWriteDoesNotSpoilTheNext();
+    void aValueThatFailedIsNotTakenAsStored();
     void severalKeysAllOrNone();
     void outOfProportionIsSetAside_data();
     void outOfProportionIsSetAside();
@@ -140,6 +141,27 @@ void TestSettings::aFailedWriteDoesNotSpoilTheNext()
     QVERIFY(QFile::remove(blocker));
     QVERIFY(s.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST2")).ok);
     QCOMPARE(Settings(blocker + QStringLiteral("/zel.ini")).stationCallsign(), QStringLiteral("TEST2"));
+}
+
+void TestSettings::aValueThatFailedIsNotTakenAsStored()
+{
+    // The same value written again after a failure is written again, not taken as
+    // already there because the store kept it in memory.
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("zel.ini"));
+    Settings s(ini);
+    QVERIFY(s.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST1")).ok);
+    QVERIFY(QFile::remove(ini));
+    QVERIFY(QDir().mkdir(ini)); // a folder where the file was: nothing can be written
+    QVERIFY(!s.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST2")).ok);
+    QVERIFY(!s.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST2")).ok);
+    QVERIFY(!s.writePosition(QStringLiteral("TEST2"), Settings::KeyBand, 3).ok);
+    QVERIFY(QDir().rmdir(ini));
+    QVERIFY(s.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST2")).ok);
+    Settings again(ini);
+    QCOMPARE(again.stationCallsign(), QStringLiteral("TEST2"));
+    // Once the disk has it, an unchanged value is left alone again.
+    QVERIFY(s.write(Settings::CommonSection, Settings::KeyCallsign, QStringLiteral("TEST2")).ok);
 }
 
 void TestSettings::severalKeysAllOrNone()

@@ -4,7 +4,10 @@
 #include "app/ui/QsoListDelegate.h"
 #include "app/ui/WindowRoles.h"
 
+#include "kit/Language.h"
+
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -21,13 +24,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-
-const QString kHeader = QStringLiteral(
-    "     N°   Indicatif    Locator Prenom                  Ref       Date       QTR  Mode   QRG  "
-    "RSTR RSTE                   Mom de l'Abbaye                                                    QSL");
-
-} // namespace
 // &HC0FFC0: the field accepting input; &HC0FFFF: a field done or waiting its turn.
 const QColor MainForm::Active(0xC0, 0xFF, 0xC0);
 const QColor MainForm::Waiting(0xFF, 0xFF, 0xC0);
@@ -92,7 +88,7 @@ QHBoxLayout *MainForm::buildHeader()
 {
     // Station and clock.
     auto *top = new QHBoxLayout;
-    auto *stationCaption = new QLabel(QStringLiteral("INDICATIF DE LA STATION  : "));
+    auto *stationCaption = new QLabel(tr("INDICATIF DE LA STATION  : "));
     I_Station = new QLabel;
     I_Station->setObjectName(QStringLiteral("I_Station"));
     QFont big = I_Station->font();
@@ -103,7 +99,7 @@ QHBoxLayout *MainForm::buildHeader()
     top->addWidget(stationCaption);
     top->addWidget(I_Station);
     top->addStretch(1);
-    auto *modeCaption = new QLabel(QStringLiteral("Mode de saisie"));
+    auto *modeCaption = new QLabel(tr("Mode de saisie"));
     Mode_Aff = new QLabel;
     Mode_Aff->setObjectName(QStringLiteral("Mode_Aff"));
     Mode_Aff->setFont(big);
@@ -119,9 +115,9 @@ QHBoxLayout *MainForm::buildHeader()
     Label34->setObjectName(QStringLiteral("Label34"));
     // Labels that show a value keep it as what a screen reader reads; what the
     // value is goes in the description.
-    Label33->setAccessibleDescription(QStringLiteral("Date UTC"));
-    Label37->setAccessibleDescription(QStringLiteral("Heure UTC"));
-    Label34->setAccessibleDescription(QStringLiteral("Heure locale"));
+    Label33->setAccessibleDescription(tr("Date UTC"));
+    Label37->setAccessibleDescription(tr("Heure UTC"));
+    Label34->setAccessibleDescription(tr("Heure locale"));
     for (QLabel *l : {Label33, Label37, Label34}) {
         l->setFont(big);
         top->addWidget(l);
@@ -133,7 +129,7 @@ QHBoxLayout *MainForm::buildHeader()
 QWidget *MainForm::buildEntry()
 {
     // Entry fields.
-    auto *entry = new QGroupBox(QStringLiteral("Saisie ou modification d'un QSO"));
+    auto *entry = new QGroupBox(tr("Saisie ou modification d'un QSO"));
     entry->setObjectName(QStringLiteral("Frame_Saisie"));
     auto *grid = new QGridLayout(entry);
     auto makeEdit = [](const char *name, int chars) {
@@ -164,20 +160,20 @@ QWidget *MainForm::buildEntry()
     };
     Mode_A = makeCombo("Mode_A", QStringLiteral("SSBW"));
     Bande_A = makeCombo("Bande_A", QStringLiteral("432 Mhz"));
-    QSL_A = new QCheckBox(QStringLiteral("&QSL"));
+    QSL_A = new QCheckBox(tr("&QSL"));
     QSL_A->setObjectName(QStringLiteral("QSL_A"));
 
     const QList<QPair<QString, QWidget *>> firstRow{
-        {QStringLiteral("Indicatif"), Ind_A},
-        {QStringLiteral("Prenom (optionel)"), Prenom_A},
-        {QStringLiteral("Ref Abbaye "), Ref_A},
-        {QStringLiteral("Locator"), Loc_A},
-        {QStringLiteral("Date"), Date_A},
-        {QStringLiteral("Heure UTC"), Heure_A},
-        {QStringLiteral("Mode"), Mode_A},
-        {QStringLiteral("QRG"), Bande_A},
-        {QStringLiteral("RST R"), RST_A},
-        {QStringLiteral("RST E"), RSTE_A},
+        {tr("Indicatif"), Ind_A},
+        {tr("Prenom (optionel)"), Prenom_A},
+        {tr("Ref Abbaye "), Ref_A},
+        {tr("Locator"), Loc_A},
+        {tr("Date"), Date_A},
+        {tr("Heure UTC"), Heure_A},
+        {tr("Mode"), Mode_A},
+        {tr("QRG"), Bande_A},
+        {tr("RST R"), RST_A},
+        {tr("RST E"), RSTE_A},
     };
     int col = 0;
     for (const auto &[caption, field] : firstRow) {
@@ -192,10 +188,10 @@ QWidget *MainForm::buildEntry()
         grid->addWidget(field, 1, col);
         ++col;
     }
-    auto *nameLabel = new QLabel(QStringLiteral("Mom de l'Abbaye"));
+    auto *nameLabel = new QLabel(tr("Mom de l'Abbaye"));
     nameLabel->setBuddy(Rem_A);
-    Rem_A->setAccessibleName(QStringLiteral("Nom de l'Abbaye"));
-    QSL_A->setAccessibleName(QStringLiteral("QSL reçue"));
+    Rem_A->setAccessibleName(tr("Nom de l'Abbaye"));
+    QSL_A->setAccessibleName(tr("QSL reçue"));
     grid->addWidget(nameLabel, 2, 0);
     grid->addWidget(Rem_A, 3, 0, 1, 8);
     grid->addWidget(QSL_A, 3, 8);
@@ -209,17 +205,17 @@ QWidget *MainForm::buildEntry()
         buttons->addWidget(b);
         return b;
     };
-    Valide_A = makeButton("Valide_A", QStringLiteral("&Valider le QSO"),
-                               QStringLiteral("Validation de la saisie en cours"));
-    Efface_A = makeButton("Efface_A", QStringLiteral("&Effacer saisie en cours"),
-                               QStringLiteral("Annulation de la saisie en cours"));
-    Annule_Saisie = makeButton("Annule_Saisie", QStringLiteral("S&upprimer un QSO"),
-                                    QStringLiteral("Permet de supprimer un QSO"));
-    Ajout_QSO = makeButton("Ajout_QSO", QStringLiteral("&Inserer un QSO"),
-                                QStringLiteral("Permet d'insérer un QSO"));
-    Recherche = makeButton("Recherche", QStringLiteral("&Rechercher un QSO"),
-                                QStringLiteral("Permet la recherche d'un QSO"));
-    QSL = makeButton("QSL", QStringLiteral("&Gestion des QSL"), QString());
+    Valide_A = makeButton("Valide_A", tr("&Valider le QSO"),
+                               tr("Validation de la saisie en cours"));
+    Efface_A = makeButton("Efface_A", tr("&Effacer saisie en cours"),
+                               tr("Annulation de la saisie en cours"));
+    Annule_Saisie = makeButton("Annule_Saisie", tr("S&upprimer un QSO"),
+                                    tr("Permet de supprimer un QSO"));
+    Ajout_QSO = makeButton("Ajout_QSO", tr("&Inserer un QSO"),
+                                tr("Permet d'insérer un QSO"));
+    Recherche = makeButton("Recherche", tr("&Rechercher un QSO"),
+                                tr("Permet la recherche d'un QSO"));
+    QSL = makeButton("QSL", tr("&Gestion des QSL"), QString());
     grid->addLayout(buttons, 4, 0, 1, 10);
     return entry;
 }
@@ -227,7 +223,7 @@ QWidget *MainForm::buildEntry()
 QWidget *MainForm::buildList(QAbstractItemModel *model)
 {
     // The list of QSOs.
-    auto *listFrame = new QGroupBox(QStringLiteral(
+    auto *listFrame = new QGroupBox(tr(
         "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer"));
     listFrame->setObjectName(QStringLiteral("Frame_Liste"));
     auto *listLayout = new QVBoxLayout(listFrame);
@@ -239,7 +235,7 @@ QWidget *MainForm::buildList(QAbstractItemModel *model)
     listLayout->addWidget(Label_Liste_QSO);
     Liste_QSO = new QTableView;
     Liste_QSO->setObjectName(QStringLiteral("Liste_QSO"));
-    Liste_QSO->setAccessibleName(QStringLiteral("Liste des QSO"));
+    Liste_QSO->setAccessibleName(tr("Liste des QSO"));
     Liste_QSO->setModel(model);
     Liste_QSO->setItemDelegate(new QsoListDelegate(Liste_QSO));
     Liste_QSO->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -253,9 +249,10 @@ QWidget *MainForm::buildList(QAbstractItemModel *model)
     const QFontMetrics fm(fixed);
     Liste_QSO->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Liste_QSO->verticalHeader()->setDefaultSectionSize(fm.height() + 4);
+    // Wide enough for the column's text and for its title, in any language.
     for (int c = 0; c < QsoListModel::ColumnCount; ++c) {
-        Liste_QSO->setColumnWidth(c, fm.horizontalAdvance(QLatin1Char('M'))
-                                              * QsoListModel::columnChars(c) + 12);
+        Liste_QSO->setColumnWidth(c, qMax(fm.horizontalAdvance(QLatin1Char('M')) * QsoListModel::columnChars(c) + 12,
+                                          Liste_QSO->horizontalHeader()->sectionSizeHint(c)));
     }
     // The abbey name takes the room left, so the QSL column stays in sight.
     Liste_QSO->horizontalHeader()->setStretchLastSection(false);
@@ -318,6 +315,21 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_Poste_Radio = item(Mnu_Station, "Mnu_Poste_Radio");
     Mnu_Affichage = menu("Mnu_Affichage");
     Mnu_C_Contacte = item(Mnu_Affichage, "Mnu_C_Contacte");
+    Mnu_Langue = Mnu_Affichage->addMenu(QString());
+    Mnu_Langue->setObjectName(QStringLiteral("Mnu_Langue"));
+    Mnu_Langue->menuAction()->setObjectName(QStringLiteral("Mnu_Langue"));
+    auto *languages = new QActionGroup(Mnu_Langue);
+    languages->setExclusive(true);
+    for (const QString &code : Language::codes()) {
+        // Written in its own language whatever the interface's: the operator finds
+        // his own among them. The first letters differ, so each is its own Alt letter.
+        QAction *a = Mnu_Langue->addAction(QLatin1Char('&') + Language::nativeName(code));
+        a->setObjectName(QStringLiteral("Mnu_Langue_") + code);
+        a->setData(code);
+        a->setCheckable(true);
+        languages->addAction(a);
+        Mnu_Langues.append(a);
+    }
     Mnu_Carte = menu("Mnu_Carte");
     Mnu_Carte_HB = item(Mnu_Carte, "Mnu_Carte_HB");
     Mnu_Statistiques = menu("Mnu_Statistiques");
@@ -338,47 +350,52 @@ void MainForm::buildMenus(QMainWindow *window)
     Mnu_Apropos = item(Mnu_Aide, "Mnu_Apropos");
 
     // Captions given when the window is made; the others come with Init_Libelles.
-    Mnu_Dossier->setText(QStringLiteral("&Ouvrir le dossier des fichiers"));
-    Mnu_Statistiques->setTitle(QStringLiteral("S&tatistiques"));
-    Mnu_Region_Contact->setText(QStringLiteral("des &Regions contactées"));
-    Mnu_Diplome_ZEL->setTitle(QStringLiteral("&Diplome ZEL"));
-    Mnu_Reglement->setText(QStringLiteral("R&eglement"));
-    Mnu_Abbayes_Contactees->setText(QStringLiteral("&Liste des Abbayes contactées"));
-    Mnu_Scores_ZEL->setText(QStringLiteral("&Scores ZEL"));
-    Mnu_QSL_A_Recevoir->setText(QStringLiteral("&QSL à recevoir"));
+    Mnu_Dossier->setText(tr("&Ouvrir le dossier des fichiers"));
+    Mnu_Statistiques->setTitle(tr("S&tatistiques"));
+    Mnu_Region_Contact->setText(tr("des &Regions contactées"));
+    Mnu_Diplome_ZEL->setTitle(tr("&Diplome ZEL"));
+    Mnu_Reglement->setText(tr("R&eglement"));
+    Mnu_Abbayes_Contactees->setText(tr("&Liste des Abbayes contactées"));
+    Mnu_Scores_ZEL->setText(tr("&Scores ZEL"));
+    Mnu_QSL_A_Recevoir->setText(tr("&QSL à recevoir"));
     // The abbeys being activated now, as the DX cluster announces them.
-    Mnu_Abbayes_Sur_Air->setText(QStringLiteral("Abbayes sur l'&air (cluster)"));
+    Mnu_Abbayes_Sur_Air->setText(tr("Abbayes sur l'&air (cluster)"));
     // LoTW's and eQSL's confirmations fetched, then shown as an imported report.
-    Mnu_Telecharger_Confirmations->setText(QStringLiteral("&Télécharger les confirmations…"));
-    Mnu_Maj_Abbayes->setText(QStringLiteral("&Mettre à jour la liste des abbayes"));
-    Mnu_Abbayes_Precedentes->setText(QStringLiteral("Re&venir à la liste précédente"));
+    Mnu_Telecharger_Confirmations->setText(tr("&Télécharger les confirmations…"));
+    Mnu_Maj_Abbayes->setText(tr("&Mettre à jour la liste des abbayes"));
+    Mnu_Abbayes_Precedentes->setText(tr("Re&venir à la liste précédente"));
     // Enabled when the menu opens and a previous list is there.
     Mnu_Abbayes_Precedentes->setEnabled(false);
     // Band and mode read from the transceiver (off until the operator sets it up).
-    Mnu_Poste_Radio->setText(QStringLiteral("&Poste radio (CAT)"));
+    Mnu_Poste_Radio->setText(tr("&Poste radio (CAT)"));
+    // The language of the interface from the next start on.
+    Mnu_Langue->setTitle(tr("&Langue"));
 }
 
 // Captions carry a mnemonic (Alt + the underlined letter); the text shown is unchanged.
 void MainForm::Init_Libelles()
 {
-    Label_Liste_QSO->setText(kHeader);
-    Liste_QSO->setToolTip(QStringLiteral(
+    // The one-line header, its words over the list's columns.
+    Label_Liste_QSO->setText(tr(
+        "     N°   Indicatif    Locator Prenom                  Ref       Date       QTR  Mode   QRG  "
+        "RSTR RSTE                   Mom de l'Abbaye                                                    QSL"));
+    Liste_QSO->setToolTip(tr(
         "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer"));
     RST_A->setText(QStringLiteral("59"));
     RSTE_A->setText(QStringLiteral("59"));
-    Mnu_Fichier->setTitle(QStringLiteral("&Fichier"));
-    Mnu_Quitter->setText(QStringLiteral("&Quitter KVR_ZEL"));
-    Mnu_Import_ADIF->setText(QStringLiteral("&Importer un fichier ADIF"));
-    Mnu_ADIF->setText(QStringLiteral("&Exporter le log au format ADIF"));
-    Mnu_Station->setTitle(QStringLiteral("&Station"));
-    Mnu_New_Indicatif->setText(QStringLiteral("&Nouvel Indicatif"));
-    Mnu_Affichage->setTitle(QStringLiteral("Affic&her"));
-    Mnu_C_Contacte->setText(QStringLiteral("les &Abbayes contactées"));
-    Mnu_Aide->setTitle(QStringLiteral("&Aide"));
-    Mnu_Apropos->setText(QStringLiteral("A &propos"));
-    Mnu_Mode_Emploi->setText(QStringLiteral("&Mode d'emploi"));
-    Mnu_Historique->setText(QStringLiteral("&Historique"));
-    Mnu_Carte->setTitle(QStringLiteral("&Carte"));
-    Mnu_Carte_HB->setText(QStringLiteral("des &regions contactées"));
+    Mnu_Fichier->setTitle(tr("&Fichier"));
+    Mnu_Quitter->setText(tr("&Quitter KVR_ZEL"));
+    Mnu_Import_ADIF->setText(tr("&Importer un fichier ADIF"));
+    Mnu_ADIF->setText(tr("&Exporter le log au format ADIF"));
+    Mnu_Station->setTitle(tr("&Station"));
+    Mnu_New_Indicatif->setText(tr("&Nouvel Indicatif"));
+    Mnu_Affichage->setTitle(tr("Affic&her"));
+    Mnu_C_Contacte->setText(tr("les &Abbayes contactées"));
+    Mnu_Aide->setTitle(tr("&Aide"));
+    Mnu_Apropos->setText(tr("A &propos"));
+    Mnu_Mode_Emploi->setText(tr("&Mode d'emploi"));
+    Mnu_Historique->setText(tr("&Historique"));
+    Mnu_Carte->setTitle(tr("&Carte"));
+    Mnu_Carte_HB->setText(tr("des &regions contactées"));
 }
 

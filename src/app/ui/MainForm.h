@@ -3,6 +3,7 @@
 #include "kit/ui/MainItems.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QList>
 
 class QAbstractItemModel;
@@ -24,6 +25,8 @@ class QWidget;
 // lives in MainWindow; this only lays the controls out.
 class MainForm
 {
+    Q_DECLARE_TR_FUNCTIONS(MainForm)
+
 public:
     void setupUi(QMainWindow *window, QAbstractItemModel *model);
     // The captions given at start-up.
@@ -47,6 +50,10 @@ public:
     QTimer *Timer1;
     QMenu *Mnu_Fichier, *Mnu_Station, *Mnu_Affichage, *Mnu_Carte, *Mnu_Statistiques, *Mnu_Diplome_ZEL,
         *Mnu_Aide;
+    // Afficher > Langue: one checkable item per language, in Language::codes()'s
+    // order, each named in its own language; one only is ticked.
+    QMenu *Mnu_Langue;
+    QList<QAction *> Mnu_Langues;
     QAction *Mnu_Quitter, *Mnu_Import_ADIF, *Mnu_ADIF, *Mnu_Dossier, *Mnu_New_Indicatif, *Mnu_Poste_Radio,
         *Mnu_C_Contacte, *Mnu_Carte_HB, *Mnu_Region_Contact, *Mnu_Reglement, *Mnu_Abbayes_Contactees,
         *Mnu_Scores_ZEL, *Mnu_QSL_A_Recevoir, *Mnu_Abbayes_Sur_Air, *Mnu_Telecharger_Confirmations, *Mnu_Maj_Abbayes,

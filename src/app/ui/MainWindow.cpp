@@ -5,6 +5,7 @@
 #include "kit/ClockText.h"
 #include "entry/EntryChecks.h"
 #include "kit/Messages.h"
+#include "app/LanguageChoice.h"
 #include "app/QsoListModel.h"
 #include "Revision.h"
 #include "kit/ui/Centre.h"
@@ -23,6 +24,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,6 +80,10 @@ MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, Log
     connect(m_ui.Mnu_Quitter, &QAction::triggered, this, &QWidget::close);
     m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     connect(m_ui.Mnu_Dossier, &QAction::triggered, this, &MainWindow::openFilesFolder);
+    m_language = std::make_unique<LanguageChoice>(m_settings, m_messages);
+    for (QAction *language : m_ui.Mnu_Langues)
+        connect(language, &QAction::triggered, this, [this, language] { chooseLanguage(language->data().toString()); });
+    tickLanguage();
     // The other windows, the station's among them, are wired by the composition root
     // (src/Composition.cpp) from their own subsystems.
 
@@ -85,11 +91,14 @@ MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, Log
     connect(&m_session, &LogSession::logChanged, this, [this] {
         const int digits = qMax(5, int(QString::number(m_session.lineCount()).size()));
         const QFontMetrics fm(m_ui.Liste_QSO->font());
-        m_ui.Liste_QSO->setColumnWidth(QsoListModel::ColNumero, fm.horizontalAdvance(QLatin1Char('0')) * digits + 12);
+        m_ui.Liste_QSO->setColumnWidth(
+            QsoListModel::ColNumero,
+            qMax(fm.horizontalAdvance(QLatin1Char('0')) * digits + 12,
+                 m_ui.Liste_QSO->horizontalHeader()->sectionSizeHint(QsoListModel::ColNumero)));
     });
     // Rewriting a large log takes a visible moment: the window says it is busy.
     connect(&m_entry, &QsoEntry::writing, this, [this] {
-        m_wait = std::make_unique<WaitNotice>(this, QStringLiteral("Enregistrement du log en cours…"),
+        m_wait = std::make_unique<WaitNotice>(this, tr("Enregistrement du log en cours…"),
                                               m_session.lineCount());
     });
     watchOperatorInput();
@@ -149,7 +158,7 @@ void MainWindow::startUp()
     if (!stored.ok)
         m_messages.notice(stored.error);
     if (!m_session.hasStation())
-        m_messages.notice(EntryChecks::FirstInstallation);
+        m_messages.notice(EntryChecks::firstInstallation());
 
     QMainWindow::show();
     m_ui.Ind_A->setEnabled(true);
@@ -157,7 +166,8 @@ void MainWindow::startUp()
     m_ui.Mode_Aff->setText(m_entry.stateText());
 
     m_settings.write(section, Settings::KeyRevision, Revision::text());
-    setWindowTitle(Revision::caption());
+    // Revision::caption() in the interface's language (the saved lists keep the French one).
+    setWindowTitle(tr("  KVR_ZEL    Revision %1").arg(Revision::text()));
 
     refreshClock();
     m_ui.Timer1->start();
@@ -296,7 +306,7 @@ void MainWindow::onEnter(QWidget *field)
 {
     const QsoEntry::Field f = fieldOf(field);
     if (f == QsoEntry::Ind && !m_session.hasStation())
-        m_messages.notice(EntryChecks::FirstInstallation);
+        m_messages.notice(EntryChecks::firstInstallation());
     const QsoEntry::Values v = values();
     const QsoEntry::Answer answer = m_entry.enter(f, v);
     if (answer.accepted && (f == QsoEntry::Bande || f == QsoEntry::Mode))
@@ -313,7 +323,7 @@ void MainWindow::onKey(QWidget *field)
 void MainWindow::onTyping(QWidget *field)
 {
     if (field == m_ui.Ind_A && !m_session.hasStation())
-        m_messages.notice(EntryChecks::FirstInstallation);
+        m_messages.notice(EntryChecks::firstInstallation());
 }
 
 void MainWindow::moveOn(QWidget *from, QWidget *to)
@@ -517,9 +527,22 @@ void MainWindow::openFilesFolder()
     const QString dir = m_session.programDir();
     if (!m_openUrl(QUrl::fromLocalFile(dir))) {
         // Said with the folder's name, so the operator can still go there by hand.
-        m_messages.notice(QStringLiteral("Le dossier des fichiers n'a pas pu être ouvert :\r\n")
-                          + QDir::toNativeSeparators(dir));
+        m_messages.notice(tr("Le dossier des fichiers n'a pas pu être ouvert :\r\n%1")
+                              .arg(QDir::toNativeSeparators(dir)));
     }
+}
+
+void MainWindow::chooseLanguage(const QString &code)
+{
+    m_language->choose(code);
+    // A choice that could not be kept leaves the previous one ticked.
+    tickLanguage();
+}
+
+void MainWindow::tickLanguage()
+{
+    for (QAction *language : m_ui.Mnu_Langues)
+        language->setChecked(language->data().toString() == m_language->chosen());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -14,6 +14,7 @@
 
 class Clock;
 class FieldKeys;
+class LanguageChoice;
 class LogSession;
 class Messages;
 class QsoListModel;
@@ -94,6 +95,9 @@ private:
 
     // Tells the operator, once, of a log that cannot be read or holds hand-edited lines.
     void reportLogProblems();
+    // Afficher > Langue: the language kept for the next start is the one ticked.
+    void chooseLanguage(const QString &code);
+    void tickLanguage();
 
     Settings &m_settings;
     Messages &m_messages;
@@ -104,6 +108,7 @@ private:
     MainForm m_ui{};
     QsoListModel *m_model = nullptr;
     std::unique_ptr<WaitNotice> m_wait; // while a large log is rewritten
+    std::unique_ptr<LanguageChoice> m_language;
     FieldKeys *m_keys = nullptr;
     bool m_listKeys = false;
     QString m_lastMalformedNotice;

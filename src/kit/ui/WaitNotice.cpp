@@ -9,7 +9,7 @@ WaitNotice::WaitNotice(QWidget *over, const QString &text, int qsos)
         return;
     m_dialog = std::make_unique<QProgressDialog>(text, QString(), 0, 0, over);
     m_dialog->setObjectName(QStringLiteral("Patience"));
-    m_dialog->setWindowTitle(QStringLiteral("Veuillez patienter"));
+    m_dialog->setWindowTitle(QCoreApplication::translate("WaitNotice", "Veuillez patienter"));
     m_dialog->setAccessibleName(text);
     m_dialog->setWindowModality(Qt::WindowModal);
     m_dialog->setCancelButton(nullptr);
