@@ -82,9 +82,14 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     Liste_Import->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
     QHeaderView *header = Liste_Import->horizontalHeader();
     // Narrow columns leave the outcome room for what a near miss says.
+    // Never narrower than the column's title, which another language may lengthen.
     const int widths[] = {6, 11, 9, 6, 8, 6, 8};
-    for (int c = 0; c < int(std::size(widths)); ++c)
-        header->resizeSection(c, fm.horizontalAdvance(QLatin1Char('0')) * widths[c] + 12);
+    const QFontMetrics titles(header->font());
+    for (int c = 0; c < int(std::size(widths)); ++c) {
+        const QString title = m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        header->resizeSection(c, qMax(fm.horizontalAdvance(QLatin1Char('0')) * widths[c] + 12,
+                                      titles.horizontalAdvance(title) + 16));
+    }
     header->setStretchLastSection(true);
     auto *listCaption = new QLabel(tr("&Liste des enregistrements du fichier :"));
     listCaption->setBuddy(Liste_Import);
