@@ -37,8 +37,8 @@ AbbeyList::Lookup AbbeyList::Cherche_Abbaye(const QString &path, const QString &
 QString AbbeyList::missingListMessage(const QString &path)
 {
     return tr("ATTENTION la liste des abbayes %1 est introuvable dans le dossier %2 : "
-                          "la référence n'a pas pu être vérifiée.\r\n\r\n"
-                          "La liste sera recréée au prochain démarrage de KVR_ZEL. En attendant, "
-                          "entrez vous-même le locator et le nom de l'abbaye.")
+              "la référence n'a pas pu être vérifiée.\r\n\r\n"
+              "La liste sera recréée au prochain démarrage de KVR_ZEL. En attendant, "
+              "entrez vous-même le locator et le nom de l'abbaye.")
         .arg(QFileInfo(path).fileName(), QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
 }

@@ -406,16 +406,16 @@ Resumed resumeLocked(const QString &listPath, int lockTimeout, QString *message)
     Note n;
     if (!read.error.isEmpty() || !Note::read(read.content, listPath, &n)) {
         *message = AbbeyListSwap::tr("Le fichier %1, laissé par une mise à jour de la liste des abbayes, est illisible : "
-                                  "rien n'en a été repris.\r\nSupprimez-le pour pouvoir de nouveau mettre la liste "
-                                  "à jour.")
+                                     "rien n'en a été repris.\r\nSupprimez-le pour pouvoir de nouveau mettre la liste "
+                                     "à jour.")
                        .arg(nameOf(notePath));
         return Resumed::Unreadable;
     }
     if (!n.decided) {
         undo(n);
         *message = AbbeyListSwap::tr("Une mise à jour de la liste des abbayes avait été interrompue avant de remplacer "
-                                  "un fichier : la liste %1, la liste précédente et le log sont restés tels qu'ils "
-                                  "étaient.")
+                                     "un fichier : la liste %1, la liste précédente et le log sont restés tels qu'ils "
+                                     "étaient.")
                        .arg(listName);
         return Resumed::Undone;
     }

@@ -42,9 +42,9 @@ QString ProgramDir::resolve(const QString &executableDir, const QString &userDat
         qCWarning(lcApp) << "cannot create" << where;
         if (error) {
             *error = tr("Le dossier des journaux %1 ne peut pas être créé.\r\n\r\n"
-                                    "Vérifiez que le dossier parent existe et n'est pas protégé en "
-                                    "écriture, et que le disque n'est pas plein ; aucun QSO ne pourra "
-                                    "être enregistré d'ici là.")
+                        "Vérifiez que le dossier parent existe et n'est pas protégé en "
+                        "écriture, et que le disque n'est pas plein ; aucun QSO ne pourra "
+                        "être enregistré d'ici là.")
                          .arg(where);
         }
         return QDir(userDataDir).absolutePath();

@@ -42,7 +42,7 @@ void ImportController::start()
     QWidget *parent = m_context.mainWindow;
     if (!session.hasStation()) {
         messages.notice(tr("Aucune station n'est encore choisie : il n'y a pas de log où importer.\r\n\r\n"
-                                       "Créez d'abord la station (menu Station, Nouvel Indicatif)."));
+                           "Créez d'abord la station (menu Station, Nouvel Indicatif)."));
         return;
     }
     // The home folder first, then the folder of the last file chosen. It is kept for

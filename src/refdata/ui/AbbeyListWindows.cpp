@@ -52,7 +52,7 @@ void AbbeyListController::startRevert()
     const QString previous = AbbeyListSwap::previousPath(listPath());
     if (!QFileInfo(previous).isFile()) {
         m_context.messages.notice(tr("Il n'y a pas de liste précédente (%1) : la liste des abbayes "
-                                                 "n'a jamais été remplacée depuis ce dossier.")
+                                     "n'a jamais été remplacée depuis ce dossier.")
                                       .arg(QFileInfo(previous).fileName()));
         refreshItems();
         return;
@@ -74,7 +74,7 @@ void AbbeyListController::open(int kind, const QString &path)
     const QString why = AbbeyListFile::fromBytes(chosen.content).notAList();
     if (!why.isEmpty()) {
         messages.notice(tr("Le fichier %1 n'est pas une liste des abbayes : %2\r\n\r\n"
-                                       "La liste en service n'a pas été modifiée.")
+                           "La liste en service n'a pas été modifiée.")
                             .arg(name, why));
         return;
     }
