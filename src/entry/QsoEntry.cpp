@@ -219,7 +219,7 @@ QsoEntry::Answer QsoEntry::referenceSteps(const Values &values)
         a.open << Loc << Nom;
     } else {
         // A list gone missing is not an abbey missing from the list.
-        m_messages.notice(abbey.error.isEmpty() ? AbbeyList::NotReferencedMessage : abbey.error);
+        m_messages.notice(abbey.error.isEmpty() ? AbbeyList::notReferencedMessage() : abbey.error);
         a.open << Loc;
     }
 

@@ -501,8 +501,9 @@ QByteArray AdifMapping::toLogCodePage(const QString &text, bool *changed)
     return Cp1252::encode(out);
 }
 
-QString AdifMapping::reason(Status status, quint8 notes, const QString &detail, const QString &other)
+QString AdifMapping::reason(Status status, quint8 notes, const QString &detail, const QString &other, Wording reader)
 {
+    const auto say = [reader](const char *source) { return worded(reader, "AdifMapping", source); };
     const auto with = [&](const QString &text) {
         return detail.isEmpty() ? text : text + QStringLiteral(" (") + detail + QLatin1Char(')');
     };
@@ -510,41 +511,42 @@ QString AdifMapping::reason(Status status, quint8 notes, const QString &detail, 
     case Imported: {
         QStringList said;
         if (notes & NotListed)
-            said << QStringLiteral("référence absente de la liste des abbayes");
+            said << say(QT_TRANSLATE_NOOP("AdifMapping", "référence absente de la liste des abbayes"));
         if (notes & NameCut)
-            said << QStringLiteral("prénom coupé à 15 caractères");
+            said << say(QT_TRANSLATE_NOOP("AdifMapping", "prénom coupé à 15 caractères"));
         if (notes & AbbeyCut)
-            said << QStringLiteral("nom de l'abbaye coupé à 60 caractères");
+            said << say(QT_TRANSLATE_NOOP("AdifMapping", "nom de l'abbaye coupé à 60 caractères"));
         if (notes & LettersReplaced)
-            said << QStringLiteral("caractères remplacés par les lettres les plus proches");
-        return said.isEmpty() ? QStringLiteral("à importer")
-                              : QStringLiteral("à importer (") + said.join(QStringLiteral(", ")) + QLatin1Char(')');
+            said << say(QT_TRANSLATE_NOOP("AdifMapping", "caractères remplacés par les lettres les plus proches"));
+        return said.isEmpty() ? say(QT_TRANSLATE_NOOP("AdifMapping", "à importer"))
+                              : say(QT_TRANSLATE_NOOP("AdifMapping", "à importer (%1)"))
+                                    .arg(said.join(QStringLiteral(", ")));
     }
-    case NoReference: return QStringLiteral("pas de référence d'abbaye");
-    case Unreadable: return QStringLiteral("illisible : ") + detail;
-    case NoCall: return QStringLiteral("pas d'indicatif");
-    case CallTooLong: return with(QStringLiteral("indicatif de plus de 12 caractères"));
-    case BadReference: return with(QStringLiteral("référence d'abbaye invalide"));
-    case EmptyReference: return QStringLiteral("référence d'abbaye vide");
-    case BadDate: return with(QStringLiteral("date absente ou illisible"));
+    case NoReference: return say(QT_TRANSLATE_NOOP("AdifMapping", "pas de référence d'abbaye"));
+    case Unreadable: return say(QT_TRANSLATE_NOOP("AdifMapping", "illisible : %1")).arg(detail);
+    case NoCall: return say(QT_TRANSLATE_NOOP("AdifMapping", "pas d'indicatif"));
+    case CallTooLong: return with(say(QT_TRANSLATE_NOOP("AdifMapping", "indicatif de plus de 12 caractères")));
+    case BadReference: return with(say(QT_TRANSLATE_NOOP("AdifMapping", "référence d'abbaye invalide")));
+    case EmptyReference: return say(QT_TRANSLATE_NOOP("AdifMapping", "référence d'abbaye vide"));
+    case BadDate: return with(say(QT_TRANSLATE_NOOP("AdifMapping", "date absente ou illisible")));
     case DateOutOfRange:
-        return with(QStringLiteral("date hors de 1950 à 2049, que l'année sur deux chiffres du log ne peut pas écrire"));
-    case BadTime: return with(QStringLiteral("heure absente ou illisible"));
-    case NoBand: return QStringLiteral("bande absente");
-    case BandNotProvided: return with(QStringLiteral("bande non prévue"));
-    case NoMode: return QStringLiteral("mode absent");
-    case ModeNotProvided: return with(QStringLiteral("mode non prévu"));
-    case ReportTooLong: return with(QStringLiteral("report de plus de 3 caractères"));
-    case AlreadyInLog: return QStringLiteral("déjà dans le log");
-    case AlreadyContacted: return QStringLiteral("déjà contactée le ") + other;
+        return with(say(QT_TRANSLATE_NOOP("AdifMapping", "date hors de 1950 à 2049, que l'année sur deux chiffres du log ne peut pas écrire")));
+    case BadTime: return with(say(QT_TRANSLATE_NOOP("AdifMapping", "heure absente ou illisible")));
+    case NoBand: return say(QT_TRANSLATE_NOOP("AdifMapping", "bande absente"));
+    case BandNotProvided: return with(say(QT_TRANSLATE_NOOP("AdifMapping", "bande non prévue")));
+    case NoMode: return say(QT_TRANSLATE_NOOP("AdifMapping", "mode absent"));
+    case ModeNotProvided: return with(say(QT_TRANSLATE_NOOP("AdifMapping", "mode non prévu")));
+    case ReportTooLong: return with(say(QT_TRANSLATE_NOOP("AdifMapping", "report de plus de 3 caractères")));
+    case AlreadyInLog: return say(QT_TRANSLATE_NOOP("AdifMapping", "déjà dans le log"));
+    case AlreadyContacted: return say(QT_TRANSLATE_NOOP("AdifMapping", "déjà contactée le %1")).arg(other);
     case DuplicateInFile:
-        return QStringLiteral("abbaye en double dans le fichier, n° %1 importé").arg(other);
-    case QslToMark: return QStringLiteral("QSL à marquer");
-    case QslAlreadyMarked: return QStringLiteral("QSL déjà marquée");
-    case SeveralQsos: return QStringLiteral("plusieurs QSO possibles");
-    case OtherReference: return with(QStringLiteral("référence différente"));
-    case NoMatchingQso: return with(QStringLiteral("QSL sans QSO correspondant"));
-    case CallNotInLog: return QStringLiteral("QSL d'un indicatif absent du log");
+        return say(QT_TRANSLATE_NOOP("AdifMapping", "abbaye en double dans le fichier, n° %1 importé")).arg(other);
+    case QslToMark: return say(QT_TRANSLATE_NOOP("AdifMapping", "QSL à marquer"));
+    case QslAlreadyMarked: return say(QT_TRANSLATE_NOOP("AdifMapping", "QSL déjà marquée"));
+    case SeveralQsos: return say(QT_TRANSLATE_NOOP("AdifMapping", "plusieurs QSO possibles"));
+    case OtherReference: return with(say(QT_TRANSLATE_NOOP("AdifMapping", "référence différente")));
+    case NoMatchingQso: return with(say(QT_TRANSLATE_NOOP("AdifMapping", "QSL sans QSO correspondant")));
+    case CallNotInLog: return say(QT_TRANSLATE_NOOP("AdifMapping", "QSL d'un indicatif absent du log"));
     }
     return {};
 }

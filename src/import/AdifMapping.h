@@ -1,6 +1,7 @@
 #pragma once
 
 #include "import/AdifReader.h"
+#include "refdata/Wording.h"
 
 #include <QByteArray>
 #include <QSet>
@@ -71,7 +72,9 @@ public:
 
     // The operator's words for what happens to a record ("importé", or why not).
     // `other` is the date of the QSO already logged, or the number of the record kept.
-    static QString reason(Status status, quint8 notes, const QString &detail, const QString &other);
+    // A file (the import report) keeps the French words; a window shows them translated.
+    static QString reason(Status status, quint8 notes, const QString &detail, const QString &other,
+                          Wording reader = Wording::File);
 
     // Text the log can hold: characters outside Windows-1252 become their closest
     // letters ("Ł" -> "L"), control characters blanks. *changed says whether any did.

@@ -331,8 +331,11 @@ bool AdifReader::readRecord(qsizetype &pos, Record *record) const
 {
     const qsizetype n = m_data.size();
     bool started = false;
-    auto fail = [&](const QString &why, qsizetype resume) {
-        record->error = why;
+    auto fail = [&](Record::Fault fault, const Tag &t, qsizetype resume) {
+        record->fault = fault;
+        record->faultField = t.name;
+        record->faultLength = t.length;
+        record->error = faultText(*record, Wording::File);
         pos = resume;
         record->size = pos - record->offset;
         return true;
@@ -346,7 +349,7 @@ bool AdifReader::readRecord(qsizetype &pos, Record *record) const
                 return false;
             }
             record->truncated = true;
-            return fail(QStringLiteral("enregistrement incomplet : le fichier se termine avant <eor>"), n);
+            return fail(Record::Fault::EndsBeforeEor, Tag{}, n);
         }
         const Tag t = tagAt(p);
         if (t.kind == Tag::None) {
@@ -389,14 +392,11 @@ bool AdifReader::readRecord(qsizetype &pos, Record *record) const
                 } else if (byteEnd <= recordEnd && cleanEnd(byteEnd)) {
                     end = byteEnd;
                 } else {
-                    const QString why = QStringLiteral("longueur du champ %1 illisible (%2), "
-                                                       "ni en caractères ni en octets")
-                                            .arg(QString::fromLatin1(t.name), QString::number(t.length));
                     // Reading goes on after the record's <eor>.
                     if (recordEnd < n)
-                        return fail(why, tagAt(recordEnd).end);
+                        return fail(Record::Fault::LengthUnreadable, t, tagAt(recordEnd).end);
                     record->truncated = true;
-                    return fail(why, n);
+                    return fail(Record::Fault::LengthUnreadable, t, n);
                 }
             }
         }
@@ -404,15 +404,11 @@ bool AdifReader::readRecord(qsizetype &pos, Record *record) const
             // The declared length runs past the record's <eor>: what follows in the
             // record cannot be trusted, nor what came before it be taken alone.
             const qsizetype recordEnd = nextEndOfRecord(start);
-            return fail(QStringLiteral("longueur du champ %1 (%2) au-delà de la fin de l'enregistrement")
-                            .arg(QString::fromLatin1(t.name), QString::number(t.length)),
-                        tagAt(recordEnd).end);
+            return fail(Record::Fault::LengthPastRecord, t, tagAt(recordEnd).end);
         }
         if (end > n) {
             record->truncated = true;
-            return fail(QStringLiteral("enregistrement incomplet : le fichier se termine dans le champ %1")
-                            .arg(QString::fromLatin1(t.name)),
-                        n);
+            return fail(Record::Fault::EndsInField, t, n);
         }
         if (t.field >= 0)
             record->fields[t.field] = QByteArrayView(m_data.constData() + start, end - start);
@@ -452,4 +448,26 @@ const char *AdifReader::fieldName(Field f)
             return k.name;
     }
     return "";
+}
+
+QString AdifReader::faultText(const Record &record, Wording reader)
+{
+    const auto say = [reader](const char *source) { return worded(reader, "AdifReader", source); };
+    const QString field = QString::fromLatin1(record.faultField);
+    const QString length = QString::number(record.faultLength);
+    switch (record.fault) {
+    case Record::Fault::None: return {};
+    case Record::Fault::EndsBeforeEor:
+        return say(QT_TRANSLATE_NOOP("AdifReader", "enregistrement incomplet : le fichier se termine avant <eor>"));
+    case Record::Fault::LengthUnreadable:
+        return say(QT_TRANSLATE_NOOP("AdifReader", "longueur du champ %1 illisible (%2), ni en caractères ni en octets"))
+            .arg(field, length);
+    case Record::Fault::LengthPastRecord:
+        return say(QT_TRANSLATE_NOOP("AdifReader", "longueur du champ %1 (%2) au-delà de la fin de l'enregistrement"))
+            .arg(field, length);
+    case Record::Fault::EndsInField:
+        return say(QT_TRANSLATE_NOOP("AdifReader", "enregistrement incomplet : le fichier se termine dans le champ %1"))
+            .arg(field);
+    }
+    return {};
 }

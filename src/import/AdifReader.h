@@ -1,7 +1,10 @@
 #pragma once
 
+#include "refdata/Wording.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -24,6 +27,8 @@
 // count in characters never walks past the record's <eor>.
 class AdifReader
 {
+    Q_DECLARE_TR_FUNCTIONS(AdifReader)
+
 public:
     enum class Encoding {
         Ascii,       // no byte above 127: both readings agree
@@ -49,8 +54,13 @@ public:
         qsizetype size = 0;   // its bytes, <eor> included
         // Values as bytes of the file's encoding, views into the file; empty when absent.
         std::array<QByteArrayView, FieldCount> fields{};
-        QString error; // French: why the record cannot be read; empty when it was read
+        QString error; // French, as a report writes it: why the record cannot be read; empty when it was read
         bool truncated = false; // the file ends inside it
+        // Why, as faultText words it for a window.
+        enum class Fault : quint8 { None, EndsBeforeEor, LengthUnreadable, LengthPastRecord, EndsInField };
+        Fault fault = Fault::None;
+        QByteArrayView faultField; // the field's name as the file writes it
+        qsizetype faultLength = 0; // its declared length
 
         QByteArrayView operator[](Field f) const { return fields[f]; }
     };
@@ -78,6 +88,9 @@ public:
     QString decode(QByteArrayView value) const;
 
     static const char *fieldName(Field f);
+    // Why a record cannot be read, worded for reader (error holds it for a file);
+    // empty when it was read.
+    static QString faultText(const Record &record, Wording reader);
 
 private:
     struct Tag {

@@ -15,8 +15,8 @@ namespace {
 
 QString notImported(const QString &why)
 {
-    return QStringLiteral("Les QSO n'ont pas été importés :\r\n%1\r\n\r\nLe log et la liste des prénoms "
-                          "n'ont pas été modifiés.")
+    return ImportCommit::tr("Les QSO n'ont pas été importés :\r\n%1\r\n\r\nLe log et la liste des prénoms "
+                            "n'ont pas été modifiés.")
         .arg(why);
 }
 
@@ -54,12 +54,12 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
 {
     Result result;
     if (!session.hasStation()) {
-        result.message = QStringLiteral("Aucune station n'est encore choisie : il n'y a pas de log où importer.\r\n\r\n"
-                                        "Créez d'abord la station (menu Station, Nouvel Indicatif).");
+        result.message = tr("Aucune station n'est encore choisie : il n'y a pas de log où importer.\r\n\r\n"
+                            "Créez d'abord la station (menu Station, Nouvel Indicatif).");
         return result;
     }
     if (lines.isEmpty() && marks.isEmpty()) {
-        result.message = QStringLiteral("Aucun QSO à importer ni QSL à marquer.");
+        result.message = tr("Aucun QSO à importer ni QSL à marquer.");
         return result;
     }
     const QString listPath = session.filePath(FirstNameList::FileName);
@@ -69,11 +69,11 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
     if (opened != FirstNameWriter::Status::Ready) {
         QString why = names.reason();
         if (opened == FirstNameWriter::Status::HeldByOther)
-            why = QStringLiteral("la liste des prénoms %1 est en cours de modification par une autre copie de KVR_ZEL.")
+            why = tr("la liste des prénoms %1 est en cours de modification par une autre copie de KVR_ZEL.")
                       .arg(listName);
         else if (opened == FirstNameWriter::Status::Unreadable)
             // Never rewrite a list that could not be read: its stations would be lost.
-            why = QStringLiteral("la liste des prénoms %1 n'a pas pu être lue : %2").arg(listName, names.reason());
+            why = tr("la liste des prénoms %1 n'a pas pu être lue : %2").arg(listName, names.reason());
         result.message = notImported(why);
         return result;
     }
@@ -96,7 +96,7 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
     if (listChanges)
         needed += names.size() + 4096;
     if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < needed) {
-        result.message = notImported(QStringLiteral("le disque est plein (%1 octets libres, il en faut %2).")
+        result.message = notImported(tr("le disque est plein (%1 octets libres, il en faut %2).")
                                          .arg(disk.bytesAvailable())
                                          .arg(needed));
         return result;
@@ -105,10 +105,10 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
     LogRewriter::MarkCount placed;
     const AtomicFile::Result r = session.merge(lines, marks, &placed);
     if (!r.ok) {
-        result.message = r.error + QStringLiteral("\r\nAucun QSO n'a été importé ; la liste des prénoms "
-                                                  "n'a pas été modifiée.");
+        result.message = r.error + tr("\r\nAucun QSO n'a été importé ; la liste des prénoms "
+                                      "n'a pas été modifiée.");
         if (!marks.isEmpty())
-            result.message += QStringLiteral("\r\nAucune QSL n'a été marquée.");
+            result.message += tr("\r\nAucune QSL n'a été marquée.");
         return result;
     }
     if (betweenWrites)
@@ -117,8 +117,8 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
     if (listChanges) {
         const AtomicFile::Result w = names.commit();
         if (!w.ok)
-            listProblem = QStringLiteral("\r\n\r\nLa liste des prénoms %1 n'a pas pu être mise à jour : %2\r\n"
-                                         "Elle garde les prénoms qu'elle avait.")
+            listProblem = tr("\r\n\r\nLa liste des prénoms %1 n'a pas pu être mise à jour : %2\r\n"
+                             "Elle garde les prénoms qu'elle avait.")
                               .arg(listName, w.error);
     }
     result.ok = true;
@@ -128,21 +128,19 @@ ImportCommit::Result ImportCommit::run(LogSession &session, const QList<QByteArr
     result.notMarked = placed.notFound;
     QStringList said;
     if (result.added > 0 || (result.marked == 0 && result.notMarked == 0 && result.alreadyMarked == 0))
-        said << (result.added == 1 ? QStringLiteral("1 QSO a été ajouté au log %1.").arg(session.logFileName())
-                                   : QStringLiteral("%1 QSO ont été ajoutés au log %2.")
-                                         .arg(result.added)
+        said << (result.added == 1 ? tr("1 QSO a été ajouté au log %1.").arg(session.logFileName())
+                                   : tr("%n QSO ont été ajoutés au log %1.", nullptr, result.added)
                                          .arg(session.logFileName()));
     if (result.marked > 0)
         said << (result.marked == 1
-                     ? QStringLiteral("1 QSL a été marquée reçue dans le log %1.").arg(session.logFileName())
-                     : QStringLiteral("%1 QSL ont été marquées reçues dans le log %2.")
-                           .arg(result.marked)
+                     ? tr("1 QSL a été marquée reçue dans le log %1.").arg(session.logFileName())
+                     : tr("%n QSL ont été marquées reçues dans le log %1.", nullptr, result.marked)
                            .arg(session.logFileName()));
     if (result.alreadyMarked > 0)
-        said << QStringLiteral("QSL déjà marquée : %1").arg(result.alreadyMarked);
+        said << tr("QSL déjà marquée : %1").arg(result.alreadyMarked);
     if (result.notMarked > 0)
-        said << QStringLiteral("%1 QSL n'ont pas été marquées : leur QSO a changé dans le log depuis l'aperçu.")
-                    .arg(result.notMarked);
+        said << tr("%n QSL n'ont pas été marquées : leur QSO a changé dans le log depuis l'aperçu.", nullptr,
+                   result.notMarked);
     result.message = said.join(QStringLiteral("\r\n"));
     result.message += listProblem;
     return result;

@@ -3,6 +3,7 @@
 #include "logstore/LogRewriter.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -24,6 +25,8 @@ class LogSession;
 // the import done and says so.
 class ImportCommit
 {
+    Q_DECLARE_TR_FUNCTIONS(ImportCommit)
+
 public:
     struct Result {
         bool ok = false;
@@ -31,7 +34,7 @@ public:
         int marked = 0; // QSOs of the log whose QSL was marked
         int alreadyMarked = 0; // found marked already (another copy marked them)
         int notMarked = 0;     // their QSO changed in the log since the preview
-        QString message; // French, for the operator
+        QString message; // for the operator
     };
 
     // betweenWrites, when given, runs once the log is written and before the list is

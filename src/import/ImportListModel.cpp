@@ -49,7 +49,7 @@ QVariant ImportListModel::data(const QModelIndex &index, int role) const
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
-    const ImportPlan::Shown s = m_plan.shownRow(entryAt(index.row()));
+    const ImportPlan::Shown s = m_plan.shownRow(entryAt(index.row()), Wording::Screen);
     switch (index.column()) {
     case Number: return s.number;
     case Call: return s.call;
@@ -67,6 +67,8 @@ QVariant ImportListModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char *const names[] = {"N°", "Indicatif", "Date", "Heure", "Bande", "Mode", "Référence", "Résultat"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(names[section]) : QVariant();
+    static const char *const names[] = {
+        QT_TR_NOOP("N°"),    QT_TR_NOOP("Indicatif"), QT_TR_NOOP("Date"),      QT_TR_NOOP("Heure"),
+        QT_TR_NOOP("Bande"), QT_TR_NOOP("Mode"),      QT_TR_NOOP("Référence"), QT_TR_NOOP("Résultat")};
+    return section >= 0 && section < ColumnCount ? tr(names[section]) : QVariant();
 }

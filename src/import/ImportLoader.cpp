@@ -51,7 +51,7 @@ ImportLoader::Loaded ImportLoader::load(const QString &path, const QString &abbe
         readable = file.error() == QFileDevice::NoError;
     }
     if (!readable) {
-        out.message = QStringLiteral("Le fichier %1 n'a pas pu être lu :\r\n%2")
+        out.message = tr("Le fichier %1 n'a pas pu être lu :\r\n%2")
                           .arg(name, AtomicFile::reason(file.errorString()));
         return out;
     }
@@ -60,8 +60,8 @@ ImportLoader::Loaded ImportLoader::load(const QString &path, const QString &abbe
     QString listError;
     AbbeyTable abbeys = AbbeyTable::read(abbeyListPath, &listError);
     if (!listError.isEmpty()) {
-        out.message = QStringLiteral("La liste des abbayes %1 ne peut pas être lue :\r\n%2\r\n\r\n"
-                                     "Rien n'a été importé.")
+        out.message = tr("La liste des abbayes %1 ne peut pas être lue :\r\n%2\r\n\r\n"
+                         "Rien n'a été importé.")
                           .arg(AbbeyList::FileName, listError);
         return out;
     }
@@ -71,7 +71,7 @@ ImportLoader::Loaded ImportLoader::load(const QString &path, const QString &abbe
             return out;
     }
     if (plan->recordCount() == 0) {
-        out.message = QStringLiteral("Le fichier %1 ne contient aucun QSO au format ADIF.").arg(name);
+        out.message = tr("Le fichier %1 ne contient aucun QSO au format ADIF.").arg(name);
         return out;
     }
     if (stopped(666, Phase::Matching))

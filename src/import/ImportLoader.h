@@ -2,6 +2,7 @@
 
 #include "import/ImportPlan.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -16,6 +17,8 @@ class LogIndex;
 // written nothing. A window shows its progress bar from the first step on.
 class ImportLoader
 {
+    Q_DECLARE_TR_FUNCTIONS(ImportLoader)
+
 public:
     enum class Phase { ReadingFile, ReadingRecords, Matching };
     using Step = std::function<bool(int permille, Phase phase)>;
@@ -28,7 +31,7 @@ public:
     struct Loaded {
         std::unique_ptr<ImportPlan> plan; // none when cancelled or refused
         bool cancelled = false;
-        QString message; // French, when the file or the abbey list could not be read
+        QString message; // for the operator, when the file or the abbey list could not be read
     };
 
     // The records are matched against the log through its index; the abbey list is

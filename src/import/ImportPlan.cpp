@@ -355,31 +355,41 @@ QList<QByteArray> ImportPlan::acceptedLines() const
     return lines;
 }
 
-QString ImportPlan::outcome(const Entry &e) const
+QString ImportPlan::outcome(const Entry &e, Wording reader) const
 {
     if (e.status == AdifMapping::OtherReference)
-        return AdifMapping::reason(e.status, 0, QStringLiteral("%1 dans le log").arg(Cp1252::decode(e.logReference)),
-                                   {});
+        return AdifMapping::reason(
+            e.status, 0,
+            worded(reader, "ImportPlan", QT_TRANSLATE_NOOP("ImportPlan", "%1 dans le log")).arg(Cp1252::decode(e.logReference)),
+            {}, reader);
     if (e.logRow >= 0 || e.status == AdifMapping::SeveralQsos)
-        return AdifMapping::reason(e.status, 0, {}, {});
+        return AdifMapping::reason(e.status, 0, {}, {}, reader);
+    QString detail = e.detail;
+    if (e.status == AdifMapping::Unreadable && reader == Wording::Screen) {
+        // The entry keeps the reader's reason as a file writes it: a window words it
+        // again from the record, read once more.
+        const AdifReader::Record r = m_reader.recordAt(e.offset, e.number);
+        if (r.fault != AdifReader::Record::Fault::None)
+            detail = AdifReader::faultText(r, reader);
+    }
     return AdifMapping::reason(e.status, e.notes, e.status == AdifMapping::AlreadyContacted
                                                        || e.status == AdifMapping::DuplicateInFile
                                                    ? QString()
-                                                   : e.detail,
-                               e.detail);
+                                                   : detail,
+                               e.detail, reader);
 }
 
-ImportPlan::Shown ImportPlan::shown(int index) const
+ImportPlan::Shown ImportPlan::shown(int index, Wording reader) const
 {
     const Entry &e = m_entries.at(index);
     // A confirmation shows the reference of the log QSO it confirms.
     const QByteArray &reference =
         e.logRow >= 0 && e.status != AdifMapping::OtherReference ? e.logReference : e.reference;
     if (e.line.isEmpty())
-        return shownFromFile(e.offset, e.number, outcome(e), Cp1252::decode(reference));
+        return shownFromFile(e.offset, e.number, outcome(e, reader), Cp1252::decode(reference));
     Shown s;
     s.number = QString::number(e.number);
-    s.outcome = outcome(e);
+    s.outcome = outcome(e, reader);
     s.reference = Cp1252::decode(reference);
     s.call = trimmedText(column(e.line, QsoRecord::Indicatif));
     s.date = trimmedText(column(e.line, QsoRecord::Date));
@@ -437,44 +447,46 @@ QList<int> ImportPlan::allRows() const
     return rows;
 }
 
-ImportPlan::Shown ImportPlan::shownRow(int row) const
+ImportPlan::Shown ImportPlan::shownRow(int row, Wording reader) const
 {
     if (row >= SightedRow) {
         const Sighted &c = m_sighted[size_t(row - SightedRow)];
-        Shown s = shownFromFile(c.offset(), c.number, AdifMapping::reason(c.status, 0, {}, {}),
+        Shown s = shownFromFile(c.offset(), c.number, AdifMapping::reason(c.status, 0, {}, {}, reader),
                                 c.status == AdifMapping::NoMatchingQso
                                     ? QString()
                                     : Cp1252::decode(m_matchedReferences.value(c.logRow)));
         if (c.status == AdifMapping::NoMatchingQso) {
             const int band = AdifMapping::sighting(m_reader.recordAt(c.offset(), c.number), m_reader).band;
-            s.outcome = AdifMapping::reason(c.status, 0, nearMiss(c, band, s.band), {});
+            s.outcome = AdifMapping::reason(c.status, 0, nearMiss(c, band, s.band, reader), {}, reader);
         }
         return s;
     }
     if (row >= 0)
-        return shown(row);
+        return shown(row, reader);
     const Outside &o = m_outside.at(-1 - row);
-    return shownFromFile(o.offset, o.number, AdifMapping::reason(AdifMapping::NoReference, 0, {}, {}), {});
+    return shownFromFile(o.offset, o.number, AdifMapping::reason(AdifMapping::NoReference, 0, {}, {}, reader), {});
 }
 
-QString ImportPlan::nearMiss(const Sighted &c, int recordBand, const QString &recordLabel) const
+QString ImportPlan::nearMiss(const Sighted &c, int recordBand, const QString &recordLabel, Wording reader) const
 {
+    const auto say = [reader](const char *source) { return worded(reader, "ImportPlan", source); };
     constexpr qint32 Window = 30;
     constexpr qint32 Day = 24 * 60;
     const NearQso q = m_nearQsos.value(c.logRow);
     const qint32 gap = c.gap;
-    const QString time = gap < Day ? QStringLiteral("heure : %1 min d'écart").arg(gap)
-                                   : QStringLiteral("autre jour : ") + q.date;
+    const QString time = gap < Day ? say(QT_TRANSLATE_NOOP("ImportPlan", "heure : %1 min d'écart")).arg(gap)
+                                   : say(QT_TRANSLATE_NOOP("ImportPlan", "autre jour : %1")).arg(q.date);
     if (q.bandIndex == recordBand)
         return time;
-    const QString band = QStringLiteral("bande : %1, log %2").arg(recordLabel, q.band);
+    const QString band = say(QT_TRANSLATE_NOOP("ImportPlan", "bande : %1, log %2")).arg(recordLabel, q.band);
     return gap > Window ? band + QStringLiteral(", ") + time : band;
 }
 
-QString ImportPlan::refusedCount(int refused, int notListed)
+QString ImportPlan::refusedCount(int refused, int notListed, Wording reader)
 {
-    const QString count = QStringLiteral("refusés : %1").arg(refused);
-    return notListed > 0 ? count + QStringLiteral(" (%1 non listés)").arg(notListed) : count;
+    const auto say = [reader](const char *source) { return worded(reader, "ImportPlan", source); };
+    return notListed > 0 ? say(QT_TRANSLATE_NOOP("ImportPlan", "refusés : %1 (%2 non listés)")).arg(refused).arg(notListed)
+                         : say(QT_TRANSLATE_NOOP("ImportPlan", "refusés : %1")).arg(refused);
 }
 
 QString ImportPlan::reportFileName(const QString &callsign, const QDate &day, int n)

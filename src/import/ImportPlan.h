@@ -5,8 +5,10 @@
 #include "logstore/LogRewriter.h"
 #include "refdata/AbbeyTable.h"
 #include "refdata/LogIndex.h"
+#include "refdata/Wording.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDate>
 #include <QHash>
 #include <QList>
@@ -29,6 +31,8 @@
 // counted, not listed.
 class ImportPlan
 {
+    Q_DECLARE_TR_FUNCTIONS(ImportPlan)
+
 public:
     struct Entry {
         qsizetype offset = 0; // the record in the file, read again to be shown
@@ -113,18 +117,19 @@ public:
     // The QSOs that would be added, in file order.
     QList<QByteArray> acceptedLines() const;
 
-    QString outcome(const Entry &e) const;
-    Shown shown(int index) const;
+    // What happens to a record, worded for a window (translated) or a file (French).
+    QString outcome(const Entry &e, Wording reader = Wording::File) const;
+    Shown shown(int index, Wording reader = Wording::File) const;
 
     // Every record kept, in file order: an entry's index, -1 - i for the i-th
     // record outside the award that is kept, or SightedRow + i for the i-th
     // confirmation without an abbey reference.
     static constexpr int SightedRow = 1 << 30;
     QList<int> allRows() const;
-    Shown shownRow(int row) const;
+    Shown shownRow(int row, Wording reader = Wording::File) const;
 
     // "refusés : N", with how many of them the list leaves out when it does.
-    static QString refusedCount(int refused, int notListed);
+    static QString refusedCount(int refused, int notListed, Wording reader = Wording::File);
 
     // The list as a text file (Windows-1252, CR LF): the counts, then every record
     // (or every one with an abbey reference when all is false).
@@ -168,7 +173,7 @@ private:
     static Match matchConfirmation(const AdifMapping::Sighting &s, const QByteArray &reference,
                                    const QList<LogIndex::Qso> &qsos, const LogSession &session);
     // What differs from the nearest QSO, as a near miss says it.
-    QString nearMiss(const Sighted &c, int recordBand, const QString &recordLabel) const;
+    QString nearMiss(const Sighted &c, int recordBand, const QString &recordLabel, Wording reader) const;
     Shown shownFromFile(qsizetype offset, int number, const QString &outcome, const QString &reference) const;
 
     AdifReader m_reader;

@@ -12,9 +12,9 @@ AbbeyList::Lookup AbbeyList::Cherche_Abbaye(const QString &path, const QString &
     // The same table as the spots and the import, read again only when the file changed.
     const AbbeyTable &table = AbbeyTable::current(path, &error);
     if (!error.isEmpty()) {
-        result.error = QStringLiteral("ATTENTION la liste des abbayes %1 ne peut pas être lue :\r\n%2\r\n\r\n"
-                                      "La référence n'a pas pu être vérifiée ; entrez vous-même le "
-                                      "locator et le nom de l'abbaye.")
+        result.error = tr("ATTENTION la liste des abbayes %1 ne peut pas être lue :\r\n%2\r\n\r\n"
+                          "La référence n'a pas pu être vérifiée ; entrez vous-même le "
+                          "locator et le nom de l'abbaye.")
                            .arg(QFileInfo(path).fileName(), error);
         return result;
     }
@@ -36,9 +36,9 @@ AbbeyList::Lookup AbbeyList::Cherche_Abbaye(const QString &path, const QString &
 
 QString AbbeyList::missingListMessage(const QString &path)
 {
-    return QStringLiteral("ATTENTION la liste des abbayes %1 est introuvable dans le dossier %2 : "
-                          "la référence n'a pas pu être vérifiée.\r\n\r\n"
-                          "La liste sera recréée au prochain démarrage de KVR_ZEL. En attendant, "
-                          "entrez vous-même le locator et le nom de l'abbaye.")
+    return tr("ATTENTION la liste des abbayes %1 est introuvable dans le dossier %2 : "
+              "la référence n'a pas pu être vérifiée.\r\n\r\n"
+              "La liste sera recréée au prochain démarrage de KVR_ZEL. En attendant, "
+              "entrez vous-même le locator et le nom de l'abbaye.")
         .arg(QFileInfo(path).fileName(), QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
 }

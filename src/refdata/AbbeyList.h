@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -7,11 +8,12 @@
 // 1-6 reference, 8-67 name, 69-72 locator (Windows-1252). A line may stop early.
 class AbbeyList
 {
+    Q_DECLARE_TR_FUNCTIONS(AbbeyList)
+
 public:
     static inline const QString FileName = QStringLiteral("Liste_Abbayes.txt");
     // Shown by the main window when a reference is not in the list.
-    static inline const QString NotReferencedMessage =
-        QStringLiteral("ATTENTION cette Abbaye n'est pas referencée");
+    static QString notReferencedMessage() { return tr("ATTENTION cette Abbaye n'est pas referencée"); }
 
     // The list has gone from the program directory while the program runs.
     static QString missingListMessage(const QString &path);

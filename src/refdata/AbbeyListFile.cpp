@@ -27,25 +27,26 @@ QString code(char32_t c) { return QStringLiteral("U+%1").arg(uint(c), 4, 16, QLa
 // Why a decoded line holds a character the list cannot hold, or empty. Text decoded
 // from Windows-1252 holds only characters of the code page, so only the bytes it
 // leaves unassigned and the control characters are looked for.
-QString characterProblem(QStringView line)
+QString characterProblem(QStringView line, Wording reader)
 {
+    const auto say = [reader](const char *source) { return worded(reader, "AbbeyListFile", source); };
     bool wide = false;
     for (const QChar c : line) {
         const char16_t u = c.unicode();
         if ((u >= 0x20 && u < 0x7F) || (u >= 0xA0 && u <= 0xFF))
             continue;
         if (isUnassigned(u))
-            return QStringLiteral("caractère hors Windows-1252 (octet 0x%1)").arg(QString::number(u, 16).toUpper());
+            return say(QT_TRANSLATE_NOOP("AbbeyListFile", "caractère hors Windows-1252 (octet 0x%1)")).arg(QString::number(u, 16).toUpper());
         // A tab or another control character would move the columns behind it.
         if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
-            return QStringLiteral("caractère de contrôle (%1)").arg(code(u));
+            return say(QT_TRANSLATE_NOOP("AbbeyListFile", "caractère de contrôle (%1)")).arg(code(u));
         wide = true;
     }
     // Beyond Latin-1: the code page holds a few (€, Œ, Š...), UTF-8 many more.
     if (wide) {
         const QString outside = Cp1252::firstUnencodable(line);
         if (!outside.isEmpty())
-            return QStringLiteral("caractère hors Windows-1252 %1").arg(Cp1252::describe(outside));
+            return say(QT_TRANSLATE_NOOP("AbbeyListFile", "caractère hors Windows-1252 %1")).arg(Cp1252::describe(outside));
     }
     return {};
 }
@@ -67,8 +68,9 @@ bool AbbeyListFile::isUtf8Text(QByteArrayView data)
     return Cp1252::textKind(data) == Cp1252::TextKind::Utf8;
 }
 
-QString AbbeyListFile::referenceProblem(QStringView line)
+QString AbbeyListFile::referenceProblem(QStringView line, Wording reader)
 {
+    const auto say = [reader](const char *source) { return worded(reader, "AbbeyListFile", source); };
     const QStringView reference = line.left(ReferenceWidth).trimmed();
     bool alnum = reference.size() == ReferenceWidth;
     for (const QChar c : reference) {
@@ -77,11 +79,17 @@ QString AbbeyListFile::referenceProblem(QStringView line)
             alnum = false;
     }
     if (!alnum)
-        return QStringLiteral("pas de référence de 6 lettres ou chiffres en colonnes 1 à 6");
+        return say(QT_TRANSLATE_NOOP("AbbeyListFile", "pas de référence de 6 lettres ou chiffres en colonnes 1 à 6"));
     // "AB12345 ..." has a seventh character the look-ups would cut off.
     if (line.size() > ReferenceWidth && line.at(ReferenceWidth) != QLatin1Char(' '))
-        return QStringLiteral("référence de plus de 6 caractères (colonne 7 non vide)");
+        return say(QT_TRANSLATE_NOOP("AbbeyListFile", "référence de plus de 6 caractères (colonne 7 non vide)"));
     return {};
+}
+
+QString AbbeyListFile::lineProblem(QStringView line, Wording reader)
+{
+    const QString problem = referenceProblem(line, reader);
+    return problem.isEmpty() ? characterProblem(line, reader) : problem;
 }
 
 namespace {
@@ -178,9 +186,7 @@ AbbeyListFile AbbeyListFile::fromBytes(const QByteArray &bytes)
             continue;
         if (looksLikeQso(text))
             ++list.m_logLike;
-        QString problem = referenceProblem(text);
-        if (problem.isEmpty())
-            problem = characterProblem(text);
+        QString problem = lineProblem(text, Wording::File);
         if (!problem.isEmpty()) {
             list.m_unreadable.append({number, problem, std::move(text)});
             continue;
@@ -221,15 +227,15 @@ QString AbbeyListFile::notAList() const
 {
     const qsizetype read = m_lines.size() + m_unreadable.size();
     if (read > 0 && m_logLike * 2 >= read)
-        return QStringLiteral("ses lignes sont des QSO d'un log, pas des abbayes.");
+        return tr("ses lignes sont des QSO d'un log, pas des abbayes.");
     if (m_lines.isEmpty())
-        return read == 0 ? QStringLiteral("le fichier est vide.")
-                         : QStringLiteral("aucune de ses %1 lignes n'est une ligne d'abbaye "
-                                          "(référence en colonnes 1 à 6, nom en colonnes 8 à 67, "
-                                          "locator en colonnes 69 à 72).")
+        return read == 0 ? tr("le fichier est vide.")
+                         : tr("aucune de ses %1 lignes n'est une ligne d'abbaye "
+                              "(référence en colonnes 1 à 6, nom en colonnes 8 à 67, "
+                              "locator en colonnes 69 à 72).")
                                .arg(read);
     if (m_unreadable.size() > m_lines.size())
-        return QStringLiteral("%1 de ses %2 lignes sont illisibles ; seules %3 sont des lignes d'abbaye.")
+        return tr("%1 de ses %2 lignes sont illisibles ; seules %3 sont des lignes d'abbaye.")
             .arg(m_unreadable.size())
             .arg(read)
             .arg(m_lines.size());

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "refdata/Wording.h"
+
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -13,6 +16,8 @@
 // outside ASCII); anything else as Windows-1252, like the list in use.
 class AbbeyListFile
 {
+    Q_DECLARE_TR_FUNCTIONS(AbbeyListFile)
+
 public:
     enum class Encoding { Windows1252, Utf8 };
 
@@ -35,7 +40,7 @@ public:
     struct Unreadable
     {
         int number = 0;
-        QString reason; // French
+        QString reason; // French, as the update's report writes it (lineProblem shows it)
         QString text;   // the line as read
     };
     struct Duplicate
@@ -61,7 +66,7 @@ public:
     // Lines that look like QSOs of a log (a log chosen by mistake).
     int logLikeLines() const { return m_logLike; }
 
-    // Why the file is no abbey list at all (French), or empty when it is one: no
+    // Why the file is no abbey list at all (for the operator), or empty when it is one: no
     // usable line, mostly unusable lines, or a log's lines.
     QString notAList() const;
 
@@ -103,7 +108,10 @@ public:
     const Line *find(quint64 key) const;
 
     // Why a reference cut from columns 1-6 (and what follows) cannot be one, or empty.
-    static QString referenceProblem(QStringView line);
+    static QString referenceProblem(QStringView line, Wording reader = Wording::File);
+    // Why a line is unusable (its reference, then its characters), or empty: what
+    // Unreadable::reason holds, worded for reader.
+    static QString lineProblem(QStringView line, Wording reader);
 
 private:
     static quint64 keyOfSlow(QByteArrayView reference);

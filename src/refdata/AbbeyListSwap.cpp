@@ -30,15 +30,15 @@ namespace {
 
 QString notReplaced(const QString &why)
 {
-    return QStringLiteral("La liste des abbayes n'a pas été remplacée :\r\n%1\r\n\r\n"
-                          "Aucun fichier n'a été modifié.")
+    return AbbeyListSwap::tr("La liste des abbayes n'a pas été remplacée :\r\n%1\r\n\r\n"
+                             "Aucun fichier n'a été modifié.")
         .arg(why);
 }
 
 QString lockProblem(FileLock &lock, const QString &what)
 {
     if (lock.status() == FileLock::Status::HeldByOther)
-        return QStringLiteral("%1 est en cours de modification par une autre copie de KVR_ZEL.").arg(what);
+        return AbbeyListSwap::tr("%1 est en cours de modification par une autre copie de KVR_ZEL.").arg(what);
     return lock.reason();
 }
 
@@ -236,7 +236,7 @@ QString protection(const QString &path, const QString &what)
     const int why = errno;
     if (why != EACCES && why != EROFS && why != EPERM)
         return {};
-    return QStringLiteral("%1 est protégé en écriture (%2).").arg(what, qt_error_string(why));
+    return AbbeyListSwap::tr("%1 est protégé en écriture (%2).").arg(what, qt_error_string(why));
 }
 #else
 QString protection(const QString &, const QString &) { return {}; }
@@ -260,7 +260,7 @@ QString roomProblem(const QList<QPair<QString, qint64>> &copies)
     for (auto it = neededPerDisk.cbegin(); it != neededPerDisk.cend(); ++it) {
         const QStorageInfo disk(folderOfDisk.value(it.key()));
         if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < it.value())
-            return QStringLiteral("le disque est plein (%1 octets libres, %2 nécessaires).")
+            return AbbeyListSwap::tr("le disque est plein (%1 octets libres, %2 nécessaires).")
                 .arg(disk.bytesAvailable())
                 .arg(it.value());
     }
@@ -268,8 +268,8 @@ QString roomProblem(const QList<QPair<QString, qint64>> &copies)
     struct rlimit limit;
     if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
         && quint64(largest) > quint64(limit.rlim_cur))
-        return QStringLiteral("le disque est plein (un fichier ne peut pas dépasser ici %1 octets, "
-                              "il en faut %2).")
+        return AbbeyListSwap::tr("le disque est plein (un fichier ne peut pas dépasser ici %1 octets, "
+                                 "il en faut %2).")
             .arg(qulonglong(limit.rlim_cur))
             .arg(largest);
 #endif
@@ -405,46 +405,46 @@ Resumed resumeLocked(const QString &listPath, int lockTimeout, QString *message)
     const LogFile::Bytes read = LogFile::readBytes(notePath);
     Note n;
     if (!read.error.isEmpty() || !Note::read(read.content, listPath, &n)) {
-        *message = QStringLiteral("Le fichier %1, laissé par une mise à jour de la liste des abbayes, est illisible : "
-                                  "rien n'en a été repris.\r\nSupprimez-le pour pouvoir de nouveau mettre la liste "
-                                  "à jour.")
+        *message = AbbeyListSwap::tr("Le fichier %1, laissé par une mise à jour de la liste des abbayes, est illisible : "
+                                     "rien n'en a été repris.\r\nSupprimez-le pour pouvoir de nouveau mettre la liste "
+                                     "à jour.")
                        .arg(nameOf(notePath));
         return Resumed::Unreadable;
     }
     if (!n.decided) {
         undo(n);
-        *message = QStringLiteral("Une mise à jour de la liste des abbayes avait été interrompue avant de remplacer "
-                                  "un fichier : la liste %1, la liste précédente et le log sont restés tels qu'ils "
-                                  "étaient.")
+        *message = AbbeyListSwap::tr("Une mise à jour de la liste des abbayes avait été interrompue avant de remplacer "
+                                     "un fichier : la liste %1, la liste précédente et le log sont restés tels qu'ils "
+                                     "étaient.")
                        .arg(listName);
         return Resumed::Undone;
     }
     FileLock logLock(n.log.isEmpty() ? QString() : FileLock::lockPathFor(n.log));
     if (!n.log.isEmpty() && logLock.lock(lockTimeout) != FileLock::Status::Locked) {
-        *message = QStringLiteral("Une mise à jour de la liste des abbayes interrompue n'a pas encore pu être terminée : "
-                                  "%1\r\nElle le sera au prochain démarrage.")
-                       .arg(lockProblem(logLock, QStringLiteral("le journal ") + nameOf(n.log)));
+        *message = AbbeyListSwap::tr("Une mise à jour de la liste des abbayes interrompue n'a pas encore pu être terminée : "
+                                     "%1\r\nElle le sera au prochain démarrage.")
+                       .arg(lockProblem(logLock, AbbeyListSwap::tr("le journal %1").arg(nameOf(n.log))));
         return Resumed::Pending;
     }
     const Finished f = finish(n);
     if (!f.ok) {
         qCWarning(lcRefData) << "finishing the interrupted update failed:" << f.error;
-        *message = QStringLiteral("Une mise à jour de la liste des abbayes interrompue n'a pas encore pu être terminée : "
-                                  "%1\r\nElle le sera au prochain démarrage.")
+        *message = AbbeyListSwap::tr("Une mise à jour de la liste des abbayes interrompue n'a pas encore pu être terminée : "
+                                     "%1\r\nElle le sera au prochain démarrage.")
                        .arg(f.error);
         return Resumed::Pending;
     }
-    QString text = QStringLiteral("Une mise à jour de la liste des abbayes avait été interrompue : elle a été terminée.");
+    QString text = AbbeyListSwap::tr("Une mise à jour de la liste des abbayes avait été interrompue : elle a été terminée.");
     if (f.listKept)
-        text += QStringLiteral("\r\nLa liste %1, modifiée entre-temps par un autre programme, n'a pas été remplacée.")
+        text += AbbeyListSwap::tr("\r\nLa liste %1, modifiée entre-temps par un autre programme, n'a pas été remplacée.")
                     .arg(listName);
     else
-        text += QStringLiteral("\r\nLa nouvelle liste %1 est en service%2.")
-                    .arg(listName, n.keepPrevious ? QStringLiteral(" ; l'ancienne est gardée sous le nom %1")
-                                                        .arg(nameOf(AbbeyListSwap::previousPath(listPath)))
-                                                  : QString());
+        text += n.keepPrevious
+            ? AbbeyListSwap::tr("\r\nLa nouvelle liste %1 est en service ; l'ancienne est gardée sous le nom %2.")
+                  .arg(listName, nameOf(AbbeyListSwap::previousPath(listPath)))
+            : AbbeyListSwap::tr("\r\nLa nouvelle liste %1 est en service.").arg(listName);
     if (!n.log.isEmpty())
-        text += QStringLiteral("\r\nLes noms d'abbaye du log %1 ont été mis à jour.").arg(nameOf(n.log));
+        text += AbbeyListSwap::tr("\r\nLes noms d'abbaye du log %1 ont été mis à jour.").arg(nameOf(n.log));
     *message = text;
     return Resumed::Finished;
 }
@@ -478,7 +478,7 @@ AbbeyListSwap::Result AbbeyListSwap::run(const Request &request)
 
     FileLock lock(FileLock::lockPathFor(listPath));
     if (lock.lock(request.lockTimeout) != FileLock::Status::Locked) {
-        result.message = notReplaced(lockProblem(lock, QStringLiteral("la liste ") + listName));
+        result.message = notReplaced(lockProblem(lock, tr("la liste %1").arg(listName)));
         return result;
     }
     // An update stopped earlier (a kill, a full disk) is finished or undone first;
@@ -496,8 +496,8 @@ AbbeyListSwap::Result AbbeyListSwap::run(const Request &request)
     FileLock logLock(rename ? FileLock::lockPathFor(logPath) : QString());
     if (rename && logLock.lock(request.lockTimeout) != FileLock::Status::Locked) {
         result.message = withEarlier(notReplaced(
-            lockProblem(logLock, QStringLiteral("le journal ") + request.session->logFileName())
-            + QStringLiteral("\r\nSes noms d'abbaye ne pourraient pas être mis à jour.")));
+            lockProblem(logLock, tr("le journal %1").arg(request.session->logFileName()))
+            + tr("\r\nSes noms d'abbaye ne pourraient pas être mis à jour.")));
         return result;
     }
     // The files on disk are the truth: a list changed since it was compared (by hand,
@@ -506,15 +506,15 @@ AbbeyListSwap::Result AbbeyListSwap::run(const Request &request)
         || (!request.sourcePath.isEmpty() && !unchanged(request.sourcePath, request.heldSource, true))) {
         result.stale = true;
         result.message = withEarlier(notReplaced(
-            QStringLiteral("la liste a été modifiée sur le disque depuis la comparaison (par un autre programme "
-                           "ou une autre copie de KVR_ZEL).\r\nLa comparaison est refaite : vérifiez-la, puis "
-                           "remplacez de nouveau.")));
+            tr("la liste a été modifiée sur le disque depuis la comparaison (par un autre programme "
+               "ou une autre copie de KVR_ZEL).\r\nLa comparaison est refaite : vérifiez-la, puis "
+               "remplacez de nouveau.")));
         return result;
     }
     // The same list again would only lose the previous one.
     if (request.listExisted && request.newList == request.heldList && !rename) {
-        result.message = withEarlier(QStringLiteral("La nouvelle liste est identique à la liste en service %1 : "
-                                                    "rien n'a été remplacé (%2 est gardée telle quelle).")
+        result.message = withEarlier(tr("La nouvelle liste est identique à la liste en service %1 : "
+                                        "rien n'a été remplacé (%2 est gardée telle quelle).")
                                          .arg(listName, previousName));
         return result;
     }
@@ -527,9 +527,9 @@ AbbeyListSwap::Result AbbeyListSwap::run(const Request &request)
     if (rename) {
         const LogFile::Bytes log = LogFile::readBytes(logPath);
         if (!log.exists || !log.error.isEmpty()) {
-            result.message = withEarlier(notReplaced(QStringLiteral("le journal %1 ne peut pas être lu : %2")
+            result.message = withEarlier(notReplaced(tr("le journal %1 ne peut pas être lu : %2")
                                                          .arg(request.session->logFileName(),
-                                                              log.exists ? log.error : QStringLiteral("il n'existe plus."))));
+                                                              log.exists ? log.error : tr("il n'existe plus."))));
             return result;
         }
         note.log = logPath;
@@ -543,9 +543,9 @@ AbbeyListSwap::Result AbbeyListSwap::run(const Request &request)
         if (!same || !putNames(newLog, note.names, true)) {
             result.stale = true;
             result.message = withEarlier(notReplaced(
-                QStringLiteral("un QSO dont le nom d'abbaye devait suivre la correction a été modifié entre-temps "
-                               "dans le journal %1.\r\nLa comparaison est refaite : vérifiez-la, puis remplacez de "
-                               "nouveau.")
+                tr("un QSO dont le nom d'abbaye devait suivre la correction a été modifié entre-temps "
+                   "dans le journal %1.\r\nLa comparaison est refaite : vérifiez-la, puis remplacez de "
+                   "nouveau.")
                     .arg(request.session->logFileName())));
             return result;
         }
@@ -553,13 +553,13 @@ AbbeyListSwap::Result AbbeyListSwap::run(const Request &request)
 
     // Rights and room, before the first write.
     const Targets targets(note);
-    QString problem = protection(listPath, QStringLiteral("la liste ") + listName);
+    QString problem = protection(listPath, tr("la liste %1").arg(listName));
     if (problem.isEmpty() && note.keepPrevious)
         problem = protection(previous, previousName);
     if (problem.isEmpty() && rename)
-        problem = protection(logPath, QStringLiteral("le journal ") + request.session->logFileName());
+        problem = protection(logPath, tr("le journal %1").arg(request.session->logFileName()));
     if (problem.isEmpty())
-        problem = protection(notePath(listPath), QStringLiteral("le dossier de la liste"));
+        problem = protection(notePath(listPath), tr("le dossier de la liste"));
     QList<QPair<QString, qint64>> copies;
     note.decided = true;
     copies.append({notePath(listPath), note.toBytes().size() * 2});
@@ -580,7 +580,7 @@ AbbeyListSwap::Result AbbeyListSwap::run(const Request &request)
     const auto abandon = [&](const QString &what, const QString &error) {
         qCWarning(lcRefData) << "preparing the list update failed:" << what << error;
         undo(note);
-        result.message = withEarlier(notReplaced(QStringLiteral("impossible d'enregistrer %1 : %2").arg(what, error)));
+        result.message = withEarlier(notReplaced(tr("impossible d'enregistrer %1 : %2").arg(what, error)));
         return result;
     };
     AtomicFile::Result w = AtomicFile::write(notePath(listPath), note.toBytes());
@@ -617,8 +617,8 @@ AbbeyListSwap::Result AbbeyListSwap::run(const Request &request)
         qCWarning(lcRefData) << "replacing the list failed after it was decided:" << f.error;
         result.listReplaced = !exists(stagedPath(targets.list));
         result.message = withEarlier(
-            QStringLiteral("Le remplacement de la liste des abbayes %1 n'a pas pu être achevé : %2\r\n"
-                           "Il sera terminé au prochain démarrage de KVR_ZEL (ou à la prochaine mise à jour).")
+            tr("Le remplacement de la liste des abbayes %1 n'a pas pu être achevé : %2\r\n"
+               "Il sera terminé au prochain démarrage de KVR_ZEL (ou à la prochaine mise à jour).")
                 .arg(listName, f.error));
         return result;
     }
@@ -627,13 +627,13 @@ AbbeyListSwap::Result AbbeyListSwap::run(const Request &request)
     const bool goingBack = !request.sourcePath.isEmpty()
         && QFileInfo(request.sourcePath).absoluteFilePath() == previous;
     result.message = withEarlier(
-        goingBack ? QStringLiteral("La liste précédente est de nouveau en service sous le nom %1 ; celle qu'elle "
-                                   "remplace est gardée sous le nom %2.")
+        goingBack ? tr("La liste précédente est de nouveau en service sous le nom %1 ; celle qu'elle "
+                       "remplace est gardée sous le nom %2.")
                         .arg(listName, previousName)
-        : request.listExisted ? QStringLiteral("La liste des abbayes %1 a été remplacée ; l'ancienne est gardée sous le nom %2.")
+        : request.listExisted ? tr("La liste des abbayes %1 a été remplacée ; l'ancienne est gardée sous le nom %2.")
                                   .arg(listName, previousName)
-                            : QStringLiteral("La liste des abbayes %1 a été enregistrée.").arg(listName));
+                            : tr("La liste des abbayes %1 a été enregistrée.").arg(listName));
     if (rename)
-        result.message += QStringLiteral("\r\nLe nom d'abbaye de %1 QSO du log a été mis à jour.").arg(note.names.size());
+        result.message += tr("\r\nLe nom d'abbaye de %n QSO du log a été mis à jour.", nullptr, int(note.names.size()));
     return result;
 }

@@ -3,6 +3,7 @@
 #include "refdata/AbbeyListUpdate.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -24,6 +25,8 @@ class LogSession;
 // A lock beside the list keeps two copies of the program from changing it at once.
 class AbbeyListSwap
 {
+    Q_DECLARE_TR_FUNCTIONS(AbbeyListSwap)
+
 public:
     static QString previousPath(const QString &listPath) { return listPath + QStringLiteral(".Precedente"); }
     // The note of an update under way.
@@ -53,7 +56,7 @@ public:
         bool logRewritten = false;
         // A file changed on disk since it was compared: compare again.
         bool stale = false;
-        QString message; // French, for the operator, whatever the outcome
+        QString message; // for the operator, whatever the outcome
     };
 
     static Result run(const Request &request);

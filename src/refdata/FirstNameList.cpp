@@ -198,13 +198,13 @@ AtomicFile::Result FirstNameList::Maj_Liste_Prenom(const QString &record)
     FirstNameWriter writer(m_path);
     const FirstNameWriter::Status status = writer.open(m_lockTimeout);
     if (status == FirstNameWriter::Status::Unreadable)
-        return {false, QStringLiteral("Impossible de lire la liste des prénoms %1 :\r\n%2")
+        return {false, tr("Impossible de lire la liste des prénoms %1 :\r\n%2")
                            .arg(QFileInfo(m_path).fileName(), writer.reason())};
     if (status != FirstNameWriter::Status::Ready) {
         const QString why = status == FirstNameWriter::Status::HeldByOther
-            ? QStringLiteral("la liste est en cours de modification par une autre copie de KVR_ZEL.")
+            ? tr("la liste est en cours de modification par une autre copie de KVR_ZEL.")
             : writer.reason();
-        return {false, QStringLiteral("Impossible d'enregistrer la liste des prénoms %1 :\r\n%2")
+        return {false, tr("Impossible d'enregistrer la liste des prénoms %1 :\r\n%2")
                            .arg(QFileInfo(m_path).fileName(), why)};
     }
     // The flag says the last lookup missed this callsign; but a QSO opened for
@@ -213,7 +213,7 @@ AtomicFile::Result FirstNameList::Maj_Liste_Prenom(const QString &record)
     writer.put(encoded, FirstNameWriter::EmptyName::Replaces);
     const AtomicFile::Result r = writer.commit();
     if (!r.ok) {
-        return {false, QStringLiteral("Impossible d'enregistrer la liste des prénoms %1 :\r\n%2")
+        return {false, tr("Impossible d'enregistrer la liste des prénoms %1 :\r\n%2")
                            .arg(QFileInfo(m_path).fileName(), r.error)};
     }
     m_prenomAAjouter = false;

@@ -3,6 +3,7 @@
 #include "logstore/AtomicFile.h"
 #include "logstore/LogFile.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -16,6 +17,8 @@
 // a look-up then reads the few lines its callsign may stand on.
 class FirstNameList
 {
+    Q_DECLARE_TR_FUNCTIONS(FirstNameList)
+
 public:
     static inline const QString FileName = QStringLiteral("Liste_Prenom.txt");
     static constexpr int CallsignWidth = 12;

@@ -12,7 +12,7 @@ namespace {
 
 QString readError(const QString &name, const QString &why)
 {
-    return QStringLiteral("Le journal %1 n'a pas pu être lu :\r\n%2\r\n\r\nLa référence ne peut pas "
+    return LogLookups::tr("Le journal %1 n'a pas pu être lu :\r\n%2\r\n\r\nLa référence ne peut pas "
                           "être vérifiée : la saisie est arrêtée.")
         .arg(name, why);
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QList>
+#include <QCoreApplication>
 #include <QString>
 
 class LogIndex;
@@ -18,6 +19,8 @@ class LogSession;
 // taken for a new one.
 class LogLookups
 {
+    Q_DECLARE_TR_FUNCTIONS(LogLookups)
+
 public:
     struct Contact {
         bool found = false;

@@ -41,10 +41,10 @@ QString ProgramDir::resolve(const QString &executableDir, const QString &userDat
         const QString where = QDir::toNativeSeparators(QDir(userDataDir).absolutePath());
         qCWarning(lcApp) << "cannot create" << where;
         if (error) {
-            *error = QStringLiteral("Le dossier des journaux %1 ne peut pas être créé.\r\n\r\n"
-                                    "Vérifiez que le dossier parent existe et n'est pas protégé en "
-                                    "écriture, et que le disque n'est pas plein ; aucun QSO ne pourra "
-                                    "être enregistré d'ici là.")
+            *error = tr("Le dossier des journaux %1 ne peut pas être créé.\r\n\r\n"
+                        "Vérifiez que le dossier parent existe et n'est pas protégé en "
+                        "écriture, et que le disque n'est pas plein ; aucun QSO ne pourra "
+                        "être enregistré d'ici là.")
                          .arg(where);
         }
         return QDir(userDataDir).absolutePath();
@@ -73,7 +73,7 @@ bool ProgramDir::seed(const QString &dir, QString *error)
         }
     }
     if (!failed.isEmpty() && error) {
-        *error = QStringLiteral("Les fichiers fournis avec KVR_ZEL n'ont pas pu être copiés dans %1 :\r\n%2")
+        *error = tr("Les fichiers fournis avec KVR_ZEL n'ont pas pu être copiés dans %1 :\r\n%2")
                      .arg(QDir::toNativeSeparators(QDir(dir).absolutePath()),
                           failed.join(QStringLiteral("\r\n")));
     }

@@ -27,11 +27,11 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
 {
     setObjectName(QStringLiteral("Importation_ADIF"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Importation ADIF"));
+    setWindowTitle(tr("Importation ADIF"));
     setWindowModality(Qt::ApplicationModal);
 
     // Labels that show a value keep it as what a screen reader reads.
-    Fichier = new QLabel(QStringLiteral("Fichier : ") + m_plan->fileName());
+    Fichier = new QLabel(tr("Fichier : %1").arg(m_plan->fileName()));
     Fichier->setObjectName(QStringLiteral("Fichier"));
     Fichier->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont bold = Fichier->font();
@@ -60,14 +60,14 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     Sans_Qso->setObjectName(QStringLiteral("Sans_Qso"));
     Indicatif_Absent = new QLabel;
     Indicatif_Absent->setObjectName(QStringLiteral("Indicatif_Absent"));
-    Tout_Afficher = new QCheckBox(QStringLiteral("&Tout afficher"));
+    Tout_Afficher = new QCheckBox(tr("&Tout afficher"));
     Tout_Afficher->setObjectName(QStringLiteral("Tout_Afficher"));
-    Tout_Afficher->setAccessibleName(QStringLiteral("Tout afficher, même les QSO sans référence d'abbaye"));
+    Tout_Afficher->setAccessibleName(tr("Tout afficher, même les QSO sans référence d'abbaye"));
 
     m_model = new ImportListModel(*m_plan, this);
     Liste_Import = new QTableView;
     Liste_Import->setObjectName(QStringLiteral("Liste_Import"));
-    Liste_Import->setAccessibleName(QStringLiteral("Enregistrements du fichier et leur sort"));
+    Liste_Import->setAccessibleName(tr("Enregistrements du fichier et leur sort"));
     Liste_Import->setModel(m_model);
     Liste_Import->setSelectionBehavior(QAbstractItemView::SelectRows);
     Liste_Import->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -82,19 +82,24 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     Liste_Import->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
     QHeaderView *header = Liste_Import->horizontalHeader();
     // Narrow columns leave the outcome room for what a near miss says.
+    // Never narrower than the column's title, which another language may lengthen.
     const int widths[] = {6, 11, 9, 6, 8, 6, 8};
-    for (int c = 0; c < int(std::size(widths)); ++c)
-        header->resizeSection(c, fm.horizontalAdvance(QLatin1Char('0')) * widths[c] + 12);
+    const QFontMetrics titles(header->font());
+    for (int c = 0; c < int(std::size(widths)); ++c) {
+        const QString title = m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        header->resizeSection(c, qMax(fm.horizontalAdvance(QLatin1Char('0')) * widths[c] + 12,
+                                      titles.horizontalAdvance(title) + 16));
+    }
     header->setStretchLastSection(true);
-    auto *listCaption = new QLabel(QStringLiteral("&Liste des enregistrements du fichier :"));
+    auto *listCaption = new QLabel(tr("&Liste des enregistrements du fichier :"));
     listCaption->setBuddy(Liste_Import);
 
-    Importer = new QPushButton(QStringLiteral("&Importer"));
+    Importer = new QPushButton(tr("&Importer"));
     Importer->setObjectName(QStringLiteral("Importer"));
-    Enregistrer_Rapport = new QPushButton(QStringLiteral("&Enregistrer le rapport"));
+    Enregistrer_Rapport = new QPushButton(tr("&Enregistrer le rapport"));
     Enregistrer_Rapport->setObjectName(QStringLiteral("Enregistrer_Rapport"));
     Enregistrer_Rapport->setAutoDefault(false);
-    Annuler = new QPushButton(QStringLiteral("&Annuler"));
+    Annuler = new QPushButton(tr("&Annuler"));
     Annuler->setObjectName(QStringLiteral("Annuler"));
     Annuler->setAutoDefault(false);
     Importer->setDefault(true);
@@ -143,7 +148,7 @@ ImportWindow::ImportWindow(std::unique_ptr<ImportPlan> plan, LogSession &session
     connect(&m_index, &LogIndex::changed, this, &ImportWindow::onLogChanged);
 
     const QStringList otherCalls = otherStations();
-    Autre_Station->setText(QStringLiteral("QSO faits par une autre station que %1 : %2")
+    Autre_Station->setText(tr("QSO faits par une autre station que %1 : %2")
                                .arg(m_session.displayCallsign(), otherCalls.join(QStringLiteral(", "))));
     Autre_Station->setVisible(!otherCalls.isEmpty());
     showCounts();
@@ -156,19 +161,19 @@ ImportWindow::~ImportWindow() = default;
 
 void ImportWindow::showCounts()
 {
-    A_Importer->setText(QStringLiteral("QSO à importer : %1").arg(m_plan->toImport()));
-    Deja_Dans_Log->setText(QStringLiteral("déjà dans le log : %1").arg(m_plan->alreadyInLog()));
-    Refuses->setText(ImportPlan::refusedCount(m_plan->refused(), m_plan->refusedNotListed()));
+    A_Importer->setText(tr("QSO à importer : %1").arg(m_plan->toImport()));
+    Deja_Dans_Log->setText(tr("déjà dans le log : %1").arg(m_plan->alreadyInLog()));
+    Refuses->setText(ImportPlan::refusedCount(m_plan->refused(), m_plan->refusedNotListed(), Wording::Screen));
     // A reference another logger mistyped is seen before it counts for the award.
     Hors_Liste->setText(
-        QStringLiteral("référence absente de la liste des abbayes : %1").arg(m_plan->notInAbbeyList()));
+        tr("référence absente de la liste des abbayes : %1").arg(m_plan->notInAbbeyList()));
     Hors_Liste->setVisible(m_plan->notInAbbeyList() > 0);
-    Sans_Reference->setText(QStringLiteral("pas de référence d'abbaye : %1").arg(m_plan->withoutReference()));
-    Qsl_A_Marquer->setText(QStringLiteral("QSL à marquer : %1").arg(m_plan->qslToMark()));
-    Sans_Qso->setText(QStringLiteral("QSL sans QSO correspondant : %1").arg(m_plan->noMatchingQso()));
+    Sans_Reference->setText(tr("pas de référence d'abbaye : %1").arg(m_plan->withoutReference()));
+    Qsl_A_Marquer->setText(tr("QSL à marquer : %1").arg(m_plan->qslToMark()));
+    Sans_Qso->setText(tr("QSL sans QSO correspondant : %1").arg(m_plan->noMatchingQso()));
     Sans_Qso->setStyleSheet(m_plan->noMatchingQso() > 0 ? QStringLiteral("color: #B00000; font-weight: bold;")
                                                         : QString());
-    Indicatif_Absent->setText(QStringLiteral("QSL d'un indicatif absent du log : %1").arg(m_plan->callNotInLog()));
+    Indicatif_Absent->setText(tr("QSL d'un indicatif absent du log : %1").arg(m_plan->callNotInLog()));
     Sans_Qso->setVisible(m_plan->hasConfirmations());
     Indicatif_Absent->setVisible(m_plan->hasConfirmations());
     Importer->setEnabled(m_plan->toImport() > 0 || m_plan->qslToMark() > 0);
@@ -200,16 +205,13 @@ void ImportWindow::onImport()
     // (another copy's commit) cannot move them onto another QSO.
     const QList<LogRewriter::Mark> marks = m_plan->marks();
     if (const QStringList others = otherStations(); !others.isEmpty()) {
-        QStringList what;
-        if (!lines.isEmpty())
-            what << QStringLiteral("ajouter %1 QSO").arg(lines.size());
-        if (!marks.isEmpty())
-            what << (marks.size() == 1 ? QStringLiteral("marquer 1 QSL reçue")
-                                       : QStringLiteral("marquer %1 QSL reçues").arg(marks.size()));
-        if (!m_messages.question(QStringLiteral("Ce fichier est celui de la station %1, pas de %2.\r\n\r\n"
-                                                "Voulez-vous vraiment %3 dans le log de %2 ?")
-                                     .arg(others.join(QStringLiteral(", ")), m_session.displayCallsign(),
-                                          what.join(QStringLiteral(" et ")))))
+        const QString add = tr("ajouter %n QSO", nullptr, int(lines.size()));
+        const QString mark = marks.size() == 1 ? tr("marquer 1 QSL reçue")
+                                               : tr("marquer %n QSL reçues", nullptr, int(marks.size()));
+        const QString what = lines.isEmpty() ? mark : marks.isEmpty() ? add : tr("%1 et %2").arg(add, mark);
+        if (!m_messages.question(tr("Ce fichier est celui de la station %1, pas de %2.\r\n\r\n"
+                                    "Voulez-vous vraiment %3 dans le log de %2 ?")
+                                     .arg(others.join(QStringLiteral(", ")), m_session.displayCallsign(), what)))
             return;
     }
     // The session's change signal brings this window's outcomes up to date too:
@@ -239,7 +241,7 @@ void ImportWindow::onSaveReport()
     const QByteArray bytes = m_plan->report(m_session.displayCallsign(), m_today, Tout_Afficher->isChecked());
     const AtomicFile::Result r = AtomicFile::write(m_session.filePath(name), bytes);
     if (r.ok)
-        m_messages.notice(QStringLiteral("Le rapport a été enregistré sous le nom : ") + name);
+        m_messages.notice(tr("Le rapport a été enregistré sous le nom : %1").arg(name));
     else
-        m_messages.notice(QStringLiteral("Le rapport %1 n'a pas pu être enregistré :\r\n%2").arg(name, r.error));
+        m_messages.notice(tr("Le rapport %1 n'a pas pu être enregistré :\r\n%2").arg(name, r.error));
 }

@@ -30,8 +30,8 @@ ImportController::ImportController(const AppContext &context)
 QString ImportController::chooseWithDialog(QWidget *parent, const QString &startFolder)
 {
     // Qt's own dialog: its name filters ignore case, so "F6ABC.ADI" is listed too.
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Importer un fichier ADIF"), startFolder,
-                                        QStringLiteral("Fichiers ADIF (*.adi *.adif);;Tous les fichiers (*)"),
+    return QFileDialog::getOpenFileName(parent, tr("Importer un fichier ADIF"), startFolder,
+                                        tr("Fichiers ADIF (*.adi *.adif);;Tous les fichiers (*)"),
                                         nullptr, QFileDialog::DontUseNativeDialog);
 }
 
@@ -41,8 +41,8 @@ void ImportController::start()
     Messages &messages = m_context.messages;
     QWidget *parent = m_context.mainWindow;
     if (!session.hasStation()) {
-        messages.notice(QStringLiteral("Aucune station n'est encore choisie : il n'y a pas de log où importer.\r\n\r\n"
-                                       "Créez d'abord la station (menu Station, Nouvel Indicatif)."));
+        messages.notice(tr("Aucune station n'est encore choisie : il n'y a pas de log où importer.\r\n\r\n"
+                           "Créez d'abord la station (menu Station, Nouvel Indicatif)."));
         return;
     }
     // The home folder first, then the folder of the last file chosen. It is kept for
@@ -64,11 +64,11 @@ ImportWindow *ImportController::openReport(const QString &path, QWidget *parentW
     // The progress shows before anything is read, whatever the file's size, and
     // "Annuler" is looked at between every two steps of each phase; nothing is
     // written before the preview, so stopping leaves every file as it was.
-    QProgressDialog progress(QStringLiteral("Lecture du fichier %1...").arg(QFileInfo(path).fileName()),
-                             QStringLiteral("&Annuler"), 0, 1000, parent);
+    QProgressDialog progress(tr("Lecture du fichier %1...").arg(QFileInfo(path).fileName()),
+                             tr("&Annuler"), 0, 1000, parent);
     progress.setObjectName(QStringLiteral("Progression_Import"));
-    progress.setWindowTitle(QStringLiteral("Importation ADIF"));
-    progress.setAccessibleName(QStringLiteral("Lecture du fichier ADIF"));
+    progress.setWindowTitle(tr("Importation ADIF"));
+    progress.setAccessibleName(tr("Lecture du fichier ADIF"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
@@ -79,8 +79,8 @@ ImportWindow *ImportController::openReport(const QString &path, QWidget *parentW
         if (phase != shownPhase) {
             shownPhase = phase;
             progress.setLabelText(phase == ImportLoader::Phase::Matching
-                                      ? QStringLiteral("Comparaison avec le log...")
-                                      : QStringLiteral("Lecture du fichier %1...").arg(QFileInfo(path).fileName()));
+                                      ? tr("Comparaison avec le log...")
+                                      : tr("Lecture du fichier %1...").arg(QFileInfo(path).fileName()));
         }
         progress.setValue(permille);
         QApplication::processEvents();

@@ -25,7 +25,7 @@ namespace {
 
 QTreeWidgetItem *group(QTreeWidget *tree, const QString &caption, qsizetype count)
 {
-    auto *item = new QTreeWidgetItem(tree, {QStringLiteral("%1 : %2").arg(caption).arg(count)});
+    auto *item = new QTreeWidgetItem(tree, {AbbeyListWindow::tr("%1 : %2").arg(caption).arg(count)});
     item->setFirstColumnSpanned(true);
     return item;
 }
@@ -35,12 +35,25 @@ void row(QTreeWidgetItem *parent, const QString &first, const QString &detail)
     new QTreeWidgetItem(parent, {first, detail});
 }
 
-QString orNone(const QString &s) { return s.isEmpty() ? QStringLiteral("(aucun)") : s; }
+QString orNone(const QString &s) { return s.isEmpty() ? AbbeyListWindow::tr("(aucun)") : s; }
 
-// "0 contacté", "1 contacté", "2 contactés".
-QString counted(qsizetype n, const char *one, const char *many)
+// "0 contacté", "1 contacté", "2 contactés": French takes the singular up to 1,
+// whatever the translation (if any) says of its own forms.
+QString abbeys(qsizetype n)
 {
-    return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n > 1 ? many : one);
+    return n > 1 ? AbbeyListWindow::tr("%n abbayes", nullptr, int(n)) : AbbeyListWindow::tr("%n abbaye", nullptr, int(n));
+}
+
+QString worked(qsizetype n)
+{
+    return n > 1 ? AbbeyListWindow::tr("%n contactés", nullptr, int(n))
+                 : AbbeyListWindow::tr("%n contacté", nullptr, int(n));
+}
+
+QString confirmed(qsizetype n)
+{
+    return n > 1 ? AbbeyListWindow::tr("%n confirmés", nullptr, int(n))
+                 : AbbeyListWindow::tr("%n confirmé", nullptr, int(n));
 }
 
 } // namespace
@@ -52,8 +65,8 @@ AbbeyListWindow::AbbeyListWindow(const AppContext &context, Kind kind, QString c
 {
     setObjectName(QStringLiteral("Nouvelle_Liste_Abbayes"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(m_kind == Kind::Revert ? QStringLiteral("Revenir à la liste précédente")
-                                          : QStringLiteral("Nouvelle liste des abbayes"));
+    setWindowTitle(m_kind == Kind::Revert ? tr("Revenir à la liste précédente")
+                                          : tr("Nouvelle liste des abbayes"));
     setWindowModality(Qt::ApplicationModal);
 
     // Labels that show a value keep it as what a screen reader reads.
@@ -81,19 +94,19 @@ AbbeyListWindow::AbbeyListWindow(const AppContext &context, Kind kind, QString c
 
     Detail = new QTreeWidget;
     Detail->setObjectName(QStringLiteral("Detail"));
-    Detail->setAccessibleName(QStringLiteral("Détail des changements de la liste des abbayes"));
+    Detail->setAccessibleName(tr("Détail des changements de la liste des abbayes"));
     Detail->setAccessibleDescription(
-        QStringLiteral("Flèche droite ouvre une catégorie, flèche gauche la referme"));
+        tr("Flèche droite ouvre une catégorie, flèche gauche la referme"));
     Detail->setColumnCount(2);
-    Detail->setHeaderLabels({QStringLiteral("Référence ou ligne"), QStringLiteral("Détail")});
+    Detail->setHeaderLabels({tr("Référence ou ligne"), tr("Détail")});
     Detail->setUniformRowHeights(true);
     Detail->setRootIsDecorated(true);
     Detail->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Detail->header()->resizeSection(0, QFontMetrics(Detail->font()).horizontalAdvance(QLatin1Char('M')) * 16);
-    auto *detailCaption = new QLabel(QStringLiteral("&Détail des changements (Flèche droite ouvre une liste) :"));
+    auto *detailCaption = new QLabel(tr("&Détail des changements (Flèche droite ouvre une liste) :"));
     detailCaption->setBuddy(Detail);
 
-    Maj_Noms = new QCheckBox(QStringLiteral("&Mettre à jour les noms d'abbaye des QSO du log"));
+    Maj_Noms = new QCheckBox(tr("&Mettre à jour les noms d'abbaye des QSO du log"));
     Maj_Noms->setObjectName(QStringLiteral("Maj_Noms"));
     Maj_Noms->setChecked(false);
     Nb_Noms = new QLabel;
@@ -102,12 +115,12 @@ AbbeyListWindow::AbbeyListWindow(const AppContext &context, Kind kind, QString c
     Etat->setObjectName(QStringLiteral("Etat"));
     Etat->setWordWrap(true);
 
-    Remplacer = new QPushButton(m_kind == Kind::Revert ? QStringLiteral("&Revenir à cette liste")
-                                                       : QStringLiteral("&Remplacer la liste"));
+    Remplacer = new QPushButton(m_kind == Kind::Revert ? tr("&Revenir à cette liste")
+                                                       : tr("&Remplacer la liste"));
     Remplacer->setObjectName(QStringLiteral("Remplacer"));
-    Enregistrer_Rapport = new QPushButton(QStringLiteral("&Enregistrer le rapport"));
+    Enregistrer_Rapport = new QPushButton(tr("&Enregistrer le rapport"));
     Enregistrer_Rapport->setObjectName(QStringLiteral("Enregistrer_Rapport"));
-    Annuler = new QPushButton(QStringLiteral("&Annuler"));
+    Annuler = new QPushButton(tr("&Annuler"));
     Annuler->setObjectName(QStringLiteral("Annuler"));
     // Enter in the list must never replace the list: Enter presses only the
     // button that has the focus.
@@ -151,7 +164,7 @@ AbbeyListWindow::AbbeyListWindow(const AppContext &context, Kind kind, QString c
 
     if (m_kind == Kind::Revert) {
         // Going back can put the previous list's names back into the log.
-        Maj_Noms->setText(QStringLiteral("&Mettre les noms d'abbaye des QSO du log à ceux de la liste précédente"));
+        Maj_Noms->setText(tr("&Mettre les noms d'abbaye des QSO du log à ceux de la liste précédente"));
     }
 
     connect(Remplacer, &QPushButton::clicked, this, &AbbeyListWindow::onReplace);
@@ -190,44 +203,44 @@ void AbbeyListWindow::compare()
 void AbbeyListWindow::fill()
 {
     const AbbeyListUpdate &u = *m_update;
-    const QString source = m_kind == Kind::Revert ? QStringLiteral("Liste précédente : ")
-                                                  : QStringLiteral("Nouvelle liste : ");
     if (m_replaced) {
         // What is now in use, and where the list it replaced is kept.
         const QString previous = QFileInfo(AbbeyListSwap::previousPath(listPath())).fileName();
         const QString now = m_kind == Kind::Revert
-            ? QStringLiteral("la liste précédente")
-            : QStringLiteral("la nouvelle liste (%1)").arg(QFileInfo(m_chosenPath).fileName());
-        Fichier->setText(
-            QStringLiteral("Liste en service : %1, %2 ; ").arg(now, counted(m_chosen.abbeyCount(), "abbaye", "abbayes"))
-            + (m_currentExists ? QStringLiteral("celle qu'elle remplace (%1) est gardée sous le nom %2")
-                                     .arg(counted(m_current.abbeyCount(), "abbaye", "abbayes"), previous)
-                               : QStringLiteral("il n'y avait pas de liste avant elle")));
+            ? tr("la liste précédente")
+            : tr("la nouvelle liste (%1)").arg(QFileInfo(m_chosenPath).fileName());
+        Fichier->setText(m_currentExists
+                             ? tr("Liste en service : %1, %2 ; celle qu'elle remplace (%3) est gardée sous le nom %4")
+                                   .arg(now, abbeys(m_chosen.abbeyCount()), abbeys(m_current.abbeyCount()), previous)
+                             : tr("Liste en service : %1, %2 ; il n'y avait pas de liste avant elle")
+                                   .arg(now, abbeys(m_chosen.abbeyCount())));
     } else {
-        Fichier->setText(source
-                         + QStringLiteral("%1 (%2, lue en %3) ; liste en service : %4")
-                               .arg(QFileInfo(m_chosenPath).fileName(),
-                                    counted(m_chosen.abbeyCount(), "abbaye", "abbayes"),
-                                    AbbeyListUpdate::encodingName(m_chosen.encoding()),
-                                    counted(m_current.abbeyCount(), "abbaye", "abbayes")));
+        const QString chosen = QFileInfo(m_chosenPath).fileName();
+        const QString encoding = AbbeyListUpdate::encodingName(m_chosen.encoding());
+        Fichier->setText(m_kind == Kind::Revert
+                             ? tr("Liste précédente : %1 (%2, lue en %3) ; liste en service : %4")
+                                   .arg(chosen, abbeys(m_chosen.abbeyCount()), encoding,
+                                        abbeys(m_current.abbeyCount()))
+                             : tr("Nouvelle liste : %1 (%2, lue en %3) ; liste en service : %4")
+                                   .arg(chosen, abbeys(m_chosen.abbeyCount()), encoding,
+                                        abbeys(m_current.abbeyCount())));
     }
-    Nb_Ajoutees->setText(QStringLiteral("abbayes ajoutées : %1").arg(u.added().size()));
-    Nb_Corrigees->setText(QStringLiteral("noms ou locators corrigés : %1").arg(u.corrected().size()));
-    Nb_Retirees->setText(QStringLiteral("références retirées : %1, dont %2 dans le log")
+    Nb_Ajoutees->setText(tr("abbayes ajoutées : %1").arg(u.added().size()));
+    Nb_Corrigees->setText(tr("noms ou locators corrigés : %1").arg(u.corrected().size()));
+    Nb_Retirees->setText(tr("références retirées : %1, dont %2 dans le log")
                              .arg(u.withdrawn().size())
                              .arg(u.withdrawnInLog()));
-    Nb_Illisibles->setText(QStringLiteral("lignes illisibles : %1").arg(m_chosen.unreadable().size()));
-    Nb_Doubles->setText(QStringLiteral("références en double : %1").arg(m_chosen.duplicates().size()));
+    Nb_Illisibles->setText(tr("lignes illisibles : %1").arg(m_chosen.unreadable().size()));
+    Nb_Doubles->setText(tr("références en double : %1").arg(m_chosen.duplicates().size()));
     const bool station = m_context.session.hasStation();
     QSO_Retires->setText(
-        station ? QStringLiteral("Log de %1 : QSO dont la référence n'est plus dans %2 : %3, %4 (ils restent dans le log)")
+        station ? tr("Log de %1 : QSO dont la référence n'est plus dans %2 : %3, %4 (ils restent dans le log)")
                       .arg(m_context.session.displayCallsign(),
-                           m_kind == Kind::Revert ? QStringLiteral("la liste précédente")
-                                                  : QStringLiteral("la nouvelle liste"),
-                           counted(u.qsosWithdrawn(), "contacté", "contactés"),
-                           counted(u.confirmedWithdrawn(), "confirmé", "confirmés"))
-                : QStringLiteral("Aucune station choisie : aucun log à comparer."));
-    Nb_Noms->setText(QStringLiteral("QSO dont le nom suit la correction : %1").arg(u.renames().size()));
+                           m_kind == Kind::Revert ? tr("la liste précédente")
+                                                  : tr("la nouvelle liste"),
+                           worked(u.qsosWithdrawn()), confirmed(u.confirmedWithdrawn()))
+                : tr("Aucune station choisie : aucun log à comparer."));
+    Nb_Noms->setText(tr("QSO dont le nom suit la correction : %1").arg(u.renames().size()));
     // The option is offered only when some QSO's name would change.
     const bool names = station && !u.renames().isEmpty();
     Maj_Noms->setVisible(names);
@@ -239,40 +252,38 @@ void AbbeyListWindow::fill()
     for (int i = 0; i < Detail->topLevelItemCount(); ++i)
         open.append(Detail->topLevelItem(i)->isExpanded());
     Detail->clear();
-    QTreeWidgetItem *g = group(Detail, QStringLiteral("abbayes ajoutées"), u.added().size());
+    QTreeWidgetItem *g = group(Detail, tr("abbayes ajoutées"), u.added().size());
     for (const AbbeyListUpdate::Added &a : u.added())
-        row(g, a.reference, QStringLiteral("%1  (locator %2)").arg(a.name, orNone(a.locator)));
-    g = group(Detail, QStringLiteral("noms ou locators corrigés"), u.corrected().size());
+        row(g, a.reference, tr("%1  (locator %2)").arg(a.name, orNone(a.locator)));
+    g = group(Detail, tr("noms ou locators corrigés"), u.corrected().size());
     for (const AbbeyListUpdate::Corrected &c : u.corrected()) {
         QStringList parts;
         if (c.nameChanged())
-            parts << QStringLiteral("nom : %1 → %2").arg(orNone(c.oldName), orNone(c.newName));
+            parts << tr("nom : %1 → %2").arg(orNone(c.oldName), orNone(c.newName));
         if (c.locatorChanged())
-            parts << QStringLiteral("locator : %1 → %2").arg(orNone(c.oldLocator), orNone(c.newLocator));
+            parts << tr("locator : %1 → %2").arg(orNone(c.oldLocator), orNone(c.newLocator));
         row(g, c.reference, parts.join(QStringLiteral(" ; ")));
     }
-    g = group(Detail, QStringLiteral("références retirées"), u.withdrawn().size());
+    g = group(Detail, tr("références retirées"), u.withdrawn().size());
     for (const AbbeyListUpdate::Withdrawn &w : u.withdrawn()) {
-        QString text = w.name;
-        if (w.qsos > 0)
-            text = QStringLiteral("DANS LE LOG (%1 QSO, %2) : ").arg(w.qsos).arg(counted(w.confirmed, "confirmé", "confirmés"))
-                + text;
-        row(g, w.reference, text);
+        row(g, w.reference,
+            w.qsos > 0 ? tr("DANS LE LOG (%1 QSO, %2) : %3").arg(QString::number(w.qsos), confirmed(w.confirmed), w.name)
+                       : w.name);
     }
-    g = group(Detail, QStringLiteral("lignes illisibles"), m_chosen.unreadable().size());
+    g = group(Detail, tr("lignes illisibles"), m_chosen.unreadable().size());
     for (const AbbeyListFile::Unreadable &l : m_chosen.unreadable())
-        row(g, QStringLiteral("ligne %1").arg(l.number), l.reason + QStringLiteral(" : ") + l.text);
-    g = group(Detail, QStringLiteral("références en double"), m_chosen.duplicates().size());
+        row(g, tr("ligne %1").arg(l.number), tr("%1 : %2").arg(AbbeyListFile::lineProblem(l.text, Wording::Screen), l.text));
+    g = group(Detail, tr("références en double"), m_chosen.duplicates().size());
     for (const AbbeyListFile::Duplicate &d : m_chosen.duplicates()) {
         QStringList numbers;
         for (int n : d.lines)
             numbers << QString::number(n);
-        row(g, d.reference, QStringLiteral("lignes %1 ; la ligne %2 compte")
+        row(g, d.reference, tr("lignes %1 ; la ligne %2 compte")
                                 .arg(numbers.join(QStringLiteral(", ")), numbers.last()));
     }
-    g = group(Detail, QStringLiteral("QSO dont le nom d'abbaye suit la correction"), u.renames().size());
+    g = group(Detail, tr("QSO dont le nom d'abbaye suit la correction"), u.renames().size());
     for (const AbbeyListUpdate::Rename &r : u.renames())
-        row(g, r.reference, QStringLiteral("%1 du %2 : %3 → %4").arg(r.callsign, r.date, r.oldName, r.newName));
+        row(g, r.reference, tr("%1 du %2 : %3 → %4").arg(r.callsign, r.date, r.oldName, r.newName));
     for (int i = 0; i < open.size() && i < Detail->topLevelItemCount(); ++i)
         Detail->topLevelItem(i)->setExpanded(open.at(i));
     if (!Detail->currentItem() && Detail->topLevelItemCount() > 0)
@@ -280,14 +291,14 @@ void AbbeyListWindow::fill()
 
     const bool nothingToDo = m_same && !(Maj_Noms->isChecked() && names);
     Remplacer->setEnabled(!m_replaced && !nothingToDo);
-    Annuler->setText(m_replaced ? QStringLiteral("&Fermer") : QStringLiteral("&Annuler"));
+    Annuler->setText(m_replaced ? tr("&Fermer") : tr("&Annuler"));
     if (m_replaced)
-        Etat->setText(m_kind == Kind::Revert ? QStringLiteral("La liste précédente est de nouveau en service.")
-                                             : QStringLiteral("La liste a été remplacée."));
+        Etat->setText(m_kind == Kind::Revert ? tr("La liste précédente est de nouveau en service.")
+                                             : tr("La liste a été remplacée."));
     else if (nothingToDo)
-        Etat->setText(QStringLiteral("Cette liste est déjà celle en service : rien à remplacer."));
+        Etat->setText(tr("Cette liste est déjà celle en service : rien à remplacer."));
     else
-        Etat->setText(QStringLiteral("Rien n'est encore modifié."));
+        Etat->setText(tr("Rien n'est encore modifié."));
 }
 
 void AbbeyListWindow::onLogChanged()
@@ -367,7 +378,7 @@ void AbbeyListWindow::onSaveReport()
     const AtomicFile::Result r =
         AtomicFile::write(dir + QLatin1Char('/') + name, m_update->report(m_current, m_chosen, c));
     if (r.ok)
-        m_context.messages.notice(QStringLiteral("Le rapport a été enregistré sous le nom : ") + name);
+        m_context.messages.notice(tr("Le rapport a été enregistré sous le nom : %1").arg(name));
     else
-        m_context.messages.notice(QStringLiteral("Le rapport %1 n'a pas pu être enregistré :\r\n%2").arg(name, r.error));
+        m_context.messages.notice(tr("Le rapport %1 n'a pas pu être enregistré :\r\n%2").arg(name, r.error));
 }

@@ -23,8 +23,8 @@ AbbeyListController::AbbeyListController(const AppContext &context)
 QString AbbeyListController::chooseWithDialog(QWidget *parent, const QString &startFolder)
 {
     // Qt's own dialog: its name filters ignore case, so "LISTE.TXT" is listed too.
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Nouvelle liste des abbayes"), startFolder,
-                                        QStringLiteral("Listes des abbayes (*.txt);;Tous les fichiers (*)"),
+    return QFileDialog::getOpenFileName(parent, tr("Nouvelle liste des abbayes"), startFolder,
+                                        tr("Listes des abbayes (*.txt);;Tous les fichiers (*)"),
                                         nullptr, QFileDialog::DontUseNativeDialog);
 }
 
@@ -51,8 +51,8 @@ void AbbeyListController::startRevert()
 {
     const QString previous = AbbeyListSwap::previousPath(listPath());
     if (!QFileInfo(previous).isFile()) {
-        m_context.messages.notice(QStringLiteral("Il n'y a pas de liste précédente (%1) : la liste des abbayes "
-                                                 "n'a jamais été remplacée depuis ce dossier.")
+        m_context.messages.notice(tr("Il n'y a pas de liste précédente (%1) : la liste des abbayes "
+                                     "n'a jamais été remplacée depuis ce dossier.")
                                       .arg(QFileInfo(previous).fileName()));
         refreshItems();
         return;
@@ -66,21 +66,21 @@ void AbbeyListController::open(int kind, const QString &path)
     const QString name = QFileInfo(path).fileName();
     const LogFile::Bytes chosen = LogFile::readBytes(path);
     if (!chosen.exists || !chosen.error.isEmpty()) {
-        messages.notice(QStringLiteral("Le fichier %1 n'a pas pu être lu :\r\n%2")
-                            .arg(name, chosen.exists ? chosen.error : QStringLiteral("il n'existe pas.")));
+        messages.notice(tr("Le fichier %1 n'a pas pu être lu :\r\n%2")
+                            .arg(name, chosen.exists ? chosen.error : tr("il n'existe pas.")));
         return;
     }
     // Refused before anything is shown as replaceable.
     const QString why = AbbeyListFile::fromBytes(chosen.content).notAList();
     if (!why.isEmpty()) {
-        messages.notice(QStringLiteral("Le fichier %1 n'est pas une liste des abbayes : %2\r\n\r\n"
-                                       "La liste en service n'a pas été modifiée.")
+        messages.notice(tr("Le fichier %1 n'est pas une liste des abbayes : %2\r\n\r\n"
+                           "La liste en service n'a pas été modifiée.")
                             .arg(name, why));
         return;
     }
     const LogFile::Bytes current = LogFile::readBytes(listPath());
     if (!current.error.isEmpty()) {
-        messages.notice(QStringLiteral("La liste des abbayes en service %1 ne peut pas être lue :\r\n%2")
+        messages.notice(tr("La liste des abbayes en service %1 ne peut pas être lue :\r\n%2")
                             .arg(AbbeyList::FileName, current.error));
         return;
     }
