@@ -43,7 +43,7 @@ ConfirmFetch::Outcome ConfirmFetch::nothingNew(OnlineService service)
 {
     Outcome o;
     o.nothingNew = true;
-    o.message = QStringLiteral("Aucune nouvelle confirmation sur %1").arg(serviceName(service));
+    o.message = tr("Aucune nouvelle confirmation sur %1").arg(serviceName(service));
     return o;
 }
 
@@ -61,7 +61,7 @@ ConfirmFetch::Outcome ConfirmFetch::kept(OnlineService service, const ReportDown
     o.path = path;
     o.records = records;
     o.nextSince = nextSince;
-    o.message = QStringLiteral("%1 : %2 confirmations reçues, enregistrées dans %3.")
+    o.message = tr("%1 : %2 confirmations reçues, enregistrées dans %3.")
                     .arg(serviceName(service))
                     .arg(records)
                     .arg(QFileInfo(path).fileName());
@@ -86,7 +86,7 @@ ConfirmFetch::Outcome ConfirmFetch::fetch(const Request &request)
 
 ConfirmFetch::Outcome ConfirmFetch::fetchLotw(const Request &request, ReportDownload &download)
 {
-    emit step(QStringLiteral("Téléchargement du rapport de LoTW…"));
+    emit step(tr("Téléchargement du rapport de LoTW…"));
     const QUrl url = ServiceRequest::lotwReport(request.address, request.user, request.password, request.ownCall,
                                                 request.since);
     const QString path = freePath(request.folder, request.station, OnlineService::LoTW, request.today);
@@ -108,7 +108,7 @@ ConfirmFetch::Outcome ConfirmFetch::fetchLotw(const Request &request, ReportDown
 
 ConfirmFetch::Outcome ConfirmFetch::fetchEqsl(const Request &request, ReportDownload &download)
 {
-    emit step(QStringLiteral("Demande de la boîte de réception d'eQSL…"));
+    emit step(tr("Demande de la boîte de réception d'eQSL…"));
     const QUrl pageUrl =
         ServiceRequest::eqslInbox(request.address, request.user, request.password, request.qth, request.since);
     QByteArray page;
@@ -127,10 +127,10 @@ ConfirmFetch::Outcome ConfirmFetch::fetchEqsl(const Request &request, ReportDown
     if (m_cancelled) {
         Outcome o;
         o.cancelled = true;
-        o.message = QStringLiteral("Téléchargement de eQSL annulé : rien n'est enregistré.");
+        o.message = tr("Téléchargement de eQSL annulé : rien n'est enregistré.");
         return o;
     }
-    emit step(QStringLiteral("Téléchargement du fichier d'eQSL…"));
+    emit step(tr("Téléchargement du fichier d'eQSL…"));
     const QString path = freePath(request.folder, request.station, OnlineService::Eqsl, request.today);
     int records = 0;
     const ReportDownload::Result r =

@@ -14,11 +14,11 @@ PasswordKeyringPlugin *PasswordKeyring::plugin(QString *error)
                                             + QStringLiteral(ZEL_PLUGIN_DIR));
         loader = new QPluginLoader(dir + QStringLiteral("/zel_keyring"));
         if (!loader->load())
-            failure = QStringLiteral("le module du trousseau n'a pas pu être chargé (%1)").arg(loader->errorString());
+            failure = tr("le module du trousseau n'a pas pu être chargé (%1)").arg(loader->errorString());
     }
     auto *plugin = qobject_cast<PasswordKeyringPlugin *>(loader->instance());
     if (!plugin && failure.isEmpty())
-        failure = QStringLiteral("le module du trousseau n'est pas celui de cette version du programme");
+        failure = tr("le module du trousseau n'est pas celui de cette version du programme");
     if (!plugin && error)
         *error = failure;
     return plugin;

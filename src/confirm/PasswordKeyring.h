@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtPlugin>
 
@@ -13,12 +14,14 @@ class PasswordKeyringPlugin;
 // as absent and the password is asked at each download.
 class PasswordKeyring
 {
+    Q_DECLARE_TR_FUNCTIONS(PasswordKeyring)
+
 public:
     enum class Status { Found, NotFound, Stored, Unavailable };
     struct Answer {
         Status status = Status::Unavailable;
         QString password;
-        QString why; // French, when Unavailable
+        QString why; // in the interface's language, when Unavailable
     };
     static constexpr int LimitMs = 5000;
 
@@ -34,7 +37,7 @@ public:
     }
 
     // The keyring plugin, loaded on first use from the folder beside the program. Null
-    // when it cannot be loaded, `error` then saying why in French.
+    // when it cannot be loaded, `error` then saying why.
     static PasswordKeyringPlugin *plugin(QString *error);
 };
 

@@ -27,30 +27,30 @@ QString ReportDownload::networkError(int code) const
 {
     switch (QNetworkReply::NetworkError(code)) {
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("%1 ne répond pas (connexion refusée).").arg(m_service);
+        return tr("%1 ne répond pas (connexion refusée).").arg(m_service);
     case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("Le serveur de %1 est introuvable : vérifiez la connexion à Internet.").arg(m_service);
+        return tr("Le serveur de %1 est introuvable : vérifiez la connexion à Internet.").arg(m_service);
     case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("%1 a coupé la connexion avant la fin de sa réponse : rien n'est enregistré.").arg(m_service);
+        return tr("%1 a coupé la connexion avant la fin de sa réponse : rien n'est enregistré.").arg(m_service);
     case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("La connexion sécurisée avec %1 a échoué (certificat refusé).").arg(m_service);
+        return tr("La connexion sécurisée avec %1 a échoué (certificat refusé).").arg(m_service);
     case QNetworkReply::AuthenticationRequiredError:
-        return QStringLiteral("%1 a refusé l'identifiant ou le mot de passe").arg(m_service);
+        return tr("%1 a refusé l'identifiant ou le mot de passe").arg(m_service);
     case QNetworkReply::ContentNotFoundError:
-        return QStringLiteral("%1 ne connaît pas la page demandée (vérifiez son adresse dans les réglages).").arg(m_service);
+        return tr("%1 ne connaît pas la page demandée (vérifiez son adresse dans les réglages).").arg(m_service);
     case QNetworkReply::ProxyConnectionRefusedError:
     case QNetworkReply::ProxyConnectionClosedError:
     case QNetworkReply::ProxyNotFoundError:
     case QNetworkReply::ProxyTimeoutError:
     case QNetworkReply::ProxyAuthenticationRequiredError:
-        return QStringLiteral("Le proxy du système n'a pas permis de joindre %1.").arg(m_service);
+        return tr("Le proxy du système n'a pas permis de joindre %1.").arg(m_service);
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
-        return QStringLiteral("Le réseau n'est pas disponible : %1 n'a pas pu être joint.").arg(m_service);
+        return tr("Le réseau n'est pas disponible : %1 n'a pas pu être joint.").arg(m_service);
     default:
         break;
     }
-    return QStringLiteral("La connexion avec %1 a échoué (erreur réseau %2).").arg(m_service).arg(code);
+    return tr("La connexion avec %1 a échoué (erreur réseau %2).").arg(m_service).arg(code);
 }
 
 ReportDownload::Result ReportDownload::run(const QUrl &url, const std::function<bool(const QByteArray &)> &onData)
@@ -61,7 +61,7 @@ ReportDownload::Result ReportDownload::run(const QUrl &url, const std::function<
         return result;
     }
     if (!ServiceRequest::allowed(url)) {
-        result.error = QStringLiteral("L'adresse de %1 n'est pas sûre (HTTPS obligatoire hors de cet ordinateur) : "
+        result.error = tr("L'adresse de %1 n'est pas sûre (HTTPS obligatoire hors de cet ordinateur) : "
                                       "rien n'est envoyé.").arg(m_service);
         return result;
     }
@@ -130,24 +130,24 @@ ReportDownload::Result ReportDownload::run(const QUrl &url, const std::function<
 
     if (m_cancelled) {
         result.status = Status::Cancelled;
-        result.error = QStringLiteral("Téléchargement de %1 annulé : rien n'est enregistré.").arg(m_service);
+        result.error = tr("Téléchargement de %1 annulé : rien n'est enregistré.").arg(m_service);
     } else if (timedOut) {
         result.status = Status::TimedOut;
-        result.error = QStringLiteral("%1 ne répond plus depuis %2 s : téléchargement abandonné, rien n'est enregistré.")
+        result.error = tr("%1 ne répond plus depuis %2 s : téléchargement abandonné, rien n'est enregistré.")
                            .arg(m_service)
                            .arg(m_timeoutSeconds);
     } else if (badRedirect) {
-        result.error = QStringLiteral("%1 renvoie vers un autre serveur ou une adresse non chiffrée : la demande "
+        result.error = tr("%1 renvoie vers un autre serveur ou une adresse non chiffrée : la demande "
                                       "n'y est pas envoyée.").arg(m_service);
     } else if (refused) {
         result.status = Status::Failed;
     } else if (http >= 300) {
-        result.error = QStringLiteral("Le serveur de %1 a répondu par une erreur (code HTTP %2) : rien n'est "
+        result.error = tr("Le serveur de %1 a répondu par une erreur (code HTTP %2) : rien n'est "
                                       "enregistré.").arg(m_service).arg(http);
     } else if (error != QNetworkReply::NoError) {
         result.error = networkError(int(error));
     } else if (http != 200 && http != 0) {
-        result.error = QStringLiteral("Le serveur de %1 a répondu par une erreur (code HTTP %2) : rien n'est enregistré.")
+        result.error = tr("Le serveur de %1 a répondu par une erreur (code HTTP %2) : rien n'est enregistré.")
                            .arg(m_service)
                            .arg(http);
     } else {
@@ -166,7 +166,7 @@ ReportDownload::Result ReportDownload::fetchPage(const QUrl &url, QByteArray *pa
         return true;
     });
     if (r.status == Status::Failed && r.error.isEmpty())
-        r.error = QStringLiteral("La page envoyée par %1 est trop grande pour en être une : abandon.").arg(m_service);
+        r.error = tr("La page envoyée par %1 est trop grande pour en être une : abandon.").arg(m_service);
     return r;
 }
 
@@ -203,9 +203,9 @@ ReportDownload::Result ReportDownload::fetchToFile(const QUrl &url, const QStrin
         r.error = writeError;
     } else if (r.status == Status::Done && !written.ok) {
         r.status = Status::Failed;
-        r.error = QStringLiteral("La réponse de %1 n'a pas pu être enregistrée : %2").arg(m_service, written.error);
+        r.error = tr("La réponse de %1 n'a pas pu être enregistrée : %2").arg(m_service, written.error);
     } else if (r.status == Status::Failed && r.error.isEmpty()) {
-        r.error = QStringLiteral("La réponse de %1 n'a pas pu être enregistrée : %2").arg(m_service, written.error);
+        r.error = tr("La réponse de %1 n'a pas pu être enregistrée : %2").arg(m_service, written.error);
     }
     return r;
 }

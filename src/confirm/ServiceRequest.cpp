@@ -117,17 +117,17 @@ ServiceRequest::LotwVerdict ServiceRequest::lotwReply(const QByteArray &head, co
         if (lower.contains("type=\"password\"") || lower.contains("type=password")
             || lower.contains("type='password'") || lower.contains("username/password incorrect")
             || lower.contains("password incorrect"))
-            verdict.error = QStringLiteral("LoTW a refusé l'identifiant ou le mot de passe");
+            verdict.error = tr("LoTW a refusé l'identifiant ou le mot de passe");
         else {
             const QString line = pageErrorLine(head, QString());
-            verdict.error = line.isEmpty() ? QStringLiteral("LoTW n'a pas envoyé de rapport : rien n'est enregistré.")
-                                           : QStringLiteral("LoTW n'a pas envoyé de rapport : %1").arg(line);
+            verdict.error = line.isEmpty() ? tr("LoTW n'a pas envoyé de rapport : rien n'est enregistré.")
+                                           : tr("LoTW n'a pas envoyé de rapport : %1").arg(line);
         }
         return verdict;
     }
     // The report closes with its own end mark: a reply without it was cut on the way.
     if (!tail.toLower().contains("<app_lotw_eof>")) {
-        verdict.error = QStringLiteral("Le rapport de LoTW est arrivé incomplet (%1 confirmations reçues avant "
+        verdict.error = tr("Le rapport de LoTW est arrivé incomplet (%1 confirmations reçues avant "
                                        "la coupure) : rien n'est enregistré. Recommencez plus tard.")
                             .arg(records);
         return verdict;
@@ -146,7 +146,7 @@ ServiceRequest::EqslPage ServiceRequest::eqslPage(const QByteArray &page, const 
     EqslPage result;
     if (containsNoCase(page, "no such username/password") || containsNoCase(page, "password incorrect")
         || containsNoCase(page, "invalid password")) {
-        result.error = QStringLiteral("eQSL a refusé l'identifiant ou le mot de passe");
+        result.error = tr("eQSL a refusé l'identifiant ou le mot de passe");
         return result;
     }
     if (containsNoCase(page, "no log entries")) {
@@ -158,14 +158,14 @@ ServiceRequest::EqslPage ServiceRequest::eqslPage(const QByteArray &page, const 
     const QRegularExpressionMatch m = link.match(QString::fromLatin1(page.left(HeadBytes)));
     if (!m.hasMatch()) {
         const QString line = pageErrorLine(page, QString());
-        result.error = line.isEmpty() ? QStringLiteral("eQSL n'a pas indiqué de fichier de confirmations.")
-                                      : QStringLiteral("eQSL n'a pas indiqué de fichier de confirmations : %1").arg(line);
+        result.error = line.isEmpty() ? tr("eQSL n'a pas indiqué de fichier de confirmations.")
+                                      : tr("eQSL n'a pas indiqué de fichier de confirmations : %1").arg(line);
         return result;
     }
     const QUrl file = pageUrl.resolved(QUrl(m.captured(1).trimmed()));
     // The file is fetched from where the page came from, and from nowhere else.
     if (!file.isValid() || !sameHost(pageUrl, file) || !allowed(file)) {
-        result.error = QStringLiteral("eQSL a indiqué un fichier sur un autre serveur : il n'est pas téléchargé.");
+        result.error = tr("eQSL a indiqué un fichier sur un autre serveur : il n'est pas téléchargé.");
         return result;
     }
     result.file = file;
@@ -176,11 +176,11 @@ QString ServiceRequest::eqslFile(const QByteArray &head, const QByteArray &tail)
 {
     const QByteArray lower = head.toLower();
     if (!lower.contains("<eoh>"))
-        return QStringLiteral("eQSL n'a pas envoyé de fichier ADIF : rien n'est enregistré.");
+        return tr("eQSL n'a pas envoyé de fichier ADIF : rien n'est enregistré.");
     // Every record ends with <EOR>; a file ending anywhere else was cut on the way.
     const QByteArray end = tail.trimmed().toLower();
     if (!end.endsWith("<eor>") && !end.endsWith("<eoh>"))
-        return QStringLiteral("Le fichier d'eQSL est arrivé incomplet : rien n'est enregistré. Recommencez plus tard.");
+        return tr("Le fichier d'eQSL est arrivé incomplet : rien n'est enregistré. Recommencez plus tard.");
     return QString();
 }
 

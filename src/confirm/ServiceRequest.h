@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -11,6 +12,8 @@
 // and to nothing else (no message, file or log).
 class ServiceRequest
 {
+    Q_DECLARE_TR_FUNCTIONS(ServiceRequest)
+
 public:
     // LoTW's report of the confirmations of ownCall ("F6ABC/P", the "/" kept) since the
     // day (everything when it is invalid), with the details of each QSL.

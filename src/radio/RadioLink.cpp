@@ -81,7 +81,7 @@ void RadioLink::onWatchdog()
     // A late answer must not be taken for the next request's.
     m_radio->abandon();
     const RadioInterface::Done d = std::exchange(m_pending, nullptr);
-    d(RadioAnswer::soft(QStringLiteral("le poste ne répond pas (délai dépassé)")));
+    d(RadioAnswer::soft(tr("le poste ne répond pas (délai dépassé)")));
 }
 
 void RadioLink::cycle()
@@ -93,7 +93,7 @@ void RadioLink::cycle()
         RadioReading r;
         if (!readHertz(f.value, &r.hertz)) {
             m_radio->abandon();
-            return cycleFailed(RadioAnswer::soft(QStringLiteral("fréquence incomprise : « %1 »").arg(f.value.left(20))));
+            return cycleFailed(RadioAnswer::soft(tr("fréquence incomprise : « %1 »").arg(f.value.left(20))));
         }
         r.ok = true;
         if (!m_modeReadable)
@@ -109,7 +109,7 @@ void RadioLink::cycle()
                 return cycleFailed(m);
             if (!readMode(m.value)) {
                 m_radio->abandon();
-                return cycleFailed(RadioAnswer::soft(QStringLiteral("mode incompris : « %1 »").arg(m.value.left(20))));
+                return cycleFailed(RadioAnswer::soft(tr("mode incompris : « %1 »").arg(m.value.left(20))));
             }
             r.mode = m.value;
             cycleDone(r);

@@ -31,6 +31,12 @@ RadioModels::~RadioModels()
     }
 }
 
+QString RadioModels::missingTools()
+{
+    return tr("rigctl est introuvable : le poste radio (CAT) demande le paquet libhamlib-utils "
+              "(sudo apt install libhamlib-utils). Seul le poste factice de Hamlib est proposé.");
+}
+
 RadioModel RadioModels::dummy() { return {1, QStringLiteral("Hamlib"), QStringLiteral("Dummy"), false}; }
 
 QList<RadioModel> RadioModels::parse(QByteArrayView listing)
@@ -98,12 +104,12 @@ void RadioModels::load()
         process->disconnect(this);
         process->deleteLater();
         QList<RadioModel> models = parse(listing);
-        emit loaded(models, error.isEmpty() && models.size() <= 1 ? MissingTools : error);
+        emit loaded(models, error.isEmpty() && models.size() <= 1 ? missingTools() : error);
     };
     connect(m_process, &QProcess::finished, this, [finish] { finish(QString()); });
     connect(m_process, &QProcess::errorOccurred, this, [finish](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart)
-            finish(MissingTools);
+            finish(missingTools());
     });
     m_process->start();
 }

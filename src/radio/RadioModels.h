@@ -38,9 +38,7 @@ public:
     static RadioModel dummy();
 
     // Said in the window when the list cannot be read.
-    static inline const QString MissingTools =
-        QStringLiteral("rigctl est introuvable : le poste radio (CAT) demande le paquet libhamlib-utils "
-                       "(sudo apt install libhamlib-utils). Seul le poste factice de Hamlib est proposé.");
+    static QString missingTools();
 
 signals:
     // The list, and "" or why it holds only the dummy radio.

@@ -75,7 +75,7 @@ void RadioPoller::tune(qint64 hertz, const QString &logMode, std::function<void(
         // Always answered later, as a radio's answer is.
         QTimer::singleShot(0, this, [done] {
             if (done)
-                done(QStringLiteral("le poste radio n'est pas utilisé"));
+                done(tr("le poste radio n'est pas utilisé"));
         });
         return;
     }
@@ -94,6 +94,6 @@ QString RadioPoller::statusText() const
     if (!m_config.enabled)
         return {};
     if (!m_answered)
-        return QStringLiteral("connexion au poste radio…");
+        return tr("connexion au poste radio…");
     return m_latest.statusText();
 }

@@ -3,7 +3,6 @@
 #include "logstore/BandPlan.h"
 #include "radio/RadioTables.h"
 
-#include <QStringList>
 
 QString RadioReading::band() const { return ok ? BandPlan::labelOfHertz(qRound64(hertz)) : QString(); }
 
@@ -12,23 +11,26 @@ QString RadioReading::entryMode() const { return ok ? ModeMap::logMode(QStringVi
 QString RadioReading::statusText() const
 {
     if (!ok)
-        return Unreachable;
+        return unreachable();
     QString text = RadioTables::frequencyText(hertz);
     if (!mode.isEmpty())
         text += QLatin1Char(' ') + mode;
-    QStringList left;
-    if (band().isEmpty())
-        left << QStringLiteral("fréquence hors des bandes du log, QRG non reprise");
-    if (entryMode().isEmpty())
-        left << QStringLiteral("mode non repris");
-    if (!left.isEmpty())
-        text += QStringLiteral(" (") + left.join(QStringLiteral(" ; ")) + QLatin1Char(')');
+    const bool noBand = band().isEmpty();
+    const bool noMode = entryMode().isEmpty();
+    if (noBand && noMode)
+        return tr("%1 (fréquence hors des bandes du log, QRG non reprise ; mode non repris)").arg(text);
+    if (noBand)
+        return tr("%1 (fréquence hors des bandes du log, QRG non reprise)").arg(text);
+    if (noMode)
+        return tr("%1 (mode non repris)").arg(text);
     return text;
 }
+
+QString RadioReading::unreachable() { return tr("Poste radio non joignable"); }
 
 QString RadioReading::testText() const
 {
     if (!ok)
-        return Unreachable + QStringLiteral(" : ") + error;
+        return tr("Poste radio non joignable : %1").arg(error);
     return statusText();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMetaType>
 #include <QString>
 
@@ -9,7 +10,7 @@ struct RadioReading
     bool ok = false;
     double hertz = 0;
     QString mode;  // as Hamlib names it: "USB", "CWR", "PKTUSB"...; empty when the radio gives none
-    QString error; // in French, when !ok
+    QString error; // in the interface's language, when !ok
 
     static RadioReading failure(const QString &why)
     {
@@ -35,7 +36,10 @@ struct RadioReading
     }
     bool operator!=(const RadioReading &o) const { return !(*this == o); }
 
-    static inline const QString Unreachable = QStringLiteral("Poste radio non joignable");
+    // "Poste radio non joignable", in the interface's language.
+    static QString unreachable();
+
+    Q_DECLARE_TR_FUNCTIONS(RadioReading)
 };
 
 Q_DECLARE_METATYPE(RadioReading)

@@ -4,6 +4,7 @@
 
 #include "radio/RigctldProcess.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTimer>
@@ -15,7 +16,7 @@ constexpr int ReconnectMs = 100;
 
 QString unreachable(const RadioConfig &c, const QString &why)
 {
-    return QStringLiteral("rigctld ne répond pas sur %1:%2 (%3)").arg(c.host).arg(c.port).arg(why);
+    return QCoreApplication::translate("RigctldClient", "rigctld ne répond pas sur %1:%2 (%3)").arg(c.host).arg(c.port).arg(why);
 }
 
 } // namespace
@@ -81,7 +82,7 @@ void RigctldClient::ask(const RadioRequest &request, Done done)
     m_done = std::move(done);
     if (m_command.isEmpty()) {
         const Done d = std::exchange(m_done, nullptr);
-        QTimer::singleShot(0, this, [d] { d(RadioAnswer::soft(QStringLiteral("valeur refusée par le logbook"))); });
+        QTimer::singleShot(0, this, [d] { d(RadioAnswer::soft(tr("valeur refusée par le logbook"))); });
         return;
     }
     if (m_socket->state() == QAbstractSocket::ConnectedState) {
@@ -129,11 +130,11 @@ void RigctldClient::onSocketError()
     if (!m_done)
         return;
     if (e == QAbstractSocket::ConnectionRefusedError)
-        finish(RadioAnswer::lost(m_child ? QStringLiteral("rigctld n'écoute pas") : unreachable(m_config, QStringLiteral("connexion refusée"))));
+        finish(RadioAnswer::lost(m_child ? tr("rigctld n'écoute pas") : unreachable(m_config, tr("connexion refusée"))));
     else if (e == QAbstractSocket::RemoteHostClosedError)
-        finish(RadioAnswer::lost(QStringLiteral("rigctld a fermé la liaison")));
+        finish(RadioAnswer::lost(tr("rigctld a fermé la liaison")));
     else if (e == QAbstractSocket::HostNotFoundError)
-        finish(RadioAnswer::lost(QStringLiteral("hôte « %1 » inconnu").arg(m_config.host)));
+        finish(RadioAnswer::lost(tr("hôte « %1 » inconnu").arg(m_config.host)));
     else
         finish(RadioAnswer::lost(m_child ? why : unreachable(m_config, why)));
 }
@@ -145,7 +146,7 @@ void RigctldClient::onReadyRead()
     for (const RigctldReader::Reply &r : replies) {
         if (r.garbage) {
             dropConnection();
-            finish(RadioAnswer::soft(QStringLiteral("réponse incomprise du poste radio")));
+            finish(RadioAnswer::soft(tr("réponse incomprise du poste radio")));
             return;
         }
         if (!m_done) {
@@ -160,7 +161,7 @@ void RigctldClient::onReadyRead()
         const bool read = m_request.op == RadioRequest::Op::ReadFrequency || m_request.op == RadioRequest::Op::ReadMode;
         if (read && r.values.isEmpty()) {
             dropConnection();
-            finish(RadioAnswer::soft(QStringLiteral("réponse incomprise du poste radio")));
+            finish(RadioAnswer::soft(tr("réponse incomprise du poste radio")));
             return;
         }
         finish(RadioAnswer::ok(read ? r.values.first() : QString()));

@@ -64,7 +64,7 @@ bool RigctldProcess::start()
     }
     m_port = freePort();
     if (m_port == 0) {
-        m_error = QStringLiteral("aucun port libre sur cet ordinateur pour rigctld");
+        m_error = tr("aucun port libre sur cet ordinateur pour rigctld");
         return false;
     }
     ++m_starts;
@@ -102,8 +102,8 @@ void RigctldProcess::onFailedToStart(bool tell)
     failed->disconnect(this);
     failed->deleteLater();
     m_starts = 0;
-    m_error = QStringLiteral("rigctld est introuvable : le poste radio (CAT) demande le paquet "
-                             "libhamlib-utils");
+    m_error = tr("rigctld est introuvable : le poste radio (CAT) demande le paquet "
+                 "libhamlib-utils");
     if (tell)
         emit ended(m_error);
 }
@@ -119,7 +119,7 @@ void RigctldProcess::onFinished()
     if (m_starts < MaxStarts && start())
         return;
     m_starts = 0;
-    emit ended(printed.isEmpty() ? QStringLiteral("rigctld s'est arrêté") : QStringLiteral("rigctld s'est arrêté : ") + printed);
+    emit ended(printed.isEmpty() ? tr("rigctld s'est arrêté") : tr("rigctld s'est arrêté : %1").arg(printed));
 }
 
 bool RigctldProcess::running() const { return m_process && m_process->state() != QProcess::NotRunning; }

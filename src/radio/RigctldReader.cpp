@@ -96,19 +96,19 @@ QString RigctldReader::errorText(int code)
 {
     // Hamlib's codes are negative in rigctld's answers; the magnitude is what counts.
     switch (std::abs(code)) {
-    case 1: return QStringLiteral("paramètre refusé");
-    case 2: return QStringLiteral("réglage de la liaison incorrect (port, hôte ou vitesse)");
-    case 3: return QStringLiteral("mémoire insuffisante");
+    case 1: return tr("paramètre refusé");
+    case 2: return tr("réglage de la liaison incorrect (port, hôte ou vitesse)");
+    case 3: return tr("mémoire insuffisante");
     case 4:
-    case 11: return QStringLiteral("ce modèle ne sait pas donner cette valeur");
-    case 5: return QStringLiteral("le poste ne répond pas (délai dépassé)");
-    case 6: return QStringLiteral("erreur d'entrée-sortie : port absent ou câble débranché");
-    case 7: return QStringLiteral("erreur interne de Hamlib");
-    case 8: return QStringLiteral("réponse incomprise (modèle ou vitesse incorrects ?)");
-    case 9: return QStringLiteral("commande refusée par le poste");
+    case 11: return tr("ce modèle ne sait pas donner cette valeur");
+    case 5: return tr("le poste ne répond pas (délai dépassé)");
+    case 6: return tr("erreur d'entrée-sortie : port absent ou câble débranché");
+    case 7: return tr("erreur interne de Hamlib");
+    case 8: return tr("réponse incomprise (modèle ou vitesse incorrects ?)");
+    case 9: return tr("commande refusée par le poste");
     case 13:
-    case 14: return QStringLiteral("erreur sur la liaison");
-    case 20: return QStringLiteral("le poste est éteint");
-    default: return QStringLiteral("erreur %1 de Hamlib").arg(std::abs(code));
+    case 14: return tr("erreur sur la liaison");
+    case 20: return tr("le poste est éteint");
+    default: return tr("erreur %1 de Hamlib").arg(std::abs(code));
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,8 @@
 // line, so any amount of input costs time in proportion to its size and bounded memory.
 class RigctldReader
 {
+    Q_DECLARE_TR_FUNCTIONS(RigctldReader)
+
 public:
     struct Reply
     {
@@ -30,7 +33,7 @@ public:
     void reset();
     bool broken() const { return m_broken; }
 
-    // Hamlib's error code (either sign) in French.
+    // Hamlib's error code (either sign) in words, in the interface's language.
     static QString errorText(int code);
     // The codes that say the model cannot give the value at all.
     static bool unavailable(int code);

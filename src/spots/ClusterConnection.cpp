@@ -37,7 +37,7 @@ ClusterConnection::ClusterConnection(QObject *parent)
     connect(m_socket, &QTcpSocket::disconnected, this, &ClusterConnection::onDisconnected);
     connect(m_socket, &QTcpSocket::errorOccurred, this, &ClusterConnection::onError);
     connect(m_socket, &QTcpSocket::readyRead, this, &ClusterConnection::readSlice);
-    m_status = QStringLiteral("Non connecté");
+    m_status = tr("Non connecté");
 }
 
 ClusterConnection::~ClusterConnection()
@@ -87,7 +87,7 @@ void ClusterConnection::attempt()
     m_lines.clear();
     m_telnet.clear();
     m_loggedIn = false;
-    setStatus(State::Connecting, QStringLiteral("Connexion à %1:%2…").arg(m_host).arg(m_port));
+    setStatus(State::Connecting, tr("Connexion à %1:%2…").arg(m_host).arg(m_port));
     m_socket->connectToHost(m_host, quint16(m_port));
 }
 
@@ -98,7 +98,7 @@ void ClusterConnection::disconnectFrom()
     m_countdown->stop();
     m_held->stop();
     m_socket->abort();
-    setStatus(State::Off, QStringLiteral("Non connecté"));
+    setStatus(State::Off, tr("Non connecté"));
 }
 
 bool ClusterConnection::send(const QString &command)
@@ -112,12 +112,12 @@ bool ClusterConnection::send(const QString &command)
 void ClusterConnection::onConnected()
 {
     m_held->start();
-    setStatus(State::Connected, QStringLiteral("Connecté à %1:%2").arg(m_host).arg(m_port));
+    setStatus(State::Connected, tr("Connecté à %1:%2").arg(m_host).arg(m_port));
 }
 
 void ClusterConnection::onDisconnected()
 {
-    lost(QStringLiteral("le nœud a fermé la connexion"));
+    lost(tr("le nœud a fermé la connexion"));
 }
 
 void ClusterConnection::onError()
@@ -136,10 +136,9 @@ void ClusterConnection::lost(const QString &why)
     m_lastDelay = delay;
     m_delay = qMin(m_delay * 2, m_longestDelay);
     qCDebug(zelSpots) << "connection lost:" << why << "retry in" << delay << "ms";
-    m_lostText = (m_state == State::Connected ? QStringLiteral("Connexion perdue : %1. ")
-                                              : QStringLiteral("Connexion impossible : %1. "))
-                     .arg(why);
-    setStatus(State::Waiting, m_lostText + QStringLiteral("Nouvel essai dans %1 s.").arg(seconds(delay)));
+    m_lostWhy = why;
+    m_wasConnected = m_state == State::Connected;
+    setStatus(State::Waiting, waitingText(delay));
     // Started first: the socket's own signals while it closes find the retry on its way.
     m_retry->start(delay);
     m_countdown->start();
@@ -153,7 +152,15 @@ void ClusterConnection::showCountdown()
         return;
     }
     const int left = qMax(0, m_retry->remainingTime());
-    setStatus(State::Waiting, m_lostText + QStringLiteral("Nouvel essai dans %1 s.").arg(seconds(left)));
+    setStatus(State::Waiting, waitingText(left));
+}
+
+QString ClusterConnection::waitingText(int ms) const
+{
+    // One sentence each, the reason and the seconds left in it.
+    if (m_wasConnected)
+        return tr("Connexion perdue : %1. Nouvel essai dans %2 s.").arg(m_lostWhy, seconds(ms));
+    return tr("Connexion impossible : %1. Nouvel essai dans %2 s.").arg(m_lostWhy, seconds(ms));
 }
 
 void ClusterConnection::setStatus(State state, const QString &text)

@@ -72,6 +72,8 @@ private:
     void login();
     void attempt();
     void showCountdown();
+    // "Connexion perdue : <why>. Nouvel essai dans <s> s." and the like.
+    QString waitingText(int ms) const;
 
     QTcpSocket *m_socket;
     QTimer *m_retry;
@@ -79,7 +81,8 @@ private:
     QTimer *m_countdown;
     TelnetFilter m_telnet;
     LineBuffer m_lines;
-    QString m_lostText; // what the status says before the countdown
+    QString m_lostWhy;          // why the connection was lost, said with the countdown
+    bool m_wasConnected = false; // lost once connected, or never made
     QString m_host;
     int m_port = 0;
     QByteArray m_callsign;

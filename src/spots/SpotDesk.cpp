@@ -42,11 +42,11 @@ bool SpotDesk::work(const Spot &spot)
             if (!self)
                 return;
             if (!error.isEmpty()) {
-                emit self->said(QStringLiteral("Le poste radio n'a pas pu être réglé sur %1 : %2").arg(target, error));
+                emit self->said(tr("Le poste radio n'a pas pu être réglé sur %1 : %2").arg(target, error));
                 return;
             }
             self->m_entry.offerTuned(call);
-            emit self->said(QStringLiteral("Poste radio réglé sur %1").arg(target));
+            emit self->said(tr("Poste radio réglé sur %1").arg(target));
         });
     });
     return true;

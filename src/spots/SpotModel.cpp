@@ -52,10 +52,11 @@ QVariant SpotModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char16_t *const titles[ColumnCount] = {u"UTC",       u"kHz",    u"Bande",      u"Indicatif",
-                                                        u"Référence", u"Abbaye", u"Région",     u"Annoncé par",
-                                                        u"Commentaire", u"Statut"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf16(titles[section]) : QVariant();
+    static const char *const titles[ColumnCount] = {
+        QT_TR_NOOP("UTC"),    QT_TR_NOOP("kHz"),         QT_TR_NOOP("Bande"), QT_TR_NOOP("Indicatif"),
+        QT_TR_NOOP("Référence"), QT_TR_NOOP("Abbaye"),   QT_TR_NOOP("Région"), QT_TR_NOOP("Annoncé par"),
+        QT_TR_NOOP("Commentaire"), QT_TR_NOOP("Statut")};
+    return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
 }
 
 QDateTime SpotModel::timeOf(const QString &hhmm, const QDateTime &nowUtc)
@@ -75,8 +76,8 @@ QString SpotModel::statusText(const Row &r)
     if (!r.offList || r.status == SpotStanding::Status::Unknown)
         return SpotStanding::text(r.status);
     if (r.status == SpotStanding::Status::Worked || r.status == SpotStanding::Status::Confirmed)
-        return SpotStanding::text(r.status) + QStringLiteral(" (hors liste)");
-    return QStringLiteral("hors liste");
+        return tr("%1 (hors liste)").arg(SpotStanding::text(r.status));
+    return tr("hors liste");
 }
 
 QString SpotModel::statusText(int row) const { return statusText(m_rows.at(row)); }
@@ -84,13 +85,13 @@ QString SpotModel::statusText(int row) const { return statusText(m_rows.at(row))
 QString SpotModel::spokenText(int row) const
 {
     const Spot &s = spot(row);
-    const QString band = s.band.isEmpty() ? QStringLiteral("hors bandes") : s.band;
-    QString text = QStringLiteral("%1 : %2 sur %3 kHz (%4), %5, %6 %7, annoncé par %8 à %9")
-                       .arg(statusText(row), s.call, s.kHzText(), band, s.reference, s.abbey, s.region, s.spotter,
-                            s.time);
-    if (!s.comment.trimmed().isEmpty())
-        text += QStringLiteral(" : « %1 »").arg(s.comment.trimmed());
-    return text;
+    const QString band = s.band.isEmpty() ? tr("hors bandes") : s.band;
+    const QString comment = s.comment.trimmed();
+    if (comment.isEmpty())
+        return tr("%1 : %2 sur %3 kHz (%4), %5, %6 %7, annoncé par %8 à %9")
+            .arg(statusText(row), s.call, s.kHzText(), band, s.reference, s.abbey, s.region, s.spotter, s.time);
+    return tr("%1 : %2 sur %3 kHz (%4), %5, %6 %7, annoncé par %8 à %9 : « %10 »")
+        .arg(statusText(row), s.call, s.kHzText(), band, s.reference, s.abbey, s.region, s.spotter, s.time, comment);
 }
 
 QVariant SpotModel::data(const QModelIndex &index, int role) const
@@ -104,7 +105,7 @@ QVariant SpotModel::data(const QModelIndex &index, int role) const
         switch (index.column()) {
         case ColTime: return s.time;
         case ColKHz: return s.kHzText();
-        case ColBand: return s.band.isEmpty() ? QStringLiteral("hors bandes") : s.band;
+        case ColBand: return s.band.isEmpty() ? tr("hors bandes") : s.band;
         case ColCall: return s.call;
         case ColReference: return s.reference;
         case ColAbbey: return s.abbey;

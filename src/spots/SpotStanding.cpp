@@ -18,15 +18,15 @@ QString SpotStanding::text(Status s)
 {
     switch (s) {
     case Status::NewRegion:
-        return QStringLiteral("Nouvelle abbaye, Nouvelle région");
+        return tr("Nouvelle abbaye, Nouvelle région");
     case Status::NewAbbey:
-        return QStringLiteral("Nouvelle abbaye");
+        return tr("Nouvelle abbaye");
     case Status::Worked:
-        return QStringLiteral("Contactée");
+        return tr("Contactée");
     case Status::Confirmed:
-        return QStringLiteral("Confirmée");
+        return tr("Confirmée");
     case Status::Unknown:
         break;
     }
-    return QStringLiteral("Inconnu (log illisible)");
+    return tr("Inconnu (log illisible)");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class LogIndex;
@@ -8,6 +9,8 @@ class LogIndex;
 // says it: one look-up per spot, whatever the log's size.
 class SpotStanding
 {
+    Q_DECLARE_TR_FUNCTIONS(SpotStanding)
+
 public:
     enum class Status {
         NewRegion, // no QSO with the abbey, none in its region either
@@ -23,7 +26,8 @@ public:
     Status status(const QString &reference) const;
     // The spots the operator needs: no QSO with the abbey yet.
     static bool needed(Status s) { return s == Status::NewRegion || s == Status::NewAbbey; }
-    // "Nouvelle abbaye", "Nouvelle abbaye, Nouvelle région", "Contactée", "Confirmée".
+    // "Nouvelle abbaye", "Nouvelle abbaye, Nouvelle région", "Contactée", "Confirmée", in
+    // the interface's language: shown only, never compared (the status itself is).
     static QString text(Status s);
 
 private:

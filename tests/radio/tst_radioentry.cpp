@@ -177,7 +177,7 @@ void RadioEntryTest::radioGoneEntryGoesOn()
     QTRY_COMPARE(statusText(h), QStringLiteral("7,020 MHz CW"));
 
     rigctld.stop();
-    QTRY_COMPARE(statusText(h), RadioReading::Unreachable);
+    QTRY_COMPARE(statusText(h), RadioReading::unreachable());
     h.type(h.edit("Ind_A"), QStringLiteral("f1abc"));
     h.enter(h.edit("Ind_A"));
     QCOMPARE(h.combo("Bande_A")->currentText(), QStringLiteral("14 Mhz"));

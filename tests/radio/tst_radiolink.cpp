@@ -178,15 +178,15 @@ void RadioLinkTest::softFailuresThenRecovery()
             why = r.error;
     });
     p.fake->script(Op::ReadFrequency, {{Does::TimeOut, {}}, {Does::FailSoftly, {}}, {Does::TimeOut, {}}});
-    QTRY_VERIFY(statuses.seen.contains(RadioReading::Unreachable));
-    QCOMPARE(statuses.seen.mid(2, 2), QStringList({"14,205 MHz LSB", RadioReading::Unreachable}));
+    QTRY_VERIFY(statuses.seen.contains(RadioReading::unreachable()));
+    QCOMPARE(statuses.seen.mid(2, 2), QStringList({"14,205 MHz LSB", RadioReading::unreachable()}));
     QCOMPARE(why, QStringLiteral("le poste ne répond pas (délai dépassé)"));
     QVERIFY(p.fake->abandoned > before); // the connection is opened afresh
     // ... until it answers again, without being asked.
     p.fake->hertz = 7020000;
     p.fake->mode = QStringLiteral("CW");
     QTRY_COMPARE(p.poller.statusText(), QStringLiteral("7,020 MHz CW"));
-    QCOMPARE(statuses.seen.count(RadioReading::Unreachable), 1);
+    QCOMPARE(statuses.seen.count(RadioReading::unreachable()), 1);
 }
 
 void RadioLinkTest::lostAtOnceWhenNothingListens()
@@ -197,7 +197,7 @@ void RadioLinkTest::lostAtOnceWhenNothingListens()
     QTRY_VERIFY(p.poller.latest().ok);
     p.fake->script(Op::ReadFrequency, {{Does::Lose, {}}});
     QTRY_COMPARE(statuses.seen.size(), 4);
-    QCOMPARE(statuses.seen, QStringList({"connexion au poste radio…", "14,205 MHz USB", RadioReading::Unreachable,
+    QCOMPARE(statuses.seen, QStringList({"connexion au poste radio…", "14,205 MHz USB", RadioReading::unreachable(),
                                          "14,205 MHz USB"}));
 }
 
@@ -211,7 +211,7 @@ void RadioLinkTest::silenceIsATimeout()
     p.fake->always(Op::ReadFrequency, Does::Silence);
     const int asked = p.fake->count(Op::ReadFrequency);
     const int abandoned = p.fake->abandoned;
-    QTRY_COMPARE(p.poller.statusText(), RadioReading::Unreachable);
+    QTRY_COMPARE(p.poller.statusText(), RadioReading::unreachable());
     QVERIFY(p.fake->count(Op::ReadFrequency) >= asked + 3);
     QVERIFY(p.fake->abandoned >= abandoned + 3);
     p.fake->answerAll();
@@ -247,7 +247,7 @@ void RadioLinkTest::garbageIsRefused()
     p.fake->always(Op(op), Does::Garbage);
     p.fake->script(Op(op), {{Does::Garbage, value}, {Does::Garbage, value}, {Does::Garbage, value}});
     p.fake->hertz = 7020000; // what a sane answer would have said
-    QTRY_COMPARE(p.poller.statusText(), RadioReading::Unreachable);
+    QTRY_COMPARE(p.poller.statusText(), RadioReading::unreachable());
     QVERIFY(p.poller.latest().error.contains(QStringLiteral("incompris")));
     QVERIFY(p.fake->abandoned > 0);
     p.fake->answerAll();
@@ -351,7 +351,7 @@ void RadioLinkTest::probeTriesOnce()
     p.poller.probe(c);
     QVERIFY(probed.wait());
     QCOMPARE(probed.takeFirst().at(0).value<RadioReading>().testText(),
-             RadioReading::Unreachable + QStringLiteral(" : le poste ne répond pas (délai dépassé)"));
+             RadioReading::unreachable() + QStringLiteral(" : le poste ne répond pas (délai dépassé)"));
     QCOMPARE(p.fake->count(Op::ReadFrequency), 1);
     QCOMPARE(p.poller.statusText(), QString());
 }

@@ -108,7 +108,7 @@ void RigctldTest::networkLostAndFound()
 
     // rigctld stopped: nothing listens, said without waiting for more tries.
     rigctld.stop();
-    QTRY_COMPARE(poller.statusText(), RadioReading::Unreachable);
+    QTRY_COMPARE(poller.statusText(), RadioReading::unreachable());
     QVERIFY(!poller.latest().ok);
     QVERIFY2(poller.latest().error.contains(QStringLiteral("rigctld")), qPrintable(poller.latest().error));
 
@@ -253,7 +253,7 @@ void RigctldTest::rigctldMissing()
     serial.enabled = true;
     serial.link = RadioConfig::Link::Serial;
     poller.setConfig(serial);
-    QTRY_COMPARE(poller.statusText(), RadioReading::Unreachable);
+    QTRY_COMPARE(poller.statusText(), RadioReading::unreachable());
     QVERIFY2(poller.latest().error.contains(QStringLiteral("libhamlib-utils")), qPrintable(poller.latest().error));
 
     // The start itself never waits on the window's thread: a program that cannot be
@@ -298,7 +298,7 @@ void RigctldTest::silentRadio()
     t.answerMs = 100;
     poller->setTiming(t);
     poller->setConfig(network(silent.port()));
-    QTRY_COMPARE(poller->statusText(), RadioReading::Unreachable);
+    QTRY_COMPARE(poller->statusText(), RadioReading::unreachable());
     QCOMPARE(poller->latest().error, QStringLiteral("le poste ne répond pas (délai dépassé)"));
     // Each abandoned request closed its connection: no late answer is taken for another.
     QTRY_VERIFY(silent.connections >= 3);

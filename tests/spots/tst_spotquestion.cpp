@@ -219,7 +219,7 @@ void SpotQuestionTest::radioStoppedCwSpot()
     QTRY_VERIFY(radio->latest().ok);
     QWidget *w = openSpots(h, Spots);
     rigctld.stop();
-    QTRY_COMPARE(radio->statusText(), RadioReading::Unreachable);
+    QTRY_COMPARE(radio->statusText(), RadioReading::unreachable());
 
     work(w, QStringLiteral("IK0XYZ"));
     QTRY_COMPARE(h.edit("Ind_A")->text(), QStringLiteral("IK0XYZ"));

@@ -3,6 +3,7 @@
 
 #include "confirm/PasswordKeyring.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QObject>
 #include <QPointer>
@@ -69,7 +70,7 @@ private:
         if (!done) {
             QObject::disconnect(job, nullptr, &loop, nullptr);
             QObject::connect(job, &QKeychain::Job::finished, job, &QObject::deleteLater);
-            a.why = QStringLiteral("le trousseau du bureau ne répond pas");
+            a.why = QCoreApplication::translate("KeyringPlugin", "le trousseau du bureau ne répond pas");
             return a;
         }
         switch (job->error()) {
@@ -81,14 +82,14 @@ private:
             break;
         case QKeychain::AccessDeniedByUser:
         case QKeychain::AccessDenied:
-            a.why = QStringLiteral("le trousseau du bureau est verrouillé ou son accès a été refusé");
+            a.why = QCoreApplication::translate("KeyringPlugin", "le trousseau du bureau est verrouillé ou son accès a été refusé");
             break;
         case QKeychain::NoBackendAvailable:
         case QKeychain::NotImplemented:
-            a.why = QStringLiteral("aucun trousseau de bureau n'est disponible");
+            a.why = QCoreApplication::translate("KeyringPlugin", "aucun trousseau de bureau n'est disponible");
             break;
         default:
-            a.why = QStringLiteral("le trousseau du bureau a refusé la demande");
+            a.why = QCoreApplication::translate("KeyringPlugin", "le trousseau du bureau a refusé la demande");
             break;
         }
         job->deleteLater();

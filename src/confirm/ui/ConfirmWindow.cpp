@@ -33,11 +33,11 @@ ConfirmWindow::ConfirmWindow(const AppContext &context, QNetworkAccessManager &n
       m_keyringAccess(std::move(keyring))
 {
     setObjectName(QStringLiteral("Confirmations_En_Ligne"));
-    setWindowTitle(QStringLiteral("Confirmations en ligne"));
+    setWindowTitle(tr("Confirmations en ligne"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *layout = new QVBoxLayout(this);
-    auto *intro = new QLabel(QStringLiteral("Les confirmations reçues sur LoTW et sur eQSL sont téléchargées, "
+    auto *intro = new QLabel(tr("Les confirmations reçues sur LoTW et sur eQSL sont téléchargées, "
                                             "enregistrées à côté du log, puis montrées avant d'être marquées."),
                              this);
     intro->setWordWrap(true);
@@ -54,7 +54,7 @@ ConfirmWindow::ConfirmWindow(const AppContext &context, QNetworkAccessManager &n
 
     Barre = new QProgressBar(this);
     Barre->setObjectName(QStringLiteral("Barre"));
-    Barre->setAccessibleName(QStringLiteral("Téléchargement en cours"));
+    Barre->setAccessibleName(tr("Téléchargement en cours"));
     Barre->setRange(0, 1);
     Barre->setValue(0);
     Barre->setTextVisible(false);
@@ -64,18 +64,18 @@ ConfirmWindow::ConfirmWindow(const AppContext &context, QNetworkAccessManager &n
     progress->addWidget(Barre, 1);
     progress->addWidget(Octets);
     layout->addLayout(progress);
-    Etat = new QLabel(QStringLiteral("Prêt : rien n'est envoyé avant « Télécharger »."), this);
+    Etat = new QLabel(tr("Prêt : rien n'est envoyé avant « Télécharger »."), this);
     Etat->setObjectName(QStringLiteral("Etat"));
     Etat->setWordWrap(true);
     layout->addWidget(Etat);
 
-    Telecharger = new QPushButton(QStringLiteral("&Télécharger"), this);
+    Telecharger = new QPushButton(tr("&Télécharger"), this);
     Telecharger->setObjectName(QStringLiteral("Telecharger"));
     Telecharger->setDefault(true);
-    Annuler = new QPushButton(QStringLiteral("&Annuler"), this);
+    Annuler = new QPushButton(tr("&Annuler"), this);
     Annuler->setObjectName(QStringLiteral("Annuler_Telechargement"));
     Annuler->setEnabled(false);
-    Fermer = new QPushButton(QStringLiteral("&Fermer"), this);
+    Fermer = new QPushButton(tr("&Fermer"), this);
     Fermer->setObjectName(QStringLiteral("Fermer"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -92,8 +92,7 @@ ConfirmWindow::ConfirmWindow(const AppContext &context, QNetworkAccessManager &n
     });
     connect(Fermer, &QPushButton::clicked, this, &ConfirmWindow::reject);
     connect(m_fetch, &ConfirmFetch::received, this, [this](qint64 bytes) {
-        Octets->setText(QStringLiteral("Reçu : %1 octet%2")
-                            .arg(QLocale(QLocale::French).toString(bytes), bytes > 1 ? QStringLiteral("s") : QString()));
+        Octets->setText(receivedText(bytes));
     });
     connect(m_fetch, &ConfirmFetch::step, this, &ConfirmWindow::say);
 
@@ -109,7 +108,7 @@ ConfirmWindow::ConfirmWindow(const AppContext &context, QNetworkAccessManager &n
     m_eqsl.qth->setText(settings.eqslQth());
     if (!m_lotw.use->isChecked() && !m_eqsl.use->isChecked())
         m_lotw.use->setChecked(true);
-    Trousseau->setText(QStringLiteral("Les mots de passe ne sont jamais écrits dans un fichier : ils vont dans le "
+    Trousseau->setText(tr("Les mots de passe ne sont jamais écrits dans un fichier : ils vont dans le "
                                       "trousseau du bureau quand « Mémoriser le mot de passe » est coché."));
     WindowKeys::install(this);
     setMinimumWidth(640);
@@ -125,38 +124,38 @@ QWidget *ConfirmWindow::makeGroup(OnlineService service, Fields &f)
     auto *group = new QGroupBox(name, this);
     group->setObjectName(QStringLiteral("Groupe_") + name);
     auto *form = new QFormLayout(group);
-    f.use = new QCheckBox(lotw ? QStringLiteral("Utiliser &LoTW") : QStringLiteral("Utiliser e&QSL"), group);
+    f.use = new QCheckBox(lotw ? tr("Utiliser &LoTW") : tr("Utiliser e&QSL"), group);
     f.use->setObjectName(QStringLiteral("Utiliser_") + name);
     form->addRow(f.use);
     const auto field = [&](QLineEdit *&edit, const QString &object, const QString &caption, const QString &accessible) {
         edit = new QLineEdit(group);
         edit->setObjectName(object + name);
-        edit->setAccessibleName(accessible + QLatin1Char(' ') + name);
+        edit->setAccessibleName(accessible);
         auto *label = new QLabel(caption, group);
         label->setBuddy(edit);
         form->addRow(label, edit);
     };
-    field(f.user, QStringLiteral("Utilisateur_"), lotw ? QStringLiteral("&Utilisateur :") : QStringLiteral("Utilisateu&r :"),
-          QStringLiteral("Utilisateur"));
+    field(f.user, QStringLiteral("Utilisateur_"), lotw ? tr("&Utilisateur :") : tr("Utilisateu&r :"),
+          tr("Utilisateur %1").arg(name));
     f.qth = nullptr;
     if (!lotw) {
-        field(f.qth, QStringLiteral("QTH_"), QStringLiteral("QT&H (facultatif) :"), QStringLiteral("Surnom de QTH"));
-        f.qth->setToolTip(QStringLiteral("Le surnom du QTH, pour un compte eQSL qui en a plusieurs"));
+        field(f.qth, QStringLiteral("QTH_"), tr("QT&H (facultatif) :"), tr("Surnom de QTH %1").arg(name));
+        f.qth->setToolTip(tr("Le surnom du QTH, pour un compte eQSL qui en a plusieurs"));
     }
-    field(f.password, QStringLiteral("Mot_De_Passe_"), lotw ? QStringLiteral("&Mot de passe :") : QStringLiteral("Mot de &passe :"),
-          QStringLiteral("Mot de passe"));
+    field(f.password, QStringLiteral("Mot_De_Passe_"), lotw ? tr("&Mot de passe :") : tr("Mot de &passe :"),
+          tr("Mot de passe %1").arg(name));
     f.password->setEchoMode(QLineEdit::Password);
-    f.remember = new QCheckBox(lotw ? QStringLiteral("Mémori&ser le mot de passe") : QStringLiteral("Mém&oriser le mot de passe"),
+    f.remember = new QCheckBox(lotw ? tr("Mémori&ser le mot de passe") : tr("Mém&oriser le mot de passe"),
                                group);
     f.remember->setObjectName(QStringLiteral("Memoriser_") + name);
-    f.remember->setAccessibleName(QStringLiteral("Mémoriser le mot de passe ") + name);
+    f.remember->setAccessibleName(tr("Mémoriser le mot de passe %1").arg(name));
     form->addRow(f.remember);
-    field(f.since, QStringLiteral("Depuis_"), lotw ? QStringLiteral("&Depuis le :") : QStringLiteral("Depu&is le :"),
-          QStringLiteral("Depuis le"));
-    f.since->setPlaceholderText(QStringLiteral("JJ/MM/AAAA, vide : tout"));
-    f.since->setToolTip(QStringLiteral("Les confirmations reçues depuis ce jour ; vide : toutes"));
+    field(f.since, QStringLiteral("Depuis_"), lotw ? tr("&Depuis le :") : tr("Depu&is le :"),
+          tr("Depuis le %1").arg(name));
+    f.since->setPlaceholderText(tr("JJ/MM/AAAA, vide : tout"));
+    f.since->setToolTip(tr("Les confirmations reçues depuis ce jour ; vide : toutes"));
     if (lotw)
-        f.user->setToolTip(QStringLiteral("Par défaut, l'indicatif de base de la station"));
+        f.user->setToolTip(tr("Par défaut, l'indicatif de base de la station"));
     const auto enable = [f](bool on) {
         for (QWidget *w : {static_cast<QWidget *>(f.user), static_cast<QWidget *>(f.password),
                            static_cast<QWidget *>(f.remember), static_cast<QWidget *>(f.since)})
@@ -191,12 +190,12 @@ void ConfirmWindow::loadPasswords()
             f->remember->setEnabled(false);
             f->remember->setVisible(false);
         }
-        Trousseau->setText(QStringLiteral("Aucun trousseau ne répond (%1) : le mot de passe est demandé à chaque "
+        Trousseau->setText(tr("Aucun trousseau ne répond (%1) : le mot de passe est demandé à chaque "
                                           "téléchargement et n'est gardé nulle part.")
                                .arg(reason));
     };
     if (!m_keyring) {
-        noKeyring(why.isEmpty() ? QStringLiteral("aucun trousseau de bureau") : why);
+        noKeyring(why.isEmpty() ? tr("aucun trousseau de bureau") : why);
         return;
     }
     for (OnlineService service : {OnlineService::LoTW, OnlineService::Eqsl}) {
@@ -230,12 +229,22 @@ bool ConfirmWindow::readDay(const QString &text, QDate *day)
 
 void ConfirmWindow::say(const QString &text) { Etat->setText(text); }
 
+QString ConfirmWindow::receivedText(qint64 bytes)
+{
+    // The count in the form the program writes numbers in. Two texts so that French
+    // reads "octet" up to 1 even without its plural rules; each language then picks its
+    // own form by the count.
+    const QString count = QLocale(QLocale::French).toString(bytes);
+    const int n = int(qMin<qint64>(bytes, 1000000));
+    return bytes > 1 ? tr("Reçu : %1 octets", nullptr, n).arg(count) : tr("Reçu : %1 octet", nullptr, n).arg(count);
+}
+
 void ConfirmWindow::setBusy(bool busy)
 {
     m_busy = busy;
     Barre->setRange(0, busy ? 0 : 1);
     Barre->setValue(0);
-    Barre->setAccessibleDescription(busy ? QStringLiteral("en cours") : QStringLiteral("arrêté"));
+    Barre->setAccessibleDescription(busy ? tr("en cours") : tr("arrêté"));
     Telecharger->setEnabled(!busy);
     Fermer->setEnabled(!busy);
     Annuler->setEnabled(busy);
@@ -273,12 +282,12 @@ void ConfirmWindow::onDownload()
         const QString name = serviceName(service);
         QDate since;
         if (!readDay(f.since->text(), &since)) {
-            m_context.messages.notice(QStringLiteral("%1 : la date « Depuis le » se lit JJ/MM/AAAA (vide : tout).").arg(name));
+            m_context.messages.notice(tr("%1 : la date « Depuis le » se lit JJ/MM/AAAA (vide : tout).").arg(name));
             f.since->setFocus();
             return;
         }
         if (f.user->text().trimmed().isEmpty() || f.password->text().isEmpty()) {
-            m_context.messages.notice(QStringLiteral("%1 : l'utilisateur et le mot de passe sont nécessaires.").arg(name));
+            m_context.messages.notice(tr("%1 : l'utilisateur et le mot de passe sont nécessaires.").arg(name));
             (f.user->text().trimmed().isEmpty() ? f.user : f.password)->setFocus();
             return;
         }
@@ -297,7 +306,7 @@ void ConfirmWindow::onDownload()
         queue.append(r);
     }
     if (queue.isEmpty()) {
-        m_context.messages.notice(QStringLiteral("Cochez « Utiliser » pour LoTW, pour eQSL ou pour les deux."));
+        m_context.messages.notice(tr("Cochez « Utiliser » pour LoTW, pour eQSL ou pour les deux."));
         return;
     }
     // User names are kept for next time; passwords only in the keyring, when asked.
@@ -305,7 +314,7 @@ void ConfirmWindow::onDownload()
         Fields &f = fields(r.service);
         QString error;
         if (!settings.saveUser(r.service, r.user, r.qth, &error))
-            say(QStringLiteral("Réglages non enregistrés : %1").arg(error));
+            say(tr("Réglages non enregistrés : %1").arg(error));
         if (!m_keyring)
             continue;
         const QString key = PasswordKeyring::key(serviceName(r.service), r.user);
@@ -313,7 +322,7 @@ void ConfirmWindow::onDownload()
             ? m_keyring->write(key, r.password, PasswordKeyring::LimitMs)
             : m_keyring->remove(key, PasswordKeyring::LimitMs);
         if (a.status == PasswordKeyring::Status::Unavailable && f.remember->isChecked())
-            Trousseau->setText(QStringLiteral("Le mot de passe de %1 n'a pas pu être mémorisé (%2) : il sera "
+            Trousseau->setText(tr("Le mot de passe de %1 n'a pas pu être mémorisé (%2) : il sera "
                                               "demandé au prochain téléchargement.")
                                    .arg(serviceName(r.service), a.why));
     }
@@ -333,7 +342,7 @@ void ConfirmWindow::runNext()
     }
     setBusy(true);
     const ConfirmFetch::Request request = m_queue.takeFirst();
-    Octets->setText(QStringLiteral("Reçu : 0 octet"));
+    Octets->setText(receivedText(0));
     QPointer<ConfirmWindow> alive(this);
     const ConfirmFetch::Outcome o = m_fetch->fetch(request);
     if (!alive)
@@ -342,7 +351,7 @@ void ConfirmWindow::runNext()
     if (o.cancelled || m_stopped) {
         m_queue.clear();
         setBusy(false);
-        say(QStringLiteral("Téléchargement annulé : rien n'est enregistré ni marqué."));
+        say(tr("Téléchargement annulé : rien n'est enregistré ni marqué."));
         emit runFinished();
         return;
     }
@@ -374,7 +383,7 @@ void ConfirmWindow::runNext()
             if (settings.saveSince(service, next, &error))
                 fields(service).since->setText(next.toString(DayFormat));
             else
-                say(QStringLiteral("La date « Depuis le » n'a pas pu être enregistrée : %1").arg(error));
+                say(tr("La date « Depuis le » n'a pas pu être enregistrée : %1").arg(error));
         }
         QTimer::singleShot(0, this, &ConfirmWindow::runNext);
     });

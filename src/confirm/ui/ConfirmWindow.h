@@ -63,6 +63,8 @@ private:
     void runNext();
     void setBusy(bool busy);
     void say(const QString &text);
+    // "Reçu : 1 234 octets".
+    static QString receivedText(qint64 bytes);
     // The day typed as JJ/MM/AAAA, or empty; false when it cannot be read.
     static bool readDay(const QString &text, QDate *day);
 

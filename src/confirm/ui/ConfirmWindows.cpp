@@ -31,7 +31,7 @@ PasswordKeyring *ConfirmController::desktopKeyring(QString *why)
 void ConfirmController::open()
 {
     if (!m_context.session.hasStation()) {
-        m_context.messages.notice(QStringLiteral("Aucune station n'est encore choisie : il n'y a pas de log où marquer "
+        m_context.messages.notice(tr("Aucune station n'est encore choisie : il n'y a pas de log où marquer "
                                                  "les confirmations.\r\n\r\nCréez d'abord la station (menu Station, "
                                                  "Nouvel Indicatif)."));
         return;

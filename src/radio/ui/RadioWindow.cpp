@@ -44,20 +44,20 @@ RadioWindow::RadioWindow(Settings &settings, Messages &messages, RadioPoller &po
 {
     setObjectName(QStringLiteral("Poste_Radio"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Poste radio"));
+    setWindowTitle(tr("Poste radio"));
     setModal(false);
 
-    m_use = new QCheckBox(QStringLiteral("&Utiliser le poste radio"));
+    m_use = new QCheckBox(tr("&Utiliser le poste radio"));
     m_use->setObjectName(QStringLiteral("Utiliser_Poste"));
-    m_use->setAccessibleName(QStringLiteral("Utiliser le poste radio"));
+    m_use->setAccessibleName(tr("Utiliser le poste radio"));
 
     // The radio model, from Hamlib's own list (rigctl -l, read while the window shows).
-    auto *radioBox = new QGroupBox(QStringLiteral("Modèle du poste"));
+    auto *radioBox = new QGroupBox(tr("Modèle du poste"));
     m_filter = new QLineEdit;
     m_filter->setObjectName(QStringLiteral("Filtre_Modele"));
-    m_filter->setPlaceholderText(QStringLiteral("marque ou modèle, par exemple FT-991"));
+    m_filter->setPlaceholderText(tr("marque ou modèle, par exemple FT-991"));
     m_modelList = new QStandardItemModel(this);
-    m_modelsNote = new QLabel(QStringLiteral("Lecture de la liste des modèles de Hamlib…"));
+    m_modelsNote = new QLabel(tr("Lecture de la liste des modèles de Hamlib…"));
     m_modelsNote->setObjectName(QStringLiteral("Etat_Modeles"));
     m_modelsNote->setWordWrap(true);
     fillModels({RadioModels::dummy()});
@@ -79,21 +79,21 @@ RadioWindow::RadioWindow(Settings &settings, Messages &messages, RadioPoller &po
     m_models->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_models->setMinimumHeight(160);
     auto *radioGrid = new QGridLayout(radioBox);
-    radioGrid->addWidget(caption(QStringLiteral("&Filtre"), m_filter, QStringLiteral("Filtre des modèles")), 0, 0);
+    radioGrid->addWidget(caption(tr("&Filtre"), m_filter, tr("Filtre des modèles")), 0, 0);
     radioGrid->addWidget(m_filter, 0, 1);
-    radioGrid->addWidget(caption(QStringLiteral("Mo&dèle"), m_models, QStringLiteral("Modèle du poste")), 1, 0,
+    radioGrid->addWidget(caption(tr("Mo&dèle"), m_models, tr("Modèle du poste")), 1, 0,
                          Qt::AlignTop);
     radioGrid->addWidget(m_models, 1, 1);
     radioGrid->addWidget(m_modelsNote, 2, 0, 1, 2);
 
     // How the radio is reached.
-    auto *linkBox = new QGroupBox(QStringLiteral("Liaison"));
-    m_serial = new QRadioButton(QStringLiteral("Port &série"));
+    auto *linkBox = new QGroupBox(tr("Liaison"));
+    m_serial = new QRadioButton(tr("Port &série"));
     m_serial->setObjectName(QStringLiteral("Liaison_Serie"));
-    m_serial->setAccessibleName(QStringLiteral("Port série"));
-    m_network = new QRadioButton(QStringLiteral("&Réseau (rigctld)"));
+    m_serial->setAccessibleName(tr("Port série"));
+    m_network = new QRadioButton(tr("&Réseau (rigctld)"));
     m_network->setObjectName(QStringLiteral("Liaison_Reseau"));
-    m_network->setAccessibleName(QStringLiteral("Réseau (rigctld)"));
+    m_network->setAccessibleName(tr("Réseau (rigctld)"));
     m_port = new QComboBox;
     m_port->setObjectName(QStringLiteral("Port_Serie"));
     m_port->setEditable(true);
@@ -111,21 +111,21 @@ RadioWindow::RadioWindow(Settings &settings, Messages &messages, RadioPoller &po
     m_tcpPort->setRange(1, 65535);
     auto *linkGrid = new QGridLayout(linkBox);
     linkGrid->addWidget(m_serial, 0, 0, 1, 2);
-    linkGrid->addWidget(caption(QStringLiteral("P&ort"), m_port, QStringLiteral("Port série du poste")), 1, 0);
+    linkGrid->addWidget(caption(tr("P&ort"), m_port, tr("Port série du poste")), 1, 0);
     // The port is typed in the combo's own field: a screen reader reads that field, so it is named too.
-    m_port->lineEdit()->setAccessibleName(QStringLiteral("Port série du poste"));
+    m_port->lineEdit()->setAccessibleName(tr("Port série du poste"));
     linkGrid->addWidget(m_port, 1, 1);
-    linkGrid->addWidget(caption(QStringLiteral("Vit&esse"), m_speed, QStringLiteral("Vitesse en bauds")), 2, 0);
+    linkGrid->addWidget(caption(tr("Vit&esse"), m_speed, tr("Vitesse en bauds")), 2, 0);
     linkGrid->addWidget(m_speed, 2, 1);
     linkGrid->addWidget(m_network, 3, 0, 1, 2);
-    linkGrid->addWidget(caption(QStringLiteral("&Hôte"), m_host, QStringLiteral("Hôte de rigctld")), 4, 0);
+    linkGrid->addWidget(caption(tr("&Hôte"), m_host, tr("Hôte de rigctld")), 4, 0);
     linkGrid->addWidget(m_host, 4, 1);
-    linkGrid->addWidget(caption(QStringLiteral("&Numéro de port"), m_tcpPort, QStringLiteral("Port de rigctld")),
+    linkGrid->addWidget(caption(tr("&Numéro de port"), m_tcpPort, tr("Port de rigctld")),
                         5, 0);
     linkGrid->addWidget(m_tcpPort, 5, 1);
 
     // One reading of the radio, as the form now stands.
-    m_test = new QPushButton(QStringLiteral("&Tester"));
+    m_test = new QPushButton(tr("&Tester"));
     m_test->setObjectName(QStringLiteral("Tester"));
     m_test->setAutoDefault(false);
     m_result = new QLabel;
@@ -133,17 +133,17 @@ RadioWindow::RadioWindow(Settings &settings, Messages &messages, RadioPoller &po
     m_result->setWordWrap(true);
     m_result->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // The label is named by its caption and read for its value.
-    auto *resultCaption = new QLabel(QStringLiteral("Réponse du poste :"));
+    auto *resultCaption = new QLabel(tr("Réponse du poste :"));
     resultCaption->setBuddy(m_result);
     auto *testRow = new QHBoxLayout;
     testRow->addWidget(m_test);
     testRow->addWidget(resultCaption);
     testRow->addWidget(m_result, 1);
 
-    m_validate = new QPushButton(QStringLiteral("&Valider"));
+    m_validate = new QPushButton(tr("&Valider"));
     m_validate->setObjectName(QStringLiteral("Valider"));
     m_validate->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("&Annuler"));
+    m_cancel = new QPushButton(tr("&Annuler"));
     m_cancel->setObjectName(QStringLiteral("Annuler"));
     m_cancel->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
@@ -292,7 +292,7 @@ void RadioWindow::onTest()
 {
     const RadioConfig c = formConfig();
     if (portMissing(c)) {
-        m_result->setText(RadioReading::Unreachable + QStringLiteral(" : aucun port série choisi"));
+        m_result->setText(RadioReading::failure(tr("aucun port série choisi")).testText());
         return;
     }
     if (c.link == RadioConfig::Link::Network && !HostName::refusal(c.host).isEmpty()) {
@@ -301,7 +301,7 @@ void RadioWindow::onTest()
     }
     m_testing = true;
     m_test->setEnabled(false);
-    m_result->setText(QStringLiteral("Lecture du poste radio…"));
+    m_result->setText(tr("Lecture du poste radio…"));
     m_poller.probe(c);
 }
 
@@ -318,12 +318,12 @@ void RadioWindow::onValidate()
 {
     const RadioConfig c = formConfig();
     if (c.enabled && portMissing(c)) {
-        m_messages.notice(QStringLiteral("Choisissez le port série du poste radio."));
+        m_messages.notice(tr("Choisissez le port série du poste radio."));
         m_port->setFocus();
         return;
     }
     if (c.enabled && c.link == RadioConfig::Link::Network && c.host.isEmpty()) {
-        m_messages.notice(QStringLiteral("Indiquez l'hôte de rigctld (localhost sur cet ordinateur)."));
+        m_messages.notice(tr("Indiquez l'hôte de rigctld (localhost sur cet ordinateur)."));
         m_host->setFocus();
         return;
     }

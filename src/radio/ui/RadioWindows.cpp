@@ -8,6 +8,7 @@
 #include "radio/ui/RadioWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
 
@@ -35,7 +36,7 @@ private:
         if (!on && !m_value)
             return;
         if (!m_value)
-            m_value = StatusArea::captionedValue(m_place, QStringLiteral("CAT :"), QStringLiteral("Etat_Poste_Radio"));
+            m_value = StatusArea::captionedValue(m_place, QCoreApplication::translate("RadioWindows", "CAT :"), QStringLiteral("Etat_Poste_Radio"));
         m_value->setText(m_poller.statusText());
         m_place->setVisible(on);
     }

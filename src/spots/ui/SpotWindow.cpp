@@ -47,46 +47,46 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
 {
     setObjectName(QStringLiteral("Abbayes_Sur_Air"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Abbayes sur l'air"));
+    setWindowTitle(tr("Abbayes sur l'air"));
 
     const ClusterSettings chosen = ClusterSettings::load(settings);
     m_host = new QLineEdit(chosen.host);
     m_host->setObjectName(QStringLiteral("Noeud_Cluster"));
-    m_host->setAccessibleName(QStringLiteral("Nœud du cluster (nom ou adresse)"));
-    m_host->setPlaceholderText(QStringLiteral("nom ou adresse du nœud"));
+    m_host->setAccessibleName(tr("Nœud du cluster (nom ou adresse)"));
+    m_host->setPlaceholderText(tr("nom ou adresse du nœud"));
     m_port = new QSpinBox;
     m_port->setObjectName(QStringLiteral("Port_Cluster"));
-    m_port->setAccessibleName(QStringLiteral("Port du nœud"));
+    m_port->setAccessibleName(tr("Port du nœud"));
     m_port->setRange(1, 65535);
     m_port->setValue(chosen.port);
     m_login = new QLineEdit(chosen.login);
     m_login->setObjectName(QStringLiteral("Indicatif_Cluster"));
-    m_login->setAccessibleName(QStringLiteral("Indicatif de connexion au cluster"));
+    m_login->setAccessibleName(tr("Indicatif de connexion au cluster"));
     m_login->setPlaceholderText(chosen.loginFor(session.callsign()));
-    m_connect = new QPushButton(QStringLiteral("Se &connecter"));
+    m_connect = new QPushButton(tr("Se &connecter"));
     m_connect->setObjectName(QStringLiteral("Se_Connecter"));
     m_connect->setAccessibleDescription(
-        QStringLiteral("Se connecter au nœud ; pendant l'attente d'un nouvel essai, essayer maintenant"));
+        tr("Se connecter au nœud ; pendant l'attente d'un nouvel essai, essayer maintenant"));
     // Alt+D stays the main window's award menu: the operator's hand knows it.
-    m_disconnect = new QPushButton(QStringLiteral("Se déc&onnecter"));
+    m_disconnect = new QPushButton(tr("Se déc&onnecter"));
     m_disconnect->setObjectName(QStringLiteral("Se_Deconnecter"));
     m_state = new QLabel;
     m_state->setObjectName(QStringLiteral("Etat_Cluster"));
     m_state->setWordWrap(true);
 
-    auto *settingsBox = new QGroupBox(QStringLiteral("Réglages du cluster"));
+    auto *settingsBox = new QGroupBox(tr("Réglages du cluster"));
     settingsBox->setObjectName(QStringLiteral("Reglages_Cluster"));
     auto *form = new QHBoxLayout;
-    form->addWidget(caption(QStringLiteral("&Nœud :"), m_host));
+    form->addWidget(caption(tr("&Nœud :"), m_host));
     form->addWidget(m_host, 3);
-    form->addWidget(caption(QStringLiteral("&Port :"), m_port));
+    form->addWidget(caption(tr("&Port :"), m_port));
     form->addWidget(m_port);
-    form->addWidget(caption(QStringLiteral("&Indicatif :"), m_login));
+    form->addWidget(caption(tr("&Indicatif :"), m_login));
     form->addWidget(m_login, 1);
     form->addWidget(m_connect);
     form->addWidget(m_disconnect);
     auto *stateRow = new QHBoxLayout;
-    auto *stateCaption = new QLabel(QStringLiteral("État :"));
+    auto *stateCaption = new QLabel(tr("État :"));
     stateCaption->setBuddy(m_state);
     stateRow->addWidget(stateCaption);
     stateRow->addWidget(m_state, 1);
@@ -94,10 +94,10 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     boxLayout->addLayout(form);
     boxLayout->addLayout(stateRow);
 
-    m_neededOnly = new QCheckBox(QStringLiteral("Seulement les abbayes à con&tacter"));
+    m_neededOnly = new QCheckBox(tr("Seulement les abbayes à con&tacter"));
     m_neededOnly->setObjectName(QStringLiteral("Seulement_A_Contacter"));
     m_neededOnly->setChecked(chosen.neededOnly);
-    m_sound = new QCheckBox(QStringLiteral("&Son à l'annonce d'une abbaye à contacter"));
+    m_sound = new QCheckBox(tr("&Son à l'annonce d'une abbaye à contacter"));
     m_sound->setObjectName(QStringLiteral("Son_Annonce"));
     m_sound->setChecked(chosen.sound);
     m_count = new QLabel;
@@ -111,8 +111,8 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     m_filter->setFilterKeyColumn(0);
     m_list = new QTableView;
     m_list->setObjectName(QStringLiteral("Liste_Spots"));
-    m_list->setAccessibleName(QStringLiteral("Abbayes sur l'air"));
-    m_list->setAccessibleDescription(QStringLiteral(
+    m_list->setAccessibleName(tr("Abbayes sur l'air"));
+    m_list->setAccessibleDescription(tr(
         "Les abbayes à contacter d'abord ; Entrée ou un double clic règle le poste et prépare le QSO"));
     m_list->setModel(m_filter);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -131,7 +131,7 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
         QStringLiteral("7.0 Mhz"),        QStringLiteral("IK0ABC/P"),
         QStringLiteral("AZ0000"),         QStringLiteral("ABBAZIA DI SANTA MARIA IN VA"),
         QStringLiteral("Emilie Romagne"), QStringLiteral("F5XYZ-#"),
-        QStringLiteral("ZEL AZ0001 CW up 2 tnx Mario 5"), QStringLiteral("Nouvelle abbaye, Nouvelle région")};
+        QStringLiteral("ZEL AZ0001 CW up 2 tnx Mario 5"), SpotStanding::text(SpotStanding::Status::NewRegion)};
     // Cut without an ellipsis: the characters shown are the text's own.
     m_list->setTextElideMode(Qt::ElideNone);
     for (int c = 0; c < SpotModel::ColumnCount; ++c) {
@@ -146,17 +146,17 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->viewport()->installEventFilter(this);
 
-    m_announce = new QPushButton(QStringLiteral("&Annoncer…"));
+    m_announce = new QPushButton(tr("&Annoncer…"));
     m_announce->setObjectName(QStringLiteral("Annoncer"));
-    m_announce->setAccessibleDescription(QStringLiteral("Envoie une annonce au cluster (commande DX)"));
-    auto *close = new QPushButton(QStringLiteral("&Fermer"));
+    m_announce->setAccessibleDescription(tr("Envoie une annonce au cluster (commande DX)"));
+    auto *close = new QPushButton(tr("&Fermer"));
     close->setObjectName(QStringLiteral("Fermer"));
     m_waiting = new QLabel;
     m_waiting->setObjectName(QStringLiteral("Spots_En_Attente"));
-    m_showWaiting = new QPushButton(QStringLiteral("&Voir les nouveaux spots"));
+    m_showWaiting = new QPushButton(tr("&Voir les nouveaux spots"));
     m_showWaiting->setObjectName(QStringLiteral("Voir_Nouveaux_Spots"));
     m_showWaiting->setAccessibleDescription(
-        QStringLiteral("Fait entrer dans la liste les spots arrivés pendant que vous la regardiez"));
+        tr("Fait entrer dans la liste les spots arrivés pendant que vous la regardiez"));
     m_waiting->setBuddy(m_showWaiting);
 
     auto *options = new QHBoxLayout;
@@ -236,8 +236,9 @@ void SpotWindow::updateHold()
 
 void SpotWindow::showWaiting(int count)
 {
-    m_waiting->setText(count == 1 ? QStringLiteral("1 nouveau spot en attente")
-                                  : QStringLiteral("%1 nouveaux spots en attente").arg(count));
+    // Two texts so that the one spot reads the same with or without the plural rules.
+    m_waiting->setText(count == 1 ? tr("%n nouveau spot en attente", nullptr, count)
+                                  : tr("%n nouveaux spots en attente", nullptr, count));
     m_waiting->setVisible(count > 0);
     m_showWaiting->setVisible(count > 0);
 }
@@ -267,7 +268,7 @@ void SpotWindow::connectNode()
     c.port = m_port->value();
     c.login = m_login->text().trimmed().toUpper();
     if (c.host.isEmpty()) {
-        m_messages.notice(QStringLiteral("Indiquez le nœud du cluster (nom ou adresse) avant de vous connecter."));
+        m_messages.notice(tr("Indiquez le nœud du cluster (nom ou adresse) avant de vous connecter."));
         m_host->setFocus();
         return;
     }
@@ -279,7 +280,7 @@ void SpotWindow::connectNode()
     }
     const QString login = c.loginFor(m_session.callsign());
     if (login.isEmpty() || login == Settings::DefaultCallsign) {
-        m_messages.notice(QStringLiteral("Indiquez l'indicatif avec lequel se connecter au cluster."));
+        m_messages.notice(tr("Indiquez l'indicatif avec lequel se connecter au cluster."));
         m_login->setFocus();
         return;
     }
@@ -305,8 +306,7 @@ void SpotWindow::showState()
     m_connect->setEnabled(off || link.state() == ClusterConnection::State::Waiting);
     m_disconnect->setEnabled(!off);
     m_announce->setEnabled(link.isConnected());
-    m_count->setText(QStringLiteral("%1 spot(s) affiché(s) sur %2")
-                         .arg(m_filter->rowCount())
+    m_count->setText(tr("%n spot(s) affiché(s) sur %1", nullptr, m_filter->rowCount())
                          .arg(m_feed.model().rowCount()));
 }
 
@@ -326,7 +326,7 @@ void SpotWindow::announce()
 {
     ClusterConnection &link = m_feed.connection();
     if (!link.isConnected()) {
-        m_messages.notice(QStringLiteral("Le cluster n'est pas connecté : l'annonce ne peut pas être envoyée."));
+        m_messages.notice(tr("Le cluster n'est pas connecté : l'annonce ne peut pas être envoyée."));
         return;
     }
     // Prefilled from the last QSO of the log, on the radio's frequency or its spot's.
@@ -353,7 +353,7 @@ void SpotWindow::announce()
 
     QDialog dialog(this);
     dialog.setObjectName(QStringLiteral("Annonce_DX"));
-    dialog.setWindowTitle(QStringLiteral("Annoncer au cluster"));
+    dialog.setWindowTitle(tr("Annoncer au cluster"));
     auto *freq = new QLineEdit(kHz);
     freq->setObjectName(QStringLiteral("Annonce_Frequence"));
     auto *dx = new QLineEdit(call);
@@ -362,12 +362,12 @@ void SpotWindow::announce()
     comment->setObjectName(QStringLiteral("Annonce_Commentaire"));
     comment->setMaxLength(30);
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Fréquence (kHz) :"), freq);
-    form->addRow(QStringLiteral("&Indicatif :"), dx);
-    form->addRow(QStringLiteral("&Commentaire :"), comment);
+    form->addRow(tr("&Fréquence (kHz) :"), freq);
+    form->addRow(tr("&Indicatif :"), dx);
+    form->addRow(tr("&Commentaire :"), comment);
     auto *box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    box->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Envoyer"));
-    box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("A&nnuler"));
+    box->button(QDialogButtonBox::Ok)->setText(tr("&Envoyer"));
+    box->button(QDialogButtonBox::Cancel)->setText(tr("A&nnuler"));
     auto *layout = new QVBoxLayout(&dialog);
     layout->addLayout(form);
     layout->addWidget(box);
@@ -379,11 +379,11 @@ void SpotWindow::announce()
 
     const QString command = SpotFeed::dxCommand(freq->text(), dx->text(), comment->text());
     if (command.isEmpty()) {
-        m_messages.notice(QStringLiteral("L'annonce demande une fréquence en kHz et un indicatif."));
+        m_messages.notice(tr("L'annonce demande une fréquence en kHz et un indicatif."));
         return;
     }
-    if (!m_messages.question(QStringLiteral("Envoyer cette annonce au cluster ?\r\n") + command))
+    if (!m_messages.question(tr("Envoyer cette annonce au cluster ?\r\n%1").arg(command)))
         return;
     if (!link.send(command))
-        m_messages.notice(QStringLiteral("Le cluster n'est plus connecté : l'annonce n'a pas été envoyée."));
+        m_messages.notice(tr("Le cluster n'est plus connecté : l'annonce n'a pas été envoyée."));
 }

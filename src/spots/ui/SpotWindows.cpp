@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
@@ -33,7 +34,7 @@ public:
         if (!m_place)
             return;
         if (!m_value)
-            m_value = StatusArea::captionedValue(m_place, QStringLiteral("Cluster :"), QStringLiteral("Annonce_Cluster"));
+            m_value = StatusArea::captionedValue(m_place, QCoreApplication::translate("SpotWindows", "Cluster :"), QStringLiteral("Annonce_Cluster"));
         m_value->setText(text);
         m_place->setVisible(true);
         // A screen reader hears the new text without the focus moving.
@@ -43,7 +44,7 @@ public:
 
     void announce(const Spot &spot)
     {
-        say(QStringLiteral("abbaye à contacter %1 sur %2 kHz (%3), %4")
+        say(QCoreApplication::translate("SpotWindows", "abbaye à contacter %1 sur %2 kHz (%3), %4")
                 .arg(spot.reference, spot.kHzText(), spot.call, spot.time));
         if (ClusterSettings::load(m_settings).sound)
             QApplication::beep();
