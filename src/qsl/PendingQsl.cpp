@@ -95,6 +95,8 @@ QList<int> PendingQsl::filter(const LogSession &session, const QList<int> &rows,
 
 QString PendingQsl::countText(int count) { return QStringLiteral("%1 QSL à recevoir").arg(count); }
 
+QString PendingQsl::shownCount(int count) { return tr("%n QSL à recevoir", nullptr, count); }
+
 QString PendingQsl::fileName(const QString &callsign, const QDate &today)
 {
     return callsign + QStringLiteral("_QSL_a_recevoir_") + today.toString(QStringLiteral("dd_MM_yy"))
@@ -148,27 +150,29 @@ PendingQsl::Saved PendingQsl::save(const LogSession &session, const QList<int> &
     // Beside the log.
     s.path = session.filePath(name);
     if (!session.loadError().isEmpty()) {
-        s.message = QStringLiteral("Le journal %1 ne peut pas être lu, la liste n'est pas enregistrée :\r\n%2")
+        s.message = tr("Le journal %1 ne peut pas être lu, la liste n'est pas enregistrée :\r\n%2")
                         .arg(session.logFileName(), session.loadError());
         return s;
     }
     const AtomicFile::Result w = AtomicFile::write(s.path, savedFile(session, rows, today));
     s.ok = w.ok;
-    s.message = w.ok ? QStringLiteral("La liste des QSL à recevoir a été enregistrée sous le nom :\r\n%1")
+    s.message = w.ok ? tr("La liste des QSL à recevoir a été enregistrée sous le nom :\r\n%1")
                            .arg(QDir::toNativeSeparators(s.path))
-                     : QStringLiteral("La liste n'a pas pu être enregistrée sous le nom : %1\r\n%2").arg(name, w.error);
+                     : tr("La liste n'a pas pu être enregistrée sous le nom : %1\r\n%2").arg(name, w.error);
     return s;
 }
 
 QString PendingQsl::markQuestion(int ticked, int hidden)
 {
-    QString text = ticked == 1 ? QStringLiteral("Marquer la QSL reçue pour le QSO coché ?")
-                               : QStringLiteral("Marquer la QSL reçue pour les %1 QSO cochés ?").arg(ticked);
+    // One ticked QSO is named on its own; French then reads the same with or without
+    // the program's translations, and the other languages word each count their way.
+    QString text = ticked == 1 ? tr("Marquer la QSL reçue pour le QSO coché ?")
+                               : tr("Marquer la QSL reçue pour les %n QSO cochés ?", nullptr, ticked);
     if (hidden == 1 && ticked == 1)
-        text += QStringLiteral("\r\n\r\nCe QSO est caché par le filtre.");
+        text += QStringLiteral("\r\n\r\n") + tr("Ce QSO est caché par le filtre.");
     else if (hidden == 1)
-        text += QStringLiteral("\r\n\r\n1 de ces QSO est caché par le filtre.");
+        text += QStringLiteral("\r\n\r\n") + tr("1 de ces QSO est caché par le filtre.");
     else if (hidden > 1)
-        text += QStringLiteral("\r\n\r\n%1 de ces QSO sont cachés par le filtre.").arg(hidden);
+        text += QStringLiteral("\r\n\r\n") + tr("%n de ces QSO sont cachés par le filtre.", nullptr, hidden);
     return text;
 }

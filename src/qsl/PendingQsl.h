@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -14,6 +15,8 @@ class LogSession;
 // abbey, in log order; and the listing of them that is saved or printed.
 class PendingQsl
 {
+    Q_DECLARE_TR_FUNCTIONS(PendingQsl)
+
 public:
     // The log rows (0-based) still waiting for a card, in list order.
     static QList<int> rows(const LogIndex &index);
@@ -26,8 +29,10 @@ public:
     // The question before marking `ticked` QSOs received, `hidden` of them out of
     // the filter's sight.
     static QString markQuestion(int ticked, int hidden);
-    // "12 QSL à recevoir".
+    // "12 QSL à recevoir", as the saved and printed listing ends.
     static QString countText(int count);
+    // The same count as the window shows it, in the operator's language.
+    static QString shownCount(int count);
     // "<callsign>_QSL_a_recevoir_JJ_MM_AA.txt".
     static QString fileName(const QString &callsign, const QDate &today);
     // One listed QSO, as saved and printed: reference, abbey, callsign, date,
@@ -42,7 +47,7 @@ public:
     struct Saved {
         bool ok = false;
         QString path;
-        QString message; // for the operator, in French
+        QString message; // for the operator, in the interface's language
     };
     // Writes the listing beside the log, through the checked atomic writer.
     static Saved save(const LogSession &session, const QList<int> &rows, const QDate &today);

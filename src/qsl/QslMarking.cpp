@@ -26,8 +26,8 @@ AtomicFile::Result QslMarking::Modif_Fichier_Log(LogSession &session, const QLis
     for (qsizetype i = 0; i < numbers.size(); ++i) {
         const int row = numbers.at(i) - 1;
         if (row < 0 || row >= session.lineCount() || (i < shown.size() && session.line(row) != shown.at(i))) {
-            return {false, QStringLiteral("Les QSL n'ont pas été enregistrées : le journal a été modifié "
-                                          "depuis la recherche.\r\nCliquez de nouveau sur Rechercher.")};
+            return {false, tr("Les QSL n'ont pas été enregistrées : le journal a été modifié "
+                              "depuis la recherche.\r\nCliquez de nouveau sur Rechercher.")};
         }
         rows.append(row);
     }

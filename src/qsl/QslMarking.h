@@ -3,6 +3,7 @@
 #include "logstore/AtomicFile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -12,6 +13,8 @@ class LogSession;
 // "*" in the QSL column of those the operator ticks.
 class QslMarking
 {
+    Q_DECLARE_TR_FUNCTIONS(QslMarking)
+
 public:
     struct Candidate {
         int row = -1;        // 0-based line of the log
@@ -29,5 +32,5 @@ public:
     static AtomicFile::Result Modif_Fichier_Log(LogSession &session, const QList<int> &numbers,
                                                 const QList<QByteArray> &shown);
 
-    static QString noTickMessage() { return QStringLiteral("Selectionnez un ou plusieurs QSO"); }
+    static QString noTickMessage() { return tr("Selectionnez un ou plusieurs QSO"); }
 };

@@ -1,6 +1,7 @@
 #include "regions/MapLayout.h"
 
 #include "regions/ItalyMap.h"
+#include "regions/RegionNames.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -72,7 +73,7 @@ QStringList MapLayout::boxTexts()
 {
     QStringList texts;
     for (int slot = 1; slot <= RegionTable::SlotCount; ++slot)
-        texts << RegionTable::activityLabel(slot);
+        texts << RegionNames::activityLabel(slot);
     return texts;
 }
 

@@ -42,7 +42,7 @@ struct MapLayout
     static TextWidths measure(const QFont &font);
     // The boxes' font: bold Arial, or the font with Arial's metrics where Arial is missing.
     static QFont boxFont();
-    // The texts of the boxes, by slot - 1.
+    // The texts of the boxes, by slot - 1, as shown in the operator's language.
     static QStringList boxTexts();
 
     QPointF toArea(const QPointF &mapPoint) const { return map.topLeft() + mapPoint * scale; }

@@ -37,7 +37,7 @@ AwardChart::Points AwardChart::points(const QList<AwardHistory::Month> &months,
 
 QString AwardChart::title(const QString &callsign, const QDate &date)
 {
-    return QStringLiteral("%1 - Diplôme ZEL - %2").arg(callsign, date.toString(QStringLiteral("dd/MM/yyyy")));
+    return tr("%1 - Diplôme ZEL - %2").arg(callsign, date.toString(QStringLiteral("dd/MM/yyyy")));
 }
 
 AwardChartPlugin *AwardChart::plugin(QString *error)
@@ -50,7 +50,7 @@ AwardChartPlugin *AwardChart::plugin(QString *error)
                                             + QStringLiteral(ZEL_PLUGIN_DIR));
         loader = new QPluginLoader(dir + QStringLiteral("/zel_awardchart"));
         if (!loader->load()) {
-            failure = QStringLiteral("le module du graphique (%1) n'a pas pu être chargé : %2")
+            failure = tr("le module du graphique (%1) n'a pas pu être chargé : %2")
                           .arg(QDir::toNativeSeparators(loader->fileName().isEmpty()
                                                             ? dir + QStringLiteral("/zel_awardchart")
                                                             : loader->fileName()),
@@ -59,7 +59,7 @@ AwardChartPlugin *AwardChart::plugin(QString *error)
     }
     auto *plugin = qobject_cast<AwardChartPlugin *>(loader->instance());
     if (!plugin && failure.isEmpty())
-        failure = QStringLiteral("le module du graphique n'est pas celui de cette version du programme");
+        failure = tr("le module du graphique n'est pas celui de cette version du programme");
     if (!plugin && error)
         *error = failure;
     return plugin;

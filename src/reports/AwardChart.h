@@ -2,6 +2,7 @@
 
 #include "reports/AwardHistory.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -16,6 +17,8 @@ class QWidget;
 // (src/reports/chart/), loaded the first time the score window opens.
 class AwardChart
 {
+    Q_DECLARE_TR_FUNCTIONS(AwardChart)
+
 public:
     virtual ~AwardChart() = default;
 
@@ -42,12 +45,13 @@ public:
     // Whether the months call for the figures day by day.
     static bool wantsDays(const QList<AwardHistory::Month> &months) { return !months.isEmpty() && months.size() <= 2; }
 
-    // "F4ZEL - Diplôme ZEL - 14/03/2007", above the saved picture.
+    // "F4ZEL - Diplôme ZEL - 14/03/2007", above the saved picture, in the
+    // interface's language as the chart it heads.
     static QString title(const QString &callsign, const QDate &date);
 
     // The chart plugin, loaded on first use from the folder beside the program
     // (../lib/kvr-zel from bin/, in the build tree and once installed). Null when it
-    // cannot be loaded, `error` then saying why in French.
+    // cannot be loaded, `error` then saying why.
     static AwardChartPlugin *plugin(QString *error);
 };
 

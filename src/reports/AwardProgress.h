@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The way to the next level of the award, from the confirmed count: the base
 // award at 10, then the twelve Excellence levels every 250 up to 3,000.
 struct AwardProgress
 {
+    Q_DECLARE_TR_FUNCTIONS(AwardProgress)
+
+public:
     int confirmed = 0;
     int from = 0;    // the last level reached (0 before the base award)
     int to = 0;      // the next level; 0 once every level is reached

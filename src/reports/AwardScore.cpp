@@ -39,19 +39,19 @@ AwardScore AwardScore::fromIndex(const LogIndex &index)
 
 QString AwardScore::verdict(bool reached)
 {
-    return reached ? QStringLiteral("Bravo, vous pouvez obtenir")
-                   : QStringLiteral("Vous ne pouvez pas encore obtenir");
+    return reached ? tr("Bravo, vous pouvez obtenir")
+                   : tr("Vous ne pouvez pas encore obtenir");
 }
 
 QColor AwardScore::colour(bool reached) { return reached ? QColor(0, 128, 0) : QColor(255, 0, 0); }
 
 QStringList AwardScore::rules()
 {
-    QStringList lines{QStringLiteral("Pour obtenir les diplomes des Abbayes"),
-                      QStringLiteral("Italiennes il vous faut la confirmation de"),
-                      QStringLiteral("10 Abbayes pour le diplome de base"),
-                      QStringLiteral("12 niveaux pour le diplome Excellence")};
+    QStringList lines{tr("Pour obtenir les diplomes des Abbayes"),
+                      tr("Italiennes il vous faut la confirmation de"),
+                      tr("10 Abbayes pour le diplome de base"),
+                      tr("12 niveaux pour le diplome Excellence")};
     for (int level = 1; level <= 12; ++level)
-        lines << QStringLiteral("%1 Abbayes contactées et confirmées").arg(level * ExcellenceLevel);
+        lines << tr("%1 Abbayes contactées et confirmées").arg(level * ExcellenceLevel);
     return lines;
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QColor>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,8 @@ class LogSession;
 // reached on the confirmed count.
 class AwardScore
 {
+    Q_DECLARE_TR_FUNCTIONS(AwardScore)
+
 public:
     static constexpr int BaseLevel = 10;
     static constexpr int ExcellenceLevel = 250;

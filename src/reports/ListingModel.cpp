@@ -7,10 +7,11 @@ ListingModel::ListingModel(ReportListing::Kind kind, QObject *parent)
 {
     // Titles are the words of the list's header, over the entry pieces they name.
     if (kind == ReportListing::Kind::Alphanumeric) {
-        m_columns = {{"REF", 1}, {"Indicatif", 3}, {"Date", 5}, {"Heure", 7},
-                     {"Nom de l'Abbaye", 9}, {"QSL", 11}};
+        m_columns = {{QT_TR_NOOP("REF"), 1}, {QT_TR_NOOP("Indicatif"), 3}, {QT_TR_NOOP("Date"), 5},
+                     {QT_TR_NOOP("Heure"), 7}, {QT_TR_NOOP("Nom de l'Abbaye"), 9}, {QT_TR_NOOP("QSL"), 11}};
     } else {
-        m_columns = {{"REF", 1}, {"nom de l'Abbaye", 3}, {"Date", 5}, {"Indicatif", 7}, {"QSL", 9}};
+        m_columns = {{QT_TR_NOOP("REF"), 1}, {QT_TR_NOOP("nom de l'Abbaye"), 3}, {QT_TR_NOOP("Date"), 5},
+                     {QT_TR_NOOP("Indicatif"), 7}, {QT_TR_NOOP("QSL"), 9}};
     }
 }
 
@@ -25,7 +26,7 @@ int ListingModel::columnChars(int column) const
 {
     const ReportListing::Layout &l = ReportListing::layout(m_listing.kind());
     const Column &c = m_columns.at(column);
-    return qMax(l.segments[c.segment].width, int(qstrlen(c.title)));
+    return qMax(l.segments[c.segment].width, int(tr(c.title).size()));
 }
 
 int ListingModel::rowCount(const QModelIndex &parent) const
@@ -72,6 +73,6 @@ QVariant ListingModel::data(const QModelIndex &index, int role) const
 QVariant ListingModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_columns.size())
-        return QString::fromUtf8(m_columns.at(section).title);
+        return tr(m_columns.at(section).title);
     return QAbstractTableModel::headerData(section, orientation, role);
 }

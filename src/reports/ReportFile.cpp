@@ -10,7 +10,7 @@ ReportFile::Result ReportFile::save(const LogSession &session, ReportListing::Ki
     r.fileName = ReportText::fileName(kind, session.callsign(), today);
     // A log that could not be read would be saved as an empty list, dated today.
     if (!session.loadError().isEmpty()) {
-        r.message = QStringLiteral("Le journal %1 ne peut pas être lu, la liste n'est pas enregistrée :\r\n%2")
+        r.message = tr("Le journal %1 ne peut pas être lu, la liste n'est pas enregistrée :\r\n%2")
                         .arg(session.logFileName(), session.loadError());
         return r;
     }
@@ -19,7 +19,7 @@ ReportFile::Result ReportFile::save(const LogSession &session, ReportListing::Ki
                                                    ReportText::savedFile(listing, session.callsign(), today));
     r.ok = w.ok;
     r.message = w.ok ? ReportText::savedMessage(r.fileName)
-                     : QStringLiteral("La liste n'a pas pu être enregistrée sous le nom : %1\r\n%2")
+                     : tr("La liste n'a pas pu être enregistrée sous le nom : %1\r\n%2")
                            .arg(r.fileName, w.error);
     return r;
 }

@@ -2,6 +2,7 @@
 
 #include "reports/ReportListing.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 
@@ -11,11 +12,13 @@ class LogSession;
 // through the one checked atomic writer.
 class ReportFile
 {
+    Q_DECLARE_TR_FUNCTIONS(ReportFile)
+
 public:
     struct Result {
         bool ok = false;
         QString fileName; // without its directory
-        QString message;  // for the operator, in French: the saved name or why it failed
+        QString message;  // for the operator: the saved name or why it failed
     };
 
     static Result save(const LogSession &session, ReportListing::Kind kind, const QDate &today);

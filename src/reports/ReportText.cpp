@@ -3,6 +3,8 @@
 #include "listing/ListingText.h"
 #include "logstore/Cp1252.h"
 
+#include <QCoreApplication>
+
 namespace ReportText {
 
 namespace {
@@ -60,8 +62,8 @@ QString printedHeader(Kind kind)
 QString screenHeader(Kind kind)
 {
     if (kind == Kind::Alphanumeric)
-        return QStringLiteral("      REF     Indicatif         Date    Heure               Nom de l'Abbaye                                                           QSL");
-    return QStringLiteral("    REF                  nom de l'Abbaye                                                                  Date      Indicatif         QSL");
+        return QCoreApplication::translate("ReportText", "      REF     Indicatif         Date    Heure               Nom de l'Abbaye                                                           QSL");
+    return QCoreApplication::translate("ReportText", "    REF                  nom de l'Abbaye                                                                  Date      Indicatif         QSL");
 }
 
 QString fileName(Kind kind, const QString &callsign, const QDate &today)
@@ -84,7 +86,7 @@ QString fileName(Kind kind, const QString &callsign, const QDate &today)
 
 QString savedMessage(const QString &fileName)
 {
-    return QStringLiteral("Le log a été enregistré sous le nom : ") + fileName;
+    return QCoreApplication::translate("ReportText", "Le log a été enregistré sous le nom : %1").arg(fileName);
 }
 
 QByteArray savedFile(const ReportListing &listing, const QString &callsign, const QDate &today)

@@ -9,10 +9,12 @@
 
 // The words around a report list: the header shown above it, the saved file (its
 // name and its Windows-1252 text) and the printed lines. The saved and printed
-// titles and column headers differ on purpose; both are kept as they are.
+// titles and column headers differ on purpose; both are kept as they are. The
+// window's words follow the interface's language; the file's and the printed
+// words are French whatever the language.
 namespace ReportText {
 
-// The column header of the window's list.
+// The column header of the window's list, in the interface's language.
 QString screenHeader(ReportListing::Kind kind);
 
 // "<callsign>_Liste_alaphanumerique_Abbayes_JJ_MM_AA.txt",
@@ -30,7 +32,7 @@ QStringList printedLines(const ReportListing &listing, const QString &callsign, 
 inline constexpr int PrintedHeaderFirst = 2;
 inline constexpr int PrintedHeaderCount = 2;
 
-// What the operator is told once a listing is saved.
+// What the operator is told once a listing is saved, in the interface's language.
 QString savedMessage(const QString &fileName);
 
 } // namespace ReportText

@@ -29,33 +29,33 @@ MultiQslWindow::MultiQslWindow(LogSession &session, Messages &messages, QWidget 
 {
     setObjectName(QStringLiteral("Multi_QSL"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Enregistrement des QSL multiples"));
+    setWindowTitle(tr("Enregistrement des QSL multiples"));
     setWindowModality(Qt::ApplicationModal);
 
-    auto *label2 = new QLabel(QStringLiteral("Enregistrement des QSL multiples"));
+    auto *label2 = new QLabel(tr("Enregistrement des QSL multiples"));
     label2->setObjectName(QStringLiteral("Label2"));
     QFont title = label2->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.3);
     label2->setFont(title);
 
-    auto *label3 = new QLabel(QStringLiteral("Pour rechercher les QSO avec la station "));
+    auto *label3 = new QLabel(tr("Pour rechercher les QSO avec la station "));
     label3->setObjectName(QStringLiteral("Label3"));
     Indicatif = new QLineEdit;
     Indicatif->setObjectName(QStringLiteral("Indicatif"));
-    Indicatif->setAccessibleName(QStringLiteral("Indicatif de la station"));
+    Indicatif->setAccessibleName(tr("Indicatif de la station"));
     Indicatif->setFixedWidth(Indicatif->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 13 + 12);
     label3->setBuddy(Indicatif);
-    auto *label4 = new QLabel(QStringLiteral("cliquez sur"));
+    auto *label4 = new QLabel(tr("cliquez sur"));
     label4->setObjectName(QStringLiteral("Label4"));
-    Recherche = new QPushButton(QStringLiteral("&Rechercher"));
+    Recherche = new QPushButton(tr("&Rechercher"));
     Recherche->setObjectName(QStringLiteral("Recherche"));
     // Enter in the callsign field searches; Enter in the list must not drop the ticks.
     Recherche->setAutoDefault(false);
 
     Liste_QSO = new QListWidget;
     Liste_QSO->setObjectName(QStringLiteral("Liste_QSO"));
-    Liste_QSO->setAccessibleName(QStringLiteral("QSO sans QSL reçue"));
+    Liste_QSO->setAccessibleName(tr("QSO sans QSL reçue"));
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     Liste_QSO->setFont(fixed);
     Liste_QSO->setUniformItemSizes(true);
@@ -66,9 +66,9 @@ MultiQslWindow::MultiQslWindow(LogSession &session, Messages &messages, QWidget 
     Liste_QSO->setMinimumWidth(qMin(fm.horizontalAdvance(QString(QsoRecord::ListLineLength + 4, QLatin1Char('M'))),
                                     900));
 
-    auto *label1 = new QLabel(QStringLiteral("Cochez dans la liste ci-dessus les QSL reçues puis cliquez sur"));
+    auto *label1 = new QLabel(tr("Cochez dans la liste ci-dessus les QSL reçues puis cliquez sur"));
     label1->setObjectName(QStringLiteral("Label1"));
-    Enregistre = new QPushButton(QStringLiteral("&Enregistrer"));
+    Enregistre = new QPushButton(tr("&Enregistrer"));
     Enregistre->setObjectName(QStringLiteral("Enregistre"));
     Enregistre->setAutoDefault(false);
     Enregistre->setEnabled(false);
@@ -140,7 +140,7 @@ void MultiQslWindow::onEnregistre()
     }
     AtomicFile::Result r;
     {
-        const WaitNotice wait(this, QStringLiteral("Enregistrement du log en cours…"), m_session.lineCount());
+        const WaitNotice wait(this, tr("Enregistrement du log en cours…"), m_session.lineCount());
         r = QslMarking::Modif_Fichier_Log(m_session, numbers, shown);
     }
     if (!r.ok) {

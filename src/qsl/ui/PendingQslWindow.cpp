@@ -32,20 +32,20 @@ PendingQslWindow::PendingQslWindow(const AppContext &context, QWidget *parent)
 {
     setObjectName(QStringLiteral("QSL_A_Recevoir"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("QSL à recevoir"));
+    setWindowTitle(tr("QSL à recevoir"));
 
-    auto *title = new QLabel(QStringLiteral("QSL à recevoir"));
+    auto *title = new QLabel(tr("QSL à recevoir"));
     title->setObjectName(QStringLiteral("Label_Titre"));
     QFont big = title->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
     title->setFont(big);
 
-    auto *filterLabel = new QLabel(QStringLiteral("Fil&tre (indicatif ou référence) :"));
+    auto *filterLabel = new QLabel(tr("Fil&tre (indicatif ou référence) :"));
     filterLabel->setObjectName(QStringLiteral("Label_Filtre"));
     m_filter = new QLineEdit;
     m_filter->setObjectName(QStringLiteral("Filtre"));
-    m_filter->setAccessibleName(QStringLiteral("Filtre sur l'indicatif ou la référence"));
+    m_filter->setAccessibleName(tr("Filtre sur l'indicatif ou la référence"));
     filterLabel->setBuddy(m_filter);
     m_count = new QLabel;
     m_count->setObjectName(QStringLiteral("Nb_QSL"));
@@ -60,20 +60,20 @@ PendingQslWindow::PendingQslWindow(const AppContext &context, QWidget *parent)
                                true, this);
     m_list = new QTableView;
     m_list->setObjectName(QStringLiteral("Liste_QSL"));
-    m_list->setAccessibleName(QStringLiteral("QSO dont la QSL est à recevoir"));
-    m_list->setAccessibleDescription(QStringLiteral(
+    m_list->setAccessibleName(tr("QSO dont la QSL est à recevoir"));
+    m_list->setAccessibleDescription(tr(
         "Espace coche la ligne, Entrée ou un double clic montre le QSO dans la fenêtre principale"));
     setUpQsoTable(m_list, m_model, {10, 0, 10, 7, 5, 7, 4});
     m_list->installEventFilter(this);
 
-    m_mark = new QPushButton(QStringLiteral("&Marquer QSL reçue"));
+    m_mark = new QPushButton(tr("&Marquer QSL reçue"));
     m_mark->setObjectName(QStringLiteral("Marquer"));
-    m_mark->setAccessibleDescription(QStringLiteral("Marque les QSO cochés comme confirmés"));
-    m_save = new QPushButton(QStringLiteral("&Enregistrer"));
+    m_mark->setAccessibleDescription(tr("Marque les QSO cochés comme confirmés"));
+    m_save = new QPushButton(tr("&Enregistrer"));
     m_save->setObjectName(QStringLiteral("Enregistrer"));
-    m_print = new QPushButton(QStringLiteral("&Imprimer"));
+    m_print = new QPushButton(tr("&Imprimer"));
     m_print->setObjectName(QStringLiteral("Imprimer"));
-    m_close = new QPushButton(QStringLiteral("&Fermer"));
+    m_close = new QPushButton(tr("&Fermer"));
     m_close->setObjectName(QStringLiteral("Fermer"));
 
     auto *top = new QHBoxLayout;
@@ -144,7 +144,7 @@ void PendingQslWindow::follow(const LogChange &change)
         m_pending.insert(position, row);
         m_model->insertRow(position, row);
     }
-    m_count->setText(PendingQsl::countText(m_model->rowCount()));
+    m_count->setText(PendingQsl::shownCount(m_model->rowCount()));
     if (m_model->rowCount() > 0)
         m_list->setCurrentIndex(m_model->index(0, 0));
 }
@@ -160,7 +160,7 @@ void PendingQslWindow::refresh()
 void PendingQslWindow::applyFilter()
 {
     m_model->setRows(PendingQsl::filter(m_context.session, m_pending, m_filter->text()));
-    m_count->setText(PendingQsl::countText(m_model->rowCount()));
+    m_count->setText(PendingQsl::shownCount(m_model->rowCount()));
     if (m_model->rowCount() > 0)
         m_list->setCurrentIndex(m_model->index(0, 0));
 }

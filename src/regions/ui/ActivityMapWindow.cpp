@@ -7,6 +7,7 @@
 #include "logstore/Settings.h"
 #include "regions/ItalyMap.h"
 #include "regions/MapLayout.h"
+#include "regions/RegionNames.h"
 #include "regions/ui/ItalyMapView.h"
 #include "regions/ui/RegionSelectors.h"
 
@@ -34,13 +35,13 @@ QString legendText(RegionStatus s, int n)
 {
     switch (s) {
     case RegionStatus::Confirmed:
-        return QStringLiteral("Confirmées (QSL) : %1").arg(n);
+        return QCoreApplication::translate("ActivityMapWindow", "Confirmées (QSL) : %1").arg(n);
     case RegionStatus::Worked:
-        return QStringLiteral("Contactées sans QSL : %1").arg(n);
+        return QCoreApplication::translate("ActivityMapWindow", "Contactées sans QSL : %1").arg(n);
     case RegionStatus::NotWorked:
         break;
     }
-    return QStringLiteral("Non contactées : %1").arg(n);
+    return QCoreApplication::translate("ActivityMapWindow", "Non contactées : %1").arg(n);
 }
 
 } // namespace
@@ -52,18 +53,18 @@ ActivityMapWindow::ActivityMapWindow(Settings &settings, const LogSession &sessi
 {
     setObjectName(QStringLiteral("Carte_Acti_ZEL"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Carte des Regions contactées"));
+    setWindowTitle(tr("Carte des Regions contactées"));
 
     m_panel = new QWidget(this);
-    auto *label5 = new QLabel(QStringLiteral("&Bande : "), m_panel);
+    auto *label5 = new QLabel(tr("&Bande : "), m_panel);
     label5->setObjectName(QStringLiteral("Label5"));
-    auto *label2 = new QLabel(QStringLiteral("&Mode : "), m_panel);
+    auto *label2 = new QLabel(tr("&Mode : "), m_panel);
     label2->setObjectName(QStringLiteral("Label2"));
     Bande_A = RegionSelectors::bandSelector(m_panel);
     Mode_AX = RegionSelectors::modeSelector(m_panel);
     label5->setBuddy(Bande_A);
     label2->setBuddy(Mode_AX);
-    Afficher = new QPushButton(QStringLiteral("&Afficher"), m_panel);
+    Afficher = new QPushButton(tr("&Afficher"), m_panel);
     Afficher->setObjectName(QStringLiteral("Afficher"));
     Afficher->setAutoDefault(true);
 
@@ -75,14 +76,14 @@ ActivityMapWindow::ActivityMapWindow(Settings &settings, const LogSession &sessi
     big.setPointSizeF(big.pointSizeF() * 1.6);
     NbReg->setFont(big);
     NbReg->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label1 = new QLabel(QStringLiteral("sur 21 Régions"), m_panel);
+    Label1 = new QLabel(tr("sur 21 Régions"), m_panel);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont mid = Label1->font();
     mid.setPointSizeF(mid.pointSizeF() * 1.2);
     Label1->setFont(mid);
     Label1->setBuddy(NbReg);
 
-    auto *legend = new QGroupBox(QStringLiteral("Légende"), m_panel);
+    auto *legend = new QGroupBox(tr("Légende"), m_panel);
     legend->setObjectName(QStringLiteral("Legende"));
     auto *legendGrid = new QGridLayout(legend);
     m_legendBand = new QLabel(legend);
@@ -115,7 +116,7 @@ ActivityMapWindow::ActivityMapWindow(Settings &settings, const LogSession &sessi
     bp.setColor(QPalette::Window, ItalyMap::contactedColour());
     bp.setColor(QPalette::WindowText, Qt::black);
     boxSwatch->setPalette(bp);
-    auto *boxText = new QLabel(QStringLiteral("Case verte : au moins un QSO sur la bande"), legend);
+    auto *boxText = new QLabel(tr("Case verte : au moins un QSO sur la bande"), legend);
     boxText->setWordWrap(true);
     legendGrid->addWidget(boxSwatch, row, 0);
     legendGrid->addWidget(boxText, row, 1);
@@ -193,13 +194,13 @@ void ActivityMapWindow::startUp()
 
 void ActivityMapWindow::Affiche_Carte()
 {
-    const QString band = Bande_A->currentText();
+    const QString band = RegionSelectors::chosen(Bande_A);
     if (band.isEmpty()) {
-        m_messages.notice(QStringLiteral("Selectionnez une bande"));
+        m_messages.notice(tr("Selectionnez une bande"));
         return;
     }
     m_ownBand = band;
-    m_ownMode = Mode_AX->currentText();
+    m_ownMode = RegionSelectors::chosen(Mode_AX);
     const RegionTally t = m_tally(m_ownBand, m_ownMode);
     NbReg->setText(QString::number(t.count));
 }
@@ -217,12 +218,12 @@ void ActivityMapWindow::showTally(const RegionTally &tally)
         setBoxColour(slot, tally.marked(slot));
         const RegionStatus s = tally.status(slot);
         Dep.at(slot - 1)->setAccessibleDescription(
-            s == RegionStatus::Confirmed ? QStringLiteral("contactée, confirmée (QSL)")
-            : s == RegionStatus::Worked  ? QStringLiteral("contactée sans QSL")
-                                         : QStringLiteral("non contactée"));
+            s == RegionStatus::Confirmed ? tr("contactée, confirmée (QSL)")
+            : s == RegionStatus::Worked  ? tr("contactée sans QSL")
+                                         : tr("non contactée"));
     }
     Picture1->setFills(ItalyMap::fillsFor(tally), ItalyMap::statusColour(RegionStatus::NotWorked));
-    m_legendBand->setText(QStringLiteral("Régions sur : %1").arg(tally.band));
+    m_legendBand->setText(tr("Régions sur : %1").arg(RegionSelectors::shownBand(tally.band)));
     for (int i = 0; i < m_legendCounts.size(); ++i)
         m_legendCounts.at(i)->setText(legendText(LegendOrder[i], tally.countOf(LegendOrder[i])));
 }

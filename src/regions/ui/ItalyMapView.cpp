@@ -9,7 +9,7 @@
 
 ItalyMapView::ItalyMapView(QWidget *parent) : QWidget(parent), m_svg(ItalyMap::svg())
 {
-    setAccessibleName(QStringLiteral("Carte de l'Italie"));
+    setAccessibleName(tr("Carte de l'Italie"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFills({}, ItalyMap::statusColour(RegionStatus::NotWorked));
 }

@@ -4,6 +4,7 @@
 #include "kit/ui/WindowKeys.h"
 #include "refdata/RegionTable.h"
 #include "regions/ItalyMap.h"
+#include "regions/RegionNames.h"
 #include "regions/MapLayout.h"
 #include "regions/ui/ItalyMapView.h"
 
@@ -52,9 +53,9 @@ MiniMapWindow::MiniMapWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Mini_Carte"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Nouvelle Région"));
+    setWindowTitle(tr("Nouvelle Région"));
 
-    Label2 = new QLabel(QStringLiteral("Nouvelle Région"), this);
+    Label2 = new QLabel(tr("Nouvelle Région"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     QFont title = Label2->font();
     title.setBold(true);
@@ -75,13 +76,13 @@ MiniMapWindow::MiniMapWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     for (int slot = 1; slot <= RegionTable::SlotCount; ++slot) {
         auto *marker = new RegionMarker(Picture1);
         marker->setObjectName(QStringLiteral("Shape1(%1)").arg(slot));
-        marker->setAccessibleName(QStringLiteral("Repère : ") + RegionTable::mapName(slot));
+        marker->setAccessibleName(tr("Repère : %1").arg(RegionNames::mapName(slot)));
         Shape1 << marker;
     }
     connect(Picture1, &ItalyMapView::laidOut, this, &MiniMapWindow::placeMarkers);
     placeMarkers(Picture1->currentLayout());
 
-    Suite = new QPushButton(QStringLiteral("&Continuer"), this);
+    Suite = new QPushButton(tr("&Continuer"), this);
     Suite->setObjectName(QStringLiteral("Suite"));
     Suite->setDefault(true);
     Suite->setAutoDefault(true);
@@ -113,7 +114,7 @@ void MiniMapWindow::Marque_Region(const QString &reference)
         auto *marker = static_cast<RegionMarker *>(Shape1.at(slot - 1));
         marker->setColour(ItalyMap::contactedColour());
         marker->show();
-        N_Pro->setText(RegionTable::mapName(slot));
+        N_Pro->setText(RegionNames::mapName(slot));
         // The region itself in a deeper green, so the light marker stands out on it.
         Picture1->setFills({{ItalyMap::elementId(slot), ItalyMap::contactedColour().darker(140)}},
                            ItalyMap::statusColour(RegionStatus::NotWorked));

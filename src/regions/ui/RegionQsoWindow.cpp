@@ -9,6 +9,7 @@
 #include "refdata/LogIndex.h"
 #include "logstore/QsoLabels.h"
 #include "refdata/RegionTable.h"
+#include "regions/RegionNames.h"
 #include "regions/RegionTally.h"
 
 #include <QFontMetrics>
@@ -42,10 +43,10 @@ RegionQsoWindow::RegionQsoWindow(LogSession &session, const LogIndex &index, QWi
     m_list = new QTableView;
     m_list->setObjectName(QStringLiteral("Liste_QSO_Region"));
     m_list->setAccessibleDescription(
-        QStringLiteral("Entrée ou un double clic montre le QSO dans la fenêtre principale"));
+        tr("Entrée ou un double clic montre le QSO dans la fenêtre principale"));
     setUpQsoTable(m_list, m_model, {6, 10, 7, 0, 7, 5, 7, 4, 3});
 
-    m_close = new QPushButton(QStringLiteral("&Fermer"));
+    m_close = new QPushButton(tr("&Fermer"));
     m_close->setObjectName(QStringLiteral("Fermer"));
 
     auto *top = new QHBoxLayout;
@@ -72,16 +73,14 @@ RegionQsoWindow::RegionQsoWindow(LogSession &session, const LogIndex &index, QWi
 
 QString RegionQsoWindow::regionName(int slot)
 {
-    const QString label = RegionTable::activityLabel(slot); // "LZ : Latium"
-    const qsizetype at = label.indexOf(QStringLiteral(" : "));
-    return at < 0 ? label : label.mid(at + 3);
+    return RegionNames::activityName(slot);
 }
 
 void RegionQsoWindow::showRegion(int slot, const QString &band)
 {
     m_slot = slot;
     m_band = band.isEmpty() ? QsoLabels::AllBands : band;
-    const QString caption = QStringLiteral("QSO de la région %1").arg(regionName(slot));
+    const QString caption = tr("QSO de la région %1").arg(regionName(slot));
     setWindowTitle(caption);
     m_title->setText(caption);
     m_list->setAccessibleName(caption);
@@ -99,8 +98,8 @@ void RegionQsoWindow::refresh()
     if (m_slot == 0)
         return;
     m_model->setRows(regionRows(m_index, m_slot, m_band));
-    const QString bandText = m_band == QsoLabels::AllBands ? QStringLiteral("toutes bandes") : m_band;
-    m_count->setText(QStringLiteral("%1 QSO (%2)").arg(m_model->rowCount()).arg(bandText));
+    const QString bandText = m_band == QsoLabels::AllBands ? tr("toutes bandes") : m_band;
+    m_count->setText(tr("%n QSO (%1)", nullptr, m_model->rowCount()).arg(bandText));
     if (m_model->rowCount() > 0)
         m_list->setCurrentIndex(m_model->index(0, 0));
 }

@@ -4,6 +4,7 @@
 #include "kit/ui/KeyboardUse.h"
 #include "refdata/RegionTable.h"
 #include "kit/ui/WindowKeys.h"
+#include "regions/RegionNames.h"
 #include "regions/ui/RegionSelectors.h"
 
 #include <QComboBox>
@@ -19,30 +20,30 @@ RegionsWindow::RegionsWindow(Messages &messages, TallyRequest tally, QWidget *pa
 {
     setObjectName(QStringLiteral("Regions_Contacte"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Regions contactées"));
+    setWindowTitle(tr("Regions contactées"));
 
-    auto *label2 = new QLabel(QStringLiteral("Regions contactées"), this);
+    auto *label2 = new QLabel(tr("Regions contactées"), this);
     label2->setObjectName(QStringLiteral("Label2"));
     QFont title = label2->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.3);
     label2->setFont(title);
-    auto *label3 = new QLabel(QStringLiteral("&Bande"), this);
+    auto *label3 = new QLabel(tr("&Bande"), this);
     label3->setObjectName(QStringLiteral("Label3"));
-    auto *label4 = new QLabel(QStringLiteral("&Mode"), this);
+    auto *label4 = new QLabel(tr("&Mode"), this);
     label4->setObjectName(QStringLiteral("Label4"));
 
     Bande_A = RegionSelectors::bandSelector(this);
     Mode_AX = RegionSelectors::modeSelector(this);
     label3->setBuddy(Bande_A);
     label4->setBuddy(Mode_AX);
-    Afficher = new QPushButton(QStringLiteral("&Afficher"), this);
+    Afficher = new QPushButton(tr("&Afficher"), this);
     Afficher->setObjectName(QStringLiteral("Afficher"));
     Afficher->setAutoDefault(true);
 
     Regions = new QListWidget(this);
     Regions->setObjectName(QStringLiteral("Regions"));
-    Regions->setAccessibleName(QStringLiteral("Regions contactées"));
+    Regions->setAccessibleName(tr("Regions contactées"));
     Regions->setSortingEnabled(true);
     // A terminal font where there is one; any fixed-pitch font otherwise.
     QFont fixed(QStringLiteral("Terminal"));
@@ -71,9 +72,9 @@ RegionsWindow::RegionsWindow(Messages &messages, TallyRequest tally, QWidget *pa
     // Enter in either selector shows the band as "Afficher" does.
     for (QComboBox *selector : {Bande_A, Mode_AX})
         connect(selector->lineEdit(), &QLineEdit::returnPressed, Afficher, &QPushButton::click);
-    // A line leads to the region's QSOs ("    LZ Region Latium": the code after four blanks).
+    // A line leads to the region's QSOs: each line keeps its region's slot.
     KeyboardUse::onRowChosen(Regions, [this](const QModelIndex &index) {
-        const int slot = RegionTable::slotOfCode(index.data().toString().mid(4, 2));
+        const int slot = index.data(SlotRole).toInt();
         if (slot > 0)
             emit regionChosen(slot, m_shownBand);
     });
@@ -91,20 +92,27 @@ void RegionsWindow::startUp()
 void RegionsWindow::showTally(const RegionTally &tally)
 {
     Regions->clear();
-    Regions->addItems(tally.lines);
+    // The tally's lines are the award's French ones; the list shows them in the
+    // operator's language ("    LZ Region Latium"), one line per region contacted.
+    for (int slot = 1; slot <= RegionTable::SlotCount; ++slot) {
+        if (!tally.marked(slot))
+            continue;
+        auto *item = new QListWidgetItem(RegionNames::listLine(slot), Regions);
+        item->setData(SlotRole, slot);
+    }
     m_shownBand = tally.band;
     m_shownMode = tally.mode;
 }
 
 void RegionsWindow::onAfficher()
 {
-    const QString band = Bande_A->currentText();
+    const QString band = RegionSelectors::chosen(Bande_A);
     if (band.isEmpty()) {
-        m_messages.notice(QStringLiteral("Selectionnez une bande"));
+        m_messages.notice(tr("Selectionnez une bande"));
         return;
     }
     Regions->clear();
     m_ownBand = band;
-    m_ownMode = Mode_AX->currentText();
+    m_ownMode = RegionSelectors::chosen(Mode_AX);
     m_tally(m_ownBand, m_ownMode);
 }

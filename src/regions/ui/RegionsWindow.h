@@ -31,6 +31,9 @@ signals:
     void regionChosen(int slot, const QString &band);
 
 private:
+    // Where a line of the list keeps its region's slot.
+    static constexpr int SlotRole = Qt::UserRole + 1;
+
     void onAfficher();
 
     Messages &m_messages;

@@ -6,6 +6,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLegend>
@@ -23,9 +24,9 @@ public:
         : QChartView(new QChart, parent)
     {
         m_contacted = new QLineSeries;
-        m_contacted->setName(QStringLiteral("Abbayes contactées"));
+        m_contacted->setName(QCoreApplication::translate("AwardChartPlugin", "Abbayes contactées"));
         m_confirmed = new QLineSeries;
-        m_confirmed->setName(QStringLiteral("Abbayes confirmées"));
+        m_confirmed->setName(QCoreApplication::translate("AwardChartPlugin", "Abbayes confirmées"));
         QChart *c = chart();
         c->addSeries(m_contacted);
         c->addSeries(m_confirmed);

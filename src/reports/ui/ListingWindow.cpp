@@ -48,7 +48,7 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
     const bool award = type == Type::ContacteZel;
     setObjectName(award ? QStringLiteral("Aff_Contacte_ZEL") : QStringLiteral("Aff_Contacte"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("ZEL Contactés"));
+    setWindowTitle(tr("ZEL Contactés"));
 
     auto *outer = new QVBoxLayout(this);
 
@@ -58,9 +58,9 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
         auto *row = new QHBoxLayout(frame);
         m_mode = new QButtonGroup(this);
         m_mode->setObjectName(QStringLiteral("Option1"));
-        auto *contacted = new QRadioButton(QStringLiteral("&contactées"));
+        auto *contacted = new QRadioButton(tr("&contactées"));
         contacted->setObjectName(QStringLiteral("Option1(1)"));
-        auto *confirmed = new QRadioButton(QStringLiteral("Con&firmées"));
+        auto *confirmed = new QRadioButton(tr("Con&firmées"));
         confirmed->setObjectName(QStringLiteral("Option1(2)"));
         m_mode->addButton(contacted, 1);
         m_mode->addButton(confirmed, 2);
@@ -72,7 +72,7 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
         m_count->setObjectName(QStringLiteral("Nb_C"));
         m_count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_count->setMinimumWidth(m_count->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
-        auto *caption = boldLabel(QStringLiteral("Abbayes"));
+        auto *caption = boldLabel(tr("Abbayes"));
         caption->setObjectName(QStringLiteral("Label1"));
         // The count is read out under its caption; it keeps its value as its text.
         caption->setBuddy(m_count);
@@ -86,7 +86,7 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
                 Affiche();
         });
     } else {
-        auto *title = boldLabel(QStringLiteral("Liste alphanumerique des Abbayes contactées"), 12);
+        auto *title = boldLabel(tr("Liste alphanumerique des Abbayes contactées"), 12);
         title->setObjectName(QStringLiteral("Label1"));
         title->setAlignment(Qt::AlignHCenter);
         outer->addWidget(title);
@@ -102,8 +102,8 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
     m_model = new ListingModel(kind(), this);
     m_list = new QTableView;
     m_list->setObjectName(QStringLiteral("Liste_QSO_Contacte"));
-    m_list->setAccessibleName(award ? QStringLiteral("Liste des Abbayes du diplôme")
-                                    : QStringLiteral("Liste des Abbayes contactées"));
+    m_list->setAccessibleName(award ? tr("Liste des Abbayes du diplôme")
+                                    : tr("Liste des Abbayes contactées"));
     m_list->setModel(m_model);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -131,9 +131,9 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
     outer->addWidget(m_list, 1);
 
     auto *buttons = new QHBoxLayout;
-    m_save = new QPushButton(QStringLiteral("&Enregistrer"));
+    m_save = new QPushButton(tr("&Enregistrer"));
     m_save->setObjectName(QStringLiteral("Enregistrer"));
-    m_print = new QPushButton(QStringLiteral("&Imprimer"));
+    m_print = new QPushButton(tr("&Imprimer"));
     m_print->setObjectName(QStringLiteral("Imprimer"));
     buttons->addStretch(1);
     buttons->addWidget(m_save);
@@ -180,7 +180,7 @@ void ListingWindow::open()
 void ListingWindow::Affiche()
 {
     QWidget *over = isVisible() ? this : parentWidget();
-    const WaitNotice wait(over, QStringLiteral("Tri de la liste des Abbayes contactées en cours…"),
+    const WaitNotice wait(over, tr("Tri de la liste des Abbayes contactées en cours…"),
                           m_context.session.lineCount());
     refill();
 }

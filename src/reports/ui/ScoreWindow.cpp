@@ -61,14 +61,14 @@ ScoreWindow::ScoreWindow(const AppContext &context, QWidget *parent)
 {
     setObjectName(QStringLiteral("Scores_ZEL"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Scores"));
+    setWindowTitle(tr("Scores"));
 
     auto *titleFrame = new QGroupBox;
     titleFrame->setObjectName(QStringLiteral("Frame1"));
     auto *titleLayout = new QVBoxLayout(titleFrame);
-    for (const auto &[name, text] : {std::pair{"Label1", "Scores pour le diplome"},
-                                     std::pair{"Label2", "des Abbayes Italiennes"}}) {
-        QLabel *l = label(name, QString::fromUtf8(text), Qt::AlignCenter);
+    for (const auto &[name, text] : {std::pair{"Label1", tr("Scores pour le diplome")},
+                                     std::pair{"Label2", tr("des Abbayes Italiennes")}}) {
+        QLabel *l = label(name, text, Qt::AlignCenter);
         setBold(l, 1.4);
         titleLayout->addWidget(l);
     }
@@ -78,8 +78,8 @@ ScoreWindow::ScoreWindow(const AppContext &context, QWidget *parent)
     auto *countLayout = new QGridLayout(countFrame);
     m_contacted = label("NB_Contacte", QStringLiteral("0"), Qt::AlignRight | Qt::AlignVCenter);
     m_confirmed = label("NB_Confirme", QStringLiteral("0"), Qt::AlignRight | Qt::AlignVCenter);
-    QLabel *contactedCaption = label("Label3", QStringLiteral("Abbayes contactée(s)"));
-    QLabel *confirmedCaption = label("Label4", QStringLiteral("Abbayes confirmée(s)"));
+    QLabel *contactedCaption = label("Label3", tr("Abbayes contactée(s)"));
+    QLabel *confirmedCaption = label("Label4", tr("Abbayes confirmée(s)"));
     // The counts are read out under their captions; they keep their values as their text.
     contactedCaption->setBuddy(m_contacted);
     confirmedCaption->setBuddy(m_confirmed);
@@ -96,9 +96,9 @@ ScoreWindow::ScoreWindow(const AppContext &context, QWidget *parent)
     resultFrame->setObjectName(QStringLiteral("Frame3"));
     auto *resultLayout = new QVBoxLayout(resultFrame);
     m_baseVerdict = label("Label_Base", QString(), Qt::AlignCenter);
-    m_baseName = label("Label_Diplome_Base", QStringLiteral("le diplome ZEL de base"), Qt::AlignCenter);
+    m_baseName = label("Label_Diplome_Base", tr("le diplome ZEL de base"), Qt::AlignCenter);
     m_excellenceVerdict = label("Label_Excellence", QString(), Qt::AlignCenter);
-    m_excellenceName = label("Label_Diplome_Excellence", QStringLiteral("le diplome ZEL Excellence"),
+    m_excellenceName = label("Label_Diplome_Excellence", tr("le diplome ZEL Excellence"),
                              Qt::AlignCenter);
     for (QLabel *l : {m_baseVerdict, m_baseName, m_excellenceVerdict, m_excellenceName}) {
         setBold(l, 1.2);
@@ -127,7 +127,7 @@ ScoreWindow::ScoreWindow(const AppContext &context, QWidget *parent)
     setBold(m_nextLevel);
     m_progress = new QProgressBar;
     m_progress->setObjectName(QStringLiteral("Progression_Niveau"));
-    m_progress->setAccessibleName(QStringLiteral("Progression vers le niveau suivant"));
+    m_progress->setAccessibleName(tr("Progression vers le niveau suivant"));
     m_progress->setAlignment(Qt::AlignCenter);
     nextLayout->addWidget(m_nextLevel);
     nextLayout->addWidget(m_progress);
@@ -146,8 +146,8 @@ ScoreWindow::ScoreWindow(const AppContext &context, QWidget *parent)
     outer->addWidget(buildHistory(), 1);
 
     m_chooseImageFile = [](QWidget *parent, const QString &suggested) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer l'image"), suggested,
-                                            QStringLiteral("Images PNG (*.png)"));
+        return QFileDialog::getSaveFileName(parent, tr("Enregistrer l'image"), suggested,
+                                            tr("Images PNG (*.png)"));
     };
 
     // The score follows the log as QSOs are committed, deleted or confirmed.
@@ -198,12 +198,12 @@ void ScoreWindow::refresh()
 
 QWidget *ScoreWindow::buildHistory()
 {
-    auto *box = new QGroupBox(QStringLiteral("Le diplôme mois par mois"));
+    auto *box = new QGroupBox(tr("Le diplôme mois par mois"));
     box->setObjectName(QStringLiteral("Frame_Historique"));
     m_history = box;
     auto *tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("Onglets_Historique"));
-    tabs->setAccessibleName(QStringLiteral("Le diplôme mois par mois"));
+    tabs->setAccessibleName(tr("Le diplôme mois par mois"));
 
     // The chart comes from its plugin; without it the table alone tells the same.
     QString why;
@@ -211,11 +211,11 @@ QWidget *ScoreWindow::buildHistory()
     if (AwardChartPlugin *plugin = AwardChart::plugin(&why)) {
         m_chart = plugin->create(this);
         chartPage = m_chart->widget();
-        chartPage->setAccessibleDescription(QStringLiteral("Les mêmes chiffres sont dans l'onglet Tableau"));
+        chartPage->setAccessibleDescription(tr("Les mêmes chiffres sont dans l'onglet Tableau"));
     } else {
         QLabel *missing = label("Graphique_Absent",
-                                QStringLiteral("Le graphique n'est pas disponible : %1.\r\n"
-                                               "Les chiffres sont dans l'onglet Tableau.")
+                                tr("Le graphique n'est pas disponible : %1.\r\n"
+                                   "Les chiffres sont dans l'onglet Tableau.")
                                     .arg(why),
                                 Qt::AlignCenter);
         missing->setWordWrap(true);
@@ -226,21 +226,21 @@ QWidget *ScoreWindow::buildHistory()
 
     m_table = new QTableWidget(0, 3);
     m_table->setObjectName(QStringLiteral("Tableau_Mois"));
-    m_table->setAccessibleName(QStringLiteral("Abbayes contactées et confirmées par mois"));
+    m_table->setAccessibleName(tr("Abbayes contactées et confirmées par mois"));
     m_table->setHorizontalHeaderLabels(
-        {QStringLiteral("Mois"), QStringLiteral("Abbayes contactées"), QStringLiteral("Abbayes confirmées")});
+        {tr("Mois"), tr("Abbayes contactées"), tr("Abbayes confirmées")});
     m_table->verticalHeader()->setVisible(false);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setTabKeyNavigation(false);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
-    tabs->addTab(chartPage, QStringLiteral("&Graphique"));
-    tabs->addTab(m_table, QStringLiteral("&Tableau"));
+    tabs->addTab(chartPage, tr("&Graphique"));
+    tabs->addTab(m_table, tr("&Tableau"));
 
-    m_saveImage = new QPushButton(QStringLiteral("Enregistrer l'&image"));
+    m_saveImage = new QPushButton(tr("Enregistrer l'&image"));
     m_saveImage->setObjectName(QStringLiteral("Enregistrer_Image"));
-    m_saveImage->setAccessibleDescription(QStringLiteral("Enregistre le graphique en image PNG"));
+    m_saveImage->setAccessibleDescription(tr("Enregistre le graphique en image PNG"));
     connect(m_saveImage, &QPushButton::clicked, this, &ScoreWindow::saveImage);
     m_saveImage->setEnabled(m_chart != nullptr);
 
@@ -271,19 +271,19 @@ void ScoreWindow::showHistory()
     m_shown = shown;
     m_anyShown = true;
     const QList<AwardHistory::Month> &points = shown.points;
-    const QString span = shown.yearly ? QStringLiteral("année par année")
-        : shown.daily                 ? QStringLiteral("jour par jour")
-                                      : QStringLiteral("mois par mois");
-    const QString unit = shown.yearly ? QStringLiteral("année")
-        : shown.daily                 ? QStringLiteral("jour")
-                                      : QStringLiteral("mois");
-    m_history->setTitle(QStringLiteral("Le diplôme ") + span);
+    // Whole sentences for each span, so that each language words them its own way.
+    const QString title = shown.yearly ? tr("Le diplôme année par année")
+        : shown.daily                  ? tr("Le diplôme jour par jour")
+                                       : tr("Le diplôme mois par mois");
+    m_history->setTitle(title);
     if (auto *tabs = m_history->findChild<QTabWidget *>(QStringLiteral("Onglets_Historique")))
-        tabs->setAccessibleName(QStringLiteral("Le diplôme ") + span);
-    m_table->setAccessibleName(QStringLiteral("Abbayes contactées et confirmées par ") + unit);
-    m_table->horizontalHeaderItem(0)->setText(shown.yearly ? QStringLiteral("Année")
-                                              : shown.daily ? QStringLiteral("Jour")
-                                                            : QStringLiteral("Mois"));
+        tabs->setAccessibleName(title);
+    m_table->setAccessibleName(shown.yearly ? tr("Abbayes contactées et confirmées par année")
+                               : shown.daily ? tr("Abbayes contactées et confirmées par jour")
+                                             : tr("Abbayes contactées et confirmées par mois"));
+    m_table->horizontalHeaderItem(0)->setText(shown.yearly ? tr("Année")
+                                              : shown.daily ? tr("Jour")
+                                                            : tr("Mois"));
     m_table->setRowCount(int(points.size()));
     for (int i = 0; i < points.size(); ++i) {
         const AwardHistory::Month &m = points.at(i);
@@ -302,8 +302,10 @@ void ScoreWindow::showHistory()
     }
     if (m_chart) {
         m_chart->show(shown);
-        m_chart->widget()->setAccessibleName(QStringLiteral("Graphique des abbayes contactées et confirmées par ")
-                                             + unit);
+        m_chart->widget()->setAccessibleName(
+            shown.yearly ? tr("Graphique des abbayes contactées et confirmées par année")
+            : shown.daily ? tr("Graphique des abbayes contactées et confirmées par jour")
+                          : tr("Graphique des abbayes contactées et confirmées par mois"));
     }
 }
 
@@ -326,12 +328,12 @@ void ScoreWindow::saveImage()
     const QImage image = m_chart->picture(
         AwardChart::title(m_context.session.callsign(), m_context.clock.localNow().date()));
     if (image.isNull() || !image.save(&buffer, "PNG")) {
-        m_context.messages.notice(QStringLiteral("L'image n'a pas pu être préparée."));
+        m_context.messages.notice(tr("L'image n'a pas pu être préparée."));
         return;
     }
     const AtomicFile::Result w = AtomicFile::write(path, png);
-    m_context.messages.notice(w.ok ? QStringLiteral("L'image a été enregistrée sous le nom :\r\n%1")
+    m_context.messages.notice(w.ok ? tr("L'image a été enregistrée sous le nom :\r\n%1")
                                          .arg(QDir::toNativeSeparators(path))
-                                   : QStringLiteral("L'image n'a pas pu être enregistrée sous le nom : %1\r\n%2")
+                                   : tr("L'image n'a pas pu être enregistrée sous le nom : %1\r\n%2")
                                          .arg(QDir::toNativeSeparators(path), w.error));
 }
