@@ -37,6 +37,7 @@ void ListingLanguageTest::failureSpeaksTheLanguage()
     const MarkingTranslator translation;
     QTemporaryDir dir;
     QPdfWriter pdf(dir.filePath(QStringLiteral("absent/liste.pdf")));
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     const ListingPrinter::Result r = ListingPrinter::render(pdf, {QStringLiteral("ligne")});
     QVERIFY(!r.ok);
     QCOMPARE(r.error, MarkingTranslator::marked(QStringLiteral("L'impression n'a pas pu commencer.")));
