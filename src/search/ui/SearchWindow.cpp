@@ -39,11 +39,19 @@ QString nameTitle() { return QCoreApplication::translate("SearchWindow", "Nom de
 
 // The header the operator sees: the column titles over the columns of the result
 // lines (number 1-5, callsign from 8, date from 23, reference from 33, abbey name
-// from 41), up to the QSL column.
+// from 41), up to the QSL column. A title longer than its column (in another
+// language) pushes the next ones along rather than lose its last letters to them.
 QString visibleHeader()
 {
     QString h(102, QLatin1Char(' '));
-    const auto put = [&h](int column, const QString &title) { h.replace(column - 1, title.size(), title); };
+    qsizetype end = 0; // just past the last title put, and its blank
+    const auto put = [&h, &end](int column, const QString &title) {
+        const qsizetype at = qMax(qsizetype(column - 1), end);
+        if (at + title.size() > h.size())
+            h = h.leftJustified(at + title.size(), QLatin1Char(' '));
+        h.replace(at, title.size(), title);
+        end = at + title.size() + 1;
+    };
     put(4, numberTitle());
     put(8, callsignTitle());
     put(23, dateTitle());
