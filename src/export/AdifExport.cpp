@@ -595,14 +595,16 @@ QString AdifExport::unbandedNotice(const Unbanded &unbanded)
 {
     if (unbanded.count == 0)
         return {};
+    // The singular is a text of its own, so that it reads right with no translation
+    // loaded; the plural counts through %n for the languages that have several forms.
     QString text = unbanded.count == 1
-        ? QStringLiteral("1 QSO a été exporté sans bande : sa bande n'est pas une bande ADIF reconnue")
-        : QStringLiteral("%1 QSO ont été exportés sans bande : leur bande n'est pas une bande ADIF reconnue")
-              .arg(unbanded.count);
+        ? tr("1 QSO a été exporté sans bande : sa bande n'est pas une bande ADIF reconnue")
+        : tr("%n QSO ont été exportés sans bande : leur bande n'est pas une bande ADIF reconnue", nullptr,
+             unbanded.count);
     if (!unbanded.labels.isEmpty()) {
         QStringList quoted;
         for (const QString &label : unbanded.labels)
-            quoted << QStringLiteral("« %1 »").arg(label);
+            quoted << tr("« %1 »").arg(label);
         text += QStringLiteral(" (") + quoted.join(QStringLiteral(", ")) + QLatin1Char(')');
     }
     return text + QLatin1Char('.');
@@ -650,23 +652,23 @@ bool readLines(QFile &in, const std::function<bool(QByteArrayView)> &take, bool 
 AdifExport::Result AdifExport::exportLog(const LogSession &session)
 {
     if (!session.hasStation()) {
-        return {false, QStringLiteral("Aucune station n'est encore choisie : il n'y a pas de log à exporter.\r\n"
-                                      "Choisissez d'abord votre indicatif dans Station, Nouvel Indicatif.")};
+        return {false, tr("Aucune station n'est encore choisie : il n'y a pas de log à exporter.\r\n"
+                          "Choisissez d'abord votre indicatif dans Station, Nouvel Indicatif.")};
     }
     const QString name = fileName(session.callsign());
     // The file on disk is the log: another copy of the program may have written it.
     // It is read and the export written a block at a time, neither held whole.
     QFile in(session.logPath());
     const auto readFailure = [&] {
-        return Result{false, QStringLiteral("Le log %1 n'a pas pu être lu :\r\n%2\r\n\r\nLe fichier %3 n'a pas "
-                                            "été enregistré.")
+        return Result{false, tr("Le log %1 n'a pas pu être lu :\r\n%2\r\n\r\nLe fichier %3 n'a pas "
+                                "été enregistré.")
                                  .arg(session.logFileName(), AtomicFile::reason(in.errorString()), name)};
     };
     const bool exists = in.exists();
     // A pipe or a device named like the log would hold the export forever: not read.
     if (exists && !QFileInfo(in.fileName()).isFile()) {
-        return {false, QStringLiteral("Le log %1 n'a pas pu être lu :\r\n%2\r\n\r\nLe fichier %3 n'a pas "
-                                      "été enregistré.")
+        return {false, tr("Le log %1 n'a pas pu être lu :\r\n%2\r\n\r\nLe fichier %3 n'a pas "
+                          "été enregistré.")
                            .arg(session.logFileName(), LogFile::notRegularMessage(), name)};
     }
     if (exists && !in.open(QIODevice::ReadOnly))
@@ -686,10 +688,10 @@ AdifExport::Result AdifExport::exportLog(const LogSession &session)
     if (readFailed)
         return readFailure();
     if (!written.ok) {
-        return {false, QStringLiteral("Le fichier %1 n'a pas pu être enregistré :\r\n%2")
+        return {false, tr("Le fichier %1 n'a pas pu être enregistré :\r\n%2")
                            .arg(name, written.error)};
     }
-    QString message = QStringLiteral("Le fichier a été enregistré sous le nom : ") + name;
+    QString message = tr("Le fichier a été enregistré sous le nom : %1").arg(name);
     // Another logbook would take such QSOs without a band: the operator is told how many.
     if (unbanded.count > 0)
         message += QStringLiteral("\r\n\r\n") + unbandedNotice(unbanded);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,8 @@ class QIODevice;
 // in plain ASCII, as ADI requires, and every length counts what is written.
 class AdifExport
 {
+    Q_DECLARE_TR_FUNCTIONS(AdifExport)
+
 public:
     // The station as the operator sees it ("F6ABC/P"): header and station_callsign.
     explicit AdifExport(QString displayCallsign);
@@ -52,7 +55,7 @@ public:
 
     struct Result {
         bool ok = false;
-        QString message; // French, for the operator: where the file went, or why it did not
+        QString message; // for the operator, in the interface's language: where the file went, or why not
     };
     // "Exporter le log au format ADIF": the current station's log, read from disk,
     // written to "<callsign>_ZEL.adi" in the program directory.

@@ -1,5 +1,7 @@
 #include "help/HelpPages.h"
 
+#include "kit/Language.h"
+
 #include <QFile>
 
 // The pages live in a static library: their resources are registered by hand.
@@ -13,20 +15,39 @@ void ensureResources()
     static const bool done = (initHelpResources(), true);
     Q_UNUSED(done);
 }
-} // namespace
 
-QUrl rules()
+// The French pages sit at the top of the resources, each other language's in a
+// folder named after its code.
+QUrl page(const QString &language, const QString &name)
 {
     ensureResources();
-    QUrl url(QStringLiteral("qrc:/help/reglement.html"));
+    const QString code = Language::known(language);
+    if (code == Language::French)
+        return QUrl(QStringLiteral("qrc:/help/") + name);
+    return QUrl(QStringLiteral("qrc:/help/") + code + QLatin1Char('/') + name);
+}
+} // namespace
+
+QUrl rules(const QString &language)
+{
+    QUrl url = page(language, QStringLiteral("reglement.html"));
     url.setFragment(rulesAnchor());
     return url;
 }
 
+QUrl guide(const QString &language)
+{
+    return page(language, QStringLiteral("mode_emploi.html"));
+}
+
+QUrl rules()
+{
+    return rules(Language::current());
+}
+
 QUrl guide()
 {
-    ensureResources();
-    return QUrl(QStringLiteral("qrc:/help/mode_emploi.html"));
+    return guide(Language::current());
 }
 
 QString html(const QUrl &page)

@@ -62,7 +62,7 @@ ListingPrinter::Result ListingPrinter::render(QPagedPaintDevice &device, const Q
     QPainter painter;
     if (!painter.begin(&device)) {
         r.ok = false;
-        r.error = QStringLiteral("L'impression n'a pas pu commencer.");
+        r.error = tr("L'impression n'a pas pu commencer.");
         return r;
     }
     const QFont f = font();
@@ -97,7 +97,7 @@ ListingPrinter::Result ListingPrinter::render(QPagedPaintDevice &device, const Q
         if (p > 0 && !device.newPage()) {
             painter.end();
             r.ok = false;
-            r.error = QStringLiteral("L'impression s'est arrêtée à la page %1.").arg(p + 1);
+            r.error = tr("L'impression s'est arrêtée à la page %1.").arg(p + 1);
             return r;
         }
         painter.resetTransform();
@@ -121,7 +121,7 @@ ListingPrinter::Result ListingPrinter::render(QPagedPaintDevice &device, const Q
     }
     if (!painter.end() && !r.cancelled) {
         r.ok = false;
-        r.error = QStringLiteral("L'impression n'a pas pu être terminée.");
+        r.error = tr("L'impression n'a pas pu être terminée.");
     }
     return r;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QList>
 #include <QString>
@@ -14,6 +15,8 @@ class QPagedPaintDevice;
 // Every page carries "Page N / M" at its foot; the column header may head every page.
 class ListingPrinter
 {
+    Q_DECLARE_TR_FUNCTIONS(ListingPrinter)
+
 public:
     struct Page {
         int first; // index of the page's first line
@@ -21,7 +24,7 @@ public:
     };
     struct Result {
         bool ok = true;
-        QString error; // French, for the operator
+        QString error; // for the operator, in the interface's language
         int pages = 0; // pages printed
         bool cancelled = false; // the operator stopped the printing
     };
@@ -44,7 +47,7 @@ public:
     // "Courier New" bold 9 points; Liberation Mono, drawn to the same measures, where it is missing.
     static QFont font();
 
-    // "Page 3 / 12".
+    // "Page 3 / 12", as printed: the paper is French whatever the interface's language.
     static QString pageNumber(int page, int pages);
 
     static Result render(QPagedPaintDevice &device, const QStringList &lines);

@@ -25,20 +25,20 @@ QsoSearch::Check QsoSearch::checkBox(Criterion box, const QString &text)
     switch (box) {
     case Indicatif:
         if (text.size() > 12)
-            return {QStringLiteral("Attention 12 caracteres maxi pour l'indicatif"), false};
+            return {tr("Attention 12 caracteres maxi pour l'indicatif"), false};
         if (text.isEmpty())
-            return {QStringLiteral("Entrez un indicatif"), true};
+            return {tr("Entrez un indicatif"), true};
         return {};
     case Date:
         // An empty or short date fails here too: it has no third or sixth character.
         if (text.size() < 6 || text.at(2) != QLatin1Char('/') || text.at(5) != QLatin1Char('/'))
-            return {QStringLiteral("Attention le format date doit etre JJ/MM/AA"), false};
+            return {tr("Attention le format date doit etre JJ/MM/AA"), false};
         if (text.size() > 8)
-            return {QStringLiteral("Attention 8 caracteres maxi pour la date (format jj/mm/aa)"), false};
+            return {tr("Attention 8 caracteres maxi pour la date (format jj/mm/aa)"), false};
         return {};
     case Reference:
         if (text.size() != 6)
-            return {QStringLiteral("Attention 6 caracteres pour la reference"), false};
+            return {tr("Attention 6 caracteres pour la reference"), false};
         return {};
     }
     return {};
@@ -58,7 +58,7 @@ QsoSearch::Outcome QsoSearch::Cherche_QSO(const LogSession &session, Criterion s
     switch (selected) {
     case Indicatif:
         if (keys.indica.isEmpty()) {
-            out.stopMessage = QStringLiteral("Entrez un indicatif");
+            out.stopMessage = tr("Entrez un indicatif");
             out.clearIndica = true;
             return out;
         }
@@ -66,14 +66,14 @@ QsoSearch::Outcome QsoSearch::Cherche_QSO(const LogSession &session, Criterion s
         break;
     case Date:
         if (keys.data.isEmpty()) {
-            out.stopMessage = QStringLiteral("Entrez une date");
+            out.stopMessage = tr("Entrez une date");
             return out;
         }
         key = keys.data.toUpper();
         break;
     case Reference:
         if (keys.depa.isEmpty()) {
-            out.stopMessage = QStringLiteral("Entrez un departement");
+            out.stopMessage = tr("Entrez un departement");
             return out;
         }
         key = keys.depa.toUpper();
@@ -102,6 +102,11 @@ QsoSearch::Outcome QsoSearch::Cherche_QSO(const LogSession &session, Criterion s
     }
     out.nothingFound = out.lines.isEmpty();
     return out;
+}
+
+QString QsoSearch::notFoundMessage()
+{
+    return tr("Pas de QSO trouvé");
 }
 
 QString QsoSearch::resultLine(const QString &listLine)

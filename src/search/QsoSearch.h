@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -10,6 +11,8 @@ class LogSession;
 // the lines of the main list, and the line each QSO found shows.
 class QsoSearch
 {
+    Q_DECLARE_TR_FUNCTIONS(QsoSearch)
+
 public:
     // The three criteria, numbered as their option buttons.
     enum Criterion { Indicatif = 1, Date = 2, Reference = 3 };
@@ -47,5 +50,5 @@ public:
     // abbey name and QSL flag.
     static QString resultLine(const QString &listLine);
 
-    static QString notFoundMessage() { return QStringLiteral("Pas de QSO trouvé"); }
+    static QString notFoundMessage();
 };

@@ -35,17 +35,16 @@ StationService::Result StationService::validate(const QString &typed)
     Result result;
     const QString candidate = typed.toUpper();
     if (candidate.isEmpty()) {
-        result.message = QStringLiteral("Vous devez entrer un indicatif");
+        result.message = tr("Vous devez entrer un indicatif");
         return result;
     }
     if (candidate.size() > 12) {
-        result.message = QStringLiteral("12 caracteres maximum pour l'indicatif");
+        result.message = tr("12 caracteres maximum pour l'indicatif");
         return result;
     }
     // Only these characters ever reach a file name.
     if (!LogFile::isValidCallsign(candidate)) {
-        result.message = QStringLiteral(
-            "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
+        result.message = tr("L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
         const QString named = checkTyped(candidate);
         if (!named.isEmpty())
             result.message = named + QStringLiteral("\r\n\r\n") + result.message;
@@ -60,8 +59,8 @@ StationService::Result StationService::validate(const QString &typed)
     if (isNew) {
         QString why;
         if (!Cree_Log_Station(candidate, &why)) {
-            result.message = QStringLiteral("Impossible de créer le journal %1 :\r\n%2\r\n\r\n"
-                                            "La station courante reste inchangée.")
+            result.message = tr("Impossible de créer le journal %1 :\r\n%2\r\n\r\n"
+                                "La station courante reste inchangée.")
                                  .arg(LogFile::fileName(candidate), why);
             return result;
         }
@@ -72,8 +71,8 @@ StationService::Result StationService::validate(const QString &typed)
         m_settings.write(Settings::CommonSection, Settings::KeyCallsign, previous);
         if (isNew)
             QFile::remove(logPath);
-        result.message = QStringLiteral("L'indicatif %1 n'a pas pu être enregistré :\r\n%2\r\n\r\n"
-                                        "La station courante reste inchangée.")
+        result.message = tr("L'indicatif %1 n'a pas pu être enregistré :\r\n%2\r\n\r\n"
+                            "La station courante reste inchangée.")
                              .arg(LogFile::Indicatif_Affiche(candidate), stored.error);
         return result;
     }
@@ -95,7 +94,7 @@ QString StationService::checkTyped(const QString &typed)
     const QString bad = Cp1252::firstUnencodable(typed);
     if (bad.isEmpty())
         return {};
-    return QStringLiteral("Le caractère %1 ne peut pas figurer dans un indicatif : le journal et les "
-                          "réglages sont en Windows-1252, qui ne connaît pas ce caractère.")
+    return tr("Le caractère %1 ne peut pas figurer dans un indicatif : le journal et les "
+              "réglages sont en Windows-1252, qui ne connaît pas ce caractère.")
         .arg(Cp1252::describe(bad));
 }

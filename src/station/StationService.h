@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class Settings;
@@ -8,6 +9,8 @@ class Settings;
 // log of a new station from the template, and records the choice.
 class StationService
 {
+    Q_DECLARE_TR_FUNCTIONS(StationService)
+
 public:
     struct Result {
         bool ok = false;
@@ -19,7 +22,7 @@ public:
     StationService(Settings &settings, QString programDir);
 
     // Checks, creates when new, and records the station. Not ok (and message says
-    // why, in French) when the callsign is refused, its log cannot be created, or
+    // why, in the interface's language) when the callsign is refused, its log cannot be created, or
     // the settings cannot store it: then the current station is unchanged.
     Result validate(const QString &typed);
 

@@ -3,7 +3,7 @@
 // still hidden in the translated message, and the downloaded file and the
 // settings keep their own names.
 
-#include "common/MarkedWords.h"
+#include "common/BracketTranslator.h"
 #include "confirm/ConfirmHarness.h"
 
 #include "confirm/ConfirmFetch.h"
@@ -21,7 +21,7 @@ private slots:
 
 void TestConfirmWords::failureThenReportInTheLanguage()
 {
-    MarkedWords words;
+    BracketTranslator words(BracketTranslator::ProgramTexts);
     bool refuse = true;
     const QByteArray report = lotwReport(lotwRecord(bigLogQso(0)) + lotwRecord(bigLogQso(3)));
     FakeService lotw([&](const QUrl &) {

@@ -3,6 +3,7 @@
 // menu item with its messages.
 
 #include "app/Harness.h"
+#include "common/PrefixTranslator.h"
 #include "Revision.h"
 #include "export/AdifExport.h"
 #include "logstore/Cp1252.h"
@@ -138,6 +139,7 @@ private slots:
     void longLogStreamsTheSameBytes();
     void pipeNamedLikeTheLogIsNotRead();
     void noStationNoExport();
+    void interfaceLanguageLeavesTheFileAlone();
 };
 
 void AdifExportTest::handWrittenFile()
@@ -465,6 +467,33 @@ void AdifExportTest::noStationNoExport()
     QCOMPARE(h.messages.notices.size(), 1);
     QVERIFY(!h.messages.notices.first().contains(QStringLiteral("a été enregistré")));
     QVERIFY(QDir(h.dir.path()).entryList({QStringLiteral("*.adi")}, QDir::AllEntries).isEmpty());
+}
+
+void AdifExportTest::interfaceLanguageLeavesTheFileAlone()
+{
+    const PrefixTranslator translation;
+    MainHarness h;
+    QVERIFY(h.prepare(fixtureLog(), Station));
+    QVERIFY(h.start());
+    h.messages.clear();
+    h.window->findChild<QAction *>(QStringLiteral("Mnu_ADIF"))->trigger();
+    // The message is the operator's, in the interface's language, with the file's
+    // name and the band label as they are.
+    const QString t = PrefixTranslator::mark();
+    QCOMPARE(h.messages.notices,
+             QStringList{t + QStringLiteral("Le fichier a été enregistré sous le nom : F6ABC_P_ZEL.adi\r\n\r\n") + t
+                         + QStringLiteral("1 QSO a été exporté sans bande : sa bande n'est pas une bande "
+                                          "ADIF reconnue (")
+                         + t + QStringLiteral("« 11 Mhz »).")});
+    // The file is the same whatever the language.
+    QCOMPARE(readBytes(h.path(QStringLiteral("F6ABC_P_ZEL.adi"))),
+             zeltest::goldenBytes(QStringLiteral(ZEL_FIXTURES "/export/F6ABC_P_ZEL.adi"), Revision::text()));
+
+    // Several: the count reaches the translation, which may vary with it.
+    AdifExport::Unbanded unbanded;
+    unbanded.count = 3;
+    QCOMPARE(AdifExport::unbandedNotice(unbanded),
+             t + QStringLiteral("3 QSO ont été exportés sans bande : leur bande n'est pas une bande ADIF reconnue."));
 }
 
 QTEST_MAIN(AdifExportTest)

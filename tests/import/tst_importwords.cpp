@@ -5,7 +5,7 @@
 #include "common/AdifFields.h"
 #include "common/IndexedLog.h"
 #include "common/LogLines.h"
-#include "common/MarkingTranslator.h"
+#include "common/BracketTranslator.h"
 
 #include "import/AdifReader.h"
 #include "import/ImportCommit.h"
@@ -78,7 +78,7 @@ void TestImportWords::reportStaysFrenchListIsTranslated()
                                   QStringLiteral("illisible : enregistrement incomplet : le fichier se termine dans "
                                                  "le champ CALL")}));
 
-    MarkingTranslator translator;
+    BracketTranslator translator;
     // The files: the same bytes, and nothing of the translation in them.
     QCOMPARE(plan.report(QStringLiteral("TEST1"), QDate(2007, 3, 20), false), shortFrench);
     QCOMPARE(plan.report(QStringLiteral("TEST1"), QDate(2007, 3, 20), true), fullFrench);
@@ -120,7 +120,7 @@ void TestImportWords::readerFaultsInBothWordings()
          QStringLiteral("longueur du champ CALL (9) au-delà de la fin de l'enregistrement")},
         {"<NAME:30>Jos", QStringLiteral("enregistrement incomplet : le fichier se termine dans le champ NAME")},
     };
-    MarkingTranslator translator;
+    BracketTranslator translator;
     for (const Case &c : cases) {
         AdifReader reader(c.bytes);
         AdifReader::Record r;
@@ -143,7 +143,7 @@ void TestImportWords::readerFaultsInBothWordings()
 void TestImportWords::commitMessageIsOneSentence()
 {
     IndexedLog log(Log);
-    MarkingTranslator translator;
+    BracketTranslator translator;
     const QList<QByteArray> lines = {qso("I4XYZ", "MR0005", "14/03/07", "09:05").line(),
                                      qso("I6XYZ", "TO0007", "15/03/07", "09:05").line()};
     const ImportCommit::Result r = ImportCommit::run(log.session(), lines, 200);

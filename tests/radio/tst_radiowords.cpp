@@ -4,7 +4,7 @@
 
 #include "FakeRadio.h"
 #include "app/Fakes.h"
-#include "common/MarkedWords.h"
+#include "common/BracketTranslator.h"
 
 #include "logstore/Settings.h"
 #include "radio/RadioConfig.h"
@@ -68,7 +68,7 @@ private slots:
 
 void RadioWordsTest::readingsAreWholeSentences()
 {
-    MarkedWords words;
+    BracketTranslator words(BracketTranslator::ProgramTexts);
     {
         // Neither the band nor the mode can go into the entry: both said, in one text.
         Polled p(5300000, QStringLiteral("PKTUSB"));
@@ -94,7 +94,7 @@ void RadioWordsTest::readingsAreWholeSentences()
 
 void RadioWordsTest::windowTranslatedSettingsFrench()
 {
-    MarkedWords words;
+    BracketTranslator words(BracketTranslator::ProgramTexts);
     QTemporaryDir dir;
     Settings settings(dir.filePath(QStringLiteral("zel.ini")));
     FakeMessages messages;

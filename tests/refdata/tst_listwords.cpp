@@ -3,7 +3,7 @@
 // translated, whole sentences with their values.
 
 #include "app/Harness.h"
-#include "common/MarkingTranslator.h"
+#include "common/BracketTranslator.h"
 
 #include "logstore/Cp1252.h"
 #include "refdata/AbbeyListFile.h"
@@ -56,7 +56,7 @@ void TestListWords::reasonsAndReportStayFrench()
     const QByteArray french = AbbeyListUpdate(current, AbbeyListFile::fromBytes(bytes), log)
                                   .report(current, AbbeyListFile::fromBytes(bytes), context);
 
-    MarkingTranslator translator;
+    BracketTranslator translator;
     const AbbeyListFile chosen = AbbeyListFile::fromBytes(bytes);
     QCOMPARE(chosen.unreadable().size(), 2);
     const QString noReference = QStringLiteral("pas de référence de 6 lettres ou chiffres en colonnes 1 à 6");
@@ -89,7 +89,7 @@ void TestListWords::windowTranslatedReportFrench()
     h.window->findChild<AbbeyListController *>()->setFileChooser(
         [file](QWidget *, const QString &) { return file; });
 
-    MarkingTranslator translator;
+    BracketTranslator translator;
     h.get<QAction>("Mnu_Maj_Abbayes")->trigger();
     auto *w = h.window->findChild<QDialog *>("Nouvelle_Liste_Abbayes");
     QVERIFY(w);

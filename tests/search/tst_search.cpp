@@ -3,6 +3,7 @@
 
 #include "app/Harness.h"
 
+#include "common/PrefixTranslator.h"
 #include "search/QsoSearch.h"
 
 #include <QListWidget>
@@ -66,6 +67,7 @@ private slots:
     void boxesAndOptionsFollowEachOther();
     void checkFailureKeepsTheText();
     void oneWindowAtATime();
+    void windowInTheInterfaceLanguage();
 };
 
 void SearchTest::checks_data()
@@ -340,6 +342,48 @@ void SearchTest::oneWindowAtATime()
     QTRY_VERIFY(closing.isNull());
     h.button("Recherche")->click();
     QVERIFY(searchWindow(h)->findChild<QLineEdit *>(QStringLiteral("Data"))->text().isEmpty());
+}
+
+void SearchTest::windowInTheInterfaceLanguage()
+{
+    const PrefixTranslator translation;
+    const auto marked = [](const char *text) { return PrefixTranslator::marked(QString::fromUtf8(text)); };
+    MainHarness h;
+    QVERIFY(h.prepare(fixtureLog()));
+    QVERIFY(h.start());
+    QWidget *w = openSearch(h);
+    QCOMPARE(w->windowTitle(), marked("Recherche QSO"));
+    QCOMPARE(w->findChild<QRadioButton *>(QStringLiteral("Option1(1)"))->text(), marked("&Indicatif"));
+    QCOMPARE(w->findChild<QRadioButton *>(QStringLiteral("Option1(3)"))->text(), marked("&Reference"));
+    QCOMPARE(w->findChild<QPushButton *>(QStringLiteral("Command1"))->text(), marked("&Quitter"));
+    auto *data = w->findChild<QLineEdit *>(QStringLiteral("Data"));
+    QCOMPARE(data->placeholderText(), marked("JJ/MM/AA"));
+    QCOMPARE(data->accessibleName(), marked("Date recherchée (JJ/MM/AA)"));
+    auto *results = w->findChild<QListWidget *>(QStringLiteral("QSO_Effectues"));
+    QCOMPARE(results->accessibleName(), marked("QSO trouvés"));
+    QCOMPARE(results->toolTip(), marked("Cliquez sur le QSO pour le selectionner"));
+    const QString header = w->findChild<QLabel *>(QStringLiteral("Entete_Resultats"))->text();
+    // Titles longer than their columns stay whole, in order, a blank apart.
+    qsizetype from = 0;
+    for (const char *title : {"N°", "Indicatif", "Date", "N° ZEL", "Nom de l'activité"}) {
+        const qsizetype at = header.indexOf(marked(title), from);
+        QVERIFY2(at >= from && (from == 0 || header.at(at - 1) == QLatin1Char(' ')), title);
+        from = at + marked(title).size();
+    }
+
+    // The criterion is the option chosen, whatever its caption reads.
+    w->findChild<QRadioButton *>(QStringLiteral("Option1(2)"))->click();
+    data->setText(QStringLiteral("01/05/07"));
+    QTest::keyClick(data, Qt::Key_Return);
+    QCOMPARE(results->count(), 2);
+    QCOMPARE(results->item(0)->text(), QsoSearch::resultLine(h.session->listLine(0)));
+    QVERIFY(h.messages.notices.isEmpty());
+    data->setText(QStringLiteral("24/12/99"));
+    QTest::keyClick(data, Qt::Key_Return);
+    data->setText(QStringLiteral("1/5/07"));
+    QTest::keyClick(data, Qt::Key_Return);
+    QCOMPARE(h.messages.notices, (QStringList{marked("Pas de QSO trouvé"),
+                                              marked("Attention le format date doit etre JJ/MM/AA")}));
 }
 
 QTEST_MAIN(SearchTest)

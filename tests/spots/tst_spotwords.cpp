@@ -3,7 +3,7 @@
 // settings and what is sent to the node keep their own untranslated words.
 
 #include "app/Harness.h"
-#include "common/MarkedWords.h"
+#include "common/BracketTranslator.h"
 
 #include "spots/ClusterSettings.h"
 #include "spots/SpotFeed.h"
@@ -76,7 +76,7 @@ private slots:
 
 void SpotWordsTest::listShownTranslatedChosenByKey()
 {
-    MarkedWords words;
+    BracketTranslator words(BracketTranslator::ProgramTexts);
     MainHarness h;
     QVERIFY(h.prepare(Log));
     QVERIFY(h.start());
@@ -111,7 +111,7 @@ void SpotWordsTest::listShownTranslatedChosenByKey()
 
 void SpotWordsTest::nodeAndSettingsKeepTheirWords()
 {
-    MarkedWords words;
+    BracketTranslator words(BracketTranslator::ProgramTexts);
     MainHarness h;
     QVERIFY(h.prepare(Log));
     QVERIFY(h.start());

@@ -2,6 +2,8 @@
 // its settings, refusals, and what the main window shows afterwards.
 
 #include "app/Harness.h"
+#include "common/PrefixTranslator.h"
+#include "logstore/Settings.h"
 
 #include <QAction>
 #include <QDir>
@@ -74,6 +76,7 @@ private slots:
     void unwritableDirectory();
     void logPathIsADirectory();
     void switchingEndsTheEditOfTheOtherLog();
+    void interfaceLanguageLeavesTheFilesAlone();
 };
 
 void StationWindowTest::newStationFromTemplate()
@@ -325,6 +328,36 @@ void StationWindowTest::switchingEndsTheEditOfTheOtherLog()
     QTest::mouseClick(h.button("Valide_A"), Qt::LeftButton);
     QCOMPARE(readBytes(h.logPath(QStringLiteral("TEST2"))), other);
     QVERIFY(h.messages.shown.isEmpty());
+}
+
+void StationWindowTest::interfaceLanguageLeavesTheFilesAlone()
+{
+    const PrefixTranslator translation;
+    const auto marked = [](const char *text) { return PrefixTranslator::marked(QString::fromUtf8(text)); };
+    MainHarness h;
+    QVERIFY(h.prepare({}));
+    QVERIFY(writeBytes(h.path(QStringLiteral("FXXXX.txt")), QByteArray("modele\r\n")));
+    QVERIFY(h.start());
+    StationUi ui;
+    QVERIFY(openStation(h, &ui));
+    QCOMPARE(ui.window->windowTitle(), marked("Selection Indicaif"));
+    QCOMPARE(ui.validate->text(), marked("&Validez"));
+    QCOMPARE(ui.callsign->accessibleName(), marked("Indicatif"));
+    QCOMPARE(ui.window->findChild<QLabel *>(QStringLiteral("Label5"))->text(),
+             marked("!!! Pour la saisie la '/' est remplacée par le '_'"));
+
+    // A refusal speaks the interface's language.
+    QTest::mouseClick(ui.validate, Qt::LeftButton);
+    QCOMPARE(h.messages.shown, QStringList{marked("Vous devez entrer un indicatif")});
+
+    // A new station: its log and its settings are written as in French.
+    QVERIFY(chooseStation(h, QStringLiteral("f5zzz/p")));
+    QCOMPARE(readBytes(h.logPath(QStringLiteral("F5ZZZ_P"))), QByteArray("modele\r\n"));
+    const QString section = Settings::stationSection(QStringLiteral("F5ZZZ_P"));
+    QCOMPARE(h.stored(section, Settings::KeyDateAuto), QStringLiteral("Oui"));
+    QCOMPARE(h.stored(section, Settings::KeyBand), QStringLiteral("0"));
+    QCOMPARE(h.stored(Settings::CommonSection, Settings::KeyCallsign), QStringLiteral("F5ZZZ_P"));
+    QVERIFY(!readBytes(h.iniPath()).contains(PrefixTranslator::mark().toUtf8()));
 }
 
 QTEST_MAIN(StationWindowTest)

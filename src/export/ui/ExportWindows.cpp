@@ -7,6 +7,7 @@
 #include "logstore/LogSession.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QWidget>
 
 void installExportWindows(const AppContext &context)
@@ -20,7 +21,9 @@ void installExportWindows(const AppContext &context)
     QObject::connect(item, &QAction::triggered, window, [session, messages, window] {
         AdifExport::Result result;
         {
-            const WaitNotice wait(window, QStringLiteral("Exportation du log au format ADIF en cours…"),
+            const WaitNotice wait(window,
+                                  QCoreApplication::translate("ExportWindows",
+                                                              "Exportation du log au format ADIF en cours…"),
                                   session->lineCount());
             result = AdifExport::exportLog(*session);
         }

@@ -7,6 +7,7 @@
 #include "help/ui/HelpPageWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -35,7 +36,7 @@ void installHelpWindows(const AppContext &context)
     QObject::connect(context.items.Mnu_Apropos, &QAction::triggered, context.mainWindow,
                      [messages] { messages->notice(Revision::about()); });
     wirePage(context.items.Mnu_Reglement, context.mainWindow, QStringLiteral("Reglement"),
-             QStringLiteral("Règlement"), HelpPages::rules());
+             QCoreApplication::translate("HelpWindows", "Règlement"), HelpPages::rules());
     wirePage(context.items.Mnu_Mode_Emploi, context.mainWindow, QStringLiteral("Mode_Emploi"),
-             QStringLiteral("Mode d'emploi"), HelpPages::guide());
+             QCoreApplication::translate("HelpWindows", "Mode d'emploi"), HelpPages::guide());
 }

@@ -32,10 +32,11 @@ bool printListing(QWidget *parent, QPrinter &printer, Messages &messages,
     // A long log takes a while, page by page: the operator sees how far it has
     // gone and may stop it. A short one is done before the dialog would show,
     // unless the printer is slow to take it.
-    QProgressDialog progress(QStringLiteral("Impression en cours..."), QStringLiteral("&Annuler"), 0, 1, parent);
+    QProgressDialog progress(QCoreApplication::translate("PrintListing", "Impression en cours..."),
+                             QCoreApplication::translate("PrintListing", "&Annuler"), 0, 1, parent);
     progress.setObjectName(QStringLiteral("Impression_En_Cours"));
-    progress.setWindowTitle(QStringLiteral("Impression"));
-    progress.setAccessibleName(QStringLiteral("Progression de l'impression"));
+    progress.setWindowTitle(QCoreApplication::translate("PrintListing", "Impression"));
+    progress.setAccessibleName(QCoreApplication::translate("PrintListing", "Progression de l'impression"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
@@ -45,7 +46,9 @@ bool printListing(QWidget *parent, QPrinter &printer, Messages &messages,
         if (done == 0 && total >= LongPrintPages)
             progress.show();
         progress.setMaximum(total);
-        progress.setLabelText(QStringLiteral("Impression en cours : page %1 / %2").arg(done + 1).arg(total));
+        progress.setLabelText(QCoreApplication::translate("PrintListing", "Impression en cours : page %1 / %2")
+                                  .arg(done + 1)
+                                  .arg(total));
         progress.setValue(done);
         // The dialog shown from the start is not one the progress itself brought
         // up: events are taken here, so that Annuler answers.
@@ -72,7 +75,7 @@ bool logReadableForPrinting(const LogSession &session, Messages &messages)
 {
     if (session.loadError().isEmpty())
         return true;
-    messages.notice(QStringLiteral("Le journal %1 ne peut pas être lu, la liste n'est pas imprimée :\r\n%2")
+    messages.notice(QCoreApplication::translate("PrintListing", "Le journal %1 ne peut pas être lu, la liste n'est pas imprimée :\r\n%2")
                         .arg(session.logFileName(), session.loadError()));
     return false;
 }

@@ -7,6 +7,7 @@
 #include "kit/ui/WindowKeys.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -29,18 +30,33 @@ void paintBase(QWidget *w, const QColor &colour)
     w->setPalette(p);
 }
 
+// The column titles over the result lines.
+QString numberTitle() { return QCoreApplication::translate("SearchWindow", "N°"); }
+QString callsignTitle() { return QCoreApplication::translate("SearchWindow", "Indicatif"); }
+QString dateTitle() { return QCoreApplication::translate("SearchWindow", "Date"); }
+QString referenceTitle() { return QCoreApplication::translate("SearchWindow", "N° ZEL"); }
+QString nameTitle() { return QCoreApplication::translate("SearchWindow", "Nom de l'activité"); }
+
 // The header the operator sees: the column titles over the columns of the result
 // lines (number 1-5, callsign from 8, date from 23, reference from 33, abbey name
-// from 41), up to the QSL column.
+// from 41), up to the QSL column. A title longer than its column (in another
+// language) pushes the next ones along rather than lose its last letters to them.
 QString visibleHeader()
 {
     QString h(102, QLatin1Char(' '));
-    const auto put = [&h](int column, const QString &title) { h.replace(column - 1, title.size(), title); };
-    put(4, QStringLiteral("N°"));
-    put(8, QStringLiteral("Indicatif"));
-    put(23, QStringLiteral("Date"));
-    put(33, QStringLiteral("N° ZEL"));
-    put(41, QStringLiteral("Nom de l'activité"));
+    qsizetype end = 0; // just past the last title put, and its blank
+    const auto put = [&h, &end](int column, const QString &title) {
+        const qsizetype at = qMax(qsizetype(column - 1), end);
+        if (at + title.size() > h.size())
+            h = h.leftJustified(at + title.size(), QLatin1Char(' '));
+        h.replace(at, title.size(), title);
+        end = at + title.size() + 1;
+    };
+    put(4, numberTitle());
+    put(8, callsignTitle());
+    put(23, dateTitle());
+    put(33, referenceTitle());
+    put(41, nameTitle());
     return h;
 }
 
@@ -51,16 +67,16 @@ SearchWindow::SearchWindow(LogSession &session, Messages &messages, QWidget *par
 {
     setObjectName(QStringLiteral("Recherche_Indicatif"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Recherche QSO"));
+    setWindowTitle(tr("Recherche QSO"));
 
-    auto *label3 = new QLabel(QStringLiteral("Rechercher un QSO par ..."));
+    auto *label3 = new QLabel(tr("Rechercher un QSO par ..."));
     label3->setObjectName(QStringLiteral("Label3"));
     QFont bold = label3->font();
     bold.setBold(true);
     label3->setFont(bold);
 
     m_options = new QButtonGroup(this);
-    const char *const captions[] = {"&Indicatif", "&Date", "&Reference"};
+    const QString captions[] = {tr("&Indicatif"), tr("&Date"), tr("&Reference")};
     auto *criteria = new QGridLayout;
     Indica = new QLineEdit;
     Data = new QLineEdit;
@@ -68,12 +84,12 @@ SearchWindow::SearchWindow(LogSession &session, Messages &messages, QWidget *par
     Indica->setObjectName(QStringLiteral("Indica"));
     Data->setObjectName(QStringLiteral("Data"));
     Depa->setObjectName(QStringLiteral("Depa"));
-    Indica->setAccessibleName(QStringLiteral("Indicatif recherché"));
-    Data->setAccessibleName(QStringLiteral("Date recherchée (JJ/MM/AA)"));
-    Depa->setAccessibleName(QStringLiteral("Référence recherchée"));
-    Data->setPlaceholderText(QStringLiteral("JJ/MM/AA"));
+    Indica->setAccessibleName(tr("Indicatif recherché"));
+    Data->setAccessibleName(tr("Date recherchée (JJ/MM/AA)"));
+    Depa->setAccessibleName(tr("Référence recherchée"));
+    Data->setPlaceholderText(tr("JJ/MM/AA"));
     for (int i = 1; i <= 3; ++i) {
-        auto *option = new QRadioButton(QString::fromLatin1(captions[i - 1]));
+        auto *option = new QRadioButton(captions[i - 1]);
         option->setObjectName(QStringLiteral("Option1(%1)").arg(i));
         m_options->addButton(option, i);
         QLineEdit *box = boxOf(i);
@@ -100,9 +116,9 @@ SearchWindow::SearchWindow(LogSession &session, Messages &messages, QWidget *par
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     // The header as the award's program words it; the visible one below lines its
     // titles up with the fixed-pitch columns of the results.
-    Label13 = new QLabel(QStringLiteral("      N°   Indicatif") + QString(16, QLatin1Char(' '))
-                         + QStringLiteral("Date     N° ZEL") + QString(18, QLatin1Char(' '))
-                         + QStringLiteral("Nom de l'activité") + QString(60, QLatin1Char(' '))
+    const auto blanks = [](int n) { return QString(n, QLatin1Char(' ')); };
+    Label13 = new QLabel(blanks(6) + numberTitle() + blanks(3) + callsignTitle() + blanks(16) + dateTitle()
+                         + blanks(5) + referenceTitle() + blanks(18) + nameTitle() + blanks(60)
                          + QStringLiteral("QSL"));
     Label13->setObjectName(QStringLiteral("Label13"));
     Label13->setVisible(false);
@@ -115,8 +131,8 @@ SearchWindow::SearchWindow(LogSession &session, Messages &messages, QWidget *par
 
     QSO_Effectues = new QListWidget;
     QSO_Effectues->setObjectName(QStringLiteral("QSO_Effectues"));
-    QSO_Effectues->setAccessibleName(QStringLiteral("QSO trouvés"));
-    QSO_Effectues->setToolTip(QStringLiteral("Cliquez sur le QSO pour le selectionner"));
+    QSO_Effectues->setAccessibleName(tr("QSO trouvés"));
+    QSO_Effectues->setToolTip(tr("Cliquez sur le QSO pour le selectionner"));
     QSO_Effectues->setFont(fixed);
     QSO_Effectues->setSortingEnabled(false);
     QSO_Effectues->setUniformItemSizes(true);
@@ -135,7 +151,7 @@ SearchWindow::SearchWindow(LogSession &session, Messages &messages, QWidget *par
     headerRow->addWidget(label10);
     headerRow->addStretch(1);
 
-    Command1 = new QPushButton(QStringLiteral("&Quitter"));
+    Command1 = new QPushButton(tr("&Quitter"));
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setAutoDefault(false);
 

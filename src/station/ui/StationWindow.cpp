@@ -25,24 +25,24 @@ StationWindow::StationWindow(Settings &settings, Messages &messages, QString pro
 {
     setObjectName(QStringLiteral("Station"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Selection Indicaif"));
+    setWindowTitle(tr("Selection Indicaif"));
 
-    auto *label2 = new QLabel(QStringLiteral("Indicatif de la Station"));
+    auto *label2 = new QLabel(tr("Indicatif de la Station"));
     label2->setObjectName(QStringLiteral("Label2"));
     QFont f = label2->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.3);
     label2->setFont(f);
-    auto *label3 = new QLabel(QStringLiteral("Indicatif"));
+    auto *label3 = new QLabel(tr("Indicatif"));
     label3->setObjectName(QStringLiteral("Label3"));
-    auto *label5 = new QLabel(QStringLiteral("!!! Pour la saisie la '/' est remplacée par le '_'"));
+    auto *label5 = new QLabel(tr("!!! Pour la saisie la '/' est remplacée par le '_'"));
     label5->setObjectName(QStringLiteral("Label5"));
     New_Indicatif = new QLineEdit;
     New_Indicatif->setObjectName(QStringLiteral("New_Indicatif"));
-    New_Indicatif->setAccessibleName(QStringLiteral("Indicatif"));
+    New_Indicatif->setAccessibleName(tr("Indicatif"));
     label3->setBuddy(New_Indicatif);
     setBackground(New_Indicatif, QColor(0xC0, 0xFF, 0xC0));
-    Validation = new QPushButton(QStringLiteral("&Validez"));
+    Validation = new QPushButton(tr("&Validez"));
     Validation->setObjectName(QStringLiteral("Validation"));
     Validation->setAutoDefault(true);
 
