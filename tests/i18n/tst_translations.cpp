@@ -29,6 +29,28 @@ struct TsFile
     QString error;
 };
 
+// The text of an element, with the characters lupdate writes as <byte value="xd"/>
+// (a carriage return, say) put back in their place.
+QString elementText(QXmlStreamReader &xml)
+{
+    QString text;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isCharacters()) {
+            text += xml.text();
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("byte")) {
+            QString value = xml.attributes().value(QLatin1String("value")).toString();
+            bool ok = false;
+            const uint code = value.startsWith(QLatin1Char('x')) ? value.mid(1).toUInt(&ok, 16) : value.toUInt(&ok);
+            if (ok)
+                text += QChar(char16_t(code));
+        } else if (xml.isEndElement() && xml.name() != QLatin1String("byte")) {
+            break;
+        }
+    }
+    return text;
+}
+
 TsFile readTs(const QString &path)
 {
     TsFile ts;
@@ -49,23 +71,23 @@ TsFile readTs(const QString &path)
         if (name == QLatin1String("TS")) {
             ts.language = xml.attributes().value(QLatin1String("language")).toString();
         } else if (name == QLatin1String("name")) {
-            context = xml.readElementText();
+            context = elementText(xml);
         } else if (name == QLatin1String("message")) {
             current = Message{};
             current.numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
             source.clear();
             comment.clear();
         } else if (name == QLatin1String("source")) {
-            source = xml.readElementText();
+            source = elementText(xml);
         } else if (name == QLatin1String("comment")) {
-            comment = xml.readElementText();
+            comment = elementText(xml);
         } else if (name == QLatin1String("translation")) {
             current.type = xml.attributes().value(QLatin1String("type")).toString();
             if (current.numerus) {
                 while (xml.readNextStartElement())
-                    current.translations << xml.readElementText();
+                    current.translations << elementText(xml);
             } else {
-                current.translations << xml.readElementText();
+                current.translations << elementText(xml);
             }
             current.key = context + QLatin1Char('|') + source + QLatin1Char('|') + comment;
             ts.messages << current;
@@ -153,7 +175,7 @@ private slots:
     void builtInFiles()
     {
         const char *context = "MainForm";
-        const char *source = "&Fichier";
+        const char *source = "Heure locale";
         const QString french = Language::translated(QStringLiteral("fr"), context, source);
         QCOMPARE(french, QString::fromUtf8(source));
         const QString italian = Language::translated(QStringLiteral("it"), context, source);
