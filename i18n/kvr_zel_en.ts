@@ -1255,6 +1255,21 @@ To do so, in the menu bar go to Station, then New callsign.</translation>
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>KVR_ZEL Revision %1</source>
+        <translation>KVR_ZEL Version %1</translation>
+    </message>
+    <message>
+        <source>Carnet de trafic du diplôme des Abbayes italiennes (ZEL). Carte de l&apos;Italie : @svg-maps/italy (Victor Cazanave, d&apos;après MapSVG), licence CC BY 4.0</source>
+        <translation>Logbook for the Italian Abbeys award (ZEL). Map of Italy: @svg-maps/italy (Victor Cazanave, after MapSVG), licence CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>Logiciel libre sous licence GPL-3.0-or-later (GNU GPL version 3 ou toute version ultérieure), voir le fichier COPYING.</source>
+        <translation>Free software under the GPL-3.0-or-later licence (GNU GPL version 3 or any later version), see the file COPYING.</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindows</name>
     <message>
         <source>Règlement</source>

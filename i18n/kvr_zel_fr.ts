@@ -1218,6 +1218,21 @@ Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif.</sou
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>KVR_ZEL Revision %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carnet de trafic du diplôme des Abbayes italiennes (ZEL). Carte de l&apos;Italie : @svg-maps/italy (Victor Cazanave, d&apos;après MapSVG), licence CC BY 4.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logiciel libre sous licence GPL-3.0-or-later (GNU GPL version 3 ou toute version ultérieure), voir le fichier COPYING.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HelpWindows</name>
     <message>
         <source>Règlement</source>

@@ -1255,6 +1255,21 @@ Per farlo, nella barra dei menu andate in Stazione, poi Nuovo nominativo.</trans
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>KVR_ZEL Revision %1</source>
+        <translation>KVR_ZEL Revisione %1</translation>
+    </message>
+    <message>
+        <source>Carnet de trafic du diplôme des Abbayes italiennes (ZEL). Carte de l&apos;Italie : @svg-maps/italy (Victor Cazanave, d&apos;après MapSVG), licence CC BY 4.0</source>
+        <translation>Registro di stazione del diploma delle Abbazie italiane (ZEL). Carta dell&apos;Italia: @svg-maps/italy (Victor Cazanave, da MapSVG), licenza CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>Logiciel libre sous licence GPL-3.0-or-later (GNU GPL version 3 ou toute version ultérieure), voir le fichier COPYING.</source>
+        <translation>Software libero con licenza GPL-3.0-or-later (GNU GPL versione 3 o qualsiasi versione successiva), vedere il file COPYING.</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindows</name>
     <message>
         <source>Règlement</source>

@@ -1,6 +1,9 @@
 #include "help/HelpPages.h"
 
+#include "Revision.h"
 #include "kit/Language.h"
+
+#include <QCoreApplication>
 
 #include <QFile>
 
@@ -48,6 +51,40 @@ QUrl rules()
 QUrl guide()
 {
     return guide(Language::current());
+}
+
+QString history(const QString &language)
+{
+    const QString code = Language::known(language);
+    if (code == Language::French)
+        return Revision::history();
+    ensureResources();
+    QFile f(QStringLiteral(":/help/") + code + QStringLiteral("/historique.txt"));
+    if (!f.open(QIODevice::ReadOnly))
+        return Revision::history();
+    QString out;
+    const auto lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &line : lines)
+        out += line.trimmed() + QStringLiteral("\r\n");
+    return out;
+}
+
+QString history()
+{
+    return history(Language::current());
+}
+
+QString about()
+{
+    return QCoreApplication::translate("HelpPages", "KVR_ZEL Revision %1").arg(Revision::text())
+        + QStringLiteral("\r\n\r\n")
+        + QCoreApplication::translate("HelpPages", "Carnet de trafic du diplôme des Abbayes italiennes (ZEL). "
+                                                   "Carte de l'Italie : @svg-maps/italy (Victor Cazanave, "
+                                                   "d'après MapSVG), licence CC BY 4.0")
+        + QStringLiteral("\r\n")
+        + QCoreApplication::translate("HelpPages", "Logiciel libre sous licence GPL-3.0-or-later (GNU GPL "
+                                                   "version 3 ou toute version ultérieure), voir le fichier "
+                                                   "COPYING.");
 }
 
 QString html(const QUrl &page)

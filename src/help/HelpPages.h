@@ -15,6 +15,12 @@ QUrl guide();
 // The same pages in a given language ("fr", "it", "en"); French for any other.
 QUrl rules(const QString &language);
 QUrl guide(const QString &language);
+// The version history, one line a version ending in CR LF, in the interface's
+// language or a given one; the French lines are the ones the package is built from.
+QString history();
+QString history(const QString &language);
+// The About text in the interface's language.
+QString about();
 // The HTML of a page (empty when the program was built without it).
 QString html(const QUrl &page);
 

@@ -89,6 +89,7 @@ private slots:
     void windowTitlesAreTranslated();
     // Last: it changes the run's language.
     void pagesFollowTheInterfaceLanguage();
+    void historyInEveryLanguage();
 };
 
 void HelpTest::rulesWindowOpensAtTheFrenchSection()
@@ -286,6 +287,43 @@ void HelpTest::pagesFollowTheInterfaceLanguage()
     }
     Language::install(QStringLiteral("fr"));
     QCOMPARE(HelpPages::rules(), HelpPages::rules(QStringLiteral("fr")));
+}
+
+// Each language's history tells the same versions on the same dates, line for line,
+// so that a version added to the French history and forgotten elsewhere shows here.
+void HelpTest::historyInEveryLanguage()
+{
+    const auto versions = [](const QString &history) {
+        static const QRegularExpression head(QStringLiteral("^(V\\S+)\\s+\\S+\\s+(\\S+)\\s+\\S"));
+        QStringList out;
+        const QStringList lines = history.split(QStringLiteral("\r\n"));
+        for (const QString &line : lines) {
+            if (line.isEmpty())
+                continue;
+            const auto m = head.match(line);
+            out << (m.hasMatch() ? m.captured(1) + QLatin1Char(' ') + m.captured(2) : QStringLiteral("? ") + line);
+        }
+        return out;
+    };
+    const QString french = HelpPages::history(QStringLiteral("fr"));
+    QVERIFY(french.endsWith(QStringLiteral("\r\n")));
+    QCOMPARE(versions(french).size(), 10);
+    for (const QString &code : {QStringLiteral("it"), QStringLiteral("en")}) {
+        const QString other = HelpPages::history(code);
+        QVERIFY2(other != french, qPrintable(code));
+        QVERIFY(other.endsWith(QStringLiteral("\r\n")) && !other.contains(QStringLiteral("\r\r")));
+        QCOMPARE(versions(other), versions(french));
+    }
+    // Through the menu, in the language installed.
+    Language::install(QStringLiteral("it"));
+    {
+        MainHarness h;
+        QVERIFY(h.start());
+        h.messages.shown.clear();
+        h.window->findChild<QAction *>(QStringLiteral("Mnu_Historique"))->trigger();
+        QCOMPARE(h.messages.shown, QStringList{HelpPages::history(QStringLiteral("it"))});
+    }
+    Language::install(QStringLiteral("fr"));
 }
 
 QTEST_MAIN(HelpTest)

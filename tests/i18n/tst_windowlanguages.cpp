@@ -74,7 +74,7 @@ bool sharedWord(const QString &text)
             return true;
     // Names of the abbeys and of people in the example lists, file and folder names.
     static const QRegularExpression proper(
-        QStringLiteral("^(Abbazia|Badia|Monastero|Sacra|Certosa|Eremo)\\b|[/\\\\]|\\.(txt|log|adi|adif|png|pdf|html)\\b"),
+        QStringLiteral("^(Abbazia|Badia|Monastero|Sacra|Certosa|Eremo)\\b|^\\S*([/\\\\]\\S*|\\.(txt|log|adi|adif|png|pdf|html))$"),
         QRegularExpression::CaseInsensitiveOption);
     return proper.match(t).hasMatch();
 }

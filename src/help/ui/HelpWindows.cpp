@@ -1,7 +1,6 @@
 #include "help/ui/HelpWindows.h"
 
 #include "kit/Messages.h"
-#include "Revision.h"
 #include "kit/ui/AppContext.h"
 #include "help/HelpPages.h"
 #include "help/ui/HelpPageWindow.h"
@@ -32,9 +31,9 @@ void installHelpWindows(const AppContext &context)
 {
     Messages *messages = &context.messages;
     QObject::connect(context.items.Mnu_Historique, &QAction::triggered, context.mainWindow,
-                     [messages] { messages->notice(Revision::history()); });
+                     [messages] { messages->notice(HelpPages::history()); });
     QObject::connect(context.items.Mnu_Apropos, &QAction::triggered, context.mainWindow,
-                     [messages] { messages->notice(Revision::about()); });
+                     [messages] { messages->notice(HelpPages::about()); });
     wirePage(context.items.Mnu_Reglement, context.mainWindow, QStringLiteral("Reglement"),
              QCoreApplication::translate("HelpWindows", "Règlement"), HelpPages::rules());
     wirePage(context.items.Mnu_Mode_Emploi, context.mainWindow, QStringLiteral("Mode_Emploi"),
