@@ -2,6 +2,7 @@
 
 #include "refdata/AbbeyTable.h"
 #include "refdata/LogIndex.h"
+#include "regions/RegionNames.h"
 #include "spots/SpotReader.h"
 
 #include <QBrush>
@@ -89,9 +90,9 @@ QString SpotModel::spokenText(int row) const
     const QString comment = s.comment.trimmed();
     if (comment.isEmpty())
         return tr("%1 : %2 sur %3 kHz (%4), %5, %6 %7, annoncé par %8 à %9")
-            .arg(statusText(row), s.call, s.kHzText(), band, s.reference, s.abbey, s.region, s.spotter, s.time);
+            .arg(statusText(row), s.call, s.kHzText(), band, s.reference, s.abbey, RegionNames::shown(s.region), s.spotter, s.time);
     return tr("%1 : %2 sur %3 kHz (%4), %5, %6 %7, annoncé par %8 à %9 : « %10 »")
-        .arg(statusText(row), s.call, s.kHzText(), band, s.reference, s.abbey, s.region, s.spotter, s.time, comment);
+        .arg(statusText(row), s.call, s.kHzText(), band, s.reference, s.abbey, RegionNames::shown(s.region), s.spotter, s.time, comment);
 }
 
 QVariant SpotModel::data(const QModelIndex &index, int role) const
@@ -109,7 +110,7 @@ QVariant SpotModel::data(const QModelIndex &index, int role) const
         case ColCall: return s.call;
         case ColReference: return s.reference;
         case ColAbbey: return s.abbey;
-        case ColRegion: return s.region;
+        case ColRegion: return RegionNames::shown(s.region);
         case ColSpotter: return s.spotter;
         case ColComment: return s.comment;
         case ColStatus: return statusText(r);

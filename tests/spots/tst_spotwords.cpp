@@ -4,6 +4,8 @@
 
 #include "app/Harness.h"
 #include "common/BracketTranslator.h"
+#include "refdata/RegionTable.h"
+#include "spots/SpotModel.h"
 
 #include "spots/ClusterSettings.h"
 #include "spots/SpotFeed.h"
@@ -93,6 +95,10 @@ void SpotWordsTest::listShownTranslatedChosenByKey()
     QCOMPARE(m->index(0, 3).data().toString(), QStringLiteral("IK0XYZ"));
     QCOMPARE(m->index(0, 9).data().toString(), QStringLiteral("[Nouvelle abbaye, Nouvelle région]"));
     QCOMPARE(m->index(1, 9).data().toString(), QStringLiteral("[Contactée]"));
+    // The region as the interface names it; the spot keeps the award's own name.
+    const QString abruzzes = RegionTable::listName(RegionTable::slotOfCode(QStringLiteral("AZ")));
+    QCOMPARE(m->index(1, SpotModel::ColRegion).data().toString(), BracketTranslator::marked(abruzzes));
+    QVERIFY(m->index(1, 0).data(Qt::AccessibleDescriptionRole).toString().contains(BracketTranslator::marked(abruzzes)));
     // The whole spot read as one sentence, the status's words within it.
     QVERIFY2(m->index(0, 0).data(Qt::AccessibleDescriptionRole).toString().startsWith(
                  QStringLiteral("[[Nouvelle abbaye, Nouvelle région] : IK0XYZ sur 7025,0 kHz (7.0 Mhz), MR0005")),

@@ -9,6 +9,7 @@
 #include "logstore/QsoRecord.h"
 #include "logstore/Settings.h"
 #include "radio/RadioPoller.h"
+#include "regions/RegionNames.h"
 #include "spots/ClusterSettings.h"
 #include "spots/SpotDesk.h"
 #include "spots/SpotFeed.h"
@@ -126,11 +127,15 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     // characters, the longest region, 30 characters of the comment, the longest
     // status. The spotter comes last and takes what is left; the tooltip says all.
     const QFontMetrics fm = m_list->fontMetrics();
+    QString longestRegion;
+    for (const QString &name : RegionNames::known())
+        if (fm.horizontalAdvance(RegionNames::shown(name)) > fm.horizontalAdvance(longestRegion))
+            longestRegion = RegionNames::shown(name);
     const QString samples[SpotModel::ColumnCount] = {
         QStringLiteral("00:00"),          QStringLiteral("14025,0"),
         QStringLiteral("7.0 Mhz"),        QStringLiteral("IK0ABC/P"),
         QStringLiteral("AZ0000"),         QStringLiteral("ABBAZIA DI SANTA MARIA IN VA"),
-        QStringLiteral("Emilie Romagne"), QStringLiteral("F5XYZ-#"),
+        longestRegion,                    QStringLiteral("F5XYZ-#"),
         QStringLiteral("ZEL AZ0001 CW up 2 tnx Mario 5"), SpotStanding::text(SpotStanding::Status::NewRegion)};
     // Cut without an ellipsis: the characters shown are the text's own.
     m_list->setTextElideMode(Qt::ElideNone);
