@@ -10,7 +10,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Building and running. The Qt -dev packages bring the runtime libraries and the xcb
-# platform plugin; qt6-translations-l10n gives Qt's own buttons in French (Oui / Non);
+# platform plugin; qt6-translations-l10n gives Qt's own buttons in French, Italian or
+# English (Oui / Non); the program's own translations (i18n/*.ts) are checked and built
+# into it by Qt's Linguist tools (qt6-tools-dev for CMake, qt6-l10n-tools for lupdate
+# and lrelease);
 # fonts-liberation stands in for Courier New and Arial; without fonts-dejavu-core a
 # machine with no desktop would draw every window in Liberation Mono. qt6-charts-dev draws
 # the score window's chart; its CMake files need Qt's OpenGL ones (libqt6opengl6-dev, only
@@ -21,7 +24,7 @@ cd "$(dirname "$0")/.."
 # desktop's keyring through QtKeychain (qtkeychain-qt6-dev, its library libqt6keychain1).
 paquets=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
          qt6-translations-l10n fonts-liberation fonts-dejavu-core libhamlib-utils
-         ca-certificates qtkeychain-qt6-dev libqt6keychain1)
+         ca-certificates qtkeychain-qt6-dev libqt6keychain1 qt6-tools-dev qt6-l10n-tools)
 # The tests: a real X server and a robot to drive the program (xvfb, xauth, xdotool),
 # screenshots and images (imagemagick), PDF pages (poppler-utils), the menu-entry
 # checker (desktop-file-utils), the accessibility bus as a screen reader reads it
