@@ -4,6 +4,7 @@
 // announcement in the status area, and the window read as a screen reader reads it.
 
 #include "app/Harness.h"
+#include "spots/SpotHarness.h"
 #include "radio/Rigctld.h"
 
 #include "radio/RadioConfig.h"
@@ -24,25 +25,6 @@ using namespace zeltest;
 
 namespace {
 
-SpotFeed *feed(const MainHarness &h) { return h.window->findChild<SpotFeed *>(QStringLiteral("Cluster_Spots")); }
-
-QByteArray dxLine(const QByteArray &call, const QByteArray &kHz, const QByteArray &comment)
-{
-    return "DX de F5XYZ:     " + kHz + "  " + call.leftJustified(12, ' ') + " " + comment.leftJustified(30, ' ')
-        + " 1234Z";
-}
-
-// The spots window, opened from its menu item.
-QWidget *openSpots(const MainHarness &h)
-{
-    h.window->findChild<QAction *>(QStringLiteral("Mnu_Abbayes_Sur_Air"))->trigger();
-    QWidget *w = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets()) {
-        if (top->objectName() == QLatin1String("Abbayes_Sur_Air") && top->isVisible())
-            w = top;
-    }
-    return w;
-}
 
 QTableView *spotList(QWidget *w) { return w->findChild<QTableView *>(QStringLiteral("Liste_Spots")); }
 

@@ -4,6 +4,7 @@
 // worked while a commit is under way waits for its end.
 
 #include "app/Harness.h"
+#include "spots/SpotHarness.h"
 #include "logstore/LockHolder.h"
 #include "radio/Rigctld.h"
 
@@ -20,14 +21,6 @@
 using namespace zeltest;
 
 namespace {
-
-SpotFeed *feed(const MainHarness &h) { return h.window->findChild<SpotFeed *>(QStringLiteral("Cluster_Spots")); }
-
-QByteArray dxLine(const QByteArray &call, const QByteArray &kHz, const QByteArray &comment)
-{
-    return "DX de F5XYZ:     " + kHz + "  " + call.leftJustified(12, ' ') + " " + comment.leftJustified(30, ' ')
-        + " 1234Z";
-}
 
 // The spots window with these spots, opened from its menu item.
 QWidget *openSpots(const MainHarness &h, const QList<QByteArray> &lines)

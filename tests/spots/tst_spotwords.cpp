@@ -3,6 +3,7 @@
 // settings and what is sent to the node keep their own untranslated words.
 
 #include "app/Harness.h"
+#include "spots/SpotHarness.h"
 #include "common/BracketTranslator.h"
 #include "refdata/RegionTable.h"
 #include "spots/SpotModel.h"
@@ -21,23 +22,6 @@ using namespace zeltest;
 
 namespace {
 
-SpotFeed *feed(const MainHarness &h) { return h.window->findChild<SpotFeed *>(QStringLiteral("Cluster_Spots")); }
-
-QByteArray dxLine(const QByteArray &call, const QByteArray &kHz, const QByteArray &comment)
-{
-    return "DX de F5XYZ:     " + kHz + "  " + call.leftJustified(12, ' ') + " " + comment.leftJustified(30, ' ')
-        + " 1234Z";
-}
-
-QWidget *openSpots(const MainHarness &h)
-{
-    h.window->findChild<QAction *>(QStringLiteral("Mnu_Abbayes_Sur_Air"))->trigger();
-    for (QWidget *top : QApplication::topLevelWidgets()) {
-        if (top->objectName() == QLatin1String("Abbayes_Sur_Air") && top->isVisible())
-            return top;
-    }
-    return nullptr;
-}
 
 QString announcement(const MainHarness &h)
 {
