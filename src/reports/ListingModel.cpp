@@ -22,6 +22,15 @@ void ListingModel::setListing(ReportListing listing)
     endResetModel();
 }
 
+bool ListingModel::follow(const LogChange &change)
+{
+    ReportListing next = m_listing;
+    if (!next.follow(change))
+        return false;
+    setListing(std::move(next));
+    return true;
+}
+
 int ListingModel::columnChars(int column) const
 {
     const ReportListing::Layout &l = ReportListing::layout(m_listing.kind());

@@ -8,6 +8,8 @@
 // A report list as its window shows it: the empty entry at the top, then every
 // entry in list order, cut into the columns of the list's header so they line up
 // under its words whatever the font. The whole entry text is the EntryRole.
+struct LogChange;
+
 class ListingModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -17,6 +19,8 @@ public:
     explicit ListingModel(ReportListing::Kind kind, QObject *parent = nullptr);
 
     void setListing(ReportListing listing);
+    // The listing follows one edit of its log; false when it has to be made again.
+    bool follow(const LogChange &change);
     const ReportListing &listing() const { return m_listing; }
 
     // How many characters a column shows at most (for its width).

@@ -1,6 +1,7 @@
 #include "reports/ReportListing.h"
 
 #include "logstore/Cp1252.h"
+#include "logstore/LogChange.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
 
@@ -336,6 +337,65 @@ void ReportListing::sort(int lineCount)
     m_rows = KeySorter::order(
         layout(m_kind), lineCount, [this](int row) { return isListed(m_kind, line(row)); },
         [this](int row) { return line(row); });
+}
+
+// Whether entry a stands before entry b: byte weight by byte weight, a shorter entry
+// before a longer one it begins (the order the sorter gives).
+static bool entryBefore(QByteArrayView a, QByteArrayView b)
+{
+    const unsigned char *weight = weights().of;
+    const qsizetype n = qMin(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const unsigned char wa = weight[uchar(a[i])];
+        const unsigned char wb = weight[uchar(b[i])];
+        if (wa != wb)
+            return wa < wb;
+    }
+    return a.size() < b.size();
+}
+
+void ReportListing::insertRow(int row)
+{
+    const QByteArrayView logLine = line(row);
+    if (!isListed(m_kind, logLine))
+        return;
+    const QByteArray mine = entry(m_kind, logLine);
+    // After every entry that weighs less or the same and comes from an earlier row.
+    const auto at = std::upper_bound(m_rows.begin(), m_rows.end(), row, [&](int self, int other) {
+        const QByteArray theirs = entry(m_kind, line(other));
+        if (entryBefore(mine, theirs))
+            return true;
+        if (entryBefore(theirs, mine))
+            return false;
+        return self < other;
+    });
+    m_rows.insert(at, row);
+}
+
+bool ReportListing::follow(const LogChange &change)
+{
+    if (!m_session || !change.isEdit())
+        return false;
+    QList<int> kept;
+    kept.reserve(m_rows.size() + change.added.size());
+    for (const int row : std::as_const(m_rows)) {
+        if (std::binary_search(change.replaced.cbegin(), change.replaced.cend(), row))
+            continue;
+        const int after = change.rowAfter(row);
+        if (after >= 0)
+            kept << after;
+    }
+    m_rows = std::move(kept);
+    QList<int> again = change.added;
+    for (const int row : change.replaced) {
+        const int after = change.rowAfter(row);
+        if (after >= 0)
+            again << after;
+    }
+    std::sort(again.begin(), again.end());
+    for (const int row : std::as_const(again))
+        insertRow(row);
+    return true;
 }
 
 QByteArrayView ReportListing::line(int row) const

@@ -8,6 +8,7 @@
 #include <array>
 
 class LogSession;
+struct LogChange;
 
 // The entries of a report list, one per QSO of the log, each built column for column
 // from its log line and kept in the list's order: the whole entry compared without
@@ -47,6 +48,12 @@ public:
     static ReportListing fromLines(Kind kind, const QList<QByteArrayView> &lines);
     static ReportListing fromSession(Kind kind, const LogSession &session);
 
+    // Follows one edit of the session's log without reading the log again: the
+    // entries of the lines changed in place, removed or added leave or take their
+    // place in list order, the other entries keep theirs. False (nothing done) for a
+    // log read anew or a listing not made from a session: it is then made again.
+    bool follow(const LogChange &change);
+
     Kind kind() const { return m_kind; }
     // Listed QSOs (the empty entry is not counted).
     int count() const { return int(m_rows.size()); }
@@ -60,6 +67,8 @@ public:
 
 private:
     void sort(int lineCount);
+    // Puts a row in list order among the others, when its line is listed.
+    void insertRow(int row);
     QByteArrayView line(int row) const;
 
     Kind m_kind = Kind::Alphanumeric;

@@ -10,9 +10,15 @@
 #include "reports/ListingModel.h"
 #include "reports/ReportListing.h"
 #include "reports/ReportText.h"
+#include "logstore/LogChange.h"
+#include "logstore/LogFile.h"
+#include "logstore/LogSession.h"
+#include "logstore/Settings.h"
 
 #include <QAbstractItemModelTester>
 #include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using zeltest::Qso;
@@ -64,6 +70,7 @@ private slots:
     void printedLines();
     void beyond16Bits();
     void model();
+    void followsEveryEditAsAFreshSort();
 };
 
 void TestReportListing::entry_data()
@@ -393,6 +400,69 @@ void TestReportListing::model()
     QCOMPARE(award.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("nom de l'Abbaye"));
     QCOMPARE(award.index(2, 3).data().toString(), QStringLiteral("DL1ABCDEFGHI"));
     QCOMPARE(award.index(2, 4).data().toString(), QStringLiteral("*"));
+}
+
+// A listing kept beside a session follows each edit (a QSO added at the end or
+// inserted, removed, changed, confirmed) to the order a fresh sort of the log gives:
+// entries that tie on every character, small letters and lines cut short (by hand) included.
+void TestReportListing::followsEveryEditAsAFreshSort()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString station = QStringLiteral("F6IDX");
+    Settings settings(dir.filePath(QStringLiteral("zel.ini")));
+    settings.write(Settings::CommonSection, Settings::KeyCallsign, station);
+    QRandomGenerator rng(2024);
+    // Lines cut short stand only in the file as edited by hand: the program writes whole lines.
+    const auto someLine = [&](bool cut = false) {
+        static const char *const refs[] = {"AZ0001", "az0001", "LZ0002", "TO0007", "MR0005"};
+        static const char *const calls[] = {"F1ABC", "f1abc", "IK0AAA", "DL1ABCDEFGHI", "F1ABD"};
+        QByteArray line = make(calls[rng.bounded(5)], refs[rng.bounded(5)],
+                               QByteArray::number(10 + rng.bounded(3)) + "/03/07",
+                               "1" + QByteArray::number(rng.bounded(3)) + ":00",
+                               rng.bounded(2) ? zeltest::SanClemente : QByteArray("Abbazia di Sant'Antimo"),
+                               rng.bounded(3) == 0)
+                              .line();
+        if (cut && rng.bounded(8) == 0)
+            line.truncate(20 + rng.bounded(int(line.size()) - 20));
+        return line;
+    };
+    QList<QByteArray> start;
+    for (int i = 0; i < 60; ++i)
+        start << someLine(true);
+    QVERIFY(zeltest::writeBytes(dir.filePath(LogFile::fileName(station)), zeltest::crlf(start)));
+    LogSession session(settings, dir.path());
+    session.openStation();
+    QCOMPARE(session.lineCount(), 60);
+
+    const QList<Kind> kinds = {Kind::Alphanumeric, Kind::AwardContacted, Kind::AwardConfirmed};
+    QList<ReportListing> listings;
+    for (Kind kind : kinds)
+        listings << ReportListing::fromSession(kind, session);
+    QSignalSpy changes(&session, &LogSession::logChanged);
+    for (int step = 0; step < 120; ++step) {
+        const int rows = session.lineCount();
+        const QByteArray some = rows ? session.line(rng.bounded(rows)).toByteArray() : QByteArray();
+        AtomicFile::Result done;
+        switch (rows ? rng.bounded(5) : 0) {
+        case 0: done = session.append(someLine()); break;
+        case 1: done = session.insert(someLine()); break;
+        case 2: done = session.remove(some); break;
+        case 3: done = session.replace(someLine(), some); break;
+        default: done = session.markConfirmed({rng.bounded(rows)}); break;
+        }
+        QVERIFY2(done.ok, qPrintable(QString(done.error).replace(QLatin1String("\r\n"), QLatin1String(" | "))));
+        QCOMPARE(changes.size(), 1);
+        const LogChange change = changes.takeFirst().at(0).value<LogChange>();
+        QVERIFY(change.isEdit());
+        for (int k = 0; k < kinds.size(); ++k) {
+            QVERIFY(listings[k].follow(change));
+            QCOMPARE(sourceRows(listings[k]), sourceRows(ReportListing::fromSession(kinds[k], session)));
+        }
+    }
+    // A log read anew is not followed: the listing is made again.
+    session.openStation();
+    QVERIFY(!listings[0].follow(changes.takeLast().at(0).value<LogChange>()));
 }
 
 QTEST_GUILESS_MAIN(TestReportListing)

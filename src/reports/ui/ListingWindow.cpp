@@ -1,5 +1,7 @@
 #include "reports/ui/ListingWindow.h"
 
+#include "logstore/LogChange.h"
+
 #include "kit/Clock.h"
 #include "kit/Messages.h"
 #include "kit/ui/Centre.h"
@@ -151,7 +153,14 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
                                           m_model->listing().sourceRow(index.row() - 1));
     });
     // The list follows the log: a QSO committed, edited, deleted or confirmed, another station.
-    connect(&m_context.session, &LogSession::logChanged, this, &ListingWindow::refill);
+    connect(&m_context.session, &LogSession::logChanged, this, [this](const LogChange &change) {
+        if (!m_model->follow(change)) {
+            refill();
+            return;
+        }
+        if (m_count)
+            m_count->setText(QString::number(m_model->listing().count()));
+    });
 
     resize(charWidth * (award ? 100 : 104) + 60, 600);
     WindowKeys::install(this);
