@@ -208,8 +208,12 @@ LogIndex::Row LogIndex::rowOf(QByteArrayView line) const
         if (digit(d[3]) && digit(d[4]) && digit(d[6]) && digit(d[7])) {
             const int month = (d[3] - '0') * 10 + (d[4] - '0');
             const int yy = (d[6] - '0') * 10 + (d[7] - '0');
-            if (month >= 1 && month <= 12)
+            if (month >= 1 && month <= 12) {
                 r.month = qint16((QsoRecord::fullYear(yy) - 1950) * 12 + month - 1);
+                const int day = digit(d[0]) && digit(d[1]) ? (d[0] - '0') * 10 + (d[1] - '0') : 0;
+                if (QDate(QsoRecord::fullYear(yy), month, day).isValid())
+                    r.day = qint8(day);
+            }
         }
     }
     return r;
@@ -255,6 +259,15 @@ void LogIndex::count(const Row &r, int sign) const
         if (r.flags & Confirmed)
             m_months[size_t(r.month)].confirmed += sign;
     }
+    if (r.day >= 0) {
+        const qint32 key = qint32(r.month) * 32 + r.day;
+        Count &c = m_days[key];
+        c.lines += sign;
+        if (r.flags & Confirmed)
+            c.confirmed += sign;
+        if (c.lines == 0)
+            m_days.remove(key);
+    }
     if (r.ref != 0)
         countRef(r.ref, slotOfKey(r.ref), r, sign);
     if (r.ref2 != 0 && slotOfKey(r.ref2) != slotOfKey(r.ref))
@@ -276,6 +289,7 @@ void LogIndex::build() const
     m_tally.clear();
     m_codes.clear();
     m_months.assign(MonthSlots, Count{});
+    m_days.clear();
     m_confirmedLines = m_markable = 0;
     dropCalls();
     const int n = m_session.lineCount();
@@ -301,6 +315,7 @@ void LogIndex::invalidate()
     m_tally = {};
     m_codes = {};
     m_months = {};
+    m_days = {};
     dropCalls();
 }
 
@@ -522,6 +537,21 @@ int LogIndex::contactedInMonth(int monthSlot) const
 {
     ensure();
     return monthSlot < 0 || monthSlot >= MonthSlots ? 0 : m_months[size_t(monthSlot)].lines;
+}
+
+QList<LogIndex::Day> LogIndex::days() const
+{
+    ensure();
+    QList<qint32> keys = m_days.keys();
+    std::sort(keys.begin(), keys.end());
+    QList<Day> out;
+    out.reserve(keys.size());
+    for (const qint32 key : std::as_const(keys)) {
+        const int month = key / 32;
+        const Count &c = m_days[key];
+        out.append({QDate(1950 + month / 12, month % 12 + 1, key % 32), c.lines, c.confirmed});
+    }
+    return out;
 }
 
 int LogIndex::confirmedInMonth(int monthSlot) const

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDate>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -88,6 +89,14 @@ public:
     static constexpr int MonthSlots = 100 * 12;
     int contactedInMonth(int monthSlot) const;
     int confirmedInMonth(int monthSlot) const;
+    // Lines by the day of their date (a date that exists), for the days that have
+    // any, in date order: the score draws a short log day by day from them.
+    struct Day {
+        QDate date;
+        int lines = 0;
+        int confirmed = 0;
+    };
+    QList<Day> days() const;
 
     // --- Confirmations --------------------------------------------------------
     struct Qso {
@@ -132,6 +141,7 @@ private:
         quint32 call = 0; // hash of the base callsign (0: no usable QSO)
         qint16 label = -1;
         qint16 month = -1;
+        qint8 day = -1; // of the month, when the month is read and the date exists
         qint8 band = -1;
         qint8 mode = -1;
         quint8 flags = 0;
@@ -168,6 +178,7 @@ private:
     mutable QHash<quint64, Count> m_tally;  // slot x band label x mode (-1: every)
     mutable QHash<quint16, int> m_codes;    // region code (two bytes) → lines
     mutable std::vector<Count> m_months;
+    mutable QHash<qint32, Count> m_days; // month slot * 32 + day
     mutable int m_confirmedLines = 0;
     mutable int m_markable = 0;
     mutable QList<QByteArray> m_labels;

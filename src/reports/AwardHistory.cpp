@@ -135,11 +135,14 @@ struct DayCounts {
 
 } // namespace
 
-QList<AwardHistory::Month> AwardHistory::daysFromSession(const LogSession &session, const QDate &today)
+QList<AwardHistory::Month> AwardHistory::daysFromIndex(const LogIndex &index, const QDate &today)
 {
     DayCounts c;
-    for (int row = 0, n = session.lineCount(); row < n; ++row)
-        c.add(session.line(row));
+    if (!index.readable())
+        return {};
+    const QList<LogIndex::Day> days = index.days();
+    for (const LogIndex::Day &d : days)
+        c.days[d.date.toJulianDay()] = {d.lines, d.confirmed};
     return c.cumulate(today);
 }
 

@@ -30,7 +30,7 @@ public:
     // The same figures day by day, from the first QSO's day to today (or to the last
     // QSO when the log holds dates to come): for a log whose QSOs span a month or two,
     // where one point a month would draw nothing. `month` then holds each day.
-    static QList<Month> daysFromSession(const LogSession &session, const QDate &today);
+    static QList<Month> daysFromIndex(const LogIndex &index, const QDate &today);
     static QList<Month> daysFromLines(const QList<QByteArrayView> &lines, const QDate &today);
 
     // "03/2007".

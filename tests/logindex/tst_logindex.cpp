@@ -85,6 +85,10 @@ QStringList answers(const LogIndex &index)
             months += QStringLiteral(" %1:%2/%3").arg(m).arg(index.contactedInMonth(m)).arg(index.confirmedInMonth(m));
     }
     out << QStringLiteral("months") + months;
+    QString days;
+    for (const LogIndex::Day &d : index.days())
+        days += QStringLiteral(" %1:%2/%3").arg(d.date.toString(Qt::ISODate)).arg(d.lines).arg(d.confirmed);
+    out << QStringLiteral("days") + days;
     return out;
 }
 
@@ -231,6 +235,21 @@ void TestLogIndex::handEditedLinesThroughEveryRoom()
     QCOMPARE(AwardHistory::fromIndex(index, today).size(), AwardHistory::fromSession(*m_session, today).size());
     QCOMPARE(AwardHistory::fromIndex(index, today).first().contacted,
              AwardHistory::fromSession(*m_session, today).first().contacted);
+    // Day by day (the log spans a few days): the days where the date column stands
+    // (the shifted line gives none), counted as a pass over the lines counts them.
+    QList<QByteArrayView> lines;
+    for (int row = 0; row < m_session->lineCount(); ++row)
+        lines << m_session->line(row);
+    const QList<AwardHistory::Month> days = AwardHistory::daysFromIndex(index, today);
+    const QList<AwardHistory::Month> read = AwardHistory::daysFromLines(lines, today);
+    QCOMPARE(days.size(), read.size());
+    for (int i = 0; i < days.size(); ++i) {
+        QCOMPARE(days.at(i).month, read.at(i).month);
+        QCOMPARE(days.at(i).contacted, read.at(i).contacted);
+        QCOMPARE(days.at(i).confirmed, read.at(i).confirmed);
+    }
+    QCOMPARE(days.first().month, QDate(2007, 3, 12));
+    QCOMPARE(days.last().month, today);
 
     // Cards to come: only lines the program can mark, by reference.
     // (a line of blanks is 138 characters without its flag: it is listed, first)

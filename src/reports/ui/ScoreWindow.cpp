@@ -257,10 +257,9 @@ void ScoreWindow::showHistory()
 {
     const QDate today = m_context.clock.localNow().date();
     const QList<AwardHistory::Month> months = AwardHistory::fromIndex(m_context.index, today);
-    // A log whose QSOs all fall within two months is drawn day by day; only such a
-    // short log is read again for its days.
+    // A log whose QSOs all fall within two months is drawn day by day.
     const AwardChart::Points shown = AwardChart::wantsDays(months)
-        ? AwardChart::points(months, AwardHistory::daysFromSession(m_context.session, today))
+        ? AwardChart::points(months, AwardHistory::daysFromIndex(m_context.index, today))
         : AwardChart::points(months);
     const auto same = [](const AwardHistory::Month &a, const AwardHistory::Month &b) {
         return a.month == b.month && a.contacted == b.contacted && a.confirmed == b.confirmed;
