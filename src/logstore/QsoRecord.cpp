@@ -132,6 +132,39 @@ QDate QsoRecord::dateOf(QStringView jjmmaa)
     return QDate(fullYear(year), month, day); // null when the day does not exist
 }
 
+int QsoRecord::monthSlot(QByteArrayView line)
+{
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const qsizetype at = logLayout()[Date].start - 1;
+    if (line.size() < at + 8)
+        return -1;
+    const char *d = line.data() + at;
+    if (!digit(d[3]) || !digit(d[4]) || !digit(d[6]) || !digit(d[7]))
+        return -1;
+    const int month = (d[3] - '0') * 10 + (d[4] - '0');
+    const int yy = (d[6] - '0') * 10 + (d[7] - '0');
+    if (month < 1 || month > 12)
+        return -1;
+    return (fullYear(yy) - fullYear(50)) * 12 + month - 1;
+}
+
+QDate QsoRecord::monthOfSlot(int slot)
+{
+    return QDate(fullYear(50) + slot / 12, slot % 12 + 1, 1);
+}
+
+QDate QsoRecord::dayOfLine(QByteArrayView line)
+{
+    const int slot = monthSlot(line);
+    if (slot < 0)
+        return {};
+    const char *d = line.data() + logLayout()[Date].start - 1;
+    if (d[0] < '0' || d[0] > '9' || d[1] < '0' || d[1] > '9')
+        return {};
+    const QDate month = monthOfSlot(slot);
+    return QDate(month.year(), month.month(), (d[0] - '0') * 10 + (d[1] - '0')); // null when the day does not exist
+}
+
 int QsoRecord::minutesOf(QStringView hhmm)
 {
     if (hhmm.size() != 5 || hhmm[2] != QLatin1Char(':'))

@@ -76,6 +76,16 @@ public:
     // "HH:MM" as minutes of the day; -1 when the text is not a time.
     static int minutesOf(QStringView hhmm);
 
+    // The month of a log line's date as read where the date column stands ("JJ/MM/AA",
+    // its slashes not looked at, as the history has always read it), as a slot:
+    // (year - 1950) * 12 + month - 1, 0..MonthSlots - 1; -1 when it cannot be read.
+    static constexpr int MonthSlots = 100 * 12;
+    static int monthSlot(QByteArrayView line);
+    // The first day of a month slot's month.
+    static QDate monthOfSlot(int slot);
+    // The day of that date when its month is read and the day exists in it; null otherwise.
+    static QDate dayOfLine(QByteArrayView line);
+
     // The UTC minute since 01/01/1950 00:00 of a log line's date "JJ/MM/AA" and time
     // "HH:MM" (years 50-99 are 1950-1999, 00-49 are 2000-2049); -1 when they cannot
     // be read. Exact: a day that does not exist ("31/02/07") gives -1. Ordering: such

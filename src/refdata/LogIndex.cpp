@@ -200,22 +200,11 @@ LogIndex::Row LogIndex::rowOf(QByteArrayView line) const
         r.label = labelId(QsoRecord::fieldOf(line, QsoRecord::Bande));
         r.mode = modeId(QsoRecord::fieldOf(line, QsoRecord::Mode));
     }
-    // The month where the date column stands, as the history reads it.
-    const qsizetype at = QsoRecord::logLayout()[QsoRecord::Date].start - 1;
-    if (line.size() >= at + 8) {
-        const char *d = line.data() + at;
-        const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-        if (digit(d[3]) && digit(d[4]) && digit(d[6]) && digit(d[7])) {
-            const int month = (d[3] - '0') * 10 + (d[4] - '0');
-            const int yy = (d[6] - '0') * 10 + (d[7] - '0');
-            if (month >= 1 && month <= 12) {
-                r.month = qint16((QsoRecord::fullYear(yy) - 1950) * 12 + month - 1);
-                const int day = digit(d[0]) && digit(d[1]) ? (d[0] - '0') * 10 + (d[1] - '0') : 0;
-                if (QDate(QsoRecord::fullYear(yy), month, day).isValid())
-                    r.day = qint8(day);
-            }
-        }
-    }
+    // The month where the date column stands, as the history reads it, and its day.
+    r.month = qint16(QsoRecord::monthSlot(line));
+    const QDate day = QsoRecord::dayOfLine(line);
+    if (day.isValid())
+        r.day = qint8(day.day());
     return r;
 }
 
@@ -549,7 +538,7 @@ QList<LogIndex::Day> LogIndex::days() const
     for (const qint32 key : std::as_const(keys)) {
         const int month = key / 32;
         const Count &c = m_days[key];
-        out.append({QDate(1950 + month / 12, month % 12 + 1, key % 32), c.lines, c.confirmed});
+        out.append({QsoRecord::monthOfSlot(month).addDays(key % 32 - 1), c.lines, c.confirmed});
     }
     return out;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logstore/LogChange.h"
+#include "logstore/QsoRecord.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -86,7 +87,7 @@ public:
     int confirmedLines() const;
     // Lines by the month of their date (as read where the date column stands):
     // month slot = (year - 1950) * 12 + month - 1, 0..1199; -1 when unreadable.
-    static constexpr int MonthSlots = 100 * 12;
+    static constexpr int MonthSlots = QsoRecord::MonthSlots;
     int contactedInMonth(int monthSlot) const;
     int confirmedInMonth(int monthSlot) const;
     // Lines by the day of their date (a date that exists), for the days that have

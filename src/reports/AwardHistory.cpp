@@ -10,36 +10,16 @@
 namespace {
 
 // Months of 1950 to 2049, the years a two-digit year can stand for.
-constexpr int FirstYear = QsoRecord::fullYear(50);
-constexpr int MonthSlots = 100 * 12;
+constexpr int MonthSlots = QsoRecord::MonthSlots;
 
 struct Counts {
     std::array<int, MonthSlots> contacted{};
     std::array<int, MonthSlots> confirmed{};
 };
 
-bool digit(char c) { return c >= '0' && c <= '9'; }
-
-// The month slot of a line's date JJ/MM/AA; -1 when it cannot be read.
-int monthSlot(QByteArrayView line)
-{
-    const int at = QsoRecord::logLayout()[QsoRecord::Date].start - 1;
-    if (line.size() < at + 8)
-        return -1;
-    const char *d = line.data() + at;
-    if (!digit(d[3]) || !digit(d[4]) || !digit(d[6]) || !digit(d[7]))
-        return -1;
-    const int month = (d[3] - '0') * 10 + (d[4] - '0');
-    const int yy = (d[6] - '0') * 10 + (d[7] - '0');
-    if (month < 1 || month > 12)
-        return -1;
-    const int year = QsoRecord::fullYear(yy);
-    return (year - FirstYear) * 12 + month - 1;
-}
-
 void add(Counts &c, QByteArrayView line)
 {
-    const int slot = monthSlot(line);
+    const int slot = QsoRecord::monthSlot(line);
     if (slot < 0)
         return;
     ++c.contacted[slot];
@@ -47,7 +27,7 @@ void add(Counts &c, QByteArrayView line)
         ++c.confirmed[slot];
 }
 
-QDate monthOf(int slot) { return QDate(FirstYear + slot / 12, slot % 12 + 1, 1); }
+QDate monthOf(int slot) { return QsoRecord::monthOfSlot(slot); }
 
 QList<AwardHistory::Month> cumulate(const Counts &c, const QDate &today)
 {
@@ -65,7 +45,7 @@ QList<AwardHistory::Month> cumulate(const Counts &c, const QDate &today)
         return out;
     // Up to today, or to the last QSO when the log holds dates to come.
     if (today.isValid()) {
-        const int now = (today.year() - FirstYear) * 12 + today.month() - 1;
+        const int now = (today.year() - QsoRecord::monthOfSlot(0).year()) * 12 + today.month() - 1;
         if (now > last)
             last = qMin(now, MonthSlots - 1);
     }
@@ -80,25 +60,13 @@ QList<AwardHistory::Month> cumulate(const Counts &c, const QDate &today)
     return out;
 }
 
-// The day of a line's date JJ/MM/AA; invalid when it cannot be read.
-QDate dayOf(QByteArrayView line)
-{
-    const int slot = monthSlot(line);
-    if (slot < 0)
-        return {};
-    const char *d = line.data() + QsoRecord::logLayout()[QsoRecord::Date].start - 1;
-    if (!digit(d[0]) || !digit(d[1]))
-        return {};
-    return QDate(FirstYear + slot / 12, slot % 12 + 1, (d[0] - '0') * 10 + (d[1] - '0'));
-}
-
 // Day by day: the days of the log's QSOs are few when this is asked (a month or two).
 struct DayCounts {
     std::map<qint64, std::pair<int, int>> days; // Julian day: contacted, confirmed
 
     void add(QByteArrayView line)
     {
-        const QDate day = dayOf(line);
+        const QDate day = QsoRecord::dayOfLine(line);
         if (!day.isValid())
             return;
         auto &c = days[day.toJulianDay()];
@@ -166,7 +134,6 @@ QList<AwardHistory::Month> AwardHistory::fromSession(const LogSession &session, 
 
 QList<AwardHistory::Month> AwardHistory::fromIndex(const LogIndex &index, const QDate &today)
 {
-    static_assert(LogIndex::MonthSlots == MonthSlots, "one month slot per month of 1950 to 2049");
     Counts c;
     if (!index.readable())
         return {};

@@ -37,6 +37,8 @@ private slots:
     void splitLines();
     void accentsSurviveTheCodePage();
     void malformedLines();
+    void monthAndDayWhereTheDateStands_data();
+    void monthAndDayWhereTheDateStands();
 };
 
 void TestQsoRecord::logLineLayout_data()
@@ -172,6 +174,38 @@ void TestQsoRecord::malformedLines()
     withTab[20] = '\t';
     const QList<QByteArray> lines{good, "short", good + "xx", "\r", withTab, good};
     QCOMPARE(LogFile::malformedLines(lines), (QList<int>{2, 3, 4, 5}));
+}
+
+void TestQsoRecord::monthAndDayWhereTheDateStands_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<int>("cut"); // the line's length, 0: whole
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QDate>("day");
+    QTest::newRow("1950, the first month") << "01/01/50" << 0 << 0 << QDate(1950, 1, 1);
+    QTest::newRow("2049, the last month") << "31/12/49" << 0 << 1199 << QDate(2049, 12, 31);
+    QTest::newRow("a day the month lacks: the month counts") << "31/02/07" << 0 << 57 * 12 + 1 << QDate();
+    QTest::newRow("29 February of a leap year") << "29/02/08" << 0 << 58 * 12 + 1 << QDate(2008, 2, 29);
+    QTest::newRow("day not in figures") << "xx/03/07" << 0 << 57 * 12 + 2 << QDate();
+    QTest::newRow("any separator, as by hand") << "14-03-07" << 0 << 57 * 12 + 2 << QDate(2007, 3, 14);
+    QTest::newRow("month 13") << "01/13/07" << 0 << -1 << QDate();
+    QTest::newRow("line cut inside the date") << "14/03/07" << 44 << -1 << QDate();
+}
+
+void TestQsoRecord::monthAndDayWhereTheDateStands()
+{
+    QFETCH(QString, date);
+    QFETCH(int, cut);
+    QFETCH(int, slot);
+    QFETCH(QDate, day);
+    QByteArray line = Cp1252::encode(handLine("I1AAA", "JN35", "", "PM0001", date.toLatin1().constData(), "10:00",
+                                              "SSB", "7.0 Mhz", "59", "59", QStringLiteral("X"), ' '));
+    if (cut)
+        line.truncate(cut);
+    QCOMPARE(QsoRecord::monthSlot(line), slot);
+    QCOMPARE(QsoRecord::dayOfLine(line), day);
+    if (day.isValid())
+        QCOMPARE(QsoRecord::monthOfSlot(slot), QDate(day.year(), day.month(), 1));
 }
 
 QTEST_GUILESS_MAIN(TestQsoRecord)
