@@ -554,8 +554,10 @@ void LogIndex::buildCalls() const
     m_calls.clear();
     for (size_t row = 0; row < m_rows.size(); ++row) {
         if (m_rows[row].flags & Usable)
-            m_calls[m_rows[row].call].append(int(row));
+            m_calls.emplace_back(m_rows[row].call, int(row));
     }
+    m_calls.shrink_to_fit();
+    std::sort(m_calls.begin(), m_calls.end());
     m_callsBuilt = true;
 }
 
@@ -567,10 +569,10 @@ QList<LogIndex::Qso> LogIndex::qsosOf(QByteArrayView baseCallsign) const
     ensure();
     if (!m_callsBuilt)
         buildCalls();
-    const auto at = m_calls.constFind(quint32(qHash(baseCallsign.toByteArray())) | 1u);
-    if (at == m_calls.cend())
-        return out;
-    for (const int row : *at) {
+    const quint32 key = quint32(qHash(baseCallsign.toByteArray())) | 1u;
+    const auto first = std::lower_bound(m_calls.cbegin(), m_calls.cend(), std::make_pair(key, -1));
+    for (auto it = first; it != m_calls.cend() && it->first == key; ++it) {
+        const int row = it->second;
         // Two callsigns may share a hash: the line says which it is.
         const QByteArrayView line = m_session.line(row);
         if (LogFile::baseCallsign(QsoRecord::fieldOf(line, QsoRecord::Indicatif)) != baseCallsign)

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <utility>
 #include <vector>
 
 class LogSession;
@@ -187,5 +188,6 @@ private:
     mutable QList<QByteArray> m_modes;
     mutable QHash<QByteArray, qint8> m_modeIds;
     mutable bool m_callsBuilt = false;
-    mutable QHash<quint32, QList<int>> m_calls;
+    // Base callsign hash and row of each usable QSO, in that order: 8 bytes a QSO.
+    mutable std::vector<std::pair<quint32, int>> m_calls;
 };
