@@ -282,7 +282,9 @@ void LogIndex::build() const
     m_confirmedLines = m_markable = 0;
     dropCalls();
     const int n = m_session.lineCount();
-    m_rows.reserve(size_t(n));
+    // Room for the QSOs of the coming sessions too: growing later would hold the old
+    // rows and the new ones at once.
+    m_rows.reserve(size_t(n) + size_t(n) / 8 + 64);
     for (int row = 0; row < n; ++row) {
         m_rows.push_back(rowOf(m_session.line(row)));
         count(m_rows.back(), 1);
@@ -345,6 +347,10 @@ void LogIndex::onLogChanged(const LogChange &change)
             }
             const Row r = rowOf(m_session.line(row));
             count(r, 1);
+            // Grown by an eighth at a time, not doubled: a QSO added to a long log
+            // must not set aside room for as many again.
+            if (m_rows.size() == m_rows.capacity())
+                m_rows.reserve(m_rows.size() + m_rows.size() / 8 + 64);
             m_rows.insert(m_rows.begin() + row, r);
         }
         if (m_built && m_rows.size() != size_t(m_session.lineCount()))
