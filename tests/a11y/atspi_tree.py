@@ -383,6 +383,9 @@ def inside(exe):
         print("\n==== The award windows: Diplome ZEL > QSL à recevoir, then Scores ZEL")
         award_checks(bus, pyatspi, app, win, top, check)
 
+        print("\n==== The language menu: Alt+H, then L (Afficher > Langue)")
+        language_checks(bus, pyatspi, app, win, check)
+
         print("\n==== The radio window: Alt+S, then P (Station > Poste radio (CAT))")
         radio_checks(bus, pyatspi, app, win, top, check)
 
@@ -520,6 +523,26 @@ def press(bus, root, name):
                 if action.getName(i) in ("Press", "press", "click"):
                     return action.doAction(i)
     return False
+
+
+def language_checks(bus, pyatspi, app, win, check):
+    """Each language is offered under its own name, the one in use ticked."""
+    if win:
+        xdo("windowfocus", "--sync", win[0])
+    xdo("key", "alt+h")
+    shown = lambda: [o for o in bus.walk(app) if bus.role(o) == "popup menu" and bus.has(o, pyatspi.STATE_SHOWING)]
+    until(lambda: shown() or None, 15)
+    xdo("key", "l")
+    names = ["Français", "Italiano", "English"]
+    items = until(lambda: (lambda found: found if len(found) == 3 else None)(
+        [o for menu in shown() for o in bus.children(menu) if bus.heard(o) in names]), 15) or []
+    check([bus.heard(o) for o in items] == names,
+          f"Afficher > Langue offers {[bus.heard(o) for o in items]} (expected {names})")
+    ticked = [bus.heard(o) for o in items if bus.has(o, pyatspi.STATE_CHECKED)]
+    check(ticked == ["Français"], f"the language in use is ticked: {ticked}")
+    for _ in range(3):
+        xdo("key", "Escape")
+    until(lambda: not shown() or None, 15)
 
 
 def message_box_checks(bus, pyatspi, box, text, check):
