@@ -88,6 +88,27 @@ bool LogIndex::readable() const { return m_session.loadError().isEmpty(); }
 
 quint64 LogIndex::keyOf(QStringView reference)
 {
+    // A reference is most often a few ASCII characters: read without a copy.
+    bool ascii = true;
+    for (const QChar c : reference)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii) {
+        const auto blank = [](QChar c) { return c == u' ' || (c.unicode() >= 0x09 && c.unicode() <= 0x0D); };
+        qsizetype from = 0;
+        qsizetype to = reference.size();
+        while (from < to && blank(reference[from]))
+            ++from;
+        while (to > from && blank(reference[to - 1]))
+            --to;
+        if (to == from || to - from > KeyBytes)
+            return 0;
+        char up[KeyBytes];
+        for (qsizetype i = from; i < to; ++i) {
+            const char c = char(reference[i].unicode());
+            up[i - from] = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+        }
+        return packed(QByteArrayView(up, to - from));
+    }
     const QString key = reference.trimmed().toString().toUpper();
     if (key.isEmpty() || !Cp1252::firstUnencodable(key).isEmpty())
         return 0;

@@ -3,6 +3,7 @@
 #include "app/QsoListModel.h"
 #include "app/ui/QsoListDelegate.h"
 #include "app/ui/WindowRoles.h"
+#include "kit/ui/QsoTableView.h"
 
 #include "kit/Language.h"
 
@@ -233,7 +234,7 @@ QWidget *MainForm::buildList(QAbstractItemModel *model)
     // columns whatever the font; the one-line header itself is not shown.
     Label_Liste_QSO->setVisible(false);
     listLayout->addWidget(Label_Liste_QSO);
-    Liste_QSO = new QTableView;
+    Liste_QSO = new QsoTableView;
     Liste_QSO->setObjectName(QStringLiteral("Liste_QSO"));
     Liste_QSO->setAccessibleName(tr("Liste des QSO"));
     Liste_QSO->setModel(model);

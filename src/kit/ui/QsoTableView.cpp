@@ -2,7 +2,66 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QTableView>
+#include <QScrollBar>
+
+#include <utility>
+
+QsoTableView::QsoTableView(QWidget *parent) : QTableView(parent)
+{
+    // The vertical header tells the view its new row count; the view's own answer
+    // (lay everything out again, repaint it all) is kept for what this one cannot
+    // place: rows removed, rows added above what is shown, a model reset.
+    QHeaderView *rows = verticalHeader();
+    if (!disconnect(rows, SIGNAL(sectionCountChanged(int,int)), this, SLOT(rowCountChanged(int,int))))
+        disconnect(rows, &QHeaderView::sectionCountChanged, this, &QsoTableView::rowCountChanged);
+    connect(rows, &QHeaderView::sectionCountChanged, this, &QsoTableView::rowCountFollows);
+    // A scroll bar paints all of its surface: its range moving with each new QSO
+    // then repaints the scroll bar alone, not the frames behind it.
+    verticalScrollBar()->setAttribute(Qt::WA_OpaquePaintEvent);
+    horizontalScrollBar()->setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void QsoTableView::setModel(QAbstractItemModel *model)
+{
+    disconnect(m_coming);
+    QTableView::setModel(model);
+    m_comingAt = -1;
+    if (model) {
+        // Heard before the header counts the new rows: where they go.
+        m_coming = connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this,
+                           [this](const QModelIndex &parent, int first) {
+                               if (!parent.isValid())
+                                   m_comingAt = first;
+                           });
+    }
+}
+
+int QsoTableView::rowTop(int row) const
+{
+    // Rows of one fixed height, none hidden or moved: where a row stands is a
+    // product. The header would otherwise work out the place of each of its rows
+    // again after an insertion, a pass over the whole log's rows.
+    const QHeaderView *rows = verticalHeader();
+    if (rows->sectionResizeMode(row) == QHeaderView::Fixed && rows->hiddenSectionCount() == 0
+        && !rows->sectionsMoved() && rows->sectionSize(row) == rows->defaultSectionSize())
+        return row * rows->defaultSectionSize() - rows->offset();
+    return rowViewportPosition(row);
+}
+
+void QsoTableView::rowCountFollows(int oldCount, int newCount)
+{
+    const int at = std::exchange(m_comingAt, -1);
+    const int top = at >= 0 && newCount > oldCount ? rowTop(at) : -1;
+    if (top < 0) {
+        QTableView::rowCountChanged(oldCount, newCount);
+        return;
+    }
+    // The rows shown above the new one stay where they are.
+    updateGeometries();
+    const QRect shown = viewport()->rect();
+    if (top < shown.height())
+        viewport()->update(QRect(0, top, shown.width(), shown.height() - top));
+}
 
 void setUpQsoTable(QTableView *view, QAbstractItemModel *model, std::initializer_list<int> widthsInChars)
 {

@@ -58,7 +58,7 @@ PendingQslWindow::PendingQslWindow(const AppContext &context, QWidget *parent)
                                {QsoRecord::Reference, QsoRecord::NomAbbaye, QsoRecord::Indicatif, QsoRecord::Date,
                                 QsoRecord::Heure, QsoRecord::Bande, QsoRecord::Mode},
                                true, this);
-    m_list = new QTableView;
+    m_list = new QsoTableView;
     m_list->setObjectName(QStringLiteral("Liste_QSL"));
     m_list->setAccessibleName(tr("QSO dont la QSL est à recevoir"));
     m_list->setAccessibleDescription(tr(

@@ -40,7 +40,7 @@ RegionQsoWindow::RegionQsoWindow(LogSession &session, const LogIndex &index, QWi
                                 QsoRecord::NomAbbaye, QsoRecord::Date, QsoRecord::Heure, QsoRecord::Bande,
                                 QsoRecord::Mode, QsoRecord::Qsl},
                                false, this);
-    m_list = new QTableView;
+    m_list = new QsoTableView;
     m_list->setObjectName(QStringLiteral("Liste_QSO_Region"));
     m_list->setAccessibleDescription(
         tr("Entrée ou un double clic montre le QSO dans la fenêtre principale"));

@@ -116,8 +116,7 @@ public:
                 m_when->append(points.at(i).month.toString(format), i);
             m_when->setRange(low, high);
         }
-        m_counts->setRange(0, qMax(10, top));
-        m_counts->applyNiceNumbers();
+        fitCounts(top);
         m_drawn = shown;
         m_top = top;
     }
@@ -173,12 +172,26 @@ private:
                 m_confirmed->replace(i, QPointF(x, qreal(now.confirmed)));
         }
         if (top != m_top) {
-            m_counts->setRange(0, qMax(10, top));
-            m_counts->applyNiceNumbers();
+            fitCounts(top);
             m_top = top;
         }
         m_drawn = shown;
         return true;
+    }
+
+    // The counts' axis from 0 to the highest value, in round figures. The figures
+    // are worked out aside: the axis is touched (its labels laid out again, the
+    // chart redrawn) only when they differ from those it shows, not at each QSO.
+    void fitCounts(int top)
+    {
+        m_nice.setTickCount(m_counts->tickCount());
+        m_nice.setRange(0, qMax(10, top));
+        m_nice.applyNiceNumbers();
+        if (m_nice.min() == m_counts->min() && m_nice.max() == m_counts->max()
+            && m_nice.tickCount() == m_counts->tickCount())
+            return;
+        m_counts->setRange(m_nice.min(), m_nice.max());
+        m_counts->setTickCount(m_nice.tickCount());
     }
 
     // Puts the series on the months' or the years' axis.
@@ -201,6 +214,7 @@ private:
     QValueAxis *m_years = nullptr;
     QAbstractAxis *m_across = nullptr; // the one of the two in the chart
     QValueAxis *m_counts = nullptr;
+    QValueAxis m_nice; // never shown: where the round figures are worked out
     Points m_drawn;    // the figures drawn now
     int m_top = -1;    // their highest value; -1 before the first drawing
 };

@@ -1,5 +1,6 @@
 #include "reports/ui/ListingWindow.h"
 
+#include "kit/ui/QsoTableView.h"
 #include "logstore/LogChange.h"
 
 #include "kit/Clock.h"
@@ -102,7 +103,7 @@ ListingWindow::ListingWindow(const AppContext &context, Type type, QWidget *pare
     outer->addWidget(m_header);
 
     m_model = new ListingModel(kind(), this);
-    m_list = new QTableView;
+    m_list = new QsoTableView;
     m_list->setObjectName(QStringLiteral("Liste_QSO_Contacte"));
     m_list->setAccessibleName(award ? tr("Liste des Abbayes du diplôme")
                                     : tr("Liste des Abbayes contactées"));

@@ -4,6 +4,7 @@
 #include "kit/Messages.h"
 #include "kit/ui/Centre.h"
 #include "kit/ui/KeyboardUse.h"
+#include "kit/ui/QsoTableView.h"
 #include "kit/ui/WindowKeys.h"
 #include "logstore/LogSession.h"
 #include "logstore/QsoRecord.h"
@@ -110,7 +111,7 @@ SpotWindow::SpotWindow(SpotFeed &feed, SpotDesk &desk, LogSession &session, Sett
     m_filter->setSourceModel(&feed.model());
     m_filter->setFilterRole(SpotModel::NeededRole);
     m_filter->setFilterKeyColumn(0);
-    m_list = new QTableView;
+    m_list = new QsoTableView;
     m_list->setObjectName(QStringLiteral("Liste_Spots"));
     m_list->setAccessibleName(tr("Abbayes sur l'air"));
     m_list->setAccessibleDescription(tr(
