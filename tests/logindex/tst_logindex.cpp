@@ -105,6 +105,7 @@ private slots:
     void changesKeepTheIndexAsAFreshBuild();
     void changeReportsSayWhichRows();
     void baseCallsignAndMinute();
+    void askedReferencesAreReadTrimmedInCapitals();
 
 private:
     void writeLog(const QList<QByteArray> &lines);
@@ -382,6 +383,27 @@ void TestLogIndex::baseCallsignAndMinute()
     QCOMPARE(LogRewriter::timestamp(impossible), QsoRecord::utcMinute(line("F1AAA", "LZ0001", "03/03/07", "10:00")));
     QCOMPARE(QsoRecord::utcMinute(line("F1AAA", "LZ0001", "12/03/07", "24:00")), qint64(-1));
     QCOMPARE(QsoRecord::utcMinute(QByteArray("short")), qint64(-1));
+}
+
+void TestLogIndex::askedReferencesAreReadTrimmedInCapitals()
+{
+    // What a window asks is read as the log's lines are: blanks trimmed, capitals.
+    writeLog({line("F1AAA", "LZ0001", "01/02/20", "10:00", "14 Mhz", true),
+              line("F2BBB", "\xC9T0002", "02/02/20", "10:00")});
+    open();
+    const LogIndex index(*m_session);
+    for (const QString &asked : {QStringLiteral("LZ0001"), QStringLiteral(" lz0001"), QStringLiteral("Lz0001\t"),
+                                 QStringLiteral("\n lZ0001 \r")}) {
+        QVERIFY2(index.contacted(asked) && index.confirmed(asked), qPrintable(asked));
+        QCOMPARE(index.firstRow(asked), 0);
+    }
+    for (const QString &asked : {QStringLiteral("LZ00012"), QStringLiteral("LZ 0001"), QString(),
+                                 QStringLiteral("   "), QStringLiteral("LZ0001\u00A0X"), QStringLiteral("LZ0001234")})
+        QVERIFY2(!index.contacted(asked), qPrintable(asked));
+    // Letters beyond ASCII go through the same rule.
+    QVERIFY(index.contacted(QStringLiteral("ét0002")));
+    QVERIFY(index.contacted(QStringLiteral("\u00A0ÉT0002")));
+    QVERIFY(!index.confirmed(QStringLiteral("ÉT0002")));
 }
 
 QTEST_GUILESS_MAIN(TestLogIndex)

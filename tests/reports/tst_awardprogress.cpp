@@ -12,8 +12,12 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAction>
+#include <QGraphicsObject>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QGroupBox>
 #include <QImage>
+#include <QPointer>
 #include <QProgressBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -56,6 +60,7 @@ private slots:
     void longLogShownByYear();
     void oneMonthShownByDay();
     void awardListsLeadToTheirQso();
+    void countsAxisAsAFreshChartDrawsIt();
 };
 
 void TestAwardProgress::nextLevel_data()
@@ -334,6 +339,62 @@ void TestAwardProgress::awardListsLeadToTheirQso()
         QCOMPARE(h.session->selectedRow(), 0);
         w->close();
     }
+}
+
+namespace {
+
+// The chart's counts axis as "min max ticks", read through its properties (the
+// chart is a plugin: no Qt Charts type is known here).
+QString countsAxis(QWidget *score)
+{
+    for (QGraphicsView *view : score->findChildren<QGraphicsView *>()) {
+        for (QGraphicsItem *item : view->scene()->items()) {
+            QGraphicsObject *chart = item->toGraphicsObject();
+            if (!chart || !chart->inherits("QChart"))
+                continue;
+            for (QObject *axis : chart->findChildren<QObject *>()) {
+                if (axis->inherits("QValueAxis") && axis->property("labelFormat").toString() == QLatin1String("%d"))
+                    return QStringLiteral("%1 %2 %3").arg(axis->property("min").toDouble())
+                        .arg(axis->property("max").toDouble()).arg(axis->property("tickCount").toInt());
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+void TestAwardProgress::countsAxisAsAFreshChartDrawsIt()
+{
+    // QSOs committed one by one with the chart open: after each, its counts axis is
+    // the one a chart opened on that log draws, round figures included.
+    QList<QByteArray> log;
+    for (int i = 0; i < 8; ++i)
+        log << qso("F1ABC", QByteArray("AZ000") + QByteArray::number(i), "20/01/07", "10:00").line();
+    MainHarness h;
+    QVERIFY(h.prepare(log));
+    QVERIFY(h.start());
+    QWidget *w = openItem(h, "Mnu_Scores_ZEL", "Scores_ZEL");
+    QVERIFY(w);
+    if (countsAxis(w).isEmpty())
+        QSKIP("the chart plugin is not built here");
+    QStringList seen;
+    for (int i = 8; i < 60; ++i) {
+        QVERIFY(h.session->append(qso("F1ABC", QByteArray("LZ") + QByteArray::number(i).rightJustified(4, '0'),
+                                      "02/03/07", "10:00").line()).ok);
+        const QString followed = countsAxis(w);
+        // Closed and opened again: drawn afresh from the same log.
+        QPointer<QWidget> closing = w;
+        w->close();
+        QTRY_VERIFY(!closing);
+        w = openItem(h, "Mnu_Scores_ZEL", "Scores_ZEL");
+        QVERIFY(w);
+        QCOMPARE(followed, countsAxis(w));
+        if (!seen.contains(followed))
+            seen << followed;
+    }
+    // The axis did change on the way (10, then 20 and more QSOs...).
+    QVERIFY2(seen.size() >= 3, qPrintable(seen.join(QLatin1String(" | "))));
 }
 
 QTEST_MAIN(TestAwardProgress)

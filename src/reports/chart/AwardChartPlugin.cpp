@@ -42,6 +42,7 @@ public:
         m_years->setTickType(QValueAxis::TicksDynamic);
         m_counts = new QValueAxis;
         m_counts->setLabelFormat(QStringLiteral("%d"));
+        m_ticks = m_counts->tickCount();
         c->addAxis(m_when, Qt::AlignBottom);
         c->addAxis(m_counts, Qt::AlignLeft);
         for (QLineSeries *s : {m_contacted, m_confirmed}) {
@@ -180,11 +181,12 @@ private:
     }
 
     // The counts' axis from 0 to the highest value, in round figures. The figures
-    // are worked out aside: the axis is touched (its labels laid out again, the
-    // chart redrawn) only when they differ from those it shows, not at each QSO.
+    // are worked out aside, always from the same number of ticks, so that the axis
+    // after a QSO is the one a chart opened afresh draws; it is touched (its labels
+    // laid out again, the chart redrawn) only when they differ from those it shows.
     void fitCounts(int top)
     {
-        m_nice.setTickCount(m_counts->tickCount());
+        m_nice.setTickCount(m_ticks);
         m_nice.setRange(0, qMax(10, top));
         m_nice.applyNiceNumbers();
         if (m_nice.min() == m_counts->min() && m_nice.max() == m_counts->max()
@@ -215,6 +217,7 @@ private:
     QAbstractAxis *m_across = nullptr; // the one of the two in the chart
     QValueAxis *m_counts = nullptr;
     QValueAxis m_nice; // never shown: where the round figures are worked out
+    int m_ticks = 0;   // the ticks they start from
     Points m_drawn;    // the figures drawn now
     int m_top = -1;    // their highest value; -1 before the first drawing
 };
