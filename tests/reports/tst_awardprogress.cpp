@@ -12,6 +12,8 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAction>
+#include <QChartView>
+#include <QLineSeries>
 #include <QGraphicsObject>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -61,6 +63,7 @@ private slots:
     void oneMonthShownByDay();
     void awardListsLeadToTheirQso();
     void countsAxisAsAFreshChartDrawsIt();
+    void pointsMoveOnceTheyShow();
 };
 
 void TestAwardProgress::nextLevel_data()
@@ -395,6 +398,46 @@ void TestAwardProgress::countsAxisAsAFreshChartDrawsIt()
     }
     // The axis did change on the way (10, then 20 and more QSOs...).
     QVERIFY2(seen.size() >= 3, qPrintable(seen.join(QLatin1String(" | "))));
+}
+
+void TestAwardProgress::pointsMoveOnceTheyShow()
+{
+    // 2,800 QSOs: one more moves the last point by far less than a pixel, and the
+    // chart is not redrawn for it; the table says the exact figure at once, the
+    // point follows once the difference shows, and the saved picture is exact.
+    QList<QByteArray> log;
+    for (int i = 0; i < 2800; ++i)
+        log << qso("F1ABC", QByteArray("AZ") + QByteArray::number(i % 9000).rightJustified(4, '0'), "20/01/07", "10:00").line();
+    MainHarness h;
+    QVERIFY(h.prepare(log));
+    QVERIFY(h.start());
+    QWidget *w = openItem(h, "Mnu_Scores_ZEL", "Scores_ZEL");
+    QVERIFY(w);
+    auto *view = w->findChild<QChartView *>();
+    if (!view)
+        QSKIP("the chart plugin is not built here");
+    auto *contacted = qobject_cast<QLineSeries *>(view->chart()->series().first());
+    QVERIFY(contacted);
+    auto *table = w->findChild<QTableWidget *>(QStringLiteral("Tableau_Mois"));
+    const auto lastDrawn = [contacted] { return int(contacted->points().last().y()); };
+    const auto lastInTable = [table] { return table->item(table->rowCount() - 1, 1)->text().toInt(); };
+    QCOMPARE(lastDrawn(), 2800);
+    const QString axis = countsAxis(w);
+    QVERIFY(h.session->append(qso("F1ABC", "LZ0001", "02/03/07", "10:00").line()).ok);
+    QCOMPARE(lastInTable(), 2801);
+    QCOMPARE(countsAxis(w), axis);
+    QCOMPARE(lastDrawn(), 2800);
+    QVERIFY(h.session->append(qso("F1ABC", "LZ0002", "02/03/07", "10:05").line()).ok);
+    QCOMPARE(lastInTable(), 2802);
+    QCOMPARE(lastDrawn(), 2802); // 2 of a 0-3000 axis: over 1/2000 of it
+    QVERIFY(h.session->append(qso("F1ABC", "LZ0003", "02/03/07", "10:10").line()).ok);
+    QCOMPARE(lastDrawn(), 2802);
+    auto *score = qobject_cast<ScoreWindow *>(w);
+    const QString png = h.path(QStringLiteral("scores.png"));
+    score->setImageFileChooser([&](QWidget *, const QString &) { return png; });
+    w->findChild<QPushButton *>(QStringLiteral("Enregistrer_Image"))->click();
+    QVERIFY(QFile::exists(png));
+    QCOMPARE(lastDrawn(), 2803);
 }
 
 QTEST_MAIN(TestAwardProgress)

@@ -119,11 +119,14 @@ public:
         }
         fitCounts(top);
         m_drawn = shown;
+        m_exact = shown;
         m_top = top;
     }
 
     QImage picture(const QString &title) override
     {
+        // Every point exactly where its figures put it.
+        movePoints(0);
         const QImage drawn = grab().toImage();
         if (drawn.isNull())
             return drawn;
@@ -150,7 +153,13 @@ public:
 private:
     // When the points are the same days, months or years as those drawn, only the
     // values that changed move (one point after a QSO), and the axes stay as they
-    // are unless the highest value changed.
+    // are unless their round figures change. A value that moved by less than
+    // Unseen of the axis is not moved on screen (on a long log one QSO is far below
+    // a pixel, and moving it would redraw the whole chart): it moves once the
+    // difference from what is drawn adds up, when the axis changes, or before the
+    // picture is saved. The table beside the chart always gives the exact figures.
+    static constexpr qreal Unseen = 1.0 / 2000;
+
     bool moveOnly(const Points &shown)
     {
         const QList<AwardHistory::Month> &points = shown.points;
@@ -163,37 +172,49 @@ private:
                 return false;
             top = qMax(top, points.at(i).contacted);
         }
-        for (int i = 0; i < points.size(); ++i) {
-            const AwardHistory::Month &now = points.at(i);
-            const AwardHistory::Month &was = m_drawn.points.at(i);
-            const qreal x = shown.yearly ? qreal(now.month.year()) : qreal(i);
-            if (now.contacted != was.contacted)
-                m_contacted->replace(i, QPointF(x, qreal(now.contacted)));
-            if (now.confirmed != was.confirmed)
-                m_confirmed->replace(i, QPointF(x, qreal(now.confirmed)));
-        }
+        bool axisMoved = false;
         if (top != m_top) {
-            fitCounts(top);
+            axisMoved = fitCounts(top);
             m_top = top;
         }
-        m_drawn = shown;
+        m_exact = shown;
+        movePoints(axisMoved ? 0 : (m_counts->max() - m_counts->min()) * Unseen);
         return true;
+    }
+
+    // Moves the points whose value differs from the one drawn by `least` or more.
+    void movePoints(qreal least)
+    {
+        for (int i = 0; i < m_exact.points.size(); ++i) {
+            const AwardHistory::Month &now = m_exact.points.at(i);
+            AwardHistory::Month &was = m_drawn.points[i];
+            const qreal x = m_exact.yearly ? qreal(now.month.year()) : qreal(i);
+            if (now.contacted != was.contacted && qAbs(now.contacted - was.contacted) >= least) {
+                m_contacted->replace(i, QPointF(x, qreal(now.contacted)));
+                was.contacted = now.contacted;
+            }
+            if (now.confirmed != was.confirmed && qAbs(now.confirmed - was.confirmed) >= least) {
+                m_confirmed->replace(i, QPointF(x, qreal(now.confirmed)));
+                was.confirmed = now.confirmed;
+            }
+        }
     }
 
     // The counts' axis from 0 to the highest value, in round figures. The figures
     // are worked out aside, always from the same number of ticks, so that the axis
     // after a QSO is the one a chart opened afresh draws; it is touched (its labels
     // laid out again, the chart redrawn) only when they differ from those it shows.
-    void fitCounts(int top)
+    bool fitCounts(int top)
     {
         m_nice.setTickCount(m_ticks);
         m_nice.setRange(0, qMax(10, top));
         m_nice.applyNiceNumbers();
         if (m_nice.min() == m_counts->min() && m_nice.max() == m_counts->max()
             && m_nice.tickCount() == m_counts->tickCount())
-            return;
+            return false;
         m_counts->setRange(m_nice.min(), m_nice.max());
         m_counts->setTickCount(m_nice.tickCount());
+        return true;
     }
 
     // Puts the series on the months' or the years' axis.
@@ -219,6 +240,7 @@ private:
     QValueAxis m_nice; // never shown: where the round figures are worked out
     int m_ticks = 0;   // the ticks they start from
     Points m_drawn;    // the figures drawn now
+    Points m_exact;    // the figures last given, which they follow to within Unseen
     int m_top = -1;    // their highest value; -1 before the first drawing
 };
 
