@@ -171,9 +171,10 @@ qint16 LogIndex::modeId(QByteArrayView mode) const
     return id;
 }
 
-LogIndex::Row LogIndex::rowOf(QByteArrayView line) const
+LogIndex::Row LogIndex::rowOf(QByteArrayView line, quint64 *second) const
 {
     Row r;
+    quint64 ref2 = 0;
     if (QsoRecord::isConfirmedLine(line))
         r.flags |= Confirmed;
     if (QsoRecord::isMarkableLine(line))
@@ -184,12 +185,8 @@ LogIndex::Row LogIndex::rowOf(QByteArrayView line) const
         const qint64 minute = QsoRecord::utcMinute(line);
         const int band = BandPlan::bandOfLabel(QsoRecord::fieldOf(line, QsoRecord::Bande));
         const QByteArray call = LogFile::baseCallsign(QsoRecord::fieldOf(line, QsoRecord::Indicatif));
-        if (minute >= 0 && minute <= 0x7FFFFFFF && band >= 0 && !call.isEmpty()) {
-            r.minute = qint32(minute);
-            r.band = qint8(band);
-            r.call = quint32(qHash(call)) | 1u;
+        if (minute >= 0 && minute <= 0x7FFFFFFF && band >= 0 && !call.isEmpty())
             r.flags |= Usable;
-        }
     } else {
         // A line edited by hand still names its abbey when it can be recognised; its
         // band counts only when the reference stands in its own column.
@@ -197,17 +194,17 @@ LogIndex::Row LogIndex::rowOf(QByteArrayView line) const
         const quint64 column = keyOfColumn(QsoRecord::fieldOf(line, QsoRecord::Reference));
         for (const LogLookups::Recognised &f : found) {
             const quint64 key = keyOf(f.reference);
-            if (key == 0 || key == r.ref || key == r.ref2)
+            if (key == 0 || key == r.ref || key == ref2)
                 continue;
             if (r.ref == 0)
                 r.ref = key;
-            else if (r.ref2 == 0)
-                r.ref2 = key;
+            else if (ref2 == 0)
+                ref2 = key;
             if (key == column)
                 r.flags |= InPlace;
         }
-        if (r.ref2 != 0 && r.ref2 == column)
-            std::swap(r.ref, r.ref2);
+        if (ref2 != 0 && ref2 == column)
+            std::swap(r.ref, ref2);
         // Nothing recognised (a line cut before its time): the reference column as
         // it stands, when the line holds all of it, so the abbey is never taken for
         // a new one.
@@ -226,7 +223,43 @@ LogIndex::Row LogIndex::rowOf(QByteArrayView line) const
     const QDate day = QsoRecord::dayOfLine(line);
     if (day.isValid())
         r.day = qint8(day.day());
+    if (ref2 != 0)
+        r.flags |= Second;
+    *second = ref2;
     return r;
+}
+
+quint64 LogIndex::secondOf(size_t row) const
+{
+    if (!(m_rows[row].flags & Second))
+        return 0;
+    const auto at = std::lower_bound(m_seconds.cbegin(), m_seconds.cend(), std::make_pair(quint32(row), quint64(0)));
+    return at != m_seconds.cend() && at->first == row ? at->second : 0;
+}
+
+void LogIndex::setSecond(size_t row, quint64 key) const
+{
+    const auto at = std::lower_bound(m_seconds.begin(), m_seconds.end(), std::make_pair(quint32(row), quint64(0)));
+    const bool there = at != m_seconds.end() && at->first == row;
+    if (key == 0 && there)
+        m_seconds.erase(at);
+    else if (key != 0 && there)
+        at->second = key;
+    else if (key != 0)
+        m_seconds.insert(at, {quint32(row), key});
+}
+
+void LogIndex::shiftSeconds(size_t from, int by) const
+{
+    for (auto &s : m_seconds) {
+        if (s.first >= from)
+            s.first = quint32(qint64(s.first) + by);
+    }
+}
+
+bool LogIndex::holds(size_t row, quint64 key) const
+{
+    return m_rows[row].ref == key || secondOf(row) == key;
 }
 
 void LogIndex::countRef(quint64 ref, int slot, const Row &r, int sign) const
@@ -258,7 +291,7 @@ void LogIndex::countRef(quint64 ref, int slot, const Row &r, int sign) const
     }
 }
 
-void LogIndex::count(const Row &r, int sign) const
+void LogIndex::count(const Row &r, quint64 second, int sign) const
 {
     if (r.flags & Confirmed)
         m_confirmedLines += sign;
@@ -280,20 +313,21 @@ void LogIndex::count(const Row &r, int sign) const
     }
     if (r.ref != 0)
         countRef(r.ref, slotOfKey(r.ref), r, sign);
-    if (r.ref2 != 0 && slotOfKey(r.ref2) != slotOfKey(r.ref))
-        countRef(r.ref2, slotOfKey(r.ref2), r, sign);
-    else if (r.ref2 != 0) {
+    if (second != 0 && slotOfKey(second) != slotOfKey(r.ref))
+        countRef(second, slotOfKey(second), r, sign);
+    else if (second != 0) {
         // Same region as the first: the abbey counts, the region once.
-        Count &c = m_refs[r.ref2];
+        Count &c = m_refs[second];
         c.lines += sign;
         c.confirmed += (r.flags & Confirmed) ? sign : 0;
         if (c.lines == 0)
-            m_refs.remove(r.ref2);
+            m_refs.remove(second);
     }
 }
 
 void LogIndex::build() const
 {
+    static_assert(sizeof(Row) == 16, "a QSO costs the index 16 bytes");
     m_rows.clear();
     m_refs.clear();
     m_tally.clear();
@@ -306,9 +340,13 @@ void LogIndex::build() const
     // Room for the QSOs of the coming sessions too: growing later would hold the old
     // rows and the new ones at once.
     m_rows.reserve(size_t(n) + size_t(n) / 8 + 64);
+    m_seconds.clear();
     for (int row = 0; row < n; ++row) {
-        m_rows.push_back(rowOf(m_session.line(row)));
-        count(m_rows.back(), 1);
+        quint64 second = 0;
+        m_rows.push_back(rowOf(m_session.line(row), &second));
+        count(m_rows.back(), second, 1);
+        if (second != 0)
+            m_seconds.emplace_back(quint32(row), second);
     }
     m_built = true;
 }
@@ -323,6 +361,7 @@ void LogIndex::invalidate()
 {
     m_built = false;
     m_rows = {};
+    m_seconds = {};
     m_refs = {};
     m_tally = {};
     m_codes = {};
@@ -347,17 +386,21 @@ void LogIndex::onLogChanged(const LogChange &change)
                 break;
             }
             Row &r = m_rows[size_t(before)];
-            count(r, -1);
-            r = rowOf(m_session.line(after));
-            count(r, 1);
+            count(r, secondOf(size_t(before)), -1);
+            quint64 second = 0;
+            r = rowOf(m_session.line(after), &second);
+            count(r, second, 1);
+            setSecond(size_t(before), second);
         }
         for (auto it = change.removed.crbegin(); m_built && it != change.removed.crend(); ++it) {
             if (*it < 0 || size_t(*it) >= m_rows.size()) {
                 invalidate();
                 break;
             }
-            count(m_rows[size_t(*it)], -1);
+            count(m_rows[size_t(*it)], secondOf(size_t(*it)), -1);
+            setSecond(size_t(*it), 0);
             m_rows.erase(m_rows.begin() + *it);
+            shiftSeconds(size_t(*it), -1);
         }
         for (const int row : change.added) {
             if (!m_built)
@@ -366,17 +409,22 @@ void LogIndex::onLogChanged(const LogChange &change)
                 invalidate();
                 break;
             }
-            const Row r = rowOf(m_session.line(row));
-            count(r, 1);
+            quint64 second = 0;
+            const Row r = rowOf(m_session.line(row), &second);
+            count(r, second, 1);
             // Grown by an eighth at a time, not doubled: a QSO added to a long log
             // must not set aside room for as many again.
             if (m_rows.size() == m_rows.capacity())
                 m_rows.reserve(m_rows.size() + m_rows.size() / 8 + 64);
             m_rows.insert(m_rows.begin() + row, r);
+            shiftSeconds(size_t(row), 1);
+            setSecond(size_t(row), second);
         }
         if (m_built && m_rows.size() != size_t(m_session.lineCount()))
             invalidate();
-        if (m_built && !change.keepsRows())
+        // A callsign may have changed with any line: the callsigns are read again
+        // at the next question about one.
+        if (m_built)
             dropCalls();
     } else if (m_built) {
         invalidate();
@@ -398,7 +446,7 @@ LogIndex::Reference LogIndex::reference(QStringView reference) const
     out.confirmed = at->confirmed > 0;
     out.rows.reserve(at->lines);
     for (size_t row = 0; row < m_rows.size() && out.rows.size() < at->lines; ++row) {
-        if (m_rows[row].ref == key || m_rows[row].ref2 == key)
+        if (holds(row, key))
             out.rows.append(int(row));
     }
     return out;
@@ -433,7 +481,7 @@ int LogIndex::firstRow(QStringView reference, int exceptRow) const
     if (at == m_refs.cend())
         return -1;
     for (size_t row = 0; row < m_rows.size(); ++row) {
-        if (int(row) != exceptRow && (m_rows[row].ref == key || m_rows[row].ref2 == key))
+        if (int(row) != exceptRow && holds(row, key))
             return int(row);
     }
     return -1;
@@ -517,7 +565,8 @@ QList<int> LogIndex::regionRows(int slot, const QString &band) const
         const Row &r = m_rows[row];
         if (!allBands && r.label != label)
             continue;
-        if ((r.ref != 0 && slotOfKey(r.ref) == slot) || (r.ref2 != 0 && slotOfKey(r.ref2) == slot))
+        const quint64 second = secondOf(row);
+        if ((r.ref != 0 && slotOfKey(r.ref) == slot) || (second != 0 && slotOfKey(second) == slot))
             rows.append(int(row));
     }
     return rows;
@@ -580,8 +629,10 @@ void LogIndex::buildCalls() const
 {
     m_calls.clear();
     for (size_t row = 0; row < m_rows.size(); ++row) {
-        if (m_rows[row].flags & Usable)
-            m_calls.emplace_back(m_rows[row].call, int(row));
+        if (m_rows[row].flags & Usable) {
+            const QByteArray call = LogFile::baseCallsign(QsoRecord::fieldOf(m_session.line(int(row)), QsoRecord::Indicatif));
+            m_calls.emplace_back(quint32(qHash(call)) | 1u, int(row));
+        }
     }
     m_calls.shrink_to_fit();
     std::sort(m_calls.begin(), m_calls.end());
@@ -605,7 +656,9 @@ QList<LogIndex::Qso> LogIndex::qsosOf(QByteArrayView baseCallsign) const
         if (LogFile::baseCallsign(QsoRecord::fieldOf(line, QsoRecord::Indicatif)) != baseCallsign)
             continue;
         const Row &r = m_rows[size_t(row)];
-        out.append({row, r.minute, r.band, (r.flags & Confirmed) != 0, (r.flags & Markable) != 0});
+        const qint32 minute = qint32(QsoRecord::utcMinute(line));
+        const qint16 band = qint16(BandPlan::bandOfLabel(QsoRecord::fieldOf(line, QsoRecord::Bande)));
+        out.append({row, minute, band, (r.flags & Confirmed) != 0, (r.flags & Markable) != 0});
     }
     return out;
 }

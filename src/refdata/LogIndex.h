@@ -136,19 +136,18 @@ signals:
     void changed(const LogChange &change);
 
 private:
+    // What the counts need of a line, 16 bytes a QSO. What only the confirmations
+    // ask (the UTC minute, the band, the callsign) is read from the line itself
+    // when they ask; a second abbey on a hand-edited line sits in m_seconds.
     struct Row {
         quint64 ref = 0;
-        quint64 ref2 = 0; // a second reference recognised on a hand-edited line
-        qint32 minute = -1;
-        quint32 call = 0; // hash of the base callsign (0: no usable QSO)
         qint16 label = -1;
         qint16 month = -1;
         qint8 day = -1; // of the month, when the month is read and the date exists
-        qint8 band = -1;
         qint8 mode = -1;
         quint8 flags = 0;
     };
-    enum Flag : quint8 { Confirmed = 1, Markable = 2, InPlace = 4, Usable = 8 };
+    enum Flag : quint8 { Confirmed = 1, Markable = 2, InPlace = 4, Usable = 8, Second = 16 };
     struct Count {
         int lines = 0;
         int confirmed = 0;
@@ -157,8 +156,12 @@ private:
     void onLogChanged(const LogChange &change);
     void ensure() const;
     void build() const;
-    Row rowOf(QByteArrayView line) const;
-    void count(const Row &r, int sign) const;
+    Row rowOf(QByteArrayView line, quint64 *second) const;
+    void count(const Row &r, quint64 second, int sign) const;
+    quint64 secondOf(size_t row) const;
+    void setSecond(size_t row, quint64 key) const;
+    void shiftSeconds(size_t from, int by) const;
+    bool holds(size_t row, quint64 key) const;
     void countRef(quint64 ref, int slot, const Row &r, int sign) const;
     qint16 labelId(QByteArrayView label) const;
     qint16 modeId(QByteArrayView mode) const;
@@ -176,6 +179,8 @@ private:
     const LogSession &m_session;
     mutable bool m_built = false;
     mutable std::vector<Row> m_rows;
+    // The second abbey of the few rows that name two (flag Second), by row.
+    mutable std::vector<std::pair<quint32, quint64>> m_seconds;
     mutable QHash<quint64, Count> m_refs;
     mutable QHash<quint64, Count> m_tally;  // slot x band label x mode (-1: every)
     mutable QHash<quint16, int> m_codes;    // region code (two bytes) → lines

@@ -119,6 +119,14 @@ private slots:
         QCOMPARE(t.shown(), before);
         // The scroll bar knows the new row, and scrolling to it shows it.
         QCOMPARE(t.view.verticalScrollBar()->maximum(), maximum + 1);
+        // As a view laid out afresh on the same rows has it.
+        QsoTableView fresh;
+        setUpQsoTable(&fresh, &t.model, {10, 0});
+        fresh.resize(t.view.size());
+        fresh.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        QCOMPARE(fresh.verticalScrollBar()->maximum(), t.view.verticalScrollBar()->maximum());
+        QCOMPARE(fresh.verticalScrollBar()->pageStep(), t.view.verticalScrollBar()->pageStep());
         const QSet<QString> drawn = t.repaintAfter([&] { t.view.scrollToBottom(); });
         QVERIFY(drawn.contains(QStringLiteral("NEW")));
         QCOMPARE(t.shown().last(), QStringLiteral("NEW"));

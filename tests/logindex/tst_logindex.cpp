@@ -42,7 +42,7 @@ const QStringList Bands{QStringLiteral("Toutes"), QStringLiteral("14 Mhz"), QStr
 const QStringList References{QStringLiteral("LZ0001"), QStringLiteral("AZ0002"), QStringLiteral("VN0004"),
                              QStringLiteral("SD0005"), QStringLiteral("LZ0006"), QStringLiteral("TC0007"),
                              QStringLiteral("UM008"), QStringLiteral("PI0009"), QStringLiteral("XX0010"),
-                             QStringLiteral("CA0011")};
+                             QStringLiteral("CA0011"), QStringLiteral("AZ0012")};
 
 // Everything the index answers, as text, so that two indexes compare in one go.
 QStringList answers(const LogIndex &index)
@@ -269,14 +269,21 @@ void TestLogIndex::handEditedLinesThroughEveryRoom()
 
 void TestLogIndex::changesKeepTheIndexAsAFreshBuild()
 {
+    // Written in UTF-8 by another program, with a second abbey typed over its first
+    // fields: the line names two, and the rows around it move.
+    QByteArray two = line("F4FFF", "TC0007", "15/03/07", "12:00");
+    two.replace(0, 22, "AZ0012 15/03/07 12:00 ");
+    two.replace(76, 7, "ABBAZ\xC3\x8C" "A");
     writeLog({line("F1AAA", "LZ0001", "12/03/07", "14:30"), line("F2BBB", "az0002", "13/03/07", "15:00", "7.0 Mhz"),
-              "F5EEE LZ0006 16/03/07 11:00 SSB 14 Mhz 59 59 ABBAZIA",
+              two, "F5EEE LZ0006 16/03/07 11:00 SSB 14 Mhz 59 59 ABBAZIA",
               line("DL1CCC/P", "VN0004", "14/03/07", "09:00", "21 Mhz").left(90),
               line("I0DDD", "SD0005", "20/03/07", "10:00", "28 Mhz", true)});
     open();
     LogIndex index(*m_session);
     QSignalSpy changes(&index, &LogIndex::changed);
     answers(index); // built now, then followed
+    QVERIFY(index.contacted(QStringLiteral("AZ0012")) && index.contacted(QStringLiteral("TC0007")));
+    QCOMPARE(index.firstRow(QStringLiteral("AZ0012")), 2);
 
     const auto same = [&](const char *what, bool edit = true) {
         QVERIFY2(!changes.isEmpty(), what);

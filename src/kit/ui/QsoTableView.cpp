@@ -42,10 +42,16 @@ int QsoTableView::rowTop(int row) const
     // product. The header would otherwise work out the place of each of its rows
     // again after an insertion, a pass over the whole log's rows.
     const QHeaderView *rows = verticalHeader();
-    if (rows->sectionResizeMode(row) == QHeaderView::Fixed && rows->hiddenSectionCount() == 0
-        && !rows->sectionsMoved() && rows->sectionSize(row) == rows->defaultSectionSize())
+    if (uniformRows() && rows->sectionSize(row) == rows->defaultSectionSize())
         return row * rows->defaultSectionSize() - rows->offset();
     return rowViewportPosition(row);
+}
+
+bool QsoTableView::uniformRows() const
+{
+    const QHeaderView *rows = verticalHeader();
+    return rows->sectionResizeMode(0) == QHeaderView::Fixed && rows->hiddenSectionCount() == 0
+        && !rows->sectionsMoved();
 }
 
 void QsoTableView::rowCountFollows(int oldCount, int newCount)
@@ -57,8 +63,16 @@ void QsoTableView::rowCountFollows(int oldCount, int newCount)
         return;
     }
     // The rows shown above the new one stay where they are.
-    updateGeometries();
     const QRect shown = viewport()->rect();
+    QScrollBar *bar = verticalScrollBar();
+    if (top >= shown.height() && verticalScrollMode() == ScrollPerItem && bar->maximum() > 0 && uniformRows()) {
+        // Below the view of a list that already scrolls: the scroll bar reaches one
+        // row further for each new one, and nothing else moves. (Laying the view
+        // out again would have the header place each of the log's rows anew.)
+        bar->setMaximum(bar->maximum() + newCount - oldCount);
+        return;
+    }
+    updateGeometries();
     if (top < shown.height())
         viewport()->update(QRect(0, top, shown.width(), shown.height() - top));
 }

@@ -22,6 +22,7 @@ public:
 private:
     void rowCountFollows(int oldCount, int newCount);
     int rowTop(int row) const;
+    bool uniformRows() const;
 
     QMetaObject::Connection m_coming;
     int m_comingAt = -1;
