@@ -139,7 +139,8 @@ LogFile::Match LogFile::compare(const QString &path, const QByteArray &content, 
         ::close(fd);
         return Match::Different;
     }
-    constexpr qint64 Piece = 1 << 20;
+    // Read in pieces the size of a fast disk's burst: the comparison holds little beside the log.
+    constexpr qint64 Piece = 256 << 10;
     QByteArray buffer(int(qMin<qint64>(Piece, content.size() + 1)), Qt::Uninitialized);
     qint64 at = 0;
     Match result = Match::Same;
