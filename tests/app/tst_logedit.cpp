@@ -2,6 +2,7 @@
 // QSO, editing it, deleting it, and keeping hand-edited lines as they were.
 
 #include "Harness.h"
+#include "app/QsoListModel.h"
 
 #include "entry/EntryChecks.h"
 
@@ -51,6 +52,7 @@ private slots:
     void editedDateOrTimeMoves();
     void editedDuplicateRefusedAtEnter();
     void editedFirstNameUpdatesList();
+    void numberColumnWidensWithTheLog();
     void editRefusedAtCommit_data();
     void editRefusedAtCommit();
     void answerNo();
@@ -476,6 +478,30 @@ void LogEditTest::malformedLinesKept()
     QCOMPARE(h.list()->model()->rowCount(), 6);
     // Said once: the same lines are not reported again after the commit.
     QCOMPARE(h.messages.notices.size(), 1);
+}
+
+void LogEditTest::numberColumnWidensWithTheLog()
+{
+    // The 100,000th QSO's number has six digits: the N° column makes room for it
+    // as the QSO comes in, and the 100,001st changes nothing more.
+    QList<QByteArray> log;
+    log.reserve(99999);
+    const Qso q = qso("F1ABC", "AZ0001", "20/01/07", "10:00");
+    for (int i = 0; i < 99999; ++i)
+        log << q.line();
+    MainHarness h;
+    QVERIFY(h.prepare(log));
+    QVERIFY(h.start());
+    QTableView *list = h.list();
+    const int five = list->columnWidth(QsoListModel::ColNumero);
+    const QFontMetrics fm(list->font());
+    QVERIFY(list->columnWidth(QsoListModel::ColNumero) >= fm.horizontalAdvance(QStringLiteral("99999")));
+    QVERIFY(h.session->append(qso("F1ABC", "AZ0002", "20/01/07", "10:05").line()).ok);
+    const int six = list->columnWidth(QsoListModel::ColNumero);
+    QVERIFY(six > five);
+    QVERIFY(six >= fm.horizontalAdvance(QStringLiteral("100000")));
+    QVERIFY(h.session->append(qso("F1ABC", "AZ0003", "20/01/07", "10:10").line()).ok);
+    QCOMPARE(list->columnWidth(QsoListModel::ColNumero), six);
 }
 
 QTEST_MAIN(LogEditTest)

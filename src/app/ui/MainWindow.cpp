@@ -90,6 +90,9 @@ MainWindow::MainWindow(Settings &settings, Messages &messages, Clock &clock, Log
     // The N° column widens with the log, so a six- or seven-digit number is never cut.
     connect(&m_session, &LogSession::logChanged, this, [this] {
         const int digits = qMax(5, int(QString::number(m_session.lineCount()).size()));
+        if (digits == m_numberDigits)
+            return;
+        m_numberDigits = digits;
         const QFontMetrics fm(m_ui.Liste_QSO->font());
         m_ui.Liste_QSO->setColumnWidth(
             QsoListModel::ColNumero,

@@ -112,6 +112,7 @@ private:
     FieldKeys *m_keys = nullptr;
     bool m_listKeys = false;
     QString m_lastMalformedNotice;
+    int m_numberDigits = 0; // the N° column is wide enough for numbers this long
     UrlOpener m_openUrl;
     QWidget *m_radioPlace = nullptr;
     QWidget *m_clusterPlace = nullptr;
