@@ -106,6 +106,7 @@ private slots:
     void changeReportsSayWhichRows();
     void baseCallsignAndMinute();
     void askedReferencesAreReadTrimmedInCapitals();
+    void editedCallsignIsMatchedUnderItsNewName();
 
 private:
     void writeLog(const QList<QByteArray> &lines);
@@ -411,6 +412,24 @@ void TestLogIndex::askedReferencesAreReadTrimmedInCapitals()
     QVERIFY(index.contacted(QStringLiteral("ét0002")));
     QVERIFY(index.contacted(QStringLiteral("\u00A0ÉT0002")));
     QVERIFY(!index.confirmed(QStringLiteral("ÉT0002")));
+}
+
+void TestLogIndex::editedCallsignIsMatchedUnderItsNewName()
+{
+    // A QSO whose callsign is corrected in place: a confirmation for the new
+    // callsign finds it at once, none for the old one does.
+    writeLog({line("F1AAA", "LZ0001", "12/03/07", "14:30"), line("F2BBB", "AZ0002", "13/03/07", "15:00")});
+    open();
+    const LogIndex index(*m_session);
+    QCOMPARE(index.qsosOf(QByteArray("F1AAA")).size(), 1);
+    QVERIFY(index.qsosOf(QByteArray("F9XYZ")).isEmpty());
+    const QByteArray old = m_session->line(0).toByteArray();
+    QVERIFY(m_session->replace(line("F9XYZ/P", "LZ0001", "12/03/07", "14:30"), old).ok);
+    const QList<LogIndex::Qso> found = index.qsosOf(QByteArray("F9XYZ"));
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.first().row, 0);
+    QCOMPARE(found.first().minute, QsoRecord::utcMinute(m_session->line(0)));
+    QVERIFY(index.qsosOf(QByteArray("F1AAA")).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestLogIndex)
