@@ -360,6 +360,7 @@ void LogIndex::ensure() const
 void LogIndex::invalidate()
 {
     m_built = false;
+    m_touchedAll = true;
     m_rows = {};
     m_seconds = {};
     m_refs = {};
@@ -376,8 +377,34 @@ void LogIndex::dropCalls() const
     m_calls = {};
 }
 
+void LogIndex::touch(const Row &r, quint64 second)
+{
+    for (const quint64 key : {r.ref, second}) {
+        if (key != 0 && std::find(m_touched.cbegin(), m_touched.cend(), key) == m_touched.cend())
+            m_touched.push_back(key);
+    }
+}
+
+bool LogIndex::mayHaveChanged(QStringView reference) const
+{
+    if (m_touchedAll || !m_built)
+        return true;
+    const quint64 key = keyOf(reference);
+    if (key == 0)
+        return false;
+    // The abbey, or another of its region (its new-region standing follows them).
+    const int slot = slotOfKey(key);
+    for (const quint64 t : m_touched) {
+        if (t == key || (slot != 0 ? slotOfKey(t) == slot : codeOfKey(t) == codeOfKey(key)))
+            return true;
+    }
+    return false;
+}
+
 void LogIndex::onLogChanged(const LogChange &change)
 {
+    m_touched.clear();
+    m_touchedAll = !m_built || !change.isEdit();
     if (m_built && change.isEdit()) {
         for (const int before : change.replaced) {
             const int after = change.rowAfter(before);
@@ -386,9 +413,11 @@ void LogIndex::onLogChanged(const LogChange &change)
                 break;
             }
             Row &r = m_rows[size_t(before)];
+            touch(r, secondOf(size_t(before)));
             count(r, secondOf(size_t(before)), -1);
             quint64 second = 0;
             r = rowOf(m_session.line(after), &second);
+            touch(r, second);
             count(r, second, 1);
             setSecond(size_t(before), second);
         }
@@ -397,6 +426,7 @@ void LogIndex::onLogChanged(const LogChange &change)
                 invalidate();
                 break;
             }
+            touch(m_rows[size_t(*it)], secondOf(size_t(*it)));
             count(m_rows[size_t(*it)], secondOf(size_t(*it)), -1);
             setSecond(size_t(*it), 0);
             m_rows.erase(m_rows.begin() + *it);
@@ -411,6 +441,7 @@ void LogIndex::onLogChanged(const LogChange &change)
             }
             quint64 second = 0;
             const Row r = rowOf(m_session.line(row), &second);
+            touch(r, second);
             count(r, second, 1);
             // Grown by an eighth at a time, not doubled: a QSO added to a long log
             // must not set aside room for as many again.

@@ -125,6 +125,12 @@ public:
     bool isUnconfirmed(int row) const;
     quint64 referenceKeyOf(int row) const;
 
+    // --- What the last change touched -----------------------------------------
+    // False when the last change the index followed can have left the standing of
+    // this abbey as it was: no line of it, nor of its region, came, went or
+    // changed. True after a log read anew, or before the index is built.
+    bool mayHaveChanged(QStringView reference) const;
+
     // Drops what is built; the next question builds it again (tests, benchmarks).
     void invalidate();
     bool isBuilt() const { return m_built; }
@@ -179,6 +185,10 @@ private:
     const LogSession &m_session;
     mutable bool m_built = false;
     mutable std::vector<Row> m_rows;
+    // The abbeys the last change counted in or out; m_touchedAll: it cannot say.
+    std::vector<quint64> m_touched;
+    bool m_touchedAll = true;
+    void touch(const Row &r, quint64 second);
     // The second abbey of the few rows that name two (flag Second), by row.
     mutable std::vector<std::pair<quint32, quint64>> m_seconds;
     mutable QHash<quint64, Count> m_refs;

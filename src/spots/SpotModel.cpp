@@ -40,7 +40,8 @@ constexpr qint64 ClockSlackMs = 5 * 60 * 1000;
 
 } // namespace
 
-SpotModel::SpotModel(LogIndex &index, QObject *parent) : QAbstractTableModel(parent), m_index(index)
+SpotModel::SpotModel(LogIndex &index, QObject *parent)
+    : QAbstractTableModel(parent), m_logIndex(index), m_index(index)
 {
     connect(&index, &LogIndex::changed, this, &SpotModel::restatus);
 }
@@ -300,11 +301,15 @@ void SpotModel::release()
 
 void SpotModel::relist(const AbbeyTable &abbeys) { restatusRows(&abbeys); }
 
-void SpotModel::restatus() { restatusRows(nullptr); }
+// After a change of the log, only the spots whose abbey or region it touched.
+void SpotModel::restatus() { restatusRows(nullptr, true); }
 
-void SpotModel::restatusRows(const AbbeyTable *abbeys)
+void SpotModel::restatusRows(const AbbeyTable *abbeys, bool touchedOnly)
 {
-    auto update = [this, abbeys](Row &r) {
+    const LogIndex &log = m_logIndex;
+    auto update = [this, abbeys, touchedOnly, &log](Row &r) {
+        if (touchedOnly && !log.mayHaveChanged(r.spot.reference))
+            return false;
         bool changed = false;
         if (abbeys) {
             const AbbeyTable::Entry *entry = abbeys->find(r.spot.reference);

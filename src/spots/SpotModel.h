@@ -99,10 +99,11 @@ private:
     void insertSorted(Row row);
     void removeAt(int row);
     void restatus();
-    void restatusRows(const AbbeyTable *abbeys);
+    void restatusRows(const AbbeyTable *abbeys, bool touchedOnly = false);
     // Puts moved rows back in order (a layout change: the selection follows).
     void resort();
 
+    const LogIndex &m_logIndex;
     SpotStanding m_index;
     SystemClock m_systemClock;
     const Clock *m_clock = &m_systemClock;

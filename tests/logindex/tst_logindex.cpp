@@ -107,6 +107,7 @@ private slots:
     void baseCallsignAndMinute();
     void askedReferencesAreReadTrimmedInCapitals();
     void editedCallsignIsMatchedUnderItsNewName();
+    void lastChangeSaysWhichAbbeysItTouched();
 
 private:
     void writeLog(const QList<QByteArray> &lines);
@@ -430,6 +431,39 @@ void TestLogIndex::editedCallsignIsMatchedUnderItsNewName()
     QCOMPARE(found.first().row, 0);
     QCOMPARE(found.first().minute, QsoRecord::utcMinute(m_session->line(0)));
     QVERIFY(index.qsosOf(QByteArray("F1AAA")).isEmpty());
+}
+
+void TestLogIndex::lastChangeSaysWhichAbbeysItTouched()
+{
+    writeLog({line("F1AAA", "LZ0001", "12/03/07", "14:30"), line("F2BBB", "AZ0002", "13/03/07", "15:00")});
+    open();
+    const LogIndex index(*m_session);
+    // Not built yet: anything may have changed.
+    QVERIFY(index.mayHaveChanged(QStringLiteral("TC0007")));
+    index.contacted(QStringLiteral("LZ0001"));
+    QVERIFY(m_session->append(line("F3CCC", "vn0004", "14/03/07", "10:00")).ok);
+    // The abbey itself, and its region (VN and VE are both Veneto): a new region
+    // turns their spots from "Nouvelle région" to "Nouvelle abbaye".
+    for (const char *ref : {"VN0004", " vn0004", "VN0099", "VE0001"})
+        QVERIFY2(index.mayHaveChanged(QString::fromLatin1(ref)), ref);
+    for (const char *ref : {"LZ0001", "AZ0002", "TC0007", "XX0001", ""})
+        QVERIFY2(!index.mayHaveChanged(QString::fromLatin1(ref)), ref);
+    // A QSO replaced: the abbey it had and the one it has.
+    const QByteArray old = m_session->line(0).toByteArray();
+    QVERIFY(m_session->replace(line("F1AAA", "TC0007", "12/03/07", "14:30"), old).ok);
+    QVERIFY(index.mayHaveChanged(QStringLiteral("LZ0001")));
+    QVERIFY(index.mayHaveChanged(QStringLiteral("TC0007")));
+    QVERIFY(!index.mayHaveChanged(QStringLiteral("VN0004")));
+    // Deleted: its abbey.
+    QVERIFY(m_session->remove(m_session->line(1).toByteArray()).ok);
+    QVERIFY(index.mayHaveChanged(QStringLiteral("AZ0002")));
+    QVERIFY(!index.mayHaveChanged(QStringLiteral("TC0007")));
+    // Written by another program: read anew, nothing can be said.
+    QByteArray bytes = zeltest::readBytes(m_session->logPath());
+    bytes += line("F9ZZZ", "LZ0003", "30/03/07", "10:00") + "\r\n";
+    QVERIFY(zeltest::writeBytes(m_session->logPath(), bytes));
+    QVERIFY(m_session->refreshIfChanged());
+    QVERIFY(index.mayHaveChanged(QStringLiteral("AZ0002")));
 }
 
 QTEST_GUILESS_MAIN(TestLogIndex)
