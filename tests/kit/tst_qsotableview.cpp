@@ -34,6 +34,12 @@ public:
         m_names.insert(row, name);
         endInsertRows();
     }
+    void resetTo(const QStringList &names)
+    {
+        beginResetModel();
+        m_names = names;
+        endResetModel();
+    }
     void removeAt(int row)
     {
         beginRemoveRows({}, row, row);
@@ -164,6 +170,15 @@ private slots:
         drawn = t.repaintAfter([&] { t.model.removeAt(2500); });
         QCOMPARE(t.view.model()->rowCount(), 5000);
         after = t.shown();
+        for (const QString &row : after)
+            QVERIFY2(drawn.contains(row), qPrintable(row));
+        // Read anew with more rows: all that is shown.
+        QStringList anew;
+        for (int i = 0; i < 6000; ++i)
+            anew << QStringLiteral("R%1").arg(i, 6, 10, QLatin1Char('0'));
+        drawn = t.repaintAfter([&] { t.model.resetTo(anew); });
+        after = t.shown();
+        QVERIFY(after.first().startsWith(QLatin1Char('R')));
         for (const QString &row : after)
             QVERIFY2(drawn.contains(row), qPrintable(row));
     }

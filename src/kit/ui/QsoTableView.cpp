@@ -23,16 +23,23 @@ QsoTableView::QsoTableView(QWidget *parent) : QTableView(parent)
 
 void QsoTableView::setModel(QAbstractItemModel *model)
 {
-    disconnect(m_coming);
+    for (const QMetaObject::Connection &c : m_coming)
+        disconnect(c);
+    m_coming.clear();
     QTableView::setModel(model);
     m_comingAt = -1;
     if (model) {
-        // Heard before the header counts the new rows: where they go.
-        m_coming = connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this,
-                           [this](const QModelIndex &parent, int first) {
-                               if (!parent.isValid())
-                                   m_comingAt = first;
-                           });
+        // Heard before the header counts the new rows: where they go. Anything else
+        // that changes the count leaves the place unknown.
+        m_coming << connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this,
+                            [this](const QModelIndex &parent, int first) {
+                                if (!parent.isValid())
+                                    m_comingAt = first;
+                            });
+        const auto unknown = [this] { m_comingAt = -1; };
+        m_coming << connect(model, &QAbstractItemModel::modelAboutToBeReset, this, unknown);
+        m_coming << connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, unknown);
+        m_coming << connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, unknown);
     }
 }
 

@@ -24,7 +24,7 @@ private:
     int rowTop(int row) const;
     bool uniformRows() const;
 
-    QMetaObject::Connection m_coming;
+    QList<QMetaObject::Connection> m_coming;
     int m_comingAt = -1;
 };
 
