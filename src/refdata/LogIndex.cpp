@@ -377,12 +377,14 @@ void LogIndex::dropCalls() const
     m_calls = {};
 }
 
-void LogIndex::touch(const Row &r, quint64 second)
+void LogIndex::recount(const Row &r, quint64 second, int sign)
 {
+    // Counted in or out while following a change: its abbeys are touched.
     for (const quint64 key : {r.ref, second}) {
         if (key != 0 && std::find(m_touched.cbegin(), m_touched.cend(), key) == m_touched.cend())
             m_touched.push_back(key);
     }
+    count(r, second, sign);
 }
 
 bool LogIndex::mayHaveChanged(QStringView reference) const
@@ -413,12 +415,10 @@ void LogIndex::onLogChanged(const LogChange &change)
                 break;
             }
             Row &r = m_rows[size_t(before)];
-            touch(r, secondOf(size_t(before)));
-            count(r, secondOf(size_t(before)), -1);
+            recount(r, secondOf(size_t(before)), -1);
             quint64 second = 0;
             r = rowOf(m_session.line(after), &second);
-            touch(r, second);
-            count(r, second, 1);
+            recount(r, second, 1);
             setSecond(size_t(before), second);
         }
         for (auto it = change.removed.crbegin(); m_built && it != change.removed.crend(); ++it) {
@@ -426,8 +426,7 @@ void LogIndex::onLogChanged(const LogChange &change)
                 invalidate();
                 break;
             }
-            touch(m_rows[size_t(*it)], secondOf(size_t(*it)));
-            count(m_rows[size_t(*it)], secondOf(size_t(*it)), -1);
+            recount(m_rows[size_t(*it)], secondOf(size_t(*it)), -1);
             setSecond(size_t(*it), 0);
             m_rows.erase(m_rows.begin() + *it);
             shiftSeconds(size_t(*it), -1);
@@ -441,8 +440,7 @@ void LogIndex::onLogChanged(const LogChange &change)
             }
             quint64 second = 0;
             const Row r = rowOf(m_session.line(row), &second);
-            touch(r, second);
-            count(r, second, 1);
+            recount(r, second, 1);
             // Grown by an eighth at a time, not doubled: a QSO added to a long log
             // must not set aside room for as many again.
             if (m_rows.size() == m_rows.capacity())

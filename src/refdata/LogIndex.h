@@ -188,7 +188,7 @@ private:
     // The abbeys the last change counted in or out; m_touchedAll: it cannot say.
     std::vector<quint64> m_touched;
     bool m_touchedAll = true;
-    void touch(const Row &r, quint64 second);
+    void recount(const Row &r, quint64 second, int sign);
     // The second abbey of the few rows that name two (flag Second), by row.
     mutable std::vector<std::pair<quint32, quint64>> m_seconds;
     mutable QHash<quint64, Count> m_refs;
